@@ -1,0 +1,55 @@
+#include "app/log.h"
+
+#include "app/receiver.h"
+#include "platform/clock.h"
+#include "procedures/send.h"
+#include "synth/params.h"
+
+namespace kestrel {
+
+#ifdef KESTREL_DEBUG_LOG
+int debug = 1;
+#else
+int debug = 0;
+#endif
+FILE *log = nullptr;
+FILE *savefile = nullptr;
+
+void Log(const char *function, const char *info, unsigned long param) {
+    if (!debug) return;
+    FILE *f = std::fopen("TOVA_LOG.TXT", "a");
+    if (!f) return;  // an unwritable log skips the block
+    // The channel threads log too; each uses its own stream and only a copy of the clock.
+    SYSTEMTIME now;
+    GetSystemTime(&now);
+    t = now;
+    std::fprintf(f,
+                 "\n Function: %s \n Info: %s \n Time: %02d:%02d:%02d:%02d  Ticks:%d \n freq: %d  \n spd: %d  \n ton: "
+                 "%d \n qsa: %d \n qrh: %d \n rto: %d \n f1: %d \n sz: %d \n hand: %d \n  spacing: %d \n additional "
+                 "param: %u\n",
+                 function ? function : "", info ? info : "", now.wHour, now.wMinute, now.wSecond, now.wMilliseconds,
+                 static_cast<int>(GetTickCount()), freq, spd, ton, qsa, qrh, rto, _f1, sz, hand, spacing,
+                 static_cast<unsigned>(param));
+    std::fclose(f);
+}
+
+void Error_Code(int code) {
+    char text[64];
+    std::snprintf(text, sizeof text, "Error code: %d", code);
+    Log("ERROR", text, static_cast<unsigned long>(code));
+}
+
+void save_file() {
+    char name[64];
+    SYSTEMTIME now;
+    GetSystemTime(&now);
+    std::snprintf(name, sizeof name, "%05dkHz_%04d%02d%02d%02d%02d.wav", freq, now.wYear, now.wMonth, now.wDay,
+                  now.wHour, now.wMinute);
+    savefile = std::fopen(name, "w");
+    if (savefile) {
+        std::fclose(savefile);
+        savefile = nullptr;
+    }
+}
+
+}  // namespace kestrel

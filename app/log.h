@@ -1,0 +1,18 @@
+// Developer's diagnostic log "TOVA_LOG.TXT", written only when `debug` is set.
+#pragma once
+#include <cstdio>
+
+namespace kestrel {
+
+extern int debug;
+extern FILE *log;
+extern FILE *savefile;
+
+void Log(const char *function, const char *info, unsigned long param);
+void Error_Code(int code);
+
+// Creates the empty recording file "%05dkHz_%04d%02d%02d%02d%02d.wav" for the
+// tuned frequency and the present minute; nothing calls it yet.
+void save_file();
+
+}  // namespace kestrel

@@ -1,0 +1,14 @@
+// Frequency dispatch: one complete reception of the tuned frequency.
+#pragma once
+
+namespace kestrel {
+
+// Fresh station parameters, empty send stack, the band function of freq / 1000,
+// then every closed slot rendered and started.
+void bands();
+
+// The band function for a band number; nullptr for bands without stations.
+using BandFunction = void (*)();
+BandFunction band_function(int band_nr);
+
+}  // namespace kestrel

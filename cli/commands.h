@@ -1,0 +1,12 @@
+// Subcommands of kestrel-cli; each registers itself on the CLI11 app.
+#pragma once
+#include <CLI/CLI.hpp>
+
+namespace kestrel::cli {
+
+void add_render(CLI::App &app);
+// Exit status left by the subcommand that ran.
+int exit_code();
+void set_exit_code(int code);
+
+}  // namespace kestrel::cli

@@ -1,0 +1,104 @@
+#include "platform/clock.h"
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <thread>
+
+namespace kestrel {
+
+namespace {
+bool g_test = false;
+int64_t g_test_ms = 0;
+uint32_t g_step = 0;
+
+// Days since 1970-01-01 of a civil date, and back (proleptic Gregorian).
+int64_t days_from_civil(int64_t y, unsigned m, unsigned d) {
+    y -= m <= 2;
+    const int64_t era = (y >= 0 ? y : y - 399) / 400;
+    const unsigned yoe = static_cast<unsigned>(y - era * 400);
+    const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + static_cast<int64_t>(doe) - 719468;
+}
+
+void fill_from_epoch_ms(int64_t ms, SYSTEMTIME *st) {
+    int64_t days = ms / 86400000;
+    int64_t rem = ms % 86400000;
+    if (rem < 0) { rem += 86400000; --days; }
+    int64_t z = days + 719468;
+    const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+    const unsigned doe = static_cast<unsigned>(z - era * 146097);
+    const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    int64_t y = static_cast<int64_t>(yoe) + era * 400;
+    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const unsigned mp = (5 * doy + 2) / 153;
+    const unsigned d = doy - (153 * mp + 2) / 5 + 1;
+    const unsigned m = mp < 10 ? mp + 3 : mp - 9;
+    y += m <= 2;
+    st->wYear = static_cast<uint16_t>(y);
+    st->wMonth = static_cast<uint16_t>(m);
+    st->wDay = static_cast<uint16_t>(d);
+    // 1970-01-01 was a Thursday.
+    st->wDayOfWeek = static_cast<uint16_t>(((days % 7) + 7 + 4) % 7);
+    st->wHour = static_cast<uint16_t>(rem / 3600000);
+    st->wMinute = static_cast<uint16_t>(rem / 60000 % 60);
+    st->wSecond = static_cast<uint16_t>(rem / 1000 % 60);
+    st->wMilliseconds = static_cast<uint16_t>(rem % 1000);
+}
+}  // namespace
+
+void GetSystemTime(SYSTEMTIME *st) {
+    if (g_test) {
+        fill_from_epoch_ms(g_test_ms, st);
+        g_test_ms += g_step;
+        return;
+    }
+    auto now = std::chrono::system_clock::now();
+    int64_t ms = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count();
+    fill_from_epoch_ms(ms, st);
+}
+
+uint32_t GetTickCount() {
+    auto now = std::chrono::steady_clock::now();
+    return static_cast<uint32_t>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count());
+}
+
+void Sleep(uint32_t ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+void test_clock_set(int year, int month, int day, int hour, int minute, int second, int millisecond) {
+    g_test = true;
+    g_test_ms = days_from_civil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) * 86400000 +
+                static_cast<int64_t>(hour) * 3600000 + static_cast<int64_t>(minute) * 60000 +
+                static_cast<int64_t>(second) * 1000 + millisecond;
+}
+
+void test_clock_advance(int64_t ms) { g_test_ms += ms; }
+void test_clock_step(uint32_t ms_per_read) { g_step = ms_per_read; }
+void test_clock_off() { g_test = false; g_step = 0; }
+bool test_clock_on() { return g_test; }
+int64_t test_clock_epoch_ms() { return g_test_ms; }
+
+bool test_clock_parse(const char *iso) {
+    int y, mo, d, h, mi, s = 0;
+    char tail[4] = {0};
+    int n = std::sscanf(iso, "%4d-%2d-%2dT%2d:%2d:%2d%3s", &y, &mo, &d, &h, &mi, &s, tail);
+    if (n < 5) return false;
+    if (n == 5) {
+        // "YYYY-MM-DDTHH:MM" or "YYYY-MM-DDTHH:MMZ"
+        s = 0;
+    }
+    if (n == 7 && !(tail[0] == 'Z' && tail[1] == 0)) return false;
+    if (y < 1601 || y > 30827 || mo < 1 || mo > 12 || d < 1 || d > 31 || h < 0 || h > 23 || mi < 0 || mi > 59 ||
+        s < 0 || s > 59)
+        return false;
+    static const int mdays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+    if (d > mdays[mo - 1] || (mo == 2 && d == 29 && !leap)) return false;
+    test_clock_set(y, mo, d, h, mi, s, 0);
+    return true;
+}
+
+}  // namespace kestrel

@@ -1,0 +1,39 @@
+// UTC clock sample, millisecond tick count and a settable test clock.
+#pragma once
+#include <cstdint>
+
+namespace kestrel {
+
+struct SYSTEMTIME {
+    uint16_t wYear;
+    uint16_t wMonth;      // 1..12
+    uint16_t wDayOfWeek;  // 0 = Sunday
+    uint16_t wDay;        // 1..31
+    uint16_t wHour;
+    uint16_t wMinute;
+    uint16_t wSecond;
+    uint16_t wMilliseconds;
+};
+
+// Fills *st with the current UTC time (the test clock's, while one is set).
+void GetSystemTime(SYSTEMTIME *st);
+
+// Milliseconds since an arbitrary start, 32-bit and wrapping.
+uint32_t GetTickCount();
+
+void Sleep(uint32_t ms);
+
+// Test clock: once set, GetSystemTime reads it instead of the system clock.
+// Each read advances it by the step (0 by default), so code that reads the
+// clock repeatedly sees time move in a repeatable way.
+void test_clock_set(int year, int month, int day, int hour, int minute, int second = 0, int millisecond = 0);
+void test_clock_advance(int64_t ms);
+void test_clock_step(uint32_t ms_per_read);
+void test_clock_off();
+bool test_clock_on();
+// Milliseconds since 1970-01-01 00:00 UTC of the test clock.
+int64_t test_clock_epoch_ms();
+// Parses "YYYY-MM-DDTHH:MM:SSZ" (seconds and the Z optional) into the test clock; false if malformed.
+bool test_clock_parse(const char *iso);
+
+}  // namespace kestrel

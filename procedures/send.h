@@ -1,0 +1,63 @@
+// The send stack through which every station's text passes, the random
+// source, the station reset and the transmission primitives.
+#pragma once
+#include <cstdint>
+
+#include "platform/clock.h"
+
+namespace kestrel {
+
+constexpr int SLOT_SIZE = 10000;  // 9999 characters and the terminator
+extern char send_buf[7][SLOT_SIZE];
+extern int send_call;        // the open slot = number of closed slots
+extern int emission_nr;      // slot being rendered
+extern uint32_t emission_time;
+extern int nr;               // message number
+extern int gr;               // group count
+extern int coast_opchat;
+
+extern SYSTEMTIME t;         // the shared clock sample
+extern uint32_t rand_seed;   // random accumulator, starts at 11111
+
+uint32_t myrand();
+
+void stn();
+void stn_ext();
+void stn1();
+void stn2();
+void stn3();
+void stn4();
+void stn5();
+void dialog1(const char *text);
+void dialog2(const char *text);
+void dialog3(const char *text);
+void dialog4(const char *text);
+void dialog5(const char *text);
+
+void send(const char *text);
+void send_times(const char *text, int n);
+void wait(int n);
+void send_stack(const char *text);
+void send_still(const char *text);
+void send_cond(const char *text);
+void send_cond_par(const char *text, int n);
+void send_spark(const char *text);
+void send_still_f1(const char *text);
+void send_cond_f1(const char *text);
+void send_stack_f1(const char *text);
+void send_cond_bug(const char *text);
+void send_cond_bug_f1(const char *text);
+void Activate_Send_Stack();
+
+void bug();
+void bug_off();
+void f1();
+void ss();
+void hs();
+
+// Empties the stack for a new tuning: send_call 0, slot 0 empty, emission_time 0.
+void send_stack_reset();
+// Puts the random source back to its start (rand_seed 11111, srand(seed)).
+void random_reset(unsigned seed);
+
+}  // namespace kestrel

@@ -1,0 +1,437 @@
+#include "synth/morse.h"
+
+#include <cstring>
+
+#include "app/log.h"
+#include "app/receiver.h"
+#include "procedures/predicates.h"
+#include "procedures/send.h"
+#include "synth/channels.h"
+#include "synth/params.h"
+
+namespace kestrel {
+
+WaveHeader wavehdr;
+FILE *wavefile = nullptr;
+int channel = 1;
+int32_t dot_size = 0;
+int32_t samples = 0;
+uint32_t rto_rand = 0;
+int last_space = 0;
+int tuning_flag = 0;
+int old_flt = 0;
+const uint8_t qsa_tab[8] = {1, 8, 16, 32, 64, 126, 0, 0};
+
+namespace {
+
+// Sample patterns, offsets from 128, by level 0..5.
+constexpr int8_t mark_pat[6][8] = {
+    {0, 1, 2, 1, 0, -1, -2, -1},     {0, 4, 8, 4, 0, -4, -8, -4},       {0, 8, 16, 8, 0, -8, -16, -8},
+    {0, 16, 32, 16, 0, -16, -32, -16}, {0, 32, 64, 32, 0, -32, -64, -32}, {0, 48, 96, 48, 0, -48, -96, -48},
+};
+constexpr int8_t f1_pat[6][12] = {
+    {0, 0, 1, 2, 1, 0, 0, 0, -1, -2, -1, -1},
+    {0, 4, 6, 8, 6, 4, 0, -4, -6, -8, -6, -4},
+    {0, 8, 12, 16, 12, 8, 0, -8, -12, -16, -12, -8},
+    {0, 16, 24, 32, 24, 16, 0, -16, -24, -32, -24, -16},
+    {0, 32, 48, 64, 48, 32, 0, -32, -48, -64, -48, -32},
+    {0, 48, 72, 96, 72, 48, 0, -48, -72, -96, -72, -48},
+};
+constexpr int8_t spark_pat[6][20] = {
+    {8, -8, 4, -4, 2, -2},
+    {16, -16, 11, -11, 6, -6},
+    {32, -32, 22, -22, 12, -12},
+    {64, -64, 43, -43, 22, -22},
+    {96, -96, 64, -64, 32, -32},
+    {127, -128, 96, -96, 64, -64, 32, -32},
+};
+
+// Output goes through a block buffer: the bytes are those of a sample-by-sample
+// writer, but written in large pieces.
+constexpr size_t WBUF_SIZE = 1 << 16;
+uint8_t wbuf[WBUF_SIZE];
+size_t wpos = 0;
+
+// Each pattern repeated to fill a tile whose length is a multiple of 8, 12 and 20.
+constexpr size_t TILE = 2880;
+uint8_t mark_tile[6][TILE], f1_tile[6][TILE], spark_tile[6][TILE], silence_tile[TILE];
+bool tiles_ready = false;
+
+void build_tiles() {
+    for (int l = 0; l < 6; ++l)
+        for (size_t i = 0; i < TILE; ++i) {
+            mark_tile[l][i] = static_cast<uint8_t>(128 + mark_pat[l][i % 8]);
+            f1_tile[l][i] = static_cast<uint8_t>(128 + f1_pat[l][i % 12]);
+            spark_tile[l][i] = static_cast<uint8_t>(128 + spark_pat[l][i % 20]);
+        }
+    std::memset(silence_tile, 128, TILE);
+    tiles_ready = true;
+}
+
+void flush() {
+    if (wpos && wavefile) std::fwrite(wbuf, 1, wpos, wavefile);
+    wpos = 0;
+}
+
+// Writes `bytes` bytes of a tile (a whole number of its periods).
+void put(const uint8_t *tile, uint64_t bytes) {
+    samples = static_cast<int32_t>(static_cast<uint32_t>(samples) + static_cast<uint32_t>(bytes));
+    while (bytes > 0) {
+        size_t chunk = bytes < TILE ? static_cast<size_t>(bytes) : TILE;
+        if (WBUF_SIZE - wpos < chunk) flush();
+        std::memcpy(wbuf + wpos, tile, chunk);
+        wpos += chunk;
+        bytes -= chunk;
+    }
+}
+
+bool level_ok() { return qsa >= 0 && qsa <= 5; }
+
+void mark_cycles(int level, uint64_t cycles) {
+    if (level >= 0 && level <= 5) put(mark_tile[level], cycles * 8);
+}
+void f1_cycles(int level, uint64_t cycles) {
+    if (level >= 0 && level <= 5) put(f1_tile[level], cycles * 12);
+}
+void spark_periods(int level, uint64_t periods) {
+    if (level >= 0 && level <= 5) put(spark_tile[level], periods * 20);
+}
+
+uint64_t count(uint32_t n, uint32_t extra) {
+    return static_cast<uint64_t>(static_cast<uint32_t>(dot_size)) * n + extra;
+}
+
+// rto_rand = myrand() mod range, or 0 for an empty range.
+uint32_t draw(int32_t range) {
+    if (range <= 0) return 0;
+    return myrand() % static_cast<uint32_t>(range);
+}
+
+void extension(int32_t a) { rto_rand = hand ? draw(a / 2) : 0; }
+
+// The receiver's filter is forced narrow for a spark emission and put back afterwards.
+bool spark_forced = false;
+
+void restore_filter() {
+    if (spark_forced) {
+        filter = old_flt;
+        spark_forced = false;
+    }
+}
+
+void le16(uint8_t *p, uint16_t v) {
+    p[0] = static_cast<uint8_t>(v);
+    p[1] = static_cast<uint8_t>(v >> 8);
+}
+void le32(uint8_t *p, uint32_t v) {
+    for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(v >> (8 * i));
+}
+
+void set_rate(int tone) {
+    uint32_t rate = static_cast<uint32_t>(tone) * static_cast<uint32_t>(sampling);
+    wavehdr.channels = static_cast<uint16_t>(channel);
+    wavehdr.sample_rate = rate;
+    wavehdr.block_align = static_cast<uint16_t>(wavehdr.bits_per_sample / 8 * channel);
+    wavehdr.byte_rate = rate * wavehdr.block_align;
+}
+
+void finish_file() {
+    flush();
+    uint32_t data_length = static_cast<uint32_t>(samples) + 4;
+    wavehdr.data_length = data_length;
+    wavehdr.riff_length = data_length + 36;
+    uint8_t bytes[WAVE_HEADER_SIZE];
+    wavehdr_bytes(wavehdr, bytes);
+    std::rewind(wavefile);
+    std::fwrite(bytes, 1, WAVE_HEADER_SIZE, wavefile);
+    std::fclose(wavefile);
+    wavefile = nullptr;
+    smetr(hwnd);
+}
+
+FILE *create_file(int nr) {
+    char name[16];
+    std::snprintf(name, sizeof name, "TOVA%d.WAV", nr);
+    FILE *f = std::fopen(name, "wb");
+    if (f) std::fseek(f, WAVE_HEADER_SIZE, SEEK_SET);
+    return f;
+}
+
+struct HeaderInit {
+    HeaderInit() { wavehdr_init(); }
+} header_init;
+
+}  // namespace
+
+void wavehdr_init() {
+    std::memcpy(wavehdr.riff, "RIFF", 4);
+    std::memcpy(wavehdr.wave, "WAVE", 4);
+    std::memcpy(wavehdr.fmt, "fmt ", 4);
+    wavehdr.fmt_length = 16;
+    wavehdr.format_tag = 1;
+    wavehdr.bits_per_sample = 8;
+    std::memcpy(wavehdr.data, "data", 4);
+    std::memset(wavehdr.first_samples, 0x80, 4);
+}
+
+void wavehdr_bytes(const WaveHeader &h, uint8_t out[WAVE_HEADER_SIZE]) {
+    std::memcpy(out + 0, h.riff, 4);
+    le32(out + 4, h.riff_length);
+    std::memcpy(out + 8, h.wave, 4);
+    std::memcpy(out + 12, h.fmt, 4);
+    le32(out + 16, h.fmt_length);
+    le16(out + 20, h.format_tag);
+    le16(out + 22, h.channels);
+    le32(out + 24, h.sample_rate);
+    le32(out + 28, h.byte_rate);
+    le16(out + 32, h.block_align);
+    le16(out + 34, h.bits_per_sample);
+    std::memcpy(out + 36, h.data, 4);
+    le32(out + 40, h.data_length);
+    std::memcpy(out + 44, h.first_samples, 4);
+}
+
+uint32_t play_time_ms(uint32_t data_length, uint32_t byte_rate) {
+    // Mended: data_length * 1000 overflows 32 bits above about 4 MB.
+    if (byte_rate == 0) return 0;
+    uint64_t ms = static_cast<uint64_t>(data_length) * 1000u / byte_rate;
+    return ms > UINT32_MAX ? UINT32_MAX : static_cast<uint32_t>(ms);
+}
+
+void load_params() {
+    if (rto != 0) spd += 1;
+    if (spark) {
+        if (!spark_forced) {
+            old_flt = filter;
+            spark_forced = true;
+        }
+        filter = 1;
+    }
+    if (spd < 1) spd = 1;  // mended: the dot length divides by spd
+    int samp = sampling > 0 ? sampling : 4;
+    dot_size = (samp * 150) / spd;
+    if (filter == 0) {
+        if (ton > 4000) ton = 4000;  // doubling it would only clamp to 4000 again
+        ton = 2 * ton;
+        if (ton < 500) ton = 500;
+        if (ton > 4000) ton = 4000;
+        if (ton > 1999) {
+            dot_size = static_cast<int32_t>(static_cast<uint32_t>(dot_size) * static_cast<uint32_t>(ton) / 1000u);
+        } else {
+            uint32_t k = 200000u / static_cast<uint32_t>(ton);
+            dot_size = static_cast<int32_t>(static_cast<uint32_t>(dot_size) * 200u / k);
+        }
+    } else if (filter == 1) {
+        if (ton < 500) ton = 500;
+        if (ton > 2000) ton = 2000;
+        if (ton > 999) {
+            dot_size = static_cast<int32_t>(static_cast<uint32_t>(dot_size) * static_cast<uint32_t>(ton) / 1000u);
+        } else {
+            uint32_t k = 100000u / static_cast<uint32_t>(ton);
+            dot_size = static_cast<int32_t>(static_cast<uint32_t>(dot_size) * 100u / k);
+        }
+    }
+}
+
+uint32_t CreateWave(int channel_nr, const char *text) {
+    if (!tiles_ready) build_tiles();
+    prop();
+    load_params();
+    set_rate(ton);
+    samples = 0;
+    wpos = 0;
+    wavefile = create_file(channel_nr);
+    if (!wavefile) {  // unwritable directory, or a directory of that name: nothing to play
+        restore_filter();
+        return 0;
+    }
+    if (att) {
+        if (qsa == 0) {
+            std::fclose(wavefile);
+            wavefile = nullptr;
+            restore_filter();
+            return 0;
+        }
+        --qsa;
+    }
+    letter(' ', dot_size);
+    const unsigned char *p = reinterpret_cast<const unsigned char *>(text ? text : "");
+    while (*p) {
+        const unsigned char c = *p;
+        // A code cut short by the end of the text is dropped: nothing past the terminator is read.
+        if (c == CODE_SPD) {
+            if (!p[1]) break;
+            spd = p[1];
+            p += 2;
+            load_params();
+        } else if (c == CODE_TON) {
+            if (!p[1] || !p[2]) break;
+            ton = decode_tone(p[1], p[2]);
+            p += 3;
+            load_params();
+        } else if (c == CODE_QSA) {
+            if (!p[1]) break;
+            qsa = p[1];
+            p += 2;
+            load_params();
+        } else {
+            letter(c, dot_size);
+            ++p;
+        }
+    }
+    finish_file();
+    restore_filter();
+    return play_time_ms(wavehdr.data_length, wavehdr.byte_rate);
+}
+
+void letter(unsigned char c, int32_t a) {
+    if (qsa > 5) qsa = 0;
+    if (c == CODE_TUNE) {
+        tuning_flag = 1;
+        dash(80 * a);
+        return;
+    }
+    tuning_flag = 0;
+    if (c == ' ') {
+        int32_t n = last_space ? spacing + 3 : spacing;
+        if (_f1) space_f1(a * n);
+        if (bw) space_inv(a * n);
+        if (!_f1 && !bw) space(a * n);
+        last_space = 1;
+        return;
+    }
+    last_space = 0;
+    if (!katokana && c >= 97 && c <= 127) c = static_cast<unsigned char>(c - 32);
+    if (sz && c == '0') c = 'T';
+    // Mended: code 255 lies past the 255-entry table; it sounds as an empty entry.
+    uint32_t code = c < CW_TABLE_SIZE ? cw_table[c] : 0;
+    if (code) {
+        int top = 31;
+        while (!(code & (1u << top))) --top;
+        for (int bit = top - 1; bit >= 0; --bit) {
+            bool is_dash = (code >> bit) & 1u;
+            if (bw) {
+                if (is_dash) dash_inv(a); else dot_inv(a);
+            } else {
+                if (is_dash) dash(a); else dot(a);
+            }
+        }
+    }
+    if (_f1) space_f1(spacing * a);
+    else if (bw) space_inv(spacing * a);
+    else space(spacing * a);
+}
+
+void dot(int32_t a) {
+    extension(a);
+    if (spark) {
+        spark_dot(rto_rand);
+        space(a);
+        return;
+    }
+    if (level_ok()) mark_cycles(qsa, count(1, rto_rand));
+    if (_f1) space_f1(a);
+    else space(a);
+}
+
+void dash(int32_t a) {
+    rto_rand = 0;
+    if (hand) rto_rand = draw(a / 2);
+    if (rto > 0 && rto <= 20) rto_rand = static_cast<uint32_t>(a) + draw(a / 2);
+    if (rto > 20) rto_rand = static_cast<uint32_t>(a) + draw(a);
+    if (rto == 0 && hand == 0) rto_rand = 0;
+    if (spark) {
+        spark_dash(rto_rand);
+        space(a);
+        return;
+    }
+    if (level_ok()) mark_cycles(qsa, count(3, rto_rand));
+    if (_f1) space_f1(a);
+    if (!tuning_flag) space(a);
+}
+
+void space(int32_t a) {
+    extension(a);
+    uint64_t cycles = static_cast<uint64_t>(static_cast<uint32_t>(a)) + rto_rand;
+    if (a < 0) cycles = rto_rand;  // a negative length writes only the extension
+    put(silence_tile, cycles * 8);
+}
+
+void space_f1(int32_t a) {
+    extension(a);
+    f1_cycles(qsa, count(1, rto_rand));
+}
+
+void dot_inv(int32_t a) {
+    if (a > 0) put(silence_tile, static_cast<uint32_t>(a));
+    space_inv(a);
+}
+
+void dash_inv(int32_t a) {
+    if (a > 0) put(silence_tile, 3ull * static_cast<uint32_t>(a));
+    space_inv(a);
+}
+
+void space_inv(int32_t a) {
+    extension(a);
+    mark_cycles(qsa, count(1, rto_rand));
+}
+
+void spark_dot(uint32_t extra) {
+    if (level_ok()) spark_periods(qsa, static_cast<uint64_t>(static_cast<uint32_t>(dot_size) / 2) + extra);
+}
+
+void spark_dash(uint32_t extra) {
+    if (level_ok()) spark_periods(qsa, static_cast<uint64_t>(static_cast<uint32_t>(dot_size) / 2) * 3 + extra);
+}
+
+#define KESTREL_LEVEL_WRITERS(N)                                                                                \
+    void qsa##N##_set(uint32_t n, uint32_t extra) { mark_cycles(N, count(n, extra)); }                          \
+    void qsa##N##_set_f1(uint32_t extra) { f1_cycles(N, count(1, extra)); }                                     \
+    void qsa##N##_spark_set(uint32_t n, uint32_t extra) {                                                       \
+        spark_periods(N, static_cast<uint64_t>(static_cast<uint32_t>(dot_size) / 2) * n + extra);               \
+    }
+KESTREL_LEVEL_WRITERS(0)
+KESTREL_LEVEL_WRITERS(1)
+KESTREL_LEVEL_WRITERS(2)
+KESTREL_LEVEL_WRITERS(3)
+KESTREL_LEVEL_WRITERS(4)
+KESTREL_LEVEL_WRITERS(5)
+#undef KESTREL_LEVEL_WRITERS
+
+uint32_t emit_sound(int tone, int count_pairs) {
+    if (!tiles_ready) build_tiles();
+    set_rate(tone);
+    samples = 0;
+    wpos = 0;
+    wavefile = create_file(9);
+    if (!wavefile) return 0;
+    Log("SOUND", "ton", static_cast<unsigned long>(tone));
+    if (att && qsa > 0) --qsa;
+    uint8_t amp = (qsa >= 0 && qsa < 8) ? qsa_tab[qsa] : 0;
+    uint8_t pair[TILE];
+    for (size_t i = 0; i < TILE; i += 2) {
+        pair[i] = static_cast<uint8_t>(128 + amp);
+        pair[i + 1] = static_cast<uint8_t>(128 - amp);
+    }
+    if (count_pairs > 0) put(pair, 2ull * static_cast<uint32_t>(count_pairs));
+    finish_file();
+    return play_time_ms(wavehdr.data_length, wavehdr.byte_rate);
+}
+
+void n0n(int tone) {
+    if (emit_sound(tone, 30000)) carrier_loop_start("TOVA9.WAV");
+}
+
+void noise_generation() {}
+
+void synth_reset() {
+    last_space = 0;
+    tuning_flag = 0;
+    rto_rand = 0;
+    dot_size = 0;
+    samples = 0;
+    restore_filter();
+}
+
+}  // namespace kestrel

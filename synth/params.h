@@ -1,0 +1,48 @@
+// Emission parameters: the current set, the dialog stations' sets and the
+// per-slot records frozen when a send-stack slot is closed.
+#pragma once
+
+namespace kestrel {
+
+extern int spd;       // words per minute
+extern int ton;       // tone, Hz
+extern int qsa;       // strength 0..5
+extern int rto;       // dash weighting
+extern int _f1;       // frequency-shift keying
+extern int sz;        // cut zero
+extern int katokana;  // kana alphabet
+extern int qrh;       // drift (logged only)
+extern int bw;        // inverted keying
+extern int hand;      // hand-keying irregularity
+extern int spark;     // spark transmitter
+extern int spacing;   // letter space in dots
+
+extern int spd1, spd2, spd3, spd4, spd5;
+extern int ton1, ton2, ton3, ton4, ton5;
+extern int qsa1, qsa2, qsa3, qsa4, qsa5;
+
+constexpr int SLOTS = 7;
+extern int spd_table[SLOTS], qsa_table[SLOTS], ton_table[SLOTS], rto_table[SLOTS], f1_table[SLOTS],
+    sz_table[SLOTS], qrh_table[SLOTS], katokana_table[SLOTS], bw_table[SLOTS], hand_table[SLOTS],
+    spark_table[SLOTS], spacing_table[SLOTS];
+
+// Parameter codes inside slot text.
+constexpr unsigned char CODE_SPD = 1;
+constexpr unsigned char CODE_TON = 2;
+constexpr unsigned char CODE_QSA = 3;
+constexpr unsigned char CODE_TUNE = 4;
+
+// Writes the seven-byte parameter change for spd, ton, qsa into out[0..6] and
+// a terminator at out[7]. Zero values are carried without a zero byte.
+void encode_params(char out[8], int speed, int tone, int strength);
+// Reads the tone of a code-2 pair, undoing the zero escapes of encode_params.
+int decode_tone(unsigned char low, unsigned char high);
+
+// Appends the current spd, ton, qsa as parameter codes to the open slot.
+void create_params();
+// Restores slot emission_nr's record into the current parameters.
+void load_cw_param();
+// Freezes the current parameters into slot i's record.
+void save_cw_param(int i);
+
+}  // namespace kestrel

@@ -1,0 +1,75 @@
+#include "support/fixture.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "app/log.h"
+#include "app/receiver.h"
+#include "platform/clock.h"
+#include "platform/files.h"
+#include "platform/media.h"
+#include "platform/ui.h"
+#include "procedures/send.h"
+#include "synth/channels.h"
+#include "synth/morse.h"
+#include "synth/params.h"
+
+namespace kestrel::test {
+
+void Kestrel::SetUp() {
+    namespace fs = std::filesystem;
+    old_cwd_ = fs::current_path().string();
+    dir_ = make_temp_dir("kestrel-test");
+    ASSERT_FALSE(dir_.empty());
+    fs::current_path(dir_);
+    test_clock_set(2026, 3, 10, 12, 0, 0, 0);
+    test_clock_step(0);
+    media_use(&media_recording);
+    media_recorded_clear();
+    ui_reset();
+    receiver_reset();
+    random_reset(1);
+    debug = 0;
+    synth_reset();
+    stop_all_devs();
+    media_recorded_clear();
+    fbuf[0] = 0;
+    send_stack_reset();
+    for (auto &slot : send_buf) slot[0] = 0;
+    GetSystemTime(&t);
+    plain_params();
+}
+
+void Kestrel::TearDown() {
+    namespace fs = std::filesystem;
+    stop_all_devs();
+    media_use(&media_null);
+    fs::current_path(old_cwd_);
+    std::error_code ec;
+    fs::remove_all(dir_, ec);
+    test_clock_off();
+}
+
+std::vector<uint8_t> read_file(const std::string &path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+bool file_exists(const std::string &path) { return std::filesystem::exists(path); }
+
+std::string read_text(const std::string &path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void plain_params() {
+    spd = 20;
+    ton = 800;
+    qsa = 3;
+    rto = _f1 = sz = katokana = qrh = bw = hand = spark = 0;
+    spacing = 2;
+}
+
+}  // namespace kestrel::test
