@@ -37,10 +37,10 @@ std::vector<bool> classify(const std::vector<uint8_t> &s, Keying k) {
 }
 }  // namespace
 
-std::vector<Run> morse_runs(const std::vector<uint8_t> &s, Keying k) {
+std::vector<MorseRun> morse_runs(const std::vector<uint8_t> &s, Keying k) {
     std::vector<bool> mark = classify(s, k);
     // Raw runs.
-    std::vector<Run> raw;
+    std::vector<MorseRun> raw;
     for (size_t i = 0; i < mark.size();) {
         size_t j = i;
         while (j < mark.size() && mark[j] == mark[i]) ++j;
@@ -50,17 +50,21 @@ std::vector<Run> morse_runs(const std::vector<uint8_t> &s, Keying k) {
     // Short runs are the inside of a waveform (zero crossings, spark decay,
     // the tone's own zero samples in inverted keying), not keying.
     const double bridge = k == Keying::Inverted ? 4 : 16;
-    std::vector<Run> merged;
-    for (const Run &r : raw) {
-        bool keep = true;
-        if (k == Keying::Inverted) keep = !r.mark || r.len > bridge;        // stray zero samples of the tone
-        else if (!r.mark) keep = r.len > bridge;                            // zero crossings, spark decay
-        else if (k == Keying::Shift) keep = r.len > bridge;                 // chance matches at tone changes
-        Run x = r;
-        if (!keep) x.mark = !r.mark;
-        if (!merged.empty() && merged.back().mark == x.mark) merged.back().len += x.len;
-        else merged.push_back(x);
-    }
+    // Pass 1 closes short gaps inside a tone (its zero samples, spark decay);
+    // pass 2 drops short marks (stray zero samples of the tone in inverted
+    // keying, chance matches where the shifted tone begins).
+    auto pass = [&](const std::vector<MorseRun> &in, bool close_gaps) {
+        std::vector<MorseRun> out;
+        for (const MorseRun &r : in) {
+            MorseRun x = r;
+            bool gap_side = close_gaps ? !r.mark : r.mark;
+            if (gap_side && r.len <= bridge && !out.empty()) x.mark = !r.mark;
+            if (!out.empty() && out.back().mark == x.mark) out.back().len += x.len;
+            else out.push_back(x);
+        }
+        return out;
+    };
+    std::vector<MorseRun> merged = k == Keying::Inverted ? pass(raw, false) : pass(pass(raw, true), false);
     while (!merged.empty() && !merged.front().mark) merged.erase(merged.begin());
     while (!merged.empty() && !merged.back().mark) merged.pop_back();
     return merged;
@@ -88,12 +92,12 @@ ReaderOptions options_for(Keying k, double dot_samples, int spacing) {
 }
 
 std::string read_morse(const std::vector<uint8_t> &samples, const ReaderOptions &o) {
-    std::vector<Run> runs = morse_runs(samples, o.keying);
+    std::vector<MorseRun> runs = morse_runs(samples, o.keying);
     const double gap_unit = o.keying == Keying::Inverted ? 8.0 : 1.0;
     double dot = o.dot_samples;
     std::string out, letter;
     bool last_dash = false;
-    for (const Run &r : runs) {
+    for (const MorseRun &r : runs) {
         if (r.mark) {
             bool is_dash = r.len >= 2 * dot;
             letter += is_dash ? '-' : '.';

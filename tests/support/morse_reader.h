@@ -9,7 +9,7 @@ namespace kestrel::test {
 
 enum class Keying { Tone, Shift, Inverted };
 
-struct Run {
+struct MorseRun {
     bool mark;
     double len;  // in samples
 };
@@ -28,7 +28,7 @@ struct ReaderOptions {
 // Sample bytes after the 48-byte header.
 std::vector<uint8_t> wav_samples(const std::vector<uint8_t> &file);
 // Marks and gaps in order, leading and trailing silence dropped.
-std::vector<Run> morse_runs(const std::vector<uint8_t> &samples, Keying keying);
+std::vector<MorseRun> morse_runs(const std::vector<uint8_t> &samples, Keying keying);
 // Patterns such as ".- -... / ..." (letters split by blanks, words by " / ").
 std::string read_morse(const std::vector<uint8_t> &samples, const ReaderOptions &o);
 // The same form for a text, from the Morse table with the renderer's folding rules.
