@@ -1,0 +1,143 @@
+// Clips heard between 13 and 14 MHz: maritime and aeronautical stations, broadcasters 13570-13870.
+// Each entry: frequency, clock guard, index into clip_table; the last entry
+// that applies wins.
+#include "bandplan/background.h"
+#include "procedures/predicates.h"
+#include "procedures/send.h"
+
+namespace kestrel {
+
+void clip_13() {
+    clip_at(13004, 177);
+    if (oh()) clip_at(13020, 160);
+    clip_at(13075, 156);
+    if (ct(730, 1600)) clip_at(13077, 160);
+    if (min_sked_20(30)) clip_at(13080, 29);
+    clip_at(13086, 50);
+    clip_at(13099, 321);
+    clip_at(13111, 189);
+    if (oh()) clip_at(13136, 104);
+    if (od()) clip_at(13139, 315);
+    if (oh()) clip_at(13142, 154);
+    clip_at(13145, 112);
+    if (eh()) clip_at(13148, 297);
+    if (oh()) clip_at(13148, 81);
+    if (min_sked(40)) clip_at(13154, 41);
+    clip_at(13164, 63);
+    clip_at(13167, 104);
+    clip_at(13170, 87);
+    if (oh()) clip_at(13179, 14);
+    if (eh()) clip_at(13182, 90);
+    if (eh()) clip_at(13192, 184);
+    if (eh()) clip_at(13195, 112);
+    if (oh()) clip_at(13195, 137);
+    if (ct(730, 1600)) clip_at(13200, 66);
+    if (oh()) clip_at(13200, 185);
+    if (eh()) clip_at(13200, 87);
+    if (eh()) clip_at(13209, 203);
+    if (oh()) clip_at(13209, 104);
+    clip_at(13228, 217);
+    if (eh()) clip_at(13235, 110);
+    if (oh()) clip_at(13243, 129);
+    if (eh()) clip_at(13261, 18);
+    if (oh()) clip_at(13261, 311);
+    if (mh(29)) clip_at(13261, 141);
+    clip_at(13273, 64);
+    clip_at(13300, 162);
+    if (od()) clip_at(13312, 128);
+    clip_at(13316, 37);
+    if (eh()) clip_at(13387, 45);
+    if (eh()) clip_at(13491, 40);
+    if (min_sked(10)) clip_at(13531, 57);
+    clip_at(13540, 162);
+    clip_at(13570, 15);
+    if (oh()) clip_at(13575, 297);
+    if (ml(30)) clip_at(13575, 264);
+    if (eh()) clip_at(13580, 282);
+    if (oh()) clip_at(13580, 118);
+    if (eh()) clip_at(13583, 66);
+    clip_at(13585, 319);
+    clip_at(13590, 101);
+    if (min_sked(20)) clip_at(13595, 274);
+    if (eh()) clip_at(13595, 202);
+    if (eh()) clip_at(13600, 210);
+    if (oh()) clip_at(13600, 47);
+    if (oh()) clip_at_any({13600, 13610, 13685}, 38);
+    if (eh()) clip_at(13605, 322);
+    if (oh()) clip_at_any({13605, 13610, 13815}, 151);
+    if (eh()) clip_at(13610, 325);
+    if (oh()) clip_at(13610, 270);
+    if (min_sked(20)) clip_at(13615, 66);
+    clip_at(13620, 18);
+    if (oh()) clip_at(13625, 184);
+    if (ct(730, 1600)) clip_at(13628, 141);
+    if (oh()) clip_at(13628, 311);
+    if (eh()) clip_at(13628, 267);
+    clip_at(13635, 78);
+    clip_at(13637, 57);
+    if (min_sked(45)) clip_at(13640, 147);
+    if (t.wDayOfWeek == 5) clip_at(13645, 212);
+    clip_at(13648, 30);
+    clip_at(13655, 193);
+    clip_at(13660, 202);
+    if (mh(29)) clip_at(13670, 194);
+    if (min_sked_20(30)) clip_at(13675, 54);
+    if (eh()) clip_at(13675, 166);
+    if (eh()) clip_at(13680, 274);
+    if (oh()) clip_at(13680, 125);
+    if (oh()) clip_at_any({13680, 13790, 13860}, 322);
+    if (min_sked_20(30)) clip_at(13680, 151);
+    if (oh()) clip_at(13700, 183);
+    if (t.wDayOfWeek == 6) clip_at(13705, 296);
+    if (eh()) clip_at(13705, 58);
+    if (oh()) clip_at(13715, 132);
+    if (eh()) clip_at(13715, 272);
+    if (oh()) clip_at(13720, 38);
+    if (od()) clip_at(13720, 280);
+    clip_at(13725, 205);
+    if (oh()) clip_at(13730, 214);
+    if (min_sked(45)) clip_at(13730, 167);
+    if (ed()) clip_at(13730, 249);
+    if (oh()) clip_at(13735, 196);
+    clip_at(13740, 263);
+    if (oh()) clip_at(13750, 28);
+    clip_at(13755, 318);
+    clip_at(13765, 80);
+    if (oh()) clip_at(13770, 32);
+    if (t.wDayOfWeek == 6) clip_at(13770, 72);
+    if (od()) clip_at(13770, 33);
+    if (eh()) clip_at(13770, 25);
+    if (oh()) clip_at(13775, 292);
+    if (ct(730, 1600)) clip_at(13780, 118);
+    if (min_sked_20(0)) clip_at(13780, 67);
+    if (oh()) clip_at(13780, 246);
+    if (eh()) clip_at(13780, 209);
+    clip_at(13785, 51);
+    clip_at(13795, 266);
+    clip_at(13800, 214);
+    if (eh()) clip_at(13805, 123);
+    if (t.wDayOfWeek == 5) clip_at(13805, 234);
+    if (oh()) clip_at(13805, 220);
+    clip_at(13810, 77);
+    if (min_sked_20(20)) clip_at(13815, 155);
+    if (eh()) clip_at(13815, 320);
+    if (eh()) clip_at(13825, 89);
+    if (oh()) clip_at(13825, 248);
+    if (min_sked_20(10)) clip_at(13830, 13);
+    if (t.wDayOfWeek == 2) clip_at(13835, 311);
+    if (ct(730, 1600)) clip_at(13840, 208);
+    if (eh()) clip_at(13845, 204);
+    if (oh()) clip_at(13845, 240);
+    if (oh()) clip_at(13850, 61);
+    if (eh()) clip_at(13850, 10);
+    clip_at(13855, 188);
+    clip_at(13860, 211);
+    if (oh()) clip_at(13865, 96);
+    if (min_sked_20(10)) clip_at(13870, 210);
+    if (od()) clip_at(13870, 274);
+    if (eh()) clip_at(13870, 202);
+    if (eh()) clip_at(13875, 35);
+    if (min_sked_20(20)) clip_at(13930, 141);
+}
+
+}  // namespace kestrel
