@@ -1,5 +1,8 @@
 #include "app/log.h"
 
+#include <chrono>
+#include <mutex>
+
 #include "app/receiver.h"
 #include "platform/clock.h"
 #include "procedures/send.h"
@@ -30,6 +33,23 @@ void Log(const char *function, const char *info, unsigned long param) {
                  function ? function : "", info ? info : "", now.wHour, now.wMinute, now.wSecond, now.wMilliseconds,
                  static_cast<int>(GetTickCount()), freq, spd, ton, qsa, qrh, rto, _f1, sz, hand, spacing,
                  static_cast<unsigned>(param));
+    std::fclose(f);
+}
+
+void Log_thread(const char *function, const char *info, unsigned long param) {
+    if (!debug) return;
+    // Threads append one block at a time among themselves; the window thread's
+    // blocks are whole single writes of their own.
+    static std::mutex mutex;
+    std::lock_guard<std::mutex> lock(mutex);
+    FILE *f = std::fopen("TOVA_LOG.TXT", "a");
+    if (!f) return;
+    using namespace std::chrono;
+    const int64_t ms = duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count() % 86400000;
+    std::fprintf(f, "\n Function: %s \n Info: %s \n Time: %02d:%02d:%02d:%02d  Ticks:%d \n additional param: %u\n",
+                 function ? function : "", info ? info : "", static_cast<int>(ms / 3600000),
+                 static_cast<int>(ms / 60000 % 60), static_cast<int>(ms / 1000 % 60), static_cast<int>(ms % 1000),
+                 static_cast<int>(GetTickCount()), static_cast<unsigned>(param));
     std::fclose(f);
 }
 

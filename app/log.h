@@ -11,6 +11,12 @@ extern FILE *savefile;
 void Log(const char *function, const char *info, unsigned long param);
 void Error_Code(int code);
 
+// Log for threads other than the window thread (channel watchdogs, media layer):
+// the same kind of block, stamped with its own clock reading; it neither
+// refreshes the shared clock sample `t` nor reads the emission parameters,
+// which belong to the window thread.
+void Log_thread(const char *function, const char *info, unsigned long param);
+
 // Creates the empty recording file "%05dkHz_%04d%02d%02d%02d%02d.wav" for the
 // tuned frequency and the present minute; nothing calls it yet.
 void save_file();

@@ -1,0 +1,53 @@
+// The sound-card backend and the offline mixdown backend of the media layer
+// (platform/media.h). Both play the channel files, the looping carrier and the
+// command strings ("open fone/noise.wav alias noise", "play noise notify",
+// "seek noise to start", "stop ...", "close ...", "play fone/<name>") through
+// one mixer; they differ only in who drives it: the sound card's clock or a
+// simulated clock writing into a file.
+#pragma once
+#include <cstdint>
+
+#include "platform/media.h"
+
+namespace kestrel {
+
+// Opens the audio output (one device, kept until media_sdl_close) and returns
+// its backend table; install it with media_use(). Never returns nullptr: when
+// there is no usable output device the table's num_devs() returns 0 and every
+// call does nothing, so the receiver runs on silently. Calling it again while
+// open returns the same table.
+const MediaBackend *media_sdl_open();
+// Stops all sound, releases every file and the device, ends the feeder
+// thread. Harmless when not open; also run at exit.
+void media_sdl_close();
+// Selects the output driver by name before media_sdl_open() ("dummy" plays
+// into nothing at the sound card's pace: for tests and machines without a
+// sound card). nullptr restores the default choice.
+void media_sdl_driver(const char *name);
+// Diagnostics of the open device: output rate, and how many times a playing
+// source had no decoded audio ready when the device asked for it.
+int media_sdl_rate();
+uint64_t media_sdl_underruns();
+// Number of sources (channels, carrier, recordings) holding a file open.
+int media_sdl_sources();
+
+// Offline mixdown: everything that would sound during `seconds` of simulated
+// time goes into one file, `out_wav` (16-bit mono PCM WAV at `rate`; a name
+// ending in ".mp3" gives an MP3 file instead). media_offline_begin() installs
+// the offline backend (media_use) and remembers the previous one; commands sent
+// afterwards take effect at the current simulated time, which only
+// media_offline_advance() and media_offline_end() move forward. A
+// "play ... notify" that ends posts its notice (media_post_notify) at the
+// simulated moment it ends and then calls the handler set with
+// media_offline_on_notify(), whose commands take effect at that moment (the
+// receiver's noise loop restarts this way).
+bool media_offline_begin(const char *out_wav, int seconds, int rate = 22050);
+void media_offline_on_notify(void (*handler)());
+// Renders `ms` more milliseconds (not beyond the end); false when not begun.
+bool media_offline_advance(uint32_t ms);
+// Renders up to the end, closes the file and every source, restores the
+// previous backend; true when the whole file was written.
+bool media_offline_end();
+extern const MediaBackend media_offline;
+
+}  // namespace kestrel
