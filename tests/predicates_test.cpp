@@ -124,7 +124,7 @@ TEST_F(Predicates, CalendarAndNextDay) {
     EXPECT_EQ(next_day(), 1);
     at(12, 0, 31, 7);
     EXPECT_EQ(next_day(), 1);
-    at(12, 0, 29, 2);
+    at(12, 0, 29, 4);
     EXPECT_EQ(next_day(), 30);
     at(12, 0, 14, 12);
     EXPECT_EQ(ed() + od(), 1);

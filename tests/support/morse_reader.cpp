@@ -58,7 +58,7 @@ std::vector<MorseRun> morse_runs(const std::vector<uint8_t> &s, Keying k) {
         for (const MorseRun &r : in) {
             MorseRun x = r;
             bool gap_side = close_gaps ? !r.mark : r.mark;
-            if (gap_side && r.len <= bridge && !out.empty()) x.mark = !r.mark;
+            if (gap_side && r.len <= bridge) x.mark = !r.mark;
             if (!out.empty() && out.back().mark == x.mark) out.back().len += x.len;
             else out.push_back(x);
         }
