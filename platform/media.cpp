@@ -6,7 +6,8 @@
 namespace kestrel {
 
 namespace {
-const MediaBackend *g_backend = &media_null;
+// Read by the channel watchdogs as well as the window thread.
+std::atomic<const MediaBackend *> g_backend{&media_null};
 std::mutex g_rec_mutex;
 std::vector<std::string> g_recorded;
 std::atomic<int> g_notify{0};
@@ -32,7 +33,7 @@ const MediaBackend media_null = {"null", null_play, null_close, null_string, nul
 const MediaBackend media_recording = {"recording", rec_play, rec_close, rec_string, rec_loop, rec_devs};
 
 void media_use(const MediaBackend *backend) { g_backend = backend ? backend : &media_null; }
-const MediaBackend &media() { return *g_backend; }
+const MediaBackend &media() { return *g_backend.load(); }
 
 const std::vector<std::string> &media_recorded() { return g_recorded; }
 void media_recorded_clear() {

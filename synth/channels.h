@@ -27,6 +27,8 @@ void timer_start(int k, uint32_t ms);
 // Deadline of channel k (0 for channels outside 0..8).
 uint32_t channel_deadline(int k);
 bool channel_busy(int k);
+// Channel watchdog threads not yet joined (finished or still waiting).
+int watchdogs_running();
 
 void stop_all_devs();
 
