@@ -17,6 +17,7 @@
 namespace kestrel {
 
 int clip_ind = CLIP_NONE;
+ClipEntryVisitor clip_entry_visitor = nullptr;
 
 BackgroundTable background_table(int band_nr) {
     switch (band_nr) {
@@ -41,6 +42,12 @@ BackgroundTable background_table(int band_nr) {
     case 28: return {2, background_tab_28, prob_tab_28};
     default: return {0, nullptr, nullptr};
     }
+}
+
+int background_entries() {
+    int total = 0;
+    for (int b = 10; b <= 28; ++b) total += background_table(b).count;
+    return total;
 }
 
 namespace {
@@ -114,12 +121,12 @@ void get_background(int count, const int32_t *frequencies, const int32_t *codes)
 }
 
 void clip_at(int f, int index) {
+    if (clip_entry_visitor) clip_entry_visitor(f, index);
     if (freq == f) clip_ind = index;
 }
 
 void clip_at_any(std::initializer_list<int> fs, int index) {
-    for (int f : fs)
-        if (freq == f) clip_ind = index;
+    for (int f : fs) clip_at(f, index);
 }
 
 void clip() {
@@ -132,7 +139,8 @@ void clip() {
     if (b >= 10 && b <= 29) lists[b - 10]();
     if (clip_ind == CLIP_NONE) return;
     if (cond(2)) return;
-    // An index past the table or onto an empty slot has no file to play.
+    // Mended: an index past the table or onto an empty slot plays nothing
+    // rather than reading outside the names or sending a bare folder.
     if (clip_ind < 0 || clip_ind >= CLIP_SLOTS || clip_table[clip_ind][0] == 0) return;
     std::snprintf(fbuf, FBUF_SIZE, "play fone/%.*s", CLIP_NAME_SIZE, clip_table[clip_ind]);
     media().send_string(fbuf);

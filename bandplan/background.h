@@ -27,8 +27,11 @@ extern const int32_t background_tab_26[34], prob_tab_26[34];
 extern const int32_t background_tab_27[20], prob_tab_27[20];
 extern const int32_t background_tab_28[2], prob_tab_28[2];
 
-// Entries of all background tables together (the statistics report it).
-constexpr int BACKGROUND_ENTRIES = 2754;
+// The figure the start-up statistics give for the background tables. The
+// per-band counts below add up to 2749; the report has always said 2754.
+constexpr int BACKGROUND_STATISTIC = 2754;
+// Entries the band functions pass to get_background, all bands together.
+int background_entries();
 
 // The tables of a band and their entry count; count 0 and null tables for
 // bands without background (29 and anything outside 10..28).
@@ -73,5 +76,10 @@ void clip_29();
 // One clip entry: clip_ind = index when freq is f (or one of fs).
 void clip_at(int f, int index);
 void clip_at_any(std::initializer_list<int> fs, int index);
+
+// Listing aid: when set, every clip entry whose guard holds is reported with
+// its frequency and index, whatever the tuned frequency.
+using ClipEntryVisitor = void (*)(int f, int index);
+extern ClipEntryVisitor clip_entry_visitor;
 
 }  // namespace kestrel

@@ -8,36 +8,36 @@
 namespace kestrel {
 
 void clip_23() {
-    if (min_sked(50)) clip_at(23010, 256);
-    if (oh()) clip_at(23010, 104);
-    if (mh(29)) clip_at(23017, 276);
-    if (eh()) clip_at(23037, 238);
-    if (oh()) clip_at(23056, 213);
-    if (min_sked(35)) clip_at(23088, 3);
-    clip_at(23089, 78);
-    clip_at(23193, 148);
-    if (eh()) clip_at_any({23273, 23667}, 63);
-    if (eh()) clip_at(23297, 213);
-    if (oh()) clip_at(23297, 253);
-    if (ml(30)) clip_at(23297, 234);
-    if (eh()) clip_at_any({23307, 23631}, 209);
-    clip_at(23413, 281);
-    clip_at(23467, 238);
-    if (ed()) clip_at(23485, 160);
-    if (oh()) clip_at(23485, 80);
-    if (ml(30)) clip_at(23485, 257);
-    if (eh()) clip_at(23576, 224);
-    clip_at(23585, 203);
-    if (oh()) clip_at(23598, 177);
-    if (t.wDayOfWeek == 0) clip_at(23612, 203);
-    if (oh()) clip_at(23661, 298);
-    if (mh(29)) clip_at(23680, 280);
-    if (oh()) clip_at(23695, 263);
-    if (t.wDayOfWeek == 5) clip_at(23717, 76);
-    clip_at(23730, 65);
-    clip_at(23847, 279);
-    if (eh()) clip_at(23869, 323);
-    clip_at(23958, 257);
+    clip_at(23042, 162);
+    if (eh()) clip_at(23052, 276);
+    if (oh()) clip_at(23067, 24);
+    if (min_sked(15)) clip_at(23100, 110);
+    clip_at(23182, 120);
+    if (oh()) clip_at(23234, 203);
+    if (ed()) clip_at(23259, 312);
+    if (eh()) clip_at(23259, 324);
+    clip_at(23275, 284);
+    clip_at(23303, 72);
+    if (t.wDayOfWeek == 6) clip_at(23347, 324);
+    if (oh()) clip_at(23347, 90);
+    if (eh()) clip_at_any({23348, 23575, 23841, 23915}, 317);
+    if (oh()) clip_at(23369, 184);
+    if (oh()) clip_at(23413, 62);
+    clip_at(23460, 240);
+    if (mh(29)) clip_at(23488, 287);
+    clip_at(23594, 207);
+    clip_at(23670, 3);
+    if (ml(30)) clip_at(23687, 219);
+    if (eh()) clip_at_any({23699, 23802}, 240);
+    if (oh()) clip_at(23759, 238);
+    if (eh()) clip_at(23803, 9);
+    if (ml(30)) clip_at(23825, 123);
+    clip_at(23921, 104);
+    if (mh(29)) clip_at(23961, 300);
+    if (eh()) clip_at(23987, 305);
+    if (t.wDayOfWeek == 3) clip_at(23987, 168);
+    if (min_sked(10)) clip_at(23988, 250);
+    if (oh()) clip_at(23996, 279);
 }
 
 }  // namespace kestrel

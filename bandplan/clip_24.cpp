@@ -7,26 +7,26 @@
 namespace kestrel {
 
 void clip_24() {
-    if (ed()) clip_at(24006, 150);
-    if (ed()) clip_at(24015, 66);
-    clip_at(24128, 90);
-    if (oh()) clip_at(24141, 203);
-    clip_at(24384, 70);
-    if (min_sked_20(40)) clip_at(24601, 279);
-    clip_at(24678, 166);
-    if (oh()) clip_at(24681, 104);
-    clip_at(24792, 57);
-    if (od()) clip_at(24931, 247);
-    if (eh()) clip_at(24931, 280);
-    if (oh()) clip_at(24931, 215);
-    if (mh(29)) clip_at(24938, 203);
-    if (eh()) clip_at(24945, 231);
-    if (oh()) clip_at(24945, 202);
-    clip_at(24952, 61);
-    clip_at(24960, 95);
-    if (eh()) clip_at(24961, 17);
-    if (oh()) clip_at(24976, 211);
-    clip_at(24977, 20);
+    clip_at(24041, 90);
+    if (mh(29)) clip_at(24134, 215);
+    if (oh()) clip_at(24167, 279);
+    clip_at(24236, 312);
+    if (oh()) clip_at(24355, 301);
+    if (od()) clip_at(24535, 224);
+    if (oh()) clip_at(24535, 324);
+    if (eh()) clip_at(24578, 15);
+    if (min_sked_20(40)) clip_at(24667, 185);
+    if (oh()) clip_at(24717, 165);
+    if (eh()) clip_at(24717, 198);
+    if (ed()) clip_at(24774, 162);
+    if (ed()) clip_at(24786, 298);
+    if (eh()) clip_at(24798, 298);
+    clip_at(24932, 96);
+    clip_at(24958, 212);
+    clip_at(24975, 189);
+    clip_at(24978, 148);
+    if (oh()) clip_at(24981, 1);
+    clip_at(24986, 237);
 }
 
 }  // namespace kestrel

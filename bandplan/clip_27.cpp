@@ -7,31 +7,31 @@
 namespace kestrel {
 
 void clip_27() {
-    if (eh()) clip_at(27057, 162);
-    if (min_sked_20(10)) clip_at(27075, 276);
-    clip_at(27128, 129);
-    clip_at(27150, 35);
-    clip_at(27179, 90);
-    if (min_sked(30)) clip_at(27189, 252);
-    if (ed()) clip_at(27211, 76);
-    clip_at(27311, 94);
-    if (min_sked_20(10)) clip_at(27340, 201);
-    if (oh()) clip_at(27358, 175);
-    if (min_sked(50)) clip_at(27383, 141);
-    if (od()) clip_at(27439, 65);
-    if (od()) clip_at(27481, 124);
-    clip_at(27540, 141);
-    clip_at(27543, 218);
-    clip_at(27563, 298);
-    clip_at(27578, 300);
-    if (oh()) clip_at(27616, 283);
-    if (min_sked_20(20)) clip_at(27679, 97);
-    clip_at(27700, 156);
-    if (min_sked(20)) clip_at(27703, 149);
-    if (mh(29)) clip_at(27715, 93);
-    if (oh()) clip_at(27806, 66);
-    clip_at(27840, 128);
-    if (oh()) clip_at(27913, 298);
+    if (od()) clip_at(27017, 167);
+    clip_at(27070, 224);
+    clip_at(27082, 110);
+    if (mh(29)) clip_at(27123, 297);
+    if (oh()) clip_at(27155, 110);
+    clip_at(27160, 276);
+    if (oh()) clip_at(27212, 42);
+    clip_at(27232, 66);
+    clip_at(27233, 286);
+    if (min_sked_20(0)) clip_at(27247, 149);
+    if (oh()) clip_at(27375, 81);
+    clip_at(27396, 298);
+    clip_at(27403, 16);
+    clip_at(27500, 35);
+    if (ed()) clip_at(27507, 39);
+    clip_at(27511, 153);
+    if (min_sked(20)) clip_at(27522, 22);
+    if (min_sked_20(20)) clip_at(27572, 64);
+    if (oh()) clip_at(27574, 235);
+    if (eh()) clip_at(27676, 159);
+    if (min_sked_20(20)) clip_at(27711, 312);
+    if (min_sked(0)) clip_at(27744, 208);
+    clip_at(27809, 314);
+    if (od()) clip_at(27818, 123);
+    if (min_sked(10)) clip_at(27985, 110);
 }
 
 }  // namespace kestrel
