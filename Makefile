@@ -19,5 +19,25 @@ sanitize: deps
 	cmake --build build-asan -j $(JOBS)
 	cd build-asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
+# The receiver runs in RUN_DIR, which holds its channel files and fone/. The
+# recordings come from the build target RECORDINGS_TARGET, which writes
+# RECORDINGS_DIR; without that target the receiver runs without them.
+RUN_DIR ?= run
+RECORDINGS_TARGET ?= recordings
+RECORDINGS_DIR ?= $(BUILD)/fone
+
+run: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS) --target kestrel
+	mkdir -p $(RUN_DIR)
+	@if [ ! -d $(RUN_DIR)/fone ]; then \
+	  if cmake --build $(BUILD) --target help | grep -qE '^(\.\.\. )?$(RECORDINGS_TARGET)(:.*)?$$'; then \
+	    cmake --build $(BUILD) -j $(JOBS) --target $(RECORDINGS_TARGET) && cp -r $(RECORDINGS_DIR) $(RUN_DIR)/fone; \
+	  else \
+	    echo "No '$(RECORDINGS_TARGET)' target: starting without the recordings in fone/."; \
+	  fi; \
+	fi
+	cd $(RUN_DIR) && $(abspath $(BUILD))/app/kestrel
+
 clean:
 	rm -rf $(BUILD) build-asan

@@ -1,0 +1,245 @@
+#include "app/window.h"
+
+#include <cstdio>
+
+#include "app/receiver.h"
+#include "bandplan/bands.h"
+#include "platform/clock.h"
+#include "platform/files.h"
+#include "platform/media.h"
+#include "platform/ui.h"
+#include "procedures/predicates.h"
+#include "procedures/send.h"
+#include "synth/channels.h"
+#include "synth/morse.h"
+#include "synth/params.h"
+
+namespace kestrel {
+
+namespace {
+
+void show_freq(char *digits, int digits_size, char *text, int text_size) {
+    std::snprintf(digits, digits_size, "%d", freq);
+    std::snprintf(text, text_size, "   %.11s.0 kHz", digits);  // an int has at most 11 characters
+    ui().set_text(ID_FREQ_FIELD, text);
+}
+
+void noise_start() {
+    media().send_string("open fone/noise.wav alias noise");
+    media().send_string("play noise notify");
+}
+
+void quit_sequence() {
+    stop_all_devs();
+    media().send_string("close fone/noise.wav");
+    close_files();
+    PostQuitMessage(0);
+}
+
+void tune(int id, int window) {
+    scan = 0;
+    freq = tuned_by_button(id, freq);
+    dsp_freq(window);
+}
+
+void set_and_tune(int to, int window) {
+    scan = 0;
+    freq = to;
+    dsp_freq(window);
+}
+
+void command(int id, int window) {
+    if (id >= ID_M1 && id < ID_M1 + 12) {
+        add_memory(id - ID_M1, window);
+        return;
+    }
+    if (id >= ID_DOWN_1K && id <= ID_UP_1M) {
+        tune(id, window);
+        return;
+    }
+    switch (id) {
+    case ID_SCAN:
+        scan = scan ? 0 : 1;
+        break;
+    case ID_ATT:
+        att = att ? 0 : 1;
+        dsp_freq(window);
+        break;
+    case ID_FLT:
+        if (filter == 1) {
+            filter = 0;
+            ui().set_text(ID_FLT, "FLT2");
+        } else {
+            filter = 1;
+            ui().set_text(ID_FLT, "FLT1");
+        }
+        dsp_freq(window);
+        break;
+    case ID_LOW:
+        set_and_tune(FREQ_MIN, window);
+        break;
+    case ID_MID:
+        set_and_tune(20000, window);
+        break;
+    case ID_HIGH:
+        set_and_tune(FREQ_MAX, window);
+        break;
+    case ID_HIST:
+        hist = hist ? 0 : 1;  // read by the next retune
+        break;
+    case ID_CLIP:
+        clips = clips ? 0 : 1;
+        dsp_freq(window);
+        break;
+    case ID_BGND:
+        bkgnd = bkgnd ? 0 : 1;
+        dsp_freq(window);
+        break;
+    case ID_QRN:
+        if (qrn == 1) {
+            qrn = 0;
+            media().send_string("stop fone/noise.wav");
+            media().send_string("close fone/noise.wav");
+        } else {
+            qrn = 1;
+            noise_start();
+        }
+        break;
+    case ID_INFO:
+        info(window);
+        break;
+    case ID_SMPL:
+        sampling = sampling == 3 ? 4 : 3;
+        dsp_freq(window);
+        break;
+    default:
+        break;  // IDs without a control
+    }
+}
+
+}  // namespace
+
+intptr_t DefWindowProcA(int window_handle, uint32_t message, uintptr_t wparam, intptr_t lparam) {
+    return window().def_proc(window_handle, message, wparam, lparam);
+}
+
+void PostQuitMessage(int code) { window().quit(code); }
+
+intptr_t WndProc(int window_handle, uint32_t message, uintptr_t wparam, intptr_t lparam) {
+    switch (message) {
+    case WM_CREATE:
+        if (qrn == 1) noise_start();
+        return 0;
+    case WM_DESTROY:
+        quit_sequence();
+        return 0;
+    case WM_COMMAND: {
+        int id = static_cast<int>(wparam & 0xFFFF);
+        if (id == ID_OFF) {
+            quit_sequence();
+            return 0;
+        }
+        command(id, window_handle);
+        return DefWindowProcA(window_handle, message, wparam, lparam);
+    }
+    case WM_KEYDOWN:
+        if (int id = button_for_key(wparam)) tune(id, window_handle);
+        return DefWindowProcA(window_handle, message, wparam, lparam);
+    case MM_MCINOTIFY:
+        if (qrn == 1) {
+            media().send_string("seek noise to start");
+            media().send_string("play noise notify");
+        }
+        return 0;
+    default:
+        return DefWindowProcA(window_handle, message, wparam, lparam);
+    }
+}
+
+void dsp_freq(int window_handle) {
+    // Own buffers: a retune may run nested inside a generator that is using str and str2.
+    char digits[16];
+    char text[32];
+    show_freq(digits, sizeof digits, text, sizeof text);
+    clr_smetr(window_handle);
+    WndProc(window_handle, WM_PAINT, 0, 0);
+    stop_all_devs();
+    bands();
+}
+
+void add_memory(int index, int window_handle) {
+    if (index < 0 || index > 11) return;
+    scan = 0;
+    if (mem[index] != 0) {
+        freq = mem[index];
+        dsp_freq(window_handle);
+        return;
+    }
+    mem[index] = freq;
+    char caption[16];
+    std::snprintf(caption, sizeof caption, "%d", freq);
+    ui().set_text(ID_M1 + index, caption);
+}
+
+void info(int window_handle) {
+    std::snprintf(str, STR_SIZE, "KESTREL\n\nVersion:  %d.%02d\n\n%s", VERSION_MAJOR, VERSION_MINOR, _info);
+    ui().message_box(str, info_caption, window_handle);
+}
+
+void close_files() {
+    stop_all_devs();
+    char name[16];
+    for (int k = 0; k <= 9; ++k) {
+        std::snprintf(name, sizeof name, "TOVA%d.WAV", k);
+        DeleteFileA(name);
+    }
+}
+
+int first_frequency() {
+    if (day()) return 15000 + static_cast<int>(myrand() % 10000u);
+    return 10000 + static_cast<int>(myrand() % 5000u);
+}
+
+void scan_step() {
+    if (scan != 1) return;
+    freq += 1;
+    if (freq > FREQ_MAX) freq = FREQ_MIN;
+    dsp_freq(hwnd);
+}
+
+void notify_step() {
+    for (int n = media_take_notify(); n > 0; --n) WndProc(hwnd, MM_MCINOTIFY, MCI_NOTIFY_SUCCESSFUL, 0);
+}
+
+int WinMain(int, int, const char *, int) {
+    if (!window().claim_instance(window_class)) return 0;
+    if (!window().register_class(window_class)) {
+        ui().message_box("Window Registration Failed!", "Error!", 0);
+        return 0;
+    }
+    wavehdr_init();
+    int created = window().create_window(window_class, window_title, WINDOW_WIDTH, WINDOW_HEIGHT, WndProc);
+    if (created) WndProc(created, WM_CREATE, 0, 0);
+    hwnd = created;
+    if (!hwnd) {
+        ui().message_box("Window Creation Failed!", "Error!", 0);
+        return 0;
+    }
+    for (const ControlSpec &c : controls) window().create_control(hwnd, c);
+
+    GetSystemTime(&t);
+    freq = first_frequency();
+    show_freq(str2, STR_SIZE, str, STR_SIZE);
+    clr_smetr(hwnd);
+    WndProc(hwnd, WM_PAINT, 0, 0);
+    stop_all_devs();
+    stn();
+    noise_generation();
+    if (media().num_devs() == 0) ui().message_box("Cannot Find Device Driver!", "Error!", 0);
+
+    window().start_timer(SCAN_PERIOD_MS, scan_step);
+    window().start_timer(NOTIFY_PERIOD_MS, notify_step);
+    return window().run();
+}
+
+}  // namespace kestrel

@@ -1,0 +1,75 @@
+// The receiver's front panel: start-up, the window procedure, retuning,
+// memories, scanning, the noise loop, the info box and the exit clean-up.
+#pragma once
+#include <cstdint>
+
+#include "platform/window.h"
+
+namespace kestrel {
+
+// Control IDs.
+constexpr int ID_OFF = 101;
+constexpr int ID_M1 = 102;  // .. 113 = M12
+constexpr int ID_SCAN = 121;
+constexpr int ID_ATT = 122;
+constexpr int ID_FLT = 123;
+constexpr int ID_LOW = 124;
+constexpr int ID_MID = 125;
+constexpr int ID_HIGH = 126;
+constexpr int ID_HIST = 127;
+constexpr int ID_CLIP = 128;
+constexpr int ID_BGND = 129;
+constexpr int ID_QRN = 130;
+constexpr int ID_INFO = 131;
+constexpr int ID_SMPL = 132;
+constexpr int ID_DOWN_1K = 151;
+constexpr int ID_UP_1K = 152;
+constexpr int ID_DOWN_10K = 153;
+constexpr int ID_UP_10K = 154;
+constexpr int ID_DOWN_100K = 155;
+constexpr int ID_UP_100K = 156;
+constexpr int ID_DOWN_1M = 157;
+constexpr int ID_UP_1M = 158;
+
+constexpr int FREQ_MIN = 10000;
+constexpr int FREQ_MAX = 30000;
+constexpr int WINDOW_WIDTH = 810;
+constexpr int WINDOW_HEIGHT = 295;
+constexpr int SCAN_PERIOD_MS = 200;
+// How often the window thread collects the noise loop's completion notices.
+constexpr int NOTIFY_PERIOD_MS = 20;
+constexpr int VERSION_MAJOR = 4;
+constexpr int VERSION_MINOR = 29;
+
+extern const char *const window_class;  // "TOVA"
+extern const char *const window_title;
+extern const char *const info_caption;
+constexpr int CONTROL_COUNT = 35;  // 33 buttons and 2 text fields
+extern const ControlSpec controls[CONTROL_COUNT];  // in creation order
+extern const char *const _info;
+
+// Start-up and message loop; the quit code, or 0 on an early exit.
+int WinMain(int instance, int previous, const char *command_line, int show);
+intptr_t WndProc(int window, uint32_t message, uintptr_t wparam, intptr_t lparam);
+intptr_t DefWindowProcA(int window, uint32_t message, uintptr_t wparam, intptr_t lparam);
+void PostQuitMessage(int code);
+
+void dsp_freq(int window);
+void add_memory(int index, int window);
+void info(int window);
+void close_files();
+
+// The frequency that the tuning button `id` (151..158) gives from `from`;
+// `from` itself for any other id.
+int tuned_by_button(int id, int from);
+// The tuning button that key `vk` stands for, or 0 for keys that do nothing.
+int button_for_key(uintptr_t vk);
+// The first frequency: 15000..24999 by day, 10000..14999 by night.
+int first_frequency();
+
+// One scan step (the 200 ms timer): while scanning, 1 kHz up, past 30000 back to 10000, retune.
+void scan_step();
+// Hands each collected "play ... notify" completion to the window procedure.
+void notify_step();
+
+}  // namespace kestrel

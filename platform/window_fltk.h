@@ -1,0 +1,15 @@
+// The receiver window drawn by FLTK (library kestrel_window_fltk).
+#pragma once
+#include "platform/ui.h"
+#include "platform/window.h"
+
+namespace kestrel {
+
+// Window system and control texts on an X display. With KESTREL_UI_DUMP set to a
+// file path in the environment (a test hook), the window rewrites that file with
+// every control's caption, read back from the widgets, whenever a caption
+// changes and when the window is first drawn.
+const WindowBackend *window_fltk();
+const UiBackend *ui_fltk();
+
+}  // namespace kestrel

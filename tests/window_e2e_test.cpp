@@ -1,0 +1,318 @@
+// The real receiver program on a virtual X display: keys and clicks go in
+// through the X server (xdotool), and what the window shows comes back through
+// the program's widget dump (KESTREL_UI_DUMP), which reads the captions from
+// the widgets themselves.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iostream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <thread>
+
+#include "app/window.h"
+#include "platform/files.h"
+
+namespace kestrel::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+int sh(const std::string &command) {
+    int rc = std::system(command.c_str());
+    return rc == -1 ? -1 : (rc >> 8) & 0xFF;
+}
+
+std::string slurp(const std::string &path) {
+    std::ifstream in(path);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+std::string trim(std::string s) {
+    while (!s.empty() && (s.back() == '\n' || s.back() == ' ')) s.pop_back();
+    return s;
+}
+
+// Polls `ok` for up to `seconds`; only a safety net, nothing here is timed.
+bool wait_for(const std::function<bool()> &ok, double seconds = 20) {
+    auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    while (std::chrono::steady_clock::now() < end) {
+        if (ok()) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(25));
+    }
+    return ok();
+}
+
+long long epoch_ms() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
+}
+
+// One snapshot of the widget dump.
+struct Dump {
+    std::map<std::string, std::string> values;
+    std::map<int, std::string> captions;
+    bool read(const std::string &path) {
+        std::ifstream in(path);
+        if (!in) return false;
+        values.clear();
+        captions.clear();
+        std::string line;
+        while (std::getline(in, line)) {
+            std::istringstream ls(line);
+            std::string key;
+            std::getline(ls, key, '\t');
+            if (key == "control") {
+                int id = 0;
+                ls >> id;
+                auto open = line.find('[');
+                auto close = line.rfind(']');
+                if (open != std::string::npos && close != std::string::npos)
+                    captions[id] = line.substr(open + 1, close - open - 1);
+            } else {
+                std::string rest;
+                std::getline(ls, rest);
+                values[key] = rest;
+            }
+        }
+        return !captions.empty();
+    }
+    long long number(const std::string &key) const {
+        auto it = values.find(key);
+        return it == values.end() ? 0 : std::atoll(it->second.c_str());
+    }
+};
+
+class Receiver {
+public:
+    Receiver(std::string dir, std::string run, std::string display, std::string name)
+        : dir_(std::move(dir)), run_(std::move(run)), display_(std::move(display)), name_(std::move(name)) {}
+
+    void start() {
+        std::remove(dump_path().c_str());
+        std::remove(rc_path().c_str());
+        started_ms_ = epoch_ms();
+        std::string env = "DISPLAY=" + display_ + " XDG_RUNTIME_DIR=" + dir_ + " KESTREL_UI_DUMP=" + dump_path() +
+                          " SDL_AUDIODRIVER=dummy ASAN_OPTIONS=detect_leaks=0";
+        sh("(cd " + run_ + " && env " + env + " " + KESTREL_BIN + " >" + dir_ + "/" + name_ + ".log 2>&1 & echo $! >" +
+           dir_ + "/" + name_ + ".pid; wait $!; echo $? >" + rc_path() + ") &");
+    }
+    std::string dump_path() const { return dir_ + "/" + name_ + ".ui"; }
+    std::string rc_path() const { return dir_ + "/" + name_ + ".rc"; }
+    std::string pid() const { return trim(slurp(dir_ + "/" + name_ + ".pid")); }
+    bool ended() const { return !trim(slurp(rc_path())).empty(); }
+    int rc() const { return std::atoi(slurp(rc_path()).c_str()); }
+    long long started_ms() const { return started_ms_; }
+    Dump dump() const {
+        Dump d;
+        d.read(dump_path());
+        return d;
+    }
+    bool drawn() const { return dump().number("first_draw_ms") > 0; }
+
+private:
+    std::string dir_, run_, display_, name_;
+    long long started_ms_ = 0;
+};
+
+class WindowEndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override {
+#ifndef KESTREL_BIN
+        GTEST_SKIP() << "the receiver program is not built (KESTREL_GUI=OFF): end-to-end window test skipped";
+#else
+        if (sh("command -v Xvfb >/dev/null 2>&1") != 0)
+            GTEST_SKIP() << "Xvfb is not installed: end-to-end window test skipped (scripts/install-deps.sh installs it)";
+        if (sh("command -v xdotool >/dev/null 2>&1 && command -v import >/dev/null 2>&1") != 0)
+            GTEST_SKIP() << "xdotool or ImageMagick import missing: end-to-end window test skipped";
+        dir_ = make_temp_dir("kestrel-e2e");
+        ASSERT_FALSE(dir_.empty());
+        run_ = dir_ + "/run";
+        fs::create_directories(run_ + "/fone");
+        sh("Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>" + dir_ + "/display >" + dir_ +
+           "/xvfb.log 2>&1 & echo $! >" + dir_ + "/xvfb.pid");
+        ASSERT_TRUE(wait_for([&] { return !trim(slurp(dir_ + "/display")).empty(); }))
+            << "Xvfb did not start: " << slurp(dir_ + "/xvfb.log");
+        display_ = ":" + trim(slurp(dir_ + "/display"));
+#endif
+    }
+    void TearDown() override {
+        if (dir_.empty()) return;
+        std::string xvfb = trim(slurp(dir_ + "/xvfb.pid"));
+        if (!xvfb.empty()) sh("kill " + xvfb + " 2>/dev/null");
+        std::error_code ec;
+        fs::remove_all(dir_, ec);
+    }
+
+    std::string x(const std::string &args) const { return "DISPLAY=" + display_ + " xdotool " + args; }
+    std::string window_id() const {
+        sh(x("search --name 'TOVA 10' >" + dir_ + "/wid 2>/dev/null"));
+        std::istringstream in(slurp(dir_ + "/wid"));
+        std::string id;
+        in >> id;
+        return id;
+    }
+    // Dismisses the "Error!" box if one is up (no sound device on this machine).
+    void dismiss_boxes() {
+        if (sh(x("search --name '^Error!$' >" + dir_ + "/box 2>/dev/null")) == 0) {
+            std::istringstream in(slurp(dir_ + "/box"));
+            std::string id;
+            while (in >> id) sh(x("key --window " + id + " Return"));
+        }
+    }
+    void press(const std::string &key) { ASSERT_EQ(sh(x("key " + key)), 0); }
+    void click(const std::string &wid, int id) {
+        for (const ControlSpec &c : controls) {
+            if (c.id != id) continue;
+            std::string at = std::to_string(c.x + c.w / 2) + " " + std::to_string(c.y + c.h / 2);
+            ASSERT_EQ(sh(x("mousemove --window " + wid + " " + at + " click 1")), 0);
+            return;
+        }
+        FAIL() << "no control " << id;
+    }
+
+    std::string dir_, run_, display_;
+};
+
+int shown_freq(const Dump &d) {
+    auto it = d.captions.find(ID_FREQ_FIELD);
+    if (it == d.captions.end()) return 0;
+    return std::atoi(it->second.c_str());
+}
+
+TEST_F(WindowEndToEnd, KeysButtonsSecondStartCrashAndOff) {
+#ifdef KESTREL_BIN
+    for (int k = 0; k <= 9; ++k) std::ofstream(run_ + "/TOVA" + std::to_string(k) + ".WAV") << "old";
+
+    Receiver a(dir_, run_, display_, "a");
+    a.start();
+    ASSERT_TRUE(wait_for([&] {
+        dismiss_boxes();
+        return a.drawn();
+    })) << slurp(dir_ + "/a.log");
+    Dump d = a.dump();
+    long long startup = d.number("first_draw_ms") - a.started_ms();
+    std::cout << "[ measure ] start-up to first drawn window: " << startup << " ms\n";
+    RecordProperty("startup_ms", std::to_string(startup));
+
+    const std::string title = " TOVA 10" + std::string(16, ' ') + "10000 - 30000 kHz" + std::string(27, ' ') + "KESTREL";
+    EXPECT_EQ(d.values["title"], title);
+    ASSERT_EQ(d.captions.size(), 35u);
+    for (const ControlSpec &c : controls) {
+        if (c.id == ID_FREQ_FIELD || c.id == ID_SMETER) continue;
+        EXPECT_EQ(d.captions[c.id], c.caption) << c.id;
+    }
+    EXPECT_EQ(d.captions[ID_SMETER], "     ");
+    int f = shown_freq(d);
+    ASSERT_GE(f, 10000);
+    ASSERT_LE(f, 24999);
+    EXPECT_EQ(d.captions[ID_FREQ_FIELD], "   " + std::to_string(f) + ".0 kHz");
+    std::string wid = window_id();
+    ASSERT_FALSE(wid.empty());
+
+    // Keys go to the window from the start, wherever the pointer is.
+    ASSERT_EQ(sh(x("mousemove 1000 740")), 0);
+    const std::pair<const char *, int> keys[] = {{"Right", ID_UP_1K},     {"Up", ID_UP_10K},
+                                                 {"Prior", ID_UP_100K},   {"Left", ID_DOWN_1K},
+                                                 {"Down", ID_DOWN_10K},   {"Next", ID_DOWN_100K}};
+    long long worst_us = 0;
+    for (auto [name, button] : keys) {
+        long long keys_before = a.dump().number("keys");
+        press(name);
+        int want = tuned_by_button(button, f);
+        ASSERT_TRUE(wait_for([&] { return shown_freq(a.dump()) == want && a.dump().number("keys") > keys_before; }))
+            << name << ": expected " << want << ", shows " << shown_freq(a.dump());
+        f = want;
+        worst_us = std::max(worst_us, a.dump().number("key_us"));
+    }
+    std::cout << "[ measure ] key press to dsp_freq returned (slowest of 6 keys): " << worst_us << " us\n";
+    RecordProperty("key_to_dsp_freq_us", std::to_string(worst_us));
+
+    // Other keys change nothing and Escape does not close the window.
+    long long keys_before = a.dump().number("keys");
+    press("Home");
+    press("End");
+    press("Escape");
+    press("a");
+    ASSERT_TRUE(wait_for([&] { return a.dump().number("keys") >= keys_before + 4; }));
+    EXPECT_EQ(shown_freq(a.dump()), f);
+    EXPECT_FALSE(a.ended());
+
+    // Buttons.
+    click(wid, ID_UP_1M);
+    f = tuned_by_button(ID_UP_1M, f);
+    ASSERT_TRUE(wait_for([&] { return shown_freq(a.dump()) == f; })) << "1M >";
+    click(wid, ID_MID);
+    ASSERT_TRUE(wait_for([&] { return shown_freq(a.dump()) == 20000; })) << "MID";
+    click(wid, ID_M1);
+    ASSERT_TRUE(wait_for([&] { return a.dump().captions[ID_M1] == "20000"; })) << "M1 store";
+    click(wid, ID_DOWN_1K);
+    ASSERT_TRUE(wait_for([&] { return shown_freq(a.dump()) == 19999; })) << "< 1k";
+    click(wid, ID_M1);
+    ASSERT_TRUE(wait_for([&] { return shown_freq(a.dump()) == 20000; })) << "M1 recall";
+    click(wid, ID_FLT);
+    ASSERT_TRUE(wait_for([&] { return a.dump().captions[ID_FLT] == "FLT1"; })) << "FLT";
+    click(wid, ID_HIGH);
+    ASSERT_TRUE(wait_for([&] { return shown_freq(a.dump()) == 30000; })) << "HIGH";
+    // Keys still tune after clicks: no button took the keyboard.
+    press("Right");
+    ASSERT_TRUE(wait_for([&] { return shown_freq(a.dump()) == 10000; })) << "Right after clicks";
+
+    // A second start leaves at once with 0 and the first keeps running.
+    Receiver b(dir_, run_, display_, "b");
+    b.start();
+    ASSERT_TRUE(wait_for([&] { return b.ended(); })) << "second instance did not leave";
+    EXPECT_EQ(b.rc(), 0);
+    EXPECT_FALSE(b.drawn());
+    EXPECT_FALSE(a.ended());
+
+    std::string shot = std::string(KESTREL_BUILD_DIR) + "/window_e2e.png";
+    std::remove(shot.c_str());
+    ASSERT_EQ(sh("DISPLAY=" + display_ + " import -window " + wid + " " + shot), 0);
+    EXPECT_EQ(trim([&] {
+                  sh("identify -format '%w %h' " + shot + " >" + dir_ + "/size");
+                  return slurp(dir_ + "/size");
+              }()),
+              "810 295");
+
+    // OFF: the program ends with 0 and takes the channel files with it.
+    click(wid, ID_OFF);
+    ASSERT_TRUE(wait_for([&] { return a.ended(); })) << "OFF did not end the program";
+    EXPECT_EQ(a.rc(), 0) << slurp(dir_ + "/a.log");
+    for (int k = 0; k <= 9; ++k) EXPECT_FALSE(fs::exists(run_ + "/TOVA" + std::to_string(k) + ".WAV")) << k;
+
+    // A crashed instance does not keep the next one out.
+    Receiver c(dir_, run_, display_, "c");
+    c.start();
+    ASSERT_TRUE(wait_for([&] {
+        dismiss_boxes();
+        return c.drawn();
+    }));
+    sh("kill -9 " + c.pid());
+    ASSERT_TRUE(wait_for([&] { return c.ended(); }));
+    EXPECT_NE(c.rc(), 0);
+    Receiver e(dir_, run_, display_, "e");
+    e.start();
+    ASSERT_TRUE(wait_for([&] {
+        dismiss_boxes();
+        return e.drawn() || e.ended();
+    }));
+    ASSERT_FALSE(e.ended()) << "the lock of the killed instance kept the new one out";
+    std::string wid_e = window_id();
+    ASSERT_FALSE(wid_e.empty());
+    click(wid_e, ID_OFF);
+    ASSERT_TRUE(wait_for([&] { return e.ended(); }));
+    EXPECT_EQ(e.rc(), 0);
+#endif
+}
+
+}  // namespace
+}  // namespace kestrel::test

@@ -1,0 +1,368 @@
+// The front panel through the window procedure: tuning, keys, memories,
+// scanning, switches, noise loop, S-meter and the info box.
+#include <string>
+#include <vector>
+
+#include "app/receiver.h"
+#include "app/window.h"
+#include "platform/media.h"
+#include "platform/ui.h"
+#include "synth/params.h"
+#include "window_fake.h"
+
+namespace kestrel::test {
+namespace {
+
+// The tuning rules restated as "where may the step land": the 1 kHz steps may
+// land on an edge, the larger ones must stay strictly inside, else they wrap.
+int expected_tuning(int id, int f) {
+    int step = 0;
+    switch (id) {
+    case ID_DOWN_1K: step = -1; break;
+    case ID_UP_1K: step = 1; break;
+    case ID_DOWN_10K: step = -10; break;
+    case ID_UP_10K: step = 10; break;
+    case ID_DOWN_100K: step = -100; break;
+    case ID_UP_100K: step = 100; break;
+    case ID_DOWN_1M: step = -1000; break;
+    case ID_UP_1M: step = 1000; break;
+    default: return f;
+    }
+    int next = f + step;
+    bool edge_ok = step == 1 || step == -1;
+    if (step < 0) return (edge_ok ? next >= 10000 : next > 10000) ? next : 30000;
+    return (edge_ok ? next <= 30000 : next < 30000) ? next : 10000;
+}
+
+std::string freq_text(int f) { return "   " + std::to_string(f) + ".0 kHz"; }
+
+using Panel = Window;
+
+TEST_F(Panel, EveryTuningStepFromEveryFrequency) {
+    for (int id = ID_DOWN_1K; id <= ID_UP_1M; ++id)
+        for (int f = FREQ_MIN; f <= FREQ_MAX; ++f)
+            ASSERT_EQ(tuned_by_button(id, f), expected_tuning(id, f)) << "button " << id << " from " << f;
+    EXPECT_EQ(tuned_by_button(ID_SCAN, 12345), 12345);
+}
+
+TEST_F(Panel, TuningButtonsAtTheEdgesRetuneAndClearScan) {
+    struct Case {
+        int id, from, to;
+    } cases[] = {
+        {ID_DOWN_1K, 10000, 30000},   {ID_UP_1K, 30000, 10000},     {ID_UP_1K, 29999, 30000},
+        {ID_DOWN_1K, 10001, 10000},   {ID_DOWN_10K, 10010, 30000},  {ID_DOWN_10K, 10011, 10001},
+        {ID_UP_10K, 29989, 29999},    {ID_UP_10K, 29990, 10000},    {ID_DOWN_100K, 10100, 30000},
+        {ID_DOWN_100K, 10101, 10001}, {ID_UP_100K, 29899, 29999},   {ID_UP_100K, 29900, 10000},
+        {ID_DOWN_1M, 11000, 30000},   {ID_DOWN_1M, 11001, 10001},   {ID_UP_1M, 28999, 29999},
+        {ID_UP_1M, 29000, 10000},     {ID_UP_1M, 14000, 15000},     {ID_DOWN_100K, 14000, 13900},
+    };
+    for (const Case &c : cases) {
+        freq = c.from;
+        scan = 1;
+        w_.trace.clear();
+        EXPECT_EQ(click(c.id), 0);
+        EXPECT_EQ(freq, c.to) << "button " << c.id << " from " << c.from;
+        EXPECT_EQ(scan, 0);
+        EXPECT_EQ(band, c.to / 1000);
+        EXPECT_TRUE(retuned());
+        EXPECT_EQ(std::string(ui_text(ID_FREQ_FIELD)), freq_text(c.to));
+    }
+}
+
+TEST_F(Panel, KeysTuneLikeTheirButtonsAndOtherKeysDoNothing) {
+    const std::pair<uintptr_t, int> keys[] = {{VK_LEFT, ID_DOWN_1K},    {VK_RIGHT, ID_UP_1K},
+                                              {VK_DOWN, ID_DOWN_10K},   {VK_UP, ID_UP_10K},
+                                              {VK_NEXT, ID_DOWN_100K},  {VK_PRIOR, ID_UP_100K}};
+    const int starts[] = {10000, 10001, 10010, 10100, 15555, 29899, 29989, 29999, 30000};
+    for (auto [vk, id] : keys) {
+        EXPECT_EQ(button_for_key(vk), id);
+        for (int f : starts) {
+            freq = f;
+            scan = 1;
+            key(vk);
+            EXPECT_EQ(freq, expected_tuning(id, f)) << "key " << vk << " from " << f;
+            EXPECT_EQ(scan, 0);
+        }
+    }
+    // Home, End, Escape, Return, space, letters, digits, F1: nothing at all.
+    const uintptr_t others[] = {VK_HOME, VK_END, VK_ESCAPE, VK_RETURN, VK_SPACE, VK_TAB, 'A', 'Q', '5', VK_F1};
+    freq = 17000;
+    scan = 1;
+    w_.trace.clear();
+    ui_reset();
+    for (uintptr_t vk : others) {
+        EXPECT_EQ(button_for_key(vk), 0);
+        key(vk);
+    }
+    EXPECT_EQ(freq, 17000);
+    EXPECT_EQ(scan, 1);
+    EXPECT_TRUE(entries("media").empty());
+    EXPECT_TRUE(entries("text").empty());
+    // Each key still reaches the default procedure, as every key does.
+    EXPECT_EQ(entries("def 256").size(), std::size(others));
+}
+
+TEST_F(Panel, LowMidHighSetTheirFrequencies) {
+    const std::pair<int, int> presets[] = {{ID_LOW, 10000}, {ID_MID, 20000}, {ID_HIGH, 30000}};
+    for (auto [id, f] : presets) {
+        freq = 12345;
+        scan = 1;
+        w_.trace.clear();
+        click(id);
+        EXPECT_EQ(freq, f);
+        EXPECT_EQ(scan, 0);
+        EXPECT_TRUE(retuned());
+        EXPECT_EQ(std::string(ui_text(ID_FREQ_FIELD)), freq_text(f));
+    }
+    // Nothing is queued at 30000: no band exists there.
+    w_.trace.clear();
+    click(ID_HIGH);
+    EXPECT_TRUE(retuned());
+    EXPECT_TRUE(entries("media play").empty());
+    EXPECT_TRUE(entries("media loop ").empty());
+}
+
+TEST_F(Panel, MemoriesStoreOnceThenRecall) {
+    for (int i = 0; i < 12; ++i) EXPECT_EQ(std::string(ui_text(ID_M1 + i)), "");
+    freq = 14000;
+    scan = 1;
+    w_.trace.clear();
+    click(ID_M1 + 4);  // M5
+    EXPECT_EQ(mem[4], 14000);
+    EXPECT_EQ(std::string(ui_text(ID_M1 + 4)), "14000");
+    EXPECT_EQ(scan, 0);
+    EXPECT_FALSE(retuned());
+    EXPECT_TRUE(entries("text " + std::to_string(ID_FREQ_FIELD)).empty());
+
+    key(VK_UP);
+    key(VK_UP);
+    ASSERT_EQ(freq, 14020);
+    click(ID_M1 + 11);  // M12 stores 14020
+    EXPECT_EQ(std::string(ui_text(ID_M1 + 11)), "14020");
+
+    click(ID_HIGH);
+    scan = 1;
+    w_.trace.clear();
+    click(ID_M1 + 4);  // recall M5
+    EXPECT_EQ(freq, 14000);
+    EXPECT_EQ(scan, 0);
+    EXPECT_TRUE(retuned());
+    EXPECT_EQ(std::string(ui_text(ID_FREQ_FIELD)), freq_text(14000));
+
+    // Pressed again somewhere else it still recalls: never re-stored.
+    click(ID_LOW);
+    click(ID_M1 + 4);
+    EXPECT_EQ(freq, 14000);
+    EXPECT_EQ(mem[4], 14000);
+    click(ID_M1 + 11);
+    EXPECT_EQ(freq, 14020);
+    EXPECT_EQ(std::string(ui_text(ID_M1 + 4)), "14000");
+    for (int i = 0; i < 12; ++i) {
+        if (i == 4 || i == 11) continue;
+        EXPECT_EQ(mem[i], 0) << "M" << i + 1;
+    }
+
+    // Out-of-range memory numbers are ignored.
+    int before = freq;
+    add_memory(12, hwnd);
+    add_memory(-1, hwnd);
+    EXPECT_EQ(freq, before);
+}
+
+TEST_F(Panel, ScanningStepsWrapsAndStopsOnTuning) {
+    freq = 29999;
+    w_.trace.clear();
+    click(ID_SCAN);
+    EXPECT_EQ(scan, 1);
+    EXPECT_FALSE(retuned());  // SCAN itself does not retune
+    scan_step();
+    EXPECT_EQ(freq, 30000);
+    EXPECT_EQ(std::string(ui_text(ID_FREQ_FIELD)), freq_text(30000));
+    scan_step();
+    EXPECT_EQ(freq, 10000);
+    EXPECT_EQ(band, 10);
+    scan_step();
+    EXPECT_EQ(freq, 10001);
+    EXPECT_EQ(scan, 1);
+
+    // Every tuning action ends the scan; the timer then changes nothing.
+    const std::vector<std::pair<uint32_t, uintptr_t>> stoppers = {
+        {WM_KEYDOWN, VK_RIGHT}, {WM_KEYDOWN, VK_PRIOR}, {WM_COMMAND, ID_DOWN_1M}, {WM_COMMAND, ID_MID},
+        {WM_COMMAND, ID_M1},    {WM_COMMAND, ID_M1}};
+    for (auto [msg, wp] : stoppers) {
+        scan = 1;
+        WndProc(hwnd, msg, wp, 0);
+        EXPECT_EQ(scan, 0) << msg << " " << wp;
+        int here = freq;
+        w_.trace.clear();
+        scan_step();
+        EXPECT_EQ(freq, here);
+        EXPECT_FALSE(retuned());
+    }
+    // SCAN pressed twice toggles back off.
+    click(ID_SCAN);
+    click(ID_SCAN);
+    EXPECT_EQ(scan, 0);
+    // Switches that retune do not stop a scan.
+    scan = 1;
+    click(ID_ATT);
+    EXPECT_EQ(scan, 1);
+}
+
+TEST_F(Panel, SwitchesToggleAndOnlySomeRetune) {
+    struct Switch {
+        int id;
+        int *value;
+        int other;  // the value after one press from the start value
+        bool retunes;
+    } switches[] = {
+        {ID_ATT, &att, 1, true},        {ID_FLT, &filter, 1, true}, {ID_CLIP, &clips, 0, true},
+        {ID_BGND, &bkgnd, 0, true},     {ID_SMPL, &sampling, 3, true}, {ID_HIST, &hist, 0, false},
+        {ID_QRN, &qrn, 0, false},
+    };
+    freq = 21000;
+    for (const Switch &s : switches) {
+        int start = *s.value;
+        for (int press = 1; press <= 2; ++press) {
+            w_.trace.clear();
+            ui_reset();
+            click(s.id);
+            EXPECT_EQ(*s.value, press == 1 ? s.other : start) << "control " << s.id << " press " << press;
+            EXPECT_EQ(retuned(), s.retunes) << "control " << s.id;
+            EXPECT_EQ(freq, 21000);
+            if (s.retunes) {
+                // Every channel closed, then the band dispatch on the same frequency.
+                for (int k = 0; k <= 9; ++k) EXPECT_GE(find("media close " + std::to_string(k)), 0);
+                EXPECT_EQ(std::string(ui_text(ID_FREQ_FIELD)), freq_text(21000));
+                EXPECT_EQ(std::string(ui_text(ID_SMETER)), "     ");
+            }
+        }
+    }
+}
+
+TEST_F(Panel, FilterCaptionNamesTheFilterInForce) {
+    EXPECT_EQ(filter, 0);
+    click(ID_FLT);
+    EXPECT_EQ(filter, 1);
+    EXPECT_EQ(std::string(ui_text(ID_FLT)), "FLT1");
+    // The caption is set before the retune.
+    EXPECT_LT(find("text 123 [FLT1]"), find("media loop_stop"));
+    click(ID_FLT);
+    EXPECT_EQ(filter, 0);
+    EXPECT_EQ(std::string(ui_text(ID_FLT)), "FLT2");
+}
+
+TEST_F(Panel, NoiseLoopCommands) {
+    auto strings = [&] {
+        std::vector<std::string> out;
+        for (const auto &e : entries("media string")) out.push_back(e.substr(13, e.rfind(" @") - 13));
+        return out;
+    };
+    ASSERT_EQ(qrn, 1);
+    WndProc(hwnd, WM_CREATE, 0, 0);
+    EXPECT_EQ(strings(), (std::vector<std::string>{"open fone/noise.wav alias noise", "play noise notify"}));
+
+    w_.trace.clear();
+    EXPECT_EQ(WndProc(hwnd, MM_MCINOTIFY, MCI_NOTIFY_SUCCESSFUL, 0), 0);
+    EXPECT_EQ(strings(), (std::vector<std::string>{"seek noise to start", "play noise notify"}));
+
+    // Completion notices posted from any thread reach the procedure through the timer.
+    w_.trace.clear();
+    media_post_notify();
+    media_post_notify();
+    notify_step();
+    EXPECT_EQ(strings().size(), 4u);
+    w_.trace.clear();
+    notify_step();
+    EXPECT_TRUE(strings().empty());
+
+    w_.trace.clear();
+    click(ID_QRN);
+    EXPECT_EQ(qrn, 0);
+    EXPECT_EQ(strings(), (std::vector<std::string>{"stop fone/noise.wav", "close fone/noise.wav"}));
+    w_.trace.clear();
+    WndProc(hwnd, MM_MCINOTIFY, MCI_NOTIFY_SUCCESSFUL, 0);
+    WndProc(hwnd, WM_CREATE, 0, 0);
+    EXPECT_TRUE(strings().empty());  // no loop while QRN is off
+
+    click(ID_QRN);
+    EXPECT_EQ(qrn, 1);
+    EXPECT_EQ(strings(), (std::vector<std::string>{"open fone/noise.wav alias noise", "play noise notify"}));
+}
+
+TEST_F(Panel, SMeterShowsStrength) {
+    for (int q = 0; q <= 5; ++q) {
+        qsa = q;
+        smetr(hwnd);
+        EXPECT_EQ(std::string(ui_text(ID_SMETER)), std::string(q, '>') + std::string(5 - q, ' ')) << q;
+    }
+    qsa = 4;
+    clr_smetr(hwnd);
+    EXPECT_EQ(qsa, 0);
+    EXPECT_EQ(std::string(ui_text(ID_SMETER)), "     ");
+    // A retune empties the meter.
+    qsa = 5;
+    smetr(hwnd);
+    key(VK_LEFT);
+    EXPECT_EQ(std::string(ui_text(ID_SMETER)), "     ");
+}
+
+TEST_F(Panel, InfoBox) {
+    freq = 16000;
+    w_.trace.clear();
+    EXPECT_EQ(click(ID_INFO), 0);
+    EXPECT_FALSE(retuned());
+    EXPECT_EQ(w_.box_owner, hwnd);
+    EXPECT_EQ(std::string(ui_last_box_caption()), " KESTREL Info" + std::string(16, ' ') + "KESTREL");
+    std::string text = ui_last_box_text();
+    const std::string head = "KESTREL\n\nVersion:  4.29\n\n";
+    ASSERT_EQ(text.substr(0, head.size()), head);
+    const char *help[] = {
+        "BUTTONS/KEYS:",
+        "OFF ...................... Quit",
+        "Cursors................. Frequency tuning (also PgUp,PgDwn, middle buttons)",
+        "SCAN ................... Scaning (nonstop)",
+        "ATT ...................... Attenuator on/off",
+        "FLT1/2 ................. Filter 1 kHz or 2 kHz",
+        "LOW ..................... Sets lowest Receiver frequency",
+        "MID ...................... Sets middle Receiver frequency",
+        "HIGH .................... Sets highest Receiver frequency",
+        "HIST ..................... Historical stations (before 1950s) on/off (most)",
+        "CLIP ..................... Audio clips on/off",
+        "BGND ................... Background stations (AM, SSB, RTLX,FAX etc..) on/off",
+        "QRN ..................... Background noise on/off",
+        "INFO .................... This info box",
+        "SMPL .................. Sampling rate 3/4 (default is 3, 4 is not recommended)",
+        "M1-M12 ............... One time memory",
+    };
+    // The help block: consecutive whole lines, in this order.
+    std::string block = "\n";
+    for (const char *line : help) block += std::string(line) + "\n";
+    EXPECT_NE(text.find(block), std::string::npos);
+    EXPECT_NE(text.find("1920s"), std::string::npos);
+    EXPECT_NE(text.find("10 - 30 MHz"), std::string::npos);
+    EXPECT_EQ(text, std::string(str));  // formatted in the shared buffer
+}
+
+TEST_F(Panel, CommandsWithoutControlsDoNothing) {
+    freq = 18000;
+    std::vector<int> ids;
+    for (int id = 114; id <= 120; ++id) ids.push_back(id);
+    for (int id = 133; id <= 150; ++id) ids.push_back(id);
+    ids.push_back(159);
+    ids.push_back(0);
+    for (int id : ids) {
+        w_.trace.clear();
+        EXPECT_EQ(click(id), 0);
+        EXPECT_EQ(freq, 18000);
+        EXPECT_TRUE(entries("media").empty()) << id;
+        EXPECT_TRUE(entries("text").empty()) << id;
+        EXPECT_EQ(find("def 273"), 0) << id;  // handed on to the default procedure
+    }
+    EXPECT_EQ(att + filter + scan, 0);
+    EXPECT_EQ(hist + clips + bkgnd + qrn, 4);
+    EXPECT_EQ(sampling, 4);
+}
+
+}  // namespace
+}  // namespace kestrel::test
