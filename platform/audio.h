@@ -30,6 +30,8 @@ int media_sdl_rate();
 uint64_t media_sdl_underruns();
 // Number of sources (channels, carrier, recordings) holding a file open.
 int media_sdl_sources();
+// Sound files held open by either backend, process-wide.
+int media_files_open();
 
 // Offline mixdown: everything that would sound during `seconds` of simulated
 // time goes into one file, `out_wav` (16-bit mono PCM WAV at `rate`; a name

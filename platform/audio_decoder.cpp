@@ -1,5 +1,7 @@
 #include "platform/audio_decoder.h"
 
+#include "platform/audio.h"
+
 #include <SDL2/SDL.h>
 #include <sndfile.h>
 
@@ -127,3 +129,7 @@ bool decoder_rewind(Decoder *d) {
 int decoder_count() { return g_open.load(); }
 
 }  // namespace kestrel::audio
+
+namespace kestrel {
+int media_files_open() { return audio::decoder_count(); }
+}  // namespace kestrel
