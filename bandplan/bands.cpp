@@ -1,12 +1,36 @@
 #include "bandplan/bands.h"
 
-#include "app/receiver.h"
-#include "procedures/send.h"
-#include "synth/morse.h"
+#include <cstdio>
+
+#include "bandplan/entry.h"
 
 namespace kestrel {
 
-BandFunction band_function(int) { return nullptr; }
+int marine_band = 0;
+
+namespace {
+constexpr BandFunction band_functions[20] = {band_10, band_11, band_12, band_13, band_14, band_15, band_16,
+                                             band_17, band_18, band_19, band_20, band_21, band_22, band_23,
+                                             band_24, band_25, band_26, band_27, band_28, band_29};
+}
+
+BandFunction band_function(int band_nr) {
+    if (band_nr < 10 || band_nr > 29) return nullptr;
+    return band_functions[band_nr - 10];
+}
+
+void band_start(int band_nr, int marine) {
+    char text[32];
+    std::snprintf(text, sizeof text, "band start %d MHz", band_nr);
+    Log(text, "", 0);
+    marine_band = marine;
+}
+
+void band_end(int band_nr) {
+    char text[32];
+    std::snprintf(text, sizeof text, "band end %d MHz", band_nr);
+    Log(text, "send_call", static_cast<unsigned long>(send_call));
+}
 
 void bands() {
     stn();

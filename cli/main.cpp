@@ -7,6 +7,8 @@ int main(int argc, char **argv) {
     CLI::App app{"Kestrel shortwave receiver simulator: command-line tool"};
     app.require_subcommand(1);
     kestrel::cli::add_render(app);
+    kestrel::cli::add_tune(app);
+    kestrel::cli::add_guide(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError &e) {
