@@ -131,6 +131,8 @@ void clip_at_any(std::initializer_list<int> fs, int index) {
 
 void clip() {
     clip_ind = CLIP_NONE;
+    // The CLIP switch silences the clips and leaves the rest of the background.
+    if (!clips) return;
     using ClipList = void (*)();
     static const ClipList lists[] = {clip_10, clip_11, clip_12, clip_13, clip_14, clip_15, clip_16,
                                      clip_17, clip_18, clip_19, clip_20, clip_21, clip_22, clip_23,

@@ -347,6 +347,16 @@ TEST_F(Background, ClipPlaysAboutEveryOtherTimeAndLeavesItsCloseCommand) {
     EXPECT_GT(played, 50);
     EXPECT_GT(skipped, 50);
 
+    // With the CLIP switch off the clip is left out every time.
+    clips = 0;
+    for (int i = 0; i < 20; ++i) {
+        media_recorded_clear();
+        clip();
+        EXPECT_TRUE(media_recorded().empty());
+        EXPECT_EQ(clip_ind, CLIP_NONE);
+    }
+    clips = 1;
+
     // The next retune's stop closes the clip first, then the fixed recordings.
     std::snprintf(fbuf, FBUF_SIZE, "close fone/%s", name.c_str());
     media_recorded_clear();
