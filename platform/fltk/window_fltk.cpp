@@ -11,6 +11,8 @@
 #include <FL/x.H>
 
 #include <chrono>
+#include <csignal>
+#include <signal.h>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -29,6 +31,7 @@ constexpr int MAIN_HANDLE = 1;
 std::vector<std::pair<int, Fl_Widget *>> g_controls;  // creation order
 bool g_display = false;
 bool g_quit = false;
+volatile std::sig_atomic_t g_signalled = 0;
 int g_quit_code = 0;
 
 // Test hook state.
@@ -146,6 +149,23 @@ void on_close(Fl_Widget *, void *) {
 
 int fltk_claim(const char *name) { return instance_claim(name); }
 
+// A termination request ends the receiver the way closing its window does.
+// Installed before the sound card is opened, whose library only takes signals
+// that nobody handles yet.
+void on_signal(int) { g_signalled = 1; }
+
+void catch_termination() {
+    struct sigaction action {};
+    action.sa_handler = on_signal;
+    sigemptyset(&action.sa_mask);
+    for (int sig : {SIGTERM, SIGINT, SIGHUP}) {
+        struct sigaction old {};
+        sigaction(sig, nullptr, &old);
+        if (old.sa_handler == SIG_IGN) continue;  // started with it ignored: keep it so
+        sigaction(sig, &action, nullptr);
+    }
+}
+
 int fltk_register(const char *) {
     // Opening the display ourselves first: FLTK would end the process on failure.
     Display *d = XOpenDisplay(nullptr);
@@ -153,6 +173,7 @@ int fltk_register(const char *) {
     fl_open_display(d);
     g_display = true;
     Fl::visible_focus(0);
+    catch_termination();
     g_dump_path = std::getenv("KESTREL_UI_DUMP");
     if (g_dump_path && !*g_dump_path) g_dump_path = nullptr;
     return 1;
@@ -181,8 +202,8 @@ void fltk_control(int, const ControlSpec &c) {
     if (c.kind == CONTROL_STATIC) {
         auto *box = new Fl_Box(FL_DOWN_BOX, c.x, c.y, c.w, c.h, nullptr);
         box->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_CLIP);
-        box->labelfont(FL_COURIER_BOLD);
-        box->labelsize(13);
+        box->labelfont(FL_HELVETICA_BOLD);
+        box->labelsize(12);
         w = box;
     } else {
         auto *button = new Fl_Button(c.x, c.y, c.w, c.h);
@@ -223,7 +244,10 @@ void fltk_timer(int ms, void (*tick)()) {
 
 int fltk_run() {
     dump_if_dirty();
-    while (!g_quit && Fl::first_window()) Fl::wait();
+    while (!g_quit && Fl::first_window()) {
+        Fl::wait(0.25);  // a signal cuts the wait short; the timeout is the backstop
+        if (g_signalled && !g_quit) on_close(nullptr, nullptr);
+    }
     for (Timer *timer : g_timers) {
         Fl::remove_timeout(on_timer, timer);
         delete timer;
