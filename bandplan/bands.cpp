@@ -32,11 +32,15 @@ void band_end(int band_nr) {
     Log(text, "send_call", static_cast<unsigned long>(send_call));
 }
 
-void bands() {
+void bands_compose() {
     stn();
     send_stack_reset();
     band = freq / 1000;
     if (BandFunction fn = band_function(band)) fn();
+}
+
+void bands() {
+    bands_compose();
     Activate_Send_Stack();
     noise_generation();
 }

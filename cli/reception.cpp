@@ -37,16 +37,6 @@ void tee_loop(const char *file) {
 int tee_devs() { return g_inner->num_devs(); }
 const MediaBackend tee = {"report", tee_play, tee_close, tee_string, tee_loop, tee_devs};
 
-bool g_render = true;
-
-// The band plan of freq without rendering: the texts only.
-void compose_only() {
-    stn();
-    send_stack_reset();
-    band = freq / 1000;
-    if (BandFunction fn = band_function(band)) fn();
-}
-
 uint32_t file_ms(int k) {
     char name[16];
     std::snprintf(name, sizeof name, "TOVA%d.WAV", k);
@@ -134,7 +124,6 @@ Reception receive(const ReceptionSetup &s) {
     random_reset(s.seed);
     synth_reset();
     freq = s.freq;
-    g_render = s.render;
     g_inner = &media();
     media_use(&tee);
     stop_all_devs();
@@ -144,8 +133,8 @@ Reception receive(const ReceptionSetup &s) {
         set_retune_hook(nullptr);
         bands();
     } else {
-        set_retune_hook(compose_only);
-        compose_only();
+        set_retune_hook(bands_compose);
+        bands_compose();
     }
     set_retune_hook(nullptr);
     r.commands = g_commands;

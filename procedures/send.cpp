@@ -96,7 +96,10 @@ void dialog5(const char *text) { stn5(); send(text); send("   "); }
 namespace {
 // Tells once per slot that text was dropped at the slot's end.
 bool g_overflow_logged[7];
+uint32_t g_dropped = 0;
 }
+
+uint32_t send_dropped() { return g_dropped; }
 
 void send(const char *text) {
     if (!text || send_call < 0 || send_call > 6) return;
@@ -110,6 +113,7 @@ void send(const char *text) {
             g_overflow_logged[send_call] = true;
             Log("ERROR: send: slot full, text dropped", text, static_cast<unsigned long>(len - room));
         }
+        g_dropped += static_cast<uint32_t>(len - room);
         len = room;
     }
     std::memcpy(slot + used, text, len);

@@ -55,6 +55,9 @@ void f1();
 void ss();
 void hs();
 
+// Characters dropped so far because a slot was full (content that needs fixing).
+uint32_t send_dropped();
+
 // Empties the stack for a new tuning: send_call 0, slot 0 empty, emission_time 0.
 void send_stack_reset();
 // Puts the random source back to its start (rand_seed 11111, srand(seed)).

@@ -95,5 +95,49 @@ TEST_F(Cli, BadOptionsGiveOneLineAndFail) {
         EXPECT_NE(out_.find(opt), std::string::npos) << opt;
 }
 
+TEST_F(Cli, TuneShowsTheEmissionsAndRepeatsWithTheSeed) {
+    ASSERT_EQ(run("tune 10512 --at 2026-03-10T12:00:00Z --seed 4 --out rx"), 0) << err_;
+    const std::string first = out_;
+    EXPECT_NE(first.find("channel 0  spd 23  ton 1400  qsa 4"), std::string::npos) << first;
+    EXPECT_NE(first.find("VVV VVV VVV AQP2/4/5/6/7/8"), std::string::npos);
+    EXPECT_NE(first.find("media: play channel 0 TOVA0.WAV"), std::string::npos);
+    EXPECT_TRUE(file_exists("rx/TOVA0.WAV"));
+    ASSERT_EQ(run("tune 10512 --at 2026-03-10T12:00:00Z --seed 4 --out rx"), 0);
+    EXPECT_EQ(out_, first);
+    // A dialog shows its parameter codes readably.
+    EXPECT_EQ(run("tune 30000 --at 2026-03-10T12:00:00Z"), 0);
+    EXPECT_NE(out_.find("nothing on the air"), std::string::npos);
+    EXPECT_NE(run("tune 9999"), 0);
+    EXPECT_NE(run("tune 10512 --hist maybe"), 0);
+}
+
+TEST_F(Cli, TuneMixesWhatWouldSound) {
+    ASSERT_EQ(run("tune 10512 --at 2026-03-10T12:00:00Z --mix mix.wav --seconds 3"), 0) << err_;
+    std::vector<uint8_t> mix = read_file("mix.wav");
+    ASSERT_GT(mix.size(), 44u);
+    EXPECT_EQ(std::string(mix.begin(), mix.begin() + 4), "RIFF");
+    // Some of the three seconds is not silence: the beacon is keyed in it.
+    size_t loud = 0;
+    for (size_t i = 44; i + 1 < mix.size(); i += 2) {
+        int16_t v = int16_t(mix[i] | (mix[i + 1] << 8));
+        loud += std::abs(int(v)) > 1000;
+    }
+    EXPECT_GT(loud, 1000u);
+}
+
+TEST_F(Cli, GuideListsWhatIsOnTheAir) {
+    ASSERT_EQ(run("guide --at 2026-03-10T12:00:00Z --from 10500 --to 10520"), 0) << err_;
+    // The beacon starts at a random point of its text.
+    EXPECT_EQ(out_.rfind("10512 kHz  Morse 23 wpm: ", 0), 0u) << out_;
+    EXPECT_NE(out_.find("VVV VVV VVV AQP2"), std::string::npos) << out_;
+    EXPECT_EQ(out_.find("10511 kHz"), std::string::npos);
+    ASSERT_EQ(run("guide --at 2026-03-10T12:00:00Z --from 10512 --to 10512 --json"), 0);
+    EXPECT_EQ(out_.front(), '[');
+    EXPECT_NE(out_.find("{\"khz\": 10512, \"heard\": [\"Morse 23 wpm: "), std::string::npos) << out_;
+    EXPECT_NE(run("guide --from 20000 --to 10000"), 0);
+    // The guide composes only: it leaves no channel files behind.
+    EXPECT_FALSE(file_exists("TOVA0.WAV"));
+}
+
 }  // namespace
 }  // namespace kestrel::test
