@@ -1,12 +1,167 @@
 // Stations of 21000-21999 kHz, tested in order; every entry that applies is queued.
+// Amateur 15 m band (telegraphy at its low end, the beacon chain on 21150),
+// broadcasters above 21450, the fixed service and aeronautical voice at the top.
+
+#include <cstdlib>
 
 #include "bandplan/entry.h"
 
 namespace kestrel {
 
+namespace {
+
+// Amateur calls and the operators' names, row by row.
+const char ham_calls[][8] = {"DK4RX",  "G4NQC",  "OK1FMJ", "UA3AGW", "JA1XPQ", "W8JYZ",  "VK2BQS", "LU7DZ",
+                             "I2KMV",  "SP9RTA", "YO3FLR", "PY2OX",  "ZS6BRK", "EA5GVT", "F6CWB",  "HA5KDQ",
+                             "K4ZLE",  "VE3MTQ", "OZ1ACB", "SM5DJZ", "UR5WCA", "LZ1NK",  "9A3LW",  "4X4JU",
+                             "ON4XG",  "PA3CVR", "OH6KZP", "UA9CGL", "VU2RBK", "5B4AHJ"};
+const char ham_names[][8] = {"HANS", "JOHN",  "PAVEL", "YURI", "KEN",  "BOB",   "GRAHAM", "CARLOS",
+                             "MARIO", "JUREK", "ION",   "ZE",   "PIET", "JOSE",  "ANDRE",  "LACI",
+                             "JIM",   "DAVE",  "OLE",   "LARS", "VASYL", "NIKO",  "ZVONKO", "AVI",
+                             "LUC",   "KEES",  "PEKKA", "OLEG", "RAVI", "ANDY"};
+constexpr int HAMS = sizeof ham_calls / sizeof ham_calls[0];
+
+// A complete contact between two different amateurs of the list.
+void ham_qso() {
+    int a = static_cast<int>((myrand() + freq * 13u) % HAMS);
+    int b = (a + 1 + static_cast<int>(myrand() % (HAMS - 1))) % HAMS;
+    qsa_qra_qso(ham_calls[a], ham_calls[b], ham_names[a], ham_names[b]);
+}
+
+// A general call; at weekends the contest form.
+void ham_cq() {
+    const char *c = ham_calls[(myrand() + freq * 13u) % HAMS];
+    char text[80];
+    if (t.wDayOfWeek == 0 || t.wDayOfWeek == 6) textf(text, sizeof text, "CQ TEST %s %s TEST", c, c);
+    else textf(text, sizeof text, "CQ CQ CQ DE %s %s %s K", c, c, c);
+    send_cond(text);
+}
+
+// The international beacon chain: eighteen stations of ten seconds each in a
+// three-minute cycle, each one band higher in the next slot; on 21150 the third.
+const char chain[18][8] = {"4U1UN", "VE8AT", "W6WX", "KH6RS", "ZL6B",  "VK6RBP", "JA2IGY", "RR9O", "VR2B",
+                           "4S7B",  "ZS6DN", "5Z4B", "4X6TU", "OH2B",  "CS3B",   "LU4AA",  "OA4B", "YV5B"};
+void beacon_chain(int step) {
+    int slot = (t.wMinute * 60 + t.wSecond) / 10 % 18;
+    spd = 22;
+    ton = 1000;
+    qsa = 1 + static_cast<int>(myrand() % 4);
+    sendf("%s ", chain[(slot - step + 18) % 18]);
+    // Four one-second dashes, each a tenth of the power before.
+    char dashes[24];
+    int n = 0;
+    dashes[n++] = static_cast<char>(CODE_SPD);
+    dashes[n++] = 4;
+    for (int i = 0; i < 4; ++i) {
+        int q = qsa - i;
+        dashes[n++] = static_cast<char>(CODE_QSA);
+        dashes[n++] = static_cast<char>(q > 0 ? q : 128);  // 128 stands for strength 0
+        dashes[n++] = 'T';
+        dashes[n++] = ' ';
+    }
+    dashes[n] = 0;
+    send(dashes);
+    send_stack("");
+}
+
+}  // namespace
+
 void band_21() {
     band_start(21, 22);
 
+    // Amateur telegraphy.
+    if (within(21000, 21025) && day() && cond(3)) ham_qso();
+    if (within(21025, 21070) && day() && cond(5)) ham_qso();
+    if (within(21000, 21070) && day() && cond(6)) ham_cq();
+    if (within(21000, 21060) && (t.wDayOfWeek == 0 || t.wDayOfWeek == 6) && ct(700, 1800) && cond(2)) ham_cq();
+    if (within(21100, 21150) && ct(1200, 2000) && cond(8)) { ham_cq(); }
+    if (at(21005) && reg3f_day() && cond(2)) { p(28, 700, 2); send_cond("CQ DX CQ DX DE JA1XPQ JA1XPQ K"); }
+    if (at(21018) && reg2_day() && cond(2)) { p(30, 650, 3); send_cond("CQ CQ DE LU7DZ LU7DZ K"); }
+    if (at(21022) && day() && cond(3)) { p(26, 820, 3); send_cond("QRZ? DE 5B4AHJ UP 2 ]"); }
+    if (at(21040) && day()) { p(18, 760, 3); send_cond_par("QRL? QRL?", 3); }
+    if (at(21067) && (ct(1400, 1500) || ct(2000, 2100)) && t.wDayOfWeek >= 1 && t.wDayOfWeek <= 5) { p(20, 1000, 3); send_still("QST QST QST DE W1AW W1AW W1AW CODE PRACTICE      "); }
+    if (at(21080) && reg1rus_day() && cond(3)) { p(16, 900, 2); send_cond("CQ CQ CQ DE UA9CGL UA9CGL UA9CGL PSE K"); }
+    if (at(21125) && ct(1400, 1900) && cond(3)) { p(12, 600, 3); send_cond("CQ CQ CQ DE KB9DNU KB9DNU KB9DNU K"); }
+    if (at(21003) && day() && ml(20)) { p(32, 700, 4); send_cond("QRZ? DE VP8PJ UP ]"); }
+    if (at({21004, 21005, 21006}) && day() && ml(20) && cond(2)) { p(26, 900, 2); send_cond(ham_calls[(myrand() + freq) % HAMS]); }
+    if (at(21023) && reg1rus_day() && cond(2)) { p(22, 880, 3); send_cond("CQ CQ DE UA3AGW UA3AGW UA3AGW K"); }
+    if (at(21060) && day() && cond(3)) { p(14, 800, 1); send_cond("CQ CQ DE OK1FMJ/QRP OK1FMJ/QRP K"); }
+    if (at(21140) && ct(1400, 1900) && cond(4)) { p(10, 720, 2); send_cond("CQ CQ CQ DE KA4OTB KA4OTB KA4OTB K"); }
+
+    // The fixed service between the broadcasters and the aeronautical band.
+    if (at(21852) && ct(700, 1500)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RCV RCV RCV      "); }
+    if (at(21856) && ct(800, 1600) && eh()) { p(22, 1250, 3); send_still("VVV VVV VVV DE GYU GYU GYU      "); }
+    if (at(21863) && ct(1200, 1900)) { p(20, 1100, 2); clg_cond("CLP9", "CLP1", 2); }
+    if (at(21868) && ct(600, 1500)) { p(21, 900, 3); send_cond_par("RIW RIW RIW DE RMDX RMDX QTC K", 3); }
+    if (at(21873) && ct(800, 1600)) { p(24, 1000, 3); send_still("VVV VVV DE SUA SUA SUA QRU      "); }
+    if (at(21878) && ct(900, 1500)) { qsa_exchange("YZO8", "YZO", 2); }
+    if (at(21889) && ct(600, 1400)) { duplex_radiocheck(5, 1); }
+    if (at(21894) && ct(700, 1700) && od()) { p(26, 1100, 3); send_still("VVV  VVV  VVV  DE  FUV  FUV  FUV  3/12  3/16  3/20       "); }
+    if (at(21899) && ct(900, 1600)) { p(19, 820, 2); send_cond_par("OLX OLX DE OLX14 OLX14 QTC K", 2); }
+    if (at(21908) && ct(1000, 1800)) { p(24, 900, 4); send_still("VVV VVV VVV DE NAW NAW NAW      "); }
+    if (at(21913) && ct(700, 1300)) { simplex_fix_radiocheck(net_fr_mil, 7, 41); }
+    if (at(21858) && ct(900, 1500) && ms10(40)) { p(24, 1000, 3); send("SUA63 SUA63 DE SUA QTC = "); qtc5l(nr, 60, 2, 1); send_stack(""); }
+    if (at(21893) && ct(700, 1500)) { p(21, 1280, 3); clg_cond("SNN4", "SNN", 3); }
+    if (at(21906) && ct(900, 1700)) { simplex_fix_radiocheck(net_nato_tac, 8, 21); }
+    if (at(21922) && ct(500, 1400)) { duplex_osn(3, 1); }
+    if (at(21919) && ct(500, 1300)) { p(23, 1000, 3); send_still("VVV VVV VVV DE 4XZ 4XZ 4XZ      "); }
+
+    // Aeronautical voice and the flight operations telegraph of an airline.
+    if (at(21946) && day()) fone_cond(3);
+    if (at(21955) && reg3m_day()) fone_cond(4);
+    if (at(21967) && reg2_day()) fone_cond(3);
+    if (at(21979) && day()) fone_cond(5);
+    if (at(21990) && ct(800, 1500) && cond(3)) { p(20, 1400, 2); send_cond("RBYO RBYO DE UUF UUF QRU? K"); }
+
+    stn();
+
+    if (day()) {
+        if (at(21150)) beacon_chain(2);
+        if (at(21011) && ml(30)) { p(24, 900, 3); send_cond("CQ CQ CQ DE OH6KZP OH6KZP OH6KZP K"); }
+        if (at(21032)) { p(25, 1000, 3); send_cond_par("TEST DE EA5GVT EA5GVT", 3); }
+        if (at(21047)) { p(22, 700, 2); qtc_qsk("QST DE ZS6BRK = HR IN JOHANNESBURG WX FINE = "); send_stack(" K"); }
+        if (at(21063) && cond(2)) { p(21, 1150, 2); send_cond("VVV VVV VVV DE OK1FMJ TEST"); }
+        if (at(21862)) { p(22, 1000, 3); send_still("VVV VVV VVV DE 9KL 9KL 9KL      "); }
+        if (at(21883) && ml(20)) { p(24, 1000, 3); send("YZO2 YZO2 DE YZO = "); qtc5f(nr, 45); send_stack(" K"); }
+        if (at(21903)) { p(21, 1300, 3); send_still("VVV VVV DE 7TA7 7TA7 7TA7      "); }
+    }
+
+    if (reg2_day()) {
+        if (at(21015) && cond(3)) { p(30, 750, 3); send_cond("CQ CQ DE PY2OX PY2OX K"); }
+        if (at(21036) && cond(2)) { p(24, 600, 4); send_cond("W8JYZ DE VE3MTQ 599 599 K"); }
+        if (at(21865)) { p(24, 950, 4); send_still("VVV VVV VVV DE NAM NAM NAM      "); }
+    }
+
+    if (reg3f_day()) {
+        if (at(21028) && cond(2)) { p(23, 800, 3); send_cond("CQ CQ CQ DE VK2BQS VK2BQS K"); }
+        if (at(21870)) { p(24, 880, 3); send_still("VVV VVV VVV DE NPM NPM NPM      "); }
+    }
+
+    stn();
+
+    if (hist) {
+        // Before 1952 the band was fixed service: beam and press circuits.
+        if (at(21020) && ct(900, 1500)) { p(34, 1000, 3); send_still("VVV VVV VVV DE GBP GBP GBP      "); }
+        if (at(21130) && ct(1200, 1800)) { p(30, 1100, 3); send_still("VVV VVV DE WQV WQV WQV      "); }
+        if (at(21260) && ct(800, 1400)) { p(26, 900, 3); send_still("CQ CQ CQ DE DFB DFB DFB PRESS      "); }
+        if (at(21370) && ct(1000, 1700)) { p(36, 1200, 3); send_still("VVV VVV VVV DE FTK FTK FTK      "); }
+        if (at(21420) && ct(600, 1300)) { p(30, 1000, 3); send_still("VVV VVV DE VWY VWY VWY      "); }
+        if (at(21879) && ct(1100, 1700)) { p(28, 950, 3); send_still("VVV VVV DE LSL LSL LSL      "); }
+    }
+
+    if (bkgnd) {
+        // Tuning-up carriers; the frequency is then received afresh.
+        if (at({21013, 21034, 21113, 21256, 21311, 21405}) && t.wSecond < 10) tuning2(1000, 1 + std::rand() % 6);
+        if (within(21070, 21100) && day() && cond(4)) rtlx_cond_50_170("RTTY", 0);
+        if (at({21078, 21083, 21089}) && day()) rtlx_cond_50_170("RTTY", 2);
+        if (at(21096) && day()) qyt4();
+        if (at(21888)) rtlx_cond_50_850("TASS", 2);
+        if (at(21911) && ct(800, 1600)) rtlx_cond("RFFA", 425, 75, 0);
+        if (at(21916)) rtlx_cond_arqe_96("SUA", 3);
+        if (at(21867) && cond(2)) radar();
+        qsa = 1;
+        if (at({21855, 21876, 21898, 21921}) && oh()) n0n(1200);
+    }
 
     get_background(77, background_tab_21, prob_tab_21);
 
