@@ -168,52 +168,52 @@ void band_12() {
     if (at(12603) && cond(2)) { p(22, 850, 4); coast_answer("PEBY", "PCH", "QSA4 QRV TR? "); }
     if (at(12611) && !ms(0)) { p(25, 1000, 4); send_still("CQ CQ CQ DE GKA GKA GKA QSX 4 6 8 12 16 22 MHZ  "); }
     if (at(12615) && cond(2)) { p(25, 1000, 4); coast_answer("GBTT", "GKA", "QRX 10 MIN"); }
-    if (at(12622)) { p(21, 1100, 3); send_still("CQ DE OXZ OXZ OXZ QRU QSX 12 16 MHZ K   "); }
+    if (at(12622)) { p(21, 1100, 3); send_still("CQ DE OXZ OXZ OXZ = QRU? QTC? = QSX 12 16 MHZ K   "); }
     if (at(12629) && eh()) { p(23, 950, 3); send_still("VVV VVV VVV DE LGB LGB LGB QSX 12 MHZ K  "); }
-    if (at(12632)) { p(20, 800, 3); send_still("CQ CQ DE UAT UAT UAT QSX 8 12 16 MHZ K   "); }
+    if (at(12632)) { p(20, 800, 3); send_still("CQ CQ CQ DE UAT UAT UAT QRU? QSX 8 12 16 MHZ K   "); }
     if (at(12636) && cond(2)) { p(20, 800, 3); coast_answer("UBFH", "UAT", "QSA4 QTC QRV"); }
-    if (at(12645)) { p(24, 1050, 3); send_still("CQ CQ DE OST OST OST QSX 6 8 12 MHZ K   "); }
+    if (at(12645)) { p(24, 1050, 3); send_still("CQ DE OST OST OST = QSX 6 8 12 MHZ = TFC LIST EVERY 2 HRS + K   "); }
     if (at(12651) && oh()) { p(22, 1200, 3); send_still("CQ DE SVA SVA SVA QSX 12 16 MHZ K   "); }
     if (at(12655) && cond(3)) { p(22, 1200, 3); coast_answer("SWZG", "SVA", "QSA3 QSV"); }
-    if (at(12658)) { p(26, 900, 3); send_still("CQ DE FFL FFL FFL QSX 8 12 16 MHZ K   "); }
-    if (at(12664) && ml(30)) { p(20, 1000, 3); send_still("CQ DE IAR IAR IAR QSX 8 12 16 MHZ K   "); }
+    if (at(12658)) { p(26, 900, 3); send_still("CQ DE FFL FFL FFL = QSX 8 12 16 MHZ = QRU? + K   "); }
+    if (at(12664) && ml(30)) { p(20, 1000, 3); send_still("CQ DE IAR IAR IAR ROMA RADIO QSX 8 12 16 MHZ K   "); }
     if (at(12669)) { p(18, 950, 3); send_still("CQ CQ DE SPH SPH SPH QSX 12 MHZ K   "); }
     if (at(12673) && cond(2)) { p(18, 950, 3); coast_answer("SQFC", "SPH", "QSA5 QRV"); }
     if (at(12678) && !ms(30)) { p(24, 1000, 3); send_still("CQ DE SAG SAG SAG QSX 12 16 MHZ K   "); }
     if (at(12687) && ml(45)) { p(22, 850, 3); send_still("VVV VVV VVV DE UFN UFN UFN  "); }
-    if (at(12695)) { p(25, 900, 3); send_still("CQ DE WCC WCC WCC QSX 4 6 8 12 16 22 K   "); }
+    if (at(12695)) { p(25, 900, 3); send_still("CQ DE WCC WCC WCC QSX 4 6 8 12 16 22 MHZ = TFC LIST ODD HRS + K   "); }
     if (at(12706) && od()) { p(21, 1100, 3); send_still("CQ DE CUL CUL CUL QSX 8 12 MHZ K   "); }
-    if (at(12712)) { p(23, 1000, 3); send_still("CQ DE 9HD 9HD 9HD QSX 8 12 16 MHZ K   "); }
+    if (at(12712)) { p(23, 1000, 3); send_still("DE 9HD 9HD 9HD QRU? QSX 8 12 16 MHZ K   "); }
     if (at(12718) && cond(2)) { p(19, 1300, 2); send_cond("UUBN DE UDH QSA3 QSW 12670 K"); }
-    if (at(12724)) { p(22, 900, 3); send_still("CQ DE Y5M Y5M Y5M QSX 8 12 16 MHZ K   "); }
+    if (at(12724)) { p(22, 900, 3); send_still("CQ DE Y5M Y5M Y5M RUEGEN RADIO QSX 8 12 16 MHZ K   "); }
     if (at(12731) && eh()) { p(20, 1040, 3); send_still("CQ CQ DE LZW LZW LZW QSX 12 MHZ K   "); }
-    if (at(12738)) { p(21, 860, 3); send_still("CQ DE YQI YQI YQI QSX 8 12 16 MHZ K   "); }
+    if (at(12738)) { p(21, 860, 3); send_still("DE YQI YQI YQI QSX 8 12 16 MHZ K   "); }
     if (at(12744) && ml(50)) { p(24, 1020, 3); send_still("CQ DE 4XO 4XO 4XO QSX 8 12 MHZ K   "); }
-    if (at(12756)) { p(22, 980, 3); send_still("CQ DE SUH SUH SUH QSX 8 12 MHZ K   "); }
+    if (at(12756)) { p(22, 980, 3); send_still("CQ CQ DE SUH SUH SUH QSX 8 12 MHZ QRU? K   "); }
     if (at(12763) && oh()) { p(25, 1100, 3); send_still("CQ DE CNP CNP CNP QSX 8 12 16 MHZ K   "); }
-    if (at(12770)) { p(20, 800, 3); send_still("CQ DE UDH UDH UDH QSX 12 MHZ K   "); }
+    if (at(12770)) { p(20, 800, 3); send_still("CQ DE UDH UDH UDH = QTC? QSX 12 MHZ K   "); }
     if (at(12777) && cond(2)) { p(23, 1000, 3); coast_answer("UTFW", "UFN", "QSA4 QRV"); }
-    if (at(12782)) { p(24, 940, 3); send_still("CQ DE OFJ OFJ OFJ QSX 8 12 MHZ K   "); }
+    if (at(12782)) { p(24, 940, 3); send_still("DE OFJ OFJ OFJ QRU? QSX 8 12 MHZ K   "); }
     if (at(12795) && !ms(15)) { p(22, 1000, 3); send_still("CQ DE TAH TAH TAH QSX 8 12 16 MHZ K   "); }
-    if (at(12804) && ml(55)) { p(26, 1050, 4); send_still("CQ DE KPH KPH KPH QSX 6 8 12 16 22 K   "); }
+    if (at(12804) && ml(55)) { p(26, 1050, 4); send_still("CQ DE KPH KPH KPH QSX 6 8 12 16 22 MHZ = TFC LIST EVEN HRS + K   "); }
     if (at(12812) && cond(2)) { p(26, 1050, 4); coast_answer("WSDB", "KPH", "QSA4 QRV TR? "); }
-    if (at(12820)) { p(23, 960, 3); send_still("CQ DE WLO WLO WLO QSX 4 6 8 12 16 22 K   "); }
+    if (at(12820)) { p(23, 960, 3); send_still("CQ DE WLO WLO WLO QSX 4 6 8 12 16 22 MHZ QRU? K   "); }
     if (at(12832) && eh()) { p(20, 1150, 3); send_still("CQ DE VCS VCS VCS QSX 8 12 MHZ K   "); }
     if (at(12841)) { p(25, 900, 3); send_still("VVV VVV VVV DE NMN NMN NMN  "); }
     if (at(12848) && cond(2)) { p(22, 1000, 3); send_cond("KGXJ DE WNU QRX 15 ] "); }
-    if (at(12855)) { p(21, 1000, 3); send_still("CQ DE 6VA 6VA 6VA QSX 8 12 MHZ K   "); }
+    if (at(12855)) { p(21, 1000, 3); send_still("DE 6VA 6VA 6VA QRU? QSX 8 12 MHZ K   "); }
     if (at(12867) && od()) { p(20, 880, 3); send_still("CQ DE 7TA 7TA 7TA QSX 12 MHZ K   "); }
-    if (at(12876)) { p(24, 1000, 3); send_still("CQ DE 3VX 3VX 3VX QSX 8 12 MHZ K   "); }
-    if (at(12889) && ml(40)) { p(22, 1100, 3); send_still("CQ DE EHY EHY EHY QSX 8 12 16 MHZ K   "); }
-    if (at(12902)) { p(20, 900, 3); send_still("CQ DE UKA UKA UKA QSX 12 MHZ K   "); }
+    if (at(12876)) { p(24, 1000, 3); send_still("CQ DE 3VX 3VX 3VX TUNIS RADIO QSX 8 12 MHZ K   "); }
+    if (at(12889) && ml(40)) { p(22, 1100, 3); send_still("DE EHY EHY EHY QRU? QSX 8 12 16 MHZ K   "); }
+    if (at(12902)) { p(20, 900, 3); send_still("UKA UKA UKA QRU? QSX 12 MHZ K   "); }
     if (at(12916) && cond(2)) { p(21, 940, 3); send_cond("UHQS UHQS DE UKA QSA3 QRV K"); }
-    if (at(12923)) { p(23, 1000, 3); send_still("CQ DE A9M A9M A9M QSX 8 12 16 MHZ K   "); }
+    if (at(12923)) { p(23, 1000, 3); send_still("CQ DE A9M A9M A9M BAHRAIN RADIO QSX 8 12 16 MHZ K   "); }
     if (at(12935) && eh()) { p(22, 900, 3); send_still("CQ DE 9KK 9KK 9KK QSX 8 12 MHZ K   "); }
-    if (at(12947)) { p(24, 1000, 3); send_still("CQ DE VWB VWB VWB QSX 8 12 16 MHZ K   "); }
+    if (at(12947)) { p(24, 1000, 3); send_still("CQ DE VWB VWB VWB QSX 8 12 16 MHZ = TFC LIST ON THE HOUR + K   "); }
     if (at(12958) && ml(30)) { p(21, 960, 3); send_still("CQ DE 4PB 4PB 4PB QSX 8 12 MHZ K   "); }
-    if (at(12969)) { p(22, 1050, 3); send_still("CQ DE ZSC ZSC ZSC QSX 4 8 12 16 MHZ K   "); }
+    if (at(12969)) { p(22, 1050, 3); send_still("CQ DE ZSC ZSC ZSC CAPE TOWN RADIO QSX 4 8 12 16 MHZ K   "); }
     if (at(12978) && cond(2)) { p(22, 1050, 3); coast_answer("ZSBD", "ZSC", "QSA3 QRV"); }
-    if (at(12987)) { p(20, 900, 3); send_still("CQ DE PPR PPR PPR QSX 8 12 16 MHZ K   "); }
+    if (at(12987)) { p(20, 900, 3); send_still("CQ DE PPR PPR PPR RIO RADIO QSX 8 12 16 MHZ K   "); }
     if (at(12996) && oh()) { p(23, 1000, 3); send_still("CQ DE CWA CWA CWA QSX 8 12 MHZ K   "); }
 
     stn();
@@ -248,12 +248,12 @@ void band_12() {
     if (reg3f_day()) {
         if (at(12580)) { qsa = 2; sitor_marker(900, 22, "JOS JOS"); }
         if (at(12324) && cond(2)) { p(25, 1100, 2); ship_obs("JCS", "JGRS"); }
-        if (at(12852)) { p(24, 1100, 2); send_still("CQ DE JCS JCS JCS QSX 8 12 16 MHZ K   "); }
-        if (at(12884)) { p(22, 950, 2); send_still("CQ DE XSG XSG XSG QSX 8 12 16 MHZ K   "); }
+        if (at(12852)) { p(24, 1100, 2); send_still("CQ DE JCS JCS JCS QSX 8 12 16 MHZ = QRU? + K   "); }
+        if (at(12884)) { p(22, 950, 2); send_still("CQ DE XSG XSG XSG QRU? QSX 8 12 16 MHZ K   "); }
         if (at(12920) && oh()) { p(20, 1000, 2); send_still("CQ DE XSZ XSZ XSZ QSX 12 MHZ K   "); }
-        if (at(12930)) { p(23, 900, 2); send_still("CQ DE 9VG 9VG 9VG QSX 8 12 16 MHZ K   "); }
+        if (at(12930)) { p(23, 900, 2); send_still("CQ DE 9VG 9VG 9VG SINGAPORE RADIO QSX 8 12 16 MHZ K   "); }
         if (at(12966) && ml(30)) { p(21, 1050, 2); send_still("CQ DE HSA HSA HSA QSX 8 12 MHZ K   "); }
-        if (at(12983)) { p(24, 1000, 2); send_still("CQ DE VIS VIS VIS QSX 8 12 16 MHZ K   "); }
+        if (at(12983)) { p(24, 1000, 2); send_still("CQ DE VIS VIS VIS = TFC LIST AT 0000 0400 0800 1200 1600 2000 = QSX 8 12 16 MHZ + K   "); }
     }
     if (reg1rus_day()) {
         if (at(12628) && ml(30)) { p(22, 900, 3); send_still("CQ DE UFL UFL UFL QSX 12 MHZ K   "); }
