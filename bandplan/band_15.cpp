@@ -1,12 +1,139 @@
 // Stations of 15000-15999 kHz, tested in order; every entry that applies is queued.
+// 15000 standard frequency and time signals, 15010-15100 off-route aeronautical
+// (military), 15100-15800 broadcasting, 15800-16000 fixed service. Before the
+// 1950s the fixed service also held most of 15350-15800.
 
 #include "bandplan/entry.h"
 
 namespace kestrel {
 
+namespace {
+
+// A call line, then a five-figure message, closed.
+void ff(const char *call_line) {
+    send(call_line);
+    qtc5f(nr, gr);
+    send_stack(" AR K");
+}
+
+// A call line, then a five-letter message with its check group, closed.
+void fl(const char *call_line, int flags) {
+    send(call_line);
+    qtc5l(nr, gr, 2, flags);
+    send_stack("");
+}
+
+}  // namespace
+
 void band_15() {
     band_start(15, 16);
 
+    // Time signals on 15000: the Chinese station sends its call in Morse
+    // before the half and full hour; the American ticks run on beside it.
+    if (at(15000) && (t.wMinute == 29 || t.wMinute == 59)) ts3("BPM");
+    if (at(15000) && t.wMinute != 29 && t.wMinute != 59) { qsa = 3; ts(); }
+    if (at(15000) && reg2_day()) fone_cond(4);
+
+    // Off-route aeronautical: military ground stations.
+    if (at(15016)) fone_cond(3);
+    if (at(15022) && cond(3)) { p(20, 1100, 2); send_cond("MKL MKL DE MKD MKD QSA? K"); }
+    if (at(15031)) fone_cond(5);
+    if (at(15035) && eh()) { p(22, 850, 3); send_cond_par("RFH RFH RFH DE 9TN2 9TN2 QSA? K", 2); }
+    if (at(15041) && oh()) fone_cond(4);
+    if (at(15048) && ml(30)) { p(18, 780, 2); clg_cond("RCH", "ZH4L", 3); }
+    if (at(15048) && mh(29) && cond(2)) { p(18, 780, 2); ff("RCH DE ZH4L = "); }
+    if (at(15055) && cond(4)) nato_qso();
+    if (at(15062)) { p(25, 1000, 3); send_still("VVV VVV VVV DE RFH RFH RFH QSX 11 15 MHZ  "); }
+    if (at(15070) && ct(600, 1800)) simplex_fix_radiocheck(net_nato_tac, 8, 23);
+    if (at(15084) && cond(3)) { p(21, 1250, 2); send_cond("VVV VVV DE FDY4 FDY4 QSA? K"); }
+    if (at(15091) && ed()) { p(19, 720, 2); send_cond("AH1A AH1A DE 7QL 7QL QTC? K"); }
+
+    // Broadcasters' transmitters are heard keying their call on a test now and then.
+    if (at(15120) && ct(545, 600)) { p(20, 900, 4); send_still("VVV VVV VVV DE RSA RSA RSA TEST  "); }
+    if (at(15345) && ct(1155, 1200)) { p(18, 1000, 5); send_still("VVV VVV DE CSB CSB TEST TEST  "); }
+
+    // Fixed service above the broadcast band.
+    if (at(15812)) { p(24, 1000, 4); send_still("VVV VVV VVV DE RCV RCV RCV  "); }
+    if (at(15812) && ml(6)) { p(24, 1000, 4); ff("RJD99 RJD99 DE RCV QTC "); }
+    if (at(15823) && cond(3)) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE RMCB RMCB QSA? K", 2); }
+    if (at(15823) && ct(1000, 1030)) qsa_exchange("RIW", "RMCB", 200);
+    if (at(15831) && oh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
+    if (at(15838)) { p(25, 1080, 3); send_still("VVV VVV VVV DE FUE FUE FUE  "); }
+    if (at(15838) && ms10(30)) { p(25, 1080, 3); fl("FUE FUE DE FUE = ", 0x80); }
+    if (at(15846) && eh()) simplex_fix_radiocheck(net_fr_mil, 7, 41);
+    if (at(15857) && day()) { p(22, 1400, 3); send_still("VVV VVV VVV DE 4XZ 4XZ 4XZ  "); }
+    if (at(15863) && cond(2)) { p(21, 1000, 3); send_cond("SUA SUA DE SUA3 SUA3 QTC 2 K"); }
+    if (at(15863) && ms(15)) { p(21, 1000, 3); ff("SUA DE SUA3 = "); }
+    if (at(15871) && ct(800, 1000)) simplex_fix_radiocheck(net_diplo, 5, 21);
+    if (at(15871) && ct(1000, 1100)) { p(23, 900, 3); fl("OLX DE OLT44 = ", 1); }
+    if (at(15880)) { p(23, 950, 3); send_still("VVV VVV VVV DE IDR IDR IDR  "); }
+    if (at(15889) && ml(40)) { p(20, 1150, 2); send_still("VVV VVV DE CNM CNM QSX 15889  "); }
+    if (at(15895) && cond(3)) nato_qso();
+    if (at(15902) && eh()) { p(24, 760, 3); send_still("VVV VVV VVV DE SXA SXA SXA  "); }
+    if (at(15910) && ct(1300, 1700)) simplex_fix_radiocheck(net_nato_tac, 8, 10);
+    if (at(15918) && od()) { p(22, 880, 2); send_cond_par("YIH YIH DE YIH5 YIH5 QTC K", 2); }
+    if (at(15925)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RIW RIW RIW  "); }
+    if (at(15925) && t.wMinute % 15 == 2) { p(24, 1000, 3); ff("RJD69 RJD69 DE RIW QTC "); }
+    if (at(15933) && oh()) { p(22, 1200, 3); send_still("VVV VVV DE 7TA23 7TA23 7TA23  "); }
+    if (at(15941) && cond(2)) { p(20, 800, 2); clg_cond("SPW", "SPW17", 2); }
+    if (at(15948) && ct(600, 1200)) { p(26, 1050, 4); send_still("VVV VVV VVV DE OXZ OXZ OXZ  "); }
+    if (at(15956) && mh(39)) { p(21, 950, 3); send("AIJ1 DE NWP ZBO 1 P  "); nato_qtc(nr, 'P'); }
+    if (at(15963) && eh() && cond(2)) { p(20, 1000, 2); send_cond("5AL 5AL 5AL DE 5AL14 5AL14 QRU? K"); }
+    if (at(15971)) { p(24, 1300, 3); send_still("VVV VVV VVV DE TBA TBA TBA  "); }
+    if (at(15979) && ms20(0)) { p(22, 900, 3); ff("HZN DE HZN2 QTC "); }
+    if (at(15988) && ed()) { p(19, 700, 2); send_still("VVV VVV DE YKA YKA QRV?  "); }
+    if (at(15994) && cond(3)) { p(20, 840, 2); send_cond("EPJ EPJ EPJ DE EPJ7 EPJ7 K"); }
+
+    if (day()) {
+        if (at(15016) && cond(2)) fone_cond(2);
+        if (at(15066) && ml(30)) { p(24, 900, 3); send_still("VVV VVV DE MKL MKL QSX 15066  "); }
+        if (at(15851)) { p(23, 1000, 3); send_still("VVV VVV VVV DE EBA EBA EBA  "); }
+        if (at(15913) && cond(2)) { p(21, 760, 2); clg_cond("FUG", "FUG3", 3); }
+        if (at(15966)) { p(25, 950, 4); send_still("VVV VVV VVV DE CTP CTP CTP  "); }
+    }
+    if (reg2_day()) {
+        if (at(15000) && (t.wMinute == 59 || t.wMinute == 0)) { qsa = 2; ts2("WWV"); }
+        if (at(15843) && cond(2)) { p(20, 900, 3); send_cond("CLP5 CLP5 CLP5 DE CLP1 CLP1 K"); }
+        if (at(15843) && ms(40)) { p(20, 900, 3); ff("CLP5 DE CLP1 "); }
+        if (at(15927)) { p(24, 1000, 3); send_still("VVV VVV VVV DE PWZ33 PWZ33 PWZ33  "); }
+    }
+    if (reg3f_day()) {
+        if (at(15918) && cond(2)) { p(22, 820, 3); send_cond("XVN XVN DE XVN3 XVN3 QTC K"); }
+        if (at(15984)) { p(25, 880, 2); send_still("VVV VVV VVV DE 3BA5 3BA5 3BA5  "); }
+    }
+    if (reg1rus_day()) {
+        if (at(15952)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RJE RJE RJE  "); }
+        if (at(15952) && eh_sked(30)) { p(24, 1000, 3); ff("RJD99 DE RJE "); }
+    }
+    stn();
+
+    if (hist) {
+        // Short-wave circuits of the 1930s and 1940s, before broadcasting took the band.
+        if (at(15000) && ml(5)) { p(20, 1000, 3); send_still("JJY JJY JJY  "); }
+        if (at(15355) && ct(900, 1700)) { p(22, 900, 3); qrh = 1; send_still("VVV VVV VVV DE GBU GBU GBU  "); }
+        if (at(15415) && ct(1200, 2000)) { p(20, 1100, 3); qrh = 2; send_still("VVV VVV VVV DE WQP WQP WQP  "); }
+        if (at(15460) && eh()) { p(18, 800, 2); qrh = 1; send_still("VVV VVV DE DGH DGH DGH  "); }
+        if (at(15515) && ct(1000, 1400)) { p(21, 950, 3); ff("FTA DE DFA = "); }
+        if (at(15580) && oh()) { p(19, 700, 2); send_still("VVV VVV VVV DE IAC IAC IAC  "); }
+        if (at(15620) && cond(2)) { p(20, 1200, 2); send_cond("CQ CQ CQ DE FYA FYA QRU? K"); }
+        if (at(15690) && ct(600, 1000)) { p(18, 650, 2); qrh = 1; send_still("VVV VVV DE VWY VWY VWY  "); }
+        if (at(15740) && ct(1400, 1800)) { p(22, 900, 3); fl("GBB DE WKN = ", 0x80); }
+        if (at(15920) && ct(1800, 2100)) { p(20, 850, 2); send_cond("DKW DKW DE DKM DKM K"); }
+    }
+    stn();
+
+    if (bkgnd) {
+        // Transmitters tuned up before the hour.
+        if (at({15120, 15245, 15410, 15550, 15725}) && mh(55)) tuning();
+        if (at({15804, 15960}) && t.wHour % 3 == 1) rtlx("TASS MOSCOW", 850, 50);
+        if (at(15817)) rtlx_cond_75_850("RIW", 3);
+        if (at(15877)) rtlx_cond("AFP", 425, 50, 2);
+        if (at(15939)) rtlx_cond_arqe_96("ARQE", 0);
+        if (at(15998)) rtlx_cond_50_850("MFA", 5);
+        if (at(15045)) { qsa = 2; data(300, 2); }
+        qsa = 1;
+        if (at({15808, 15867, 15906, 15974}) && eh()) n0n(1000);
+    }
 
     get_background(121, background_tab_15, prob_tab_15);
 
