@@ -172,7 +172,7 @@ void band_10() {
     if (at(10717) && cond(4)) { hand = 1; clg_cond("SXA", "SXA24", 2); }
     if (at(10759) && ms10(50)) simplex_fix_radiocheck(net_fr_mil, 7, 41);
     if (at(10767) && cond(3)) qsa_exchange("QKD", "X2R", 3);
-    if (at(10836) && cond(2)) { send("TBB DE TBA2 QTC 1 "); qtc_qsk("NR 32 = 1200 = TAMAM KAPALI KONTROL NOKTASI +"); send_stack(" K"); }
+    if (at(10836) && cond(2)) { send("TBB DE TBA2 QTC 1 "); qtc_qsk("NR 32 GR 6 = 48213 90217 33581 62044 15790 87326 = +"); send_stack(" K"); }
     if (at(10903)) { p(20, 950, 2); send_still("DE RJD99 RJD99 QRK? K     "); }
 
     stn();
