@@ -173,7 +173,7 @@ void band_14() {
     if (at(14467) && mh(49)) { p(22, 1200, 3); ff("RJD38 RJD38 DE RMP "); }
     if (at(14521) && ed()) { p(19, 820, 2); send_cond_par("RIT RIT RIT DE RHFE RHFE  ZZU 14521/14521 K", 4); }
     if (at(14598) && cond(4)) { p(20, 780, 2); clg_cond("RIW", "RJD69", 200); }
-    if (at(14598) && ct(800, 830)) qsa_exchange("RIW", "RJD69", 200);
+    if (at(14598) && ct(800, 830)) { p(22, 900, 3); clg_cond("RIW", "RJD69", 200); }
 
     // Western naval and military stations.
     if (at(14416)) { p(25, 1100, 3); send_still("VVV VVV VVV DE FUE FUE FUE  "); }

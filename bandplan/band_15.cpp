@@ -56,7 +56,7 @@ void band_15() {
     if (at(15812)) { p(24, 1000, 4); send_still("VVV VVV VVV DE RCV RCV RCV  "); }
     if (at(15812) && ml(6)) { p(24, 1000, 4); ff("RJD99 RJD99 DE RCV QTC "); }
     if (at(15823) && cond(3)) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE RMCB RMCB QSA? K", 2); }
-    if (at(15823) && ct(1000, 1030)) qsa_exchange("RIW", "RMCB", 200);
+    if (at(15823) && ct(1000, 1030)) { p(21, 1000, 3); clg_cond("RIW", "RMCB", 200); }
     if (at(15831) && oh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
     if (at(15838)) { p(25, 1080, 3); send_still("VVV VVV VVV DE FUE FUE FUE  "); }
     if (at(15838) && ms10(30)) { p(25, 1080, 3); fl("FUE FUE DE FUE = ", 0x80); }
