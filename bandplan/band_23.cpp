@@ -1,12 +1,167 @@
 // Stations of 23000-23999 kHz, tested in order; every entry that applies is queued.
+// Fixed service: naval and army broadcasts, embassy nets and telegraph channel
+// markers, military aeronautical voice at 23200-23350; heard by day only.
 
 #include "bandplan/entry.h"
 
 namespace kestrel {
 
+namespace {
+
+// Units of the Soviet and Russian fleets working their headquarters.
+const char rus_units[][8] = {"RJD83", "RCF43", "RKLM", "UGOY", "RHO51", "RIT42", "RBY36", "UCBN", "RMGB", "RKZF"};
+
+const char *unit() { return rus_units[(myrand() + freq) % (sizeof rus_units / sizeof rus_units[0])]; }
+
+// A unit at sea calling its headquarters with a request.
+void call_hq(const char *hq, const char *request) {
+    const char *u = unit();
+    char text[96];
+    textf(text, sizeof text, "%s %s %s DE %s %s %s", hq, hq, hq, u, u, request);
+    send_cond(text);
+}
+
+// A heading and a numbered message of figure groups, closed.
+void tfc_f(const char *head, int groups) {
+    send(head);
+    qtc5f(nr, groups);
+    send_stack(" K");
+}
+
+// A heading and a numbered message of letter groups, closed.
+void tfc_l(const char *head, int groups, int flags) {
+    send(head);
+    qtc5l(nr, groups, 2, flags);
+    send_stack("");
+}
+
+const char net_air_c[5][NET_CALL_WIDTH] = {"R3K", "B7M", "H2D", "Q5T", "L9W"};
+const char net_army_d[6][NET_CALL_WIDTH] = {"9SE", "4VL", "6PA", "1KD", "8TC", "2WO"};
+
+}  // namespace
+
 void band_23() {
     band_start(23, 22);
 
+    // Naval shore stations and army headquarters.
+    if (at(23008) && ct(600, 1600)) { p(22, 900, 3); send_still("VVV VVV VVV DE RIW RIW RIW      "); }
+    if (at(23010) && ct(600, 1600) && t.wMinute % 5 != 0) { p(20, 900, 2); call_hq("RIW", "QSA? K"); }
+    if (at(23010) && ct(600, 1600) && t.wMinute % 5 == 0) { p(24, 1000, 3); tfc_f("RIW RIW DE RIW QTC = ", 30); }
+    if (at(23044) && ct(1000, 2100)) { p(24, 850, 4); send_still("VVV VVV VVV DE NSS NSS NSS      "); }
+    if (at(23044) && ct(1000, 2100) && mh(49)) { p(24, 850, 4); send("NSS NSS DE NSS "); nato_qtc(nr, 'O'); }
+    if (at(23057) && ct(700, 1700)) { p(26, 1100, 3); send_still("VVV  VVV  VVV  DE  FUE  FUE  FUE  3/12  3/16  3/20  3/23       "); }
+    if (at(23086) && ct(500, 1400)) { p(20, 760, 3); send_still("VVV VVV VVV DE RMP RMP RMP      "); }
+    if (at(23088) && ct(500, 1400)) { p(19, 880, 2); call_hq("RMP", "QTC 1 K"); }
+    if (at(23108) && ct(800, 1600) && ed()) { p(22, 1250, 3); send_still("VVV VVV VVV DE GYA GYA GYA      "); }
+    if (at(23121) && ct(700, 1500)) { p(23, 1400, 3); send_still("VVV VVV VVV DE AQP2/4/5/6/7/8      "); }
+    if (at(23136) && ct(900, 1700)) { p(22, 1040, 3); send_still("VVV VVV VVV DE IDR IDR IDR      "); }
+    if (at(23158) && ct(600, 1500)) { simplex_fix_radiocheck(net_rus_mil, 6, 24); }
+    if (at(23177) && ct(800, 1500)) { simplex_fix_radiocheck(net_army_d, 6, 27); }
+    if (at(23194) && ct(700, 1600)) { duplex_radiocheck(5, 2); }
+    if (at(23195) && ct(700, 1600)) { duplex_osn(3, 2); }
+
+    // Military aeronautical voice and a flight net.
+    if (at(23214) && day()) fone_cond(4);
+    if (at(23227) && ct(1100, 2300)) fone_cond(3);
+    if (at(23245) && day()) fone_cond(5);
+    if (at(23260) && ct(800, 1600)) { simplex_fix_radiocheck(net_air_c, 5, 32); }
+    if (at(23283) && day()) fone_cond(6);
+    if (at(23317) && ct(1200, 2000)) fone_cond(4);
+    if (at(23337) && ct(900, 1500) && cond(3)) { p(22, 1200, 2); send_cond("A9N DE R3K QSA? K"); }
+
+    // Government and embassy nets.
+    if (at(23360) && ct(1200, 2100)) { p(22, 1150, 3); clg_cond("CLP8", "CLP1", 3); }
+    if (at(23362) && ct(1200, 2100) && ms20(20)) { p(22, 1150, 3); tfc_l("CLP8 DE CLP1 QTC = ", 60, 0x80); }
+    if (at(23384) && ct(700, 1500)) { p(24, 1000, 3); send_still("VVV VVV VVV DE SUA SUA SUA QRU      "); }
+    if (at(23391) && ct(700, 1500)) { qsa_exchange("SUA41", "SUA", 3); }
+    if (at(23417) && ct(800, 1400)) { p(21, 980, 3); clg_cond("SNN9", "SNN", 2); }
+    if (at(23419) && ct(800, 1400) && ms(30)) { p(21, 980, 3); tfc_l("SNN9 DE SNN = ", 45, 3); }
+    if (at(23444) && ct(600, 1500)) { p(20, 1300, 3); send_still("VVV VVV DE YZO YZO YZO QRU      "); }
+    if (at(23451) && ct(600, 1500)) { simplex_fix_radiocheck(net_nato_tac, 8, 21); }
+    if (at(23479) && ct(900, 1700)) { p(18, 1420, 2); clg_cond_bug("OLX31", "OLX", 1); }
+    if (at(23497) && ct(500, 1200)) { p(25, 1020, 3); send_still("VVV VVV VVV DE BZR BZR BZR      "); }
+    if (at(23498) && ct(500, 1200) && ml(20)) { p(25, 1020, 3); indicator_qtc(2, 60, "BZR62 "); }
+    if (at(23517) && ct(800, 1600)) { p(24, 1000, 3); send_still("VVV VVV VVV DE 7RA20 7RA20 7RA20      "); }
+    if (at(23538) && ct(700, 1500)) { p(20, 1200, 2); clg_cond("CNA2", "CNA", 2); }
+    if (at(23553) && ct(600, 1400)) { p(25, 1000, 3); send_still("VVV VVV VVV DE YIL YIL YIL      "); }
+    if (at(23578) && ct(800, 1400) && cond(2)) { low_pwr_mil(); }
+    if (at(23603) && ct(700, 1600)) { p(23, 1100, 3); send_cond_par("5AF 5AF DE 5AF3 5AF3 QTC K", 2); }
+    if (at(23646) && ct(600, 1700)) { p(24, 760, 3); send_still("VVV VVV VVV DE RAL23 RAL23 RAL23      "); }
+    if (at(23648) && ct(600, 1700) && ms10(0)) { p(24, 760, 3); tfc_f("RAL5 RAL5 DE RAL23 = ", 50); }
+    if (at(23662) && ct(800, 1600)) { simplex_fix_radiocheck(net_fr_mil, 7, 41); }
+    if (at(23675) && ct(1000, 1800)) { p(22, 1100, 3); send_still("VVV VVV VVV DE CLN CLN CLN      "); }
+    if (at(23697) && ct(900, 1600)) send_vvv("9KL");
+    if (at(23723) && ct(800, 1700)) { p(24, 1000, 4); send_still("VVV VVV VVV DE HEC HEC HEC      "); }
+    if (at(23748) && ct(700, 1500)) { p(19, 850, 2); send_still("VVV VVV VVV DE 7TA7 7TA7 7TA7      "); }
+    if (at(23768) && ct(1000, 1800)) { nato_qso(); }
+    if (at(23792) && ct(600, 1400)) { p(22, 870, 3); send_still("VVV VVV VVV DE YOX YOX YOX      "); }
+    if (at(23817) && ct(800, 1500)) { p(20, 1000, 3); send_cond_par("QRA? QRA? DE SPW SPW K", 3); }
+    if (at(23845) && ct(700, 1600)) random_vvv();
+    if (at(23884) && ct(600, 1500)) { p(26, 840, 3); send_still("VVV VVV DE 9KL 9KL 9KL      "); }
+    if (at(23912) && ct(900, 1500)) { p(16, 1550, 2); qtc_qsk("YIL4 DE YIL = NR 17 = QSL UR 9 AND 12 = QRU "); send_stack(" K"); }
+    if (at(23948) && ct(800, 1600)) { simplex_fix_radiocheck(net_nato_tac, 8, 10); }
+    if (at(23972) && ct(600, 1500)) { p(21, 1180, 3); send_still("VVV VVV DE TBA3 TBA3 TBA3      "); }
+
+    stn();
+
+    if (day()) {
+        if (at(23016) && ml(30)) { p(24, 1000, 3); send_still("VVV VVV VVV DE CFH CFH CFH      "); }
+        if (at(23102)) { p(26, 1000, 4); send_still("VVV VVV VVV DE DFH/DIS DFH/DIS DFH/DIS      "); }
+        if (at(23219) && eh()) { p(20, 1000, 3); tfc_f("ZZZZ DE OXZ1 = ", 25); }
+        if (at(23572) && t.wDayOfWeek >= 1 && t.wDayOfWeek <= 4 && hl(12)) { fav22(); }
+        if (at(23705)) { p(22, 1000, 4); send_still("VVV VVV VVV DE HZN HZN HZN      "); }
+        if (at(23864) && ml(15)) { p(24, 1100, 3); send_still("VVV VVV DE 6VU 6VU QRU      "); }
+    }
+
+    if (reg2_day()) {
+        if (at(23034) && ct(1300, 2200)) { p(24, 920, 4); send_still("VVV VVV VVV DE NPG NPG NPG      "); }
+        if (at(23346) && oh()) { p(20, 1000, 3); send_still("VVV VVV VVV DE LOR LOR LOR      "); }
+        if (at(23564)) { p(23, 1000, 3); clg_cond("CLP5", "CLP1", 4); }
+        if (at(23806)) { p(22, 1300, 2); send_still("VVV VVV DE PWZ PWZ PWZ      "); }
+    }
+
+    if (reg1rus_day()) {
+        if (at(23069)) { p(24, 1000, 3); send_still("VVV VVV DE RJH74 RJH74 RJH74      "); }
+        if (at(23461)) { p(25, 900, 4); send_still("VVV VVV VVV DE RKA RKA RKA      "); }
+        if (at(23463)) { qsa_exchange("RCF43", "RKA", 3); }
+    }
+
+    if (reg3m_day()) {
+        if (at(23429)) { p(26, 1000, 4); send_still("VVV VVV VVV DE VTP VTP VTP      "); }
+        if (at(23656) && oh()) { p(24, 1000, 3); send_still("VVV VVV DE XSV XSV XSV      "); }
+    }
+
+    if (reg3f_day()) {
+        if (at(23125)) { p(24, 880, 4); send_still("VVV VVV VVV DE NPM NPM NPM      "); }
+        if (at(23738)) { p(21, 1100, 2); send_still("VVV VVV DE FUM FUM FUM      "); }
+    }
+
+    stn();
+
+    if (hist) {
+        if (at(23055) && ct(1100, 1700)) { p(38, 1000, 3); send_still("VVV VVV VVV DE WQF WQF WQF      "); }
+        if (at(23300) && ct(800, 1400)) { p(34, 1200, 3); send_still("VVV VVV DE DFC DFC DFC      "); }
+        if (at(23450) && ct(1200, 1800)) { p(30, 900, 3); send_still("VVV VVV VVV DE LSX LSX LSX      "); }
+        if (at(23600) && ct(900, 1500)) { p(36, 1100, 4); send_still("VVV VVV VVV DE GBU GBU GBU      "); }
+        if (at(23780) && ct(600, 1200)) { p(28, 1000, 3); send_still("VVV VVV DE RKS RKS RKS      "); }
+        if (at(23900) && ct(1000, 1600)) { p(26, 950, 3); send_still("CQ CQ CQ DE FTN FTN FTN PRESSE      "); }
+    }
+
+    if (bkgnd) {
+        if (at(23065)) rtlx_cond_50_850("RCV", 2);
+        if (at(23095) && day()) rtlx("TASS MOSCOW", 850, 50);
+        if (at(23233) && cond(2)) qyt4();
+        if (at(23355)) rtlx_cond_arqe_96("SUA", 3);
+        if (at(23412) && ct(800, 1600)) fax(120, 576);
+        if (at(23528)) rtlx_cond_75_850("RFFV", 0);
+        if (at(23615)) rtlx_cond("XINHUA", 425, 50, 2);
+        if (at(23684)) rtlx_cond_100_850("KRC", 4);
+        if (at(23761) && day()) radar();
+        if (at(23826) && cond(4)) tuning();
+        if (at(23917)) rtlx_cond_50_425("MENA", 3);
+        qsa = 2;
+        if (at({23020, 23140, 23395, 23545, 23690, 23850, 23960}) && day()) n0n(1000);
+    }
 
     get_background(144, background_tab_23, prob_tab_23);
 
