@@ -42,6 +42,27 @@ void nato_msg(const char *head, char precedence) {
     nato_qtc(nr, precedence);
 }
 
+// One message passed between two stations of a net, both sides in one slot;
+// sep is "DE", or "V" in the Russian procedure.
+void pass_msg(const char *to, const char *from, const char *sep) {
+    stn();
+    dialog1f("%s %s %s %s %s QTC K", to, to, sep, from, from);
+    dialog2f("%s %s %s QRV K", from, sep, to);
+    stn1();
+    qtc5f(nr, 8 + static_cast<int>(myrand() % 16));
+    send(" K");
+    wait(2);
+    dialog2f("%s %s %s R %03d +", from, sep, to, nr);
+    send_stack("");
+}
+
+// Letter groups between two copies of their indicator, after a call of its own.
+void ind_bcst(const char *call, const char *indicator) {
+    send(call);
+    wait(3);
+    indicator_qtc(2, 20 + static_cast<int>(myrand() % 30), indicator);
+}
+
 }  // namespace
 
 void band_10() {
@@ -174,6 +195,45 @@ void band_10() {
     if (at(10767) && cond(3)) qsa_exchange("QKD", "X2R", 3);
     if (at(10836) && cond(2)) { send("TBB DE TBA2 QTC 1 "); qtc_qsk("NR 32 GR 6 = 48213 90217 33581 62044 15790 87326 = +"); send_stack(" K"); }
     if (at(10903)) { p(20, 950, 2); send_still("DE RJD99 RJD99 QRK? K     "); }
+
+    // Evening and night: the band is open over long paths and the nets are busy.
+    if (at(10159) && night() && cond(3)) pass_msg("RJE54", "RCV", "V");
+    if (at(10197) && night() && ms10(20)) { p(21, 1020, 3); ind_bcst("KKKKK KKKKK KKKKK = ", "QKNRT "); }
+    if (at(10203) && ct(1800, 2400) && cond(2)) pass_msg("FDY4", "FDC", "DE");
+    if (at(10248) && night()) { p(19, 930, 3); send_still("DE RJE54 RJE54 RJE54 QRU? K   "); }
+    if (at(10276) && ct(2000, 300) && ms20(0)) { p(24, 980, 3); fig_msg("CQ CQ CQ DE RIW RIW RIW QTC ", " + K"); }
+    if (at(10311) && night() && cond(3)) { stn(); bug(); clg_cond("FDX3", "FDC", 102); }
+    if (at(10343) && ct(1900, 100)) { p(22, 1100, 3); send_still("VVV VVV VVV DE FUX FUX FUX  "); }
+    if (at(10358) && night() && cond(2)) pass_msg("SXA24", "SXA", "DE");
+    if (at(10384) && night() && ms10(40) && t.wDayOfWeek % 2 == 1) { p(20, 880, 3); ind_bcst("VVV VVV VVV ", ""); }
+    if (at(10402) && night()) low_pwr_mil();
+    if (at(10419) && ct(2100, 400) && eh()) { p(26, 1000, 3); fig4_msg("BZG41 BZG41 DE BZR62 = 0318 = ", 36); }
+    if (at(10438) && night() && cond(3)) { p(18, 800, 2); hand = 1; send_times("RKS RKS DE RJH77 ", 3); send_stack("QSA? K"); }
+    if (at(10459) && night() && t.wMinute % 5 == 2) duplex_radiocheck(8, 1);
+    if (at(10482) && ct(2200, 500)) { p(23, 1150, 3); send_still("VVV VVV VVV DE RMP RMP RMP QSX 8 10 13  "); }
+    if (at(10507) && night() && cond(3)) pass_msg("IGJ", "IDR", "DE");
+    if (at(10523) && night() && ms10(0)) { p(22, 950, 3); id_fig("VVV 297 297 297   ", 10); }
+    if (at(10544) && night() && cond(2)) nato_qso();
+    if (at(10566) && ct(1800, 2300) && cond(3)) { p(20, 1300, 3); clg_cond_par("TBB", "TBA2", 2, 2); }
+    if (at(10583) && night() && mh(35)) duplex_osn(7, 2);
+    if (at(10597) && ct(2300, 500)) { p(21, 920, 2); send_still_f1("VVV VVV DE RCV RCV RCV QSX 10 13  "); }
+    if (at(10616) && night() && cond(3)) pass_msg("RIT", "RBX2", "V");
+    if (at(10646) && night() && ms(30)) { p(24, 1250, 3); nato_msg("X2R DE QKD = ", 'I'); }
+    if (at(10663) && ct(1900, 2300) && ms10(10)) simplex_fix_radiocheck(net_fr_mil, 7, 12);
+    if (at(10679) && night()) { p(20, 1000, 3); send_still("DE 4XZ 4XZ QRU? K   "); }
+    if (at(10702) && night() && cond(3)) { ss(); p(19, 880, 3); send_cond("RJD99 RJD99 DE RIW RIW QTC K"); }
+    if (at(10722) && ct(2000, 200) && mh(40)) { p(18, 1000, 3); let_msg("RJH77 RJH77 DE RJS RJS = ", 3, 0x80); }
+    if (at(10751) && night() && cond(3)) pass_msg("TBB", "TBA2", "DE");
+    if (at(10773) && night()) { p(22, 1050, 3); send_still("VVV VVV VVV DE CKN CKN CKN QSX 6 10 12  "); }
+    if (at(10796) && night() && ms10(50)) { p(21, 880, 3); ind_bcst("ZZZZZ ZZZZZ = ", "UYGLX "); }
+    if (at(10822) && ct(2200, 300) && cond(2)) { p(20, 950, 3); send_cond_par("RMP RMP RMP DE RJE54 RJE54 K", 2); }
+    if (at(10844) && night() && cond(3)) pass_msg("EBC", "EBA", "DE");
+    if (at(10866) && night()) low_pwr_mil();
+    if (at(10897) && ct(1800, 2200) && t.wDayOfWeek == 1) simplex_fix_radiocheck(net_diplo, 5, 27);
+    if (at(10924) && night() && ms20(40)) { p(23, 1000, 3); fig_msg("NSS NSS DE NAM NAM QTC ", " AR K"); }
+    if (at(10949) && night() && cond(3)) { p(21, 1100, 3); hs(); send_cond("RCV RCV DE RMP RMP QTC 2 K"); }
+    if (at(10969) && ct(2300, 400)) { p(24, 1000, 2); send_still("VVV VVV VVV DE NPM NPM NPM  "); }
+    if (at(10990) && night() && cond(2)) pass_msg("RIT", "RJH77", "V");
 
     stn();
     if (day()) {
