@@ -48,17 +48,18 @@ void beacon_chain(int step) {
     qsa = 1 + static_cast<int>(myrand() % 4);
     sendf("%s ", chain[(slot - step + 18) % 18]);
     // Four one-second dashes, each a tenth of the power before.
-    char dashes[24];
+    char dashes[28];
     int n = 0;
     dashes[n++] = static_cast<char>(CODE_SPD);
-    dashes[n++] = 4;
+    dashes[n++] = 6;
     for (int i = 0; i < 4; ++i) {
         int q = qsa - i;
         dashes[n++] = static_cast<char>(CODE_QSA);
         dashes[n++] = static_cast<char>(q > 0 ? q : 128);  // 128 stands for strength 0
         dashes[n++] = 'T';
-        dashes[n++] = ' ';
     }
+    dashes[n++] = static_cast<char>(CODE_SPD);  // back to keying speed for the closing gap
+    dashes[n++] = 22;
     dashes[n] = 0;
     send(dashes);
     send_stack("");

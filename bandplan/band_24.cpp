@@ -1,12 +1,141 @@
 // Stations of 24000-24999 kHz, tested in order; every entry that applies is queued.
+// Fixed service up to 24890, then the amateur 12 m band: telegraphy at its
+// low end and the beacon chain on 24930. A daytime band.
 
 #include "bandplan/entry.h"
 
 namespace kestrel {
 
+namespace {
+
+// Amateur calls and the operators' names, row by row.
+const char ham_calls[][8] = {"DL3KVR", "G3WPH", "OK2PBG", "RA3DNC", "JH1EAF", "N4YDU",  "VK3GMZ", "LU1FAM",
+                             "IK4ZHH", "SP5EWX", "YO9HP",  "PY1NB",  "ZS1ANF", "EA3BOX", "F5NQL",  "HA8EK",
+                             "K1GQ",   "VE7NI",  "OZ7YY",  "SM6DHU", "UT2UB",  "LZ2UZ",  "S57DX",  "4Z5LA"};
+const char ham_names[][8] = {"UWE",  "PETER", "MIREK", "SASHA", "HIRO", "TOM",  "IAN",   "PABLO",
+                             "GIANNI", "ADAM", "DAN",   "NELSON", "RIAAN", "JORDI", "MICHEL", "SANYI",
+                             "FRANK", "STEVE", "JENS",  "BJORN", "VLAD",  "GEORGI", "BRANKO", "EYAL"};
+constexpr int HAMS = sizeof ham_calls / sizeof ham_calls[0];
+
+void ham_qso() {
+    int a = static_cast<int>((myrand() + freq * 13u) % HAMS);
+    int b = (a + 1 + static_cast<int>(myrand() % (HAMS - 1))) % HAMS;
+    qsa_qra_qso(ham_calls[a], ham_calls[b], ham_names[a], ham_names[b]);
+}
+
+void ham_cq() {
+    const char *c = ham_calls[(myrand() + freq * 13u) % HAMS];
+    char text[80];
+    textf(text, sizeof text, "CQ CQ CQ DE %s %s %s K", c, c, c);
+    send_cond(text);
+}
+
+// The international beacon chain: eighteen stations of ten seconds each in a
+// three-minute cycle, each one band higher in the next slot; on 24930 the fourth.
+const char chain[18][8] = {"4U1UN", "VE8AT", "W6WX", "KH6RS", "ZL6B",  "VK6RBP", "JA2IGY", "RR9O", "VR2B",
+                           "4S7B",  "ZS6DN", "5Z4B", "4X6TU", "OH2B",  "CS3B",   "LU4AA",  "OA4B", "YV5B"};
+void beacon_chain(int step) {
+    int slot = (t.wMinute * 60 + t.wSecond) / 10 % 18;
+    spd = 22;
+    ton = 1000;
+    qsa = 1 + static_cast<int>(myrand() % 4);
+    sendf("%s ", chain[(slot - step + 18) % 18]);
+    // Four one-second dashes, each a tenth of the power before.
+    char dashes[28];
+    int n = 0;
+    dashes[n++] = static_cast<char>(CODE_SPD);
+    dashes[n++] = 6;
+    for (int i = 0; i < 4; ++i) {
+        int q = qsa - i;
+        dashes[n++] = static_cast<char>(CODE_QSA);
+        dashes[n++] = static_cast<char>(q > 0 ? q : 128);  // 128 stands for strength 0
+        dashes[n++] = 'T';
+    }
+    dashes[n++] = static_cast<char>(CODE_SPD);  // back to keying speed for the closing gap
+    dashes[n++] = 22;
+    dashes[n] = 0;
+    send(dashes);
+    send_stack("");
+}
+
+}  // namespace
+
 void band_24() {
     band_start(24, 22);
 
+    // Fixed service.
+    if (at(24016) && ct(700, 1600)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RCV RCV RCV      "); }
+    if (at(24018) && ct(700, 1600) && cond(3)) { p(20, 900, 2); send_cond("RCV RCV RCV DE RKLM RKLM QTC K"); }
+    if (at(24052) && ct(1000, 2000)) { p(24, 850, 4); send_still("VVV VVV VVV DE NAM NAM NAM      "); }
+    if (at(24087) && ct(800, 1500)) { p(26, 1100, 3); send_still("VVV  VVV  VVV  DE  FUG  FUG  FUG  3/16  3/20  3/24       "); }
+    if (at(24128) && ct(700, 1500)) { simplex_fix_radiocheck(net_rus_mil, 6, 24); }
+    if (at(24167) && ct(900, 1600)) { p(24, 1000, 3); send_still("VVV VVV DE SUA SUA SUA QRU      "); }
+    if (at(24169) && ct(900, 1600) && ms10(30)) { p(24, 1000, 3); send("SUA22 DE SUA = "); qtc5l(nr, 50, 2, 1); send_stack(""); }
+    if (at(24196) && ct(1200, 2000)) { p(22, 1150, 3); clg_cond("CLP9", "CLP1", 2); }
+    if (at(24249) && ct(800, 1500)) { duplex_radiocheck(3, 1); }
+    if (at(24266) && ct(700, 1400)) { p(22, 1250, 3); send_still("VVV VVV VVV DE GYU GYU GYU      "); }
+    if (at(24308) && ct(900, 1500)) { qsa_exchange("YZO11", "YZO", 2); }
+    if (at(24351) && ct(600, 1300)) { p(25, 1020, 3); send_cond_par("BZR62 BZR62 DE BZR BZR QTC? K", 2); }
+    if (at(24373) && ct(800, 1600)) { simplex_fix_radiocheck(net_nato_tac, 8, 23); }
+    if (at(24418) && ct(700, 1500)) { p(20, 1200, 2); send_still("VVV VVV DE 5AF 5AF 5AF QRU      "); }
+    if (at(24455) && ct(800, 1400) && cond(2)) { low_pwr_mil(); }
+    if (at(24503) && ct(600, 1400)) { p(24, 760, 3); send("RAL5 RAL5 DE RAL23 = "); qtc5f(nr, 40); send_stack(" K"); }
+    if (at(24542) && ct(900, 1700)) { p(18, 1420, 2); clg_cond("OLX14", "OLX", 3); }
+    if (at(24617) && ct(800, 1600)) { p(24, 1000, 4); send_still("VVV VVV VVV DE HEC HEC HEC      "); }
+    if (at(24662) && ct(1100, 1900)) { nato_qso(); }
+    if (at(24715) && ct(700, 1500)) { p(23, 1400, 3); send_still("VVV VVV VVV DE AQP2/4/5/6/7/8      "); }
+    if (at(24772) && ct(800, 1600)) random_vvv();
+    if (at(24838) && ct(900, 1600)) { simplex_fix_radiocheck(net_fr_mil, 7, 41); }
+
+    // Amateur telegraphy.
+    if (within(24890, 24915) && day() && cond(4)) ham_qso();
+    if (within(24890, 24929) && day() && cond(7)) ham_cq();
+    if (at(24895) && day() && ml(30)) { p(30, 700, 4); send_cond("QRZ? DE 3Y0J UP 1 ]"); }
+    if (at(24896) && day() && ml(30) && cond(2)) { p(25, 950, 2); send_cond(ham_calls[(myrand() + freq) % HAMS]); }
+    if (at(24906) && day() && cond(3)) { p(14, 800, 1); send_cond("CQ CQ DE OK2PBG/QRP OK2PBG/QRP K"); }
+
+    stn();
+
+    if (day()) {
+        if (at(24930)) beacon_chain(3);
+        if (at(24114) && ml(30)) { p(24, 1000, 3); send_still("VVV VVV VVV DE CFH CFH CFH      "); }
+        if (at(24582)) { p(26, 1000, 4); send_still("VVV VVV VVV DE DFH/DIS DFH/DIS DFH/DIS      "); }
+        if (at(24900) && cond(2)) { p(26, 700, 3); send_cond("CQ DX CQ DX DE S57DX S57DX K"); }
+    }
+
+    if (reg2_day()) {
+        if (at(24234)) { p(24, 920, 4); send_still("VVV VVV VVV DE NPG NPG NPG      "); }
+        if (at(24898) && cond(2)) { p(28, 650, 3); send_cond("CQ CQ DE PY1NB PY1NB K"); }
+    }
+
+    if (reg1rus_day()) {
+        if (at(24444)) { p(22, 900, 3); send_still("VVV VVV VVV DE RIW RIW RIW      "); }
+        if (at(24903) && cond(2)) { p(22, 880, 3); send_cond("CQ CQ DE RA3DNC RA3DNC RA3DNC K"); }
+    }
+
+    if (reg3f_day()) {
+        if (at(24891) && cond(2)) { p(24, 800, 3); send_cond("CQ CQ CQ DE JH1EAF JH1EAF K"); }
+        if (at(24702)) { p(24, 880, 4); send_still("VVV VVV VVV DE NPM NPM NPM      "); }
+    }
+
+    stn();
+
+    if (hist) {
+        if (at(24100) && ct(1000, 1600)) { p(36, 1000, 3); send_still("VVV VVV VVV DE WQP WQP WQP      "); }
+        if (at(24400) && ct(800, 1400)) { p(32, 1100, 3); send_still("VVV VVV DE GBK GBK GBK      "); }
+        if (at(24750) && ct(900, 1500)) { p(30, 900, 3); send_still("VVV VVV VVV DE DFE DFE DFE      "); }
+    }
+
+    if (bkgnd) {
+        if (at(24183)) rtlx_cond_50_850("RCV", 3);
+        if (at(24330) && day()) rtlx_cond("TASS", 425, 50, 0);
+        if (at(24526)) rtlx_cond_arqe_96("SUA", 2);
+        if (at(24690) && ct(900, 1500)) fax(120, 576);
+        if (at(24800) && cond(2)) radar();
+        if (within(24915, 24929) && day() && cond(5)) rtlx_cond_50_170("RTTY", 0);
+        qsa = 2;
+        if (at({24060, 24290, 24560, 24740}) && day()) n0n(1000);
+    }
 
     get_background(50, background_tab_24, prob_tab_24);
 
