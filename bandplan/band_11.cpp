@@ -35,6 +35,27 @@ void nato_msg(const char *head, char precedence) {
     nato_qtc(nr, precedence);
 }
 
+// One message passed between two stations of a net, both sides in one slot;
+// sep is "DE", or "V" in the Russian procedure.
+void pass_msg(const char *to, const char *from, const char *sep) {
+    stn();
+    dialog1f("%s %s %s %s %s QTC K", to, to, sep, from, from);
+    dialog2f("%s %s %s QRV K", from, sep, to);
+    stn1();
+    qtc5f(nr, 8 + static_cast<int>(myrand() % 16));
+    send(" K");
+    wait(2);
+    dialog2f("%s %s %s R %03d +", from, sep, to, nr);
+    send_stack("");
+}
+
+// Letter groups between two copies of their indicator, after a call of its own.
+void ind_bcst(const char *call, const char *indicator) {
+    send(call);
+    wait(3);
+    indicator_qtc(2, 20 + static_cast<int>(myrand() % 30), indicator);
+}
+
 }  // namespace
 
 void band_11() {
@@ -124,6 +145,34 @@ void band_11() {
     if (at(11627) && cond(2)) { p(20, 1050, 3); send_cond("DE 4XZ 4XZ QRU? K"); }
     if (at(11634) && cond(3)) { send("RJE54 DE RKS QTC 1 "); qtc_qsk("NR 214 = 1630 = 27431 58806 11493 70215 38342 = +"); send_stack(" K"); }
     if (at(11643) && ms(40)) { p(24, 900, 3); send_still("VVV VVV VVV DE RCV RCV RCV QSX 11 13  "); }
+
+    // Evening and night: long paths open, the nets are busy.
+    if (at(11005) && night() && cond(3)) pass_msg("RJE54", "RCV", "V");
+    if (at(11011) && ct(1900, 100) && ms10(30)) { p(21, 1020, 3); ind_bcst("KKKKK KKKKK KKKKK = ", "MWZAC "); }
+    if (at(11041) && night() && cond(2)) pass_msg("FDI2", "FDC", "DE");
+    if (at(11057) && night()) { p(19, 930, 3); send_still("DE RJH77 RJH77 RJH77 QRU? K   "); }
+    if (at(11074) && ct(2000, 200) && ms20(20)) { p(24, 980, 3); fig_msg("CQ CQ CQ DE RMP RMP RMP QTC ", " + K"); }
+    if (at(11093) && night() && cond(3)) { stn(); bug(); clg_cond("FDW25", "FDC", 103); }
+    if (at(11113) && ct(1900, 300)) { p(22, 1100, 3); send_still("VVV VVV VVV DE FUX FUX FUX QSX 8 11 13  "); }
+    if (at(11134) && night() && cond(2)) pass_msg("SXA24", "SXA", "DE");
+    if (at(11154) && night() && ms10(0) && t.wDayOfWeek % 2 == 0) { p(20, 880, 3); ind_bcst("VVV VVV VVV ", ""); }
+    if (at(11168) && night()) low_pwr_mil();
+    if (at(11404) && ct(2100, 400) && oh()) { p(24, 1000, 3); fig_msg("BZG41 BZG41 DE BZR62 QTC ", " + "); }
+    if (at(11422) && night() && cond(3)) { p(18, 800, 2); hand = 1; send_times("RIW RIW DE RBX2 ", 3); send_stack("QSA? K"); }
+    if (at(11439) && night() && t.wMinute % 5 == 3) duplex_radiocheck(8, 2);
+    if (at(11453) && ct(2200, 500)) { p(23, 1150, 3); send_still("VVV VVV VVV DE RIW RIW RIW QSX 8 11 13  "); }
+    if (at(11466) && night() && cond(3)) pass_msg("IGJ", "IDR", "DE");
+    if (at(11487) && night() && ms10(20)) { p(22, 950, 3); id_fig("VVV 845 845 845   ", 10); }
+    if (at(11502) && night() && cond(2)) nato_qso();
+    if (at(11519) && ct(1800, 2300) && cond(3)) { p(20, 1300, 3); clg_cond_par("TBA2", "TBB", 2, 2); }
+    if (at(11534) && night() && mh(35)) duplex_osn(7, 1);
+    if (at(11553) && ct(2300, 500)) { p(21, 920, 2); send_still_f1("VVV VVV DE RMP RMP RMP QSX 11 13  "); }
+    if (at(11569) && night() && cond(3)) pass_msg("RKS", "RBX2", "V");
+    if (at(11584) && night() && ms(30)) { p(24, 1250, 3); nato_msg("M7T DE QKD = ", 'I'); }
+    if (at(11601) && ct(1900, 2300) && ms10(20)) simplex_fix_radiocheck(net_fr_mil, 7, 12);
+    if (at(11617) && night() && cond(3)) { ss(); p(19, 880, 3); send_cond("RJD99 RJD99 DE RIT RIT QTC K"); }
+    if (at(11631) && ct(2000, 200) && mh(40)) { p(18, 1000, 3); let_msg("RJH77 RJH77 DE RKS RKS = ", 3, 0x80); }
+    if (at(11646) && night() && ms10(50)) { p(21, 880, 3); ind_bcst("ZZZZZ ZZZZZ = ", "HXMOP "); }
 
     stn();
     if (day()) {
