@@ -148,7 +148,7 @@ void band_11() {
 
     // Evening and night: long paths open, the nets are busy.
     if (at(11005) && night() && cond(3)) pass_msg("RJE54", "RCV", "V");
-    if (at(11011) && ct(1900, 100) && ms10(30)) { p(21, 1020, 3); ind_bcst("KKKKK KKKKK KKKKK = ", "MWZAC "); }
+    if (at(11017) && ct(1900, 100) && ms10(30)) { p(21, 1020, 3); ind_bcst("KKKKK KKKKK KKKKK = ", "MWZAC "); }
     if (at(11041) && night() && cond(2)) pass_msg("FDI2", "FDC", "DE");
     if (at(11057) && night()) { p(19, 930, 3); send_still("DE RJH77 RJH77 RJH77 QRU? K   "); }
     if (at(11074) && ct(2000, 200) && ms20(20)) { p(24, 980, 3); fig_msg("CQ CQ CQ DE RMP RMP RMP QTC ", " + K"); }

@@ -216,6 +216,49 @@ void band_12() {
     if (at(12987)) { p(20, 900, 3); send_still("CQ DE PPR PPR PPR RIO RADIO QSX 8 12 16 MHZ K   "); }
     if (at(12996) && oh()) { p(23, 1000, 3); send_still("CQ DE CWA CWA CWA QSX 8 12 MHZ K   "); }
 
+    // Ships reporting the weather just after the synoptic hours, and more calls.
+    if (at(12234) && t.wHour % 6 == 0 && ml(40) && cond(2)) { p(20, 820, 3); ship_obs("UAT", "UCKD"); }
+    if (at(12251) && t.wHour % 6 == 0 && cond(2)) { p(22, 960, 3); ship_obs("XSG", "BOAB"); }
+    if (at(12264) && t.wHour % 6 == 0 && mh(10) && cond(2)) { p(18, 700, 2); ship_obs("WLO", "ELDK9"); }
+    if (at(12277) && t.wHour % 6 == 0 && cond(2)) { p(24, 1100, 3); ship_obs("JCS", "JGRS"); }
+    if (at(12299) && t.wHour % 6 == 0 && cond(2)) { p(21, 900, 3); ship_obs("SPH", "SQGM"); }
+    if (at(12313) && t.wHour % 6 == 0 && cond(2)) { p(19, 760, 2); ship_obs("LZW", "LZDO"); }
+    if (at(12331) && t.wHour % 6 == 0 && cond(2)) { p(23, 1000, 3); ship_obs("VWB", "ATVK"); }
+    if (at(12348) && t.wHour % 6 == 0 && cond(2)) { p(20, 880, 3); ship_obs("ZSC", "ZSDW"); }
+    if (at(12366) && t.wHour % 6 == 0 && cond(2)) { p(25, 1050, 3); ship_obs("PPR", "PPVE"); }
+    if (at(12381) && t.wHour % 6 == 0 && cond(2)) { p(18, 940, 2); ship_obs("VIS", "VLKN"); }
+    if (at(12395) && t.wHour % 6 == 0 && cond(2)) { p(22, 800, 3); ship_obs("4XO", "4XGH"); }
+    if (at(12409) && t.wHour % 6 == 0 && cond(2)) { p(21, 1020, 3); ship_obs("YUR", "YUAX"); }
+    if (at(12269) && ct(800, 1800) && cond(3)) { p(20, 880, 2); ship_tr("TAH", "TCBL", "AKDENIZ", "ISTANBUL"); }
+    if (at(12286) && ct(1200, 2200) && cond(3)) { p(22, 760, 3); ship_tgm("SUH", "SSAV", "KHALED IBN EL WALID", "EGYPTIAN NAVIGATION ALEXANDRIA = ETA 23 = MASTER"); }
+    if (at(12339) && ct(0, 1000) && cond(3)) { p(17, 1000, 2); ship_tgm("JOS", "JKBW", "HAKONE MARU", "NYK TOKYO = ETA KOBE 15 AM = MASTER"); }
+    if (at(12376) && ct(2000, 600) && cond(3)) { p(21, 900, 3); ship_tr("KPH", "KGXJ", "PRESIDENT MONROE", "LOS ANGELES"); }
+    if (at(12399) && ct(600, 1600) && cond(3)) { p(20, 820, 2); ship_tgm("YUR", "YUAX", "ZENICA", "JUGOLINIJA RIJEKA = ETA KOPER 12 = ZAPOVJEDNIK"); }
+    if (at(12418) && ct(400, 1400) && cond(3)) { p(23, 1000, 3); ship_tr("VWB", "ATVK", "STATE OF HARYANA", "BOMBAY"); }
+    if (at({12555, 12561, 12567}) && ct(0, 800) && cond(4)) { p(20, 880, 2); clg_cond("UFL", "UCKD", 200); }
+    if (at({12558, 12564, 12570}) && ct(300, 1100) && cond(4)) { p(22, 950, 2); clg_cond("XSG", "BOAB", 2); }
+    if (at({12557, 12563}) && ct(1800, 2400) && cond(4)) { p(18, 700, 2); clg_cond("WLO", "ELDK9", 3); }
+    if (at({12560, 12572}) && ct(2200, 800) && cond(4)) { p(24, 1100, 2); clg_cond("JCS", "JGRS", 2); }
+    if (at({12562, 12574}) && ct(600, 1600) && cond(4)) { p(21, 900, 3); clg_cond("SPH", "SQGM", 2); }
+    if (at({12556, 12568}) && ct(800, 1800) && cond(4)) { p(19, 760, 3); clg_cond("LZW", "LZDO", 103); }
+    if (at({12559, 12571}) && ct(400, 1300) && cond(4)) { p(23, 1000, 2); clg_cond("VWB", "ATVK", 2); }
+    if (at({12565, 12577}) && ct(1000, 2000) && cond(4)) { p(20, 880, 3); clg_cond("ZSC", "ZSDW", 2); }
+    if (at({12566, 12575}) && ct(1200, 2200) && cond(4)) { p(25, 1050, 2); clg_cond("PPR", "PPVE", 3); }
+    if (at({12569, 12576}) && ct(2000, 600) && cond(4)) { p(18, 940, 2); clg_cond("VIS", "VLKN", 2); }
+    if (at({12563, 12573}) && ct(600, 1800) && cond(4)) { p(22, 800, 3); clg_cond("4XO", "4XGH", 2); }
+    if (at({12558, 12570}) && ct(700, 1700) && cond(4)) { p(21, 1020, 3); clg_cond("YUR", "YUAX", 102); }
+    if (at({12561, 12567}) && ct(900, 1900) && cond(4)) { p(20, 880, 2); clg_cond("TAH", "TCBL", 2); }
+    if (at({12557, 12575}) && ct(1000, 2200) && cond(4)) { p(22, 760, 3); clg_cond("SUH", "SSAV", 2); }
+    if (at(12736) && ct(700, 1900)) { p(22, 950, 3); send_still("CQ DE YUR YUR YUR RIJEKA RADIO QSX 8 12 MHZ K   "); }
+    if (at(12753) && ct(600, 2000) && cond(2)) { p(22, 950, 3); coast_answer("YUAX", "YUR", "QSA4 QRV"); }
+    if (at(12790) && ct(1900, 700) && cond(2)) { p(24, 1000, 3); coast_answer("ELDK9", "WLO", "QSA3 QRV TR? "); }
+    if (at(12858) && ct(2200, 900) && cond(2)) { p(23, 1100, 2); coast_answer("JGRS", "JCS", "QSA4 QTC 1"); }
+    if (at(12870) && ct(200, 1000) && cond(2)) { p(22, 950, 2); coast_answer("BOAB", "XSG", "QSA3 QRV"); }
+    if (at(12912) && ct(1800, 800)) { p(22, 900, 2); send_still("CQ DE UFL UFL UFL VLADIVOSTOK RADIO QSX 12 MHZ K   "); }
+    if (at(12926) && ct(2000, 600) && cond(2)) { p(21, 900, 2); coast_answer("UCKD", "UFL", "QSA3 QTC"); }
+    if (at(12940) && ct(300, 1300)) { p(22, 1000, 2); send_still("CQ DE HLG HLG HLG SEOUL RADIO QSX 8 12 MHZ K   "); }
+    if (at(12973) && ct(400, 1400) && cond(2)) { p(23, 1000, 2); coast_answer("ATVK", "VWB", "QSA4 QRV"); }
+
     stn();
     if (day()) {
         if (at(12116) && ms10(0)) simplex_fix_radiocheck(net_nato_tac, 8, 10);
