@@ -132,7 +132,7 @@ void band_20() {
     if (at(20621) && ct(600, 1700)) { p(24, 1300, 3); clg_cond("YZO5", "YZO", 3); }
     if (at(20680) && ct(700, 1500)) { p(20, 900, 2); clg_cond_bug("OLX27", "OLX", 1); }
     if (at(20684) && ct(700, 1500) && ms10(0)) { p(20, 900, 2); tfc_f("OLX27 DE OLX NR 4 = ", 80); }
-    if (at(20735) && ct(1200, 2000)) { p(18, 1600, 2); clg_cond("CLP12", "CLP1", 4); }
+    if (at(20737) && ct(1200, 2000)) { p(18, 1600, 2); clg_cond("CLP12", "CLP1", 4); }
     if (at(20756) && ct(400, 1200)) { p(25, 1020, 3); send_cond_par("BZR62 BZR62 DE BZR BZR QRU? K", 2); }
     if (at(20757) && ct(400, 1200) && ms20(10)) { p(25, 1020, 3); indicator_qtc(2, 50, "BZR62 "); }
     if (at(20803) && ct(700, 1600)) { p(22, 1050, 3); send_cond_par("YIL YIL DE YIL4 YIL4 QTC 2 K", 2); }
@@ -145,7 +145,7 @@ void band_20() {
     // Calls and signal reports on working channels.
     if (at(20059) && ct(700, 1500)) send_vvv("4XZ");
     if (at(20091) && ct(800, 1600)) random_vvv();
-    if (at(20239) && ct(900, 1700)) send_vvv("9KL");
+    if (at(20241) && ct(900, 1700)) send_vvv("9KL");
     if (at(20342) && ct(1000, 1900)) { p(20, 1060, 2); clg_cond("EBA5", "EBA", 2); }
     if (at(20452) && ct(600, 1500)) send_vvv("TBA3");
     if (at(20602) && ct(900, 1700)) { p(18, 1420, 2); clg_cond_par("OLX11", "OLX", 3, 3); }
@@ -197,7 +197,7 @@ void band_20() {
         if (at(20266) && ms(30)) { p(22, 1100, 3); tfc_f("RJH74 RJH74 DE RJH74 QTC = ", 40); }
         if (at(20471)) { p(18, 1500, 2); riw("QSB K"); }
         if (at(20611)) { p(25, 900, 4); send_still("VVV VVV VVV DE RKA RKA RKA      "); }
-        if (at(20702)) { qsa_exchange("RCF43", "RCV", 3); }
+        if (at(20701)) { qsa_exchange("RCF43", "RCV", 3); }
         if (at(20864)) { duplex_osn(5, 1); }
     }
 
@@ -205,7 +205,7 @@ void band_20() {
         if (at(20146) && ml(50)) { p(23, 1000, 3); send_still("VVV VVV VVV DE AQP2/4/5/6/7/8      "); }
         if (at(20351) && hl(10)) { p(20, 880, 3); send_still("VVV VVV VVV DE 4SA 4SA 4SA      "); }
         if (at(20417)) { p(26, 1000, 4); send_still("VVV VVV VVV DE VTP VTP VTP      "); }
-        if (at(20503) && oh()) { p(24, 1000, 3); send_still("VVV VVV DE XSV XSV XSV      "); }
+        if (at(20504) && oh()) { p(24, 1000, 3); send_still("VVV VVV DE XSV XSV XSV      "); }
         if (at(20653)) { p(22, 1200, 3); send_still("VVV VVV VVV DE 9MR 9MR 9MR      "); }
         if (at(20779) && ms20(0)) { p(22, 950, 3); tfc_f("XSV XSV DE XSV2 QTC = ", 45); }
     }
@@ -258,7 +258,7 @@ void band_20() {
         if (at(20416)) rtlx_cond_75_850("RFW", 0);
         if (at(20515) && day()) rtlx_cond_50_425("KCNA", 0);
         if (at(20640)) rtlx_cond_arqe_96("YZO", 2);
-        if (at(20765) && ct(900, 1500)) rtlx_cond("ANSA", 425, 50, 0);
+        if (at(20766) && ct(900, 1500)) rtlx_cond("ANSA", 425, 50, 0);
         if (at(20815)) rtlx_cond_100_425("RFQP", 3);
         if (at(20914)) rtlx_cond_75_425("SUA", 4);
         if (at(20058) && day()) fax(120, 576);

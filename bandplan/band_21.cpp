@@ -102,17 +102,17 @@ void band_21() {
     if (at(21908) && ct(1000, 1800)) { p(24, 900, 4); send_still("VVV VVV VVV DE NAW NAW NAW      "); }
     if (at(21913) && ct(700, 1300)) { simplex_fix_radiocheck(net_fr_mil, 7, 41); }
     if (at(21858) && ct(900, 1500) && ms10(40)) { p(24, 1000, 3); send("SUA63 SUA63 DE SUA QTC = "); qtc5l(nr, 60, 2, 1); send_stack(""); }
-    if (at(21893) && ct(700, 1500)) { p(21, 1280, 3); clg_cond("SNN4", "SNN", 3); }
+    if (at(21895) && ct(700, 1500)) { p(21, 1280, 3); clg_cond("SNN4", "SNN", 3); }
     if (at(21906) && ct(900, 1700)) { simplex_fix_radiocheck(net_nato_tac, 8, 21); }
     if (at(21922) && ct(500, 1400)) { duplex_osn(3, 1); }
     if (at(21919) && ct(500, 1300)) { p(23, 1000, 3); send_still("VVV VVV VVV DE 4XZ 4XZ 4XZ      "); }
 
     // Aeronautical voice and the flight operations telegraph of an airline.
-    if (at(21946) && day()) fone_cond(3);
-    if (at(21955) && reg3m_day()) fone_cond(4);
+    if (at(21947) && day()) fone_cond(3);
+    if (at(21956) && reg3m_day()) fone_cond(4);
     if (at(21967) && reg2_day()) fone_cond(3);
-    if (at(21979) && day()) fone_cond(5);
-    if (at(21990) && ct(800, 1500) && cond(3)) { p(20, 1400, 2); send_cond("RBYO RBYO DE UUF UUF QRU? K"); }
+    if (at(21978) && day()) fone_cond(5);
+    if (at(21993) && ct(800, 1500) && cond(3)) { p(20, 1400, 2); send_cond("RBYO RBYO DE UUF UUF QRU? K"); }
 
     stn();
 
@@ -124,7 +124,7 @@ void band_21() {
         if (at(21063) && cond(2)) { p(21, 1150, 2); send_cond("VVV VVV VVV DE OK1FMJ TEST"); }
         if (at(21862)) { p(22, 1000, 3); send_still("VVV VVV VVV DE 9KL 9KL 9KL      "); }
         if (at(21883) && ml(20)) { p(24, 1000, 3); send("YZO2 YZO2 DE YZO = "); qtc5f(nr, 45); send_stack(" K"); }
-        if (at(21903)) { p(21, 1300, 3); send_still("VVV VVV DE 7TA7 7TA7 7TA7      "); }
+        if (at(21904)) { p(21, 1300, 3); send_still("VVV VVV DE 7TA7 7TA7 7TA7      "); }
     }
 
     if (reg2_day()) {
@@ -154,11 +154,11 @@ void band_21() {
         // Tuning-up carriers; the frequency is then received afresh.
         if (at({21013, 21034, 21113, 21256, 21311, 21405}) && t.wSecond < 10) tuning2(1000, 1 + std::rand() % 6);
         if (within(21070, 21100) && day() && cond(4)) rtlx_cond_50_170("RTTY", 0);
-        if (at({21078, 21083, 21089}) && day()) rtlx_cond_50_170("RTTY", 2);
+        if (at({21078, 21083, 21091}) && day()) rtlx_cond_50_170("RTTY", 2);
         if (at(21096) && day()) qyt4();
         if (at(21888)) rtlx_cond_50_850("TASS", 2);
         if (at(21911) && ct(800, 1600)) rtlx_cond("RFFA", 425, 75, 0);
-        if (at(21916)) rtlx_cond_arqe_96("SUA", 3);
+        if (at(21915)) rtlx_cond_arqe_96("SUA", 3);
         if (at(21867) && cond(2)) radar();
         qsa = 1;
         if (at({21855, 21876, 21898, 21921}) && oh()) n0n(1200);

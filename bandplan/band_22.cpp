@@ -105,7 +105,7 @@ void band_22() {
     if (at(22378) && day()) { p(21, 800, 3); send_still("CQ DE TAH TAH TAH QSX 8 12 16 22 MHZ K      "); }
     if (at(22383) && day()) { p(23, 1100, 3); send_still("CQ DE 4XO 4XO 4XO QSX 12 16 22 MHZ K      "); }
     if (at(22386) && day()) { p(18, 700, 2); send_still("CQ CQ DE SUH SUH SUH QSX 8 12 16 22 MHZ K      "); }
-    if (at(22394) && day()) { p(20, 1000, 3); send_still("CQ DE CNP CNP CNP QSX 8 12 16 22 MHZ K      "); }
+    if (at(22395) && day()) { p(20, 1000, 3); send_still("CQ DE CNP CNP CNP QSX 8 12 16 22 MHZ K      "); }
     if (at(22397) && day()) { p(22, 1300, 2); send_still("CQ DE LZW LZW LZW QSX 8 12 16 22 MHZ K      "); }
     if (at(22400) && day()) { p(20, 900, 3); send_still("CQ DE YQI YQI YQI QSX 12 16 22 MHZ K      "); }
 
@@ -187,7 +187,7 @@ void band_22() {
         if (at(22628)) { p(20, 1000, 3); send_still("CQ CQ DE LPD LPD LPD QSX 8 12 16 22 MHZ K      "); }
         if (at(22634)) { p(21, 900, 3); send_still("CQ DE PPR PPR PPR QSX 8 12 16 22 MHZ K      "); }
         if (at(22640)) { p(19, 1300, 2); send_still("CQ DE HPP HPP HPP QSX 8 12 16 22 MHZ K      "); }
-        if (at(22646)) { p(20, 1100, 2); send_still("CQ DE YVG YVG YVG QSX 8 12 16 22 MHZ K      "); }
+        if (at(22647)) { p(20, 1100, 2); send_still("CQ DE YVG YVG YVG QSX 8 12 16 22 MHZ K      "); }
         if (at(22652)) { p(22, 950, 3); send_still("CQ DE PJC PJC PJC QSX 8 12 16 22 MHZ K      "); }
         if (at(22658)) { p(18, 1000, 2); send_still("CQ DE 8PO 8PO 8PO QSX 8 12 16 22 MHZ K      "); }
         if (at(22586) && ms10(30)) { p(22, 1000, 4); coast_clg("WCC"); }

@@ -1,12 +1,83 @@
 // Stations of 26000-26999 kHz, tested in order; every entry that applies is queued.
+// Broadcasters to 26100, the 26 MHz maritime band, then the fixed and mobile
+// services: short-range military nets, remote links, voice below the
+// citizens' band. Sparse, and open only by day.
 
 #include "bandplan/entry.h"
 
 namespace kestrel {
 
+namespace {
+
+// A heading and a numbered message of figure groups, closed.
+void tfc_f(const char *head, int groups) {
+    send(head);
+    qtc5f(nr, groups);
+    send_stack(" K");
+}
+
+const char net_tac_f[6][NET_CALL_WIDTH] = {"K4L", "P7A", "M2S", "D9F", "W3H", "Z6C"};
+
+}  // namespace
+
 void band_26() {
     band_start(26, 22);
 
+    // The maritime band.
+    if (at(26102) && day() && cond(3)) { p(20, 1100, 2); send_cond("PCH PCH DE PFBX PFBX QRU? K"); }
+    if (at(26118) && day()) { p(24, 1000, 3); send_still("CQ DE PCH PCH PCH QSX 16 22 25 26 MHZ K      "); }
+    if (at(26131) && day()) { p(23, 1050, 3); send_still("CQ DE SVA SVA SVA QSX 22 25 26 MHZ K      "); }
+    if (at(26137) && reg1rus_day()) { p(22, 900, 2); send_still("CQ DE UAT UAT UAT QSX 16 22 26 MHZ K      "); }
+    if (at(26162)) sitor_marker(900, 20, "DE PCH");
+    if (at(26165)) sitor_marker(1000, 18, "DE SVA");
+
+    // Fixed and mobile services.
+    if (at(26184) && ct(800, 1500)) { p(22, 1000, 3); send_still("VVV VVV VVV DE RCV RCV RCV      "); }
+    if (at(26222) && ct(900, 1600)) { simplex_fix_radiocheck(net_tac_f, 6, 10); }
+    if (at(26268) && ct(800, 1500) && cond(2)) { low_pwr_mil(); }
+    if (at(26305) && ct(1000, 1700)) { nato_qso(); }
+    if (at(26342) && ct(800, 1500)) { duplex_radiocheck(3, 3); }
+    if (at(26386) && ct(700, 1400)) { p(24, 760, 3); tfc_f("RAL5 DE RAL23 = ", 30); }
+    if (at(26412) && ct(900, 1500)) { simplex_fix_radiocheck(net_rus_mil, 6, 24); }
+    if (at(26478) && ct(800, 1600)) { p(20, 1200, 2); send_still("VVV VVV DE 4XZ 4XZ 4XZ      "); }
+    if (at(26531) && ct(900, 1500) && cond(3)) { p(18, 1300, 2); send_cond("A7K DE F2Q QSA? K"); }
+    if (at(26593) && ct(1000, 1600)) random_vvv();
+    if (at(26644) && ct(800, 1500)) { simplex_fix_radiocheck(net_nato_tac, 8, 21); }
+    if (at(26715) && ct(900, 1600)) send_vvv("RKA");
+
+    // Voice of the freeband below the citizens' band, and mobile telephony.
+    if (at({26555, 26565, 26605, 26625}) && day()) fone_cond(4);
+    if (at({26785, 26805, 26855}) && ct(1000, 1800)) fone_cond(5);
+    if (at(26985) && day()) fone_cond(3);
+
+    stn();
+
+    if (day()) {
+        if (at(26250) && ml(30)) { p(24, 1000, 3); send_still("VVV VVV VVV DE CFH CFH CFH      "); }
+        if (at(26442)) { p(26, 1000, 4); send_still("VVV VVV VVV DE DFH/DIS DFH/DIS DFH/DIS      "); }
+        if (at(26690) && eh()) { p(24, 1000, 3); tfc_f("ZZZZ DE OXZ1 = ", 20); }
+    }
+
+    if (reg2_day()) {
+        if (at(26287)) { p(24, 920, 4); send_still("VVV VVV VVV DE NPG NPG NPG      "); }
+    }
+
+    stn();
+
+    if (hist) {
+        if (at(26104) && ct(1300, 1900)) { p(32, 1000, 3); send_still("VVV VVV VVV DE WQY WQY WQY      "); }
+        if (at(26400) && ct(900, 1400)) { p(28, 1100, 3); send_still("VVV VVV DE GBW GBW GBW      "); }
+    }
+
+    if (bkgnd) {
+        if (at(26360) && day()) rtlx_cond_50_850("RCV", 3);
+        if (at(26455) && day()) radar();
+        if (at(26522) && cond(2)) qyt4();
+        if (at(26740) && cond(4)) tuning();
+        if (at(26890) && day()) rtlx_cond_75_425("RFFA", 2);
+        qsa = 1;
+        if (at({26330, 26580, 26760}) && day()) n0n(1000);
+    }
 
     get_background(34, background_tab_26, prob_tab_26);
 
