@@ -36,16 +36,16 @@ int expected_tuning(int id, int f) {
 
 std::string freq_text(int f) { return "   " + std::to_string(f) + ".0 kHz"; }
 
-using Panel = Window;
+using WindowPanel = Window;
 
-TEST_F(Panel, EveryTuningStepFromEveryFrequency) {
+TEST_F(WindowPanel, EveryTuningStepFromEveryFrequency) {
     for (int id = ID_DOWN_1K; id <= ID_UP_1M; ++id)
         for (int f = FREQ_MIN; f <= FREQ_MAX; ++f)
             ASSERT_EQ(tuned_by_button(id, f), expected_tuning(id, f)) << "button " << id << " from " << f;
     EXPECT_EQ(tuned_by_button(ID_SCAN, 12345), 12345);
 }
 
-TEST_F(Panel, TuningButtonsAtTheEdgesRetuneAndClearScan) {
+TEST_F(WindowPanel, TuningButtonsAtTheEdgesRetuneAndClearScan) {
     struct Case {
         int id, from, to;
     } cases[] = {
@@ -69,7 +69,7 @@ TEST_F(Panel, TuningButtonsAtTheEdgesRetuneAndClearScan) {
     }
 }
 
-TEST_F(Panel, KeysTuneLikeTheirButtonsAndOtherKeysDoNothing) {
+TEST_F(WindowPanel, KeysTuneLikeTheirButtonsAndOtherKeysDoNothing) {
     const std::pair<uintptr_t, int> keys[] = {{VK_LEFT, ID_DOWN_1K},    {VK_RIGHT, ID_UP_1K},
                                               {VK_DOWN, ID_DOWN_10K},   {VK_UP, ID_UP_10K},
                                               {VK_NEXT, ID_DOWN_100K},  {VK_PRIOR, ID_UP_100K}};
@@ -102,7 +102,7 @@ TEST_F(Panel, KeysTuneLikeTheirButtonsAndOtherKeysDoNothing) {
     EXPECT_EQ(entries("def 256").size(), std::size(others));
 }
 
-TEST_F(Panel, LowMidHighSetTheirFrequencies) {
+TEST_F(WindowPanel, LowMidHighSetTheirFrequencies) {
     const std::pair<int, int> presets[] = {{ID_LOW, 10000}, {ID_MID, 20000}, {ID_HIGH, 30000}};
     for (auto [id, f] : presets) {
         freq = 12345;
@@ -122,7 +122,7 @@ TEST_F(Panel, LowMidHighSetTheirFrequencies) {
     EXPECT_TRUE(entries("media loop ").empty());
 }
 
-TEST_F(Panel, MemoriesStoreOnceThenRecall) {
+TEST_F(WindowPanel, MemoriesStoreOnceThenRecall) {
     for (int i = 0; i < 12; ++i) EXPECT_EQ(std::string(ui_text(ID_M1 + i)), "");
     freq = 14000;
     scan = 1;
@@ -169,7 +169,7 @@ TEST_F(Panel, MemoriesStoreOnceThenRecall) {
     EXPECT_EQ(freq, before);
 }
 
-TEST_F(Panel, ScanningStepsWrapsAndStopsOnTuning) {
+TEST_F(WindowPanel, ScanningStepsWrapsAndStopsOnTuning) {
     freq = 29999;
     w_.trace.clear();
     click(ID_SCAN);
@@ -209,7 +209,7 @@ TEST_F(Panel, ScanningStepsWrapsAndStopsOnTuning) {
     EXPECT_EQ(scan, 1);
 }
 
-TEST_F(Panel, SwitchesToggleAndOnlySomeRetune) {
+TEST_F(WindowPanel, SwitchesToggleAndOnlySomeRetune) {
     struct Switch {
         int id;
         int *value;
@@ -240,7 +240,7 @@ TEST_F(Panel, SwitchesToggleAndOnlySomeRetune) {
     }
 }
 
-TEST_F(Panel, FilterCaptionNamesTheFilterInForce) {
+TEST_F(WindowPanel, FilterCaptionNamesTheFilterInForce) {
     EXPECT_EQ(filter, 0);
     click(ID_FLT);
     EXPECT_EQ(filter, 1);
@@ -252,7 +252,7 @@ TEST_F(Panel, FilterCaptionNamesTheFilterInForce) {
     EXPECT_EQ(std::string(ui_text(ID_FLT)), "FLT2");
 }
 
-TEST_F(Panel, NoiseLoopCommands) {
+TEST_F(WindowPanel, NoiseLoopCommands) {
     auto strings = [&] {
         std::vector<std::string> out;
         for (const auto &e : entries("media string")) out.push_back(e.substr(13, e.rfind(" @") - 13));
@@ -290,7 +290,7 @@ TEST_F(Panel, NoiseLoopCommands) {
     EXPECT_EQ(strings(), (std::vector<std::string>{"open fone/noise.wav alias noise", "play noise notify"}));
 }
 
-TEST_F(Panel, SMeterShowsStrength) {
+TEST_F(WindowPanel, SMeterShowsStrength) {
     for (int q = 0; q <= 5; ++q) {
         qsa = q;
         smetr(hwnd);
@@ -307,7 +307,7 @@ TEST_F(Panel, SMeterShowsStrength) {
     EXPECT_EQ(std::string(ui_text(ID_SMETER)), "     ");
 }
 
-TEST_F(Panel, InfoBox) {
+TEST_F(WindowPanel, InfoBox) {
     freq = 16000;
     w_.trace.clear();
     EXPECT_EQ(click(ID_INFO), 0);
@@ -344,7 +344,7 @@ TEST_F(Panel, InfoBox) {
     EXPECT_EQ(text, std::string(str));  // formatted in the shared buffer
 }
 
-TEST_F(Panel, CommandsWithoutControlsDoNothing) {
+TEST_F(WindowPanel, CommandsWithoutControlsDoNothing) {
     freq = 18000;
     std::vector<int> ids;
     for (int id = 114; id <= 120; ++id) ids.push_back(id);

@@ -20,11 +20,11 @@
 namespace kestrel::test {
 namespace {
 
-using Startup = Window;
+using WindowStartup = Window;
 
 std::string freq_text(int f) { return "   " + std::to_string(f) + ".0 kHz"; }
 
-TEST_F(Startup, RunsItsStepsInOrder) {
+TEST_F(WindowStartup, RunsItsStepsInOrder) {
     w_.in_loop = [&] { w_.trace.push_back("-- loop"); };
     std::memset(&wavehdr, 0, sizeof wavehdr);
     hwnd = 0;
@@ -73,7 +73,7 @@ TEST_F(Startup, RunsItsStepsInOrder) {
     EXPECT_EQ(std::string(str), freq_text(freq));
 }
 
-TEST_F(Startup, ControlsMatchThePanelLayout) {
+TEST_F(WindowStartup, ControlsMatchThePanelLayout) {
     WinMain(0, 0, "", 1);
     ASSERT_EQ(w_.controls.size(), 35u);
     std::set<int> seen;
@@ -111,7 +111,7 @@ TEST_F(Startup, ControlsMatchThePanelLayout) {
     EXPECT_EQ(std::string(ui_text(ID_SMETER)), "     ");
 }
 
-TEST_F(Startup, FirstFrequencyByDayAndByNight) {
+TEST_F(WindowStartup, FirstFrequencyByDayAndByNight) {
     struct Hour {
         int hour, minute;
         bool day;
@@ -146,14 +146,14 @@ TEST_F(Startup, FirstFrequencyByDayAndByNight) {
     }
 }
 
-TEST_F(Startup, SecondInstanceLeavesSilently) {
+TEST_F(WindowStartup, SecondInstanceLeavesSilently) {
     w_.claim_result = 0;
     EXPECT_EQ(WinMain(0, 0, "", 1), 0);
     EXPECT_EQ(w_.trace, (std::vector<std::string>{"claim TOVA"}));
     EXPECT_EQ(ui_box_count(), 0);
 }
 
-TEST_F(Startup, ToolkitFailuresShowTheirBoxes) {
+TEST_F(WindowStartup, ToolkitFailuresShowTheirBoxes) {
     w_.register_result = 0;
     EXPECT_EQ(WinMain(0, 0, "", 1), 0);
     EXPECT_EQ(w_.trace.back(), "box Error! | Window Registration Failed!");
@@ -170,7 +170,7 @@ TEST_F(Startup, ToolkitFailuresShowTheirBoxes) {
     EXPECT_EQ(find("run"), -1);
 }
 
-TEST_F(Startup, MissingOutputDeviceWarnsAndGoesOn) {
+TEST_F(WindowStartup, MissingOutputDeviceWarnsAndGoesOn) {
     w_.devices = 0;
     WinMain(0, 0, "", 1);
     int box = find("box Error! | Cannot Find Device Driver!");
@@ -180,7 +180,7 @@ TEST_F(Startup, MissingOutputDeviceWarnsAndGoesOn) {
     EXPECT_GT(find("run"), box);
 }
 
-TEST_F(Startup, RetuneShowsClearsStopsThenDispatches) {
+TEST_F(WindowStartup, RetuneShowsClearsStopsThenDispatches) {
     freq = 14000;
     band = 0;
     w_.trace.clear();
@@ -204,7 +204,7 @@ TEST_F(Startup, RetuneShowsClearsStopsThenDispatches) {
     EXPECT_EQ(w_.trace.back(), "def 256 34");  // the key then reaches the default procedure
 }
 
-TEST_F(Startup, QuitDeletesTheChannelFiles) {
+TEST_F(WindowStartup, QuitDeletesTheChannelFiles) {
     for (uint32_t how : {WM_COMMAND, WM_DESTROY}) {
         for (int k = 0; k <= 9; ++k) std::ofstream("TOVA" + std::to_string(k) + ".WAV") << "x";
         std::ofstream("TOVA10.WAV") << "x";
