@@ -48,7 +48,7 @@ constexpr int8_t spark_pat[6][20] = {
 
 // Output goes through a block buffer: the bytes are those of a sample-by-sample
 // writer, but written in large pieces.
-constexpr size_t WBUF_SIZE = 1 << 16;
+constexpr size_t WBUF_SIZE = 1 << 20;
 uint8_t wbuf[WBUF_SIZE];
 size_t wpos = 0;
 
