@@ -223,7 +223,7 @@ void band_14() {
         if (at(14063) && cond(3)) { p(21, 740, 2); send_cond("CQ CQ CQ DE TA2ZF TA2ZF K"); }
         if (at(14398)) { p(26, 1150, 3); send_still("VVV VVV VVV DE OXZ OXZ OXZ  "); }
         if (at(14581) && ml(20)) { p(24, 880, 3); send_cond_par("FUG FUG DE FUG2 FUG2 QTC K", 2); }
-        if (at(14703) && oh()) { p(22, 1000, 3); send_still("VVV VVV DE SUA8 SUA8 QSX 14703 18237  "); }
+        if (at(14703) && oh()) { p(22, 1000, 3); send_still("VVV VVV DE SUA8 SUA8 QSX 14703 18235  "); }
         if (at(14817)) { p(20, 700, 2); send_still("VVV VVV VVV DE 7TA21 7TA21 7TA21  "); }
     }
     if (reg2_day()) {

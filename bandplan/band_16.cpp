@@ -36,51 +36,51 @@ void band_16() {
     band_start(16, 16);
 
     // Fixed service: naval headquarters, military nets, diplomatic posts.
-    if (at(16012)) { p(24, 1000, 4); send_still("VVV VVV VVV DE RCV RCV RCV QSX 12 16 MHZ  "); }
-    if (at(16012) && t.wMinute % 20 == 4) { p(24, 1000, 4); ff("RJD99 RJD99 DE RCV QTC "); }
-    if (at(16019) && cond(3)) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE RMGE RMGE QSA? K", 2); }
-    if (at(16019) && ct(1130, 1200)) { p(20, 950, 3); clg_cond("RIW", "RMGE", 200); }
-    if (at(16027) && eh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
-    if (at(16033)) { p(22, 1150, 3); send_still("VVV VVV VVV DE RMP RMP RMP  "); }
-    if (at(16033) && ms(45)) { p(22, 1150, 3); ff("RJD38 DE RMP "); }
-    if (at(16041) && oh()) simplex_fix_radiocheck(net_fr_mil, 7, 41);
-    if (at(16049)) { p(25, 1100, 3); send_still("VVV VVV VVV DE FUE FUE FUE  "); }
-    if (at(16049) && ms10(0)) { p(25, 1100, 3); fl("FUE FUE DE FUE = ", 0x80); }
-    if (at(16057) && cond(2)) { p(21, 1000, 3); send_cond("SUA SUA SUA DE SUA9 SUA9 QTC 1 K"); }
-    if (at(16057) && ms(35)) { p(21, 1000, 3); ff("SUA DE SUA9 = "); }
+    if (at(16013)) { p(24, 1000, 4); send_still("VVV VVV VVV DE RCV RCV RCV QSX 12 16 MHZ  "); }
+    if (at(16013) && t.wMinute % 20 == 4) { p(24, 1000, 4); ff("RJD99 RJD99 DE RCV QTC "); }
+    if (at(16018) && cond(3)) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE RMGE RMGE QSA? K", 2); }
+    if (at(16018) && ct(1130, 1200)) { p(20, 950, 3); clg_cond("RIW", "RMGE", 200); }
+    if (at(16025) && eh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
+    if (at(16032)) { p(22, 1150, 3); send_still("VVV VVV VVV DE RMP RMP RMP  "); }
+    if (at(16032) && ms(45)) { p(22, 1150, 3); ff("RJD38 DE RMP "); }
+    if (at(16040) && oh()) simplex_fix_radiocheck(net_fr_mil, 7, 41);
+    if (at(16050)) { p(25, 1100, 3); send_still("VVV VVV VVV DE FUE FUE FUE  "); }
+    if (at(16050) && ms10(0)) { p(25, 1100, 3); fl("FUE FUE DE FUE = ", 0x80); }
+    if (at(16055) && cond(2)) { p(21, 1000, 3); send_cond("SUA SUA SUA DE SUA9 SUA9 QTC 1 K"); }
+    if (at(16055) && ms(35)) { p(21, 1000, 3); ff("SUA DE SUA9 = "); }
     if (at(16064) && ct(900, 1000)) simplex_fix_radiocheck(net_diplo, 5, 25);
     if (at(16064) && ct(1000, 1040)) { p(22, 880, 3); fl("OLX DE OLY2 = ", 1); }
-    if (at(16072)) { p(24, 960, 3); send_still("VVV VVV VVV DE IDR IDR IDR  "); }
-    if (at(16078) && ct(600, 1800)) simplex_fix_radiocheck(net_nato_tac, 8, 21);
-    if (at(16084) && cond(3)) nato_qso();
-    if (at(16093) && ml(30)) { p(23, 780, 3); send("AIJ1 AIJ1 DE NWP ZBO 1 O  "); nato_qtc(nr, 'O'); }
+    if (at(16076)) { p(24, 960, 3); send_still("VVV VVV VVV DE IDR IDR IDR  "); }
+    if (at(16079) && ct(600, 1800)) simplex_fix_radiocheck(net_nato_tac, 8, 21);
+    if (at(16080) && cond(3)) nato_qso();
+    if (at(16094) && ml(30)) { p(23, 780, 3); send("AIJ1 AIJ1 DE NWP ZBO 1 O  "); nato_qtc(nr, 'O'); }
     if (at(16101) && eh()) { p(22, 1300, 4); send_still("VVV VVV VVV DE 4XZ 4XZ 4XZ  "); }
-    if (at(16109) && od()) { p(20, 850, 2); send_cond_par("YIH YIH DE YIH2 YIH2 QTC K", 2); }
-    if (at(16117)) { p(20, 1150, 2); send_still("VVV VVV DE CNM CNM QSX 16117  "); }
-    if (at(16117) && ms(50)) { p(20, 1150, 2); ff("CNA DE CNM "); }
-    if (at(16124) && ed()) { p(24, 1240, 4); send_cond_par("7TA 7TA 7TA DE 7TA31 7TA31 K", 2); }
-    if (at(16142)) { p(21, 1150, 2); send_still("VVV VVV DE TBA2 TBA2 QSX 16142  "); }
-    if (at(16151) && ct(1200, 1600)) simplex_fix_radiocheck(net_nato_tac, 8, 23);
-    if (at(16158) && cond(2)) { p(20, 800, 2); clg_cond("SPW", "SPW31", 2); }
-    if (at(16166)) { p(24, 760, 3); send_still("VVV VVV VVV DE SXA SXA SXA  "); }
-    if (at(16174) && ms20(20)) { p(22, 900, 3); ff("HZN DE HZN4 QTC "); }
+    if (at(16113) && od()) { p(20, 850, 2); send_cond_par("YIH YIH DE YIH2 YIH2 QTC K", 2); }
+    if (at(16119)) { p(20, 1150, 2); send_still("VVV VVV DE CNM CNM QSX 16119  "); }
+    if (at(16119) && ms(50)) { p(20, 1150, 2); ff("CNA DE CNM "); }
+    if (at(16122) && ed()) { p(24, 1240, 4); send_cond_par("7TA 7TA 7TA DE 7TA31 7TA31 K", 2); }
+    if (at(16144)) { p(21, 1150, 2); send_still("VVV VVV DE TBA2 TBA2 QSX 16144  "); }
+    if (at(16154) && ct(1200, 1600)) simplex_fix_radiocheck(net_nato_tac, 8, 23);
+    if (at(16161) && cond(2)) { p(20, 800, 2); clg_cond("SPW", "SPW31", 2); }
+    if (at(16167)) { p(24, 760, 3); send_still("VVV VVV VVV DE SXA SXA SXA  "); }
+    if (at(16172) && ms20(20)) { p(22, 900, 3); ff("HZN DE HZN4 QTC "); }
     if (at(16183) && cond(3)) { p(20, 1000, 2); send_cond("5AL 5AL DE 5AL22 5AL22 QRU? K"); }
-    if (at(16197)) { p(23, 800, 3); send_still("VVV VVV VVV DE RIW RIW RIW  "); }
-    if (at(16197) && t.wMinute % 30 == 17) { p(23, 800, 3); ff("RJD69 RJD69 DE RIW QTC "); }
-    if (at(16204) && oh()) { p(26, 880, 3); send_still("VVV VVV VVV DE EBA EBA EBA  "); }
+    if (at(16199)) { p(23, 800, 3); send_still("VVV VVV VVV DE RIW RIW RIW  "); }
+    if (at(16199) && t.wMinute % 30 == 17) { p(23, 800, 3); ff("RJD69 RJD69 DE RIW QTC "); }
+    if (at(16207) && oh()) { p(26, 880, 3); send_still("VVV VVV VVV DE EBA EBA EBA  "); }
     if (at(16212) && cond(3)) { p(20, 840, 2); send_cond("EPJ EPJ EPJ DE EPJ2 EPJ2 K"); }
-    if (at(16219) && ed()) { p(19, 700, 2); send_still("VVV VVV DE YKA YKA QRV?  "); }
-    if (at(16233) && mh(39)) { p(21, 950, 3); send("CTP DE CTP4 ZBO 2 R  "); nato_qtc(nr, 'R'); }
-    if (at(16248)) { p(24, 1300, 3); send_still("VVV VVV VVV DE PBC PBC PBC  "); }
-    if (at(16256) && eh() && cond(2)) { p(20, 1000, 3); clg_cond("3VX", "3VX8", 3); }
+    if (at(16215) && ed()) { p(19, 700, 2); send_still("VVV VVV DE YKA YKA QRV?  "); }
+    if (at(16230) && mh(39)) { p(21, 950, 3); send("CTP DE CTP4 ZBO 2 R  "); nato_qtc(nr, 'R'); }
+    if (at(16245)) { p(24, 1300, 3); send_still("VVV VVV VVV DE PBC PBC PBC  "); }
+    if (at(16252) && eh() && cond(2)) { p(20, 1000, 3); clg_cond("3VX", "3VX8", 3); }
     if (at(16271)) { p(25, 1000, 4); send_still("VVV VVV VVV DE GYA GYA GYA  "); }
     if (at(16271) && t.wMinute % 15 == 6) { p(25, 1000, 4); fl("GYA GYA DE GYA = ", 0x80); }
-    if (at(16284) && cond(2)) { p(22, 900, 2); send_cond("GYU GYU GYU DE GYA GYA QSA? K"); }
+    if (at(16287) && cond(2)) { p(22, 900, 2); send_cond("GYU GYU GYU DE GYA GYA QSA? K"); }
     if (at(16298) && ml(40)) { p(23, 1120, 3); send_still("VVV VVV DE DHJ59 DHJ59 DHJ59  "); }
-    if (at(16312) && cond(3)) nato_qso();
-    if (at(16326)) { p(22, 950, 3); send_still("VVV VVV VVV DE 5AL 5AL 5AL QSX 16326  "); }
-    if (at(16339) && ms(25)) { p(20, 1000, 3); ff("SUA DE SUA4 = "); }
-    if (at(16352) && oh()) { p(24, 850, 3); send_still("VVV VVV DE RJE RJE RJE  "); }
+    if (at(16308) && cond(3)) nato_qso();
+    if (at(16327)) { p(22, 950, 3); send_still("VVV VVV VVV DE 5AL 5AL 5AL QSX 16327  "); }
+    if (at(16336) && ms(25)) { p(20, 1000, 3); ff("SUA DE SUA4 = "); }
+    if (at(16354) && oh()) { p(24, 850, 3); send_still("VVV VVV DE RJE RJE RJE  "); }
 
     // Ship telephony.
     if (at({16363, 16372, 16390}) && cond(2)) fone_cond(3);
@@ -189,7 +189,7 @@ void band_16() {
         if (at(16856)) { p(20, 1150, 3); send_still("CQ CQ DE VWB VWB VWB QSX 12 16 MHZ K  "); }
         if (at(16868) && eh()) { p(22, 950, 2); send_still("CQ DE 5YC 5YC 5YC QSX 16 MHZ K  "); }
         if (at(16887) && oh()) { p(24, 900, 3); send_still("CQ DE HZG HZG HZG QSX 16 MHZ K  "); }
-        if (at(16108)) { p(23, 1000, 3); send_still("VVV VVV VVV DE VTG VTG VTG  "); }
+        if (at(16106)) { p(23, 1000, 3); send_still("VVV VVV VVV DE VTG VTG VTG  "); }
     }
     if (reg2_day()) {
         if (at(16684) && cond(3)) { p(22, 780, 3); clg_cond("KPH", "WSDX", 2); }
@@ -198,9 +198,9 @@ void band_16() {
         if (at(16833)) { p(22, 950, 3); send_still("CQ CQ DE PPR PPR PPR QSX 16 MHZ K  "); }
         if (at(16863)) { p(21, 1100, 3); send_still("CQ DE LPD LPD LPD QSX 12 16 MHZ K  "); }
         if (at(16881) && eh()) { p(22, 870, 3); send_still("CQ CQ DE CBV CBV CBV QSX 16 MHZ K  "); }
-        if (at(16097)) { p(24, 1000, 3); send_still("VVV VVV VVV DE LOR LOR LOR  "); }
-        if (at(16261) && cond(2)) { p(20, 900, 3); send_cond("CLP7 CLP7 CLP7 DE CLP1 CLP1 K"); }
-        if (at(16261) && ms(10)) { p(20, 900, 3); ff("CLP7 DE CLP1 "); }
+        if (at(16098)) { p(24, 1000, 3); send_still("VVV VVV VVV DE LOR LOR LOR  "); }
+        if (at(16260) && cond(2)) { p(20, 900, 3); send_cond("CLP7 CLP7 CLP7 DE CLP1 CLP1 K"); }
+        if (at(16260) && ms(10)) { p(20, 900, 3); ff("CLP7 DE CLP1 "); }
     }
     if (reg3f_day()) {
         if (at(16689) && cond(3)) { p(20, 700, 3); clg_cond("JCS", "JFHM", 3); }
@@ -210,17 +210,17 @@ void band_16() {
         if (at(16848) && eh()) { p(20, 820, 2); send_still("CQ DE 9VG 9VG 9VG QSX 16 MHZ K  "); }
         if (at(16872) && oh()) { p(21, 1150, 2); send_still("CQ CQ DE HLG HLG HLG QSX 16 MHZ K  "); }
         if (at(16898)) { p(24, 960, 3); send_still("CQ DE VIS VIS VIS QSX 16 MHZ K  "); }
-        if (at(16190) && cond(2)) { p(22, 800, 3); send_cond("XVN XVN DE XVN5 XVN5 QTC K"); }
+        if (at(16192) && cond(2)) { p(22, 800, 3); send_cond("XVN XVN DE XVN5 XVN5 QTC K"); }
     }
     if (reg3m_day()) {
         if (at(16853)) { p(22, 900, 3); send_still("CQ DE VWC VWC VWC QSX 16 MHZ K  "); }
-        if (at(16278)) { p(24, 1050, 3); send_still("VVV VVV VVV DE VTP VTP VTP  "); }
+        if (at(16282)) { p(24, 1050, 3); send_still("VVV VVV VVV DE VTP VTP VTP  "); }
     }
     if (reg1rus_day()) {
         if (at(16698) && cond(3)) { p(20, 900, 3); clg_cond("UFL", "UHQS", 2); }
         if (at(16845)) { p(22, 1000, 3); send_still("CQ CQ CQ DE UFL UFL UFL QSX 16 MHZ K  "); }
         if (at(16877) && eh()) { p(23, 880, 3); send_still("CQ DE UKA UKA UKA QSX 12 16 MHZ K  "); }
-        if (at(16226)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RJE RJE RJE  "); }
+        if (at(16228)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RJE RJE RJE  "); }
     }
     stn();
 
@@ -235,21 +235,21 @@ void band_16() {
         if (at(16930) && cond(2)) { p(17, 750, 2); send_cond("GKU GKU DE GBTT GBTT QTC K"); }
         if (at(16950) && ct(800, 1600)) { p(22, 900, 3); fl("NSS DE NAA = ", 0x80); }
         if (at(16975) && ct(1000, 1400)) { p(20, 1000, 3); ff("DHJ DE DKW = "); }
-        if (at(16300) && ct(700, 1500)) { p(20, 1050, 3); qrh = 1; send_still("VVV VVV VVV DE GBC GBC GBC  "); }
-        if (at(16240) && oh()) { p(21, 850, 2); qrh = 1; send_still("VVV VVV DE FYC FYC FYC  "); }
-        if (at(16110) && cond(2)) { p(18, 800, 2); send_cond("CQ CQ DE IRW IRW QRU? K"); }
+        if (at(16299) && ct(700, 1500)) { p(20, 1050, 3); qrh = 1; send_still("VVV VVV VVV DE GBC GBC GBC  "); }
+        if (at(16241) && oh()) { p(21, 850, 2); qrh = 1; send_still("VVV VVV DE FYC FYC FYC  "); }
+        if (at(16114) && cond(2)) { p(18, 800, 2); send_cond("CQ CQ DE IRW IRW QRU? K"); }
     }
     stn();
 
     if (bkgnd) {
         // Fixed-service teleprinters, press and facsimile.
-        if (at({16006, 16315}) && t.wHour % 3 == 2) rtlx("TASS MOSCOW", 850, 50);
-        if (at(16023)) rtlx_cond_75_850("RIW", 2);
-        if (at(16135) && (ct(0, 400) || ct(1800, 2200))) fax(120, 576);
-        if (at(16129)) rtlx_cond("AFP", 425, 50, 3);
-        if (at(16186)) rtlx_cond_50_850("DPA", 4);
-        if (at(16238)) rtlx_cond_arqe_96("ARQE", 3);
-        if (at(16342)) rtlx_cond_100_425("MFA", 5);
+        if (at({16009, 16314}) && t.wHour % 3 == 2) rtlx("TASS MOSCOW", 850, 50);
+        if (at(16020)) rtlx_cond_75_850("RIW", 2);
+        if (at(16138) && (ct(0, 400) || ct(1800, 2200))) fax(120, 576);
+        if (at(16127)) rtlx_cond("AFP", 425, 50, 3);
+        if (at(16184)) rtlx_cond_50_850("DPA", 4);
+        if (at(16242)) rtlx_cond_arqe_96("ARQE", 3);
+        if (at(16343)) rtlx_cond_100_425("MFA", 5);
         // Ship teleprinters and coast facsimile.
         if (at({16613, 16621, 16643})) sitor();
         if (at(16971) && (ct(200, 600) || ct(800, 1000))) fax(120, 576);
@@ -257,7 +257,7 @@ void band_16() {
         if (at({16544, 16560})) { qsa = 2; data(300, 2); }
         if (at(16940) && cond(3)) tuning();
         qsa = 1;
-        if (at({16051, 16155, 16268, 16333}) && oh()) n0n(1500);
+        if (at({16047, 16152, 16269, 16332}) && oh()) n0n(1500);
     }
 
     get_background(214, background_tab_16, prob_tab_16);

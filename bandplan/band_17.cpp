@@ -102,18 +102,18 @@ void band_17() {
     if (at(17389) && oh()) fone_cond(2);
 
     // Fixed service below the broadcast band.
-    if (at(17414)) { p(24, 1000, 4); send_still("VVV VVV VVV DE RCV RCV RCV  "); }
-    if (at(17414) && ms(25)) { p(24, 1000, 4); ff("RJD99 RJD99 DE RCV QTC "); }
-    if (at(17421) && eh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
-    if (at(17428) && oh()) simplex_fix_radiocheck(net_fr_mil, 7, 41);
-    if (at(17435)) { p(25, 1100, 3); send_still("VVV VVV VVV DE FUE FUE FUE  "); }
+    if (at(17413)) { p(24, 1000, 4); send_still("VVV VVV VVV DE RCV RCV RCV  "); }
+    if (at(17413) && ms(25)) { p(24, 1000, 4); ff("RJD99 RJD99 DE RCV QTC "); }
+    if (at(17422) && eh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
+    if (at(17426) && oh()) simplex_fix_radiocheck(net_fr_mil, 7, 41);
+    if (at(17439)) { p(25, 1100, 3); send_still("VVV VVV VVV DE FUE FUE FUE  "); }
     if (at(17442) && cond(2)) { p(21, 1000, 3); send_cond("SUA SUA DE SUA5 SUA5 QTC 3 K"); }
     if (at(17442) && ms(5)) { p(21, 1000, 3); ff("SUA DE SUA5 = "); }
     if (at(17449) && ct(700, 1700)) simplex_fix_radiocheck(net_nato_tac, 8, 21);
-    if (at(17456) && cond(3)) nato_qso();
-    if (at(17463) && ct(1000, 1100)) simplex_fix_radiocheck(net_diplo, 5, 25);
-    if (at(17470) && ml(30)) { p(20, 1150, 2); send_still("VVV VVV DE CNM CNM QSX 17470  "); }
-    if (at(17477) && ed()) { p(22, 880, 3); send_cond_par("YIH YIH DE YIH9 YIH9 QTC K", 2); }
+    if (at(17458) && cond(3)) nato_qso();
+    if (at(17465) && ct(1000, 1100)) simplex_fix_radiocheck(net_diplo, 5, 25);
+    if (at(17468) && ml(30)) { p(20, 1150, 2); send_still("VVV VVV DE CNM CNM QSX 17468  "); }
+    if (at(17479) && ed()) { p(22, 880, 3); send_cond_par("YIH YIH DE YIH9 YIH9 QTC K", 2); }
 
     // Broadcast transmitters keying their call on test.
     if (at(17560) && ct(755, 800)) { p(20, 1000, 5); send_still("VVV VVV VVV DE RSB RSB RSB TEST  "); }
@@ -130,16 +130,16 @@ void band_17() {
         if (at(17138)) { p(22, 1000, 3); send_still("CQ DE ZSC ZSC ZSC QSX 16 MHZ K  "); }
         if (at(17149) && eh()) { p(21, 900, 2); send_still("CQ CQ DE VWB VWB VWB QSX 16 MHZ K  "); }
         if (at(17179) && oh()) { p(22, 1100, 3); send_still("CQ DE A9M A9M A9M QSX 16 MHZ K  "); }
-        if (at(17445)) { p(23, 1000, 3); send_still("VVV VVV VVV DE EBA EBA EBA  "); }
-        if (at(17466) && cond(2)) { p(21, 760, 2); clg_cond("FUG", "FUG4", 2); }
+        if (at(17441)) { p(23, 1000, 3); send_still("VVV VVV VVV DE EBA EBA EBA  "); }
+        if (at(17467) && cond(2)) { p(21, 760, 2); clg_cond("FUG", "FUG4", 2); }
     }
     if (reg2_day()) {
         if (at(17016) && cond(3)) { p(20, 830, 2); send_cond("KPH DE WSDX QTC 1 K"); }
         if (at(17172)) { p(22, 1000, 3); send_still("CQ CQ DE PPL PPL PPL QSX 16 MHZ K  "); }
         if (at(17186) && eh()) { p(21, 880, 3); send_still("CQ DE LPD LPD LPD QSX 16 MHZ K  "); }
         if (at(17194)) { p(24, 1000, 4); send_still("CQ CQ CQ DE WCC WCC WCC QSX 4 6 8 12 16 22 MHZ K  "); }
-        if (at(17452) && cond(2)) { p(20, 900, 3); send_cond("CLP9 CLP9 CLP9 DE CLP1 CLP1 K"); }
-        if (at(17452) && ms(20)) { p(20, 900, 3); ff("CLP9 DE CLP1 "); }
+        if (at(17455) && cond(2)) { p(20, 900, 3); send_cond("CLP9 CLP9 CLP9 DE CLP1 CLP1 K"); }
+        if (at(17455) && ms(20)) { p(20, 900, 3); ff("CLP9 DE CLP1 "); }
     }
     if (reg3f_day()) {
         if (at(17026)) { p(23, 900, 3); send_still("CQ CQ CQ DE JOS JOS JOS QSX 16 MHZ K  "); }
@@ -149,7 +149,7 @@ void band_17() {
     }
     if (reg3m_day()) {
         if (at(17118)) { p(22, 900, 3); send_still("CQ DE VWM VWM VWM QSX 16 MHZ K  "); }
-        if (at(17432) && ms10(40)) { p(21, 820, 3); ff("EPJ DE EPJ9 "); }
+        if (at(17428) && ms10(40)) { p(21, 820, 3); ff("EPJ DE EPJ9 "); }
     }
     if (reg1rus_day()) {
         if (at(17046)) { p(22, 1000, 3); send_still("CQ CQ CQ DE UKA UKA UKA QSX 16 MHZ K  "); }
@@ -163,8 +163,8 @@ void band_17() {
         if (at(17050) && day()) { p(19, 800, 3); qrh = 2; send_still("CQ CQ DE GKT GKT GKT  "); }
         if (at(17070) && eh()) { p(21, 1000, 3); send_still("CQ DE DAN DAN DAN QSX 36 M  "); }
         if (at(17110) && cond(2)) { p(18, 1100, 2); send_cond("WSL WSL DE WMBQ WMBQ QTC K"); }
-        if (at(17410) && ct(800, 1600)) { p(20, 1000, 3); qrh = 1; send_still("VVV VVV VVV DE GBS GBS GBS  "); }
-        if (at(17460) && oh()) { p(21, 900, 2); qrh = 1; send_still("VVV VVV VVV DE FZR FZR FZR  "); }
+        if (at(17411) && ct(800, 1600)) { p(20, 1000, 3); qrh = 1; send_still("VVV VVV VVV DE GBS GBS GBS  "); }
+        if (at(17464) && oh()) { p(21, 900, 2); qrh = 1; send_still("VVV VVV VVV DE FZR FZR FZR  "); }
         if (at(17520) && ct(1200, 2000)) { p(22, 1100, 3); qrh = 2; send_still("VVV VVV VVV DE WKK WKK WKK  "); }
         if (at(17580) && ct(1000, 1400)) { p(20, 950, 3); ff("DGA DE DFB = "); }
         if (at(17640) && eh()) { p(18, 700, 2); qrh = 1; send_still("VVV VVV DE JZL JZL JZL  "); }
@@ -179,14 +179,14 @@ void band_17() {
         if (at(17151) && (ct(1800, 2400) || ct(200, 400))) fax(120, 576);
         if (at(17070)) rtlx_cond_50_170("NMN", 3);
         if (at({17240, 17236})) sitor();
-        if (at({17402, 17476}) && t.wHour % 3 == 0) rtlx("TASS MOSCOW", 850, 50);
-        if (at(17418)) rtlx_cond_75_850("RIW", 2);
-        if (at(17437)) rtlx_cond("AFP", 425, 50, 4);
+        if (at({17402, 17478}) && t.wHour % 3 == 0) rtlx("TASS MOSCOW", 850, 50);
+        if (at(17417)) rtlx_cond_75_850("RIW", 2);
+        if (at(17436)) rtlx_cond("AFP", 425, 50, 4);
         // Broadcasters tune up before the hour.
         if (at({17505, 17605, 17690, 17810, 17870}) && mh(55)) tuning();
         if (at(17985)) { qsa = 2; data(300, 2); }
         qsa = 1;
-        if (at({17425, 17459, 17473}) && eh()) n0n(1000);
+        if (at({17424, 17456, 17475}) && eh()) n0n(1000);
     }
 
     get_background(180, background_tab_17, prob_tab_17);

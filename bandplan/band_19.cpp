@@ -28,55 +28,55 @@ void band_19() {
     band_start(19, 16);
 
     // Fixed service: naval headquarters, military nets, diplomatic posts.
-    if (at(19012)) { p(24, 1000, 4); send_still("VVV VVV VVV DE RCV RCV RCV QSX 14 19 MHZ  "); }
-    if (at(19012) && t.wMinute % 20 == 12) { p(24, 1000, 4); ff("RJD99 RJD99 DE RCV QTC "); }
-    if (at(19025) && cond(3)) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE RMGE RMGE QSA? K", 2); }
+    if (at(19008)) { p(24, 1000, 4); send_still("VVV VVV VVV DE RCV RCV RCV QSX 14 19 MHZ  "); }
+    if (at(19008) && t.wMinute % 20 == 12) { p(24, 1000, 4); ff("RJD99 RJD99 DE RCV QTC "); }
+    if (at(19024) && cond(3)) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE RMGE RMGE QSA? K", 2); }
     if (at(19038) && eh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
-    if (at(19051)) { p(25, 1100, 3); send_still("VVV VVV VVV DE FUE FUE FUE  "); }
-    if (at(19051) && ms10(20)) { p(25, 1100, 3); fl("FUE FUE DE FUE = ", 0x80); }
-    if (at(19064) && oh()) simplex_fix_radiocheck(net_fr_mil, 7, 41);
-    if (at(19077) && cond(2)) { p(21, 1000, 3); send_cond("SUA SUA SUA DE SUA4 SUA4 QTC 2 K"); }
-    if (at(19077) && ms(45)) { p(21, 1000, 3); ff("SUA DE SUA4 = "); }
-    if (at(19090)) { p(24, 960, 3); send_still("VVV VVV VVV DE IDR IDR IDR  "); }
-    if (at(19103) && ct(700, 1700)) simplex_fix_radiocheck(net_nato_tac, 8, 23);
-    if (at(19116) && cond(3)) nato_qso();
+    if (at(19054)) { p(25, 1100, 3); send_still("VVV VVV VVV DE FUE FUE FUE  "); }
+    if (at(19054) && ms10(20)) { p(25, 1100, 3); fl("FUE FUE DE FUE = ", 0x80); }
+    if (at(19067) && oh()) simplex_fix_radiocheck(net_fr_mil, 7, 41);
+    if (at(19081) && cond(2)) { p(21, 1000, 3); send_cond("SUA SUA SUA DE SUA4 SUA4 QTC 2 K"); }
+    if (at(19081) && ms(45)) { p(21, 1000, 3); ff("SUA DE SUA4 = "); }
+    if (at(19087)) { p(24, 960, 3); send_still("VVV VVV VVV DE IDR IDR IDR  "); }
+    if (at(19104) && ct(700, 1700)) simplex_fix_radiocheck(net_nato_tac, 8, 23);
+    if (at(19120) && cond(3)) nato_qso();
     if (at(19129) && eh()) { p(22, 1300, 4); send_still("VVV VVV VVV DE 4XZ 4XZ 4XZ  "); }
-    if (at(19142) && ct(900, 1000)) simplex_fix_radiocheck(net_diplo, 5, 25);
-    if (at(19142) && ct(1000, 1030)) { p(22, 880, 3); fl("OLX DE OLZ7 = ", 1); }
-    if (at(19155)) { p(20, 1150, 2); send_still("VVV VVV DE CNM CNM QSX 19155  "); }
-    if (at(19168) && od()) { p(20, 850, 2); send_cond_par("YIH YIH DE YIH7 YIH7 QTC K", 2); }
-    if (at(19181)) { p(22, 800, 3); send_still("VVV VVV VVV DE RIW RIW RIW  "); }
-    if (at(19181) && t.wMinute % 15 == 7) { p(22, 800, 3); ff("RJD69 RJD69 DE RIW QTC "); }
-    if (at(19197) && ed()) { p(24, 1240, 4); send_cond_par("7TA 7TA 7TA DE 7TA35 7TA35 K", 2); }
-    if (at(19213)) { p(21, 1150, 2); send_still("VVV VVV DE TBA4 TBA4 QSX 19213  "); }
-    if (at(19229) && ml(30)) { p(23, 780, 3); send("AIJ1 AIJ1 DE NWP ZBO 1 O  "); nato_qtc(nr, 'O'); }
+    if (at(19143) && ct(900, 1000)) simplex_fix_radiocheck(net_diplo, 5, 25);
+    if (at(19143) && ct(1000, 1030)) { p(22, 880, 3); fl("OLX DE OLZ7 = ", 1); }
+    if (at(19158)) { p(20, 1150, 2); send_still("VVV VVV DE CNM CNM QSX 19158  "); }
+    if (at(19166) && od()) { p(20, 850, 2); send_cond_par("YIH YIH DE YIH7 YIH7 QTC K", 2); }
+    if (at(19185)) { p(22, 800, 3); send_still("VVV VVV VVV DE RIW RIW RIW  "); }
+    if (at(19185) && t.wMinute % 15 == 7) { p(22, 800, 3); ff("RJD69 RJD69 DE RIW QTC "); }
+    if (at(19194) && ed()) { p(24, 1240, 4); send_cond_par("7TA 7TA 7TA DE 7TA35 7TA35 K", 2); }
+    if (at(19214)) { p(21, 1150, 2); send_still("VVV VVV DE TBA4 TBA4 QSX 19214  "); }
+    if (at(19226) && ml(30)) { p(23, 780, 3); send("AIJ1 AIJ1 DE NWP ZBO 1 O  "); nato_qtc(nr, 'O'); }
     if (at(19245) && cond(2)) { p(20, 800, 2); clg_cond("SPW", "SPW52", 2); }
-    if (at(19262)) { p(24, 760, 3); send_still("VVV VVV VVV DE SXA SXA SXA  "); }
-    if (at(19278) && ms20(0)) { p(22, 900, 3); ff("HZN DE HZN3 QTC "); }
-    if (at(19294) && oh()) { p(26, 880, 3); send_still("VVV VVV VVV DE EBA EBA EBA  "); }
-    if (at(19311) && cond(3)) { p(20, 840, 2); send_cond("EPJ EPJ EPJ DE EPJ3 EPJ3 K"); }
-    if (at(19327)) { p(24, 1300, 3); send_still("VVV VVV VVV DE PBC PBC PBC  "); }
-    if (at(19343) && mh(39)) { p(21, 950, 3); send("CTP DE CTP3 ZBO 1 R  "); nato_qtc(nr, 'R'); }
-    if (at(19360)) { p(25, 1000, 4); send_still("VVV VVV VVV DE GYA GYA GYA  "); }
-    if (at(19360) && t.wMinute % 20 == 15) { p(25, 1000, 4); fl("GYA GYA DE GYA = ", 0x80); }
-    if (at(19377) && cond(3)) nato_qso();
-    if (at(19394) && ml(40)) { p(23, 1120, 3); send_still("VVV VVV DE DHJ59 DHJ59 DHJ59  "); }
-    if (at(19412)) { p(22, 1150, 3); send_still("VVV VVV VVV DE RMP RMP RMP  "); }
-    if (at(19412) && ms(55)) { p(22, 1150, 3); ff("RJD38 DE RMP "); }
-    if (at(19431) && cond(3)) { p(20, 1000, 2); send_cond("5AL 5AL DE 5AL19 5AL19 QRU? K"); }
+    if (at(19261)) { p(24, 760, 3); send_still("VVV VVV VVV DE SXA SXA SXA  "); }
+    if (at(19282) && ms20(0)) { p(22, 900, 3); ff("HZN DE HZN3 QTC "); }
+    if (at(19297) && oh()) { p(26, 880, 3); send_still("VVV VVV VVV DE EBA EBA EBA  "); }
+    if (at(19308) && cond(3)) { p(20, 840, 2); send_cond("EPJ EPJ EPJ DE EPJ3 EPJ3 K"); }
+    if (at(19330)) { p(24, 1300, 3); send_still("VVV VVV VVV DE PBC PBC PBC  "); }
+    if (at(19347) && mh(39)) { p(21, 950, 3); send("CTP DE CTP3 ZBO 1 R  "); nato_qtc(nr, 'R'); }
+    if (at(19363)) { p(25, 1000, 4); send_still("VVV VVV VVV DE GYA GYA GYA  "); }
+    if (at(19363) && t.wMinute % 20 == 15) { p(25, 1000, 4); fl("GYA GYA DE GYA = ", 0x80); }
+    if (at(19376) && cond(3)) nato_qso();
+    if (at(19397) && ml(40)) { p(23, 1120, 3); send_still("VVV VVV DE DHJ59 DHJ59 DHJ59  "); }
+    if (at(19411)) { p(22, 1150, 3); send_still("VVV VVV VVV DE RMP RMP RMP  "); }
+    if (at(19411) && ms(55)) { p(22, 1150, 3); ff("RJD38 DE RMP "); }
+    if (at(19428) && cond(3)) { p(20, 1000, 2); send_cond("5AL 5AL DE 5AL19 5AL19 QRU? K"); }
     if (at(19450) && ct(1200, 1600)) simplex_fix_radiocheck(net_nato_tac, 8, 10);
-    if (at(19468) && od()) { p(19, 700, 2); send_still("VVV VVV DE YKA YKA QRV?  "); }
-    if (at(19487)) { p(24, 850, 3); send_still("VVV VVV VVV DE FUM FUM FUM  "); }
-    if (at(19505) && eh() && cond(2)) { p(20, 1000, 3); clg_cond("3VX", "3VX2", 2); }
+    if (at(19467) && od()) { p(19, 700, 2); send_still("VVV VVV DE YKA YKA QRV?  "); }
+    if (at(19483)) { p(24, 850, 3); send_still("VVV VVV VVV DE FUM FUM FUM  "); }
+    if (at(19509) && eh() && cond(2)) { p(20, 1000, 3); clg_cond("3VX", "3VX2", 2); }
     if (at(19524)) { p(22, 1000, 3); send_still("VVV VVV VVV DE 5AL 5AL 5AL QSX 19524  "); }
-    if (at(19543) && cond(2)) { p(22, 900, 2); send_cond("GYU GYU GYU DE GYA GYA QSA? K"); }
-    if (at(19561) && ms(35)) { p(20, 1000, 3); ff("SUA DE SUA6 = "); }
-    if (at(19580) && oh()) { p(24, 1000, 3); send_still("VVV VVV VVV DE IGJ42 IGJ42 IGJ42  "); }
-    if (at(19598) && cond(3)) { p(20, 900, 2); send_cond_par("RCV RCV RCV DE RKXX RKXX K", 2); }
-    if (at(19617) && eh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
-    if (at(19636)) { p(24, 1050, 4); send_still("VVV VVV VVV DE 4XZ 4XZ 4XZ  "); }
-    if (at(19655) && ct(800, 1000)) simplex_fix_radiocheck(net_diplo, 5, 21);
-    if (at(19672) && cond(2)) { p(20, 1150, 2); send_cond("CNA CNA DE CNA9 CNA9 QSA? K"); }
+    if (at(19540) && cond(2)) { p(22, 900, 2); send_cond("GYU GYU GYU DE GYA GYA QSA? K"); }
+    if (at(19560) && ms(35)) { p(20, 1000, 3); ff("SUA DE SUA6 = "); }
+    if (at(19583) && oh()) { p(24, 1000, 3); send_still("VVV VVV VVV DE IGJ42 IGJ42 IGJ42  "); }
+    if (at(19594) && cond(3)) { p(20, 900, 2); send_cond_par("RCV RCV RCV DE RKXX RKXX K", 2); }
+    if (at(19618) && eh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
+    if (at(19634)) { p(24, 1050, 4); send_still("VVV VVV VVV DE 4XZ 4XZ 4XZ  "); }
+    if (at(19656) && ct(800, 1000)) simplex_fix_radiocheck(net_diplo, 5, 21);
+    if (at(19668) && cond(2)) { p(20, 1150, 2); send_cond("CNA CNA DE CNA9 CNA9 QSA? K"); }
 
     // Coast telegraphy: call markers and general calls.
     if (at(19681)) { p(22, 1000, 4); send_still("CQ CQ CQ DE UAT UAT UAT QSX 16 19 22 MHZ K  "); }
@@ -103,25 +103,25 @@ void band_19() {
     if (at({19758, 19770, 19785}) && cond(2)) fone_cond(3);
 
     // Fixed service above the maritime band.
-    if (at(19812)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RIW RIW RIW QSX 16 19 MHZ  "); }
-    if (at(19812) && t.wMinute % 30 == 21) { p(24, 1000, 3); ff("RJD99 RJD99 DE RIW QTC "); }
-    if (at(19829) && cond(3)) nato_qso();
-    if (at(19846) && oh()) { p(25, 1100, 3); send_still("VVV VVV VVV DE FUF FUF FUF  "); }
-    if (at(19863) && cond(2)) { p(21, 1000, 3); send_cond("SUA SUA DE SUA1 SUA1 QTC 1 K"); }
-    if (at(19880) && ct(600, 1800)) simplex_fix_radiocheck(net_nato_tac, 8, 21);
-    if (at(19897)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RJE RJE RJE  "); }
-    if (at(19914) && ed()) { p(22, 880, 3); send_cond_par("YIH YIH DE YIH4 YIH4 QTC K", 2); }
-    if (at(19931) && eh()) { p(24, 760, 3); send_still("VVV VVV VVV DE SXA SXA SXA  "); }
-    if (at(19948) && cond(2)) { p(20, 800, 2); clg_cond("SPW", "SPW61", 2); }
-    if (at(19965)) { p(23, 1120, 3); send_still("VVV VVV VVV DE GYU GYU GYU  "); }
-    if (at(19982) && ms(10)) { p(20, 1000, 3); ff("SUA DE SUA1 = "); }
+    if (at(19808)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RIW RIW RIW QSX 16 19 MHZ  "); }
+    if (at(19808) && t.wMinute % 30 == 21) { p(24, 1000, 3); ff("RJD99 RJD99 DE RIW QTC "); }
+    if (at(19826) && cond(3)) nato_qso();
+    if (at(19844) && oh()) { p(25, 1100, 3); send_still("VVV VVV VVV DE FUF FUF FUF  "); }
+    if (at(19861) && cond(2)) { p(21, 1000, 3); send_cond("SUA SUA DE SUA1 SUA1 QTC 1 K"); }
+    if (at(19876) && ct(600, 1800)) simplex_fix_radiocheck(net_nato_tac, 8, 21);
+    if (at(19894)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RJE RJE RJE  "); }
+    if (at(19917) && ed()) { p(22, 880, 3); send_cond_par("YIH YIH DE YIH4 YIH4 QTC K", 2); }
+    if (at(19933) && eh()) { p(24, 760, 3); send_still("VVV VVV VVV DE SXA SXA SXA  "); }
+    if (at(19951) && cond(2)) { p(20, 800, 2); clg_cond("SPW", "SPW61", 2); }
+    if (at(19968)) { p(23, 1120, 3); send_still("VVV VVV VVV DE GYU GYU GYU  "); }
+    if (at(19979) && ms(10)) { p(20, 1000, 3); ff("SUA DE SUA1 = "); }
 
     if (day()) {
         if (at(19686)) { p(22, 1000, 3); send_still("CQ DE ZSC ZSC ZSC QSX 18 MHZ K  "); }
         if (at(19694) && eh()) { p(21, 900, 2); send_still("CQ CQ DE VWB VWB VWB QSX 18 MHZ K  "); }
         if (at(19698) && oh()) { p(22, 1100, 3); send_still("CQ DE A9M A9M A9M QSX 18 MHZ K  "); }
-        if (at(19201)) { p(23, 1000, 3); send_still("VVV VVV VVV DE VTG VTG VTG  "); }
-        if (at(19471) && cond(2)) { p(21, 760, 2); clg_cond("FUG", "FUG5", 2); }
+        if (at(19200)) { p(23, 1000, 3); send_still("VVV VVV VVV DE VTG VTG VTG  "); }
+        if (at(19474) && cond(2)) { p(21, 760, 2); clg_cond("FUG", "FUG5", 2); }
     }
     if (reg2_day()) {
         if (at(19684)) { p(24, 1000, 4); send_still("CQ CQ CQ DE WCC WCC WCC QSX 4 6 8 12 16 22 MHZ K  "); }
@@ -129,50 +129,50 @@ void band_19() {
         if (at(19702)) { p(24, 1040, 3); send_still("CQ CQ CQ DE KPH KPH KPH QSX 18 MHZ K  "); }
         if (at(19284) && cond(2)) { p(20, 900, 3); send_cond("CLP4 CLP4 CLP4 DE CLP1 CLP1 K"); }
         if (at(19284) && ms(25)) { p(20, 900, 3); ff("CLP4 DE CLP1 "); }
-        if (at(19526)) { p(24, 1000, 3); send_still("VVV VVV VVV DE PWZ33 PWZ33 PWZ33  "); }
+        if (at(19522)) { p(24, 1000, 3); send_still("VVV VVV VVV DE PWZ33 PWZ33 PWZ33  "); }
     }
     if (reg3f_day()) {
         if (at(19688)) { p(23, 900, 3); send_still("CQ CQ CQ DE JCS JCS JCS QSX 18 MHZ K  "); }
         if (at(19696) && eh()) { p(22, 1050, 3); send_still("CQ DE XSG XSG XSG QSX 18 MHZ K  "); }
         if (at(19319) && cond(2)) { p(22, 820, 3); send_cond("XVN XVN DE XVN4 XVN4 QTC K"); }
-        if (at(19858)) { p(25, 880, 2); send_still("VVV VVV VVV DE 3BA4 3BA4 3BA4  "); }
+        if (at(19855)) { p(25, 880, 2); send_still("VVV VVV VVV DE 3BA4 3BA4 3BA4  "); }
     }
     if (reg3m_day()) {
-        if (at(19352)) { p(24, 1050, 3); send_still("VVV VVV VVV DE VTP VTP VTP  "); }
-        if (at(19572) && ct(500, 700)) { p(21, 820, 3); ff("EPJ DE EPJ6 "); }
+        if (at(19355)) { p(24, 1050, 3); send_still("VVV VVV VVV DE VTP VTP VTP  "); }
+        if (at(19575) && ct(500, 700)) { p(21, 820, 3); ff("EPJ DE EPJ6 "); }
     }
     if (reg1rus_day()) {
         if (at(19700)) { p(22, 1000, 3); send_still("CQ CQ CQ DE UFL UFL UFL QSX 18 MHZ K  "); }
-        if (at(19897) && eh_sked(10)) { p(24, 1000, 3); ff("RJD99 DE RJE "); }
+        if (at(19894) && eh_sked(10)) { p(24, 1000, 3); ff("RJD99 DE RJE "); }
     }
     stn();
 
     if (hist) {
         // Short-wave circuits of the 1930s and the war years.
-        if (at(19020) && ct(800, 1600)) { p(20, 900, 3); qrh = 1; send_still("VVV VVV VVV DE GBJ GBJ GBJ  "); }
-        if (at(19160) && ct(1300, 2100)) { p(22, 1100, 3); qrh = 2; send_still("VVV VVV VVV DE WKF WKF WKF  "); }
-        if (at(19300) && eh()) { p(18, 750, 2); qrh = 1; send_still("VVV VVV DE DFD DFD DFD  "); }
-        if (at(19420) && cond(2)) { p(21, 700, 2); send_cond("CQ CQ CQ DE FTD FTD QRU? K"); }
-        if (at(19540) && ct(1000, 1400)) { p(20, 950, 3); ff("DGU DE DFD = "); }
+        if (at(19016) && ct(800, 1600)) { p(20, 900, 3); qrh = 1; send_still("VVV VVV VVV DE GBJ GBJ GBJ  "); }
+        if (at(19161) && ct(1300, 2100)) { p(22, 1100, 3); qrh = 2; send_still("VVV VVV VVV DE WKF WKF WKF  "); }
+        if (at(19299) && eh()) { p(18, 750, 2); qrh = 1; send_still("VVV VVV DE DFD DFD DFD  "); }
+        if (at(19422) && cond(2)) { p(21, 700, 2); send_cond("CQ CQ CQ DE FTD FTD QRU? K"); }
+        if (at(19538) && ct(1000, 1400)) { p(20, 950, 3); ff("DGU DE DFD = "); }
         if (at(19660) && oh()) { p(18, 650, 2); qrh = 1; send_still("VVV VVV DE JVE JVE JVE  "); }
-        if (at(19820) && ct(1500, 1800)) { p(22, 900, 3); fl("GBJ DE WKF = ", 0x80); }
+        if (at(19819) && ct(1500, 1800)) { p(22, 900, 3); fl("GBJ DE WKF = ", 0x80); }
         if (at(19950) && ct(600, 1000)) { p(19, 800, 2); qrh = 2; send_still("VVV VVV DE VIZ VIZ VIZ  "); }
     }
     stn();
 
     if (bkgnd) {
         // Fixed-service teleprinters and facsimile.
-        if (at({19006, 19540}) && t.wHour % 3 == 1) rtlx("TASS MOSCOW", 850, 50);
+        if (at({19007, 19538}) && t.wHour % 3 == 1) rtlx("TASS MOSCOW", 850, 50);
         if (at(19034)) rtlx_cond_75_850("RIW", 3);
-        if (at(19123)) rtlx_cond("AFP", 425, 50, 2);
-        if (at(19222)) rtlx_cond_50_850("DPA", 5);
-        if (at(19455)) rtlx_cond_arqe_96("ARQE", 2);
-        if (at(19617)) rtlx_cond_100_425("MFA", 4);
-        if (at({19390, 19905})) { qsa = 2; data(300, 2); }
+        if (at(19122)) rtlx_cond("AFP", 425, 50, 2);
+        if (at(19225)) rtlx_cond_50_850("DPA", 5);
+        if (at(19453)) rtlx_cond_arqe_96("ARQE", 2);
+        if (at(19618)) rtlx_cond_100_425("MFA", 4);
+        if (at({19391, 19902})) { qsa = 2; data(300, 2); }
         if (at({19748, 19752})) sitor();
         if (at(19760) && cond(3)) tuning();
         qsa = 1;
-        if (at({19108, 19256, 19443, 19592, 19873}) && eh()) n0n(1000);
+        if (at({19110, 19258, 19444, 19591, 19877}) && eh()) n0n(1000);
     }
 
     get_background(205, background_tab_19, prob_tab_19);
