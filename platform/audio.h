@@ -42,7 +42,9 @@ int media_files_open();
 // "play ... notify" that ends posts its notice (media_post_notify) at the
 // simulated moment it ends and then calls the handler set with
 // media_offline_on_notify(), whose commands take effect at that moment (the
-// receiver's noise loop restarts this way).
+// receiver's noise loop restarts this way). Channel closes from other threads
+// (the watchdogs, at wall-clock deadlines) are ignored: in simulated time a
+// channel ends with its file.
 bool media_offline_begin(const char *out_wav, int seconds, int rate = 22050);
 void media_offline_on_notify(void (*handler)());
 // Renders `ms` more milliseconds (not beyond the end); false when not begun.

@@ -2,9 +2,11 @@
 // what would sound into one file instead of a sound card.
 #include <sndfile.h>
 
+#include <atomic>
 #include <cstring>
 #include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/log.h"
@@ -30,6 +32,7 @@ struct Offline {
 std::recursive_mutex g_mu;
 Offline *g_off = nullptr;
 void (*g_handler)() = nullptr;
+std::atomic<std::thread::id> g_owner{};  // the thread that began the mix
 
 bool ends_with_mp3(const char *name) {
     const size_t n = std::strlen(name);
@@ -61,6 +64,11 @@ void off_play(int k, const char *file) {
     if (g_off) g_off->mixer->channel_play(k, file);
 }
 void off_close(int k) {
+    // A channel watchdog's close comes at a wall-clock deadline, which means
+    // nothing in simulated time: the channel ends with its file there. Taking
+    // the lock from a watchdog could also wait on a rendering that is itself
+    // waiting for that watchdog (a notice handler that retunes).
+    if (std::this_thread::get_id() != g_owner.load()) return;
     std::lock_guard<std::recursive_mutex> lk(g_mu);
     if (g_off) g_off->mixer->channel_close(k);
 }
@@ -98,6 +106,7 @@ bool media_offline_begin(const char *out_wav, int seconds, int rate) {
     o->mixer = new audio::Mixer(rate);
     o->block.resize(static_cast<size_t>(rate / 100));  // 10 ms steps
     o->previous = &media();
+    g_owner.store(std::this_thread::get_id());
     g_off = o;
     media_use(&media_offline);
     return true;
@@ -121,6 +130,7 @@ bool media_offline_end() {
     if (!o) return false;
     render(o, o->total - o->done);
     g_off = nullptr;  // later calls through a stale table do nothing
+    g_owner.store(std::thread::id());
     if (&media() == &media_offline) media_use(o->previous);
     delete o->mixer;
     const bool ok = o->ok && sf_close(o->out) == 0 && o->done == o->total;

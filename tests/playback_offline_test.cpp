@@ -2,8 +2,10 @@
 // Exercises the command interpreter, the channels, the looping player and
 // the completion notices end to end.
 #include <cmath>
+#include <chrono>
 #include <cstdlib>
 #include <string>
+#include <thread>
 
 #include "app/log.h"
 #include "platform/audio.h"
@@ -253,6 +255,33 @@ TEST_F(Offline, Mp3MixesAreWrittenAndPlayedBack) {
     Mix m = load("mix.wav");
     EXPECT_GT(m.sounding(100, 950), 0.95);
     EXPECT_EQ(m.sounding(1200, 3000), 0.0);
+}
+
+void retune_from_notice() {
+    ++g_notices_seen;
+    stop_all_devs();  // joins the channel watchdogs from inside the rendering
+}
+
+TEST_F(Offline, WallClockWatchdogsDoNotCutChannelsShortAndAHandlerMayRetune) {
+    ASSERT_TRUE(write_tone_u8("TOVA0.WAV", 6400, 1.0));
+    ASSERT_TRUE(write_tone_u8("short.wav", 3200, 0.25));
+    ASSERT_TRUE(write_tone_u8("fone/noise.wav", 8000, 0.5));
+    media_offline_on_notify(retune_from_notice);
+    ASSERT_TRUE(media_offline_begin("mix.wav", 3));
+    sound(0);
+    timer0_start(1);  // its wall-clock deadline passes long before the mix is rendered
+    while (channel_busy(0)) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    ASSERT_TRUE(media_offline_advance(1200));
+    carrier_loop_start("short.wav");
+    media().send_string("open fone/noise.wav alias noise");
+    media().send_string("play noise notify");
+    ASSERT_TRUE(media_offline_end());
+    EXPECT_EQ(g_notices_seen, 1);
+    Mix m = load("mix.wav");
+    EXPECT_GT(m.sounding(0, 1000), 0.95);  // the whole channel file
+    EXPECT_EQ(m.sounding(1010, 1200), 0.0);
+    EXPECT_GT(m.sounding(1200, 1700), 0.95);
+    EXPECT_EQ(m.sounding(1720, 3000), 0.0);  // the retune in the handler silenced the carrier too
 }
 
 TEST_F(Offline, BeginRefusesSecondMixAndUnwritableOutput) {
