@@ -169,25 +169,25 @@ void band_14() {
     if (at(14405) && !(t.wMinute % 5 == 0)) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE RMKB RMKB QSA? K", 3); }
     if (at(14405) && t.wMinute % 5 == 0) { p(21, 950, 3); ff("RMKB DE RIW "); }
     if (at(14428) && eh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
-    if (at(14467)) { p(22, 1200, 3); send_still("VVV VVV VVV DE RMP RMP RMP  "); }
+    if (at(14467)) { p(22, 1200, 3); send_still("VVV VVV VVV RMP RMP RMP  "); }
     if (at(14467) && mh(49)) { p(22, 1200, 3); ff("RJD38 RJD38 DE RMP "); }
     if (at(14521) && ed()) { p(19, 820, 2); send_cond_par("RIT RIT RIT DE RHFE RHFE  ZZU 14521/14521 K", 4); }
     if (at(14598) && cond(4)) { p(20, 780, 2); clg_cond("RIW", "RJD69", 200); }
     if (at(14598) && ct(800, 830)) { p(22, 900, 3); clg_cond("RIW", "RJD69", 200); }
 
     // Western naval and military stations.
-    if (at(14416)) { p(25, 1100, 3); send_still("VVV VVV VVV DE FUE FUE FUE  "); }
+    if (at(14416)) { p(25, 1100, 3); send_still("VVV VVV VVV FUE FUE FUE  "); }
     if (at(14416) && (ml(5) || (mh(29) && ml(35)))) { p(25, 1100, 3); fl("FUE FUE DE FUE = QTC ", 0x80); }
     if (at(14446) && oh()) simplex_fix_radiocheck(net_fr_mil, 7, 41);
     if (at(14453)) { p(24, 960, 3); send_still("VVV VVV VVV DE IDR IDR IDR  "); }
     if (at(14474) && ct(600, 1800)) simplex_fix_radiocheck(net_nato_tac, 8, 21);
     if (at(14474) && night() && cond(3)) nato_qso();
     if (at(14511) && eh()) { p(22, 1300, 4); send_still("ZKR ZKR ZKR  VVV VVV VVV DE 4XZ 4XZ 4XZ  "); }
-    if (at(14537) && ct(900, 1500)) { p(26, 880, 3); send_still("VVV VVV VVV DE EBA EBA EBA  "); }
+    if (at(14537) && ct(900, 1500)) { p(26, 880, 3); send_still("EBA EBA EBA  VVV VVV VVV  "); }
     if (at(14562) && ml(30)) { p(23, 750, 3); send("AIJ1 AIJ1 DE NWP NWP ZBO 1 R  "); nato_qtc(nr, 'R'); }
     if (at(14579)) { p(21, 1150, 2); send_still("VVV VVV DE TBA2 TBA2 QSX 12 MHZ  "); }
     if (at(14612) && cond(3)) nato_qso();
-    if (at(14647) && ml(45)) { p(20, 900, 3); send_still("VVV VVV VVV DE SXA SXA SXA  "); }
+    if (at(14647) && ml(45)) { p(20, 900, 3); send_still("VVV VVV VVV DE SXA SXA SXA K  "); }
     if (at(14688) && ct(1200, 1600)) simplex_fix_radiocheck(net_nato_tac, 8, 10);
     if (at(14712) && mh(14) && ml(20)) { p(23, 940, 3); send("CTP CTP DE CTP2 QTC  "); nato_qtc(nr, 'P'); }
 
@@ -206,7 +206,7 @@ void band_14() {
     if (at(14829) && mh(44)) { p(22, 920, 3); ff("PWZ DE PWZ33 QTC "); }
     if (at(14856) && ct(1300, 1500)) { p(20, 990, 2); send_still("VVV VVV DE 3VX 3VX QRV?  "); }
     if (at(14893) && eh()) { p(24, 1050, 4); send_still("VVV VVV VVV DE 4XZ 4XZ 4XZ  "); }
-    if (at(14922)) { p(23, 800, 3); send_still("VVV VVV VVV DE RIW RIW RIW  "); }
+    if (at(14922)) { p(23, 800, 3); send_still("RIW RIW RIW  VVV VVV VVV  "); }
     if (at(14922) && ml(5)) { p(23, 800, 3); ff("RJD99 RJD99 DE RIW QTC "); }
     if (at(14955) && cond(3)) { p(20, 1150, 2); clg_cond("SPW", "SPW23", 3); }
     if (at(14974) && od()) { p(17, 700, 2); send_cond("GYA GYA GYA DE GYU GYU QRU? K"); }
@@ -221,17 +221,17 @@ void band_14() {
         if (at(14034) && cond(2)) { p(23, 690, 3); send_cond("CQ CQ DE 5N0T 5N0T 5N0T K"); }
         if (at(14049) && eh()) qsa_qra_qso("A41JT", "DL1YM", "SAID", "MANFRED");
         if (at(14063) && cond(3)) { p(21, 740, 2); send_cond("CQ CQ CQ DE TA2ZF TA2ZF K"); }
-        if (at(14398)) { p(26, 1150, 3); send_still("VVV VVV VVV DE OXZ OXZ OXZ  "); }
+        if (at(14398)) { p(26, 1150, 3); send_still("VVV VVV DE OXZ OXZ OXZ QRU  "); }
         if (at(14581) && ml(20)) { p(24, 880, 3); send_cond_par("FUG FUG DE FUG2 FUG2 QTC K", 2); }
         if (at(14703) && oh()) { p(22, 1000, 3); send_still("VVV VVV DE SUA8 SUA8 QSX 14703 18235  "); }
-        if (at(14817)) { p(20, 700, 2); send_still("VVV VVV VVV DE 7TA21 7TA21 7TA21  "); }
+        if (at(14817)) { p(20, 700, 2); send_still("7TA21 7TA21 7TA21  VVV VVV VVV  "); }
     }
     if (reg2_day()) {
         if (at(14011) && ct(1800, 2300)) qsa_qra_qso("CE3BFZ", "W6ZZ", "CARLOS", "TOM");
         if (at(14523)) { p(20, 900, 3); send_cond_par("CLP12 CLP12 CLP12 DE CLP1 CLP1 K", 3); }
         if (at(14523) && ms(30)) { p(20, 900, 3); ff("CLP12 DE CLP1 "); }
         if (at(14868) && cond(2)) { p(24, 1000, 3); send_still("VVV VVV VVV DE LOR LOR LOR  "); }
-        if (at(14941) && eh()) { p(23, 1300, 2); send_still("VVV VVV VVV DE CBV CBV CBV  "); }
+        if (at(14941) && eh()) { p(23, 1300, 2); send_still("VVV VVV DE CBV CBV CBV QRU  "); }
     }
     if (reg3f_day()) {
         if (at(14008) && ct(2200, 300)) qsa_qra_qso("BV2A", "JA3AAW", "TOM", "MASA");
@@ -239,7 +239,7 @@ void band_14() {
         if (at(14696)) { p(25, 900, 2); send_still("VVV VVV VVV DE 3BA3 3BA3 3BA3  "); }
     }
     if (reg3m_day()) {
-        if (at(14591)) { p(24, 1050, 3); send_still("VVV VVV VVV DE VTP VTP VTP  "); }
+        if (at(14591)) { p(24, 1050, 3); send_still("VTP VTP VTP  VVV VVV VVV  "); }
         if (at(14743) && ct(500, 700)) { p(21, 820, 3); ff("EPJ DE EPJ4 "); }
     }
     if (reg1rus_day()) {
@@ -251,9 +251,9 @@ void band_14() {
 
     if (hist) {
         // Short-wave telegraph circuits of the 1930s and the war years.
-        if (at(14440) && ct(800, 1600)) { p(20, 900, 3); qrh = 1; send_still("VVV VVV VVV DE GBW GBW GBW  "); }
+        if (at(14440) && ct(800, 1600)) { p(20, 900, 3); qrh = 1; send_still("VVV VVV VVV GBW GBW GBW  "); }
         if (at(14470) && ct(1300, 2100)) { p(22, 1100, 3); qrh = 2; send_still("VVV VVV VVV DE WKN WKN WKN  "); }
-        if (at(14540) && eh()) { p(18, 750, 2); qrh = 1; send_still("VVV VVV VVV DE DGU DGU DGU  "); }
+        if (at(14540) && eh()) { p(18, 750, 2); qrh = 1; send_still("DGU DGU DGU  VVV VVV VVV  "); }
         if (at(14620) && cond(2)) { p(21, 700, 2); send_cond("CQ CQ CQ DE FTK FTK QRU? K"); }
         if (at(14700) && ct(1000, 1400)) { p(20, 950, 3); ff("DFA DE DGU = "); }
         if (at(14805) && oh()) { p(18, 650, 2); qrh = 1; send_still("VVV VVV DE JYK JYK JYK  "); }

@@ -58,10 +58,10 @@ void band_15() {
     if (at(15821) && cond(3)) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE RMCB RMCB QSA? K", 2); }
     if (at(15821) && ct(1000, 1030)) { p(21, 1000, 3); clg_cond("RIW", "RMCB", 200); }
     if (at(15828) && oh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
-    if (at(15840)) { p(25, 1080, 3); send_still("VVV VVV VVV DE FUE FUE FUE  "); }
+    if (at(15840)) { p(25, 1080, 3); send_still("VVV VVV VVV DE FUE FUE FUE K  "); }
     if (at(15840) && ms10(30)) { p(25, 1080, 3); fl("FUE FUE DE FUE = ", 0x80); }
     if (at(15842) && eh()) simplex_fix_radiocheck(net_fr_mil, 7, 41);
-    if (at(15857) && day()) { p(22, 1400, 3); send_still("VVV VVV VVV DE 4XZ 4XZ 4XZ  "); }
+    if (at(15857) && day()) { p(22, 1400, 3); send_still("4XZ 4XZ 4XZ  VVV VVV VVV  "); }
     if (at(15861) && cond(2)) { p(21, 1000, 3); send_cond("SUA SUA DE SUA3 SUA3 QTC 2 K"); }
     if (at(15861) && ms(15)) { p(21, 1000, 3); ff("SUA DE SUA3 = "); }
     if (at(15871) && ct(800, 1000)) simplex_fix_radiocheck(net_diplo, 5, 21);
@@ -72,14 +72,14 @@ void band_15() {
     if (at(15900) && eh()) { p(24, 760, 3); send_still("VVV VVV VVV DE SXA SXA SXA  "); }
     if (at(15914) && ct(1300, 1700)) simplex_fix_radiocheck(net_nato_tac, 8, 10);
     if (at(15916) && od()) { p(22, 880, 2); send_cond_par("YIH YIH DE YIH5 YIH5 QTC K", 2); }
-    if (at(15929)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RIW RIW RIW  "); }
+    if (at(15929)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RIW RIW RIW K  "); }
     if (at(15929) && t.wMinute % 15 == 2) { p(24, 1000, 3); ff("RJD69 RJD69 DE RIW QTC "); }
     if (at(15932) && oh()) { p(22, 1200, 3); send_still("VVV VVV DE 7TA23 7TA23 7TA23  "); }
     if (at(15938) && cond(2)) { p(20, 800, 2); clg_cond("SPW", "SPW17", 2); }
-    if (at(15946) && ct(600, 1200)) { p(26, 1050, 4); send_still("VVV VVV VVV DE OXZ OXZ OXZ  "); }
+    if (at(15946) && ct(600, 1200)) { p(26, 1050, 4); send_still("VVV VVV DE OXZ OXZ OXZ QRU  "); }
     if (at(15957) && mh(39)) { p(21, 950, 3); send("AIJ1 DE NWP ZBO 1 P  "); nato_qtc(nr, 'P'); }
     if (at(15967) && eh() && cond(2)) { p(20, 1000, 2); send_cond("5AL 5AL 5AL DE 5AL14 5AL14 QRU? K"); }
-    if (at(15975)) { p(24, 1300, 3); send_still("VVV VVV VVV DE TBA TBA TBA  "); }
+    if (at(15975)) { p(24, 1300, 3); send_still("VVV VVV DE TBA TBA TBA QRU  "); }
     if (at(15976) && ms20(0)) { p(22, 900, 3); ff("HZN DE HZN2 QTC "); }
     if (at(15991) && ed()) { p(19, 700, 2); send_still("VVV VVV DE YKA YKA QRV?  "); }
     if (at(15992) && cond(3)) { p(20, 840, 2); send_cond("EPJ EPJ EPJ DE EPJ7 EPJ7 K"); }
@@ -87,9 +87,9 @@ void band_15() {
     if (day()) {
         if (at(15016) && cond(2)) fone_cond(2);
         if (at(15066) && ml(30)) { p(24, 900, 3); send_still("VVV VVV DE MKL MKL QSX 15066  "); }
-        if (at(15851)) { p(23, 1000, 3); send_still("VVV VVV VVV DE EBA EBA EBA  "); }
+        if (at(15851)) { p(23, 1000, 3); send_still("EBA EBA EBA  VVV VVV VVV  "); }
         if (at(15911) && cond(2)) { p(21, 760, 2); clg_cond("FUG", "FUG3", 3); }
-        if (at(15963)) { p(25, 950, 4); send_still("VVV VVV VVV DE CTP CTP CTP  "); }
+        if (at(15963)) { p(25, 950, 4); send_still("VVV VVV VVV CTP CTP CTP  "); }
     }
     if (reg2_day()) {
         if (at(15000) && (t.wMinute == 59 || t.wMinute == 0)) { qsa = 2; ts2("WWV"); }
@@ -99,10 +99,10 @@ void band_15() {
     }
     if (reg3f_day()) {
         if (at(15916) && cond(2)) { p(22, 820, 3); send_cond("XVN XVN DE XVN3 XVN3 QTC K"); }
-        if (at(15985)) { p(25, 880, 2); send_still("VVV VVV VVV DE 3BA5 3BA5 3BA5  "); }
+        if (at(15985)) { p(25, 880, 2); send_still("VVV VVV VVV DE 3BA5 3BA5 3BA5 K  "); }
     }
     if (reg1rus_day()) {
-        if (at(15954)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RJE RJE RJE  "); }
+        if (at(15954)) { p(24, 1000, 3); send_still("VVV VVV VVV RJE RJE RJE  "); }
         if (at(15954) && eh_sked(30)) { p(24, 1000, 3); ff("RJD99 DE RJE "); }
     }
     stn();

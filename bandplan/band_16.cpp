@@ -50,11 +50,11 @@ void band_16() {
     if (at(16055) && ms(35)) { p(21, 1000, 3); ff("SUA DE SUA9 = "); }
     if (at(16064) && ct(900, 1000)) simplex_fix_radiocheck(net_diplo, 5, 25);
     if (at(16064) && ct(1000, 1040)) { p(22, 880, 3); fl("OLX DE OLY2 = ", 1); }
-    if (at(16076)) { p(24, 960, 3); send_still("VVV VVV VVV DE IDR IDR IDR  "); }
+    if (at(16076)) { p(24, 960, 3); send_still("VVV VVV VVV IDR IDR IDR  "); }
     if (at(16079) && ct(600, 1800)) simplex_fix_radiocheck(net_nato_tac, 8, 21);
     if (at(16080) && cond(3)) nato_qso();
     if (at(16094) && ml(30)) { p(23, 780, 3); send("AIJ1 AIJ1 DE NWP ZBO 1 O  "); nato_qtc(nr, 'O'); }
-    if (at(16101) && eh()) { p(22, 1300, 4); send_still("VVV VVV VVV DE 4XZ 4XZ 4XZ  "); }
+    if (at(16101) && eh()) { p(22, 1300, 4); send_still("VVV VVV VVV 4XZ 4XZ 4XZ  "); }
     if (at(16113) && od()) { p(20, 850, 2); send_cond_par("YIH YIH DE YIH2 YIH2 QTC K", 2); }
     if (at(16119)) { p(20, 1150, 2); send_still("VVV VVV DE CNM CNM QSX 16119  "); }
     if (at(16119) && ms(50)) { p(20, 1150, 2); ff("CNA DE CNM "); }
@@ -62,7 +62,7 @@ void band_16() {
     if (at(16144)) { p(21, 1150, 2); send_still("VVV VVV DE TBA2 TBA2 QSX 16144  "); }
     if (at(16154) && ct(1200, 1600)) simplex_fix_radiocheck(net_nato_tac, 8, 23);
     if (at(16161) && cond(2)) { p(20, 800, 2); clg_cond("SPW", "SPW31", 2); }
-    if (at(16167)) { p(24, 760, 3); send_still("VVV VVV VVV DE SXA SXA SXA  "); }
+    if (at(16167)) { p(24, 760, 3); send_still("VVV VVV VVV SXA SXA SXA  "); }
     if (at(16172) && ms20(20)) { p(22, 900, 3); ff("HZN DE HZN4 QTC "); }
     if (at(16183) && cond(3)) { p(20, 1000, 2); send_cond("5AL 5AL DE 5AL22 5AL22 QRU? K"); }
     if (at(16199)) { p(23, 800, 3); send_still("VVV VVV VVV DE RIW RIW RIW  "); }
@@ -153,13 +153,13 @@ void band_16() {
     if (at(16864) && ml(50)) { p(21, 830, 3); send_still("CQ DE YQI YQI YQI QSX 16 MHZ K  "); }
     if (at(16867)) { p(24, 1000, 4); send_still("CQ CQ CQ DE NMN NMN NMN QRU? QSX 4 6 8 12 16 MHZ K  "); }
     if (at(16870) && ct(700, 2100)) { p(22, 950, 3); send_still("CQ DE A9M A9M A9M QSX 16 22 MHZ K  "); }
-    if (at(16873)) { p(24, 1300, 3); send_still("VVV VVV VVV DE 4XO 4XO 4XO  "); }
+    if (at(16873)) { p(24, 1300, 3); send_still("VVV VVV VVV DE 4XO 4XO 4XO K  "); }
     if (at(16876) && cond(2)) { p(22, 1000, 3); send_cond("CQ DE UDK2 UDK2 UDK2 QSX 16 MHZ K"); }
     if (at(16879)) { p(23, 800, 3); send_still("CQ CQ DE CUL CUL CUL QSX 16 MHZ K  "); }
     if (at(16882) && eh()) { p(21, 1100, 3); send_still("CQ DE EAD EAD EAD QSX 12 16 MHZ K  "); }
     if (at(16885)) { p(24, 920, 4); send_still("VVV VVV VVV DE NPM NPM NPM  "); }
     if (at(16888) && oh()) { p(20, 960, 3); send_still("CQ CQ DE UQK UQK UQK QSX 16 MHZ K  "); }
-    if (at(16891)) { p(25, 1000, 3); send_still("VVV VVV VVV DE FUX FUX FUX  "); }
+    if (at(16891)) { p(25, 1000, 3); send_still("VVV VVV DE FUX FUX FUX QRU  "); }
     if (at(16894) && ct(600, 1800)) { p(22, 1250, 3); send_still("CQ DE SPE SPE SPE QSX 16 MHZ K  "); }
     if (at(16897)) { p(23, 870, 3); send_still("VVV VVV VVV DE IGJ42 IGJ42 IGJ42  "); }
     if (at(16900) && cond(2)) { p(20, 1000, 3); send_still("CQ CQ DE UNM2 UNM2 UNM2 QSX 16 MHZ K  "); }
@@ -189,7 +189,7 @@ void band_16() {
         if (at(16856)) { p(20, 1150, 3); send_still("CQ CQ DE VWB VWB VWB QSX 12 16 MHZ K  "); }
         if (at(16868) && eh()) { p(22, 950, 2); send_still("CQ DE 5YC 5YC 5YC QSX 16 MHZ K  "); }
         if (at(16887) && oh()) { p(24, 900, 3); send_still("CQ DE HZG HZG HZG QSX 16 MHZ K  "); }
-        if (at(16106)) { p(23, 1000, 3); send_still("VVV VVV VVV DE VTG VTG VTG  "); }
+        if (at(16106)) { p(23, 1000, 3); send_still("VVV VVV VVV DE VTG VTG VTG K  "); }
     }
     if (reg2_day()) {
         if (at(16684) && cond(3)) { p(22, 780, 3); clg_cond("KPH", "WSDX", 2); }
@@ -198,7 +198,7 @@ void band_16() {
         if (at(16833)) { p(22, 950, 3); send_still("CQ CQ DE PPR PPR PPR QSX 16 MHZ K  "); }
         if (at(16863)) { p(21, 1100, 3); send_still("CQ DE LPD LPD LPD QSX 12 16 MHZ K  "); }
         if (at(16881) && eh()) { p(22, 870, 3); send_still("CQ CQ DE CBV CBV CBV QSX 16 MHZ K  "); }
-        if (at(16098)) { p(24, 1000, 3); send_still("VVV VVV VVV DE LOR LOR LOR  "); }
+        if (at(16098)) { p(24, 1000, 3); send_still("VVV VVV VVV DE LOR LOR LOR K  "); }
         if (at(16260) && cond(2)) { p(20, 900, 3); send_cond("CLP7 CLP7 CLP7 DE CLP1 CLP1 K"); }
         if (at(16260) && ms(10)) { p(20, 900, 3); ff("CLP7 DE CLP1 "); }
     }
@@ -214,13 +214,13 @@ void band_16() {
     }
     if (reg3m_day()) {
         if (at(16853)) { p(22, 900, 3); send_still("CQ DE VWC VWC VWC QSX 16 MHZ K  "); }
-        if (at(16282)) { p(24, 1050, 3); send_still("VVV VVV VVV DE VTP VTP VTP  "); }
+        if (at(16282)) { p(24, 1050, 3); send_still("VTP VTP VTP  VVV VVV VVV  "); }
     }
     if (reg1rus_day()) {
         if (at(16698) && cond(3)) { p(20, 900, 3); clg_cond("UFL", "UHQS", 2); }
         if (at(16845)) { p(22, 1000, 3); send_still("CQ CQ CQ DE UFL UFL UFL QSX 16 MHZ K  "); }
         if (at(16877) && eh()) { p(23, 880, 3); send_still("CQ DE UKA UKA UKA QSX 12 16 MHZ K  "); }
-        if (at(16228)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RJE RJE RJE  "); }
+        if (at(16228)) { p(24, 1000, 3); send_still("RJE RJE RJE  VVV VVV VVV  "); }
     }
     stn();
 
@@ -235,7 +235,7 @@ void band_16() {
         if (at(16930) && cond(2)) { p(17, 750, 2); send_cond("GKU GKU DE GBTT GBTT QTC K"); }
         if (at(16950) && ct(800, 1600)) { p(22, 900, 3); fl("NSS DE NAA = ", 0x80); }
         if (at(16975) && ct(1000, 1400)) { p(20, 1000, 3); ff("DHJ DE DKW = "); }
-        if (at(16299) && ct(700, 1500)) { p(20, 1050, 3); qrh = 1; send_still("VVV VVV VVV DE GBC GBC GBC  "); }
+        if (at(16299) && ct(700, 1500)) { p(20, 1050, 3); qrh = 1; send_still("VVV VVV VVV GBC GBC GBC  "); }
         if (at(16241) && oh()) { p(21, 850, 2); qrh = 1; send_still("VVV VVV DE FYC FYC FYC  "); }
         if (at(16114) && cond(2)) { p(18, 800, 2); send_cond("CQ CQ DE IRW IRW QRU? K"); }
     }

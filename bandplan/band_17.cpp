@@ -43,7 +43,7 @@ void band_17() {
     if (at(17016) && ct(1200, 400)) { p(24, 1040, 3); send_still("CQ CQ CQ DE KPH KPH KPH QSX 4 6 8 12 16 22 MHZ K  "); }
     if (at(17020)) { p(22, 1250, 3); send_still("CQ DE PCH PCH PCH QSX 16 MHZ K  "); }
     if (at(17024) && ml(40)) { p(20, 760, 3); send_still("CQ CQ DE SVD6 SVD6 SVD6 QSX 16 MHZ K  "); }
-    if (at(17028)) { p(24, 950, 4); send_still("VVV VVV VVV DE NMC NMC NMC  "); }
+    if (at(17028)) { p(24, 950, 4); send_still("VVV VVV VVV DE NMC NMC NMC K  "); }
     if (at(17032) && day()) { p(23, 1000, 3); send_still("CQ DE FFT6 FFT6 FFT6 QSX 16 MHZ K  "); }
     if (at(17036)) { p(21, 880, 3); send_still("CQ CQ DE IAR36 IAR36 IAR36 QSX 16 MHZ K  "); }
     if (at(17040) && cond(2)) { p(22, 1150, 3); send_cond("LGB LGB DE LGB QRU K"); }
@@ -52,34 +52,34 @@ void band_17() {
     if (at(17052) && eh()) { p(25, 900, 3); send_still("CQ DE OXZ6 OXZ6 OXZ6 QSX 16 MHZ K  "); }
     if (at(17056)) { p(20, 1000, 3); send_still("CQ CQ DE SVA SVA SVA QRU? QSX 16 MHZ K  "); }
     if (at(17060) && cond(2)) { p(22, 960, 3); send_cond("CQ DE UDH UDH UDH QSX 16 MHZ K"); }
-    if (at(17064)) { p(24, 1020, 4); send_still("VVV VVV VVV DE NMN NMN NMN  "); }
+    if (at(17064)) { p(24, 1020, 4); send_still("NMN NMN NMN  VVV VVV VVV  "); }
     if (at(17068) && oh()) { p(23, 830, 3); send_still("CQ DE 9AR 9AR 9AR QSX 16 MHZ K  "); }
-    if (at(17072)) { p(22, 1300, 3); send_still("VVV VVV VVV DE 4XZ 4XZ 4XZ  "); }
+    if (at(17072)) { p(22, 1300, 3); send_still("VVV VVV DE 4XZ 4XZ 4XZ QRU  "); }
     if (at(17076) && ct(500, 1900)) { p(21, 900, 3); send_still("CQ DE SAB SAB SAB QSX 16 MHZ K  "); }
     if (at(17080) && cond(2)) { p(20, 760, 2); send_still("CQ CQ DE SUH SUH SUH QSX 16 MHZ K  "); }
-    if (at(17084)) { p(25, 1000, 3); send_still("VVV VVV VVV DE FUF FUF FUF  "); }
+    if (at(17084)) { p(25, 1000, 3); send_still("VVV VVV VVV DE FUF FUF FUF K  "); }
     if (at(17088) && eh()) { p(22, 1100, 3); send_still("CQ DE OHG2 OHG2 OHG2 QSX 16 MHZ K  "); }
     if (at(17092)) { p(22, 880, 3); send_still("CQ CQ CQ DE UJQ UJQ UJQ QSX 16 MHZ K  "); }
     if (at(17096) && ml(30)) { p(21, 1000, 3); send_still("CQ DE CUL CUL CUL QSX 16 MHZ K  "); }
     if (at(17100) && od()) { p(23, 920, 3); send_still("CQ DE WLO WLO WLO QSX 4 8 12 16 22 MHZ K  "); }
-    if (at(17104)) { p(24, 1050, 4); send_still("VVV VVV VVV DE GYA GYA GYA  "); }
+    if (at(17104)) { p(24, 1050, 4); send_still("VVV VVV VVV GYA GYA GYA  "); }
     if (at(17104) && t.wMinute % 20 == 13) { p(24, 1050, 4); fl("GYA GYA DE GYA = ", 0x80); }
     if (at(17108) && cond(2)) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE RMKE RMKE QSA? K", 2); }
-    if (at(17112)) { p(22, 1000, 3); send_still("VVV VVV VVV DE RIW RIW RIW  "); }
+    if (at(17112)) { p(22, 1000, 3); send_still("VVV VVV VVV RIW RIW RIW  "); }
     if (at(17112) && t.wMinute % 15 == 11) { p(22, 1000, 3); ff("RJD99 RJD99 DE RIW QTC "); }
     if (at(17116) && eh()) { p(23, 1200, 3); send_still("CQ DE YUR YUR YUR QSX 16 MHZ K  "); }
-    if (at(17120)) { p(24, 960, 3); send_still("VVV VVV VVV DE IGJ42 IGJ42 IGJ42  "); }
+    if (at(17120)) { p(24, 960, 3); send_still("IGJ42 IGJ42 IGJ42  VVV VVV VVV  "); }
     if (at(17124) && cond(2)) { p(22, 850, 3); send_still("CQ CQ DE Y5P Y5P Y5P QSX 16 MHZ K  "); }
     if (at(17128)) { p(21, 780, 3); send_still("CQ DE LZL LZL LZL QSX 16 MHZ K  "); }
     if (at(17132) && oh()) { p(24, 1100, 3); send_still("CQ CQ DE EAD EAD EAD QSX 16 MHZ K  "); }
-    if (at(17136)) { p(23, 950, 3); send_still("VVV VVV VVV DE CFH CFH CFH  "); }
+    if (at(17136)) { p(23, 950, 3); send_still("VVV VVV VVV CFH CFH CFH  "); }
     if (at(17140) && cond(3)) { p(20, 1000, 3); send_cond("UAT DE UZJM QTC 1 K"); }
     if (at(17156) && ml(45)) { p(22, 870, 3); send_still("CQ DE WNU WNU WNU QSX 8 12 16 MHZ K  "); }
-    if (at(17162)) { p(25, 1000, 3); send_still("VVV VVV VVV DE FUG FUG FUG  "); }
+    if (at(17162)) { p(25, 1000, 3); send_still("VVV VVV DE FUG FUG FUG QRU  "); }
     if (at(17168) && cond(2)) { p(22, 1050, 2); send_cond("CQ DE UBN UBN UBN QSX 16 MHZ K"); }
     if (at(17175)) { p(24, 880, 3); send_still("CQ DE 4XO 4XO 4XO QSX 16 MHZ K  "); }
     if (at(17182) && eh()) { p(21, 1150, 3); send_still("CQ CQ DE YQI YQI YQI QSX 16 MHZ K  "); }
-    if (at(17190)) { p(24, 1000, 3); send_still("VVV VVV VVV DE NPG NPG NPG  "); }
+    if (at(17190)) { p(24, 1000, 3); send_still("VVV VVV VVV DE NPG NPG NPG K  "); }
 
     // Ships answering their coast station on its own frequency.
     if (at(17009) && cond(4)) { p(20, 780, 2); send_cond("DAF DE DGXR QRV K"); }
@@ -102,7 +102,7 @@ void band_17() {
     if (at(17389) && oh()) fone_cond(2);
 
     // Fixed service below the broadcast band.
-    if (at(17413)) { p(24, 1000, 4); send_still("VVV VVV VVV DE RCV RCV RCV  "); }
+    if (at(17413)) { p(24, 1000, 4); send_still("RCV RCV RCV  VVV VVV VVV  "); }
     if (at(17413) && ms(25)) { p(24, 1000, 4); ff("RJD99 RJD99 DE RCV QTC "); }
     if (at(17422) && eh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
     if (at(17426) && oh()) simplex_fix_radiocheck(net_fr_mil, 7, 41);
@@ -123,14 +123,14 @@ void band_17() {
     if (at({17904, 17946, 17961}) && cond(2)) fone_cond(4);
     if (at(17925) && day()) fone_cond(3);
     if (at(17975) && cond(3)) { p(20, 1100, 2); send_cond("RFH RFH DE 9TN7 9TN7 QSA? K"); }
-    if (at(17982) && eh()) { p(24, 1000, 3); send_still("VVV VVV VVV DE MKL MKL MKL  "); }
+    if (at(17982) && eh()) { p(24, 1000, 3); send_still("VVV VVV VVV DE MKL MKL MKL K  "); }
     if (at(17994) && ct(800, 1600)) simplex_fix_radiocheck(net_nato_tac, 8, 23);
 
     if (day()) {
         if (at(17138)) { p(22, 1000, 3); send_still("CQ DE ZSC ZSC ZSC QSX 16 MHZ K  "); }
         if (at(17149) && eh()) { p(21, 900, 2); send_still("CQ CQ DE VWB VWB VWB QSX 16 MHZ K  "); }
         if (at(17179) && oh()) { p(22, 1100, 3); send_still("CQ DE A9M A9M A9M QSX 16 MHZ K  "); }
-        if (at(17441)) { p(23, 1000, 3); send_still("VVV VVV VVV DE EBA EBA EBA  "); }
+        if (at(17441)) { p(23, 1000, 3); send_still("EBA EBA EBA  VVV VVV VVV  "); }
         if (at(17467) && cond(2)) { p(21, 760, 2); clg_cond("FUG", "FUG4", 2); }
     }
     if (reg2_day()) {
@@ -164,7 +164,7 @@ void band_17() {
         if (at(17070) && eh()) { p(21, 1000, 3); send_still("CQ DE DAN DAN DAN QSX 36 M  "); }
         if (at(17110) && cond(2)) { p(18, 1100, 2); send_cond("WSL WSL DE WMBQ WMBQ QTC K"); }
         if (at(17411) && ct(800, 1600)) { p(20, 1000, 3); qrh = 1; send_still("VVV VVV VVV DE GBS GBS GBS  "); }
-        if (at(17464) && oh()) { p(21, 900, 2); qrh = 1; send_still("VVV VVV VVV DE FZR FZR FZR  "); }
+        if (at(17464) && oh()) { p(21, 900, 2); qrh = 1; send_still("VVV VVV DE FZR FZR FZR QRU  "); }
         if (at(17520) && ct(1200, 2000)) { p(22, 1100, 3); qrh = 2; send_still("VVV VVV VVV DE WKK WKK WKK  "); }
         if (at(17580) && ct(1000, 1400)) { p(20, 950, 3); ff("DGA DE DFB = "); }
         if (at(17640) && eh()) { p(18, 700, 2); qrh = 1; send_still("VVV VVV DE JZL JZL JZL  "); }

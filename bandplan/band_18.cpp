@@ -106,15 +106,15 @@ void band_18() {
     if (at({18130, 18145, 18160}) && cond(2)) fone_cond(3);
 
     // Fixed service.
-    if (at(18177)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RIW RIW RIW  "); }
+    if (at(18177)) { p(24, 1000, 3); send_still("VVV VVV DE RIW RIW RIW QRU  "); }
     if (at(18177) && t.wMinute % 15 == 4) { p(24, 1000, 3); ff("RJD69 RJD69 DE RIW QTC "); }
     if (at(18182) && cond(3)) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE RKXX RKXX QSA? K", 2); }
     if (at(18191) && oh()) simplex_fix_radiocheck(net_fr_mil, 7, 41);
-    if (at(18198)) { p(22, 1150, 3); send_still("VVV VVV VVV DE RMP RMP RMP  "); }
+    if (at(18198)) { p(22, 1150, 3); send_still("VVV VVV VVV DE RMP RMP RMP K  "); }
     if (at(18198) && ms(40)) { p(22, 1150, 3); ff("RJD38 DE RMP "); }
     if (at(18205) && ct(900, 1000)) simplex_fix_radiocheck(net_diplo, 5, 21);
     if (at(18205) && ct(1000, 1040)) { p(22, 880, 3); fl("OLX DE OLV = ", 1); }
-    if (at(18215)) { p(24, 960, 3); send_still("VVV VVV VVV DE IDR IDR IDR  "); }
+    if (at(18215)) { p(24, 960, 3); send_still("VVV VVV VVV DE IDR IDR IDR K  "); }
     if (at(18225) && cond(3)) nato_qso();
     if (at(18235) && oh()) { p(22, 1000, 3); send_still("VVV VVV DE SUA8 SUA8 QSX 14703 18235  "); }
     if (at(18235) && ms(0)) { p(22, 1000, 3); ff("SUA DE SUA8 = "); }
@@ -129,7 +129,7 @@ void band_18() {
     if (at(18317)) { p(24, 760, 3); send_still("VVV VVV VVV DE SXA SXA SXA  "); }
     if (at(18332) && ms20(40)) { p(22, 900, 3); ff("HZN DE HZN7 QTC "); }
     if (at(18335) && cond(3)) { p(20, 1000, 2); send_cond("5AL 5AL DE 5AL18 5AL18 QRU? K"); }
-    if (at(18346) && oh()) { p(26, 880, 3); send_still("VVV VVV VVV DE EBA EBA EBA  "); }
+    if (at(18346) && oh()) { p(26, 880, 3); send_still("VVV VVV VVV DE EBA EBA EBA K  "); }
     if (at(18357) && cond(3)) { p(20, 840, 2); send_cond("EPJ EPJ EPJ DE EPJ5 EPJ5 K"); }
     if (at(18369) && mh(39)) { p(21, 950, 3); send("CTP DE CTP2 ZBO 1 P  "); nato_qtc(nr, 'P'); }
     if (at(18375)) { p(24, 1300, 3); send_still("VVV VVV VVV DE PBC PBC PBC  "); }
@@ -138,20 +138,20 @@ void band_18() {
     if (at(18393) && ml(40)) { p(23, 1120, 3); send_still("VVV VVV DE DHJ59 DHJ59 DHJ59  "); }
     if (at(18406) && cond(3)) nato_qso();
     if (at(18414) && eh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
-    if (at(18428)) { p(22, 1000, 3); send_still("VVV VVV VVV DE RJE RJE RJE  "); }
+    if (at(18428)) { p(22, 1000, 3); send_still("RJE RJE RJE  VVV VVV VVV  "); }
     if (at(18444) && od()) { p(19, 700, 2); send_still("VVV VVV DE YKA YKA QRV?  "); }
-    if (at(18460)) { p(24, 1050, 3); send_still("VVV VVV VVV DE 5AL 5AL 5AL  "); }
+    if (at(18460)) { p(24, 1050, 3); send_still("VVV VVV DE 5AL 5AL 5AL QRU  "); }
     if (at(18471) && ct(1200, 1600)) simplex_fix_radiocheck(net_nato_tac, 8, 23);
     if (at(18488) && cond(2)) { p(22, 900, 2); send_cond("GYU GYU GYU DE GYA GYA QSA? K"); }
-    if (at(18504)) { p(24, 850, 3); send_still("VVV VVV VVV DE FUX FUX FUX  "); }
+    if (at(18504)) { p(24, 850, 3); send_still("FUX FUX FUX  VVV VVV VVV  "); }
     if (at(18517) && eh() && cond(2)) { p(20, 1000, 3); clg_cond("3VX", "3VX5", 2); }
     if (at(18533) && ms(30)) { p(20, 1000, 3); ff("SUA DE SUA2 = "); }
     if (at(18546)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RCV RCV RCV QSX 16 18 MHZ  "); }
     if (at(18560) && cond(3)) { p(20, 900, 2); send_cond_par("RCV RCV RCV DE RHFE RHFE K", 2); }
-    if (at(18583) && oh()) { p(24, 1000, 3); send_still("VVV VVV VVV DE IGJ42 IGJ42 IGJ42  "); }
+    if (at(18583) && oh()) { p(24, 1000, 3); send_still("VVV VVV VVV IGJ42 IGJ42 IGJ42  "); }
     if (at(18596) && ed()) { p(21, 1050, 3); send_still("VVV VVV DE 7TA21 7TA21 7TA21  "); }
     if (at(18612) && ct(800, 1000)) simplex_fix_radiocheck(net_diplo, 5, 25);
-    if (at(18624)) { p(24, 900, 3); send_still("VVV VVV VVV DE FUM FUM FUM  "); }
+    if (at(18624)) { p(24, 900, 3); send_still("VVV VVV VVV FUM FUM FUM  "); }
     if (at(18645) && cond(2)) { p(21, 1000, 3); send_cond("SUA SUA DE SUA2 SUA2 QTC 2 K"); }
     if (at(18660) && mh(44)) { p(22, 920, 3); ff("PWZ DE PWZ33 QTC "); }
     if (at(18681)) { p(23, 800, 3); send_still("VVV VVV VVV DE RIW RIW RIW QSX 14 16 18 MHZ  "); }
@@ -177,7 +177,7 @@ void band_18() {
     if (at(18896) && cond(3)) { p(20, 800, 2); clg_cond("YUR", "YUTD", 2); }
 
     // Fixed stations above the maritime band.
-    if (at(18908)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RCV RCV RCV  "); }
+    if (at(18908)) { p(24, 1000, 3); send_still("RCV RCV RCV  VVV VVV VVV  "); }
     if (at(18938) && cond(3)) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE RMCB RMCB QSA? K", 2); }
     if (at(18954) && eh()) { p(22, 1150, 3); send_still("VVV VVV DE FUG FUG FUG  "); }
     if (at(18980) && ct(900, 1500)) simplex_fix_radiocheck(net_nato_tac, 8, 21);
@@ -186,7 +186,7 @@ void band_18() {
         if (at(18078) && cond(2)) { p(27, 780, 2); send_cond("CQ DX DE 5R8UI 5R8UI 5R8UI K"); }
         if (at(18084) && eh()) qsa_qra_qso("A71AM", "DJ9ZB", "ALI", "FRANZ");
         if (at(18093) && ml(30)) { p(23, 690, 3); send_cond("CQ CQ DE ZS6EZ ZS6EZ ZS6EZ K"); }
-        if (at(18218)) { p(26, 1150, 3); send_still("VVV VVV VVV DE OXZ OXZ OXZ  "); }
+        if (at(18218)) { p(26, 1150, 3); send_still("VVV VVV DE OXZ OXZ OXZ QRU  "); }
         if (at(18352) && ml(20)) { p(24, 880, 3); send_cond_par("FUG FUG DE FUG2 FUG2 QTC K", 2); }
         if (at(18622)) { p(20, 700, 2); send_still("VVV VVV VVV DE 7TA23 7TA23 7TA23  "); }
         if (at(18870) && cond(3)) { p(20, 1000, 3); clg_cond("VWB", "VTJK", 2); }
@@ -201,11 +201,11 @@ void band_18() {
     if (reg3f_day()) {
         if (at(18071) && ct(2200, 300)) qsa_qra_qso("VK3IO", "JA1XUY", "ROB", "MASA");
         if (at(18309) && cond(2)) { p(22, 780, 3); send_cond("XVN XVN DE XVN2 XVN2 QTC K"); }
-        if (at(18443)) { p(25, 900, 2); send_still("VVV VVV VVV DE 3BA2 3BA2 3BA2  "); }
+        if (at(18443)) { p(25, 900, 2); send_still("VVV VVV DE 3BA2 3BA2 3BA2 QRU  "); }
         if (at(18874) && cond(3)) { p(20, 700, 3); clg_cond("JCS", "7JKQ", 2); }
     }
     if (reg3m_day()) {
-        if (at(18519)) { p(24, 1050, 3); send_still("VVV VVV VVV DE VTP VTP VTP  "); }
+        if (at(18519)) { p(24, 1050, 3); send_still("VVV VVV VVV DE VTP VTP VTP K  "); }
         if (at(18706) && ct(500, 700)) { p(21, 820, 3); ff("EPJ DE EPJ4 "); }
     }
     if (reg1rus_day()) {
@@ -216,14 +216,14 @@ void band_18() {
 
     if (hist) {
         // Short-wave circuits of the 1930s and the war years.
-        if (at(18041) && ct(800, 1600)) { p(20, 900, 3); qrh = 1; send_still("VVV VVV VVV DE GBK GBK GBK  "); }
-        if (at(18199) && ct(1300, 2100)) { p(22, 1100, 3); qrh = 2; send_still("VVV VVV VVV DE WQV WQV WQV  "); }
+        if (at(18041) && ct(800, 1600)) { p(20, 900, 3); qrh = 1; send_still("VVV VVV DE GBK GBK GBK QRU  "); }
+        if (at(18199) && ct(1300, 2100)) { p(22, 1100, 3); qrh = 2; send_still("VVV VVV DE WQV WQV WQV QRU  "); }
         if (at(18297) && eh()) { p(18, 750, 2); qrh = 1; send_still("VVV VVV DE DFB DFB DFB  "); }
         if (at(18396) && cond(2)) { p(21, 700, 2); send_cond("CQ CQ CQ DE FTM FTM QRU? K"); }
         if (at(18483) && ct(1000, 1400)) { p(20, 950, 3); ff("DGH DE DFB = "); }
         if (at(18558) && oh()) { p(18, 650, 2); qrh = 1; send_still("VVV VVV DE JYT JYT JYT  "); }
         if (at(18619) && ct(1500, 1800)) { p(22, 900, 3); fl("GBW DE WKN = ", 0x80); }
-        if (at(18682) && eh()) { p(20, 1000, 3); qrh = 1; send_still("VVV VVV VVV DE IAC IAC IAC  "); }
+        if (at(18682) && eh()) { p(20, 1000, 3); qrh = 1; send_still("VVV VVV VVV DE IAC IAC IAC K  "); }
         if (at(18771) && ct(600, 1000)) { p(19, 800, 2); qrh = 2; send_still("VVV VVV DE VWZ VWZ VWZ  "); }
     }
     stn();

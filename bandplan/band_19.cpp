@@ -32,15 +32,15 @@ void band_19() {
     if (at(19008) && t.wMinute % 20 == 12) { p(24, 1000, 4); ff("RJD99 RJD99 DE RCV QTC "); }
     if (at(19024) && cond(3)) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE RMGE RMGE QSA? K", 2); }
     if (at(19038) && eh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
-    if (at(19054)) { p(25, 1100, 3); send_still("VVV VVV VVV DE FUE FUE FUE  "); }
+    if (at(19054)) { p(25, 1100, 3); send_still("FUE FUE FUE  VVV VVV VVV  "); }
     if (at(19054) && ms10(20)) { p(25, 1100, 3); fl("FUE FUE DE FUE = ", 0x80); }
     if (at(19067) && oh()) simplex_fix_radiocheck(net_fr_mil, 7, 41);
     if (at(19081) && cond(2)) { p(21, 1000, 3); send_cond("SUA SUA SUA DE SUA4 SUA4 QTC 2 K"); }
     if (at(19081) && ms(45)) { p(21, 1000, 3); ff("SUA DE SUA4 = "); }
-    if (at(19087)) { p(24, 960, 3); send_still("VVV VVV VVV DE IDR IDR IDR  "); }
+    if (at(19087)) { p(24, 960, 3); send_still("IDR IDR IDR  VVV VVV VVV  "); }
     if (at(19104) && ct(700, 1700)) simplex_fix_radiocheck(net_nato_tac, 8, 23);
     if (at(19120) && cond(3)) nato_qso();
-    if (at(19129) && eh()) { p(22, 1300, 4); send_still("VVV VVV VVV DE 4XZ 4XZ 4XZ  "); }
+    if (at(19129) && eh()) { p(22, 1300, 4); send_still("4XZ 4XZ 4XZ  VVV VVV VVV  "); }
     if (at(19143) && ct(900, 1000)) simplex_fix_radiocheck(net_diplo, 5, 25);
     if (at(19143) && ct(1000, 1030)) { p(22, 880, 3); fl("OLX DE OLZ7 = ", 1); }
     if (at(19158)) { p(20, 1150, 2); send_still("VVV VVV DE CNM CNM QSX 19158  "); }
@@ -51,17 +51,17 @@ void band_19() {
     if (at(19214)) { p(21, 1150, 2); send_still("VVV VVV DE TBA4 TBA4 QSX 19214  "); }
     if (at(19226) && ml(30)) { p(23, 780, 3); send("AIJ1 AIJ1 DE NWP ZBO 1 O  "); nato_qtc(nr, 'O'); }
     if (at(19245) && cond(2)) { p(20, 800, 2); clg_cond("SPW", "SPW52", 2); }
-    if (at(19261)) { p(24, 760, 3); send_still("VVV VVV VVV DE SXA SXA SXA  "); }
+    if (at(19261)) { p(24, 760, 3); send_still("SXA SXA SXA  VVV VVV VVV  "); }
     if (at(19282) && ms20(0)) { p(22, 900, 3); ff("HZN DE HZN3 QTC "); }
-    if (at(19297) && oh()) { p(26, 880, 3); send_still("VVV VVV VVV DE EBA EBA EBA  "); }
+    if (at(19297) && oh()) { p(26, 880, 3); send_still("VVV VVV DE EBA EBA EBA QRU  "); }
     if (at(19308) && cond(3)) { p(20, 840, 2); send_cond("EPJ EPJ EPJ DE EPJ3 EPJ3 K"); }
-    if (at(19330)) { p(24, 1300, 3); send_still("VVV VVV VVV DE PBC PBC PBC  "); }
+    if (at(19330)) { p(24, 1300, 3); send_still("PBC PBC PBC  VVV VVV VVV  "); }
     if (at(19347) && mh(39)) { p(21, 950, 3); send("CTP DE CTP3 ZBO 1 R  "); nato_qtc(nr, 'R'); }
-    if (at(19363)) { p(25, 1000, 4); send_still("VVV VVV VVV DE GYA GYA GYA  "); }
+    if (at(19363)) { p(25, 1000, 4); send_still("VVV VVV VVV DE GYA GYA GYA K  "); }
     if (at(19363) && t.wMinute % 20 == 15) { p(25, 1000, 4); fl("GYA GYA DE GYA = ", 0x80); }
     if (at(19376) && cond(3)) nato_qso();
     if (at(19397) && ml(40)) { p(23, 1120, 3); send_still("VVV VVV DE DHJ59 DHJ59 DHJ59  "); }
-    if (at(19411)) { p(22, 1150, 3); send_still("VVV VVV VVV DE RMP RMP RMP  "); }
+    if (at(19411)) { p(22, 1150, 3); send_still("RMP RMP RMP  VVV VVV VVV  "); }
     if (at(19411) && ms(55)) { p(22, 1150, 3); ff("RJD38 DE RMP "); }
     if (at(19428) && cond(3)) { p(20, 1000, 2); send_cond("5AL 5AL DE 5AL19 5AL19 QRU? K"); }
     if (at(19450) && ct(1200, 1600)) simplex_fix_radiocheck(net_nato_tac, 8, 10);
@@ -71,10 +71,10 @@ void band_19() {
     if (at(19524)) { p(22, 1000, 3); send_still("VVV VVV VVV DE 5AL 5AL 5AL QSX 19524  "); }
     if (at(19540) && cond(2)) { p(22, 900, 2); send_cond("GYU GYU GYU DE GYA GYA QSA? K"); }
     if (at(19560) && ms(35)) { p(20, 1000, 3); ff("SUA DE SUA6 = "); }
-    if (at(19583) && oh()) { p(24, 1000, 3); send_still("VVV VVV VVV DE IGJ42 IGJ42 IGJ42  "); }
+    if (at(19583) && oh()) { p(24, 1000, 3); send_still("VVV VVV DE IGJ42 IGJ42 IGJ42 QRU  "); }
     if (at(19594) && cond(3)) { p(20, 900, 2); send_cond_par("RCV RCV RCV DE RKXX RKXX K", 2); }
     if (at(19618) && eh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
-    if (at(19634)) { p(24, 1050, 4); send_still("VVV VVV VVV DE 4XZ 4XZ 4XZ  "); }
+    if (at(19634)) { p(24, 1050, 4); send_still("VVV VVV DE 4XZ 4XZ 4XZ QRU  "); }
     if (at(19656) && ct(800, 1000)) simplex_fix_radiocheck(net_diplo, 5, 21);
     if (at(19668) && cond(2)) { p(20, 1150, 2); send_cond("CNA CNA DE CNA9 CNA9 QSA? K"); }
 
@@ -85,7 +85,7 @@ void band_19() {
     if (at(19687) && ct(600, 2000)) { p(24, 850, 3); send_still("CQ CQ CQ DE GKD9 GKD9 GKD9 QSX 18 MHZ K  "); }
     if (at(19689)) { p(22, 1300, 3); send_still("CQ DE PCH PCH PCH QSX 18 MHZ K  "); }
     if (at(19691) && eh()) { p(20, 780, 3); send_still("CQ CQ DE SVA SVA SVA QSX 18 22 MHZ K  "); }
-    if (at(19693)) { p(24, 1020, 4); send_still("VVV VVV VVV DE NMN NMN NMN  "); }
+    if (at(19693)) { p(24, 1020, 4); send_still("VVV VVV DE NMN NMN NMN QRU  "); }
     if (at(19695) && ml(45)) { p(21, 900, 3); send_still("CQ CQ DE IAR IAR IAR QSX 18 MHZ K  "); }
     if (at(19697)) { p(22, 1100, 3); send_still("CQ DE LGB LGB LGB QSX 18 MHZ K  "); }
     if (at(19699) && oh()) { p(22, 700, 3); send_still("CQ CQ CQ DE UFB UFB UFB QSX 18 MHZ K  "); }
@@ -106,12 +106,12 @@ void band_19() {
     if (at(19808)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RIW RIW RIW QSX 16 19 MHZ  "); }
     if (at(19808) && t.wMinute % 30 == 21) { p(24, 1000, 3); ff("RJD99 RJD99 DE RIW QTC "); }
     if (at(19826) && cond(3)) nato_qso();
-    if (at(19844) && oh()) { p(25, 1100, 3); send_still("VVV VVV VVV DE FUF FUF FUF  "); }
+    if (at(19844) && oh()) { p(25, 1100, 3); send_still("FUF FUF FUF  VVV VVV VVV  "); }
     if (at(19861) && cond(2)) { p(21, 1000, 3); send_cond("SUA SUA DE SUA1 SUA1 QTC 1 K"); }
     if (at(19876) && ct(600, 1800)) simplex_fix_radiocheck(net_nato_tac, 8, 21);
-    if (at(19894)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RJE RJE RJE  "); }
+    if (at(19894)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RJE RJE RJE K  "); }
     if (at(19917) && ed()) { p(22, 880, 3); send_cond_par("YIH YIH DE YIH4 YIH4 QTC K", 2); }
-    if (at(19933) && eh()) { p(24, 760, 3); send_still("VVV VVV VVV DE SXA SXA SXA  "); }
+    if (at(19933) && eh()) { p(24, 760, 3); send_still("VVV VVV VVV SXA SXA SXA  "); }
     if (at(19951) && cond(2)) { p(20, 800, 2); clg_cond("SPW", "SPW61", 2); }
     if (at(19968)) { p(23, 1120, 3); send_still("VVV VVV VVV DE GYU GYU GYU  "); }
     if (at(19979) && ms(10)) { p(20, 1000, 3); ff("SUA DE SUA1 = "); }
@@ -120,7 +120,7 @@ void band_19() {
         if (at(19686)) { p(22, 1000, 3); send_still("CQ DE ZSC ZSC ZSC QSX 18 MHZ K  "); }
         if (at(19694) && eh()) { p(21, 900, 2); send_still("CQ CQ DE VWB VWB VWB QSX 18 MHZ K  "); }
         if (at(19698) && oh()) { p(22, 1100, 3); send_still("CQ DE A9M A9M A9M QSX 18 MHZ K  "); }
-        if (at(19200)) { p(23, 1000, 3); send_still("VVV VVV VVV DE VTG VTG VTG  "); }
+        if (at(19200)) { p(23, 1000, 3); send_still("VVV VVV VVV DE VTG VTG VTG K  "); }
         if (at(19474) && cond(2)) { p(21, 760, 2); clg_cond("FUG", "FUG5", 2); }
     }
     if (reg2_day()) {
@@ -129,7 +129,7 @@ void band_19() {
         if (at(19702)) { p(24, 1040, 3); send_still("CQ CQ CQ DE KPH KPH KPH QSX 18 MHZ K  "); }
         if (at(19284) && cond(2)) { p(20, 900, 3); send_cond("CLP4 CLP4 CLP4 DE CLP1 CLP1 K"); }
         if (at(19284) && ms(25)) { p(20, 900, 3); ff("CLP4 DE CLP1 "); }
-        if (at(19522)) { p(24, 1000, 3); send_still("VVV VVV VVV DE PWZ33 PWZ33 PWZ33  "); }
+        if (at(19522)) { p(24, 1000, 3); send_still("PWZ33 PWZ33 PWZ33  VVV VVV VVV  "); }
     }
     if (reg3f_day()) {
         if (at(19688)) { p(23, 900, 3); send_still("CQ CQ CQ DE JCS JCS JCS QSX 18 MHZ K  "); }
@@ -138,7 +138,7 @@ void band_19() {
         if (at(19855)) { p(25, 880, 2); send_still("VVV VVV VVV DE 3BA4 3BA4 3BA4  "); }
     }
     if (reg3m_day()) {
-        if (at(19355)) { p(24, 1050, 3); send_still("VVV VVV VVV DE VTP VTP VTP  "); }
+        if (at(19355)) { p(24, 1050, 3); send_still("VVV VVV VVV VTP VTP VTP  "); }
         if (at(19575) && ct(500, 700)) { p(21, 820, 3); ff("EPJ DE EPJ6 "); }
     }
     if (reg1rus_day()) {
@@ -149,8 +149,8 @@ void band_19() {
 
     if (hist) {
         // Short-wave circuits of the 1930s and the war years.
-        if (at(19016) && ct(800, 1600)) { p(20, 900, 3); qrh = 1; send_still("VVV VVV VVV DE GBJ GBJ GBJ  "); }
-        if (at(19161) && ct(1300, 2100)) { p(22, 1100, 3); qrh = 2; send_still("VVV VVV VVV DE WKF WKF WKF  "); }
+        if (at(19016) && ct(800, 1600)) { p(20, 900, 3); qrh = 1; send_still("VVV VVV VVV DE GBJ GBJ GBJ K  "); }
+        if (at(19161) && ct(1300, 2100)) { p(22, 1100, 3); qrh = 2; send_still("VVV VVV VVV DE WKF WKF WKF K  "); }
         if (at(19299) && eh()) { p(18, 750, 2); qrh = 1; send_still("VVV VVV DE DFD DFD DFD  "); }
         if (at(19422) && cond(2)) { p(21, 700, 2); send_cond("CQ CQ CQ DE FTD FTD QRU? K"); }
         if (at(19538) && ct(1000, 1400)) { p(20, 950, 3); ff("DGU DE DFD = "); }
