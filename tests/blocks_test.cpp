@@ -6,7 +6,7 @@
 #include <cctype>
 #include <cstring>
 #include <map>
-#include <regex>
+#include "support/quiet_regex.h"
 #include <set>
 #include <string>
 

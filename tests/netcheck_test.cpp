@@ -2,7 +2,7 @@
 // kind has them, the exact turns of the fixed-list forms and their speeds.
 #include <gtest/gtest.h>
 
-#include <regex>
+#include "support/quiet_regex.h"
 #include <set>
 #include <string>
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <regex>
+#include "support/quiet_regex.h"
 #include <set>
 #include <string>
 
