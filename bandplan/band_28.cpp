@@ -121,7 +121,7 @@ void band_28() {
         // The ten-metre band of the 1930s: hand keys, plain calls, raw notes.
         if (at(28030) && day() && cond(3)) { p(14, 600, 3); hand = 1; send_cond("CQ CQ CQ DE W2UK W2UK W2UK K"); }
         if (at(28050) && day() && cond(3)) { p(12, 500, 2); hand = 1; send_cond("CQ DX CQ DX DE G6QB G6QB G6QB K"); }
-        if (at(28110) && day() && cond(3)) { p(15, 650, 2); hand = 1; send_cond("CQ CQ DE D4BUF D4BUF D4BUF AR"); }
+        if (at(28110) && day() && cond(3)) { p(15, 650, 2); hand = 1; send_cond("CQ CQ DE D4BUF D4BUF D4BUF +"); }
         if (at(28140) && day() && cond(4)) { p(13, 560, 2); hand = 1; send_cond("W2UK DE F8CT F8CT QSA4 QRK5 K"); }
     }
 
