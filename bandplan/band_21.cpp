@@ -107,11 +107,7 @@ void band_21() {
     if (at(21922) && ct(500, 1400)) { duplex_osn(3, 1); }
     if (at(21919) && ct(500, 1300)) { p(23, 1000, 3); send_still("VVV VVV VVV DE 4XZ 4XZ 4XZ      "); }
 
-    // Aeronautical voice and the flight operations telegraph of an airline.
-    if (at(21947) && day()) fone_cond(3);
-    if (at(21956) && reg3m_day()) fone_cond(4);
-    if (at(21967) && reg2_day()) fone_cond(3);
-    if (at(21978) && day()) fone_cond(5);
+    // The flight operations telegraph of an airline.
     if (at(21993) && ct(800, 1500) && cond(3)) { p(20, 1400, 2); send_cond("RBYO RBYO DE UUF UUF QRU? K"); }
 
     stn();
@@ -151,6 +147,11 @@ void band_21() {
     }
 
     if (bkgnd) {
+        // Aeronautical voice.
+        if (at(21947) && day()) fone_cond(3);
+        if (at(21956) && reg3m_day()) fone_cond(4);
+        if (at(21967) && reg2_day()) fone_cond(3);
+        if (at(21978) && day()) fone_cond(5);
         // Tuning-up carriers; the frequency is then received afresh.
         if (at({21013, 21034, 21113, 21256, 21311, 21405}) && t.wSecond < 10) tuning2(1000, 1 + std::rand() % 6);
         if (within(21070, 21100) && day() && cond(4)) rtlx_cond_50_170("RTTY", 0);

@@ -60,13 +60,8 @@ void band_23() {
     if (at(23194) && ct(700, 1600)) { duplex_radiocheck(5, 2); }
     if (at(23195) && ct(700, 1600)) { duplex_osn(3, 2); }
 
-    // Military aeronautical voice and a flight net.
-    if (at(23214) && day()) fone_cond(4);
-    if (at(23227) && ct(1100, 2300)) fone_cond(3);
-    if (at(23245) && day()) fone_cond(5);
+    // A military flight net.
     if (at(23260) && ct(800, 1600)) { simplex_fix_radiocheck(net_air_c, 5, 32); }
-    if (at(23283) && day()) fone_cond(6);
-    if (at(23317) && ct(1200, 2000)) fone_cond(4);
     if (at(23337) && ct(900, 1500) && cond(3)) { p(22, 1200, 2); send_cond("A9N DE R3K QSA? K"); }
 
     // Government and embassy nets.
@@ -148,6 +143,12 @@ void band_23() {
     }
 
     if (bkgnd) {
+        // Military aeronautical voice.
+        if (at(23214) && day()) fone_cond(4);
+        if (at(23227) && ct(1100, 2300)) fone_cond(3);
+        if (at(23245) && day()) fone_cond(5);
+        if (at(23283) && day()) fone_cond(6);
+        if (at(23317) && ct(1200, 2000)) fone_cond(4);
         if (at(23065)) rtlx_cond_50_850("RCV", 2);
         if (at(23095) && day()) rtlx("TASS MOSCOW", 850, 50);
         if (at(23233) && cond(2)) qyt4();

@@ -45,11 +45,6 @@ void band_26() {
     if (at(26644) && ct(800, 1500)) { simplex_fix_radiocheck(net_nato_tac, 8, 21); }
     if (at(26715) && ct(900, 1600)) send_vvv("RKA");
 
-    // Voice of the freeband below the citizens' band, and mobile telephony.
-    if (at({26555, 26565, 26605, 26625}) && day()) fone_cond(4);
-    if (at({26785, 26805, 26855}) && ct(1000, 1800)) fone_cond(5);
-    if (at(26985) && day()) fone_cond(3);
-
     stn();
 
     if (day()) {
@@ -70,6 +65,10 @@ void band_26() {
     }
 
     if (bkgnd) {
+        // Voice of the freeband below the citizens' band, and mobile telephony.
+        if (at({26555, 26565, 26605, 26625}) && day()) fone_cond(4);
+        if (at({26785, 26805, 26855}) && ct(1000, 1800)) fone_cond(5);
+        if (at(26985) && day()) fone_cond(3);
         if (at(26360) && day()) rtlx_cond_50_850("RCV", 3);
         if (at(26455) && day()) radar();
         if (at(26522) && cond(2)) qyt4();

@@ -23,12 +23,7 @@ const char net_tac_g[5][NET_CALL_WIDTH] = {"N5R", "T8B", "G1V", "U4K", "Y7P"};
 void band_27() {
     band_start(27, 22);
 
-    // Citizens' band voice: local by night, skip by day.
-    if (at({27005, 27015, 27025, 27035, 27105, 27115, 27125, 27135})) fone_cond(4);
-    if (at({27165, 27175, 27185, 27215, 27225, 27235, 27245, 27255}) && day()) fone_cond(5);
-    if (at({27275, 27285, 27295, 27305, 27315, 27325, 27335, 27345}) && ct(900, 2200)) fone_cond(6);
-    if (at({27355, 27365, 27385, 27395, 27405}) && day()) fone_cond(3);
-    if (at({27455, 27505, 27555}) && day()) fone_cond(7);
+    // A citizens' band operator calling for distant stations.
     if (at(27385) && day() && cond(6)) { p(18, 800, 2); send_cond("CQ DX CQ DX DE 26AT143 26AT143 K"); }
 
     // Fixed and mobile services above the citizens' band.
@@ -69,6 +64,12 @@ void band_27() {
     }
 
     if (bkgnd) {
+        // Citizens' band voice: local by night, skip by day.
+        if (at({27005, 27015, 27025, 27035, 27105, 27115, 27125, 27135})) fone_cond(4);
+        if (at({27165, 27175, 27185, 27215, 27225, 27235, 27245, 27255}) && day()) fone_cond(5);
+        if (at({27275, 27285, 27295, 27305, 27315, 27325, 27335, 27345}) && ct(900, 2200)) fone_cond(6);
+        if (at({27355, 27365, 27385, 27395, 27405}) && day()) fone_cond(3);
+        if (at({27455, 27505, 27555}) && day()) fone_cond(7);
         // Heating and diathermy carriers of the industrial band; model control.
         qsa = 2;
         if (at({27118, 27120, 27122})) n0n(700);

@@ -32,10 +32,6 @@ const char net_tac_h[5][NET_CALL_WIDTH] = {"B6T", "E2N", "J9R", "S4D", "X8L"};
 void band_29() {
     band_start(29, 22);
 
-    // Amateur voice: AM, simplex FM and repeaters.
-    if (at({29000, 29010, 29020, 29100}) && day()) fone_cond(5);
-    if (at({29600, 29620, 29640, 29660, 29680}) && day()) fone_cond(4);
-
     // Satellite beacons and the robot, while each satellite is in view.
     if (at(29357) && in_pass(105, 20)) { p(20, 800, 2); telemetry("RS10"); }
     if (at(29403) && in_pass(105, 20) && cond(2)) { p(18, 900, 2); send_cond("CQ CQ DE RS10 ROBOT QRV QSL VIA BOX 88 MOSCOW +"); }
@@ -75,6 +71,9 @@ void band_29() {
     }
 
     if (bkgnd) {
+        // Amateur voice: AM, simplex FM and repeaters.
+        if (at({29000, 29010, 29020, 29100}) && day()) fone_cond(5);
+        if (at({29600, 29620, 29640, 29660, 29680}) && day()) fone_cond(4);
         if (at({29780, 29820, 29860}) && day() && cond(2)) qyt4();
         if (at(29700) && day() && cond(4)) tuning();
         qsa = 1;
