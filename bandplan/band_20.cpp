@@ -76,7 +76,7 @@ void band_20() {
     if (at(20183) && ct(1100, 2000)) { p(24, 880, 4); send_still("VVV VVV VVV DE NAM NAM NAM      "); }
     if (at(20198) && ct(500, 1300)) { p(17, 1550, 2); send_still("VVV VVV VVV DE 4XZ 4XZ 4XZ      "); }
     if (at(20225) && ct(700, 1600)) { p(22, 1000, 3); send_still("VVV VVV VVV DE CTP CTP CTP      "); }
-    if (at(20232)) { p(20, 1300, 2); send_still("VVV VVV VVV DE 9VF59 9VF59 9VF59 QRU      "); }
+    if (at(20232) && reg3m_day()) { p(20, 1300, 2); send_still("VVV VVV VVV DE 9VF59 9VF59 9VF59 QRU      "); }
     if (at(20262) && ct(800, 1600) && t.wDayOfWeek != 0) { p(19, 1200, 3); send_still("VVV VVV VVV DE CTH/72 CTH/72 CTH/72      "); }
     if (at(20270) && ct(600, 1400)) { p(28, 920, 3); send_still("CQ CQ CQ DE RIW RIW RIW QSX 13 16 20 K      "); }
     if (at(20307) && eh() && ct(600, 1800)) { p(23, 1400, 4); send_still("VVV VVV VVV DE AQP2/4/5/6/7/8      "); }
@@ -138,7 +138,7 @@ void band_20() {
     if (at(20803) && ct(700, 1600)) { p(22, 1050, 3); send_cond_par("YIL YIL DE YIL4 YIL4 QTC 2 K", 2); }
     if (at(20855) && ct(600, 1400)) { p(21, 980, 3); qsa_exchange("SNN7", "SNN", 3); }
     if (at(20857) && ct(600, 1400) && ms(15)) { p(21, 980, 3); tfc_l("SNN7 DE SNN QTC NR 23 = ", 70, 3); }
-    if (at(20912) && ct(600, 1200)) { p(16, 1550, 2); qtc_qsk("5AF DE 5AF3 QTC 3 NR 11 = 12 GRS = "); send_stack(" K"); }
+    if (at(20912) && ct(600, 1200)) { p(16, 1550, 2); qtc_qsk("5AF DE 5AF3 = NR 11 = REF UR NR 7 = ALL 12 GRS RECEIVED OK = QRU "); send_stack(" K"); }
     if (at(20940) && ct(800, 1400)) { p(24, 1000, 3); clg_cond("RAL23", "RAL", 102); }
     if (at(20978) && ct(700, 1500) && cond(2)) { low_pwr_mil(); }
 

@@ -117,15 +117,15 @@ void band_22() {
     if (at(22358) && day() && cond(5)) { p(20, 1150, 3); qsl("SPH "); }
 
     // SITOR coast stations with their telegraphy channel markers.
-    if (at(22377)) sitor_marker(900, 20, "DE PCH");
-    if (at(22381)) sitor_marker(1000, 18, "DE SVA");
-    if (at(22393)) sitor_marker(850, 22, "DE LGB");
-    if (at(22402)) sitor_marker(1100, 20, "DE GKE");
-    if (at(22410)) sitor_marker(950, 17, "DE HEC");
-    if (at(22418)) sitor_marker(1200, 20, "DE OXZ");
-    if (at(22422)) sitor_marker(1000, 24, "DE IAR");
-    if (at(22426)) sitor_marker(800, 20, "DE 9VG");
-    if (at(22438)) sitor_marker(1050, 19, "DE WLO");
+    if (at(22377) && day()) sitor_marker(900, 20, "DE PCH");
+    if (at(22381) && day()) sitor_marker(1000, 18, "DE SVA");
+    if (at(22393) && day()) sitor_marker(850, 22, "DE LGB");
+    if (at(22402) && day()) sitor_marker(1100, 20, "DE GKE");
+    if (at(22410) && day()) sitor_marker(950, 17, "DE HEC");
+    if (at(22418) && day()) sitor_marker(1200, 20, "DE OXZ");
+    if (at(22422) && day()) sitor_marker(1000, 24, "DE IAR");
+    if (at(22426) && reg3m_day()) sitor_marker(800, 20, "DE 9VG");
+    if (at(22438) && reg2_day()) sitor_marker(1050, 19, "DE WLO");
 
     // Naval shore stations.
     if (at(22440) && ct(500, 1500)) { p(20, 900, 3); send_still("VVV VVV VVV DE RCV RCV RCV      "); }

@@ -51,9 +51,9 @@ void band_25() {
     if (at(25144) && day()) { p(23, 1050, 3); send_still("CQ DE SVA SVA SVA QSX 16 22 25 MHZ K      "); }
     if (at(25151) && reg2_day()) { p(22, 1000, 3); send_still("CQ DE WCC WCC WCC QSX 16 22 25 MHZ K      "); }
     if (at(25157) && reg3m_day()) { p(25, 1000, 3); send_still("CQ DE 9VG 9VG 9VG QSX 16 22 25 MHZ K      "); }
-    if (at(25163)) sitor_marker(900, 20, "DE PCH");
-    if (at(25166)) sitor_marker(1000, 18, "DE SVA");
-    if (at(25169)) sitor_marker(850, 22, "DE LGB");
+    if (at(25163) && day()) sitor_marker(900, 20, "DE PCH");
+    if (at(25166) && day()) sitor_marker(1000, 18, "DE SVA");
+    if (at(25169) && day()) sitor_marker(850, 22, "DE LGB");
     if (at(25197) && day() && cond(3)) { p(18, 1100, 2); send_cond("DE UUAF QRU? QSY 25113 K"); }
 
     // Fixed service above the maritime band.

@@ -28,8 +28,8 @@ void band_26() {
     if (at(26118) && day()) { p(24, 1000, 3); send_still("CQ DE PCH PCH PCH QSX 16 22 25 26 MHZ K      "); }
     if (at(26131) && day()) { p(23, 1050, 3); send_still("CQ DE SVA SVA SVA QSX 22 25 26 MHZ K      "); }
     if (at(26137) && reg1rus_day()) { p(22, 900, 2); send_still("CQ DE UAT UAT UAT QSX 16 22 26 MHZ K      "); }
-    if (at(26162)) sitor_marker(900, 20, "DE PCH");
-    if (at(26165)) sitor_marker(1000, 18, "DE SVA");
+    if (at(26162) && day()) sitor_marker(900, 20, "DE PCH");
+    if (at(26165) && day()) sitor_marker(1000, 18, "DE SVA");
 
     // Fixed and mobile services.
     if (at(26184) && ct(800, 1500)) { p(22, 1000, 3); send_still("VVV VVV VVV DE RCV RCV RCV      "); }
