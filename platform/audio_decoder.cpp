@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <cmath>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,9 @@ Decoder *decoder_open(const char *path, int out_rate, const char **why) {
     const char *dummy;
     if (!why) why = &dummy;
     if (!path || !*path) { *why = "no file name"; return nullptr; }
+    // Only plain files: opening a pipe or a device for reading could wait forever.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) { *why = "cannot open or not a sound file"; return nullptr; }
     SF_INFO info{};
     SNDFILE *sf = sf_open(path, SFM_READ, &info);
     if (!sf) { *why = "cannot open or not a sound file"; return nullptr; }

@@ -104,6 +104,12 @@ TEST_P(BadInput, UnplayableFilesAreRefusedQuietlyWhereverTheyAreNamed) {
         EXPECT_EQ(media_files_open(), 0);
         EXPECT_EQ(open_fds(), fds_);
     }
+    // Names of things that are not plain files.
+    ASSERT_TRUE(fs::create_directory("fone/dir.wav"));
+    media().send_string("play fone/dir.wav");
+    media().send_string("play /dev/zero");
+    carrier_loop_start("fone");
+    EXPECT_EQ(media_files_open(), 0);
     play_for(300);
     EXPECT_EQ(media_take_notify(), 0);
     const std::string log = read_text("TOVA_LOG.TXT");
