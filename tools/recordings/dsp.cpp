@@ -60,11 +60,6 @@ Biquad Biquad::highpass(double rate, double f, double q) {
     return design((1 + c) / 2, -(1 + c), (1 + c) / 2, 1 + al, -2 * c, 1 - al);
 }
 
-Biquad Biquad::bandpass(double rate, double f, double q) {
-    double w = 2 * PI * f / rate, c = std::cos(w), al = std::sin(w) / (2 * q);
-    return design(al, 0, -al, 1 + al, -2 * c, 1 - al);
-}
-
 Passband::Passband(double rate, double low, double high, int order) {
     // Butterworth Q values for a cascade of `order` second-order sections.
     for (int k = 0; k < order; ++k) {

@@ -38,7 +38,6 @@ struct Biquad {
     double x1 = 0, x2 = 0, y1 = 0, y2 = 0;
     static Biquad lowpass(double rate, double f, double q = 0.7071);
     static Biquad highpass(double rate, double f, double q = 0.7071);
-    static Biquad bandpass(double rate, double f, double q);
     double step(double x) {
         double y = b0 * x + b1 * x1 + b2 * x2 - a1 * y1 - a2 * y2;
         x2 = x1; x1 = x; y2 = y1; y1 = y;

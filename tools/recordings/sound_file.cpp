@@ -12,7 +12,6 @@ bool write_sound(const std::string &path, const Sound &s, Encoding enc, std::str
     info.samplerate = s.rate;
     info.channels = 1;
     switch (enc) {
-    case Encoding::pcm8: info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_U8; break;
     case Encoding::pcm16: info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16; break;
     case Encoding::mp3: info.format = SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III; break;
     }
@@ -33,10 +32,6 @@ bool write_sound(const std::string &path, const Sound &s, Encoding enc, std::str
     for (size_t i = 0; i < pcm.size(); ++i) {
         double v = std::clamp(double(s.samples[i]), -1.0, 32767.0 / 32768.0);
         pcm[i] = short(std::lround(v * 32768.0));
-    }
-    if (enc == Encoding::pcm8) {
-        // 8-bit WAV keeps only the top byte; round to it so no noise is added.
-        for (auto &v : pcm) v = short(std::clamp(std::lround(v / 256.0) * 256L, -32768L, 32512L));
     }
     sf_count_t done = sf_write_short(f, pcm.data(), sf_count_t(pcm.size()));
     int rc = sf_close(f);

@@ -11,7 +11,7 @@ struct Sound {
     Samples samples;  // mono, full scale +-1
 };
 
-enum class Encoding { pcm8, pcm16, mp3 };
+enum class Encoding { pcm16, mp3 };
 
 // Writes mono samples; values are clamped to full scale. Returns false and
 // sets `err` when the file cannot be written.
