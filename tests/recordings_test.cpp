@@ -613,6 +613,9 @@ TEST_F(Recordings, GenerationIsDeterministicAndIndependentOfOrder) {
 TEST_F(Recordings, BadRequestsFailWithAMessage) {
     EXPECT_NE(generate("fone", "nonsense.txt"), 0);
     EXPECT_NE(read_text("gen-err.txt").find("nonsense.txt"), std::string::npos);
+    // Names stay inside the folder.
+    EXPECT_NE(generate("fone", "../escaped.mp3"), 0);
+    EXPECT_FALSE(file_exists("escaped.mp3"));
     EXPECT_NE(std::system((std::string(KESTREL_RECORDINGS_EXE) + " >/dev/null 2>&1").c_str()), 0);
     // A folder that cannot be made.
     std::ofstream("plainfile") << "x";

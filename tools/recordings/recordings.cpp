@@ -31,6 +31,11 @@ const ClipStation *station_for_clip(const std::string &name) {
 }
 
 bool generate(const std::string &dir, const std::string &name, std::string &err) {
+    // Names are plain file names inside the folder, never paths.
+    if (name.empty() || name[0] == '.' || name.find('/') != std::string::npos) {
+        err = name + ": not a recording name";
+        return false;
+    }
     Output out;
     bool ok;
     if (name == "noise.wav") ok = make_noise(out, err);
