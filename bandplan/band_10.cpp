@@ -6,65 +6,6 @@
 
 namespace kestrel {
 
-namespace {
-
-// A call-up, a message of five-figure groups with its check group, the close.
-void fig_msg(const char *head, const char *tail) {
-    send(head);
-    qtc5f(nr, gr);
-    send_stack(tail);
-}
-
-// A call-up, then five-letter groups (alphabet 3 with the Russian letters).
-void let_msg(const char *head, int alphabet, int flags) {
-    send(head);
-    qtc5l(nr, gr, alphabet, flags);
-    send_stack("");
-}
-
-// An unattended broadcast: its identifier repeated, then figure groups.
-void id_fig(const char *id, int reps) {
-    send_times(id, reps);
-    wait(4);
-    fig_msg("", " 000 000    ");
-}
-
-// A message in four-figure groups (the commercial code of the Far East).
-void fig4_msg(const char *head, int groups) {
-    send(head);
-    for (int i = 0; i < groups; ++i) send(group4f());
-    send_stack("+ ");
-}
-
-// A NATO-format message after its call-up.
-void nato_msg(const char *head, char precedence) {
-    send(head);
-    nato_qtc(nr, precedence);
-}
-
-// One message passed between two stations of a net, both sides in one slot;
-// sep is "DE", or "V" in the Russian procedure.
-void pass_msg(const char *to, const char *from, const char *sep) {
-    stn();
-    dialog1f("%s %s %s %s %s QTC K", to, to, sep, from, from);
-    dialog2f("%s %s %s QRV K", from, sep, to);
-    stn1();
-    qtc5f(nr, 8 + static_cast<int>(myrand() % 16));
-    send(" K");
-    wait(2);
-    dialog2f("%s %s %s R %03d +", from, sep, to, nr);
-    send_stack("");
-}
-
-// Letter groups between two copies of their indicator, after a call of its own.
-void ind_bcst(const char *call, const char *indicator) {
-    send(call);
-    wait(3);
-    indicator_qtc(2, 20 + static_cast<int>(myrand() % 30), indicator);
-}
-
-}  // namespace
-
 void band_10() {
     band_start(10, 8);
 

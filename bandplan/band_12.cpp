@@ -8,49 +8,6 @@
 
 namespace kestrel {
 
-namespace {
-
-// A ship's weather observation for a coast station, in the ship synoptic code.
-void ship_obs(const char *coast, const char *ship) {
-    sendf("%s DE %s OBS = BBXX %s %02d%02d4 ", coast, ship, ship, t.wDay, t.wHour);
-    for (int i = 0; i < 9; ++i) send(group5f());
-    send_stack("+ K");
-}
-
-// A ship's position report for the traffic lists of a coast station.
-void ship_tr(const char *coast, const char *ship, const char *name, const char *dest) {
-    int lat = static_cast<int>(myrand() % 60), lon = static_cast<int>(myrand() % 170);
-    char ns = myrand() & 1 ? 'N' : 'S', ew = myrand() & 1 ? 'E' : 'W';
-    sendf("%s DE %s TR = %s %s = QTH %02d%c %03d%c = TO %s ETA %02d = QRU + K", coast, ship, ship, name, lat, ns, lon, ew,
-          dest, next_day());
-    send_stack("");
-}
-
-// A radiotelegram from a ship: preamble, then the address, text and signature given.
-void ship_tgm(const char *coast, const char *ship, const char *name, const char *body) {
-    GetSystemTime(&t);
-    sendf("%s DE %s QTC 1 = %s %s %d %d %02d%02d = %s + K", coast, ship, ship, name,
-          static_cast<int>(myrand() % 9 + 1), 9 + static_cast<int>(myrand() % 40), t.wHour, t.wMinute, body);
-    send_stack("");
-}
-
-// A coast station answering a ship on its working frequency.
-void coast_answer(const char *ship, const char *coast, const char *rest) {
-    hello();
-    sendf("%s DE %s %s %s K", ship, coast, str2, rest);
-    hand = 1;
-    send_stack("");
-}
-
-// A call-up, a message of five-figure groups with its check group, the close.
-void fig_msg(const char *head, const char *tail) {
-    send(head);
-    qtc5f(nr, gr);
-    send_stack(tail);
-}
-
-}  // namespace
-
 void band_12() {
     band_start(12, 12);
 

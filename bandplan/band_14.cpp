@@ -7,48 +7,6 @@
 
 namespace kestrel {
 
-namespace {
-
-bool weekend() { return t.wDayOfWeek == 0 || t.wDayOfWeek == 6; }
-
-// A call line, then a five-figure message, closed.
-void ff(const char *call_line) {
-    send(call_line);
-    qtc5f(nr, gr);
-    send_stack(" AR K");
-}
-
-// A call line, then a five-letter message with its check group, closed.
-void fl(const char *call_line, int flags) {
-    send(call_line);
-    qtc5l(nr, gr, 2, flags);
-    send_stack("");
-}
-
-// The international beacon chain: eighteen beacons take ten seconds each in
-// turn, a call at 22 wpm and then dashes at falling power. A weak beacon is
-// heard with fewer dashes. Each heard beacon is its own emission, started by
-// its place in the cycle; offset is the band's place in the chain.
-const char *const chain[18] = {"4U1UN", "VE8AT", "W6WX",  "KH6RS", "ZL6B",  "VK6RBP", "JA2IGY", "RR9O",  "VR2B",
-                               "4S7B",  "ZS6DN", "5Z4B",  "4X6TU", "OH2B",  "CS3B",   "LU4AA",  "OA4B",  "YV5B"};
-void beacon_chain(int offset) {
-    int pos = (t.wMinute % 3) * 60 + t.wSecond;
-    int next = pos / 10 + 1;
-    int lead = 10 - pos % 10;  // seconds to the next beacon's turn
-    for (int k = 0; k < 6; ++k) {
-        if (myrand() % 3 == 0) continue;  // path closed for this one
-        const char *call = chain[(next + k - offset + 36) % 18];
-        p(22, 850, 1 + static_cast<int>(myrand() % 4));
-        send_times(" ", (lead + 10 * k) * 37 / 10);  // about 3.7 blanks per second at 22 wpm
-        send(call);
-        send("  ");
-        send_times("T  ", qsa < 4 ? qsa : 4);
-        send_stack("");
-    }
-}
-
-}  // namespace
-
 void band_14() {
     band_start(14, 12);
 
@@ -155,8 +113,8 @@ void band_14() {
     if (at(14040) && weekend() && cond(2)) { p(30, 720, 2); send_cond("DL6FBL 5NN 14"); }
     if (at(14047) && weekend()) { p(35, 840, 4); send_still("CQ TEST HG7T HG7T  "); }
 
-    // The beacon chain.
-    if (at(14100)) beacon_chain(0);
+    // The beacon chain; here a third of the paths are closed.
+    if (at(14100)) beacon_turns(0, 3);
 
     // Amateur telephony: nets heard as voice.
     if (at(14300) && ct(1600, 2200)) fone_cond(2);

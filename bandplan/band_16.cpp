@@ -7,31 +7,6 @@
 
 namespace kestrel {
 
-namespace {
-
-// A call and signal-report exchange; in the seconds when the called station
-// does not answer, the call alone is heard rather than left in the open slot.
-void exchange(const char *called, const char *caller, int form) {
-    qsa_exchange(called, caller, form);
-    if (send_call < 7 && send_buf[send_call][0]) send_stack("");
-}
-
-// A call line, then a five-figure message, closed.
-void ff(const char *call_line) {
-    send(call_line);
-    qtc5f(nr, gr);
-    send_stack(" AR K");
-}
-
-// A call line, then a five-letter message with its check group, closed.
-void fl(const char *call_line, int flags) {
-    send(call_line);
-    qtc5l(nr, gr, 2, flags);
-    send_stack("");
-}
-
-}  // namespace
-
 void band_16() {
     band_start(16, 16);
 

@@ -8,53 +8,6 @@
 
 namespace kestrel {
 
-namespace {
-
-// A call line, then a five-figure message, closed.
-void ff(const char *call_line) {
-    send(call_line);
-    qtc5f(nr, gr);
-    send_stack(" AR K");
-}
-
-// A call line, then a five-letter message with its check group, closed.
-void fl(const char *call_line, int flags) {
-    send(call_line);
-    qtc5l(nr, gr, 2, flags);
-    send_stack("");
-}
-
-// A call and signal-report exchange; in the seconds when the called station
-// does not answer, the call alone is heard rather than left in the open slot.
-void exchange(const char *called, const char *caller, int form) {
-    qsa_exchange(called, caller, form);
-    if (send_call < 7 && send_buf[send_call][0]) send_stack("");
-}
-
-// The international beacon chain: eighteen beacons take ten seconds each in
-// turn, a call at 22 wpm and then dashes at falling power. A weak beacon is
-// heard with fewer dashes. Each heard beacon is its own emission, started by
-// its place in the cycle; this band runs one turn behind 14100.
-const char *const chain[18] = {"4U1UN", "VE8AT", "W6WX",  "KH6RS", "ZL6B",  "VK6RBP", "JA2IGY", "RR9O",  "VR2B",
-                               "4S7B",  "ZS6DN", "5Z4B",  "4X6TU", "OH2B",  "CS3B",   "LU4AA",  "OA4B",  "YV5B"};
-void beacon_chain(int offset) {
-    int pos = (t.wMinute % 3) * 60 + t.wSecond;
-    int next = pos / 10 + 1;
-    int lead = 10 - pos % 10;  // seconds to the next beacon's turn
-    for (int k = 0; k < 6; ++k) {
-        if (myrand() % 2 == 0) continue;  // path closed for this one
-        const char *call = chain[(next + k - offset + 36) % 18];
-        p(22, 850, 1 + static_cast<int>(myrand() % 4));
-        send_times(" ", (lead + 10 * k) * 37 / 10);  // about 3.7 blanks per second at 22 wpm
-        send(call);
-        send("  ");
-        send_times("T  ", qsa < 4 ? qsa : 4);
-        send_stack("");
-    }
-}
-
-}  // namespace
-
 void band_18() {
     band_start(18, 16);
 
@@ -99,8 +52,8 @@ void band_18() {
                    "QST DE W1AW  AR  SK");
     }
 
-    // The beacon chain.
-    if (at(18110)) beacon_chain(1);
+    // The beacon chain, one turn behind 14100; here half the paths are closed.
+    if (at(18110)) beacon_turns(1, 2);
 
     // Amateur telephony.
     if (at({18130, 18145, 18160}) && cond(2)) fone_cond(3);

@@ -6,24 +6,6 @@
 
 namespace kestrel {
 
-namespace {
-
-// A call line, then a five-figure message, closed.
-void ff(const char *call_line) {
-    send(call_line);
-    qtc5f(nr, gr);
-    send_stack(" AR K");
-}
-
-// A call line, then a five-letter message with its check group, closed.
-void fl(const char *call_line, int flags) {
-    send(call_line);
-    qtc5l(nr, gr, 2, flags);
-    send_stack("");
-}
-
-}  // namespace
-
 void band_19() {
     band_start(19, 16);
 

@@ -15,45 +15,8 @@ const char rus_units[][8] = {"RJD83", "RMX72", "RCF43", "RKLM", "UGOY", "RLO66",
 const char cuba_posts[][6] = {"CLP3", "CLP5", "CLP8", "CLP9", "CLP12", "CLP27"};
 const char egypt_posts[][7] = {"SUA22", "SUA38", "SUA41", "SUA56", "SUA63", "SUA79"};
 
-template <int N, int W>
-const char *pick(const char (&table)[N][W]) {
-    return table[myrand() % N];
-}
-
 // "RIW RIW RIW DE unit unit" with the unit's request.
-void riw(const char *request) {
-    const char *u = pick(rus_units);
-    char text[96];
-    textf(text, sizeof text, "RIW RIW RIW DE %s %s %s", u, u, request);
-    send_cond(text);
-}
-
-// A control station calling one of its outstations, hand keyed.
-void post_call(const char *post, const char *control, const char *tail) {
-    char text[96];
-    textf(text, sizeof text, "%s %s %s DE %s %s %s", post, post, post, control, control, tail);
-    send_cond(text);
-}
-
-// A numbered message of letter groups after its heading, closed.
-void tfc_l(const char *head, int groups, int flags) {
-    send(head);
-    qtc5l(nr, groups, 2, flags);
-    send_stack("");
-}
-
-// A numbered message of figure groups after its heading, closed.
-void tfc_f(const char *head, int groups) {
-    send(head);
-    qtc5f(nr, groups);
-    send_stack(" K");
-}
-
-// A NATO-format message after its heading.
-void nato_tfc(const char *head, char precedence) {
-    send(head);
-    nato_qtc(nr, precedence);
-}
+void riw(const char *request) { post_call("RIW", pick(rus_units), request); }
 
 // Signal-report check of an army net: control station and five members.
 const char net_army_a[6][NET_CALL_WIDTH] = {"4KJ", "7TR", "2MV", "9QX", "5LB", "3WN"};
@@ -106,11 +69,11 @@ void band_20() {
     if (at(20206) && ct(700, 1500) && ml(30)) { p(23, 880, 3); tfc_f("XXX XXX DE RCV RCV RCV QTC = ", 30 + static_cast<int>(myrand() % 40)); }
 
     // US and NATO fleet traffic.
-    if (at(20034) && ct(800, 2000) && mh(44)) { p(24, 850, 4); nato_tfc("NSS NSS DE NSS NSS ", 'R'); }
-    if (at(20183) && ct(1100, 2000) && ml(10)) { p(24, 880, 4); nato_tfc("NAM NAM NAM DE NAM ", 'P'); }
+    if (at(20034) && ct(800, 2000) && mh(44)) { p(24, 850, 4); nato_msg("NSS NSS DE NSS NSS ", 'R'); }
+    if (at(20183) && ct(1100, 2000) && ml(10)) { p(24, 880, 4); nato_msg("NAM NAM NAM DE NAM ", 'P'); }
     if (at(20214) && ct(900, 1800)) { nato_qso(); }
     if (at(20286) && ct(1000, 1800) && cond(2)) { nato_qso(); }
-    if (at(20308) && ct(800, 1600) && oh()) { p(22, 1100, 3); nato_tfc("VVV VVV DE MKL MKL ", 'O'); }
+    if (at(20308) && ct(800, 1600) && oh()) { p(22, 1100, 3); nato_msg("VVV VVV DE MKL MKL ", 'O'); }
 
     // Government, army and embassy nets.
     if (at(20044) && reg2_day()) { p(22, 1150, 3); post_call(pick(cuba_posts), "CLP1", "QRU? K"); }

@@ -19,51 +19,8 @@ const char ham_names[][8] = {"HANS", "JOHN",  "PAVEL", "YURI", "KEN",  "BOB",   
                              "MARIO", "JUREK", "ION",   "ZE",   "PIET", "JOSE",  "ANDRE",  "LACI",
                              "JIM",   "DAVE",  "OLE",   "LARS", "VASYL", "NIKO",  "ZVONKO", "AVI",
                              "LUC",   "KEES",  "PEKKA", "OLEG", "RAVI", "ANDY"};
-constexpr int HAMS = sizeof ham_calls / sizeof ham_calls[0];
-
-// A complete contact between two different amateurs of the list.
-void ham_qso() {
-    int a = static_cast<int>((myrand() + freq * 13u) % HAMS);
-    int b = (a + 1 + static_cast<int>(myrand() % (HAMS - 1))) % HAMS;
-    qsa_qra_qso(ham_calls[a], ham_calls[b], ham_names[a], ham_names[b]);
-}
-
-// A general call; at weekends the contest form.
-void ham_cq() {
-    const char *c = ham_calls[(myrand() + freq * 13u) % HAMS];
-    char text[80];
-    if (t.wDayOfWeek == 0 || t.wDayOfWeek == 6) textf(text, sizeof text, "CQ TEST %s %s TEST", c, c);
-    else textf(text, sizeof text, "CQ CQ CQ DE %s %s %s K", c, c, c);
-    send_cond(text);
-}
-
-// The international beacon chain: eighteen stations of ten seconds each in a
-// three-minute cycle, each one band higher in the next slot; on 21150 the third.
-const char chain[18][8] = {"4U1UN", "VE8AT", "W6WX", "KH6RS", "ZL6B",  "VK6RBP", "JA2IGY", "RR9O", "VR2B",
-                           "4S7B",  "ZS6DN", "5Z4B", "4X6TU", "OH2B",  "CS3B",   "LU4AA",  "OA4B", "YV5B"};
-void beacon_chain(int step) {
-    int slot = (t.wMinute * 60 + t.wSecond) / 10 % 18;
-    spd = 22;
-    ton = 1000;
-    qsa = 1 + static_cast<int>(myrand() % 4);
-    sendf("%s ", chain[(slot - step + 18) % 18]);
-    // Four one-second dashes, each a tenth of the power before.
-    char dashes[28];
-    int n = 0;
-    dashes[n++] = static_cast<char>(CODE_SPD);
-    dashes[n++] = 6;
-    for (int i = 0; i < 4; ++i) {
-        int q = qsa - i;
-        dashes[n++] = static_cast<char>(CODE_QSA);
-        dashes[n++] = static_cast<char>(q > 0 ? q : 128);  // 128 stands for strength 0
-        dashes[n++] = 'T';
-    }
-    dashes[n++] = static_cast<char>(CODE_SPD);  // back to keying speed for the closing gap
-    dashes[n++] = 22;
-    dashes[n] = 0;
-    send(dashes);
-    send_stack("");
-}
+const HamRoster hams{ham_calls, ham_names, sizeof ham_calls / sizeof ham_calls[0], true};
+static_assert(sizeof ham_calls == sizeof ham_names);
 
 }  // namespace
 
@@ -71,11 +28,11 @@ void band_21() {
     band_start(21, 22);
 
     // Amateur telegraphy.
-    if (within(21000, 21025) && day() && cond(3)) ham_qso();
-    if (within(21025, 21070) && day() && cond(5)) ham_qso();
-    if (within(21000, 21070) && day() && cond(6)) ham_cq();
-    if (within(21000, 21060) && (t.wDayOfWeek == 0 || t.wDayOfWeek == 6) && ct(700, 1800) && cond(2)) ham_cq();
-    if (within(21100, 21150) && ct(1200, 2000) && cond(8)) { ham_cq(); }
+    if (within(21000, 21025) && day() && cond(3)) ham_qso(hams);
+    if (within(21025, 21070) && day() && cond(5)) ham_qso(hams);
+    if (within(21000, 21070) && day() && cond(6)) ham_cq(hams);
+    if (within(21000, 21060) && weekend() && ct(700, 1800) && cond(2)) ham_cq(hams);
+    if (within(21100, 21150) && ct(1200, 2000) && cond(8)) { ham_cq(hams); }
     if (at(21005) && reg3f_day() && cond(2)) { p(28, 700, 2); send_cond("CQ DX CQ DX DE JA1XPQ JA1XPQ K"); }
     if (at(21018) && reg2_day() && cond(2)) { p(30, 650, 3); send_cond("CQ CQ DE LU7DZ LU7DZ K"); }
     if (at(21022) && day() && cond(3)) { p(26, 820, 3); send_cond("QRZ? DE 5B4AHJ UP 2 ]"); }
@@ -84,7 +41,7 @@ void band_21() {
     if (at(21080) && reg1rus_day() && cond(3)) { p(16, 900, 2); send_cond("CQ CQ CQ DE UA9CGL UA9CGL UA9CGL PSE K"); }
     if (at(21125) && ct(1400, 1900) && cond(3)) { p(12, 600, 3); send_cond("CQ CQ CQ DE KB9DNU KB9DNU KB9DNU K"); }
     if (at(21003) && day() && ml(20)) { p(32, 700, 4); send_cond("QRZ? DE VP8PJ UP ]"); }
-    if (at({21004, 21005, 21006}) && day() && ml(20) && cond(2)) { p(26, 900, 2); send_cond(ham_calls[(myrand() + freq) % HAMS]); }
+    if (at({21004, 21005, 21006}) && day() && ml(20) && cond(2)) { p(26, 900, 2); send_cond(pick(ham_calls, 1)); }
     if (at(21023) && reg1rus_day() && cond(2)) { p(22, 880, 3); send_cond("CQ CQ DE UA3AGW UA3AGW UA3AGW K"); }
     if (at(21060) && day() && cond(3)) { p(14, 800, 1); send_cond("CQ CQ DE OK1FMJ/QRP OK1FMJ/QRP K"); }
     if (at(21140) && ct(1400, 1900) && cond(4)) { p(10, 720, 2); send_cond("CQ CQ CQ DE KA4OTB KA4OTB KA4OTB K"); }

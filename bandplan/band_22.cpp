@@ -13,9 +13,7 @@ namespace {
 const char ships[][8] = {"UBCX",  "UHQP",  "UZBN",  "URCQ",  "UUAF", "PFBX",  "DGJY",  "ELKM3", "3FGM4", "C6BT7",
                          "9VNM",  "SQJW",  "LAXY4", "OXRP",  "SGKL", "JFYB",  "VRUE7", "A8QT7", "P3RS5", "9HAA6",
                          "YLAM",  "DSMF",  "HOJY",  "GBTT",  "ONAW", "PDXR",  "IBKE",  "EAQW",  "SXDV",  "TCCB"};
-constexpr int SHIPS = sizeof ships / sizeof ships[0];
-
-const char *ship() { return ships[(myrand() + freq * 7u) % SHIPS]; }
+const char *ship() { return pick(ships, 7); }
 
 // A ship calling a coast station on a calling channel.
 void ship_clg(const char *coast, int form) { clg_cond(coast, ship(), form); }

@@ -11,29 +11,10 @@ namespace {
 // Units of the Soviet and Russian fleets working their headquarters.
 const char rus_units[][8] = {"RJD83", "RCF43", "RKLM", "UGOY", "RHO51", "RIT42", "RBY36", "UCBN", "RMGB", "RKZF"};
 
-const char *unit() { return rus_units[(myrand() + freq) % (sizeof rus_units / sizeof rus_units[0])]; }
+const char *unit() { return pick(rus_units, 1); }
 
 // A unit at sea calling its headquarters with a request.
-void call_hq(const char *hq, const char *request) {
-    const char *u = unit();
-    char text[96];
-    textf(text, sizeof text, "%s %s %s DE %s %s %s", hq, hq, hq, u, u, request);
-    send_cond(text);
-}
-
-// A heading and a numbered message of figure groups, closed.
-void tfc_f(const char *head, int groups) {
-    send(head);
-    qtc5f(nr, groups);
-    send_stack(" K");
-}
-
-// A heading and a numbered message of letter groups, closed.
-void tfc_l(const char *head, int groups, int flags) {
-    send(head);
-    qtc5l(nr, groups, 2, flags);
-    send_stack("");
-}
+void call_hq(const char *hq, const char *request) { post_call(hq, unit(), request); }
 
 const char net_air_c[5][NET_CALL_WIDTH] = {"R3K", "B7M", "H2D", "Q5T", "L9W"};
 const char net_army_d[6][NET_CALL_WIDTH] = {"9SE", "4VL", "6PA", "1KD", "8TC", "2WO"};

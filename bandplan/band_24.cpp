@@ -15,48 +15,8 @@ const char ham_calls[][8] = {"DL3KVR", "G3WPH", "OK2PBG", "RA3DNC", "JH1EAF", "N
 const char ham_names[][8] = {"UWE",  "PETER", "MIREK", "SASHA", "HIRO", "TOM",  "IAN",   "PABLO",
                              "GIANNI", "ADAM", "DAN",   "NELSON", "RIAAN", "JORDI", "MICHEL", "SANYI",
                              "FRANK", "STEVE", "JENS",  "BJORN", "VLAD",  "GEORGI", "BRANKO", "EYAL"};
-constexpr int HAMS = sizeof ham_calls / sizeof ham_calls[0];
-
-void ham_qso() {
-    int a = static_cast<int>((myrand() + freq * 13u) % HAMS);
-    int b = (a + 1 + static_cast<int>(myrand() % (HAMS - 1))) % HAMS;
-    qsa_qra_qso(ham_calls[a], ham_calls[b], ham_names[a], ham_names[b]);
-}
-
-void ham_cq() {
-    const char *c = ham_calls[(myrand() + freq * 13u) % HAMS];
-    char text[80];
-    textf(text, sizeof text, "CQ CQ CQ DE %s %s %s K", c, c, c);
-    send_cond(text);
-}
-
-// The international beacon chain: eighteen stations of ten seconds each in a
-// three-minute cycle, each one band higher in the next slot; on 24930 the fourth.
-const char chain[18][8] = {"4U1UN", "VE8AT", "W6WX", "KH6RS", "ZL6B",  "VK6RBP", "JA2IGY", "RR9O", "VR2B",
-                           "4S7B",  "ZS6DN", "5Z4B", "4X6TU", "OH2B",  "CS3B",   "LU4AA",  "OA4B", "YV5B"};
-void beacon_chain(int step) {
-    int slot = (t.wMinute * 60 + t.wSecond) / 10 % 18;
-    spd = 22;
-    ton = 1000;
-    qsa = 1 + static_cast<int>(myrand() % 4);
-    sendf("%s ", chain[(slot - step + 18) % 18]);
-    // Four one-second dashes, each a tenth of the power before.
-    char dashes[28];
-    int n = 0;
-    dashes[n++] = static_cast<char>(CODE_SPD);
-    dashes[n++] = 6;
-    for (int i = 0; i < 4; ++i) {
-        int q = qsa - i;
-        dashes[n++] = static_cast<char>(CODE_QSA);
-        dashes[n++] = static_cast<char>(q > 0 ? q : 128);  // 128 stands for strength 0
-        dashes[n++] = 'T';
-    }
-    dashes[n++] = static_cast<char>(CODE_SPD);  // back to keying speed for the closing gap
-    dashes[n++] = 22;
-    dashes[n] = 0;
-    send(dashes);
-    send_stack("");
-}
+const HamRoster hams{ham_calls, ham_names, sizeof ham_calls / sizeof ham_calls[0], false};
+static_assert(sizeof ham_calls == sizeof ham_names);
 
 }  // namespace
 
@@ -88,10 +48,10 @@ void band_24() {
     if (at(24838) && ct(900, 1600)) { simplex_fix_radiocheck(net_fr_mil, 7, 41); }
 
     // Amateur telegraphy.
-    if (within(24890, 24915) && day() && cond(4)) ham_qso();
-    if (within(24890, 24929) && day() && cond(7)) ham_cq();
+    if (within(24890, 24915) && day() && cond(4)) ham_qso(hams);
+    if (within(24890, 24929) && day() && cond(7)) ham_cq(hams);
     if (at(24895) && day() && ml(30)) { p(30, 700, 4); send_cond("QRZ? DE 3Y0J UP 1 ]"); }
-    if (at(24896) && day() && ml(30) && cond(2)) { p(25, 950, 2); send_cond(ham_calls[(myrand() + freq) % HAMS]); }
+    if (at(24896) && day() && ml(30) && cond(2)) { p(25, 950, 2); send_cond(pick(ham_calls, 1)); }
     if (at(24906) && day() && cond(3)) { p(14, 800, 1); send_cond("CQ CQ DE OK2PBG/QRP OK2PBG/QRP K"); }
 
     stn();

@@ -12,17 +12,10 @@ namespace {
 const char ships[][8] = {"UBCX", "UZBN", "UUAF", "PFBX", "DGJY", "ELKM3", "3FGM4", "C6BT7", "9VNM", "SQJW",
                          "LAXY4", "OXRP", "JFYB", "VRUE7", "A8QT7", "9HAA6", "DSMF", "GBTT", "IBKE", "SXDV"};
 
-const char *ship() { return ships[(myrand() + freq * 7u) % (sizeof ships / sizeof ships[0])]; }
+const char *ship() { return pick(ships, 7); }
 
 // A ship calling a coast station on a calling channel.
 void ship_clg(const char *coast, int form) { clg_cond(coast, ship(), form); }
-
-// A heading and a numbered message of letter groups, closed.
-void tfc_l(const char *head, int groups, int flags) {
-    send(head);
-    qtc5l(nr, groups, 2, flags);
-    send_stack("");
-}
 
 const char net_army_e[5][NET_CALL_WIDTH] = {"7XF", "3NA", "8KU", "5GR", "1ZE"};
 

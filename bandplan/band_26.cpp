@@ -9,13 +9,6 @@ namespace kestrel {
 
 namespace {
 
-// A heading and a numbered message of figure groups, closed.
-void tfc_f(const char *head, int groups) {
-    send(head);
-    qtc5f(nr, groups);
-    send_stack(" K");
-}
-
 const char net_tac_f[6][NET_CALL_WIDTH] = {"K4L", "P7A", "M2S", "D9F", "W3H", "Z6C"};
 
 }  // namespace

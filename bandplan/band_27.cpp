@@ -9,13 +9,6 @@ namespace kestrel {
 
 namespace {
 
-// A heading and a numbered message of figure groups, closed.
-void tfc_f(const char *head, int groups) {
-    send(head);
-    qtc5f(nr, groups);
-    send_stack(" K");
-}
-
 const char net_tac_g[5][NET_CALL_WIDTH] = {"N5R", "T8B", "G1V", "U4K", "Y7P"};
 
 }  // namespace

@@ -18,53 +18,11 @@ const char ham_names[][8] = {"KLAUS",  "MIKE",  "JIRI",  "SERGEY", "TAKA",  "HAR
                              "LUCA",   "MAREK", "DAN",   "EDSON",  "KOOS",  "LUIS",  "JACQUES", "TIBOR",
                              "TREE",   "JACK",  "NIELS", "GORAN",  "MYKOLA", "TODOR", "ZORAN", "MOSHE",
                              "PATRICK", "WIM",  "TIMO",  "IGOR",   "SURESH", "STELIOS"};
-constexpr int HAMS = sizeof ham_calls / sizeof ham_calls[0];
-
-void ham_qso() {
-    int a = static_cast<int>((myrand() + freq * 13u) % HAMS);
-    int b = (a + 1 + static_cast<int>(myrand() % (HAMS - 1))) % HAMS;
-    qsa_qra_qso(ham_calls[a], ham_calls[b], ham_names[a], ham_names[b]);
-}
-
-// A general call; at weekends the contest form.
-void ham_cq() {
-    const char *c = ham_calls[(myrand() + freq * 13u) % HAMS];
-    char text[80];
-    if (t.wDayOfWeek == 0 || t.wDayOfWeek == 6) textf(text, sizeof text, "CQ TEST %s %s TEST", c, c);
-    else textf(text, sizeof text, "CQ CQ CQ DE %s %s %s K", c, c, c);
-    send_cond(text);
-}
+const HamRoster hams{ham_calls, ham_names, sizeof ham_calls / sizeof ham_calls[0], true};
+static_assert(sizeof ham_calls == sizeof ham_names);
 
 // The band is open: by day, and in summer also on sporadic evenings.
 bool band_open() { return day() || (summer() && ct(1800, 2200) && cond(3)); }
-
-// The international beacon chain: eighteen stations of ten seconds each in a
-// three-minute cycle, each one band higher in the next slot; on 28200 the fifth.
-const char chain[18][8] = {"4U1UN", "VE8AT", "W6WX", "KH6RS", "ZL6B",  "VK6RBP", "JA2IGY", "RR9O", "VR2B",
-                           "4S7B",  "ZS6DN", "5Z4B", "4X6TU", "OH2B",  "CS3B",   "LU4AA",  "OA4B", "YV5B"};
-void beacon_chain(int step) {
-    int slot = (t.wMinute * 60 + t.wSecond) / 10 % 18;
-    spd = 22;
-    ton = 1000;
-    qsa = 1 + static_cast<int>(myrand() % 4);
-    sendf("%s ", chain[(slot - step + 18) % 18]);
-    // Four one-second dashes, each a tenth of the power before.
-    char dashes[28];
-    int n = 0;
-    dashes[n++] = static_cast<char>(CODE_SPD);
-    dashes[n++] = 6;
-    for (int i = 0; i < 4; ++i) {
-        int q = qsa - i;
-        dashes[n++] = static_cast<char>(CODE_QSA);
-        dashes[n++] = static_cast<char>(q > 0 ? q : 128);  // 128 stands for strength 0
-        dashes[n++] = 'T';
-    }
-    dashes[n++] = static_cast<char>(CODE_SPD);  // back to keying speed for the closing gap
-    dashes[n++] = 22;
-    dashes[n] = 0;
-    send(dashes);
-    send_stack("");
-}
 
 }  // namespace
 
@@ -72,19 +30,19 @@ void band_28() {
     band_start(28, 22);
 
     // Amateur telegraphy.
-    if (within(28000, 28040) && band_open() && cond(4)) ham_qso();
-    if (within(28040, 28070) && band_open() && cond(6)) ham_qso();
-    if (within(28000, 28070) && band_open() && cond(6)) ham_cq();
-    if (within(28000, 28060) && (t.wDayOfWeek == 0 || t.wDayOfWeek == 6) && ct(800, 1600) && cond(3)) ham_cq();
+    if (within(28000, 28040) && band_open() && cond(4)) ham_qso(hams);
+    if (within(28040, 28070) && band_open() && cond(6)) ham_qso(hams);
+    if (within(28000, 28070) && band_open() && cond(6)) ham_cq(hams);
+    if (within(28000, 28060) && weekend() && ct(800, 1600) && cond(3)) ham_cq(hams);
     if (at(28004) && day() && ml(30)) { p(30, 700, 4); send_cond("QRZ? DE FT5ZM UP ]"); }
-    if (at(28005) && day() && ml(30) && cond(2)) { p(25, 950, 2); send_cond(ham_calls[(myrand() + freq) % HAMS]); }
+    if (at(28005) && day() && ml(30) && cond(2)) { p(25, 950, 2); send_cond(pick(ham_calls, 1)); }
     if (at(28012) && reg3f_day() && cond(2)) { p(28, 800, 3); send_cond("CQ DX CQ DX DE JA3OSV JA3OSV K"); }
     if (at(28021) && reg2_day() && cond(2)) { p(26, 650, 3); send_cond("CQ CQ DE LU3CQ LU3CQ K"); }
     if (at(28033) && reg1rus_day() && cond(2)) { p(22, 880, 3); send_cond("CQ CQ DE RW9UP RW9UP RW9UP K"); }
     if (at(28045) && band_open()) { p(18, 760, 3); send_cond_par("QRL?", 4); }
     if (at(28055) && day() && cond(3)) { p(14, 800, 1); send_cond("CQ CQ DE SP3GEM/QRP SP3GEM/QRP K"); }
     if (at(28060) && band_open() && cond(3)) { p(12, 700, 2); qtc_qsk("CQ CQ CQ DE KC4ZQV KC4ZQV KC4ZQV K "); send_stack(""); }
-    if (within(28100, 28150) && ct(1400, 2000) && cond(10)) ham_cq();
+    if (within(28100, 28150) && ct(1400, 2000) && cond(10)) ham_cq(hams);
 
     // Single beacons of many countries, each with its locator and power.
     if (at(28175) && reg2_day()) { p(18, 800, 2); send_still("VVV DE VE3TEN VE3TEN FN25 10W      "); }

@@ -6,6 +6,7 @@
 #include "app/log.h"
 #include "app/receiver.h"
 #include "bandplan/background.h"
+#include "bandplan/entry_helpers.h"
 #include "procedures/netcheck.h"
 #include "procedures/predicates.h"
 #include "procedures/procedures.h"
