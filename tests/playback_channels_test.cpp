@@ -15,16 +15,6 @@
 namespace kestrel::test {
 namespace {
 
-template <class F>
-bool eventually(F done, int limit_ms = 5000) {
-    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(limit_ms);
-    while (std::chrono::steady_clock::now() < until) {
-        if (done()) return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    return done();
-}
-
 bool recorded(const std::string &line) {
     for (const auto &l : media_recorded())
         if (l == line) return true;

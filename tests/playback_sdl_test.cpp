@@ -15,17 +15,6 @@
 namespace kestrel::test {
 namespace {
 
-// Polls `done` for up to `limit_ms`; true as soon as it holds.
-template <class F>
-bool eventually(F done, int limit_ms = 5000) {
-    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(limit_ms);
-    while (std::chrono::steady_clock::now() < until) {
-        if (done()) return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return done();
-}
-
 class PlaybackSdl : public Kestrel {
 protected:
     void SetUp() override {

@@ -94,19 +94,19 @@ TEST_F(WindowStartup, ControlsMatchThePanelLayout) {
         EXPECT_LE(c.y + c.h, 295);
     }
     EXPECT_EQ(buttons, 33);
-    auto spec = [&](int id) {
+    auto control = [&](int id) {
         for (const ControlSpec &c : w_.controls)
             if (c.id == id) return c;
         return ControlSpec{};
     };
-    EXPECT_EQ(spec(141).kind, CONTROL_STATIC);
-    EXPECT_EQ(std::string(spec(142).caption), " > > > > > ");
-    EXPECT_EQ(spec(142).x, 700);
-    EXPECT_EQ(std::string(spec(123).caption), "FLT2");
-    EXPECT_EQ(std::string(spec(155).caption), "<100k");
-    EXPECT_EQ(std::string(spec(158).caption), "1M >");
-    EXPECT_EQ(spec(158).x, 405);
-    EXPECT_EQ(spec(158).y, 210);
+    EXPECT_EQ(control(141).kind, CONTROL_STATIC);
+    EXPECT_EQ(std::string(control(142).caption), " > > > > > ");
+    EXPECT_EQ(control(142).x, 700);
+    EXPECT_EQ(std::string(control(123).caption), "FLT2");
+    EXPECT_EQ(std::string(control(155).caption), "<100k");
+    EXPECT_EQ(std::string(control(158).caption), "1M >");
+    EXPECT_EQ(control(158).x, 405);
+    EXPECT_EQ(control(158).y, 210);
     // The meter's creation caption is replaced by the empty meter at start-up.
     EXPECT_EQ(std::string(ui_text(ID_SMETER)), "     ");
 }

@@ -3,7 +3,9 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdint>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -21,6 +23,17 @@ protected:
 std::vector<uint8_t> read_file(const std::string &path);
 bool file_exists(const std::string &path);
 std::string read_text(const std::string &path);
+
+// Polls `done` for up to `limit_ms`; true as soon as it holds.
+template <class F>
+bool eventually(F done, int limit_ms = 5000) {
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(limit_ms);
+    while (std::chrono::steady_clock::now() < until) {
+        if (done()) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return done();
+}
 
 // Puts the emission parameters to a plain reference set: spd 20, ton 800,
 // qsa 3, spacing 2, every keying flag off.
