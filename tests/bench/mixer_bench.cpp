@@ -48,16 +48,21 @@ void write_ten(double seconds) {
     write_tone_u8("fone/rtt-001.wav", 11025, seconds, 20, 4);
 }
 
+// Seven channels, the carrier loop and two recordings.
+void start_ten(kestrel::audio::Mixer &mixer) {
+    for (int k = 0; k < 7; ++k) mixer.channel_play(k, ("TOVA" + std::to_string(k) + ".WAV").c_str());
+    mixer.loop_play("TOVA9.WAV");
+    mixer.command("play fone/ssb-002.wav");
+    mixer.command("play fone/rtt-001.wav");
+}
+
 void BM_MixerTenVoicesPerAudioSecond(benchmark::State &state) {
     Scratch scratch;
     const double seconds = 200;
     write_ten(seconds);
     const int rate = 44100;
     kestrel::audio::Mixer mixer(rate);
-    for (int k = 0; k < 7; ++k) mixer.channel_play(k, ("TOVA" + std::to_string(k) + ".WAV").c_str());
-    mixer.loop_play("TOVA9.WAV");
-    mixer.command("play fone/ssb-002.wav");
-    mixer.command("play fone/rtt-001.wav");
+    start_ten(mixer);
     std::vector<float> block(1024);
     for (auto _ : state) {
         // One second of audio in device-sized blocks, decoding ahead as the feeder does.
@@ -78,10 +83,7 @@ void BM_MixerSumOnlyTenVoicesPerAudioSecond(benchmark::State &state) {
     write_ten(200);
     const int rate = 44100;
     kestrel::audio::Mixer mixer(rate);
-    for (int k = 0; k < 7; ++k) mixer.channel_play(k, ("TOVA" + std::to_string(k) + ".WAV").c_str());
-    mixer.loop_play("TOVA9.WAV");
-    mixer.command("play fone/ssb-002.wav");
-    mixer.command("play fone/rtt-001.wav");
+    start_ten(mixer);
     std::vector<float> block(1024);
     for (auto _ : state) {
         for (int done = 0; done < rate; done += 8192) {
