@@ -26,16 +26,6 @@ protected:
         media_recorded_clear();
         bands();
     }
-    std::vector<std::string> slots() const {
-        std::vector<std::string> v;
-        for (int k = 0; k < send_call; ++k) v.push_back(send_buf[k]);
-        return v;
-    }
-    static bool any_contains(const std::vector<std::string> &v, const char *what) {
-        for (const std::string &s : v)
-            if (s.find(what) != std::string::npos) return true;
-        return false;
-    }
     int slot_with(const char *what) const {
         for (int k = 0; k < send_call; ++k)
             if (std::strstr(send_buf[k], what)) return k;
