@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build test run clean sanitize
+.PHONY: deps build test run clean sanitize golden
 
 deps:
 	@./scripts/install-deps.sh
@@ -18,6 +18,11 @@ sanitize: deps
 	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKESTREL_SANITIZE=ON -DKESTREL_BENCHMARKS=OFF
 	cmake --build build-asan -j $(JOBS)
 	cd build-asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
+
+# Rewrites tests/golden/dial.txt, the whole-dial digests, after a deliberate
+# content change (say so in the commit message).
+golden: build
+	KESTREL_GOLDEN_WRITE=1 $(BUILD)/tests/dial_golden_test
 
 # The receiver runs in RUN_DIR, which holds its channel files and fone/. The
 # recordings come from the build target RECORDINGS_TARGET, which writes
