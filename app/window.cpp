@@ -2,13 +2,14 @@
 
 #include <cstdio>
 
-#include "app/receiver.h"
+#include "state/receiver.h"
 #include "bandplan/bands.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/media.h"
 #include "platform/ui.h"
 #include "procedures/predicates.h"
+#include "procedures/procedures.h"
 #include "procedures/send.h"
 #include "synth/channels.h"
 #include "synth/morse.h"
@@ -167,6 +168,8 @@ void dsp_freq(int window_handle) {
     bands();
 }
 
+void retune_tuned() { dsp_freq(hwnd); }
+
 void add_memory(int index, int window_handle) {
     if (index < 0 || index > 11) return;  // Mended: no write past the twelve memories
     scan = 0;
@@ -227,6 +230,7 @@ int WinMain(int, int, const char *, int) {
     }
     for (const ControlSpec &c : controls) window().create_control(hwnd, c);
 
+    set_retune_hook(retune_tuned);
     GetSystemTime(&t);
     freq = first_frequency();
     show_freq(str2, STR_SIZE, str, STR_SIZE);

@@ -55,6 +55,8 @@ intptr_t DefWindowProcA(int window, uint32_t message, uintptr_t wparam, intptr_t
 void PostQuitMessage(int code);
 
 void dsp_freq(int window);
+// dsp_freq on the main window: the retune a station asks for (tuning2).
+void retune_tuned();
 void add_memory(int index, int window);
 void info(int window);
 void close_files();

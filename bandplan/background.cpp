@@ -3,13 +3,14 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/receiver.h"
+#include "state/receiver.h"
 #include "bandplan/clip_table.h"
 #include "platform/media.h"
 #include "procedures/predicates.h"
 #include "procedures/send.h"
 #include "procedures/voice.h"
 #include "synth/channels.h"
+#include "procedures/markers.h"
 #include "synth/machine.h"
 #include "synth/morse.h"
 #include "synth/params.h"

@@ -6,8 +6,6 @@
 
 namespace kestrel {
 
-int marine_band = 0;
-
 namespace {
 constexpr BandFunction band_functions[20] = {band_10, band_11, band_12, band_13, band_14, band_15, band_16,
                                              band_17, band_18, band_19, band_20, band_21, band_22, band_23,

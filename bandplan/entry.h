@@ -3,24 +3,23 @@
 #pragma once
 #include <initializer_list>
 
-#include "app/log.h"
-#include "app/receiver.h"
+#include "state/log.h"
+#include "state/receiver.h"
 #include "bandplan/background.h"
 #include "bandplan/entry_helpers.h"
-#include "procedures/netcheck.h"
+#include "traffic/netcheck.h"
 #include "procedures/predicates.h"
 #include "procedures/procedures.h"
 #include "procedures/send.h"
 #include "procedures/sendf.h"
 #include "procedures/voice.h"
+#include "procedures/markers.h"
 #include "synth/machine.h"
 #include "synth/morse.h"
 #include "synth/params.h"
 #include "traffic/blocks.h"
 
 namespace kestrel {
-
-extern int marine_band;
 
 // The tuned frequency is f.
 inline bool at(int f) { return freq == f; }

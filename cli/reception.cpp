@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/receiver.h"
+#include "state/receiver.h"
 #include "bandplan/bands.h"
 #include "platform/clock.h"
 #include "platform/media.h"
@@ -48,6 +48,19 @@ uint32_t file_ms(int k) {
     if (n < 48) return 0;
     auto u32 = [&](int at) { return uint32_t(h[at]) | uint32_t(h[at + 1]) << 8 | uint32_t(h[at + 2]) << 16 | uint32_t(h[at + 3]) << 24; };
     return play_time_ms(u32(40), u32(28));
+}
+// The receiver's retune without a window, for the retune a station asks for
+// (tuning2): the meter cleared, every channel and carrier stopped, then the
+// band plan again, rendered or composed as the outer reception is.
+void retune_rendered() {
+    clr_smetr(hwnd);
+    stop_all_devs();
+    bands();
+}
+void retune_composed() {
+    clr_smetr(hwnd);
+    stop_all_devs();
+    bands_compose();
 }
 }  // namespace
 
@@ -130,10 +143,10 @@ Reception receive(const ReceptionSetup &s) {
     fbuf[0] = 0;
     g_commands.clear();
     if (s.render) {
-        set_retune_hook(nullptr);
+        set_retune_hook(retune_rendered);
         bands();
     } else {
-        set_retune_hook(bands_compose);
+        set_retune_hook(retune_composed);
         bands_compose();
     }
     set_retune_hook(nullptr);

@@ -7,7 +7,7 @@
 #include <iterator>
 #include <string>
 
-#include "app/receiver.h"
+#include "state/receiver.h"
 #include "cli/commands.h"
 #include "platform/clock.h"
 #include "platform/files.h"

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "app/log.h"
+#include "platform/log_sink.h"
 #include "platform/audio_command.h"
 #include "platform/audio_decoder.h"
 
@@ -16,7 +16,7 @@ constexpr int kFillChunk = 4096;  // samples decoded per step while holding a vo
 void log_ignored(const char *reason, const char *what) {
     char head[160];
     std::snprintf(head, sizeof head, "media: %s", reason);
-    Log_thread(head, what ? what : "", 0);
+    platform_log(head, what ? what : "", 0);
 }
 
 }  // namespace

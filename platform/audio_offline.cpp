@@ -9,7 +9,7 @@
 #include <thread>
 #include <vector>
 
-#include "app/log.h"
+#include "platform/log_sink.h"
 #include "platform/audio.h"
 #include "platform/audio_mixer.h"
 
@@ -95,7 +95,7 @@ bool media_offline_begin(const char *out_wav, int seconds, int rate) {
     info.format = ends_with_mp3(out_wav) ? (SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III) : (SF_FORMAT_WAV | SF_FORMAT_PCM_16);
     SNDFILE *out = sf_open(out_wav, SFM_WRITE, &info);
     if (!out) {
-        Log_thread("media: cannot write the mix", out_wav, 0);
+        platform_log("media: cannot write the mix", out_wav, 0);
         return false;
     }
     sf_command(out, SFC_SET_CLIPPING, nullptr, SF_TRUE);

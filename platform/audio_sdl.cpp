@@ -9,7 +9,7 @@
 #include <thread>
 #include <vector>
 
-#include "app/log.h"
+#include "platform/log_sink.h"
 #include "platform/audio.h"
 #include "platform/audio_decoder.h"
 #include "platform/audio_mixer.h"
@@ -114,7 +114,7 @@ const MediaBackend *media_sdl_open() {
     std::lock_guard<std::mutex> lk(g_mu);
     if (g_dev) return &media_sdl;
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        Log_thread("media: no audio", SDL_GetError(), 0);
+        platform_log("media: no audio", SDL_GetError(), 0);
         return &media_sdl;  // num_devs() is 0 and every call does nothing
     }
     SDL_AudioSpec want{}, have{};
@@ -128,7 +128,7 @@ const MediaBackend *media_sdl_open() {
     d->id = SDL_OpenAudioDevice(nullptr, 0, &want, &have,
                                 SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
     if (d->id == 0 || have.channels < 1) {
-        Log_thread("media: no output device", SDL_GetError(), 0);
+        platform_log("media: no output device", SDL_GetError(), 0);
         if (d->id) SDL_CloseAudioDevice(d->id);
         delete d;
         SDL_QuitSubSystem(SDL_INIT_AUDIO);

@@ -1,7 +1,7 @@
 #include "procedures/predicates.h"
 
-#include "app/log.h"
-#include "app/receiver.h"
+#include "state/log.h"
+#include "state/receiver.h"
 #include "procedures/send.h"
 #include "synth/params.h"
 
@@ -13,8 +13,6 @@ int minute() { return t.wMinute; }
 int b(bool v) { return v ? 1 : 0; }
 }  // namespace
 
-int day() { return b(hour() >= 6 && hour() <= 17); }
-int night() { return b(hour() <= 5 || hour() >= 18); }
 int reg1rus_day() { return b(hour() >= 4 && hour() <= 15); }
 int reg1rus_night() { return b(hour() <= 3 || hour() >= 16); }
 int reg2_day() { return b(hour() >= 12); }
@@ -109,10 +107,6 @@ int next_day() {
     int d = t.wDay + 1;
     if (d >= 31) d = 1;
     return d;
-}
-
-void prop() {
-    if (freq > 10000 && night() && qsa > 0) --qsa;
 }
 
 }  // namespace kestrel

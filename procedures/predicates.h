@@ -2,10 +2,10 @@
 // All read the clock sample `t` without refreshing it (cond excepted).
 #pragma once
 
+#include "state/clock.h"  // day() and night()
+
 namespace kestrel {
 
-int day();
-int night();
 int reg1rus_day();
 int reg1rus_night();
 int reg2_day();
@@ -54,6 +54,5 @@ int winter();
 
 int cond(int n);
 int next_day();
-void prop();
 
 }  // namespace kestrel

@@ -4,8 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/receiver.h"
-#include "bandplan/bands.h"
+#include "state/receiver.h"
 #include "procedures/predicates.h"
 #include "procedures/send.h"
 #include "procedures/sendf.h"
@@ -182,12 +181,11 @@ void tuning() {
 }
 
 namespace {
-void default_retune() { bands(); }
-RetuneHook g_retune = default_retune;
+RetuneHook g_retune = nullptr;
 bool g_nested = false;
 }  // namespace
 
-void set_retune_hook(RetuneHook hook) { g_retune = hook ? hook : default_retune; }
+void set_retune_hook(RetuneHook hook) { g_retune = hook; }
 
 bool retune_nested() { return g_nested; }
 
@@ -198,7 +196,7 @@ void tuning2(int tone, int n) {
     // Mended: the retune runs the band plan again, where the same station may
     // ask for it once more; a request made inside a requested retune is
     // dropped, so one reception retunes at most once and never recurses.
-    if (g_nested) return;
+    if (g_nested || !g_retune) return;
     g_nested = true;
     g_retune();
     g_nested = false;

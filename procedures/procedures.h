@@ -41,8 +41,10 @@ void ts();
 void ts2(const char *name);
 void ts3(const char *name);
 
-// The retune tuning2 asks for. The default runs bands(); the receiver window
-// installs its own display-and-retune. nullptr puts the default back.
+// The retune tuning2 asks for: the band plan lies above this layer, so the
+// program installs it. The receiver window installs its dsp_freq (display,
+// S-meter, stop of every channel, band plan); kestrel-cli its own equivalent.
+// With none installed (nullptr) tuning2 does not retune.
 using RetuneHook = void (*)();
 void set_retune_hook(RetuneHook hook);
 // True while a retune requested by tuning2 is running.

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/log.h"
-#include "app/receiver.h"
+#include "state/log.h"
+#include "state/receiver.h"
 #include "procedures/predicates.h"
 #include "synth/channels.h"
 #include "synth/morse.h"
@@ -15,25 +15,14 @@ namespace kestrel {
 
 char send_buf[7][SLOT_SIZE];
 int send_call = 0;
-int emission_nr = 0;
 uint32_t emission_time = 0;
 int nr = 0;
 int gr = 0;
 int coast_opchat = 0;
-SYSTEMTIME t;
-uint32_t rand_seed = 11111;
-
-uint32_t myrand() {
-    GetSystemTime(&t);
-    rand_seed = rand_seed + static_cast<uint32_t>(std::rand()) + t.wDay + t.wHour + t.wMinute +
-                static_cast<uint32_t>(t.wSecond) * t.wMilliseconds;
-    rand_seed = rand_seed + 1;
-    return rand_seed;
-}
-
-void random_reset(unsigned seed) {
-    rand_seed = 11111;
-    std::srand(seed);
+void create_params() {
+    char codes[8];
+    encode_params(codes, spd, ton, qsa);
+    send(codes);
 }
 
 void stn() {

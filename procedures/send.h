@@ -3,23 +3,18 @@
 #pragma once
 #include <cstdint>
 
-#include "platform/clock.h"
+#include "state/random.h"
+#include "synth/params.h"
 
 namespace kestrel {
 
 constexpr int SLOT_SIZE = 10000;  // 9999 characters and the terminator
 extern char send_buf[7][SLOT_SIZE];
 extern int send_call;        // the open slot = number of closed slots
-extern int emission_nr;      // slot being rendered
 extern uint32_t emission_time;
 extern int nr;               // message number
 extern int gr;               // group count
 extern int coast_opchat;
-
-extern SYSTEMTIME t;         // the shared clock sample
-extern uint32_t rand_seed;   // random accumulator, starts at 11111
-
-uint32_t myrand();
 
 void stn();
 void stn_ext();
@@ -49,6 +44,9 @@ void send_cond_bug(const char *text);
 void send_cond_bug_f1(const char *text);
 void Activate_Send_Stack();
 
+// Appends the current spd, ton, qsa as parameter codes to the open slot.
+void create_params();
+
 void bug();
 void bug_off();
 void f1();
@@ -60,7 +58,5 @@ uint32_t send_dropped();
 
 // Empties the stack for a new tuning: send_call 0, slot 0 empty, emission_time 0.
 void send_stack_reset();
-// Puts the random source back to its start (rand_seed 11111, srand(seed)).
-void random_reset(unsigned seed);
 
 }  // namespace kestrel

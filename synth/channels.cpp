@@ -7,7 +7,7 @@
 #include <system_error>
 #include <thread>
 
-#include "app/log.h"
+#include "state/log.h"
 #include "platform/clock.h"
 #include "platform/media.h"
 

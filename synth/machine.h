@@ -1,6 +1,7 @@
-// Machine-sent signals: teleprinter, ARQ-E, SITOR and facsimile played from
-// fixed recordings in "fone/", and data bursts keyed as frequency-shift Morse.
-// The station names are the caller's bookkeeping; they are not heard.
+// Machine-sent signals played from fixed recordings in "fone/": teleprinter,
+// ARQ-E, SITOR and facsimile. Those keyed as Morse on the send stack (markers,
+// data bursts) are in procedures/markers.h. The station names are the
+// caller's bookkeeping; they are not heard.
 #pragma once
 
 namespace kestrel {
@@ -25,17 +26,6 @@ void rtlx_cond_arqe_96(const char *name, int m);
 
 // SITOR recording when the second is a multiple of 3 (BGND on).
 void sitor();
-// SITOR recording or the station's Morse channel marker, by the second.
-void sitor_marker(int tone, int speed, const char *name);
 // Facsimile recording (BGND on); both numbers are not used.
 void fax(int a, int b);
-// A burst of Z keyed with frequency shift at the given speed and strength.
-void data(int speed, int strength);
-// A data burst about every other time.
-void qyt4();
-// A pause, then the open slot closed.
-void rtlx_stack(const char *name, int baud);
-// A short Morse operator message ahead of a teleprinter transmission.
-void rtlx_opchat(const char *name);
-
 }  // namespace kestrel

@@ -2,10 +2,9 @@
 
 #include <cstring>
 
-#include "app/log.h"
-#include "app/receiver.h"
-#include "procedures/predicates.h"
-#include "procedures/send.h"
+#include "state/log.h"
+#include "state/receiver.h"
+#include "state/random.h"
 #include "synth/channels.h"
 #include "synth/params.h"
 

@@ -1,14 +1,12 @@
 #include "synth/params.h"
 
-#include "procedures/send.h"
+#include "state/clock.h"
+#include "state/receiver.h"
+
 
 namespace kestrel {
 
-int spd = 20, ton = 800, qsa = 3, rto = 0, _f1 = 0, sz = 0, katokana = 0, qrh = 0, bw = 0, hand = 0, spark = 0,
-    spacing = 2;
-int spd1, spd2, spd3, spd4, spd5;
-int ton1, ton2, ton3, ton4, ton5;
-int qsa1, qsa2, qsa3, qsa4, qsa5;
+int emission_nr = 0;
 
 int spd_table[SLOTS], qsa_table[SLOTS], ton_table[SLOTS], rto_table[SLOTS], f1_table[SLOTS], sz_table[SLOTS],
     qrh_table[SLOTS], katokana_table[SLOTS], bw_table[SLOTS], hand_table[SLOTS], spark_table[SLOTS],
@@ -51,10 +49,8 @@ int decode_tone(unsigned char low, unsigned char high) {
     return lo + 256 * hi;
 }
 
-void create_params() {
-    char codes[8];
-    encode_params(codes, spd, ton, qsa);
-    send(codes);
+void prop() {
+    if (freq > 10000 && night() && qsa > 0) --qsa;
 }
 
 void load_cw_param() {

@@ -2,24 +2,11 @@
 // per-slot records frozen when a send-stack slot is closed.
 #pragma once
 
+#include "state/emission.h"
+
 namespace kestrel {
 
-extern int spd;       // words per minute
-extern int ton;       // tone, Hz
-extern int qsa;       // strength 0..5
-extern int rto;       // dash weighting
-extern int _f1;       // frequency-shift keying
-extern int sz;        // cut zero
-extern int katokana;  // kana alphabet
-extern int qrh;       // drift (logged only)
-extern int bw;        // inverted keying
-extern int hand;      // hand-keying irregularity
-extern int spark;     // spark transmitter
-extern int spacing;   // letter space in dots
-
-extern int spd1, spd2, spd3, spd4, spd5;
-extern int ton1, ton2, ton3, ton4, ton5;
-extern int qsa1, qsa2, qsa3, qsa4, qsa5;
+extern int emission_nr;  // slot whose record load_cw_param restores
 
 constexpr int SLOTS = 7;
 extern int spd_table[SLOTS], qsa_table[SLOTS], ton_table[SLOTS], rto_table[SLOTS], f1_table[SLOTS],
@@ -38,8 +25,8 @@ void encode_params(char out[8], int speed, int tone, int strength);
 // Reads the tone of a code-2 pair, undoing the zero escapes of encode_params.
 int decode_tone(unsigned char low, unsigned char high);
 
-// Appends the current spd, ton, qsa as parameter codes to the open slot.
-void create_params();
+// Night fading: above 10000 kHz at night the strength drops one step (not below 0).
+void prop();
 // Restores slot emission_nr's record into the current parameters.
 void load_cw_param();
 // Freezes the current parameters into slot i's record.

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/receiver.h"
+#include "state/receiver.h"
 #include "bandplan/background.h"
 #include "bandplan/clip_table.h"
 #include "platform/media.h"

@@ -4,8 +4,8 @@
 
 #include <cstring>
 
-#include "app/log.h"
-#include "app/receiver.h"
+#include "state/log.h"
+#include "state/receiver.h"
 #include "bandplan/bands.h"
 #include "bandplan/entry.h"
 #include "platform/media.h"

@@ -10,7 +10,7 @@
 #include <set>
 #include <string>
 
-#include "app/receiver.h"
+#include "state/receiver.h"
 #include "platform/clock.h"
 #include "procedures/procedures.h"
 #include "procedures/send.h"

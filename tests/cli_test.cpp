@@ -7,7 +7,7 @@
 #include <cstring>
 #include <fstream>
 
-#include "app/receiver.h"
+#include "state/receiver.h"
 #include "procedures/send.h"
 #include "support/fixture.h"
 #include "synth/morse.h"

@@ -3,8 +3,8 @@
 
 #include <filesystem>
 
-#include "app/log.h"
-#include "app/receiver.h"
+#include "state/log.h"
+#include "state/receiver.h"
 #include "procedures/predicates.h"
 #include "procedures/send.h"
 #include "support/fixture.h"

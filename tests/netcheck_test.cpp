@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/clock.h"
-#include "procedures/netcheck.h"
+#include "traffic/netcheck.h"
 #include "procedures/send.h"
 #include "support/fixture.h"
 #include "support/slot_text.h"

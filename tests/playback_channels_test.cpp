@@ -5,7 +5,7 @@
 #include <thread>
 #include <vector>
 
-#include "app/log.h"
+#include "state/log.h"
 #include "platform/clock.h"
 #include "platform/media.h"
 #include "support/fixture.h"

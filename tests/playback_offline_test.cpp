@@ -7,7 +7,7 @@
 #include <string>
 #include <thread>
 
-#include "app/log.h"
+#include "state/log.h"
 #include "platform/audio.h"
 #include "platform/media.h"
 #include "support/fixture.h"

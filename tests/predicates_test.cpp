@@ -1,8 +1,8 @@
 // Schedule predicates on the settable clock, the propagation rule and next_day.
 #include <gtest/gtest.h>
 
-#include "app/log.h"
-#include "app/receiver.h"
+#include "state/log.h"
+#include "state/receiver.h"
 #include "procedures/predicates.h"
 #include "procedures/send.h"
 #include "support/fixture.h"

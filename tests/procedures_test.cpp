@@ -8,7 +8,7 @@
 #include <set>
 #include <string>
 
-#include "app/receiver.h"
+#include "state/receiver.h"
 #include "platform/clock.h"
 #include "platform/media.h"
 #include "platform/ui.h"
@@ -406,16 +406,16 @@ TEST_F(Procedures, RetuneFromTheBandPlanRunsOnceAndNeverNests) {
     EXPECT_EQ(g_max_depth, 1);
 }
 
-TEST_F(Procedures, DefaultRetuneReceivesTheFrequencyAfresh) {
+TEST_F(Procedures, WithoutARetuneHookTheCarrierAndWaitAreAll) {
     set_retune_hook(nullptr);
     at(21, 0, 5);
-    freq = 30000;  // no band function: the reception is only the reset
+    freq = 30000;
     band = 0;
     send("LEFT OVER");
     tuning2(1000, 4);
-    EXPECT_EQ(band, 30);
+    EXPECT_EQ(band, 0);
     EXPECT_EQ(send_call, 0);
-    EXPECT_EQ(slot(0), "");
+    EXPECT_EQ(slot(0), "LEFT OVER" + std::string(16, ' '));
     EXPECT_FALSE(retune_nested());
 }
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <map>
 
-#include "app/receiver.h"
+#include "state/receiver.h"
 #include "procedures/send.h"
 #include "support/fixture.h"
 #include "support/morse_reader.h"

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <set>
 
-#include "app/log.h"
-#include "app/receiver.h"
+#include "state/log.h"
+#include "state/receiver.h"
 #include "platform/media.h"
 #include "procedures/predicates.h"
 #include "procedures/send.h"

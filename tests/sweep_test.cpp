@@ -5,7 +5,7 @@
 
 #include <sstream>
 
-#include "app/receiver.h"
+#include "state/receiver.h"
 #include "bandplan/bands.h"
 #include "platform/media.h"
 #include "procedures/procedures.h"

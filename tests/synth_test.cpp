@@ -5,7 +5,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "app/receiver.h"
+#include "state/receiver.h"
 #include "platform/media.h"
 #include "platform/ui.h"
 #include "procedures/send.h"

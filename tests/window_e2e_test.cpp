@@ -16,7 +16,7 @@
 #include <string>
 #include <thread>
 
-#include "app/receiver.h"
+#include "state/receiver.h"
 #include "app/window.h"
 #include "platform/files.h"
 

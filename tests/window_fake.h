@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/receiver.h"
+#include "state/receiver.h"
 #include "app/window.h"
 #include "platform/media.h"
 #include "platform/ui.h"

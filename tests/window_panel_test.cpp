@@ -3,10 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "app/receiver.h"
+#include "state/receiver.h"
 #include "app/window.h"
 #include "platform/media.h"
 #include "platform/ui.h"
+#include "procedures/procedures.h"
 #include "synth/params.h"
 #include "window_fake.h"
 
@@ -362,6 +363,43 @@ TEST_F(WindowPanel, CommandsWithoutControlsDoNothing) {
     EXPECT_EQ(att + filter + scan, 0);
     EXPECT_EQ(hist + clips + bkgnd + qrn, 4);
     EXPECT_EQ(sampling, 4);
+}
+
+}  // namespace
+}  // namespace kestrel::test
+
+namespace kestrel::test {
+namespace {
+
+// A station's retune (tuning2) inside a reception: the carrier starts, the
+// meter shows it, then dsp_freq redisplays, clears the meter, stops every
+// channel and the carrier, and only then runs the band plan again.
+TEST_F(WindowPanel, StationRetuneRunsTheWholeDspFreqInOrder) {
+    set_retune_hook(retune_tuned);
+    freq = 21013;
+    band = 0;
+    qsa = 4;
+    w_.trace.clear();
+    tuning2(1000, 2);
+    set_retune_hook(nullptr);
+
+    const int carrier = find("media loop TOVA9.WAV");
+    const int meter = find("text " + std::to_string(ID_SMETER) + " [>>>>", carrier);
+    const int display = find("text " + std::to_string(ID_FREQ_FIELD) + " [" + freq_text(21013) + "]");
+    const int cleared = find("text " + std::to_string(ID_SMETER) + " [     ]", display);
+    const int stop = find("media loop_stop", cleared);
+    const int closed = find("media close 9", stop);
+    ASSERT_GE(carrier, 0);
+    EXPECT_LT(carrier, meter);
+    EXPECT_LT(meter, display);
+    EXPECT_LT(display, cleared);
+    EXPECT_LT(cleared, stop);
+    EXPECT_LT(stop, closed);
+    // The band plan ran after the stop: the band is set and nothing it
+    // started was stopped again by this retune.
+    EXPECT_EQ(band, 21);
+    EXPECT_EQ(find("media loop_stop", stop + 1), -1);
+    EXPECT_FALSE(retune_nested());
 }
 
 }  // namespace

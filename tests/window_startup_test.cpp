@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/receiver.h"
+#include "state/receiver.h"
 #include "app/window.h"
 #include "platform/clock.h"
 #include "platform/ui.h"

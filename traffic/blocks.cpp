@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/receiver.h"
+#include "state/receiver.h"
 #include "procedures/procedures.h"
 #include "procedures/send.h"
 #include "procedures/sendf.h"

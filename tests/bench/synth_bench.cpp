@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/receiver.h"
+#include "state/receiver.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "procedures/send.h"

@@ -2,7 +2,7 @@
 // (display, meter, stop of every channel, band dispatch), without a display.
 #include <benchmark/benchmark.h>
 
-#include "app/receiver.h"
+#include "state/receiver.h"
 #include "app/window.h"
 #include "platform/media.h"
 #include "platform/ui.h"

@@ -5,8 +5,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/log.h"
-#include "app/receiver.h"
+#include "state/log.h"
+#include "state/receiver.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/media.h"

@@ -1,4 +1,5 @@
-// Receiver state shared by the panel, the band plan and the synthesis.
+// Receiver state shared by the panel, the band plan and the synthesis: the
+// tuned frequency, the switches, the memories and the scratch text buffers.
 #pragma once
 #include <cstdio>
 
@@ -16,6 +17,7 @@ extern int qrn;       // noise loop
 extern int sampling;  // 3 or 4
 extern int mem[12];   // memories M1..M12, 0 = empty
 extern int hwnd;      // the main window (nonzero once created)
+extern int marine_band;  // the maritime band label the band function in progress set
 
 // Scratch text buffers shared by procedures and building blocks.
 constexpr int STR_SIZE = 4096;

@@ -1,7 +1,7 @@
-#include "app/receiver.h"
+#include "state/receiver.h"
 
 #include "platform/ui.h"
-#include "synth/params.h"
+#include "state/emission.h"
 
 namespace kestrel {
 
@@ -17,6 +17,7 @@ int qrn = 1;
 int sampling = 4;
 int mem[12] = {};
 int hwnd = 0;
+int marine_band = 0;
 
 char str[STR_SIZE];
 char str2[STR_SIZE];

@@ -1,5 +1,5 @@
 // Member lists of the fixed nets: row 0 is the control station.
-#include "procedures/netcheck.h"
+#include "traffic/netcheck.h"
 
 namespace kestrel {
 

@@ -1,9 +1,9 @@
-#include "procedures/netcheck.h"
+#include "traffic/netcheck.h"
 
 #include <cstdlib>
 #include <cstring>
 
-#include "app/receiver.h"
+#include "state/receiver.h"
 #include "procedures/procedures.h"
 #include "procedures/send.h"
 #include "procedures/sendf.h"

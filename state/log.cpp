@@ -1,12 +1,13 @@
-#include "app/log.h"
+#include "state/log.h"
 
 #include <chrono>
 #include <mutex>
 
-#include "app/receiver.h"
+#include "state/receiver.h"
 #include "platform/clock.h"
-#include "procedures/send.h"
-#include "synth/params.h"
+#include "platform/log_sink.h"
+#include "state/random.h"
+#include "state/emission.h"
 
 namespace kestrel {
 
@@ -52,6 +53,11 @@ void Log_thread(const char *function, const char *info, unsigned long param) {
                  static_cast<int>(GetTickCount()), static_cast<unsigned>(param));
     std::fclose(f);
 }
+
+namespace {
+// The media layer's messages come from its own threads: they go in as thread blocks.
+[[maybe_unused]] const bool platform_sink_installed = (set_log_sink(Log_thread), true);
+}  // namespace
 
 void Error_Code(int code) {
     char text[64];

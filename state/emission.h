@@ -1,0 +1,24 @@
+// The current emission parameters and the dialog stations' sets: read by the
+// synthesis, the log and the S-meter, set by every station entry.
+#pragma once
+
+namespace kestrel {
+
+extern int spd;       // words per minute
+extern int ton;       // tone, Hz
+extern int qsa;       // strength 0..5
+extern int rto;       // dash weighting
+extern int _f1;       // frequency-shift keying
+extern int sz;        // cut zero
+extern int katokana;  // kana alphabet
+extern int qrh;       // drift (logged only)
+extern int bw;        // inverted keying
+extern int hand;      // hand-keying irregularity
+extern int spark;     // spark transmitter
+extern int spacing;   // letter space in dots
+
+extern int spd1, spd2, spd3, spd4, spd5;
+extern int ton1, ton2, ton3, ton4, ton5;
+extern int qsa1, qsa2, qsa3, qsa4, qsa5;
+
+}  // namespace kestrel
