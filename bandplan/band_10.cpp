@@ -70,7 +70,7 @@ void band_10() {
     if (at(10206) && cond(3)) nato_qso();
     if (at(10211) && eh()) { p(24, 900, 3); send_still("VVV VVV VVV DE NSS NSS NSS  "); }
     if (at(10222) && mh(44)) duplex_osn(5, 2);
-    if (at(10229) && ms10(0) && od()) { p(22, 880, 3); id_fig("281 281 281 00000   ", 8); }
+    if (at(10229) && ms10(0) && od()) { p(22, 880, 3); numbers_bcst("281 281 281 00000   ", 8); }
     if (at(10244) && cond(2)) { p(17, 1300, 2); send_cond("RKS RKS DE RJE54 RJE54 QTC K"); }
     if (at(10253)) low_pwr_mil();
     if (at(10264)) { p(25, 1100, 3); send_still("DE 4XZ 4XZ 4XZ QRU? QSX 6 8 K   "); }
@@ -87,7 +87,7 @@ void band_10() {
     if (at(10378) && ms10(40)) simplex_fix_radiocheck(net_rus_mil, 6, 24);
     if (at(10389)) { p(24, 1000, 4); send_still("VVV VVV VVV DE IDR IDR IDR QSX 4 8 12  "); }
     if (at(10395) && cond(3)) { p(22, 1050, 3); clg_cond("IGJ", "IDR", 2); }
-    if (at(10407) && ms10(30)) { p(19, 1040, 3); id_fig("463 463 463 00000   ", 10); }
+    if (at(10407) && ms10(30)) { p(19, 1040, 3); numbers_bcst("463 463 463 00000   ", 10); }
     if (at(10414) && oh()) duplex_osn(6, 1);
     if (at(10430)) { p(23, 1250, 3); send_still("VVV VVV VVV DE SXA SXA SXA  "); }
     if (at(10451)) low_pwr_mil();
@@ -98,12 +98,12 @@ void band_10() {
     if (at(10531)) random_vvv();
     if (at(10549) && ml(15)) duplex_osn(6, 1);
     if (at(10562) && eh() && mh(20)) { p(26, 1050, 3); fig4_msg("BZR62 BZR62 DE BZP57 BZP57 = 0521 = ", 30); }
-    if (at(10571) && ms10(50) && ed()) { p(19, 850, 3); id_fig("527 527 527 00000   ", 9); }
+    if (at(10571) && ms10(50) && ed()) { p(19, 850, 3); numbers_bcst("527 527 527 00000   ", 9); }
     if (at(10588) && cond(2)) nato_qso();
     if (at(10625)) send_vvv("RJE54");
     if (at(10650) && ms10(0)) simplex_fix_radiocheck(net_nato_tac, 8, 21);
     if (at(10671)) { p(24, 1000, 4); send_still("CQ CQ CQ DE PBC PBC PBC QSX 4 6 8 10  "); }
-    if (at(10684) && ms10(10) && oh()) { p(20, 1000, 3); id_fig("VVV 173 173 173   ", 12); }
+    if (at(10684) && ms10(10) && oh()) { p(20, 1000, 3); numbers_bcst("VVV 173 173 173   ", 12); }
     if (at(10705) && t.wMinute % 3 == 1) duplex_radiocheck(5, 3);
     if (at(10726) && cond(3)) { p(21, 900, 3); clg_cond("RCV", "RJD99", 200); }
     if (at(10738)) low_pwr_mil();
@@ -117,7 +117,7 @@ void band_10() {
     if (at(10872) && ms20(20)) { p(18, 1000, 3); fig_msg("RIT RIT DE RCV RCV QTC 12 ", " + K"); }
     if (at(10884) && ms10(20) && ed()) simplex_fix_radiocheck(net_diplo, 5, 25);
     if (at(10891) && ms(45)) { p(23, 1450, 3); nato_msg("P4L DE QKD = ", 'R'); }
-    if (at(10918) && t.wDayOfWeek >= 1 && t.wDayOfWeek <= 5 && ms10(40)) { p(21, 930, 4); id_fig("836 836 836 00000   ", 8); }
+    if (at(10918) && t.wDayOfWeek >= 1 && t.wDayOfWeek <= 5 && ms10(40)) { p(21, 930, 4); numbers_bcst("836 836 836 00000   ", 8); }
     if (at(10927) && eh() && mh(20)) duplex_radiocheck(7, 1);
     if (at(10936) && cond(2)) { p(22, 1000, 3); send_cond_f1("RJD99 RJD99 DE RMP RMP QTC K"); }
     if (at(10951) && cond(3)) { p(20, 1250, 2); clg_cond("FDY4", "FDC", 3); }
@@ -139,21 +139,21 @@ void band_10() {
 
     // Evening and night: the band is open over long paths and the nets are busy.
     if (at(10159) && night() && cond(3)) pass_msg("RJE54", "RCV", "V");
-    if (at(10197) && night() && ms10(20)) { p(21, 1020, 3); ind_bcst("KKKKK KKKKK KKKKK = ", "QKNRT "); }
+    if (at(10197) && night() && ms10(20)) { p(21, 1020, 3); indicator_bcst("KKKKK KKKKK KKKKK = ", "QKNRT "); }
     if (at(10203) && ct(1800, 2400) && cond(2)) pass_msg("FDY4", "FDC", "DE");
     if (at(10248) && night()) { p(19, 930, 3); send_still("DE RJE54 RJE54 RJE54 QRU? K   "); }
     if (at(10276) && ct(2000, 300) && ms20(0)) { p(24, 980, 3); fig_msg("CQ CQ CQ DE RIW RIW RIW QTC ", " + K"); }
     if (at(10311) && night() && cond(3)) { stn(); bug(); clg_cond("FDX3", "FDC", 102); }
     if (at(10343) && ct(1900, 100)) { p(22, 1100, 3); send_still("VVV VVV VVV DE FUX FUX FUX  "); }
     if (at(10358) && night() && cond(2)) pass_msg("SXA24", "SXA", "DE");
-    if (at(10384) && night() && ms10(40) && t.wDayOfWeek % 2 == 1) { p(20, 880, 3); ind_bcst("VVV VVV VVV ", ""); }
+    if (at(10384) && night() && ms10(40) && t.wDayOfWeek % 2 == 1) { p(20, 880, 3); indicator_bcst("VVV VVV VVV ", ""); }
     if (at(10402) && night()) low_pwr_mil();
     if (at(10419) && ct(2100, 400) && eh()) { p(26, 1000, 3); fig4_msg("BZG41 BZG41 DE BZR62 = 0318 = ", 36); }
     if (at(10438) && night() && cond(3)) { p(18, 800, 2); hand = 1; send_times("RKS RKS DE RJH77 ", 3); send_stack("QSA? K"); }
     if (at(10459) && night() && t.wMinute % 5 == 2) duplex_radiocheck(8, 1);
     if (at(10482) && ct(2200, 500)) { p(23, 1150, 3); send_still("VVV VVV VVV DE RMP RMP RMP QSX 8 10 13  "); }
     if (at(10507) && night() && cond(3)) pass_msg("IGJ", "IDR", "DE");
-    if (at(10523) && night() && ms10(0)) { p(22, 950, 3); id_fig("VVV 297 297 297   ", 10); }
+    if (at(10523) && night() && ms10(0)) { p(22, 950, 3); numbers_bcst("VVV 297 297 297   ", 10); }
     if (at(10544) && night() && cond(2)) nato_qso();
     if (at(10566) && ct(1800, 2300) && cond(3)) { p(20, 1300, 3); clg_cond_par("TBB", "TBA2", 2, 2); }
     if (at(10583) && night() && mh(35)) duplex_osn(7, 2);
@@ -166,7 +166,7 @@ void band_10() {
     if (at(10722) && ct(2000, 200) && mh(40)) { p(18, 1000, 3); let_msg("RJH77 RJH77 DE RJS RJS = ", 3, 0x80); }
     if (at(10751) && night() && cond(3)) pass_msg("TBB", "TBA2", "DE");
     if (at(10773) && night()) { p(22, 1050, 3); send_still("VVV VVV VVV DE CKN CKN CKN QSX 6 10 12  "); }
-    if (at(10796) && night() && ms10(50)) { p(21, 880, 3); ind_bcst("ZZZZZ ZZZZZ = ", "UYGLX "); }
+    if (at(10796) && night() && ms10(50)) { p(21, 880, 3); indicator_bcst("ZZZZZ ZZZZZ = ", "UYGLX "); }
     if (at(10822) && ct(2200, 300) && cond(2)) { p(20, 950, 3); send_cond_par("RMP RMP RMP DE RJE54 RJE54 K", 2); }
     if (at(10844) && night() && cond(3)) pass_msg("EBC", "EBA", "DE");
     if (at(10866) && night()) low_pwr_mil();
@@ -192,7 +192,7 @@ void band_10() {
         if (at(10781) && ct(1000, 1200)) { p(22, 1000, 3); send_still("VVV VVV VVV DE 9HD 9HD 9HD  "); }
         if (at(10811) && cond(3)) { p(19, 750, 2); clg_cond("OSN", "ORK", 3); }
         if (at(10862) && t.wDayOfWeek == 2 && ct(1300, 1345)) simplex_fix_radiocheck(net_diplo, 5, 25);
-        if (at(10912) && ms(5)) { p(20, 1050, 3); id_fig("VVV 614 614 614   ", 10); }
+        if (at(10912) && ms(5)) { p(20, 1050, 3); numbers_bcst("VVV 614 614 614   ", 10); }
         if (at(10959) && mh(30) && oh()) { p(21, 1000, 3); fig_msg("SXA24 SXA24 DE SXA SXA QTC ", " + K"); }
     }
     if (reg2_day()) {

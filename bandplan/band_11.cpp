@@ -29,7 +29,7 @@ void band_11() {
     if (at(11026) && eh()) { p(24, 1250, 3); send_still("VVV VVV VVV DE FUE FUE FUE QSX 8 11 13  "); }
     if (at(11033) && cond(3)) nato_qso();
     if (at(11038)) low_pwr_mil();
-    if (at(11045) && ms10(40) && od()) { p(21, 900, 3); id_fig("738 738 738 00000   ", 9); }
+    if (at(11045) && ms10(40) && od()) { p(21, 900, 3); numbers_bcst("738 738 738 00000   ", 9); }
     if (at(11052) && oh()) duplex_osn(5, 1);
     if (at(11058) && cond(3)) { p(22, 1000, 3); clg_cond("SUA", "SUA20", 2); }
     if (at(11064)) { p(23, 1150, 3); send_still("VVV VVV VVV DE 4XZ 4XZ 4XZ QSX 6 8 11  "); }
@@ -68,7 +68,7 @@ void band_11() {
     if (at(11441) && eh()) duplex_radiocheck(7, 2);
     if (at(11448) && ml(40)) { p(25, 1000, 4); send_still("VVV VVV VVV DE TBB TBB TBB  "); }
     if (at(11455) && cond(3)) { p(23, 1000, 3); clg_cond("TBA2", "TBB", 3); }
-    if (at(11462) && ms10(50) && t.wDayOfWeek != 6) { p(20, 1000, 3); id_fig("VVV 352 352 352   ", 10); }
+    if (at(11462) && ms10(50) && t.wDayOfWeek != 6) { p(20, 1000, 3); numbers_bcst("VVV 352 352 352   ", 10); }
     if (at(11470) && cond(2)) nato_qso();
     if (at(11477)) { p(21, 950, 3); send_still("VVV VVV VVV DE SXA SXA SXA QSX 8 11 13  "); }
     if (at(11485) && oh() && ms20(0)) { p(21, 950, 3); fig_msg("SXA24 DE SXA QTC ", " + K"); }
@@ -81,7 +81,7 @@ void band_11() {
     if (at(11536) && od() && ms(5)) { p(22, 1200, 3); nato_msg("Z8C DE QKD = ", 'O'); }
     if (at(11543)) low_pwr_mil();
     if (at(11551) && cond(2)) { p(19, 1000, 2); send_cond("RIW RIW DE RJH77 RJH77 QSA? K"); }
-    if (at(11558) && t.wDayOfWeek >= 1 && t.wDayOfWeek <= 5 && ms10(20)) { p(22, 930, 3); id_fig("591 591 591 00000   ", 8); }
+    if (at(11558) && t.wDayOfWeek >= 1 && t.wDayOfWeek <= 5 && ms10(20)) { p(22, 930, 3); numbers_bcst("591 591 591 00000   ", 8); }
     if (at(11566)) { p(22, 800, 3); send_still("VVV VVV VVV DE GYA GYA GYA  "); }
     if (at(11574) && cond(3)) random_vvv();
     if (at(11582) && ms10(40) && ed()) simplex_fix_radiocheck(net_diplo, 5, 25);
@@ -96,21 +96,21 @@ void band_11() {
 
     // Evening and night: long paths open, the nets are busy.
     if (at(11005) && night() && cond(3)) pass_msg("RJE54", "RCV", "V");
-    if (at(11017) && ct(1900, 100) && ms10(30)) { p(21, 1020, 3); ind_bcst("KKKKK KKKKK KKKKK = ", "MWZAC "); }
+    if (at(11017) && ct(1900, 100) && ms10(30)) { p(21, 1020, 3); indicator_bcst("KKKKK KKKKK KKKKK = ", "MWZAC "); }
     if (at(11041) && night() && cond(2)) pass_msg("FDI2", "FDC", "DE");
     if (at(11057) && night()) { p(19, 930, 3); send_still("DE RJH77 RJH77 RJH77 QRU? K   "); }
     if (at(11074) && ct(2000, 200) && ms20(20)) { p(24, 980, 3); fig_msg("CQ CQ CQ DE RMP RMP RMP QTC ", " + K"); }
     if (at(11093) && night() && cond(3)) { stn(); bug(); clg_cond("FDW25", "FDC", 103); }
     if (at(11113) && ct(1900, 300)) { p(22, 1100, 3); send_still("VVV VVV VVV DE FUX FUX FUX QSX 8 11 13  "); }
     if (at(11134) && night() && cond(2)) pass_msg("SXA24", "SXA", "DE");
-    if (at(11154) && night() && ms10(0) && t.wDayOfWeek % 2 == 0) { p(20, 880, 3); ind_bcst("VVV VVV VVV ", ""); }
+    if (at(11154) && night() && ms10(0) && t.wDayOfWeek % 2 == 0) { p(20, 880, 3); indicator_bcst("VVV VVV VVV ", ""); }
     if (at(11168) && night()) low_pwr_mil();
     if (at(11404) && ct(2100, 400) && oh()) { p(24, 1000, 3); fig_msg("BZG41 BZG41 DE BZR62 QTC ", " + "); }
     if (at(11422) && night() && cond(3)) { p(18, 800, 2); hand = 1; send_times("RIW RIW DE RBX2 ", 3); send_stack("QSA? K"); }
     if (at(11439) && night() && t.wMinute % 5 == 3) duplex_radiocheck(8, 2);
     if (at(11453) && ct(2200, 500)) { p(23, 1150, 3); send_still("VVV VVV VVV DE RIW RIW RIW QSX 8 11 13  "); }
     if (at(11466) && night() && cond(3)) pass_msg("IGJ", "IDR", "DE");
-    if (at(11487) && night() && ms10(20)) { p(22, 950, 3); id_fig("VVV 845 845 845   ", 10); }
+    if (at(11487) && night() && ms10(20)) { p(22, 950, 3); numbers_bcst("VVV 845 845 845   ", 10); }
     if (at(11502) && night() && cond(2)) nato_qso();
     if (at(11519) && ct(1800, 2300) && cond(3)) { p(20, 1300, 3); clg_cond_par("TBA2", "TBB", 2, 2); }
     if (at(11534) && night() && mh(35)) duplex_osn(7, 1);
@@ -120,7 +120,7 @@ void band_11() {
     if (at(11601) && ct(1900, 2300) && ms10(20)) simplex_fix_radiocheck(net_fr_mil, 7, 12);
     if (at(11617) && night() && cond(3)) { ss(); p(19, 880, 3); send_cond("RJD99 RJD99 DE RIT RIT QTC K"); }
     if (at(11631) && ct(2000, 200) && mh(40)) { p(18, 1000, 3); let_msg("RJH77 RJH77 DE RKS RKS = ", 3, 0x80); }
-    if (at(11646) && night() && ms10(50)) { p(21, 880, 3); ind_bcst("ZZZZZ ZZZZZ = ", "HXMOP "); }
+    if (at(11646) && night() && ms10(50)) { p(21, 880, 3); indicator_bcst("ZZZZZ ZZZZZ = ", "HXMOP "); }
 
     stn();
     if (day()) {

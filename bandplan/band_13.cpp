@@ -51,7 +51,7 @@ void band_13() {
     if (at(13436)) low_pwr_mil();
     if (at(13442) && eh()) { p(24, 1250, 3); send_still("VVV VVV VVV DE FUG FUG FUG  "); }
     if (at(13448) && cond(3)) { p(21, 1000, 3); clg_cond("FDW25", "FDC", 2); }
-    if (at(13455) && ms10(30) && od()) { p(21, 880, 3); id_fig("694 694 694 00000   ", 9); }
+    if (at(13455) && ms10(30) && od()) { p(21, 880, 3); numbers_bcst("694 694 694 00000   ", 9); }
     if (at(13463) && ct(1300, 1400)) fav22();
     if (at(13469) && cond(2)) nato_qso();
     if (at(13476) && ms(15)) { p(22, 1300, 3); nato_msg("K9W DE QKD = ", 'P'); }
@@ -75,7 +75,7 @@ void band_13() {
     if (at(13897)) low_pwr_mil();
     if (at(13903) && eh()) duplex_radiocheck(5, 1);
     if (at(13909)) { p(25, 1000, 4); send_still("VVV VVV VVV DE 4XZ 4XZ 4XZ QSX 8 13  "); }
-    if (at(13916) && ms10(50) && t.wDayOfWeek != 0) { p(20, 1000, 3); id_fig("VVV 418 418 418   ", 10); }
+    if (at(13916) && ms10(50) && t.wDayOfWeek != 0) { p(20, 1000, 3); numbers_bcst("VVV 418 418 418   ", 10); }
     if (at(13922) && cond(3)) qsa_exchange("X2R", "QKD", 2);
     if (at(13929) && ms10(10)) simplex_fix_radiocheck(net_fr_mil, 7, 41);
     if (at(13935)) { p(21, 950, 3); send_still("VVV VVV VVV DE SXA SXA SXA  "); }
@@ -90,21 +90,21 @@ void band_13() {
 
     // Nets through the day and evening on the 13 MHz fixed channels.
     if (at(13414) && hh(7) && hl(22) && cond(3)) pass_msg("RJE54", "RIW", "V");
-    if (at(13425) && ct(1600, 2200) && ms10(30)) { p(21, 1020, 3); ind_bcst("KKKKK KKKKK KKKKK = ", "PTLVD "); }
+    if (at(13425) && ct(1600, 2200) && ms10(30)) { p(21, 1020, 3); indicator_bcst("KKKKK KKKKK KKKKK = ", "PTLVD "); }
     if (at(13446) && hh(8) && hl(20) && cond(2)) pass_msg("FDG", "FDC", "DE");
     if (at(13457) && ct(500, 1100)) { p(19, 930, 3); send_still("DE RBX2 RBX2 RBX2 QRU? K   "); }
     if (at(13479) && ct(1500, 2100) && ms20(0)) { p(24, 980, 3); fig_msg("CQ CQ CQ DE RIW RIW RIW QTC ", " + K"); }
     if (at(13491) && cond(3)) { stn(); bug(); clg_cond("FDE7", "FDC", 102); }
     if (at(13505) && ct(1200, 1800)) { p(22, 1100, 3); send_still("VVV VVV VVV DE FUF FUF FUF  "); }
     if (at(13514) && hh(9) && cond(2)) pass_msg("SXA24", "SXA", "DE");
-    if (at(13532) && ms10(0) && t.wDayOfWeek % 2 == 1) { p(20, 880, 3); ind_bcst("VVV VVV VVV ", ""); }
+    if (at(13532) && ms10(0) && t.wDayOfWeek % 2 == 1) { p(20, 880, 3); indicator_bcst("VVV VVV VVV ", ""); }
     if (at(13545) && ct(700, 1900)) low_pwr_mil();
     if (at(13876) && ct(300, 1000) && eh()) { p(24, 1000, 3); fig_msg("BZG41 BZG41 DE BZR62 QTC ", " + "); }
     if (at(13882) && cond(3)) { p(18, 800, 2); hand = 1; send_times("RMP RMP DE RJH77 ", 3); send_stack("QSA? K"); }
     if (at(13895) && t.wMinute % 5 == 4) duplex_radiocheck(8, 1);
     if (at(13912) && ct(600, 1400)) { p(23, 1150, 3); send_still("VVV VVV VVV DE RCV RCV RCV QSX 11 13 16  "); }
     if (at(13926) && hl(18) && cond(3)) pass_msg("IGJ", "IDR", "DE");
-    if (at(13933) && ms10(40) && od()) { p(22, 950, 3); id_fig("VVV 526 526 526   ", 10); }
+    if (at(13933) && ms10(40) && od()) { p(22, 950, 3); numbers_bcst("VVV 526 526 526   ", 10); }
     if (at(13946) && cond(2)) nato_qso();
     if (at(13953) && ct(1400, 1900) && cond(3)) { p(20, 1300, 3); clg_cond_par("TBB", "TBA2", 2, 2); }
     if (at(13966) && mh(35) && eh()) duplex_osn(7, 2);
@@ -114,7 +114,7 @@ void band_13() {
     if (at(13421) && ct(1400, 1800) && ms10(10)) simplex_fix_radiocheck(net_fr_mil, 7, 12);
     if (at(13437) && cond(3)) { ss(); p(19, 880, 3); send_cond("RJD99 RJD99 DE RMP RMP QTC K"); }
     if (at(13553) && ct(1200, 1600) && mh(40)) { p(18, 1000, 3); let_msg("RJH77 RJH77 DE RIT RIT = ", 3, 0x80); }
-    if (at(13899) && ms10(50)) { p(21, 880, 3); ind_bcst("ZZZZZ ZZZZZ = ", "RBKQE "); }
+    if (at(13899) && ms10(50)) { p(21, 880, 3); indicator_bcst("ZZZZZ ZZZZZ = ", "RBKQE "); }
     if (at(13003) && cond(3)) { p(22, 900, 3); send_cond("DCJK DE DAN QSA5 QRV QTC 1 K"); }
     if (at(13038) && ct(1800, 2400)) { p(23, 1000, 3); send_still("CQ DE WCC WCC WCC QSX 8 12 16 22 MHZ = TFC LIST ODD HRS + K   "); }
     if (at(13065) && ct(0, 600) && cond(2)) { p(21, 950, 3); send_cond("WMLH DE WCC QSA4 QRV TR? K"); }

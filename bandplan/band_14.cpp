@@ -123,19 +123,19 @@ void band_14() {
 
     // Fixed service: Soviet and Russian naval stations.
     if (at(14382)) { p(24, 1000, 4); send_still("VVV VVV VVV DE RCV RCV RCV QSX 8 10 14 MHZ  "); }
-    if (at(14382) && ml(10)) { p(24, 1000, 4); ff("RJD99 RJD99 DE RCV RCV QTC "); }
+    if (at(14382) && ml(10)) { p(24, 1000, 4); fig_msg_ar("RJD99 RJD99 DE RCV RCV QTC "); }
     if (at(14405) && !(t.wMinute % 5 == 0)) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE RMKB RMKB QSA? K", 3); }
-    if (at(14405) && t.wMinute % 5 == 0) { p(21, 950, 3); ff("RMKB DE RIW "); }
+    if (at(14405) && t.wMinute % 5 == 0) { p(21, 950, 3); fig_msg_ar("RMKB DE RIW "); }
     if (at(14428) && eh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
     if (at(14467)) { p(22, 1200, 3); send_still("VVV VVV VVV RMP RMP RMP  "); }
-    if (at(14467) && mh(49)) { p(22, 1200, 3); ff("RJD38 RJD38 DE RMP "); }
+    if (at(14467) && mh(49)) { p(22, 1200, 3); fig_msg_ar("RJD38 RJD38 DE RMP "); }
     if (at(14521) && ed()) { p(19, 820, 2); send_cond_par("RIT RIT RIT DE RHFE RHFE  ZZU 14521/14521 K", 4); }
     if (at(14598) && cond(4)) { p(20, 780, 2); clg_cond("RIW", "RJD69", 200); }
     if (at(14598) && ct(800, 830)) { p(22, 900, 3); clg_cond("RIW", "RJD69", 200); }
 
     // Western naval and military stations.
     if (at(14416)) { p(25, 1100, 3); send_still("VVV VVV VVV FUE FUE FUE  "); }
-    if (at(14416) && (ml(5) || (mh(29) && ml(35)))) { p(25, 1100, 3); fl("FUE FUE DE FUE = QTC ", 0x80); }
+    if (at(14416) && (ml(5) || (mh(29) && ml(35)))) { p(25, 1100, 3); let_msg_latin("FUE FUE DE FUE = QTC ", 0x80); }
     if (at(14446) && oh()) simplex_fix_radiocheck(net_fr_mil, 7, 41);
     if (at(14453)) { p(24, 960, 3); send_still("VVV VVV VVV DE IDR IDR IDR  "); }
     if (at(14474) && ct(600, 1800)) simplex_fix_radiocheck(net_nato_tac, 8, 21);
@@ -151,21 +151,21 @@ void band_14() {
 
     // Diplomatic and government stations.
     if (at(14439) && cond(3)) { p(20, 1000, 3); send_cond("SUA SUA SUA DE SUA7 SUA7 QTC 1 K"); }
-    if (at(14439) && ms(20)) { p(20, 1000, 3); ff("SUA DE SUA7 = "); }
+    if (at(14439) && ms(20)) { p(20, 1000, 3); fig_msg_ar("SUA DE SUA7 = "); }
     if (at(14492) && ct(900, 1100)) simplex_fix_radiocheck(net_diplo, 5, 25);
-    if (at(14492) && ct(1100, 1200)) { p(22, 870, 3); fl("OLX DE OLZ7 = ", 1); }
+    if (at(14492) && ct(1100, 1200)) { p(22, 870, 3); let_msg_latin("OLX DE OLZ7 = ", 1); }
     if (at(14555) && oh()) { p(21, 1020, 3); send_still("QRV? QRV? DE YIH YIH  "); }
     if (at(14631) && eh() && ml(30)) { p(24, 1240, 4); send_cond_par("7TA 7TA 7TA DE 7TA21 7TA21 K", 2); }
     if (at(14674) && cond(2)) { p(19, 740, 2); send_cond("CNA CNA DE CNA4 CNA4 QSA? K"); }
-    if (at(14674) && ms(40)) { p(19, 740, 2); ff("CNA DE CNA4 "); }
+    if (at(14674) && ms(40)) { p(19, 740, 2); fig_msg_ar("CNA DE CNA4 "); }
     if (at(14730)) { p(24, 1000, 3); send_still("VVV VVV VVV DE 5AL 5AL 5AL QSX 14730  "); }
-    if (at(14766) && ct(700, 900)) { p(26, 1180, 3); fl("HZN HZN DE HZN6 = ", 0x81); }
+    if (at(14766) && ct(700, 900)) { p(26, 1180, 3); let_msg_latin("HZN HZN DE HZN6 = ", 0x81); }
     if (at(14781) && ed() && cond(2)) { p(21, 850, 3); send_cond("YKA YKA DE YKA14 YKA14 QTC? K"); }
-    if (at(14829) && mh(44)) { p(22, 920, 3); ff("PWZ DE PWZ33 QTC "); }
+    if (at(14829) && mh(44)) { p(22, 920, 3); fig_msg_ar("PWZ DE PWZ33 QTC "); }
     if (at(14856) && ct(1300, 1500)) { p(20, 990, 2); send_still("VVV VVV DE 3VX 3VX QRV?  "); }
     if (at(14893) && eh()) { p(24, 1050, 4); send_still("VVV VVV VVV DE 4XZ 4XZ 4XZ  "); }
     if (at(14922)) { p(23, 800, 3); send_still("RIW RIW RIW  VVV VVV VVV  "); }
-    if (at(14922) && ml(5)) { p(23, 800, 3); ff("RJD99 RJD99 DE RIW QTC "); }
+    if (at(14922) && ml(5)) { p(23, 800, 3); fig_msg_ar("RJD99 RJD99 DE RIW QTC "); }
     if (at(14955) && cond(3)) { p(20, 1150, 2); clg_cond("SPW", "SPW23", 3); }
     if (at(14974) && od()) { p(17, 700, 2); send_cond("GYA GYA GYA DE GYU GYU QRU? K"); }
 
@@ -187,7 +187,7 @@ void band_14() {
     if (reg2_day()) {
         if (at(14011) && ct(1800, 2300)) qsa_qra_qso("CE3BFZ", "W6ZZ", "CARLOS", "TOM");
         if (at(14523)) { p(20, 900, 3); send_cond_par("CLP12 CLP12 CLP12 DE CLP1 CLP1 K", 3); }
-        if (at(14523) && ms(30)) { p(20, 900, 3); ff("CLP12 DE CLP1 "); }
+        if (at(14523) && ms(30)) { p(20, 900, 3); fig_msg_ar("CLP12 DE CLP1 "); }
         if (at(14868) && cond(2)) { p(24, 1000, 3); send_still("VVV VVV VVV DE LOR LOR LOR  "); }
         if (at(14941) && eh()) { p(23, 1300, 2); send_still("VVV VVV DE CBV CBV CBV QRU  "); }
     }
@@ -198,12 +198,12 @@ void band_14() {
     }
     if (reg3m_day()) {
         if (at(14591)) { p(24, 1050, 3); send_still("VTP VTP VTP  VVV VVV VVV  "); }
-        if (at(14743) && ct(500, 700)) { p(21, 820, 3); ff("EPJ DE EPJ4 "); }
+        if (at(14743) && ct(500, 700)) { p(21, 820, 3); fig_msg_ar("EPJ DE EPJ4 "); }
     }
     if (reg1rus_day()) {
         if (at(14028) && ct(400, 800)) qsa_qra_qso("UA0ZC", "UA3VBW", "YURI", "OLEG");
         if (at(14614)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RJE RJE RJE  "); }
-        if (at(14614) && oh_sked(20)) { p(24, 1000, 3); ff("RJD99 DE RJE "); }
+        if (at(14614) && oh_sked(20)) { p(24, 1000, 3); fig_msg_ar("RJD99 DE RJE "); }
     }
     stn();
 
@@ -213,9 +213,9 @@ void band_14() {
         if (at(14470) && ct(1300, 2100)) { p(22, 1100, 3); qrh = 2; send_still("VVV VVV VVV DE WKN WKN WKN  "); }
         if (at(14540) && eh()) { p(18, 750, 2); qrh = 1; send_still("DGU DGU DGU  VVV VVV VVV  "); }
         if (at(14620) && cond(2)) { p(21, 700, 2); send_cond("CQ CQ CQ DE FTK FTK QRU? K"); }
-        if (at(14700) && ct(1000, 1400)) { p(20, 950, 3); ff("DFA DE DGU = "); }
+        if (at(14700) && ct(1000, 1400)) { p(20, 950, 3); fig_msg_ar("DFA DE DGU = "); }
         if (at(14805) && oh()) { p(18, 650, 2); qrh = 1; send_still("VVV VVV DE JYK JYK JYK  "); }
-        if (at(14905) && ct(1500, 1800)) { p(22, 900, 3); fl("GKL GKL DE DKW = ", 0x80); }
+        if (at(14905) && ct(1500, 1800)) { p(22, 900, 3); let_msg_latin("GKL GKL DE DKW = ", 0x80); }
         if (at({14041, 14053}) && t.wHour % 4 == 0 && cond(4)) { p(14, 550, 1); qrh = 2; send_cond("CQ CQ CQ DE W8CRA W8CRA W8CRA K"); }
     }
     stn();

@@ -23,7 +23,7 @@ void band_15() {
     if (at(15035) && eh()) { p(22, 850, 3); send_cond_par("RFH RFH RFH DE 9TN2 9TN2 QSA? K", 2); }
     if (at(15041) && oh()) fone_cond(4);
     if (at(15048) && ml(30)) { p(18, 780, 2); clg_cond("RCH", "ZH4L", 3); }
-    if (at(15048) && mh(29) && cond(2)) { p(18, 780, 2); ff("RCH DE ZH4L = "); }
+    if (at(15048) && mh(29) && cond(2)) { p(18, 780, 2); fig_msg_ar("RCH DE ZH4L = "); }
     if (at(15055) && cond(4)) nato_qso();
     if (at(15062)) { p(25, 1000, 3); send_still("VVV VVV VVV DE RFH RFH RFH QSX 11 15 MHZ  "); }
     if (at(15070) && ct(600, 1800)) simplex_fix_radiocheck(net_nato_tac, 8, 23);
@@ -36,18 +36,18 @@ void band_15() {
 
     // Fixed service above the broadcast band.
     if (at(15809)) { p(24, 1000, 4); send_still("VVV VVV VVV DE RCV RCV RCV  "); }
-    if (at(15809) && ml(6)) { p(24, 1000, 4); ff("RJD99 RJD99 DE RCV QTC "); }
+    if (at(15809) && ml(6)) { p(24, 1000, 4); fig_msg_ar("RJD99 RJD99 DE RCV QTC "); }
     if (at(15821) && cond(3)) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE RMCB RMCB QSA? K", 2); }
     if (at(15821) && ct(1000, 1030)) { p(21, 1000, 3); clg_cond("RIW", "RMCB", 200); }
     if (at(15828) && oh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
     if (at(15840)) { p(25, 1080, 3); send_still("VVV VVV VVV DE FUE FUE FUE K  "); }
-    if (at(15840) && ms10(30)) { p(25, 1080, 3); fl("FUE FUE DE FUE = ", 0x80); }
+    if (at(15840) && ms10(30)) { p(25, 1080, 3); let_msg_latin("FUE FUE DE FUE = ", 0x80); }
     if (at(15842) && eh()) simplex_fix_radiocheck(net_fr_mil, 7, 41);
     if (at(15857) && day()) { p(22, 1400, 3); send_still("4XZ 4XZ 4XZ  VVV VVV VVV  "); }
     if (at(15861) && cond(2)) { p(21, 1000, 3); send_cond("SUA SUA DE SUA3 SUA3 QTC 2 K"); }
-    if (at(15861) && ms(15)) { p(21, 1000, 3); ff("SUA DE SUA3 = "); }
+    if (at(15861) && ms(15)) { p(21, 1000, 3); fig_msg_ar("SUA DE SUA3 = "); }
     if (at(15871) && ct(800, 1000)) simplex_fix_radiocheck(net_diplo, 5, 21);
-    if (at(15871) && ct(1000, 1100)) { p(23, 900, 3); fl("OLX DE OLT44 = ", 1); }
+    if (at(15871) && ct(1000, 1100)) { p(23, 900, 3); let_msg_latin("OLX DE OLT44 = ", 1); }
     if (at(15876)) { p(23, 950, 3); send_still("VVV VVV VVV DE IDR IDR IDR  "); }
     if (at(15888) && ml(40)) { p(20, 1150, 2); send_still("VVV VVV DE CNM CNM QSX 15888  "); }
     if (at(15894) && cond(3)) nato_qso();
@@ -55,14 +55,14 @@ void band_15() {
     if (at(15914) && ct(1300, 1700)) simplex_fix_radiocheck(net_nato_tac, 8, 10);
     if (at(15916) && od()) { p(22, 880, 2); send_cond_par("YIH YIH DE YIH5 YIH5 QTC K", 2); }
     if (at(15929)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RIW RIW RIW K  "); }
-    if (at(15929) && t.wMinute % 15 == 2) { p(24, 1000, 3); ff("RJD69 RJD69 DE RIW QTC "); }
+    if (at(15929) && t.wMinute % 15 == 2) { p(24, 1000, 3); fig_msg_ar("RJD69 RJD69 DE RIW QTC "); }
     if (at(15932) && oh()) { p(22, 1200, 3); send_still("VVV VVV DE 7TA23 7TA23 7TA23  "); }
     if (at(15938) && cond(2)) { p(20, 800, 2); clg_cond("SPW", "SPW17", 2); }
     if (at(15946) && ct(600, 1200)) { p(26, 1050, 4); send_still("VVV VVV DE OXZ OXZ OXZ QRU  "); }
     if (at(15957) && mh(39)) { p(21, 950, 3); send("AIJ1 DE NWP ZBO 1 P  "); nato_qtc(nr, 'P'); }
     if (at(15967) && eh() && cond(2)) { p(20, 1000, 2); send_cond("5AL 5AL 5AL DE 5AL14 5AL14 QRU? K"); }
     if (at(15975)) { p(24, 1300, 3); send_still("VVV VVV DE TBA TBA TBA QRU  "); }
-    if (at(15976) && ms20(0)) { p(22, 900, 3); ff("HZN DE HZN2 QTC "); }
+    if (at(15976) && ms20(0)) { p(22, 900, 3); fig_msg_ar("HZN DE HZN2 QTC "); }
     if (at(15991) && ed()) { p(19, 700, 2); send_still("VVV VVV DE YKA YKA QRV?  "); }
     if (at(15992) && cond(3)) { p(20, 840, 2); send_cond("EPJ EPJ EPJ DE EPJ7 EPJ7 K"); }
 
@@ -76,7 +76,7 @@ void band_15() {
     if (reg2_day()) {
         if (at(15000) && (t.wMinute == 59 || t.wMinute == 0)) { qsa = 2; ts2("WWV"); }
         if (at(15844) && cond(2)) { p(20, 900, 3); send_cond("CLP5 CLP5 CLP5 DE CLP1 CLP1 K"); }
-        if (at(15844) && ms(40)) { p(20, 900, 3); ff("CLP5 DE CLP1 "); }
+        if (at(15844) && ms(40)) { p(20, 900, 3); fig_msg_ar("CLP5 DE CLP1 "); }
         if (at(15931)) { p(24, 1000, 3); send_still("VVV VVV VVV DE PWZ33 PWZ33 PWZ33  "); }
     }
     if (reg3f_day()) {
@@ -85,7 +85,7 @@ void band_15() {
     }
     if (reg1rus_day()) {
         if (at(15954)) { p(24, 1000, 3); send_still("VVV VVV VVV RJE RJE RJE  "); }
-        if (at(15954) && eh_sked(30)) { p(24, 1000, 3); ff("RJD99 DE RJE "); }
+        if (at(15954) && eh_sked(30)) { p(24, 1000, 3); fig_msg_ar("RJD99 DE RJE "); }
     }
     stn();
 
@@ -95,11 +95,11 @@ void band_15() {
         if (at(15355) && ct(900, 1700)) { p(22, 900, 3); qrh = 1; send_still("VVV VVV VVV DE GBU GBU GBU  "); }
         if (at(15415) && ct(1200, 2000)) { p(20, 1100, 3); qrh = 2; send_still("VVV VVV VVV DE WQP WQP WQP  "); }
         if (at(15460) && eh()) { p(18, 800, 2); qrh = 1; send_still("VVV VVV DE DGH DGH DGH  "); }
-        if (at(15515) && ct(1000, 1400)) { p(21, 950, 3); ff("FTA DE DFA = "); }
+        if (at(15515) && ct(1000, 1400)) { p(21, 950, 3); fig_msg_ar("FTA DE DFA = "); }
         if (at(15580) && oh()) { p(19, 700, 2); send_still("VVV VVV VVV DE IAC IAC IAC  "); }
         if (at(15620) && cond(2)) { p(20, 1200, 2); send_cond("CQ CQ CQ DE FYA FYA QRU? K"); }
         if (at(15690) && ct(600, 1000)) { p(18, 650, 2); qrh = 1; send_still("VVV VVV DE VWY VWY VWY  "); }
-        if (at(15740) && ct(1400, 1800)) { p(22, 900, 3); fl("GBB DE WKN = ", 0x80); }
+        if (at(15740) && ct(1400, 1800)) { p(22, 900, 3); let_msg_latin("GBB DE WKN = ", 0x80); }
         if (at(15923) && ct(1800, 2100)) { p(20, 850, 2); send_cond("DKW DKW DE DKM DKM K"); }
     }
     stn();

@@ -12,19 +12,19 @@ void band_16() {
 
     // Fixed service: naval headquarters, military nets, diplomatic posts.
     if (at(16013)) { p(24, 1000, 4); send_still("VVV VVV VVV DE RCV RCV RCV QSX 12 16 MHZ  "); }
-    if (at(16013) && t.wMinute % 20 == 4) { p(24, 1000, 4); ff("RJD99 RJD99 DE RCV QTC "); }
+    if (at(16013) && t.wMinute % 20 == 4) { p(24, 1000, 4); fig_msg_ar("RJD99 RJD99 DE RCV QTC "); }
     if (at(16018) && cond(3)) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE RMGE RMGE QSA? K", 2); }
     if (at(16018) && ct(1130, 1200)) { p(20, 950, 3); clg_cond("RIW", "RMGE", 200); }
     if (at(16025) && eh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
     if (at(16032)) { p(22, 1150, 3); send_still("VVV VVV VVV DE RMP RMP RMP  "); }
-    if (at(16032) && ms(45)) { p(22, 1150, 3); ff("RJD38 DE RMP "); }
+    if (at(16032) && ms(45)) { p(22, 1150, 3); fig_msg_ar("RJD38 DE RMP "); }
     if (at(16040) && oh()) simplex_fix_radiocheck(net_fr_mil, 7, 41);
     if (at(16050)) { p(25, 1100, 3); send_still("VVV VVV VVV DE FUE FUE FUE  "); }
-    if (at(16050) && ms10(0)) { p(25, 1100, 3); fl("FUE FUE DE FUE = ", 0x80); }
+    if (at(16050) && ms10(0)) { p(25, 1100, 3); let_msg_latin("FUE FUE DE FUE = ", 0x80); }
     if (at(16055) && cond(2)) { p(21, 1000, 3); send_cond("SUA SUA SUA DE SUA9 SUA9 QTC 1 K"); }
-    if (at(16055) && ms(35)) { p(21, 1000, 3); ff("SUA DE SUA9 = "); }
+    if (at(16055) && ms(35)) { p(21, 1000, 3); fig_msg_ar("SUA DE SUA9 = "); }
     if (at(16064) && ct(900, 1000)) simplex_fix_radiocheck(net_diplo, 5, 25);
-    if (at(16064) && ct(1000, 1040)) { p(22, 880, 3); fl("OLX DE OLY2 = ", 1); }
+    if (at(16064) && ct(1000, 1040)) { p(22, 880, 3); let_msg_latin("OLX DE OLY2 = ", 1); }
     if (at(16076)) { p(24, 960, 3); send_still("VVV VVV VVV IDR IDR IDR  "); }
     if (at(16079) && ct(600, 1800)) simplex_fix_radiocheck(net_nato_tac, 8, 21);
     if (at(16080) && cond(3)) nato_qso();
@@ -32,16 +32,16 @@ void band_16() {
     if (at(16101) && eh()) { p(22, 1300, 4); send_still("VVV VVV VVV 4XZ 4XZ 4XZ  "); }
     if (at(16113) && od()) { p(20, 850, 2); send_cond_par("YIH YIH DE YIH2 YIH2 QTC K", 2); }
     if (at(16119)) { p(20, 1150, 2); send_still("VVV VVV DE CNM CNM QSX 16119  "); }
-    if (at(16119) && ms(50)) { p(20, 1150, 2); ff("CNA DE CNM "); }
+    if (at(16119) && ms(50)) { p(20, 1150, 2); fig_msg_ar("CNA DE CNM "); }
     if (at(16122) && ed()) { p(24, 1240, 4); send_cond_par("7TA 7TA 7TA DE 7TA31 7TA31 K", 2); }
     if (at(16144)) { p(21, 1150, 2); send_still("VVV VVV DE TBA2 TBA2 QSX 16144  "); }
     if (at(16154) && ct(1200, 1600)) simplex_fix_radiocheck(net_nato_tac, 8, 23);
     if (at(16161) && cond(2)) { p(20, 800, 2); clg_cond("SPW", "SPW31", 2); }
     if (at(16167)) { p(24, 760, 3); send_still("VVV VVV VVV SXA SXA SXA  "); }
-    if (at(16172) && ms20(20)) { p(22, 900, 3); ff("HZN DE HZN4 QTC "); }
+    if (at(16172) && ms20(20)) { p(22, 900, 3); fig_msg_ar("HZN DE HZN4 QTC "); }
     if (at(16183) && cond(3)) { p(20, 1000, 2); send_cond("5AL 5AL DE 5AL22 5AL22 QRU? K"); }
     if (at(16199)) { p(23, 800, 3); send_still("VVV VVV VVV DE RIW RIW RIW  "); }
-    if (at(16199) && t.wMinute % 30 == 17) { p(23, 800, 3); ff("RJD69 RJD69 DE RIW QTC "); }
+    if (at(16199) && t.wMinute % 30 == 17) { p(23, 800, 3); fig_msg_ar("RJD69 RJD69 DE RIW QTC "); }
     if (at(16207) && oh()) { p(26, 880, 3); send_still("VVV VVV VVV DE EBA EBA EBA  "); }
     if (at(16212) && cond(3)) { p(20, 840, 2); send_cond("EPJ EPJ EPJ DE EPJ2 EPJ2 K"); }
     if (at(16215) && ed()) { p(19, 700, 2); send_still("VVV VVV DE YKA YKA QRV?  "); }
@@ -49,12 +49,12 @@ void band_16() {
     if (at(16245)) { p(24, 1300, 3); send_still("VVV VVV VVV DE PBC PBC PBC  "); }
     if (at(16252) && eh() && cond(2)) { p(20, 1000, 3); clg_cond("3VX", "3VX8", 3); }
     if (at(16271)) { p(25, 1000, 4); send_still("VVV VVV VVV DE GYA GYA GYA  "); }
-    if (at(16271) && t.wMinute % 15 == 6) { p(25, 1000, 4); fl("GYA GYA DE GYA = ", 0x80); }
+    if (at(16271) && t.wMinute % 15 == 6) { p(25, 1000, 4); let_msg_latin("GYA GYA DE GYA = ", 0x80); }
     if (at(16287) && cond(2)) { p(22, 900, 2); send_cond("GYU GYU GYU DE GYA GYA QSA? K"); }
     if (at(16298) && ml(40)) { p(23, 1120, 3); send_still("VVV VVV DE DHJ59 DHJ59 DHJ59  "); }
     if (at(16308) && cond(3)) nato_qso();
     if (at(16327)) { p(22, 950, 3); send_still("VVV VVV VVV DE 5AL 5AL 5AL QSX 16327  "); }
-    if (at(16336) && ms(25)) { p(20, 1000, 3); ff("SUA DE SUA4 = "); }
+    if (at(16336) && ms(25)) { p(20, 1000, 3); fig_msg_ar("SUA DE SUA4 = "); }
     if (at(16354) && oh()) { p(24, 850, 3); send_still("VVV VVV DE RJE RJE RJE  "); }
 
     // Ship telephony.
@@ -175,7 +175,7 @@ void band_16() {
         if (at(16881) && eh()) { p(22, 870, 3); send_still("CQ CQ DE CBV CBV CBV QSX 16 MHZ K  "); }
         if (at(16098)) { p(24, 1000, 3); send_still("VVV VVV VVV DE LOR LOR LOR K  "); }
         if (at(16260) && cond(2)) { p(20, 900, 3); send_cond("CLP7 CLP7 CLP7 DE CLP1 CLP1 K"); }
-        if (at(16260) && ms(10)) { p(20, 900, 3); ff("CLP7 DE CLP1 "); }
+        if (at(16260) && ms(10)) { p(20, 900, 3); fig_msg_ar("CLP7 DE CLP1 "); }
     }
     if (reg3f_day()) {
         if (at(16689) && cond(3)) { p(20, 700, 3); clg_cond("JCS", "JFHM", 3); }
@@ -208,8 +208,8 @@ void band_16() {
         if (at(16900) && oh()) { p(20, 600, 2); qrh = 1; send_still("CQ DE PCH PCH PCH  "); }
         if (at(16920) && cond(2)) { p(18, 1100, 2); send_cond("WCC WCC DE WKDU WKDU QTC 2 K"); }
         if (at(16930) && cond(2)) { p(17, 750, 2); send_cond("GKU GKU DE GBTT GBTT QTC K"); }
-        if (at(16950) && ct(800, 1600)) { p(22, 900, 3); fl("NSS DE NAA = ", 0x80); }
-        if (at(16975) && ct(1000, 1400)) { p(20, 1000, 3); ff("DHJ DE DKW = "); }
+        if (at(16950) && ct(800, 1600)) { p(22, 900, 3); let_msg_latin("NSS DE NAA = ", 0x80); }
+        if (at(16975) && ct(1000, 1400)) { p(20, 1000, 3); fig_msg_ar("DHJ DE DKW = "); }
         if (at(16299) && ct(700, 1500)) { p(20, 1050, 3); qrh = 1; send_still("VVV VVV VVV GBC GBC GBC  "); }
         if (at(16241) && oh()) { p(21, 850, 2); qrh = 1; send_still("VVV VVV DE FYC FYC FYC  "); }
         if (at(16114) && cond(2)) { p(18, 800, 2); send_cond("CQ CQ DE IRW IRW QRU? K"); }

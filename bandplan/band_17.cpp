@@ -38,10 +38,10 @@ void band_17() {
     if (at(17096) && ml(30)) { p(21, 1000, 3); send_still("CQ DE CUL CUL CUL QSX 16 MHZ K  "); }
     if (at(17100) && od()) { p(23, 920, 3); send_still("CQ DE WLO WLO WLO QSX 4 8 12 16 22 MHZ K  "); }
     if (at(17104)) { p(24, 1050, 4); send_still("VVV VVV VVV GYA GYA GYA  "); }
-    if (at(17104) && t.wMinute % 20 == 13) { p(24, 1050, 4); fl("GYA GYA DE GYA = ", 0x80); }
+    if (at(17104) && t.wMinute % 20 == 13) { p(24, 1050, 4); let_msg_latin("GYA GYA DE GYA = ", 0x80); }
     if (at(17108) && cond(2)) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE RMKE RMKE QSA? K", 2); }
     if (at(17112)) { p(22, 1000, 3); send_still("VVV VVV VVV RIW RIW RIW  "); }
-    if (at(17112) && t.wMinute % 15 == 11) { p(22, 1000, 3); ff("RJD99 RJD99 DE RIW QTC "); }
+    if (at(17112) && t.wMinute % 15 == 11) { p(22, 1000, 3); fig_msg_ar("RJD99 RJD99 DE RIW QTC "); }
     if (at(17116) && eh()) { p(23, 1200, 3); send_still("CQ DE YUR YUR YUR QSX 16 MHZ K  "); }
     if (at(17120)) { p(24, 960, 3); send_still("IGJ42 IGJ42 IGJ42  VVV VVV VVV  "); }
     if (at(17124) && cond(2)) { p(22, 850, 3); send_still("CQ CQ DE Y5P Y5P Y5P QSX 16 MHZ K  "); }
@@ -78,12 +78,12 @@ void band_17() {
 
     // Fixed service below the broadcast band.
     if (at(17413)) { p(24, 1000, 4); send_still("RCV RCV RCV  VVV VVV VVV  "); }
-    if (at(17413) && ms(25)) { p(24, 1000, 4); ff("RJD99 RJD99 DE RCV QTC "); }
+    if (at(17413) && ms(25)) { p(24, 1000, 4); fig_msg_ar("RJD99 RJD99 DE RCV QTC "); }
     if (at(17422) && eh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
     if (at(17426) && oh()) simplex_fix_radiocheck(net_fr_mil, 7, 41);
     if (at(17439)) { p(25, 1100, 3); send_still("VVV VVV VVV DE FUE FUE FUE  "); }
     if (at(17442) && cond(2)) { p(21, 1000, 3); send_cond("SUA SUA DE SUA5 SUA5 QTC 3 K"); }
-    if (at(17442) && ms(5)) { p(21, 1000, 3); ff("SUA DE SUA5 = "); }
+    if (at(17442) && ms(5)) { p(21, 1000, 3); fig_msg_ar("SUA DE SUA5 = "); }
     if (at(17449) && ct(700, 1700)) simplex_fix_radiocheck(net_nato_tac, 8, 21);
     if (at(17458) && cond(3)) nato_qso();
     if (at(17465) && ct(1000, 1100)) simplex_fix_radiocheck(net_diplo, 5, 25);
@@ -114,7 +114,7 @@ void band_17() {
         if (at(17186) && eh()) { p(21, 880, 3); send_still("CQ DE LPD LPD LPD QSX 16 MHZ K  "); }
         if (at(17194)) { p(24, 1000, 4); send_still("CQ CQ CQ DE WCC WCC WCC QSX 4 6 8 12 16 22 MHZ K  "); }
         if (at(17455) && cond(2)) { p(20, 900, 3); send_cond("CLP9 CLP9 CLP9 DE CLP1 CLP1 K"); }
-        if (at(17455) && ms(20)) { p(20, 900, 3); ff("CLP9 DE CLP1 "); }
+        if (at(17455) && ms(20)) { p(20, 900, 3); fig_msg_ar("CLP9 DE CLP1 "); }
     }
     if (reg3f_day()) {
         if (at(17026)) { p(23, 900, 3); send_still("CQ CQ CQ DE JOS JOS JOS QSX 16 MHZ K  "); }
@@ -124,7 +124,7 @@ void band_17() {
     }
     if (reg3m_day()) {
         if (at(17118)) { p(22, 900, 3); send_still("CQ DE VWM VWM VWM QSX 16 MHZ K  "); }
-        if (at(17428) && ms10(40)) { p(21, 820, 3); ff("EPJ DE EPJ9 "); }
+        if (at(17428) && ms10(40)) { p(21, 820, 3); fig_msg_ar("EPJ DE EPJ9 "); }
     }
     if (reg1rus_day()) {
         if (at(17046)) { p(22, 1000, 3); send_still("CQ CQ CQ DE UKA UKA UKA QSX 16 MHZ K  "); }
@@ -141,9 +141,9 @@ void band_17() {
         if (at(17411) && ct(800, 1600)) { p(20, 1000, 3); qrh = 1; send_still("VVV VVV VVV DE GBS GBS GBS  "); }
         if (at(17464) && oh()) { p(21, 900, 2); qrh = 1; send_still("VVV VVV DE FZR FZR FZR QRU  "); }
         if (at(17520) && ct(1200, 2000)) { p(22, 1100, 3); qrh = 2; send_still("VVV VVV VVV DE WKK WKK WKK  "); }
-        if (at(17580) && ct(1000, 1400)) { p(20, 950, 3); ff("DGA DE DFB = "); }
+        if (at(17580) && ct(1000, 1400)) { p(20, 950, 3); fig_msg_ar("DGA DE DFB = "); }
         if (at(17640) && eh()) { p(18, 700, 2); qrh = 1; send_still("VVV VVV DE JZL JZL JZL  "); }
-        if (at(17700) && ct(1400, 1800)) { p(22, 900, 3); fl("GBA DE WQT = ", 0x80); }
+        if (at(17700) && ct(1400, 1800)) { p(22, 900, 3); let_msg_latin("GBA DE WQT = ", 0x80); }
         if (at(17740) && cond(2)) { p(20, 1000, 2); send_cond("CQ CQ DE LSN LSN QRU? K"); }
     }
     stn();

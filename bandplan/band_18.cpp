@@ -16,7 +16,7 @@ void band_18() {
     if (at(18021)) fone_cond(4);
     if (at(18024) && ct(700, 1700)) simplex_fix_radiocheck(net_nato_tac, 8, 10);
     if (at(18032)) { p(24, 1000, 4); send_still("VVV VVV VVV DE RCV RCV RCV  "); }
-    if (at(18032) && t.wMinute % 20 == 8) { p(24, 1000, 4); ff("RJD99 RJD99 DE RCV QTC "); }
+    if (at(18032) && t.wMinute % 20 == 8) { p(24, 1000, 4); fig_msg_ar("RJD99 RJD99 DE RCV QTC "); }
     if (at(18046) && oh()) { p(25, 1100, 3); send_still("VVV VVV VVV DE FUE FUE FUE  "); }
     if (at(18054) && cond(2)) { p(21, 1000, 3); send_cond("SUA SUA DE SUA6 SUA6 QTC 1 K"); }
     if (at(18064) && eh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
@@ -60,17 +60,17 @@ void band_18() {
 
     // Fixed service.
     if (at(18177)) { p(24, 1000, 3); send_still("VVV VVV DE RIW RIW RIW QRU  "); }
-    if (at(18177) && t.wMinute % 15 == 4) { p(24, 1000, 3); ff("RJD69 RJD69 DE RIW QTC "); }
+    if (at(18177) && t.wMinute % 15 == 4) { p(24, 1000, 3); fig_msg_ar("RJD69 RJD69 DE RIW QTC "); }
     if (at(18182) && cond(3)) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE RKXX RKXX QSA? K", 2); }
     if (at(18191) && oh()) simplex_fix_radiocheck(net_fr_mil, 7, 41);
     if (at(18198)) { p(22, 1150, 3); send_still("VVV VVV VVV DE RMP RMP RMP K  "); }
-    if (at(18198) && ms(40)) { p(22, 1150, 3); ff("RJD38 DE RMP "); }
+    if (at(18198) && ms(40)) { p(22, 1150, 3); fig_msg_ar("RJD38 DE RMP "); }
     if (at(18205) && ct(900, 1000)) simplex_fix_radiocheck(net_diplo, 5, 21);
-    if (at(18205) && ct(1000, 1040)) { p(22, 880, 3); fl("OLX DE OLV = ", 1); }
+    if (at(18205) && ct(1000, 1040)) { p(22, 880, 3); let_msg_latin("OLX DE OLV = ", 1); }
     if (at(18215)) { p(24, 960, 3); send_still("VVV VVV VVV DE IDR IDR IDR K  "); }
     if (at(18225) && cond(3)) nato_qso();
     if (at(18235) && oh()) { p(22, 1000, 3); send_still("VVV VVV DE SUA8 SUA8 QSX 14703 18235  "); }
-    if (at(18235) && ms(0)) { p(22, 1000, 3); ff("SUA DE SUA8 = "); }
+    if (at(18235) && ms(0)) { p(22, 1000, 3); fig_msg_ar("SUA DE SUA8 = "); }
     if (at(18248) && eh()) { p(22, 1300, 4); send_still("VVV VVV VVV DE 4XZ 4XZ 4XZ  "); }
     if (at(18253) && ct(600, 1800)) simplex_fix_radiocheck(net_nato_tac, 8, 21);
     if (at(18271) && ml(30)) { p(23, 780, 3); send("AIJ1 AIJ1 DE NWP ZBO 1 R  "); nato_qtc(nr, 'R'); }
@@ -80,14 +80,14 @@ void band_18() {
     if (at(18301)) { p(21, 1150, 2); send_still("VVV VVV DE TBA3 TBA3 QSX 18301  "); }
     if (at(18311) && cond(2)) { p(20, 800, 2); clg_cond("SPW", "SPW44", 2); }
     if (at(18317)) { p(24, 760, 3); send_still("VVV VVV VVV DE SXA SXA SXA  "); }
-    if (at(18332) && ms20(40)) { p(22, 900, 3); ff("HZN DE HZN7 QTC "); }
+    if (at(18332) && ms20(40)) { p(22, 900, 3); fig_msg_ar("HZN DE HZN7 QTC "); }
     if (at(18335) && cond(3)) { p(20, 1000, 2); send_cond("5AL 5AL DE 5AL18 5AL18 QRU? K"); }
     if (at(18346) && oh()) { p(26, 880, 3); send_still("VVV VVV VVV DE EBA EBA EBA K  "); }
     if (at(18357) && cond(3)) { p(20, 840, 2); send_cond("EPJ EPJ EPJ DE EPJ5 EPJ5 K"); }
     if (at(18369) && mh(39)) { p(21, 950, 3); send("CTP DE CTP2 ZBO 1 P  "); nato_qtc(nr, 'P'); }
     if (at(18375)) { p(24, 1300, 3); send_still("VVV VVV VVV DE PBC PBC PBC  "); }
     if (at(18379)) { p(25, 1000, 4); send_still("VVV VVV VVV DE GYA GYA GYA  "); }
-    if (at(18379) && t.wMinute % 15 == 9) { p(25, 1000, 4); fl("GYA GYA DE GYA = ", 0x80); }
+    if (at(18379) && t.wMinute % 15 == 9) { p(25, 1000, 4); let_msg_latin("GYA GYA DE GYA = ", 0x80); }
     if (at(18393) && ml(40)) { p(23, 1120, 3); send_still("VVV VVV DE DHJ59 DHJ59 DHJ59  "); }
     if (at(18406) && cond(3)) nato_qso();
     if (at(18414) && eh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
@@ -98,7 +98,7 @@ void band_18() {
     if (at(18488) && cond(2)) { p(22, 900, 2); send_cond("GYU GYU GYU DE GYA GYA QSA? K"); }
     if (at(18504)) { p(24, 850, 3); send_still("FUX FUX FUX  VVV VVV VVV  "); }
     if (at(18517) && eh() && cond(2)) { p(20, 1000, 3); clg_cond("3VX", "3VX5", 2); }
-    if (at(18533) && ms(30)) { p(20, 1000, 3); ff("SUA DE SUA2 = "); }
+    if (at(18533) && ms(30)) { p(20, 1000, 3); fig_msg_ar("SUA DE SUA2 = "); }
     if (at(18546)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RCV RCV RCV QSX 16 18 MHZ  "); }
     if (at(18560) && cond(3)) { p(20, 900, 2); send_cond_par("RCV RCV RCV DE RHFE RHFE K", 2); }
     if (at(18583) && oh()) { p(24, 1000, 3); send_still("VVV VVV VVV IGJ42 IGJ42 IGJ42  "); }
@@ -106,7 +106,7 @@ void band_18() {
     if (at(18612) && ct(800, 1000)) simplex_fix_radiocheck(net_diplo, 5, 25);
     if (at(18624)) { p(24, 900, 3); send_still("VVV VVV VVV FUM FUM FUM  "); }
     if (at(18645) && cond(2)) { p(21, 1000, 3); send_cond("SUA SUA DE SUA2 SUA2 QTC 2 K"); }
-    if (at(18660) && mh(44)) { p(22, 920, 3); ff("PWZ DE PWZ33 QTC "); }
+    if (at(18660) && mh(44)) { p(22, 920, 3); fig_msg_ar("PWZ DE PWZ33 QTC "); }
     if (at(18681)) { p(23, 800, 3); send_still("VVV VVV VVV DE RIW RIW RIW QSX 14 16 18 MHZ  "); }
     if (at(18693) && cond(3)) nato_qso();
     if (at(18718) && eh()) { p(24, 1050, 4); send_still("VVV VVV VVV DE 4XZ 4XZ 4XZ  "); }
@@ -147,7 +147,7 @@ void band_18() {
     if (reg2_day()) {
         if (at(18073) && ct(1800, 2300)) qsa_qra_qso("W5KFT", "CE2SV", "JOE", "HERNAN");
         if (at(18333) && cond(2)) { p(20, 900, 3); send_cond("CLP3 CLP3 CLP3 DE CLP1 CLP1 K"); }
-        if (at(18333) && ms(50)) { p(20, 900, 3); ff("CLP3 DE CLP1 "); }
+        if (at(18333) && ms(50)) { p(20, 900, 3); fig_msg_ar("CLP3 DE CLP1 "); }
         if (at(18567) && cond(2)) { p(24, 1000, 3); send_still("VVV VVV VVV DE LOR LOR LOR  "); }
         if (at(18878) && cond(3)) { p(22, 780, 3); clg_cond("WCC", "WSDX", 2); }
     }
@@ -159,11 +159,11 @@ void band_18() {
     }
     if (reg3m_day()) {
         if (at(18519)) { p(24, 1050, 3); send_still("VVV VVV VVV DE VTP VTP VTP K  "); }
-        if (at(18706) && ct(500, 700)) { p(21, 820, 3); ff("EPJ DE EPJ4 "); }
+        if (at(18706) && ct(500, 700)) { p(21, 820, 3); fig_msg_ar("EPJ DE EPJ4 "); }
     }
     if (reg1rus_day()) {
         if (at(18075) && ct(400, 800)) qsa_qra_qso("UA0SE", "UA9MA", "SLAVA", "ANATOLY");
-        if (at(18428) && oh_sked(40)) { p(22, 1000, 3); ff("RJD99 DE RJE "); }
+        if (at(18428) && oh_sked(40)) { p(22, 1000, 3); fig_msg_ar("RJD99 DE RJE "); }
     }
     stn();
 
@@ -173,9 +173,9 @@ void band_18() {
         if (at(18199) && ct(1300, 2100)) { p(22, 1100, 3); qrh = 2; send_still("VVV VVV DE WQV WQV WQV QRU  "); }
         if (at(18297) && eh()) { p(18, 750, 2); qrh = 1; send_still("VVV VVV DE DFB DFB DFB  "); }
         if (at(18396) && cond(2)) { p(21, 700, 2); send_cond("CQ CQ CQ DE FTM FTM QRU? K"); }
-        if (at(18483) && ct(1000, 1400)) { p(20, 950, 3); ff("DGH DE DFB = "); }
+        if (at(18483) && ct(1000, 1400)) { p(20, 950, 3); fig_msg_ar("DGH DE DFB = "); }
         if (at(18558) && oh()) { p(18, 650, 2); qrh = 1; send_still("VVV VVV DE JYT JYT JYT  "); }
-        if (at(18619) && ct(1500, 1800)) { p(22, 900, 3); fl("GBW DE WKN = ", 0x80); }
+        if (at(18619) && ct(1500, 1800)) { p(22, 900, 3); let_msg_latin("GBW DE WKN = ", 0x80); }
         if (at(18682) && eh()) { p(20, 1000, 3); qrh = 1; send_still("VVV VVV VVV DE IAC IAC IAC K  "); }
         if (at(18771) && ct(600, 1000)) { p(19, 800, 2); qrh = 2; send_still("VVV VVV DE VWZ VWZ VWZ  "); }
     }

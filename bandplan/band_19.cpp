@@ -11,40 +11,40 @@ void band_19() {
 
     // Fixed service: naval headquarters, military nets, diplomatic posts.
     if (at(19008)) { p(24, 1000, 4); send_still("VVV VVV VVV DE RCV RCV RCV QSX 14 19 MHZ  "); }
-    if (at(19008) && t.wMinute % 20 == 12) { p(24, 1000, 4); ff("RJD99 RJD99 DE RCV QTC "); }
+    if (at(19008) && t.wMinute % 20 == 12) { p(24, 1000, 4); fig_msg_ar("RJD99 RJD99 DE RCV QTC "); }
     if (at(19024) && cond(3)) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE RMGE RMGE QSA? K", 2); }
     if (at(19038) && eh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
     if (at(19054)) { p(25, 1100, 3); send_still("FUE FUE FUE  VVV VVV VVV  "); }
-    if (at(19054) && ms10(20)) { p(25, 1100, 3); fl("FUE FUE DE FUE = ", 0x80); }
+    if (at(19054) && ms10(20)) { p(25, 1100, 3); let_msg_latin("FUE FUE DE FUE = ", 0x80); }
     if (at(19067) && oh()) simplex_fix_radiocheck(net_fr_mil, 7, 41);
     if (at(19081) && cond(2)) { p(21, 1000, 3); send_cond("SUA SUA SUA DE SUA4 SUA4 QTC 2 K"); }
-    if (at(19081) && ms(45)) { p(21, 1000, 3); ff("SUA DE SUA4 = "); }
+    if (at(19081) && ms(45)) { p(21, 1000, 3); fig_msg_ar("SUA DE SUA4 = "); }
     if (at(19087)) { p(24, 960, 3); send_still("IDR IDR IDR  VVV VVV VVV  "); }
     if (at(19104) && ct(700, 1700)) simplex_fix_radiocheck(net_nato_tac, 8, 23);
     if (at(19120) && cond(3)) nato_qso();
     if (at(19129) && eh()) { p(22, 1300, 4); send_still("4XZ 4XZ 4XZ  VVV VVV VVV  "); }
     if (at(19143) && ct(900, 1000)) simplex_fix_radiocheck(net_diplo, 5, 25);
-    if (at(19143) && ct(1000, 1030)) { p(22, 880, 3); fl("OLX DE OLZ7 = ", 1); }
+    if (at(19143) && ct(1000, 1030)) { p(22, 880, 3); let_msg_latin("OLX DE OLZ7 = ", 1); }
     if (at(19158)) { p(20, 1150, 2); send_still("VVV VVV DE CNM CNM QSX 19158  "); }
     if (at(19166) && od()) { p(20, 850, 2); send_cond_par("YIH YIH DE YIH7 YIH7 QTC K", 2); }
     if (at(19185)) { p(22, 800, 3); send_still("VVV VVV VVV DE RIW RIW RIW  "); }
-    if (at(19185) && t.wMinute % 15 == 7) { p(22, 800, 3); ff("RJD69 RJD69 DE RIW QTC "); }
+    if (at(19185) && t.wMinute % 15 == 7) { p(22, 800, 3); fig_msg_ar("RJD69 RJD69 DE RIW QTC "); }
     if (at(19194) && ed()) { p(24, 1240, 4); send_cond_par("7TA 7TA 7TA DE 7TA35 7TA35 K", 2); }
     if (at(19214)) { p(21, 1150, 2); send_still("VVV VVV DE TBA4 TBA4 QSX 19214  "); }
     if (at(19226) && ml(30)) { p(23, 780, 3); send("AIJ1 AIJ1 DE NWP ZBO 1 O  "); nato_qtc(nr, 'O'); }
     if (at(19245) && cond(2)) { p(20, 800, 2); clg_cond("SPW", "SPW52", 2); }
     if (at(19261)) { p(24, 760, 3); send_still("SXA SXA SXA  VVV VVV VVV  "); }
-    if (at(19282) && ms20(0)) { p(22, 900, 3); ff("HZN DE HZN3 QTC "); }
+    if (at(19282) && ms20(0)) { p(22, 900, 3); fig_msg_ar("HZN DE HZN3 QTC "); }
     if (at(19297) && oh()) { p(26, 880, 3); send_still("VVV VVV DE EBA EBA EBA QRU  "); }
     if (at(19308) && cond(3)) { p(20, 840, 2); send_cond("EPJ EPJ EPJ DE EPJ3 EPJ3 K"); }
     if (at(19330)) { p(24, 1300, 3); send_still("PBC PBC PBC  VVV VVV VVV  "); }
     if (at(19347) && mh(39)) { p(21, 950, 3); send("CTP DE CTP3 ZBO 1 R  "); nato_qtc(nr, 'R'); }
     if (at(19363)) { p(25, 1000, 4); send_still("VVV VVV VVV DE GYA GYA GYA K  "); }
-    if (at(19363) && t.wMinute % 20 == 15) { p(25, 1000, 4); fl("GYA GYA DE GYA = ", 0x80); }
+    if (at(19363) && t.wMinute % 20 == 15) { p(25, 1000, 4); let_msg_latin("GYA GYA DE GYA = ", 0x80); }
     if (at(19376) && cond(3)) nato_qso();
     if (at(19397) && ml(40)) { p(23, 1120, 3); send_still("VVV VVV DE DHJ59 DHJ59 DHJ59  "); }
     if (at(19411)) { p(22, 1150, 3); send_still("RMP RMP RMP  VVV VVV VVV  "); }
-    if (at(19411) && ms(55)) { p(22, 1150, 3); ff("RJD38 DE RMP "); }
+    if (at(19411) && ms(55)) { p(22, 1150, 3); fig_msg_ar("RJD38 DE RMP "); }
     if (at(19428) && cond(3)) { p(20, 1000, 2); send_cond("5AL 5AL DE 5AL19 5AL19 QRU? K"); }
     if (at(19450) && ct(1200, 1600)) simplex_fix_radiocheck(net_nato_tac, 8, 10);
     if (at(19467) && od()) { p(19, 700, 2); send_still("VVV VVV DE YKA YKA QRV?  "); }
@@ -52,7 +52,7 @@ void band_19() {
     if (at(19509) && eh() && cond(2)) { p(20, 1000, 3); clg_cond("3VX", "3VX2", 2); }
     if (at(19524)) { p(22, 1000, 3); send_still("VVV VVV VVV DE 5AL 5AL 5AL QSX 19524  "); }
     if (at(19540) && cond(2)) { p(22, 900, 2); send_cond("GYU GYU GYU DE GYA GYA QSA? K"); }
-    if (at(19560) && ms(35)) { p(20, 1000, 3); ff("SUA DE SUA6 = "); }
+    if (at(19560) && ms(35)) { p(20, 1000, 3); fig_msg_ar("SUA DE SUA6 = "); }
     if (at(19583) && oh()) { p(24, 1000, 3); send_still("VVV VVV DE IGJ42 IGJ42 IGJ42 QRU  "); }
     if (at(19594) && cond(3)) { p(20, 900, 2); send_cond_par("RCV RCV RCV DE RKXX RKXX K", 2); }
     if (at(19618) && eh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
@@ -86,7 +86,7 @@ void band_19() {
 
     // Fixed service above the maritime band.
     if (at(19808)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RIW RIW RIW QSX 16 19 MHZ  "); }
-    if (at(19808) && t.wMinute % 30 == 21) { p(24, 1000, 3); ff("RJD99 RJD99 DE RIW QTC "); }
+    if (at(19808) && t.wMinute % 30 == 21) { p(24, 1000, 3); fig_msg_ar("RJD99 RJD99 DE RIW QTC "); }
     if (at(19826) && cond(3)) nato_qso();
     if (at(19844) && oh()) { p(25, 1100, 3); send_still("FUF FUF FUF  VVV VVV VVV  "); }
     if (at(19861) && cond(2)) { p(21, 1000, 3); send_cond("SUA SUA DE SUA1 SUA1 QTC 1 K"); }
@@ -96,7 +96,7 @@ void band_19() {
     if (at(19933) && eh()) { p(24, 760, 3); send_still("VVV VVV VVV SXA SXA SXA  "); }
     if (at(19951) && cond(2)) { p(20, 800, 2); clg_cond("SPW", "SPW61", 2); }
     if (at(19968)) { p(23, 1120, 3); send_still("VVV VVV VVV DE GYU GYU GYU  "); }
-    if (at(19979) && ms(10)) { p(20, 1000, 3); ff("SUA DE SUA1 = "); }
+    if (at(19979) && ms(10)) { p(20, 1000, 3); fig_msg_ar("SUA DE SUA1 = "); }
 
     if (day()) {
         if (at(19686)) { p(22, 1000, 3); send_still("CQ DE ZSC ZSC ZSC QSX 18 MHZ K  "); }
@@ -110,7 +110,7 @@ void band_19() {
         if (at(19692) && eh()) { p(22, 950, 3); send_still("CQ CQ DE PPR PPR PPR QSX 18 MHZ K  "); }
         if (at(19702)) { p(24, 1040, 3); send_still("CQ CQ CQ DE KPH KPH KPH QSX 18 MHZ K  "); }
         if (at(19284) && cond(2)) { p(20, 900, 3); send_cond("CLP4 CLP4 CLP4 DE CLP1 CLP1 K"); }
-        if (at(19284) && ms(25)) { p(20, 900, 3); ff("CLP4 DE CLP1 "); }
+        if (at(19284) && ms(25)) { p(20, 900, 3); fig_msg_ar("CLP4 DE CLP1 "); }
         if (at(19522)) { p(24, 1000, 3); send_still("PWZ33 PWZ33 PWZ33  VVV VVV VVV  "); }
     }
     if (reg3f_day()) {
@@ -121,11 +121,11 @@ void band_19() {
     }
     if (reg3m_day()) {
         if (at(19355)) { p(24, 1050, 3); send_still("VVV VVV VVV VTP VTP VTP  "); }
-        if (at(19575) && ct(500, 700)) { p(21, 820, 3); ff("EPJ DE EPJ6 "); }
+        if (at(19575) && ct(500, 700)) { p(21, 820, 3); fig_msg_ar("EPJ DE EPJ6 "); }
     }
     if (reg1rus_day()) {
         if (at(19700)) { p(22, 1000, 3); send_still("CQ CQ CQ DE UFL UFL UFL QSX 18 MHZ K  "); }
-        if (at(19894) && eh_sked(10)) { p(24, 1000, 3); ff("RJD99 DE RJE "); }
+        if (at(19894) && eh_sked(10)) { p(24, 1000, 3); fig_msg_ar("RJD99 DE RJE "); }
     }
     stn();
 
@@ -135,9 +135,9 @@ void band_19() {
         if (at(19161) && ct(1300, 2100)) { p(22, 1100, 3); qrh = 2; send_still("VVV VVV VVV DE WKF WKF WKF K  "); }
         if (at(19299) && eh()) { p(18, 750, 2); qrh = 1; send_still("VVV VVV DE DFD DFD DFD  "); }
         if (at(19422) && cond(2)) { p(21, 700, 2); send_cond("CQ CQ CQ DE FTD FTD QRU? K"); }
-        if (at(19538) && ct(1000, 1400)) { p(20, 950, 3); ff("DGU DE DFD = "); }
+        if (at(19538) && ct(1000, 1400)) { p(20, 950, 3); fig_msg_ar("DGU DE DFD = "); }
         if (at(19660) && oh()) { p(18, 650, 2); qrh = 1; send_still("VVV VVV DE JVE JVE JVE  "); }
-        if (at(19819) && ct(1500, 1800)) { p(22, 900, 3); fl("GBJ DE WKF = ", 0x80); }
+        if (at(19819) && ct(1500, 1800)) { p(22, 900, 3); let_msg_latin("GBJ DE WKF = ", 0x80); }
         if (at(19950) && ct(600, 1000)) { p(19, 800, 2); qrh = 2; send_still("VVV VVV DE VIZ VIZ VIZ  "); }
     }
     stn();

@@ -8,19 +8,10 @@ namespace kestrel {
 
 namespace {
 
-// Hull and unit calls of Soviet and Russian naval units working their shore headquarters.
-const char rus_units[][8] = {"RJD83", "RMX72", "RCF43", "RKLM", "UGOY", "RLO66", "RJP38",
-                             "RMDX",  "RHO51", "RIT42", "RAA77", "RBY36", "UCBN", "RFH24"};
-// Outstations of embassy nets, as their control stations call them.
-const char cuba_posts[][6] = {"CLP3", "CLP5", "CLP8", "CLP9", "CLP12", "CLP27"};
-const char egypt_posts[][7] = {"SUA22", "SUA38", "SUA41", "SUA56", "SUA63", "SUA79"};
 
 // "RIW RIW RIW DE unit unit" with the unit's request.
-void riw(const char *request) { post_call("RIW", pick(rus_units), request); }
+void riw(const char *request) { post_call("RIW", pick(rus_units, rus_units_20_rows), request); }
 
-// Signal-report check of an army net: control station and five members.
-const char net_army_a[6][NET_CALL_WIDTH] = {"4KJ", "7TR", "2MV", "9QX", "5LB", "3WN"};
-const char net_gov_b[5][NET_CALL_WIDTH] = {"YZO", "YZO2", "YZO5", "YZO8", "YZO11"};
 
 }  // namespace
 
@@ -63,10 +54,10 @@ void band_20() {
     // Russian naval units calling Moscow, and the answer.
     if (at(20270) && ct(600, 1400)) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE RJD83 RJD83 QSA? K", 3); }
     if (at({20076, 20095}) && ct(500, 1500) && t.wMinute % 5 != 0) { p(20, 900, 2); riw("QTC K"); }
-    if (at(20095) && ct(500, 1500) && t.wMinute % 5 == 0) { p(22, 1000, 3); tfc_f("RMX72 RMX72 DE RIW RIW QTC 1 = ", 20 + static_cast<int>(myrand() % 30)); }
+    if (at(20095) && ct(500, 1500) && t.wMinute % 5 == 0) { p(22, 1000, 3); fig_msg_count("RMX72 RMX72 DE RIW RIW QTC 1 = ", 20 + static_cast<int>(myrand() % 30)); }
     if (at(20152) && ct(400, 1300)) { p(19, 820, 1); riw("ZZU K"); }
     if (at(20153) && ct(400, 1300) && cond(3)) { p(24, 1100, 4); send_cond("RKLM DE RIW QSA4 QRV K"); }
-    if (at(20206) && ct(700, 1500) && ml(30)) { p(23, 880, 3); tfc_f("XXX XXX DE RCV RCV RCV QTC = ", 30 + static_cast<int>(myrand() % 40)); }
+    if (at(20206) && ct(700, 1500) && ml(30)) { p(23, 880, 3); fig_msg_count("XXX XXX DE RCV RCV RCV QTC = ", 30 + static_cast<int>(myrand() % 40)); }
 
     // US and NATO fleet traffic.
     if (at(20034) && ct(800, 2000) && mh(44)) { p(24, 850, 4); nato_msg("NSS NSS DE NSS NSS ", 'R'); }
@@ -77,12 +68,12 @@ void band_20() {
 
     // Government, army and embassy nets.
     if (at(20044) && reg2_day()) { p(22, 1150, 3); post_call(pick(cuba_posts), "CLP1", "QRU? K"); }
-    if (at(20044) && reg2_day() && ms10(20)) { p(22, 1150, 3); tfc_l("CLP8 DE CLP1 QTC 1 = ", 40 + static_cast<int>(myrand() % 40), 0x80); }
+    if (at(20044) && reg2_day() && ms10(20)) { p(22, 1150, 3); let_msg_count("CLP8 DE CLP1 QTC 1 = ", 40 + static_cast<int>(myrand() % 40), 0x80); }
     if (at(20127) && ct(900, 1500)) { p(21, 1000, 3); post_call(pick(egypt_posts), "SUA", "QRV? K"); }
-    if (at(20127) && ct(900, 1500) && min_sked_20(30)) { p(21, 1000, 3); tfc_l("SUA56 DE SUA = ", 60, 1); }
+    if (at(20127) && ct(900, 1500) && min_sked_20(30)) { p(21, 1000, 3); let_msg_count("SUA56 DE SUA = ", 60, 1); }
     if (at(20168) && ct(800, 1400)) { p(24, 1000, 3); qsa_exchange("SUA38", "SUA", 2); }
     if (at(20247) && ct(600, 1700)) { p(20, 1200, 2); clg_cond("CNA2", "CNA", 2); }
-    if (at(20247) && ct(600, 1700) && ms(40)) { p(20, 1200, 2); tfc_l("CNA2 DE CNA QTC = ", 45, 0x80 | 2); }
+    if (at(20247) && ct(600, 1700) && ms(40)) { p(20, 1200, 2); let_msg_count("CNA2 DE CNA QTC = ", 45, 0x80 | 2); }
     if (at(20301) && ct(700, 1600)) { simplex_fix_radiocheck(net_gov_b, 5, 22); }
     if (at(20367) && ct(800, 1300) && t.wDayOfWeek >= 1 && t.wDayOfWeek <= 5) { simplex_fix_radiocheck(net_fr_mil, 7, 41); }
     if (at(20394) && ct(600, 1200)) { simplex_fix_radiocheck(net_rus_mil, 6, 24); }
@@ -94,13 +85,13 @@ void band_20() {
     if (at(20572) && ct(1000, 1700) && ed()) { simplex_fix_radiocheck(net_nato_tac, 8, 10); }
     if (at(20621) && ct(600, 1700)) { p(24, 1300, 3); clg_cond("YZO5", "YZO", 3); }
     if (at(20680) && ct(700, 1500)) { p(20, 900, 2); clg_cond_bug("OLX27", "OLX", 1); }
-    if (at(20684) && ct(700, 1500) && ms10(0)) { p(20, 900, 2); tfc_f("OLX27 DE OLX NR 4 = ", 80); }
+    if (at(20684) && ct(700, 1500) && ms10(0)) { p(20, 900, 2); fig_msg_count("OLX27 DE OLX NR 4 = ", 80); }
     if (at(20737) && ct(1200, 2000)) { p(18, 1600, 2); clg_cond("CLP12", "CLP1", 4); }
     if (at(20756) && ct(400, 1200)) { p(25, 1020, 3); send_cond_par("BZR62 BZR62 DE BZR BZR QRU? K", 2); }
     if (at(20757) && ct(400, 1200) && ms20(10)) { p(25, 1020, 3); indicator_qtc(2, 50, "BZR62 "); }
     if (at(20803) && ct(700, 1600)) { p(22, 1050, 3); send_cond_par("YIL YIL DE YIL4 YIL4 QTC 2 K", 2); }
     if (at(20855) && ct(600, 1400)) { p(21, 980, 3); qsa_exchange("SNN7", "SNN", 3); }
-    if (at(20857) && ct(600, 1400) && ms(15)) { p(21, 980, 3); tfc_l("SNN7 DE SNN QTC NR 23 = ", 70, 3); }
+    if (at(20857) && ct(600, 1400) && ms(15)) { p(21, 980, 3); let_msg_count("SNN7 DE SNN QTC NR 23 = ", 70, 3); }
     if (at(20912) && ct(600, 1200)) { p(16, 1550, 2); qtc_qsk("5AF DE 5AF3 = NR 11 = REF UR NR 7 = ALL 12 GRS RECEIVED OK = QRU "); send_stack(" K"); }
     if (at(20940) && ct(800, 1400)) { p(24, 1000, 3); clg_cond("RAL23", "RAL", 102); }
     if (at(20978) && ct(700, 1500) && cond(2)) { low_pwr_mil(); }
@@ -122,17 +113,17 @@ void band_20() {
         if (at(20019) && ml(30)) { p(24, 1000, 3); send_still("VVV VVV VVV DE CFH CFH CFH      "); }
         if (at(20019) && mh(29)) { p(24, 1000, 3); send_still("C13L   C13L   VVV   VVV   DE   CFH   CFH      "); }
         if (at(20027)) { p(21, 1000, 3); clg_cond("CKN", "CFH", 2); }
-        if (at(20102) && ml(20)) { p(22, 1250, 3); tfc_l("GYA GYA GYA DE GYA = ", 50, 0); }
+        if (at(20102) && ml(20)) { p(22, 1250, 3); let_msg_count("GYA GYA GYA DE GYA = ", 50, 0); }
         if (at(20175) && ct(900, 1700)) { p(21, 650, 2); send_still("VVV VVV VVV DE GXQ GXQ GXQ      "); }
-        if (at(20256) && eh()) { p(20, 1000, 3); tfc_f("ZZZZ DE OXZ1 = ", 25); }
+        if (at(20256) && eh()) { p(20, 1000, 3); fig_msg_count("ZZZZ DE OXZ1 = ", 25); }
         if (at(20333) && cond(4)) { p(23, 1280, 3); send_cond("QRA? QRA? DE SPW SPW K"); }
         if (at(20408)) { p(26, 1000, 4); send_still("VVV VVV VVV DE DFH/DIS DFH/DIS DFH/DIS      "); }
         if (at(20481) && hl(12)) { p(22, 870, 3); send_still("VVV VVV VVV DE YOX YOX YOX      "); }
         if (at(20523)) { p(19, 1150, 2); send_still("VVV DE LZC LZC LZC      "); }
-        if (at(20545) && oh()) { p(24, 1000, 3); tfc_f("HEC HEC DE HBD HBD QTC 2 = ", 35); }
+        if (at(20545) && oh()) { p(24, 1000, 3); fig_msg_count("HEC HEC DE HBD HBD QTC 2 = ", 35); }
         if (at(20585) && t.wDayOfWeek >= 1 && t.wDayOfWeek <= 4) { fav22(); }
         if (at(20641)) { p(21, 1000, 3); send_cond_par("VVV VVV DE 6VU 6VU QRU K", 2); }
-        if (at(20663) && eh()) { p(25, 1000, 3); tfc_l("YIL2 YIL2 DE YIL QTC = ", 55, 0x80); }
+        if (at(20663) && eh()) { p(25, 1000, 3); let_msg_count("YIL2 YIL2 DE YIL QTC = ", 55, 0x80); }
         if (at(20716) && ml(40)) { p(22, 1000, 4); send_still("VVV VVV VVV DE HZN HZN HZN      "); }
         if (at(20790) && cond(3)) { p(20, 1200, 3); send_cond("QRT QRT DE 7RA20 7RA20 ]"); }
         if (at(20822)) { p(24, 1400, 3); send_still("VVV VVV DE OLX9 OLX9 OLX9 QRV      "); }
@@ -148,7 +139,7 @@ void band_20() {
         if (at(20338)) { p(24, 1000, 3); clg_cond("YVG", "YVG2", 2); }
         if (at(20439)) { p(22, 1300, 2); send_still("VVV VVV DE CBV CBV CBV      "); }
         if (at(20552)) { p(23, 1000, 3); post_call(pick(cuba_posts), "CLP1", "QTC? K"); }
-        if (at(20614) && ms10(0)) { p(23, 1000, 3); tfc_f("CLP5 DE CLP1 = ", 50); }
+        if (at(20614) && ms10(0)) { p(23, 1000, 3); fig_msg_count("CLP5 DE CLP1 = ", 50); }
         if (at(20773)) { p(20, 950, 3); send_still("VVV VVV VVV DE HKC HKC HKC      "); }
         if (at(20886) && eh()) { p(24, 1000, 4); send_still("VVV VVV VVV DE NAW NAW NAW      "); }
     }
@@ -157,7 +148,7 @@ void band_20() {
         if (at(20081) && ml(45)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RIW RIW RIW      "); }
         if (at(20124) && t.wMinute % 10 < 5) { p(20, 880, 3); riw("QSA? K"); }
         if (at(20266)) { p(22, 1100, 3); send_still("VVV VVV DE RJH74 RJH74 RJH74      "); }
-        if (at(20266) && ms(30)) { p(22, 1100, 3); tfc_f("RJH74 RJH74 DE RJH74 QTC = ", 40); }
+        if (at(20266) && ms(30)) { p(22, 1100, 3); fig_msg_count("RJH74 RJH74 DE RJH74 QTC = ", 40); }
         if (at(20471)) { p(18, 1500, 2); riw("QSB K"); }
         if (at(20611)) { p(25, 900, 4); send_still("VVV VVV VVV DE RKA RKA RKA      "); }
         if (at(20701)) { qsa_exchange("RCF43", "RCV", 3); }
@@ -170,7 +161,7 @@ void band_20() {
         if (at(20417)) { p(26, 1000, 4); send_still("VVV VVV VVV DE VTP VTP VTP      "); }
         if (at(20504) && oh()) { p(24, 1000, 3); send_still("VVV VVV DE XSV XSV XSV      "); }
         if (at(20653)) { p(22, 1200, 3); send_still("VVV VVV VVV DE 9MR 9MR 9MR      "); }
-        if (at(20779) && ms20(0)) { p(22, 950, 3); tfc_f("XSV XSV DE XSV2 QTC = ", 45); }
+        if (at(20779) && ms20(0)) { p(22, 950, 3); fig_msg_count("XSV XSV DE XSV2 QTC = ", 45); }
     }
 
     if (reg3f_day()) {
@@ -203,14 +194,14 @@ void band_20() {
         if (at(20870) && ct(800, 1500)) { p(36, 1150, 3); send_still("VVV VVV VVV DE IAC IAC IAC      "); }
         if (at(20920) && ct(900, 1800)) { p(30, 1000, 3); send_still("VVV VVV DE GBJ GBJ GBJ      "); }
         // Wartime fleet broadcasts, four-letter and five-letter groups.
-        if (at(20126) && ct(600, 1800) && ml(30)) { p(22, 1000, 4); tfc_l("NSS NSS NSS DE NSS = ", 60, 0); }
+        if (at(20126) && ct(600, 1800) && ml(30)) { p(22, 1000, 4); let_msg_count("NSS NSS NSS DE NSS = ", 60, 0); }
         if (at(20670) && ct(800, 1600)) {
             p(24, 800, 3);
             send("DHO DHO DHO = ");
             for (int i = 0; i < 40; ++i) send(group4l());
             send_stack(" + ");
         }
-        if (at(20850) && ct(500, 1300) && eh()) { p(20, 1100, 2); tfc_l("GBR GBR DE GBR = ", 45, 0x80); }
+        if (at(20850) && ct(500, 1300) && eh()) { p(20, 1100, 2); let_msg_count("GBR GBR DE GBR = ", 45, 0x80); }
         if (at(20988) && cond(3)) { p(18, 1200, 3); send_cond("WCC WCC DE KFZO KFZO QRU? K"); }
     }
 

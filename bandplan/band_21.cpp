@@ -8,31 +8,16 @@
 
 namespace kestrel {
 
-namespace {
-
-// Amateur calls and the operators' names, row by row.
-const char ham_calls[][8] = {"DK4RX",  "G4NQC",  "OK1FMJ", "UA3AGW", "JA1XPQ", "W8JYZ",  "VK2BQS", "LU7DZ",
-                             "I2KMV",  "SP9RTA", "YO3FLR", "PY2OX",  "ZS6BRK", "EA5GVT", "F6CWB",  "HA5KDQ",
-                             "K4ZLE",  "VE3MTQ", "OZ1ACB", "SM5DJZ", "UR5WCA", "LZ1NK",  "9A3LW",  "4X4JU",
-                             "ON4XG",  "PA3CVR", "OH6KZP", "UA9CGL", "VU2RBK", "5B4AHJ"};
-const char ham_names[][8] = {"HANS", "JOHN",  "PAVEL", "YURI", "KEN",  "BOB",   "GRAHAM", "CARLOS",
-                             "MARIO", "JUREK", "ION",   "ZE",   "PIET", "JOSE",  "ANDRE",  "LACI",
-                             "JIM",   "DAVE",  "OLE",   "LARS", "VASYL", "NIKO",  "ZVONKO", "AVI",
-                             "LUC",   "KEES",  "PEKKA", "OLEG", "RAVI", "ANDY"};
-const HamRoster hams{ham_calls, ham_names, sizeof ham_calls / sizeof ham_calls[0], true};
-static_assert(sizeof ham_calls == sizeof ham_names);
-
-}  // namespace
 
 void band_21() {
     band_start(21, 22);
 
     // Amateur telegraphy.
-    if (within(21000, 21025) && day() && cond(3)) ham_qso(hams);
-    if (within(21025, 21070) && day() && cond(5)) ham_qso(hams);
-    if (within(21000, 21070) && day() && cond(6)) ham_cq(hams);
-    if (within(21000, 21060) && weekend() && ct(700, 1800) && cond(2)) ham_cq(hams);
-    if (within(21100, 21150) && ct(1200, 2000) && cond(8)) { ham_cq(hams); }
+    if (within(21000, 21025) && day() && cond(3)) ham_qso(hams_21);
+    if (within(21025, 21070) && day() && cond(5)) ham_qso(hams_21);
+    if (within(21000, 21070) && day() && cond(6)) ham_cq(hams_21);
+    if (within(21000, 21060) && weekend() && ct(700, 1800) && cond(2)) ham_cq(hams_21);
+    if (within(21100, 21150) && ct(1200, 2000) && cond(8)) { ham_cq(hams_21); }
     if (at(21005) && reg3f_day() && cond(2)) { p(28, 700, 2); send_cond("CQ DX CQ DX DE JA1XPQ JA1XPQ K"); }
     if (at(21018) && reg2_day() && cond(2)) { p(30, 650, 3); send_cond("CQ CQ DE LU7DZ LU7DZ K"); }
     if (at(21022) && day() && cond(3)) { p(26, 820, 3); send_cond("QRZ? DE 5B4AHJ UP 2 ]"); }
@@ -41,7 +26,7 @@ void band_21() {
     if (at(21080) && reg1rus_day() && cond(3)) { p(16, 900, 2); send_cond("CQ CQ CQ DE UA9CGL UA9CGL UA9CGL PSE K"); }
     if (at(21125) && ct(1400, 1900) && cond(3)) { p(12, 600, 3); send_cond("CQ CQ CQ DE KB9DNU KB9DNU KB9DNU K"); }
     if (at(21003) && day() && ml(20)) { p(32, 700, 4); send_cond("QRZ? DE VP8PJ UP ]"); }
-    if (at({21004, 21005, 21006}) && day() && ml(20) && cond(2)) { p(26, 900, 2); send_cond(pick(ham_calls, 1)); }
+    if (at({21004, 21005, 21006}) && day() && ml(20) && cond(2)) { p(26, 900, 2); send_cond(ham_call(hams_21, 1)); }
     if (at(21023) && reg1rus_day() && cond(2)) { p(22, 880, 3); send_cond("CQ CQ DE UA3AGW UA3AGW UA3AGW K"); }
     if (at(21060) && day() && cond(3)) { p(14, 800, 1); send_cond("CQ CQ DE OK1FMJ/QRP OK1FMJ/QRP K"); }
     if (at(21140) && ct(1400, 1900) && cond(4)) { p(10, 720, 2); send_cond("CQ CQ CQ DE KA4OTB KA4OTB KA4OTB K"); }

@@ -9,10 +9,6 @@ namespace kestrel {
 
 namespace {
 
-// Ships of many flags, by the call signs they would give a coast station.
-const char ships[][8] = {"UBCX",  "UHQP",  "UZBN",  "URCQ",  "UUAF", "PFBX",  "DGJY",  "ELKM3", "3FGM4", "C6BT7",
-                         "9VNM",  "SQJW",  "LAXY4", "OXRP",  "SGKL", "JFYB",  "VRUE7", "A8QT7", "P3RS5", "9HAA6",
-                         "YLAM",  "DSMF",  "HOJY",  "GBTT",  "ONAW", "PDXR",  "IBKE",  "EAQW",  "SXDV",  "TCCB"};
 const char *ship() { return pick(ships, 7); }
 
 // A ship calling a coast station on a calling channel.

@@ -8,16 +8,12 @@ namespace kestrel {
 
 namespace {
 
-// Units of the Soviet and Russian fleets working their headquarters.
-const char rus_units[][8] = {"RJD83", "RCF43", "RKLM", "UGOY", "RHO51", "RIT42", "RBY36", "UCBN", "RMGB", "RKZF"};
 
-const char *unit() { return pick(rus_units, 1); }
+const char *unit() { return pick(rus_units, rus_units_23_rows, 1); }
 
 // A unit at sea calling its headquarters with a request.
 void call_hq(const char *hq, const char *request) { post_call(hq, unit(), request); }
 
-const char net_air_c[5][NET_CALL_WIDTH] = {"R3K", "B7M", "H2D", "Q5T", "L9W"};
-const char net_army_d[6][NET_CALL_WIDTH] = {"9SE", "4VL", "6PA", "1KD", "8TC", "2WO"};
 
 }  // namespace
 
@@ -27,7 +23,7 @@ void band_23() {
     // Naval shore stations and army headquarters.
     if (at(23008) && ct(600, 1600)) { p(22, 900, 3); send_still("VVV VVV VVV DE RIW RIW RIW      "); }
     if (at(23010) && ct(600, 1600) && t.wMinute % 5 != 0) { p(20, 900, 2); call_hq("RIW", "QSA? K"); }
-    if (at(23010) && ct(600, 1600) && t.wMinute % 5 == 0) { p(24, 1000, 3); tfc_f("RIW RIW DE RIW QTC = ", 30); }
+    if (at(23010) && ct(600, 1600) && t.wMinute % 5 == 0) { p(24, 1000, 3); fig_msg_count("RIW RIW DE RIW QTC = ", 30); }
     if (at(23044) && ct(1000, 2100)) { p(24, 850, 4); send_still("VVV VVV VVV DE NSS NSS NSS      "); }
     if (at(23044) && ct(1000, 2100) && mh(49)) { p(24, 850, 4); send("NSS NSS DE NSS "); nato_qtc(nr, 'O'); }
     if (at(23057) && ct(700, 1700)) { p(26, 1100, 3); send_still("VVV  VVV  VVV  DE  FUE  FUE  FUE  3/12  3/16  3/20  3/23       "); }
@@ -47,11 +43,11 @@ void band_23() {
 
     // Government and embassy nets.
     if (at(23360) && ct(1200, 2100)) { p(22, 1150, 3); clg_cond("CLP8", "CLP1", 3); }
-    if (at(23362) && ct(1200, 2100) && ms20(20)) { p(22, 1150, 3); tfc_l("CLP8 DE CLP1 QTC = ", 60, 0x80); }
+    if (at(23362) && ct(1200, 2100) && ms20(20)) { p(22, 1150, 3); let_msg_count("CLP8 DE CLP1 QTC = ", 60, 0x80); }
     if (at(23384) && ct(700, 1500)) { p(24, 1000, 3); send_still("VVV VVV VVV DE SUA SUA SUA QRU      "); }
     if (at(23391) && ct(700, 1500)) { qsa_exchange("SUA41", "SUA", 3); }
     if (at(23417) && ct(800, 1400)) { p(21, 980, 3); clg_cond("SNN9", "SNN", 2); }
-    if (at(23419) && ct(800, 1400) && ms(30)) { p(21, 980, 3); tfc_l("SNN9 DE SNN = ", 45, 3); }
+    if (at(23419) && ct(800, 1400) && ms(30)) { p(21, 980, 3); let_msg_count("SNN9 DE SNN = ", 45, 3); }
     if (at(23444) && ct(600, 1500)) { p(20, 1300, 3); send_still("VVV VVV DE YZO YZO YZO QRU      "); }
     if (at(23451) && ct(600, 1500)) { simplex_fix_radiocheck(net_nato_tac, 8, 21); }
     if (at(23479) && ct(900, 1700)) { p(18, 1420, 2); clg_cond_bug("OLX31", "OLX", 1); }
@@ -63,7 +59,7 @@ void band_23() {
     if (at(23578) && ct(800, 1400) && cond(2)) { low_pwr_mil(); }
     if (at(23603) && ct(700, 1600)) { p(23, 1100, 3); send_cond_par("5AF 5AF DE 5AF3 5AF3 QTC K", 2); }
     if (at(23646) && ct(600, 1700)) { p(24, 760, 3); send_still("VVV VVV VVV DE RAL23 RAL23 RAL23      "); }
-    if (at(23648) && ct(600, 1700) && ms10(0)) { p(24, 760, 3); tfc_f("RAL5 RAL5 DE RAL23 = ", 50); }
+    if (at(23648) && ct(600, 1700) && ms10(0)) { p(24, 760, 3); fig_msg_count("RAL5 RAL5 DE RAL23 = ", 50); }
     if (at(23662) && ct(800, 1600)) { simplex_fix_radiocheck(net_fr_mil, 7, 41); }
     if (at(23675) && ct(1000, 1800)) { p(22, 1100, 3); send_still("VVV VVV VVV DE CLN CLN CLN      "); }
     if (at(23697) && ct(900, 1600)) send_vvv("9KL");
@@ -83,7 +79,7 @@ void band_23() {
     if (day()) {
         if (at(23016) && ml(30)) { p(24, 1000, 3); send_still("VVV VVV VVV DE CFH CFH CFH      "); }
         if (at(23102)) { p(26, 1000, 4); send_still("VVV VVV VVV DE DFH/DIS DFH/DIS DFH/DIS      "); }
-        if (at(23219) && eh()) { p(20, 1000, 3); tfc_f("ZZZZ DE OXZ1 = ", 25); }
+        if (at(23219) && eh()) { p(20, 1000, 3); fig_msg_count("ZZZZ DE OXZ1 = ", 25); }
         if (at(23572) && t.wDayOfWeek >= 1 && t.wDayOfWeek <= 4 && hl(12)) { fav22(); }
         if (at(23705)) { p(22, 1000, 4); send_still("VVV VVV VVV DE HZN HZN HZN      "); }
         if (at(23864) && ml(15)) { p(24, 1100, 3); send_still("VVV VVV DE 6VU 6VU QRU      "); }

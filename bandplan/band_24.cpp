@@ -6,19 +6,6 @@
 
 namespace kestrel {
 
-namespace {
-
-// Amateur calls and the operators' names, row by row.
-const char ham_calls[][8] = {"DL3KVR", "G3WPH", "OK2PBG", "RA3DNC", "JH1EAF", "N4YDU",  "VK3GMZ", "LU1FAM",
-                             "IK4ZHH", "SP5EWX", "YO9HP",  "PY1NB",  "ZS1ANF", "EA3BOX", "F5NQL",  "HA8EK",
-                             "K1GQ",   "VE7NI",  "OZ7YY",  "SM6DHU", "UT2UB",  "LZ2UZ",  "S57DX",  "4Z5LA"};
-const char ham_names[][8] = {"UWE",  "PETER", "MIREK", "SASHA", "HIRO", "TOM",  "IAN",   "PABLO",
-                             "GIANNI", "ADAM", "DAN",   "NELSON", "RIAAN", "JORDI", "MICHEL", "SANYI",
-                             "FRANK", "STEVE", "JENS",  "BJORN", "VLAD",  "GEORGI", "BRANKO", "EYAL"};
-const HamRoster hams{ham_calls, ham_names, sizeof ham_calls / sizeof ham_calls[0], false};
-static_assert(sizeof ham_calls == sizeof ham_names);
-
-}  // namespace
 
 void band_24() {
     band_start(24, 22);
@@ -48,10 +35,10 @@ void band_24() {
     if (at(24838) && ct(900, 1600)) { simplex_fix_radiocheck(net_fr_mil, 7, 41); }
 
     // Amateur telegraphy.
-    if (within(24890, 24915) && day() && cond(4)) ham_qso(hams);
-    if (within(24890, 24929) && day() && cond(7)) ham_cq(hams);
+    if (within(24890, 24915) && day() && cond(4)) ham_qso(hams_24);
+    if (within(24890, 24929) && day() && cond(7)) ham_cq(hams_24);
     if (at(24895) && day() && ml(30)) { p(30, 700, 4); send_cond("QRZ? DE 3Y0J UP 1 ]"); }
-    if (at(24896) && day() && ml(30) && cond(2)) { p(25, 950, 2); send_cond(pick(ham_calls, 1)); }
+    if (at(24896) && day() && ml(30) && cond(2)) { p(25, 950, 2); send_cond(ham_call(hams_24, 1)); }
     if (at(24906) && day() && cond(3)) { p(14, 800, 1); send_cond("CQ CQ DE OK2PBG/QRP OK2PBG/QRP K"); }
 
     stn();

@@ -8,16 +8,12 @@ namespace kestrel {
 
 namespace {
 
-// Ships of many flags, by the call signs they would give a coast station.
-const char ships[][8] = {"UBCX", "UZBN", "UUAF", "PFBX", "DGJY", "ELKM3", "3FGM4", "C6BT7", "9VNM", "SQJW",
-                         "LAXY4", "OXRP", "JFYB", "VRUE7", "A8QT7", "9HAA6", "DSMF", "GBTT", "IBKE", "SXDV"};
 
-const char *ship() { return pick(ships, 7); }
+const char *ship() { return pick(ships, ships_25_rows, 7); }
 
 // A ship calling a coast station on a calling channel.
 void ship_clg(const char *coast, int form) { clg_cond(coast, ship(), form); }
 
-const char net_army_e[5][NET_CALL_WIDTH] = {"7XF", "3NA", "8KU", "5GR", "1ZE"};
 
 }  // namespace
 
@@ -53,7 +49,7 @@ void band_25() {
     if (at(25213) && ct(700, 1500)) { p(26, 1100, 3); send_still("VVV  VVV  VVV  DE  FUE  FUE  FUE  3/16  3/22  3/25       "); }
     if (at(25228) && ct(1200, 2000)) { p(22, 1150, 3); clg_cond("CLP3", "CLP1", 3); }
     if (at(25240) && ct(800, 1500)) { p(24, 1000, 3); send_still("VVV VVV DE SUA SUA SUA QRU      "); }
-    if (at(25242) && ct(800, 1500) && ms20(0)) { p(24, 1000, 3); tfc_l("SUA79 DE SUA QTC = ", 55, 1); }
+    if (at(25242) && ct(800, 1500) && ms20(0)) { p(24, 1000, 3); let_msg_count("SUA79 DE SUA QTC = ", 55, 1); }
     if (at(25256) && ct(900, 1600)) { duplex_radiocheck(4, 1); }
     if (at(25288) && ct(700, 1400)) { p(22, 1250, 3); send_still("VVV VVV VVV DE GYA GYA GYA      "); }
     if (at(25305) && ct(800, 1500)) { qsa_exchange("YZO5", "YZO", 3); }

@@ -7,11 +7,6 @@
 
 namespace kestrel {
 
-namespace {
-
-const char net_tac_f[6][NET_CALL_WIDTH] = {"K4L", "P7A", "M2S", "D9F", "W3H", "Z6C"};
-
-}  // namespace
 
 void band_26() {
     band_start(26, 22);
@@ -30,7 +25,7 @@ void band_26() {
     if (at(26268) && ct(800, 1500) && cond(2)) { low_pwr_mil(); }
     if (at(26305) && ct(1000, 1700)) { nato_qso(); }
     if (at(26342) && ct(800, 1500)) { duplex_radiocheck(3, 3); }
-    if (at(26386) && ct(700, 1400)) { p(24, 760, 3); tfc_f("RAL5 DE RAL23 = ", 30); }
+    if (at(26386) && ct(700, 1400)) { p(24, 760, 3); fig_msg_count("RAL5 DE RAL23 = ", 30); }
     if (at(26412) && ct(900, 1500)) { simplex_fix_radiocheck(net_rus_mil, 6, 24); }
     if (at(26478) && ct(800, 1600)) { p(20, 1200, 2); send_still("VVV VVV DE 4XZ 4XZ 4XZ      "); }
     if (at(26531) && ct(900, 1500) && cond(3)) { p(18, 1300, 2); send_cond("A7K DE F2Q QSA? K"); }
@@ -43,7 +38,7 @@ void band_26() {
     if (day()) {
         if (at(26250) && ml(30)) { p(24, 1000, 3); send_still("VVV VVV VVV DE CFH CFH CFH      "); }
         if (at(26442)) { p(26, 1000, 4); send_still("VVV VVV VVV DE DFH/DIS DFH/DIS DFH/DIS      "); }
-        if (at(26690) && eh()) { p(24, 1000, 3); tfc_f("ZZZZ DE OXZ1 = ", 20); }
+        if (at(26690) && eh()) { p(24, 1000, 3); fig_msg_count("ZZZZ DE OXZ1 = ", 20); }
     }
 
     if (reg2_day()) {

@@ -7,11 +7,6 @@
 
 namespace kestrel {
 
-namespace {
-
-const char net_tac_g[5][NET_CALL_WIDTH] = {"N5R", "T8B", "G1V", "U4K", "Y7P"};
-
-}  // namespace
 
 void band_27() {
     band_start(27, 22);
@@ -25,7 +20,7 @@ void band_27() {
     if (at(27596) && ct(800, 1500) && cond(2)) { low_pwr_mil(); }
     if (at(27628) && ct(1000, 1700)) { nato_qso(); }
     if (at(27645) && ct(800, 1500)) { duplex_radiocheck(4, 1); }
-    if (at(27666) && ct(700, 1400)) { p(24, 760, 3); tfc_f("RAL7 DE RAL23 = ", 25); }
+    if (at(27666) && ct(700, 1400)) { p(24, 760, 3); fig_msg_count("RAL7 DE RAL23 = ", 25); }
     if (at(27691) && ct(900, 1500)) { simplex_fix_radiocheck(net_rus_mil, 6, 24); }
     if (at(27712) && ct(800, 1600)) { p(20, 1200, 2); send_still("VVV VVV DE 4XZ 4XZ 4XZ      "); }
     if (at(27738) && ct(900, 1500) && cond(3)) { p(18, 1300, 2); send_cond("H3X DE L8M QSA? K"); }
@@ -42,7 +37,7 @@ void band_27() {
     if (day()) {
         if (at(27520) && ml(30)) { p(24, 1000, 3); send_still("VVV VVV VVV DE CFH CFH CFH      "); }
         if (at(27750)) { p(26, 1000, 4); send_still("VVV VVV VVV DE DFH/DIS DFH/DIS DFH/DIS      "); }
-        if (at(27905) && eh()) { p(24, 1000, 3); tfc_f("ZZZZ DE OXZ1 = ", 20); }
+        if (at(27905) && eh()) { p(24, 1000, 3); fig_msg_count("ZZZZ DE OXZ1 = ", 20); }
     }
 
     if (reg1rus_day()) {

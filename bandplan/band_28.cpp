@@ -9,17 +9,6 @@ namespace kestrel {
 
 namespace {
 
-// Amateur calls and the operators' names, row by row.
-const char ham_calls[][8] = {"DJ7RT",  "G0KPW",  "OK1DTP", "UA6LGH", "JA3OSV", "WA2HIP", "VK4FW",  "LU3CQ",
-                             "IZ2BKA", "SP3GEM", "YO4AAC", "PY5EG",  "ZS2ZA",  "EA1DR",  "F5IN",   "HA3HX",
-                             "K5TR",   "VE1JS",  "OZ5UR",  "SM3EVR", "US1VM",  "LZ3FN",  "9A5Y",   "4X1VF",
-                             "ON7DQ",  "PA0FAW", "OH1XT",  "RW9UP",  "VU2PTT", "5B4AGN"};
-const char ham_names[][8] = {"KLAUS",  "MIKE",  "JIRI",  "SERGEY", "TAKA",  "HARRY", "FRED",  "JORGE",
-                             "LUCA",   "MAREK", "DAN",   "EDSON",  "KOOS",  "LUIS",  "JACQUES", "TIBOR",
-                             "TREE",   "JACK",  "NIELS", "GORAN",  "MYKOLA", "TODOR", "ZORAN", "MOSHE",
-                             "PATRICK", "WIM",  "TIMO",  "IGOR",   "SURESH", "STELIOS"};
-const HamRoster hams{ham_calls, ham_names, sizeof ham_calls / sizeof ham_calls[0], true};
-static_assert(sizeof ham_calls == sizeof ham_names);
 
 // The band is open: by day, and in summer also on sporadic evenings.
 bool band_open() { return day() || (summer() && ct(1800, 2200) && cond(3)); }
@@ -30,19 +19,19 @@ void band_28() {
     band_start(28, 22);
 
     // Amateur telegraphy.
-    if (within(28000, 28040) && band_open() && cond(4)) ham_qso(hams);
-    if (within(28040, 28070) && band_open() && cond(6)) ham_qso(hams);
-    if (within(28000, 28070) && band_open() && cond(6)) ham_cq(hams);
-    if (within(28000, 28060) && weekend() && ct(800, 1600) && cond(3)) ham_cq(hams);
+    if (within(28000, 28040) && band_open() && cond(4)) ham_qso(hams_28);
+    if (within(28040, 28070) && band_open() && cond(6)) ham_qso(hams_28);
+    if (within(28000, 28070) && band_open() && cond(6)) ham_cq(hams_28);
+    if (within(28000, 28060) && weekend() && ct(800, 1600) && cond(3)) ham_cq(hams_28);
     if (at(28004) && day() && ml(30)) { p(30, 700, 4); send_cond("QRZ? DE FT5ZM UP ]"); }
-    if (at(28005) && day() && ml(30) && cond(2)) { p(25, 950, 2); send_cond(pick(ham_calls, 1)); }
+    if (at(28005) && day() && ml(30) && cond(2)) { p(25, 950, 2); send_cond(ham_call(hams_28, 1)); }
     if (at(28012) && reg3f_day() && cond(2)) { p(28, 800, 3); send_cond("CQ DX CQ DX DE JA3OSV JA3OSV K"); }
     if (at(28021) && reg2_day() && cond(2)) { p(26, 650, 3); send_cond("CQ CQ DE LU3CQ LU3CQ K"); }
     if (at(28033) && reg1rus_day() && cond(2)) { p(22, 880, 3); send_cond("CQ CQ DE RW9UP RW9UP RW9UP K"); }
     if (at(28045) && band_open()) { p(18, 760, 3); send_cond_par("QRL?", 4); }
     if (at(28055) && day() && cond(3)) { p(14, 800, 1); send_cond("CQ CQ DE SP3GEM/QRP SP3GEM/QRP K"); }
     if (at(28060) && band_open() && cond(3)) { p(12, 700, 2); qtc_qsk("CQ CQ CQ DE KC4ZQV KC4ZQV KC4ZQV K "); send_stack(""); }
-    if (within(28100, 28150) && ct(1400, 2000) && cond(10)) ham_cq(hams);
+    if (within(28100, 28150) && ct(1400, 2000) && cond(10)) ham_cq(hams_28);
 
     // Single beacons of many countries, each with its locator and power.
     if (at(28175) && reg2_day()) { p(18, 800, 2); send_still("VVV DE VE3TEN VE3TEN FN25 10W      "); }

@@ -25,7 +25,6 @@ void telemetry(const char *name) {
     send_stack("");
 }
 
-const char net_tac_h[5][NET_CALL_WIDTH] = {"B6T", "E2N", "J9R", "S4D", "X8L"};
 
 }  // namespace
 

@@ -7,7 +7,6 @@
 #include "state/receiver.h"
 #include "bandplan/background.h"
 #include "bandplan/entry_helpers.h"
-#include "traffic/netcheck.h"
 #include "procedures/predicates.h"
 #include "procedures/procedures.h"
 #include "procedures/send.h"
@@ -17,7 +16,15 @@
 #include "synth/machine.h"
 #include "synth/morse.h"
 #include "synth/params.h"
+#include "traffic/amateur.h"
 #include "traffic/blocks.h"
+#include "traffic/diplomatic.h"
+#include "traffic/maritime.h"
+#include "traffic/military.h"
+#include "traffic/naval.h"
+#include "traffic/netcheck.h"
+#include "traffic/press.h"
+#include "traffic/vessels.h"
 
 namespace kestrel {
 

@@ -109,4 +109,6 @@ int next_day() {
     return d;
 }
 
+int weekend() { return b(t.wDayOfWeek == 0 || t.wDayOfWeek == 6); }
+
 }  // namespace kestrel

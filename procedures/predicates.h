@@ -47,6 +47,7 @@ int ed();
 int od();
 int em();
 int om();
+int weekend();
 int spring();
 int summer();
 int autum();

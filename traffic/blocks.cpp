@@ -265,4 +265,8 @@ void fav22() {
     send_stack("");
 }
 
+unsigned pick_index(unsigned count, unsigned spread) {
+    return (myrand() + static_cast<unsigned>(freq) * spread) % count;
+}
+
 }  // namespace kestrel

@@ -4,6 +4,7 @@
 // Results come back in the shared work strings str, str2, str3: send or copy
 // one before calling the next block that writes the same string.
 #pragma once
+#include <cstddef>
 
 namespace kestrel {
 
@@ -60,5 +61,19 @@ void nato_qso();
 void low_pwr_mil();
 // Daily test broadcast of four blocks of 100 groups, Sunday to Thursday.
 void fav22();
+
+// A random index below count. With a spread, the tuned frequency times the
+// spread is added first, so that neighbouring channels seldom hear the same call.
+unsigned pick_index(unsigned count, unsigned spread);
+// A call of a list.
+template <std::size_t N, std::size_t W>
+const char *pick(const char (&calls)[N][W], unsigned spread = 0) {
+    return calls[pick_index(N, spread)];
+}
+// A call of those rows of a list that a station works with.
+template <std::size_t N, std::size_t W, std::size_t M>
+const char *pick(const char (&calls)[N][W], const unsigned char (&rows)[M], unsigned spread = 0) {
+    return calls[rows[pick_index(M, spread)]];
+}
 
 }  // namespace kestrel

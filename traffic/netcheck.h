@@ -24,5 +24,14 @@ extern const char net_fr_mil[7][NET_CALL_WIDTH];    // French procedure (form 41
 extern const char net_rus_mil[6][NET_CALL_WIDTH];   // "V" procedure (form 24)
 extern const char net_nato_tac[8][NET_CALL_WIDTH];  // tactical calls (forms 10, 21, 23)
 extern const char net_diplo[5][NET_CALL_WIDTH];     // embassy net (forms 1, 38, 40)
+// Army, air, government and tactical nets of the fixed-service bands.
+extern const char net_air_c[5][NET_CALL_WIDTH];
+extern const char net_army_a[6][NET_CALL_WIDTH];
+extern const char net_army_d[6][NET_CALL_WIDTH];
+extern const char net_army_e[5][NET_CALL_WIDTH];
+extern const char net_gov_b[5][NET_CALL_WIDTH];
+extern const char net_tac_f[6][NET_CALL_WIDTH];
+extern const char net_tac_g[5][NET_CALL_WIDTH];
+extern const char net_tac_h[5][NET_CALL_WIDTH];
 
 }  // namespace kestrel
