@@ -5,7 +5,7 @@
 
 #include "state/log.h"
 #include "state/receiver.h"
-#include "bandplan/background.h"
+#include "bandplan/background/background.h"
 #include "bandplan/entry_helpers.h"
 #include "procedures/predicates.h"
 #include "procedures/procedures.h"

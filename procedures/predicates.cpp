@@ -97,7 +97,8 @@ int autum() { return b(t.wMonth >= 9 && t.wMonth <= 11); }
 int winter() { return b(t.wMonth == 12 || t.wMonth <= 2); }
 
 int cond(int n) {
-    // cond(0) is never valid; it is taken as cond(1) rather than dividing by zero.
+    // Mended: cond(0) is not a valid call and would divide by zero; it is
+    // taken as cond(1), as is any n below 1.
     if (n < 1) n = 1;
     return b((myrand() & 31u) % static_cast<unsigned>(n) == 0);
 }

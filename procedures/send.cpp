@@ -141,7 +141,8 @@ void send_still(const char *text) {
     size_t len = 0;
     while (len < 2048 && text[len]) ++len;
     if (len > 1023) Log("ERROR: send_still: input string too long!", text, static_cast<unsigned long>(len));
-    // An empty beacon text has nothing to repeat; the slot is closed silent.
+    // Mended: an empty beacon text would draw its start modulo zero; there is
+    // nothing to repeat, so the slot is closed silent.
     if (len > 0) {
         size_t start = myrand() % len;
         char piece[2049];

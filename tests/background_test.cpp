@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "state/receiver.h"
-#include "bandplan/background.h"
-#include "bandplan/clip_table.h"
+#include "bandplan/background/background.h"
+#include "bandplan/clips/clip_table.h"
 #include "platform/media.h"
 #include "procedures/predicates.h"
 #include "procedures/send.h"

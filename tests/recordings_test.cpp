@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "bandplan/clip_table.h"
+#include "bandplan/clips/clip_table.h"
 #include "support/fixture.h"
 #include "tools/recordings/content.h"
 #include "tools/recordings/dsp.h"

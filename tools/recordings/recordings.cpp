@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "bandplan/clip_table.h"
+#include "bandplan/clips/clip_table.h"
 #include "tools/recordings/content.h"
 
 namespace kestrel::rec {

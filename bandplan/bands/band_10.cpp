@@ -1,0 +1,299 @@
+// Stations of 10000-10999 kHz, tested in order; every entry that applies is queued.
+// 10000 standard frequency, 10005-10100 aeronautical, 10100-10150 amateur
+// (telegraphy only), the rest fixed service: navies, armies, government nets.
+
+#include "bandplan/entry.h"
+
+namespace kestrel {
+
+namespace {
+
+// Standard frequency, aeronautical voice and amateur telegraphy.
+void utility_and_amateur() {
+    // Unconditional entries.
+    if (at(10512)) { p(23, 1400, 4); send_still("VVV VVV VVV AQP2/4/5/6/7/8        "); }
+    if (at(10945) && !(hl(4) || (t.wHour >= 8 && t.wHour <= 11) || (t.wHour >= 16 && t.wHour <= 19))) {
+        p(24, 1000, 4);
+        send_still("C13L   C13L   C13L   VVV   VVV   VVV   DE   CFH   CFH   CFH      ");
+    }
+    if (at(10698) && ed()) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE CMU967 CMU967  ZZU 10164/10164 K", 4); }
+    if (at(10164) && t.wMinute % 5 != 0 && t.wDayOfWeek != 3) {
+        p(20, 900, 2);
+        send_cond_par("RIW RIW RIW DE CMU967 CMU967 K", 4);
+    }
+    if (at(10980) && ct(930, 1000)) {
+        p(19, 1200, 4);
+        send_still("VVV VVV VVV DE CTH/37/70 CTH/37/70 CTH/37/70 BOLETIM METEOROLOGICO      ");
+    }
+    if (at(10097) && cond(5)) {
+        p(20, 1000, 4);
+        hello();
+        sendf("GYX GYX GYX DE GYU GYU GYU %s & ZPF K", str2);
+        wait(12);
+        send_stack("");
+    }
+    if (at({10272, 10446})) { p(12, 600, 4); send_still("DE GYU QSX 4 6        "); }
+    if (at(10341)) { qsa = 4; sitor_marker(940, 17, "HEC"); }
+    if (at(10554) && sked(825)) { p(27, 950, 3); send_still("QRA DE Y7A46  "); }
+
+    // Standard frequency: seconds ticks, the Chinese and Argentine identifications.
+    if (at(10000)) { qsa = 3; ts(); }
+    if (at(10000) && ml(10) && reg3f_night()) { qsa = 1; ts3("BPM"); }
+    if (at(10000) && mh(54) && eh()) { qsa = 2; ts2("LOL"); }
+
+    // Aeronautical voice: VOLMET and the oceanic families.
+    if (at(10051)) fone_cond(2);
+    if (at({10048, 10066, 10084}) && night()) fone_cond(4);
+    if (at({10057, 10075, 10093}) && oh()) fone_cond(5);
+
+    // Amateur telegraphy; 10115-10130 is the amateur traffic of its own entry.
+    if (at(10101) && cond(3)) { p(22, 650, 2); send_cond("CQ CQ CQ DE UA3DPX UA3DPX K"); }
+    if (at(10104) && cond(4)) { p(18, 720, 3); send_cond("CQ CQ DE OK1FMJ OK1FMJ OK1FMJ K"); }
+    if (at(10106) && cond(3)) { p(25, 600, 2); send_cond("CQ DX CQ DX DE EA5GXK EA5GXK DX K"); }
+    if (at(10108) && cond(4)) send_cond_bug("CQ CQ CQ DE I2KYZ I2KYZ I2KYZ K");
+    if (at(10110) && cond(3)) { p(14, 560, 1); send_cond("CQ CQ CQ DE G4BUE/QRP G4BUE/QRP K"); }
+    if (at(10112) && night() && cond(3)) { p(21, 700, 3); send_cond("CQ CQ DE SP9MDY SP9MDY SP9MDY K"); }
+    if (at(10133) && cond(3)) { p(24, 640, 3); send_cond("CQ CQ CQ DE SM5DJZ SM5DJZ K"); }
+    if (at(10136) && cond(4)) { p(20, 780, 2); send_cond("CQ CQ DE OH6LI OH6LI OH6LI K"); }
+    if (at(10138) && cond(3)) { p(28, 600, 4); send_cond("CQ CQ CQ DE DL6YAB DL6YAB K"); }
+    if (at(10140) && cond(4)) { p(16, 690, 2); send_cond("CQ CQ CQ DE F6BEE F6BEE PSE K"); }
+    if (at(10144)) { p(24, 800, 3); send_still("VVV VVV DE DK0WCY DK0WCY = SOLAR FLUX 072 = A INDEX 05 = QUIET +  "); }
+    if (at(10147) && cond(3)) { p(26, 700, 2); send_cond("CQ CQ DE LZ1ZF LZ1ZF LZ1ZF K"); }
+}
+
+// The fixed service.
+void fixed_service() {
+    // Fixed service.
+    if (at(10152) && ed() && ml(20)) { p(21, 1100, 3); send_still("VVV VVV VVV DE RCV RCV RCV QSX 6 8 10  "); }
+    if (at(10155) && t.wMinute % 3 == 0) { p(18, 900, 3); clg_cond("RJE54", "RIT", 200); }
+    if (at(10158) && ms10(10)) duplex_radiocheck(6, 1);
+    if (at(10167) && oh() && mh(30)) { p(18, 1100, 3); fig_msg("RJD99 RJD99 RJD99 DE RMP RMP QTC ", " + K"); }
+    if (at(10170) && !ms(30)) { p(18, 1100, 3); send_still("VVV VVV VVV DE RMP RMP RMP  "); }
+    if (at(10181)) { p(22, 1250, 3); send_still("VVV VVV VVV DE FUE FUE FUE  "); }
+    if (at(10193) && cond(3)) { p(20, 1000, 3); clg_cond("FDI2", "FDC", 2); }
+    if (at(10206) && cond(3)) nato_qso();
+    if (at(10211) && eh()) { p(24, 900, 3); send_still("VVV VVV VVV DE NSS NSS NSS  "); }
+    if (at(10222) && mh(44)) duplex_osn(5, 2);
+    if (at(10229) && ms10(0) && od()) { p(22, 880, 3); numbers_bcst("281 281 281 00000   ", 8); }
+    if (at(10244) && cond(2)) { p(17, 1300, 2); send_cond("RKS RKS DE RJE54 RJE54 QTC K"); }
+    if (at(10253)) low_pwr_mil();
+    if (at(10264)) { p(25, 1100, 3); send_still("DE 4XZ 4XZ 4XZ QRU? QSX 6 8 K   "); }
+    if (at(10268) && hh(5)) qsl("RIT ");
+    if (at(10283) && !ms10(20)) { p(21, 1000, 4); send_still("CQ CQ CQ DE EBA EBA EBA QSX 8 10 12  "); }
+    if (at(10283) && ms10(20)) { p(21, 1000, 4); fig_msg("CQ CQ CQ DE EBA EBA EBA ", " AR QRU  "); }
+    if (at(10297)) { p(19, 1350, 3); send_still("VVV VVV VVV DE TBA2 TBA2 TBA2  "); }
+    if (at(10318) && ms20(0)) { p(20, 950, 3); let_msg("RJH77 RJH77 DE RIT RIT QTC = ", 3, 0x80); }
+    if (at(10324) && !oh_sked(0)) { p(20, 800, 3); send_still("VVV VVV VVV DE GYA GYA GYA QSX 12  "); }
+    if (at(10324) && oh_sked(0)) { p(20, 800, 3); fig_msg("ZKN ZKN DE GYA GYA QTC ", " + K"); }
+    if (at(10335) && ms(15)) { p(22, 1200, 3); nato_msg("A7K DE H4T = ", 'P'); }
+    if (at(10362) && cond(2)) { p(21, 1150, 2); send_cond("RIW RIW DE RJD99 RJD99 K"); }
+    if (at(10370) && eh()) duplex_radiocheck(4, 2);
+    if (at(10378) && ms10(40)) simplex_fix_radiocheck(net_rus_mil, 6, 24);
+    if (at(10389)) { p(24, 1000, 4); send_still("VVV VVV VVV DE IDR IDR IDR QSX 4 8 12  "); }
+    if (at(10395) && cond(3)) { p(22, 1050, 3); clg_cond("IGJ", "IDR", 2); }
+    if (at(10407) && ms10(30)) { p(19, 1040, 3); numbers_bcst("463 463 463 00000   ", 10); }
+    if (at(10414) && oh()) duplex_osn(6, 1);
+    if (at(10430)) { p(23, 1250, 3); send_still("VVV VVV VVV DE SXA SXA SXA  "); }
+    if (at(10451)) low_pwr_mil();
+    if (at(10463) && ms(20)) { p(20, 980, 3); let_msg("JW8 JW8 DE K2L K2L QTC = ", 2, 0); }
+    if (at(10476) && !od()) { p(24, 900, 3); send_still("VVV VVV VVV DE CKN CKN CKN  "); }
+    if (at(10488) && cond(2)) { p(19, 1150, 2); send_cond("RKS RKS RKS DE RJE54 RJE54 QTC K"); }
+    if (at(10503) && t.wMinute % 4 == 0) { p(25, 1100, 3); send_vvv("RCV"); }
+    if (at(10531)) random_vvv();
+    if (at(10549) && ml(15)) duplex_osn(6, 1);
+    if (at(10562) && eh() && mh(20)) { p(26, 1050, 3); fig4_msg("BZR62 BZR62 DE BZP57 BZP57 = 0521 = ", 30); }
+    if (at(10571) && ms10(50) && ed()) { p(19, 850, 3); numbers_bcst("527 527 527 00000   ", 9); }
+    if (at(10588) && cond(2)) nato_qso();
+    if (at(10625)) send_vvv("RJE54");
+    if (at(10650) && ms10(0)) simplex_fix_radiocheck(net_nato_tac, 8, 21);
+    if (at(10671)) { p(24, 1000, 4); send_still("CQ CQ CQ DE PBC PBC PBC QSX 4 6 8 10  "); }
+    if (at(10684) && ms10(10) && oh()) { p(20, 1000, 3); numbers_bcst("VVV 173 173 173   ", 12); }
+    if (at(10705) && t.wMinute % 3 == 1) duplex_radiocheck(5, 3);
+    if (at(10726) && cond(3)) { p(21, 900, 3); clg_cond("RCV", "RJD99", 200); }
+    if (at(10738)) low_pwr_mil();
+    if (at(10792) && !ml(10)) { p(22, 1100, 3); send_still("VVV VVV VVV DE RJS RJS RJS  "); }
+    if (at(10792) && ml(10)) { p(22, 1100, 3); let_msg("RJS RJS RJS = ", 3, 0x80); }
+    if (at(10805) && mh(40)) duplex_osn(4, 3);
+    if (at(10818)) qsl("RIT ");
+    if (at(10826) && cond(3)) { p(23, 1300, 3); clg_cond("TBB", "TBA2", 2); }
+    if (at(10849)) { p(25, 1200, 3); send_still("VVV VVV VVV DE 4XZ 4XZ 4XZ QSX 6 8 12  "); }
+    if (at(10857)) random_vvv();
+    if (at(10872) && ms20(20)) { p(18, 1000, 3); fig_msg("RIT RIT DE RCV RCV QTC 12 ", " + K"); }
+    if (at(10884) && ms10(20) && ed()) simplex_fix_radiocheck(net_diplo, 5, 25);
+    if (at(10891) && ms(45)) { p(23, 1450, 3); nato_msg("P4L DE QKD = ", 'R'); }
+    if (at(10918) && t.wDayOfWeek >= 1 && t.wDayOfWeek <= 5 && ms10(40)) { p(21, 930, 4); numbers_bcst("836 836 836 00000   ", 8); }
+    if (at(10927) && eh() && mh(20)) duplex_radiocheck(7, 1);
+    if (at(10936) && cond(2)) { p(22, 1000, 3); send_cond_f1("RJD99 RJD99 DE RMP RMP QTC K"); }
+    if (at(10951) && cond(3)) { p(20, 1250, 2); clg_cond("FDY4", "FDC", 3); }
+    if (at(10966) && oh() && ml(25)) { p(25, 900, 3); fig4_msg("BZG41 DE BZR62 = 0734 = ", 24); }
+    if (at(10972)) low_pwr_mil();
+    if (at(10988)) { p(23, 1000, 3); send_still("VVV VVV VVV DE RIT RIT RIT  "); }
+    if (at(10995) && cond(2)) { p(20, 1120, 3); send_cond("RIT RIT DE RJH77 RJH77 QSA? K"); }
+
+    // A mid-band default for the few entries that set nothing of their own.
+    p(21, 1800, 2);
+    if (at({10603, 10612}) && cond(3)) qsa_exchange("RCV", "RJE54", 200);
+    if (at(10639) && t.wSecond % 4 == 0) tuning();
+    if (at(10660) && cond(3)) clg_cond_bug("FDG", "FDC", 2);
+    if (at(10717) && cond(4)) { hand = 1; clg_cond("SXA", "SXA24", 2); }
+    if (at(10759) && ms10(50)) simplex_fix_radiocheck(net_fr_mil, 7, 41);
+    if (at(10767) && cond(3)) qsa_exchange("QKD", "X2R", 3);
+    if (at(10836) && cond(2)) { send("TBB DE TBA2 QTC 1 "); qtc_qsk("NR 32 GR 6 = 48213 90217 33581 62044 15790 87326 = +"); send_stack(" K"); }
+    if (at(10903)) { p(20, 950, 2); send_still("DE RJD99 RJD99 QRK? K     "); }
+}
+
+// Evening and night nets over the long paths.
+void evening_and_night() {
+    // Evening and night: the band is open over long paths and the nets are busy.
+    if (at(10159) && night() && cond(3)) pass_msg("RJE54", "RCV", "V");
+    if (at(10197) && night() && ms10(20)) { p(21, 1020, 3); indicator_bcst("KKKKK KKKKK KKKKK = ", "QKNRT "); }
+    if (at(10203) && ct(1800, 2400) && cond(2)) pass_msg("FDY4", "FDC", "DE");
+    if (at(10248) && night()) { p(19, 930, 3); send_still("DE RJE54 RJE54 RJE54 QRU? K   "); }
+    if (at(10276) && ct(2000, 300) && ms20(0)) { p(24, 980, 3); fig_msg("CQ CQ CQ DE RIW RIW RIW QTC ", " + K"); }
+    if (at(10311) && night() && cond(3)) { stn(); bug(); clg_cond("FDX3", "FDC", 102); }
+    if (at(10343) && ct(1900, 100)) { p(22, 1100, 3); send_still("VVV VVV VVV DE FUX FUX FUX  "); }
+    if (at(10358) && night() && cond(2)) pass_msg("SXA24", "SXA", "DE");
+    if (at(10384) && night() && ms10(40) && t.wDayOfWeek % 2 == 1) { p(20, 880, 3); indicator_bcst("VVV VVV VVV ", ""); }
+    if (at(10402) && night()) low_pwr_mil();
+    if (at(10419) && ct(2100, 400) && eh()) { p(26, 1000, 3); fig4_msg("BZG41 BZG41 DE BZR62 = 0318 = ", 36); }
+    if (at(10438) && night() && cond(3)) { p(18, 800, 2); hand = 1; send_times("RKS RKS DE RJH77 ", 3); send_stack("QSA? K"); }
+    if (at(10459) && night() && t.wMinute % 5 == 2) duplex_radiocheck(8, 1);
+    if (at(10482) && ct(2200, 500)) { p(23, 1150, 3); send_still("VVV VVV VVV DE RMP RMP RMP QSX 8 10 13  "); }
+    if (at(10507) && night() && cond(3)) pass_msg("IGJ", "IDR", "DE");
+    if (at(10523) && night() && ms10(0)) { p(22, 950, 3); numbers_bcst("VVV 297 297 297   ", 10); }
+    if (at(10544) && night() && cond(2)) nato_qso();
+    if (at(10566) && ct(1800, 2300) && cond(3)) { p(20, 1300, 3); clg_cond_par("TBB", "TBA2", 2, 2); }
+    if (at(10583) && night() && mh(35)) duplex_osn(7, 2);
+    if (at(10597) && ct(2300, 500)) { p(21, 920, 2); send_still_f1("VVV VVV DE RCV RCV RCV QSX 10 13  "); }
+    if (at(10616) && night() && cond(3)) pass_msg("RIT", "RBX2", "V");
+    if (at(10646) && night() && ms(30)) { p(24, 1250, 3); nato_msg("X2R DE QKD = ", 'I'); }
+    if (at(10663) && ct(1900, 2300) && ms10(10)) simplex_fix_radiocheck(net_fr_mil, 7, 12);
+    if (at(10679) && night()) { p(20, 1000, 3); send_still("DE 4XZ 4XZ QRU? K   "); }
+    if (at(10702) && night() && cond(3)) { ss(); p(19, 880, 3); send_cond("RJD99 RJD99 DE RIW RIW QTC K"); }
+    if (at(10722) && ct(2000, 200) && mh(40)) { p(18, 1000, 3); let_msg("RJH77 RJH77 DE RJS RJS = ", 3, 0x80); }
+    if (at(10751) && night() && cond(3)) pass_msg("TBB", "TBA2", "DE");
+    if (at(10773) && night()) { p(22, 1050, 3); send_still("VVV VVV VVV DE CKN CKN CKN QSX 6 10 12  "); }
+    if (at(10796) && night() && ms10(50)) { p(21, 880, 3); indicator_bcst("ZZZZZ ZZZZZ = ", "UYGLX "); }
+    if (at(10822) && ct(2200, 300) && cond(2)) { p(20, 950, 3); send_cond_par("RMP RMP RMP DE RJE54 RJE54 K", 2); }
+    if (at(10844) && night() && cond(3)) pass_msg("EBC", "EBA", "DE");
+    if (at(10866) && night()) low_pwr_mil();
+    if (at(10897) && ct(1800, 2200) && t.wDayOfWeek == 1) simplex_fix_radiocheck(net_diplo, 5, 27);
+    if (at(10924) && night() && ms20(40)) { p(23, 1000, 3); fig_msg("NSS NSS DE NAM NAM QTC ", " AR K"); }
+    if (at(10949) && night() && cond(3)) { p(21, 1100, 3); hs(); send_cond("RCV RCV DE RMP RMP QTC 2 K"); }
+    if (at(10969) && ct(2300, 400)) { p(24, 1000, 2); send_still("VVV VVV VVV DE NPM NPM NPM  "); }
+    if (at(10990) && night() && cond(2)) pass_msg("RIT", "RJH77", "V");
+
+    stn();
+}
+
+// Stations heard only while the path is in daylight.
+void daylight_block() {
+    if (day()) {
+        if (at(10189) && cond(2)) nato_qso();
+        if (at(10200) && ct(800, 830)) simplex_fix_radiocheck(net_fr_mil, 7, 41);
+        if (at(10238) && hl(12)) { p(22, 1100, 4); send_still("VVV VVV VVV DE FUE FUE FUE QSX 6 8 10 12  "); }
+        if (at(10309) && ms(50)) { p(24, 1300, 3); nato_msg("M7T DE QKD = ", 'O'); }
+        if (at(10355) && cond(3)) { p(24, 1100, 3); clg_cond("IDR", "IGJ", 2); }
+        if (at(10423) && ms10(10)) simplex_fix_radiocheck(net_nato_tac, 8, 23);
+        if (at(10469)) { p(23, 1000, 4); send_still("VVV VVV VVV DE DHJ59 DHJ59 DHJ59  "); }
+        if (at(10516) && cond(2)) { p(22, 900, 3); send_cond("DHJ59 DHJ59 DE DHM91 DHM91 QSA? K"); }
+        if (at(10594) && eh() && ms20(0)) { p(23, 1000, 3); fig_msg("EBC EBC DE EBA EBA QTC ", " K"); }
+        if (at(10642) && ml(40)) { p(21, 1400, 3); send_still("VVV VVV VVV DE CTV CTV CTV  "); }
+        if (at(10733)) low_pwr_mil();
+        if (at(10781) && ct(1000, 1200)) { p(22, 1000, 3); send_still("VVV VVV VVV DE 9HD 9HD 9HD  "); }
+        if (at(10811) && cond(3)) { p(19, 750, 2); clg_cond("OSN", "ORK", 3); }
+        if (at(10862) && t.wDayOfWeek == 2 && ct(1300, 1345)) simplex_fix_radiocheck(net_diplo, 5, 25);
+        if (at(10912) && ms(5)) { p(20, 1050, 3); numbers_bcst("VVV 614 614 614   ", 10); }
+        if (at(10959) && mh(30) && oh()) { p(21, 1000, 3); fig_msg("SXA24 SXA24 DE SXA SXA QTC ", " + K"); }
+    }
+    if (reg2_day()) {
+        if (at(10214) && cond(2)) { p(20, 900, 2); send_cond("CLP3 CLP3 DE CLP1 CLP1 K"); }
+        if (at(10434)) { p(24, 1000, 2); send_still("VVV VVV VVV DE NAU NAU NAU  "); }
+        if (at(10621)) { p(22, 1100, 2); send_still("VVV VVV VVV DE PWZ33 PWZ33 PWZ33  "); }
+        if (at(10745) && cond(3)) { p(18, 800, 1); send_cond("LOR LOR DE LPD LPD QRK? K"); }
+    }
+    if (reg3m_day()) {
+        if (at(10299)) { p(22, 950, 2); send_still("VVV VVV VVV DE FUV FUV FUV  "); }
+        if (at(10537) && ml(30)) { p(20, 1050, 2); send_still("VVV VVV VVV DE VTP VTP VTP  "); }
+        if (at(10713) && cond(3)) { p(25, 1000, 2); send_cond("VTG VTG DE VTP VTP QTC K"); }
+    }
+    if (reg3f_day()) {
+        if (at(10495)) { p(24, 1000, 2); send_still("VVV VVV VVV DE VHP VHP VHP  "); }
+        if (at(10578) && eh()) { p(25, 1100, 2); fig4_msg("BZG41 BZG41 DE BZP57 = 0092 = ", 28); }
+        if (at(10914) && ms10(30)) { p(22, 1200, 2); fig_msg("HMB HMB DE HMB22 HMB22 QTC ", " + K"); }
+    }
+    if (reg1rus_day()) {
+        if (at(10176) && ms10(20)) simplex_fix_radiocheck(net_rus_mil, 6, 24);
+        if (at(10457) && cond(2)) { p(17, 1000, 3); send_cond("RKS RKS V RBX2 RBX2 QSA? K"); }
+        if (at(10696) && ml(30)) { p(19, 1050, 3); let_msg("RIT RIT DE RBX2 = ", 3, 0x80); }
+    }
+
+    stn();
+}
+
+// Stations of the years before 1950 (HIST).
+void historical_block() {
+    if (hist) {
+        if (at(10150) && ct(50, 200)) { p(28, 777, 4); send_still("VVV VVV VVV DE DFH/DIS DFH/DIS DFH/DIS PX     "); }
+        if (at(10188) && night()) { p(30, 820, 3); send_still("VVV VVV VVV DE DGH DGH DGH PX  "); }
+        if (at(10225) && ct(1800, 2200)) { p(35, 900, 3); send_still("VVV VVV VVV DE WQN WQN WQN  "); }
+        if (at(10260) && ct(1900, 2300)) { p(32, 1000, 3); send_still("VVV VVV VVV DE LSX LSX LSX  "); }
+        if (at(10330) && day()) { p(30, 850, 4); send_still("VVV VVV VVV DE GBK GBK GBK  "); }
+        if (at(10352) && ct(700, 1100)) { p(27, 780, 3); send_still("VVV VVV VVV DE FTK FTK FTK  "); }
+        if (at(10410) && ct(2200, 200)) { p(22, 900, 2); send_still("VVV VVV VVV DE JYK JYK JYK  "); }
+        if (at(10445) && night()) { p(25, 850, 3); send_still("VVV VVV DE VIZ3 VIZ3 VIZ3  "); }
+        if (at(10527) && ml(10) && night()) { p(24, 700, 3); fig_msg("GBXZ GBXZ GBXZ ", " AR  "); }
+        if (at(10540) && cond(3)) { p(18, 680, 3); hand = 1; send_cond("DKF DKF DE DHJ DHJ QTC K"); }
+        if (at(10610) && ms20(20)) { p(20, 700, 3); let_msg("DHJ DHJ DHJ = ", 2, 0x80); }
+        if (at(10680) && ct(600, 900)) { p(28, 830, 4); send_still("VVV VVV VVV DE IRS IRS IRS  "); }
+        if (at(10740) && ct(1400, 1800)) { p(26, 1000, 3); send_still("VVV VVV VVV DE RAN RAN RAN  "); }
+        if (at(10830) && eh()) { p(21, 760, 3); fig_msg("NSS NSS NSS ", " AR  "); }
+        if (at(10920) && ct(2300, 300)) { p(30, 900, 3); send_still("VVV VVV VVV DE PPX PPX PPX  "); }
+        if (at(10975) && oh()) { p(20, 730, 2); send_still("VVV VVV VVV DE JNA JNA JNA  "); }
+    }
+
+    stn();
+}
+
+// Recordings, teleprinters and carriers in the background (BGND).
+void background_block() {
+    if (bkgnd) {
+        if (at(10980) && (ct(1000, 1200) || ct(1700, 2000))) fax(120, 576);
+        if (at({10129, 10164})) rtlx_cond("GYA", 1000, 75, 3);
+        if (at(10217)) rtlx_cond_50_850("9VF59", 4);
+        if (at({10240, 10258, 10290}) && t.wHour % 3 == 0) rtlx("TASS MOSCOW", 850, 50);
+        if (at(10863)) radar();
+        if (at(10101)) rtlx_cond_50_425("DDK9", 0);
+        if (at(10536) && (ct(0, 200) || ct(1400, 1600))) fax(120, 576);
+        if (at({10368, 10573})) rtlx_cond_50_425("RBZ", 2);
+        if (at({10418, 10727})) rtlx_cond_75_850("ZKN", 0);
+        if (at({10620, 10815, 10930}) && day()) rtlx_cond_50_170("BZP57", 0);
+        if (at(10688)) rtlx_cond_arqe_96("FDY4", 0);
+        if (at(10783)) rtlx_cond_100_850("GYA", 2);
+        if (at(10559)) sitor();
+        if (at({10305, 10382, 10609})) { qsa = 2; data(200, 2); }
+        if (at(10777) && cond(2)) qyt4();
+        if (at({10474, 10851}) && t.wSecond % 5 == 0) tuning();
+        qsa = 1;
+        if (at({10235, 10330, 10525, 10690, 10770, 10955}) && oh()) n0n(1500);
+        qsa = 2;
+        if (at({10306, 10394, 10485, 10712, 10806}) && eh()) n0n(1100);
+    }
+
+    get_background(243, background_tab_10, prob_tab_10);
+}
+
+}  // namespace
+
+void band_10() {
+    band_start(10, 8);
+    utility_and_amateur();
+    fixed_service();
+    evening_and_night();
+    daylight_block();
+    historical_block();
+    background_block();
+    band_end(10);
+}
+
+}  // namespace kestrel

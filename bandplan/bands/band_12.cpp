@@ -1,0 +1,343 @@
+// Stations of 12000-12999 kHz, tested in order; every entry that applies is queued.
+// To 12230 fixed service; then the 12 MHz maritime band: ship working
+// telegraphy 12230-12480, ship narrow-band printing to 12555, the ship calling
+// channels 12555-12577, coast printing channels from 12579 and coast
+// telegraphy above them.
+
+#include "bandplan/entry.h"
+
+namespace kestrel {
+
+namespace {
+
+// Fixed service below the maritime band and the ship working channels.
+void fixed_and_ship_working() {
+    // Fixed service below the maritime band.
+    if (at(12108) && ms10(10)) duplex_radiocheck(5, 2);
+    if (at(12123)) { p(22, 1000, 3); send_still("VVV VVV VVV DE RIW RIW RIW  "); }
+    if (at(12131) && cond(3)) { p(20, 880, 3); clg_cond("RIW", "RJD99", 200); }
+    if (at(12142) && ms20(40)) { p(18, 1020, 3); fig_msg("RJE54 RJE54 DE RIW RIW QTC ", " + K"); }
+    if (at(12156)) low_pwr_mil();
+    if (at(12166) && eh() && ml(30)) { p(24, 1100, 4); send_still("VVV VVV VVV DE FUG FUG FUG  "); }
+    if (at(12178) && cond(2)) nato_qso();
+    if (at(12191) && ms10(20)) simplex_fix_radiocheck(net_fr_mil, 7, 41);
+    if (at(12199) && oh()) { p(22, 940, 3); send_cond("FDE7 FDE7 DE FDC FDC QTC K"); }
+    if (at(12213) && ms10(30) && t.wDayOfWeek != 0) { p(21, 870, 3); fig_msg("VVV 215 215 215 00000  ", " 000 000  "); }
+    if (at(12222) && cond(3)) { p(24, 1200, 2); send_cond("DE SUA SUA QRV? K"); }
+
+    // Ship working telegraphy: observations, position reports and telegrams.
+    if (at(12232) && cond(3)) { p(20, 700, 3); ship_obs("DAN", "DCJK"); }
+    if (at(12236) && cond(3)) { p(18, 820, 2); ship_tr("PCH", "PDVW", "NEDLLOYD KATWIJK", "ROTTERDAM"); }
+    if (at(12241) && cond(2)) { p(22, 950, 3); ship_obs("GKA", "GBTT"); }
+    if (at(12245) && mh(15) && cond(3)) { p(16, 640, 2); ship_tgm("UAT", "UBFH", "VOLGOLES", "MOSKVA MORFLOT = PRIBYTIE LENINGRAD 14 = KAPITAN"); }
+    if (at(12249) && cond(3)) { p(24, 1000, 3); ship_tr("OXZ", "OXLR", "ARNOLD MAERSK", "SINGAPORE"); }
+    if (at(12253) && cond(2)) { p(19, 760, 2); ship_obs("WCC", "KCBW"); }
+    if (at(12258) && cond(3)) { p(21, 1150, 3); ship_tgm("SVA", "SWZG", "ANANGEL HOPE", "ANANGEL PIRAEUS = ETA SANTOS 16 0800 = MASTER"); }
+    if (at(12262) && oh() && cond(2)) { p(20, 880, 3); ship_obs("LGB", "LJXP"); }
+    if (at(12266) && cond(3)) { p(17, 590, 2); ship_tr("KPH", "WSDB", "PRESIDENT TYLER", "OAKLAND"); }
+    if (at(12271) && cond(3)) { p(23, 920, 3); ship_tgm("IAR", "IBWS", "LLOYDIANA", "LLOYD TRIESTINO TRIESTE = ALL WELL ON BOARD = MASTER"); }
+    if (at(12275) && cond(2)) { p(18, 1000, 2); ship_obs("FFL", "FNKO"); }
+    if (at(12279) && cond(3)) { p(26, 860, 3); ship_tr("SAG", "SEWR", "TOR BRITANNIA", "GOTEBORG"); }
+    if (at(12284) && eh() && cond(2)) { p(20, 700, 2); ship_obs("UAT", "UUBN"); }
+    if (at(12288) && cond(3)) { p(21, 830, 3); ship_tgm("DAN", "DHQE", "CAP SAN DIEGO", "HAMSUED HAMBURG = ETA RIO 21 = ALLES WOHL = KAPITAEN"); }
+    if (at(12293) && cond(3)) { p(19, 980, 2); ship_tr("WLO", "ELBT5", "WORLD PRIDE", "HOUSTON"); }
+    if (at(12297) && cond(2)) { p(24, 1050, 3); ship_obs("PCH", "PEBY"); }
+    if (at(12302) && cond(3)) { p(16, 700, 2); ship_tgm("SPH", "SQFC", "KAPITAN LEDOCHOWSKI", "PLO GDYNIA = ETA BORDEAUX 18 = KPT"); }
+    if (at(12311) && cond(3)) { p(22, 1080, 3); ship_obs("OST", "ORBN"); }
+    if (at(12316) && cond(2)) { p(20, 900, 2); ship_tr("GKA", "MVDZ3", "ACT 6", "SOUTHAMPTON"); }
+    if (at(12321) && od() && cond(3)) { p(25, 1200, 3); ship_obs("JOS", "JKBW"); }
+    if (at(12326) && cond(3)) { p(18, 780, 2); ship_tgm("CUL", "CSAF", "FUNCHAL", "CTM LISBOA = ETA FUNCHAL 12 1000 = COMANDANTE"); }
+    if (at(12333) && cond(2)) { p(21, 950, 3); ship_obs("VIS", "VJDK"); }
+    if (at(12337) && cond(3)) { p(19, 1010, 2); ship_tr("9VG", "3FXC4", "NEPTUNE AMBER", "JEDDAH"); }
+    if (at(12341) && cond(3)) { p(23, 880, 3); ship_obs("DAN", "DGNB"); }
+    if (at(12346) && cond(2)) { p(20, 730, 2); ship_tgm("UFN", "UTFW", "AKADEMIK KOROLEV", "ODESSA = PRIBYTIE 22 = NACHALNIK RB"); }
+    if (at(12351) && mh(30) && cond(2)) { p(22, 960, 3); ship_obs("SAG", "SKUZ"); }
+    if (at(12355) && cond(3)) { p(17, 820, 2); ship_tr("ZSC", "ZSBD", "SA HELDERBERG", "DURBAN"); }
+    if (at(12360) && cond(3)) { p(24, 1100, 3); ship_obs("IAR", "ICSE"); }
+    if (at(12364) && cond(2)) { p(20, 850, 2); ship_tgm("SVA", "SYDL", "ATLANTIC PRINCESS", "ATLANTIC SHIPPING PIRAEUS = BUNKERS LOW = MASTER"); }
+    if (at(12369) && cond(3)) { p(19, 990, 3); ship_tr("FFL", "FNRV", "DELMAS BOUGAINVILLE", "LE HAVRE"); }
+    if (at(12373) && eh() && cond(2)) { p(21, 760, 2); ship_obs("OXZ", "OYSC"); }
+    if (at(12378) && cond(3)) { p(23, 920, 3); ship_tgm("WCC", "WMLH", "SEA-LAND GALLOWAY", "SEALAND ELIZABETH = ETA NEWARK 10 = MASTER"); }
+    if (at(12383) && cond(3)) { p(18, 1120, 2); ship_obs("PCH", "PFMA"); }
+    if (at(12388) && cond(2)) { p(20, 870, 3); ship_tr("SPH", "SPKW", "ZIEMIA LUBELSKA", "SZCZECIN"); }
+    if (at(12392) && cond(3)) { p(22, 700, 2); ship_obs("UAT", "UHQS"); }
+    if (at(12397) && cond(3)) { p(24, 1000, 3); ship_tgm("OST", "ORBC", "FABIOLAVILLE", "CMB ANTWERPEN = ETA MATADI 19 = CAPT"); }
+    if (at(12402) && cond(2)) { p(19, 1060, 2); ship_obs("LGB", "LACD4"); }
+    if (at(12406) && cond(3)) { p(21, 830, 3); ship_tr("DAN", "DIDV", "HANSA STAVANGER", "BREMERHAVEN"); }
+    if (at(12411) && oh() && cond(3)) { p(17, 950, 2); ship_obs("KPH", "KGXJ"); }
+    if (at(12416) && cond(3)) { p(25, 1150, 3); ship_tgm("GKA", "GXLO", "BENAVON", "BENLINE LEITH = ETA PORT KELANG 23 = MASTER"); }
+    if (at(12420) && cond(2)) { p(20, 900, 2); ship_obs("SVA", "SXTG"); }
+
+    // Ship to ship and a few coast replies on the working channels.
+    if (at({12243, 12318}) && cond(3)) qsa_exchange("UUBN", "UTFW", 2);
+    if (at(12329) && cond(4)) qsa_exchange("SQFC", "SPKW", 3);
+    if (at(12385) && cond(3)) qsa_exchange("DCJK", "DHQE", 0);
+    if (at(12424) && cond(2)) { p(21, 640, 2); send_cond("QRL? QRL? DE UHQS K"); }
+    if (at(12428) && cond(3)) { p(18, 880, 3); send_cond("CQ CQ DE UTFW UTFW UTFW QSX 12428 K"); }
+    if (at(12433) && cond(3)) { p(20, 760, 2); hand = 1; send_cond("SPKW SPKW DE SQFC SQFC QRV? K"); }
+    if (at(12437) && cond(3)) send_vvv("ELBT5");
+    if (at(12442) && t.wSecond % 3 == 0) tuning();
+    if (at(12446) && cond(2)) { p(23, 970, 3); send_cond("DHQE DE DIDV QRU? 73 ] EE"); }
+    if (at(12451) && cond(3)) random_vvv();
+    if (at(12456) && cond(3)) { p(19, 1030, 2); send_cond("UUBN UUBN DE UHQS UHQS QTC K"); }
+    if (at(12462) && cond(2)) { p(22, 830, 3); send_cond_bug("CQ CQ DE 3FXC4 3FXC4 QSX 12 K"); }
+    if (at(12469) && cond(3)) { p(16, 700, 2); send_cond("JKBW JKBW DE JGRS JGRS K"); }
+    if (at(12474) && cond(3)) { p(21, 920, 3); send_cond("SWZG SWZG DE SYDL SYDL QRK? K"); }
+}
+
+// Ship calling channels and coast telegraphy.
+void ship_calling_and_coast() {
+    // Ship calling channels: ships call their coast stations, hand keyed.
+    if (at(12555) && cond(2)) { p(20, 700, 3); clg_cond("DAN", "DCJK", 2); }
+    if (at(12556) && cond(3)) { p(18, 800, 2); clg_cond("PCH", "PDVW", 3); }
+    if (at(12557) && cond(2)) { p(22, 900, 3); clg_cond("GKA", "GBTT", 2); }
+    if (at(12558) && cond(3)) { p(16, 650, 2); clg_cond("UAT", "UBFH", 200); }
+    if (at(12559) && cond(2)) { p(24, 1000, 3); clg_cond("OXZ", "OXLR", 1); }
+    if (at(12560) && cond(3)) { p(19, 760, 2); clg_cond("WCC", "KCBW", 2); }
+    if (at(12561) && cond(2)) { p(21, 1150, 3); clg_cond("SVA", "SWZG", 3); }
+    if (at(12562) && cond(3)) { p(20, 880, 3); clg_cond("LGB", "LJXP", 2); }
+    if (at(12563) && cond(2)) { p(17, 590, 2); clg_cond("KPH", "WSDB", 2); }
+    if (at(12564) && cond(3)) { p(23, 920, 3); clg_cond("IAR", "IBWS", 102); }
+    if (at(12565) && cond(2)) { p(18, 1000, 2); clg_cond("FFL", "FNKO", 2); }
+    if (at(12566) && cond(3)) { p(26, 860, 3); clg_cond("SAG", "SEWR", 1); }
+    if (at(12567) && cond(2)) { p(20, 700, 2); clg_cond("UFN", "UUBN", 200); }
+    if (at(12568) && cond(3)) { p(19, 980, 2); clg_cond("WLO", "ELBT5", 3); }
+    if (at(12569) && cond(2)) { p(24, 1050, 3); clg_cond("PCH", "PEBY", 2); }
+    if (at(12570) && cond(3)) { p(16, 700, 2); clg_cond("SPH", "SQFC", 103); }
+    if (at(12571) && cond(2)) { p(22, 1080, 3); clg_cond("OST", "ORBN", 2); }
+    if (at(12572) && cond(3)) { p(25, 1200, 3); clg_cond("JOS", "JKBW", 3); }
+    if (at(12573) && cond(2)) { p(18, 780, 2); clg_cond("CUL", "CSAF", 2); }
+    if (at(12574) && cond(3)) { p(21, 950, 3); clg_cond("VIS", "VJDK", 2); }
+    if (at(12575) && cond(2)) { p(19, 1010, 2); clg_cond("9VG", "3FXC4", 4); }
+    if (at(12576) && cond(3)) { p(20, 730, 2); clg_cond("UAT", "UTFW", 200); }
+    if (at(12577) && cond(3)) { p(23, 880, 3); clg_cond("XSG", "BOAB", 2); }
+    if (at({12556, 12562, 12568, 12574}) && cond(4)) { p(17, 820, 2); send_cond("QRL? DE ZSBD K"); }
+    if (at({12559, 12565, 12571}) && cond(4)) send_cond_bug("DAN DAN DAN DE DGNB DGNB K");
+    if (at({12557, 12563, 12569, 12575}) && cond(4)) { p(22, 960, 3); clg_cond("SAG", "SKUZ", 3); }
+
+    // Coast telegraphy: markers with their watch, answers, working channels.
+    if (at(12579)) { p(22, 900, 3); send_still("VVV VVV VVV DE SPE SPE SPE QRU?  "); }
+    if (at(12590) && ml(50)) { p(24, 1000, 3); send_still("CQ CQ CQ DE DAN DAN DAN QSX 12 16 MHZ K   "); }
+    if (at(12598)) { p(22, 850, 4); send_still("CQ DE PCH PCH PCH QSX 8 12 16 22 MHZ K   "); }
+    if (at(12603) && cond(2)) { p(22, 850, 4); coast_answer("PEBY", "PCH", "QSA4 QRV TR? "); }
+    if (at(12611) && !ms(0)) { p(25, 1000, 4); send_still("CQ CQ CQ DE GKA GKA GKA QSX 4 6 8 12 16 22 MHZ  "); }
+    if (at(12615) && cond(2)) { p(25, 1000, 4); coast_answer("GBTT", "GKA", "QRX 10 MIN"); }
+    if (at(12622)) { p(21, 1100, 3); send_still("CQ DE OXZ OXZ OXZ = QRU? QTC? = QSX 12 16 MHZ K   "); }
+    if (at(12629) && eh()) { p(23, 950, 3); send_still("VVV VVV VVV DE LGB LGB LGB QSX 12 MHZ K  "); }
+    if (at(12632)) { p(20, 800, 3); send_still("CQ CQ CQ DE UAT UAT UAT QRU? QSX 8 12 16 MHZ K   "); }
+    if (at(12636) && cond(2)) { p(20, 800, 3); coast_answer("UBFH", "UAT", "QSA4 QTC QRV"); }
+    if (at(12645)) { p(24, 1050, 3); send_still("CQ DE OST OST OST = QSX 6 8 12 MHZ = TFC LIST EVERY 2 HRS + K   "); }
+    if (at(12651) && oh()) { p(22, 1200, 3); send_still("CQ DE SVA SVA SVA QSX 12 16 MHZ K   "); }
+    if (at(12655) && cond(3)) { p(22, 1200, 3); coast_answer("SWZG", "SVA", "QSA3 QSV"); }
+    if (at(12658)) { p(26, 900, 3); send_still("CQ DE FFL FFL FFL = QSX 8 12 16 MHZ = QRU? + K   "); }
+    if (at(12664) && ml(30)) { p(20, 1000, 3); send_still("CQ DE IAR IAR IAR ROMA RADIO QSX 8 12 16 MHZ K   "); }
+    if (at(12669)) { p(18, 950, 3); send_still("CQ CQ DE SPH SPH SPH QSX 12 MHZ K   "); }
+    if (at(12673) && cond(2)) { p(18, 950, 3); coast_answer("SQFC", "SPH", "QSA5 QRV"); }
+    if (at(12678) && !ms(30)) { p(24, 1000, 3); send_still("CQ DE SAG SAG SAG QSX 12 16 MHZ K   "); }
+    if (at(12687) && ml(45)) { p(22, 850, 3); send_still("VVV VVV VVV DE UFN UFN UFN  "); }
+    if (at(12695)) { p(25, 900, 3); send_still("CQ DE WCC WCC WCC QSX 4 6 8 12 16 22 MHZ = TFC LIST ODD HRS + K   "); }
+    if (at(12706) && od()) { p(21, 1100, 3); send_still("CQ DE CUL CUL CUL QSX 8 12 MHZ K   "); }
+    if (at(12712)) { p(23, 1000, 3); send_still("DE 9HD 9HD 9HD QRU? QSX 8 12 16 MHZ K   "); }
+    if (at(12718) && cond(2)) { p(19, 1300, 2); send_cond("UUBN DE UDH QSA3 QSW 12670 K"); }
+    if (at(12724)) { p(22, 900, 3); send_still("CQ DE Y5M Y5M Y5M RUEGEN RADIO QSX 8 12 16 MHZ K   "); }
+    if (at(12731) && eh()) { p(20, 1040, 3); send_still("CQ CQ DE LZW LZW LZW QSX 12 MHZ K   "); }
+    if (at(12738)) { p(21, 860, 3); send_still("DE YQI YQI YQI QSX 8 12 16 MHZ K   "); }
+    if (at(12744) && ml(50)) { p(24, 1020, 3); send_still("CQ DE 4XO 4XO 4XO QSX 8 12 MHZ K   "); }
+    if (at(12756)) { p(22, 980, 3); send_still("CQ CQ DE SUH SUH SUH QSX 8 12 MHZ QRU? K   "); }
+    if (at(12763) && oh()) { p(25, 1100, 3); send_still("CQ DE CNP CNP CNP QSX 8 12 16 MHZ K   "); }
+    if (at(12770)) { p(20, 800, 3); send_still("CQ DE UDH UDH UDH = QTC? QSX 12 MHZ K   "); }
+    if (at(12777) && cond(2)) { p(23, 1000, 3); coast_answer("UTFW", "UFN", "QSA4 QRV"); }
+    if (at(12782)) { p(24, 940, 3); send_still("DE OFJ OFJ OFJ QRU? QSX 8 12 MHZ K   "); }
+    if (at(12795) && !ms(15)) { p(22, 1000, 3); send_still("CQ DE TAH TAH TAH QSX 8 12 16 MHZ K   "); }
+    if (at(12804) && ml(55)) { p(26, 1050, 4); send_still("CQ DE KPH KPH KPH QSX 6 8 12 16 22 MHZ = TFC LIST EVEN HRS + K   "); }
+    if (at(12812) && cond(2)) { p(26, 1050, 4); coast_answer("WSDB", "KPH", "QSA4 QRV TR? "); }
+    if (at(12820)) { p(23, 960, 3); send_still("CQ DE WLO WLO WLO QSX 4 6 8 12 16 22 MHZ QRU? K   "); }
+    if (at(12832) && eh()) { p(20, 1150, 3); send_still("CQ DE VCS VCS VCS QSX 8 12 MHZ K   "); }
+    if (at(12841)) { p(25, 900, 3); send_still("VVV VVV VVV DE NMN NMN NMN  "); }
+    if (at(12848) && cond(2)) { p(22, 1000, 3); send_cond("KGXJ DE WNU QRX 15 ] "); }
+    if (at(12855)) { p(21, 1000, 3); send_still("DE 6VA 6VA 6VA QRU? QSX 8 12 MHZ K   "); }
+    if (at(12867) && od()) { p(20, 880, 3); send_still("CQ DE 7TA 7TA 7TA QSX 12 MHZ K   "); }
+    if (at(12876)) { p(24, 1000, 3); send_still("CQ DE 3VX 3VX 3VX TUNIS RADIO QSX 8 12 MHZ K   "); }
+    if (at(12889) && ml(40)) { p(22, 1100, 3); send_still("DE EHY EHY EHY QRU? QSX 8 12 16 MHZ K   "); }
+    if (at(12902)) { p(20, 900, 3); send_still("UKA UKA UKA QRU? QSX 12 MHZ K   "); }
+    if (at(12916) && cond(2)) { p(21, 940, 3); send_cond("UHQS UHQS DE UKA QSA3 QRV K"); }
+    if (at(12923)) { p(23, 1000, 3); send_still("CQ DE A9M A9M A9M BAHRAIN RADIO QSX 8 12 16 MHZ K   "); }
+    if (at(12935) && eh()) { p(22, 900, 3); send_still("CQ DE 9KK 9KK 9KK QSX 8 12 MHZ K   "); }
+    if (at(12947)) { p(24, 1000, 3); send_still("CQ DE VWB VWB VWB QSX 8 12 16 MHZ = TFC LIST ON THE HOUR + K   "); }
+    if (at(12958) && ml(30)) { p(21, 960, 3); send_still("CQ DE 4PB 4PB 4PB QSX 8 12 MHZ K   "); }
+    if (at(12969)) { p(22, 1050, 3); send_still("CQ DE ZSC ZSC ZSC CAPE TOWN RADIO QSX 4 8 12 16 MHZ K   "); }
+    if (at(12978) && cond(2)) { p(22, 1050, 3); coast_answer("ZSBD", "ZSC", "QSA3 QRV"); }
+    if (at(12987)) { p(20, 900, 3); send_still("CQ DE PPR PPR PPR RIO RADIO QSX 8 12 16 MHZ K   "); }
+    if (at(12996) && oh()) { p(23, 1000, 3); send_still("CQ DE CWA CWA CWA QSX 8 12 MHZ K   "); }
+}
+
+// Ships reporting the weather after the synoptic hours.
+void synoptic_ships() {
+    // Ships reporting the weather just after the synoptic hours, and more calls.
+    if (at(12234) && t.wHour % 6 == 0 && ml(40) && cond(2)) { p(20, 820, 3); ship_obs("UAT", "UCKD"); }
+    if (at(12251) && t.wHour % 6 == 0 && cond(2)) { p(22, 960, 3); ship_obs("XSG", "BOAB"); }
+    if (at(12264) && t.wHour % 6 == 0 && mh(10) && cond(2)) { p(18, 700, 2); ship_obs("WLO", "ELDK9"); }
+    if (at(12277) && t.wHour % 6 == 0 && cond(2)) { p(24, 1100, 3); ship_obs("JCS", "JGRS"); }
+    if (at(12299) && t.wHour % 6 == 0 && cond(2)) { p(21, 900, 3); ship_obs("SPH", "SQGM"); }
+    if (at(12313) && t.wHour % 6 == 0 && cond(2)) { p(19, 760, 2); ship_obs("LZW", "LZDO"); }
+    if (at(12331) && t.wHour % 6 == 0 && cond(2)) { p(23, 1000, 3); ship_obs("VWB", "ATVK"); }
+    if (at(12348) && t.wHour % 6 == 0 && cond(2)) { p(20, 880, 3); ship_obs("ZSC", "ZSDW"); }
+    if (at(12366) && t.wHour % 6 == 0 && cond(2)) { p(25, 1050, 3); ship_obs("PPR", "PPVE"); }
+    if (at(12381) && t.wHour % 6 == 0 && cond(2)) { p(18, 940, 2); ship_obs("VIS", "VLKN"); }
+    if (at(12395) && t.wHour % 6 == 0 && cond(2)) { p(22, 800, 3); ship_obs("4XO", "4XGH"); }
+    if (at(12409) && t.wHour % 6 == 0 && cond(2)) { p(21, 1020, 3); ship_obs("YUR", "YUAX"); }
+    if (at(12269) && ct(800, 1800) && cond(3)) { p(20, 880, 2); ship_tr("TAH", "TCBL", "AKDENIZ", "ISTANBUL"); }
+    if (at(12286) && ct(1200, 2200) && cond(3)) { p(22, 760, 3); ship_tgm("SUH", "SSAV", "KHALED IBN EL WALID", "EGYPTIAN NAVIGATION ALEXANDRIA = ETA 23 = MASTER"); }
+    if (at(12339) && ct(0, 1000) && cond(3)) { p(17, 1000, 2); ship_tgm("JOS", "JKBW", "HAKONE MARU", "NYK TOKYO = ETA KOBE 15 AM = MASTER"); }
+    if (at(12376) && ct(2000, 600) && cond(3)) { p(21, 900, 3); ship_tr("KPH", "KGXJ", "PRESIDENT MONROE", "LOS ANGELES"); }
+    if (at(12399) && ct(600, 1600) && cond(3)) { p(20, 820, 2); ship_tgm("YUR", "YUAX", "ZENICA", "JUGOLINIJA RIJEKA = ETA KOPER 12 = ZAPOVJEDNIK"); }
+    if (at(12418) && ct(400, 1400) && cond(3)) { p(23, 1000, 3); ship_tr("VWB", "ATVK", "STATE OF HARYANA", "BOMBAY"); }
+    if (at({12555, 12561, 12567}) && ct(0, 800) && cond(4)) { p(20, 880, 2); clg_cond("UFL", "UCKD", 200); }
+    if (at({12558, 12564, 12570}) && ct(300, 1100) && cond(4)) { p(22, 950, 2); clg_cond("XSG", "BOAB", 2); }
+    if (at({12557, 12563}) && ct(1800, 2400) && cond(4)) { p(18, 700, 2); clg_cond("WLO", "ELDK9", 3); }
+    if (at({12560, 12572}) && ct(2200, 800) && cond(4)) { p(24, 1100, 2); clg_cond("JCS", "JGRS", 2); }
+    if (at({12562, 12574}) && ct(600, 1600) && cond(4)) { p(21, 900, 3); clg_cond("SPH", "SQGM", 2); }
+    if (at({12556, 12568}) && ct(800, 1800) && cond(4)) { p(19, 760, 3); clg_cond("LZW", "LZDO", 103); }
+    if (at({12559, 12571}) && ct(400, 1300) && cond(4)) { p(23, 1000, 2); clg_cond("VWB", "ATVK", 2); }
+    if (at({12565, 12577}) && ct(1000, 2000) && cond(4)) { p(20, 880, 3); clg_cond("ZSC", "ZSDW", 2); }
+    if (at({12566, 12575}) && ct(1200, 2200) && cond(4)) { p(25, 1050, 2); clg_cond("PPR", "PPVE", 3); }
+    if (at({12569, 12576}) && ct(2000, 600) && cond(4)) { p(18, 940, 2); clg_cond("VIS", "VLKN", 2); }
+    if (at({12563, 12573}) && ct(600, 1800) && cond(4)) { p(22, 800, 3); clg_cond("4XO", "4XGH", 2); }
+    if (at({12558, 12570}) && ct(700, 1700) && cond(4)) { p(21, 1020, 3); clg_cond("YUR", "YUAX", 102); }
+    if (at({12561, 12567}) && ct(900, 1900) && cond(4)) { p(20, 880, 2); clg_cond("TAH", "TCBL", 2); }
+    if (at({12557, 12575}) && ct(1000, 2200) && cond(4)) { p(22, 760, 3); clg_cond("SUH", "SSAV", 2); }
+    if (at(12736) && ct(700, 1900)) { p(22, 950, 3); send_still("CQ DE YUR YUR YUR RIJEKA RADIO QSX 8 12 MHZ K   "); }
+    if (at(12753) && ct(600, 2000) && cond(2)) { p(22, 950, 3); coast_answer("YUAX", "YUR", "QSA4 QRV"); }
+    if (at(12790) && ct(1900, 700) && cond(2)) { p(24, 1000, 3); coast_answer("ELDK9", "WLO", "QSA3 QRV TR? "); }
+    if (at(12858) && ct(2200, 900) && cond(2)) { p(23, 1100, 2); coast_answer("JGRS", "JCS", "QSA4 QTC 1"); }
+    if (at(12870) && ct(200, 1000) && cond(2)) { p(22, 950, 2); coast_answer("BOAB", "XSG", "QSA3 QRV"); }
+    if (at(12912) && ct(1800, 800)) { p(22, 900, 2); send_still("CQ DE UFL UFL UFL VLADIVOSTOK RADIO QSX 12 MHZ K   "); }
+    if (at(12926) && ct(2000, 600) && cond(2)) { p(21, 900, 2); coast_answer("UCKD", "UFL", "QSA3 QTC"); }
+    if (at(12940) && ct(300, 1300)) { p(22, 1000, 2); send_still("CQ DE HLG HLG HLG SEOUL RADIO QSX 8 12 MHZ K   "); }
+    if (at(12973) && ct(400, 1400) && cond(2)) { p(23, 1000, 2); coast_answer("ATVK", "VWB", "QSA4 QRV"); }
+
+    stn();
+}
+
+// Stations heard only while the path is in daylight.
+void daylight_block() {
+    if (day()) {
+        if (at(12116) && ms10(0)) simplex_fix_radiocheck(net_nato_tac, 8, 10);
+        if (at(12185) && cond(2)) { p(23, 1000, 3); clg_cond("FDG", "FDC", 2); }
+        if (at(12247) && cond(2)) { p(22, 880, 3); ship_obs("DAN", "DGNB"); }
+        if (at(12305) && cond(2)) { p(19, 1200, 2); ship_tr("OST", "ORBC", "FABIOLAVILLE", "ANTWERPEN"); }
+        if (at(12358) && cond(2)) { p(20, 760, 3); ship_tgm("SAG", "SKUZ", "TOR BRITANNIA", "TOR LINE GOTEBORG = ETA FELIXSTOWE 11 = BEFALHAVARE"); }
+        if (at({12560, 12566, 12572}) && cond(3)) { p(21, 900, 3); clg_cond("OXZ", "OYSC", 2); }
+        if (at(12607)) { p(24, 900, 4); send_still("VVV VVV VVV DE PCH PCH PCH  "); }
+        if (at(12640) && cond(3)) { p(24, 1000, 3); send_cond("OXLR DE OXZ QSA5 QTC 2 K"); }
+        if (at(12749) && mh(29)) { p(21, 1000, 3); send_still("CQ DE IQX IQX IQX QSX 12 MHZ K   "); }
+        if (at(12785) && cond(2)) { p(22, 900, 3); coast_answer("DCJK", "DAN", "QSA5 QRV QRK5 "); }
+        if (at(12862)) { p(21, 950, 3); send_still("CQ DE SPE SPE SPE QSX 8 12 MHZ K   "); }
+        if (at(12894) && ml(30)) { p(22, 980, 3); send_still("CQ DE 5AT 5AT 5AT QSX 12 MHZ K   "); }
+    }
+    if (reg2_day()) {
+        if (at(12238) && cond(2)) { p(20, 800, 2); ship_obs("WLO", "WSRL"); }
+        if (at(12564) && cond(3)) { p(19, 700, 2); clg_cond("PPR", "PPXK", 2); }
+        if (at(12827)) { p(23, 900, 2); send_still("CQ DE KFS KFS KFS QSX 6 8 12 16 22 K   "); }
+        if (at(12872)) { p(21, 1000, 2); send_still("CQ DE YVG YVG YVG QSX 8 12 MHZ K   "); }
+        if (at(12908) && ml(40)) { p(22, 950, 2); send_still("CQ DE 8PO 8PO 8PO QSX 8 12 MHZ K   "); }
+        if (at(12941)) { p(20, 1100, 2); send_still("CQ DE CBV CBV CBV QSX 8 12 16 MHZ K   "); }
+    }
+    if (reg3m_day()) {
+        if (at(12289) && cond(2)) { p(21, 960, 2); ship_obs("VWB", "ATPQ"); }
+        if (at(12816)) { p(22, 1000, 2); send_still("CQ DE A4M A4M A4M QSX 8 12 MHZ K   "); }
+        if (at(12953) && cond(2)) { p(20, 1000, 2); send_cond("ATPQ DE VWB QSA3 QRV K"); }
+        if (at(12962)) { p(24, 900, 2); send_still("CQ DE HZG HZG HZG QSX 8 12 MHZ K   "); }
+    }
+    if (reg3f_day()) {
+        if (at(12580)) { qsa = 2; sitor_marker(900, 22, "JOS JOS"); }
+        if (at(12324) && cond(2)) { p(25, 1100, 2); ship_obs("JCS", "JGRS"); }
+        if (at(12852)) { p(24, 1100, 2); send_still("CQ DE JCS JCS JCS QSX 8 12 16 MHZ = QRU? + K   "); }
+        if (at(12884)) { p(22, 950, 2); send_still("CQ DE XSG XSG XSG QRU? QSX 8 12 16 MHZ K   "); }
+        if (at(12920) && oh()) { p(20, 1000, 2); send_still("CQ DE XSZ XSZ XSZ QSX 12 MHZ K   "); }
+        if (at(12930)) { p(23, 900, 2); send_still("CQ DE 9VG 9VG 9VG SINGAPORE RADIO QSX 8 12 16 MHZ K   "); }
+        if (at(12966) && ml(30)) { p(21, 1050, 2); send_still("CQ DE HSA HSA HSA QSX 8 12 MHZ K   "); }
+        if (at(12983)) { p(24, 1000, 2); send_still("CQ DE VIS VIS VIS = TFC LIST AT 0000 0400 0800 1200 1600 2000 = QSX 8 12 16 MHZ + K   "); }
+    }
+    if (reg1rus_day()) {
+        if (at(12628) && ml(30)) { p(22, 900, 3); send_still("CQ DE UFL UFL UFL QSX 12 MHZ K   "); }
+        if (at(12651) && cond(3)) { p(20, 800, 3); send_cond("UUBN UUBN DE UDK2 QSA4 QTC K"); }
+        if (at(12742) && eh()) { p(22, 1000, 3); send_still("CQ DE UDK2 UDK2 UDK2 QSX 8 12 MHZ K   "); }
+        if (at(12799)) { p(21, 850, 3); send_still("CQ DE UIW UIW UIW QSX 12 MHZ K   "); }
+    }
+
+    stn();
+}
+
+// Stations of the years before 1950 (HIST).
+void historical_block() {
+    if (hist) {
+        if (at(12630) && night()) { p(24, 760, 3); send_still("VVV VVV VVV DE GKU GKU GKU  "); }
+        if (at(12648) && cond(2)) { p(20, 680, 3); hand = 1; send_cond("GKU GKU DE GBTT GBTT QTC 3 K"); }
+        if (at(12660) && ct(1200, 2000)) { p(25, 800, 3); send_still("CQ DE WSL WSL WSL QSX 12 MHZ K   "); }
+        if (at(12690) && ct(1500, 2300)) { p(25, 900, 3); send_still("CQ DE WCC WCC WCC  "); }
+        if (at(12735) && night()) { p(22, 700, 3); send_still("VVV VVV VVV DE DAN DAN DAN  "); }
+        if (at(12752) && cond(2)) { p(18, 640, 2); hand = 1; send_cond("DAN DAN DE DDAC DDAC QTC K"); }
+        if (at(12780) && day()) { p(22, 900, 3); send_still("CQ DE ICB ICB ICB  "); }
+        if (at(12810) && eh()) { p(24, 850, 3); send_still("VVV VVV VVV DE FFL FFL FFL  "); }
+        if (at(12840) && ct(2000, 400)) { p(26, 950, 3); send_still("CQ DE KPH KPH KPH  "); }
+        if (at(12880) && night()) { p(21, 760, 3); fig_msg("NSS NSS NSS ", " AR  "); }
+        if (at(12900) && oh()) { p(20, 700, 3); send_still("VVV VVV VVV DE NPM NPM NPM  "); }
+        if (at(12230) && cond(3)) { p(19, 620, 2); hand = 1; send_cond("WCC WCC DE WSBN WSBN QTC 2 K"); }
+        if (at(12260) && cond(3)) { p(17, 700, 2); hand = 1; send_cond("GKU DE MZGV QTC 1 K"); }
+        if (at(12400) && cond(3)) { p(20, 740, 2); hand = 1; send_cond("PCH PCH DE PFDL PFDL K"); }
+    }
+
+    stn();
+}
+
+// Recordings, teleprinters and carriers in the background (BGND).
+void background_block() {
+    if (bkgnd) {
+        if (at({12479, 12483, 12488, 12492, 12497, 12502, 12507, 12511, 12520, 12527, 12531, 12537, 12545, 12550})) sitor();
+        if (at(12583)) { qsa = 4; sitor_marker(850, 20, "PCH PCH"); }
+        if (at(12587)) { qsa = 3; sitor_marker(900, 24, "DAN DAN"); }
+        if (at(12592)) { qsa = 3; sitor_marker(1000, 20, "OXZ OXZ"); }
+        if (at(12601)) { qsa = 3; sitor_marker(880, 22, "SVA SVA"); }
+        if (at(12609)) { qsa = 4; sitor_marker(950, 24, "GKA GKA"); }
+        if (at(12617)) { qsa = 3; sitor_marker(900, 20, "LGB LGB"); }
+        if (at(12626)) { qsa = 3; sitor_marker(1000, 22, "SAG SAG"); }
+        if (at(12638)) { qsa = 2; sitor_marker(940, 20, "WCC WCC"); }
+        if (at(12646)) { qsa = 3; sitor_marker(850, 22, "OST OST"); }
+        if (at({12750, 12786, 12789})) fax(120, 576);
+        if (at({12125, 12170, 12205})) rtlx_cond_50_425("RIW", 0);
+        if (at(12180)) rtlx_cond_75_850("FDY4", 0);
+        if (at(12216)) rtlx_cond_arqe_96("FDE7", 2);
+        if (at({12425, 12459})) rtlx_cond_50_170("UUBN", 3);
+        if (at({12099, 12134}) && day()) rtlx("TASS MOSCOW", 850, 50);
+        if (at({12145, 12194})) { qsa = 2; data(200, 2); }
+        if (at(12228) && cond(2)) qyt4();
+        if (at({12448, 12615, 12843}) && t.wSecond % 4 == 0) tuning();
+        qsa = 1;
+        if (at({12112, 12160, 12230, 12470, 12654}) && eh()) n0n(1000);
+    }
+
+    get_background(175, background_tab_12, prob_tab_12);
+}
+
+}  // namespace
+
+void band_12() {
+    band_start(12, 12);
+
+    if (at(12700) && ml(5)) { qsa = 1; qrh = 2; send_cond_bug("CQ CQ CQ DE H4H H4H H4H QRU QRU? QSX 12 MHZ KK"); }
+    if (at(12307) && (ct(200, 230) || ct(1100, 1130) || ct(1600, 1630) || ct(2100, 2130))) {
+        p(19, 600, 1);
+        qrh = 1;
+        send_times("CQ CQ CQ DE OBC3 OBC3 OBC3 WX/NAV WRNG/NAVAREA XVI  *", 2);
+    }
+    fixed_and_ship_working();
+    ship_calling_and_coast();
+    synoptic_ships();
+    daylight_block();
+    historical_block();
+    background_block();
+    band_end(12);
+}
+
+}  // namespace kestrel

@@ -1,0 +1,270 @@
+// Stations of 16000-16999 kHz, tested in order; every entry that applies is queued.
+// 16000-16360 fixed service; from 16360 the 16 MHz maritime band: ship
+// telephony 16360-16528, ship teleprinter and data, ship calling 16683-16695,
+// ship working 16695-16806, coast telegraphy 16806-16903, coast NBDP above.
+
+#include "bandplan/entry.h"
+
+namespace kestrel {
+
+namespace {
+
+// The fixed service and ship telephony.
+void fixed_and_ship_telephony() {
+    // Fixed service: naval headquarters, military nets, diplomatic posts.
+    if (at(16013)) { p(24, 1000, 4); send_still("VVV VVV VVV DE RCV RCV RCV QSX 12 16 MHZ  "); }
+    if (at(16013) && t.wMinute % 20 == 4) { p(24, 1000, 4); fig_msg_ar("RJD99 RJD99 DE RCV QTC "); }
+    if (at(16018) && cond(3)) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE RMGE RMGE QSA? K", 2); }
+    if (at(16018) && ct(1130, 1200)) { p(20, 950, 3); clg_cond("RIW", "RMGE", 200); }
+    if (at(16025) && eh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
+    if (at(16032)) { p(22, 1150, 3); send_still("VVV VVV VVV DE RMP RMP RMP  "); }
+    if (at(16032) && ms(45)) { p(22, 1150, 3); fig_msg_ar("RJD38 DE RMP "); }
+    if (at(16040) && oh()) simplex_fix_radiocheck(net_fr_mil, 7, 41);
+    if (at(16050)) { p(25, 1100, 3); send_still("VVV VVV VVV DE FUE FUE FUE  "); }
+    if (at(16050) && ms10(0)) { p(25, 1100, 3); let_msg_latin("FUE FUE DE FUE = ", 0x80); }
+    if (at(16055) && cond(2)) { p(21, 1000, 3); send_cond("SUA SUA SUA DE SUA9 SUA9 QTC 1 K"); }
+    if (at(16055) && ms(35)) { p(21, 1000, 3); fig_msg_ar("SUA DE SUA9 = "); }
+    if (at(16064) && ct(900, 1000)) simplex_fix_radiocheck(net_diplo, 5, 25);
+    if (at(16064) && ct(1000, 1040)) { p(22, 880, 3); let_msg_latin("OLX DE OLY2 = ", 1); }
+    if (at(16076)) { p(24, 960, 3); send_still("VVV VVV VVV IDR IDR IDR  "); }
+    if (at(16079) && ct(600, 1800)) simplex_fix_radiocheck(net_nato_tac, 8, 21);
+    if (at(16080) && cond(3)) nato_qso();
+    if (at(16094) && ml(30)) { p(23, 780, 3); send("AIJ1 AIJ1 DE NWP ZBO 1 O  "); nato_qtc(nr, 'O'); }
+    if (at(16101) && eh()) { p(22, 1300, 4); send_still("VVV VVV VVV 4XZ 4XZ 4XZ  "); }
+    if (at(16113) && od()) { p(20, 850, 2); send_cond_par("YIH YIH DE YIH2 YIH2 QTC K", 2); }
+    if (at(16119)) { p(20, 1150, 2); send_still("VVV VVV DE CNM CNM QSX 16119  "); }
+    if (at(16119) && ms(50)) { p(20, 1150, 2); fig_msg_ar("CNA DE CNM "); }
+    if (at(16122) && ed()) { p(24, 1240, 4); send_cond_par("7TA 7TA 7TA DE 7TA31 7TA31 K", 2); }
+    if (at(16144)) { p(21, 1150, 2); send_still("VVV VVV DE TBA2 TBA2 QSX 16144  "); }
+    if (at(16154) && ct(1200, 1600)) simplex_fix_radiocheck(net_nato_tac, 8, 23);
+    if (at(16161) && cond(2)) { p(20, 800, 2); clg_cond("SPW", "SPW31", 2); }
+    if (at(16167)) { p(24, 760, 3); send_still("VVV VVV VVV SXA SXA SXA  "); }
+    if (at(16172) && ms20(20)) { p(22, 900, 3); fig_msg_ar("HZN DE HZN4 QTC "); }
+    if (at(16183) && cond(3)) { p(20, 1000, 2); send_cond("5AL 5AL DE 5AL22 5AL22 QRU? K"); }
+    if (at(16199)) { p(23, 800, 3); send_still("VVV VVV VVV DE RIW RIW RIW  "); }
+    if (at(16199) && t.wMinute % 30 == 17) { p(23, 800, 3); fig_msg_ar("RJD69 RJD69 DE RIW QTC "); }
+    if (at(16207) && oh()) { p(26, 880, 3); send_still("VVV VVV VVV DE EBA EBA EBA  "); }
+    if (at(16212) && cond(3)) { p(20, 840, 2); send_cond("EPJ EPJ EPJ DE EPJ2 EPJ2 K"); }
+    if (at(16215) && ed()) { p(19, 700, 2); send_still("VVV VVV DE YKA YKA QRV?  "); }
+    if (at(16230) && mh(39)) { p(21, 950, 3); send("CTP DE CTP4 ZBO 2 R  "); nato_qtc(nr, 'R'); }
+    if (at(16245)) { p(24, 1300, 3); send_still("VVV VVV VVV DE PBC PBC PBC  "); }
+    if (at(16252) && eh() && cond(2)) { p(20, 1000, 3); clg_cond("3VX", "3VX8", 3); }
+    if (at(16271)) { p(25, 1000, 4); send_still("VVV VVV VVV DE GYA GYA GYA  "); }
+    if (at(16271) && t.wMinute % 15 == 6) { p(25, 1000, 4); let_msg_latin("GYA GYA DE GYA = ", 0x80); }
+    if (at(16287) && cond(2)) { p(22, 900, 2); send_cond("GYU GYU GYU DE GYA GYA QSA? K"); }
+    if (at(16298) && ml(40)) { p(23, 1120, 3); send_still("VVV VVV DE DHJ59 DHJ59 DHJ59  "); }
+    if (at(16308) && cond(3)) nato_qso();
+    if (at(16327)) { p(22, 950, 3); send_still("VVV VVV VVV DE 5AL 5AL 5AL QSX 16327  "); }
+    if (at(16336) && ms(25)) { p(20, 1000, 3); fig_msg_ar("SUA DE SUA4 = "); }
+    if (at(16354) && oh()) { p(24, 850, 3); send_still("VVV VVV DE RJE RJE RJE  "); }
+
+    // Ship telephony.
+    if (at({16363, 16372, 16390}) && cond(2)) fone_cond(3);
+    if (at({16426, 16459, 16478}) && eh()) fone_cond(4);
+}
+
+// Ships and coast stations of the maritime band.
+void ships_and_coast() {
+    // Ships calling coast stations on the calling channels.
+    if (at(16684) && cond(2)) { p(20, 900, 3); clg_cond("UAT", "UBKP", 2); }
+    if (at(16684) && cond(3)) { p(23, 1150, 2); clg_cond("DAN", "DCDN", 3); }
+    if (at(16685) && cond(2)) { p(18, 700, 2); clg_cond("SVA", "SXPG", 4); }
+    if (at(16685) && oh()) exchange("GKA", "GBTT", 2);
+    if (at(16686) && cond(2)) { p(22, 820, 3); clg_cond("PCH", "PDKY", 2); }
+    if (at(16686) && cond(4)) { p(25, 1300, 2); clg_cond("LGB", "LAXY4", 3); }
+    if (at(16687) && cond(2)) { p(19, 1000, 4); clg_cond("UFB", "UZJM", 3); }
+    if (at(16687) && eh()) exchange("SPH", "SQKE", 2);
+    if (at(16688) && cond(2)) { p(21, 760, 2); clg_cond("IAR", "IBPQ", 2); }
+    if (at(16688) && cond(3)) { p(24, 1050, 3); clg_cond("SAG", "SKPD", 1); }
+    if (at(16689) && cond(2)) { p(20, 950, 3); clg_cond("OXZ", "OWEH2", 2); }
+    if (at(16689) && ed()) exchange("UAT", "UPYM", 2);
+    if (at(16690) && cond(2)) { p(18, 880, 2); clg_cond("A9M", "ELBK3", 4); }
+    if (at(16690) && cond(3)) { p(22, 1200, 3); clg_cond("Y5M", "Y5BH", 2); }
+    if (at(16691) && cond(2)) { p(23, 640, 2); clg_cond("FFL", "FNCS", 3); }
+    if (at(16691) && od()) exchange("SVA", "SWJQ", 4);
+    if (at(16692) && cond(2)) { p(20, 1000, 3); clg_cond("YUR", "YUTD", 2); }
+    if (at(16692) && cond(4)) { p(17, 780, 2); clg_cond("SUH", "SSBE", 3); }
+    if (at(16693) && cond(2)) { p(21, 900, 2); clg_cond("OST", "ORBV", 2); }
+    if (at(16693) && cond(3)) { p(24, 1100, 3); clg_cond("OHG", "OHMF", 2); }
+    if (at(16694) && cond(2)) { p(19, 720, 3); clg_cond("LZW", "LZPC", 3); }
+    if (at(16694) && cond(3)) { p(22, 1250, 2); clg_cond("YQI", "YQAR", 2); }
+
+    // Ship working channels: the exchange after a call.
+    if (at(16698) && ml(30)) exchange("UAT", "UFLS", 2);
+    if (at(16702) && cond(3)) { p(22, 900, 3); send_cond("DAN DE DGUS QTC 2 K"); }
+    if (at(16707) && mh(29)) exchange("PCH", "PEXR", 2);
+    if (at(16713) && cond(3)) { p(20, 780, 2); send_cond("SVA DE SVBK QRV K"); }
+    if (at(16718) && eh()) exchange("GKA", "MQXY5", 2);
+    if (at(16724) && cond(3)) { p(24, 1000, 3); send_cond("UFB DE URBK QTC 1 QTC? K"); }
+    if (at(16731) && oh()) exchange("LGB", "LNCK3", 2);
+    if (at(16737) && cond(3)) { p(21, 1150, 2); send_cond("SPH DE SPKB QRU K"); }
+    if (at(16744) && ed()) exchange("IAR", "IBKL", 2);
+    if (at(16752) && cond(3)) { p(19, 870, 2); send_cond("OXZ DE OXKE2 QTC 3 K"); }
+    if (at(16758) && od()) exchange("SAG", "SKRN", 2);
+    if (at(16766) && cond(3)) { p(22, 700, 3); send_cond("UAT DE UWEB QTC 1 K"); }
+    if (at(16773) && ml(20)) exchange("A9M", "3EHV7", 4);
+    if (at(16779) && cond(3)) { p(20, 1050, 2); send_cond("FFL DE FNQD QTC 2 K"); }
+    if (at(16786) && eh()) exchange("YUR", "YUQS", 2);
+    if (at(16793) && cond(3)) { p(23, 950, 3); send_cond("SUH DE SUBL QRV K"); }
+    if (at(16800) && oh()) exchange("UFB", "UIPQ", 2);
+
+    // Coast stations: call markers and general calls.
+    if (at(16807)) { p(22, 1000, 4); send_still("CQ CQ CQ DE UAT UAT UAT QSX 12 16 MHZ K  "); }
+    if (at(16810) && cond(2)) { p(24, 900, 3); send_cond("UAT UAT DE UAT QRU K"); }
+    if (at(16813)) { p(25, 1150, 4); send_still("CQ DE DAN DAN DAN QSX 12 16 MHZ K  "); }
+    if (at(16816) && ct(600, 2200)) { p(24, 850, 4); send_still("CQ CQ CQ DE GKB6 GKB6 GKB6 QSX 16 MHZ K  "); }
+    if (at(16819)) { p(22, 1300, 3); send_still("CQ DE PCH PCH PCH QSX 16 MHZ K  "); }
+    if (at(16822) && eh()) { p(20, 780, 3); send_still("CQ CQ DE SVA SVA SVA QSX 12 16 22 MHZ K  "); }
+    if (at(16822) && oh()) { p(20, 780, 3); send_still("CQ CQ DE SVB6 SVB6 SVB6 QRU? K  "); }
+    if (at(16825)) { p(23, 1020, 3); send_still("CQ DE FFL6 FFL6 FFL6 QSX 16 MHZ K  "); }
+    if (at(16828) && ml(45)) { p(21, 900, 3); send_still("CQ CQ DE IAR IAR IAR QSX 8 12 16 MHZ K  "); }
+    if (at(16831)) { p(22, 1100, 4); send_still("CQ DE LGB LGB LGB QSX 16 MHZ K  "); }
+    if (at(16834) && day()) { p(25, 950, 3); send_still("CQ DE SAG SAG SAG QSX 16 MHZ K  "); }
+    if (at(16837)) { p(22, 700, 3); send_still("CQ CQ CQ DE UFB UFB UFB QSX 16 MHZ K  "); }
+    if (at(16840) && ct(600, 1900)) { p(24, 1200, 3); send_still("CQ DE OXZ OXZ OXZ QSX 16 MHZ K  "); }
+    if (at(16843)) { p(21, 880, 3); send_still("CQ CQ DE SPH SPH SPH QSX 12 16 MHZ K  "); }
+    if (at(16846) && ct(500, 2000)) { p(20, 1000, 3); send_still("CQ DE Y5M Y5M Y5M QSX 16 MHZ K  "); }
+    if (at(16849) && cond(2)) { p(18, 760, 2); send_still("CQ CQ DE SUH SUH SUH QRU? K  "); }
+    if (at(16852)) { p(23, 1050, 3); send_still("CQ DE YUR YUR YUR QSX 16 MHZ K  "); }
+    if (at(16855) && eh()) { p(22, 640, 3); send_still("CQ CQ CQ DE OST OST OST QSX 16 MHZ K  "); }
+    if (at(16858) && oh()) { p(22, 900, 3); send_still("CQ DE OHG OHG OHG QSX 16 MHZ K  "); }
+    if (at(16861)) { p(20, 1180, 3); send_still("CQ CQ CQ DE LZW LZW LZW QSX 16 MHZ K  "); }
+    if (at(16864) && ml(50)) { p(21, 830, 3); send_still("CQ DE YQI YQI YQI QSX 16 MHZ K  "); }
+    if (at(16867)) { p(24, 1000, 4); send_still("CQ CQ CQ DE NMN NMN NMN QRU? QSX 4 6 8 12 16 MHZ K  "); }
+    if (at(16870) && ct(700, 2100)) { p(22, 950, 3); send_still("CQ DE A9M A9M A9M QSX 16 22 MHZ K  "); }
+    if (at(16873)) { p(24, 1300, 3); send_still("VVV VVV VVV DE 4XO 4XO 4XO K  "); }
+    if (at(16876) && cond(2)) { p(22, 1000, 3); send_cond("CQ DE UDK2 UDK2 UDK2 QSX 16 MHZ K"); }
+    if (at(16879)) { p(23, 800, 3); send_still("CQ CQ DE CUL CUL CUL QSX 16 MHZ K  "); }
+    if (at(16882) && eh()) { p(21, 1100, 3); send_still("CQ DE EAD EAD EAD QSX 12 16 MHZ K  "); }
+    if (at(16885)) { p(24, 920, 4); send_still("VVV VVV VVV DE NPM NPM NPM  "); }
+    if (at(16888) && oh()) { p(20, 960, 3); send_still("CQ CQ DE UQK UQK UQK QSX 16 MHZ K  "); }
+    if (at(16891)) { p(25, 1000, 3); send_still("VVV VVV DE FUX FUX FUX QRU  "); }
+    if (at(16894) && ct(600, 1800)) { p(22, 1250, 3); send_still("CQ DE SPE SPE SPE QSX 16 MHZ K  "); }
+    if (at(16897)) { p(23, 870, 3); send_still("VVV VVV VVV DE IGJ42 IGJ42 IGJ42  "); }
+    if (at(16900) && cond(2)) { p(20, 1000, 3); send_still("CQ CQ DE UNM2 UNM2 UNM2 QSX 16 MHZ K  "); }
+
+    // Coast NBDP: the teleprinter signal or the station's Morse marker.
+    if (at(16904)) { qsa = 3; sitor_marker(900, 18, "DCF"); }
+    if (at(16907)) { qsa = 4; sitor_marker(1000, 20, "GKE"); }
+    if (at(16910)) { qsa = 3; sitor_marker(850, 17, "PCH"); }
+    if (at(16914)) { qsa = 3; sitor_marker(960, 19, "SVU"); }
+    if (at(16918)) { qsa = 2; sitor_marker(1100, 20, "LGX"); }
+    if (at(16922)) { qsa = 3; sitor_marker(940, 17, "HEC"); }
+    if (at(16926)) { qsa = 2; sitor_marker(800, 18, "OXZ"); }
+
+    // Naval coast stations of the upper band edge.
+    if (at(16934) && eh()) { p(24, 1000, 3); send_still("VVV VVV VVV DE FUM FUM FUM  "); }
+    if (at(16946)) { p(22, 1000, 3); send_still("VVV VVV VVV DE RIW RIW RIW QSX 8 12 16 MHZ  "); }
+    if (at(16946) && cond(3)) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE RHFE RHFE K", 2); }
+    if (at(16958) && ml(30)) { p(23, 1200, 3); send_still("VVV VVV DE CTP CTP CTP  "); }
+    if (at(16983)) { p(24, 850, 4); send_still("VVV VVV VVV DE GYU GYU GYU  "); }
+    if (at(16994) && oh()) { p(21, 1050, 3); send_still("VVV VVV VVV DE PWZ33 PWZ33 PWZ33  "); }
+}
+
+// Stations heard only while the path is in daylight.
+void daylight_block() {
+    if (day()) {
+        if (at(16686) && cond(3)) { p(21, 1000, 3); clg_cond("VWB", "VTJK", 3); }
+        if (at(16695) && cond(3)) { p(20, 870, 2); clg_cond("9VG", "9VBQ", 2); }
+        if (at(16805) && ml(30)) exchange("ZSC", "ZSRD", 2);
+        if (at(16839)) { p(22, 1000, 3); send_still("CQ DE ZSC ZSC ZSC QSX 16 MHZ K  "); }
+        if (at(16856)) { p(20, 1150, 3); send_still("CQ CQ DE VWB VWB VWB QSX 12 16 MHZ K  "); }
+        if (at(16868) && eh()) { p(22, 950, 2); send_still("CQ DE 5YC 5YC 5YC QSX 16 MHZ K  "); }
+        if (at(16887) && oh()) { p(24, 900, 3); send_still("CQ DE HZG HZG HZG QSX 16 MHZ K  "); }
+        if (at(16106)) { p(23, 1000, 3); send_still("VVV VVV VVV DE VTG VTG VTG K  "); }
+    }
+    if (reg2_day()) {
+        if (at(16684) && cond(3)) { p(22, 780, 3); clg_cond("KPH", "WSDX", 2); }
+        if (at(16692) && cond(3)) { p(20, 1100, 2); clg_cond("PPR", "PPXB", 3); }
+        if (at(16805) && cond(2)) { p(24, 1000, 4); send_still("CQ CQ CQ DE WCC WCC WCC QSX 4 6 8 12 16 MHZ K  "); }
+        if (at(16833)) { p(22, 950, 3); send_still("CQ CQ DE PPR PPR PPR QSX 16 MHZ K  "); }
+        if (at(16863)) { p(21, 1100, 3); send_still("CQ DE LPD LPD LPD QSX 12 16 MHZ K  "); }
+        if (at(16881) && eh()) { p(22, 870, 3); send_still("CQ CQ DE CBV CBV CBV QSX 16 MHZ K  "); }
+        if (at(16098)) { p(24, 1000, 3); send_still("VVV VVV VVV DE LOR LOR LOR K  "); }
+        if (at(16260) && cond(2)) { p(20, 900, 3); send_cond("CLP7 CLP7 CLP7 DE CLP1 CLP1 K"); }
+        if (at(16260) && ms(10)) { p(20, 900, 3); fig_msg_ar("CLP7 DE CLP1 "); }
+    }
+    if (reg3f_day()) {
+        if (at(16689) && cond(3)) { p(20, 700, 3); clg_cond("JCS", "JFHM", 3); }
+        if (at(16693) && cond(3)) { p(22, 1000, 2); clg_cond("XSG", "BOAC", 2); }
+        if (at(16818)) { p(23, 900, 3); send_still("CQ CQ CQ DE JCS JCS JCS QSX 16 MHZ K  "); }
+        if (at(16836)) { p(22, 1050, 3); send_still("CQ DE XSG XSG XSG QSX 12 16 MHZ K  "); }
+        if (at(16848) && eh()) { p(20, 820, 2); send_still("CQ DE 9VG 9VG 9VG QSX 16 MHZ K  "); }
+        if (at(16872) && oh()) { p(21, 1150, 2); send_still("CQ CQ DE HLG HLG HLG QSX 16 MHZ K  "); }
+        if (at(16898)) { p(24, 960, 3); send_still("CQ DE VIS VIS VIS QSX 16 MHZ K  "); }
+        if (at(16192) && cond(2)) { p(22, 800, 3); send_cond("XVN XVN DE XVN5 XVN5 QTC K"); }
+    }
+    if (reg3m_day()) {
+        if (at(16853)) { p(22, 900, 3); send_still("CQ DE VWC VWC VWC QSX 16 MHZ K  "); }
+        if (at(16282)) { p(24, 1050, 3); send_still("VTP VTP VTP  VVV VVV VVV  "); }
+    }
+    if (reg1rus_day()) {
+        if (at(16698) && cond(3)) { p(20, 900, 3); clg_cond("UFL", "UHQS", 2); }
+        if (at(16845)) { p(22, 1000, 3); send_still("CQ CQ CQ DE UFL UFL UFL QSX 16 MHZ K  "); }
+        if (at(16877) && eh()) { p(23, 880, 3); send_still("CQ DE UKA UKA UKA QSX 12 16 MHZ K  "); }
+        if (at(16228)) { p(24, 1000, 3); send_still("RJE RJE RJE  VVV VVV VVV  "); }
+    }
+    stn();
+}
+
+// Stations of the years before 1950 (HIST).
+void historical_block() {
+    if (hist) {
+        // Coast stations and ships of the 1930s and the war years.
+        if (at(16860) && ct(1300, 2200)) { p(20, 800, 3); qrh = 1; send_still("CQ CQ CQ DE WCC WCC WCC QRU?  "); }
+        if (at(16870) && ct(1600, 200)) { p(18, 700, 3); qrh = 1; send_still("CQ CQ DE KFS KFS KFS QSX 36 M  "); }
+        if (at(16880) && day()) { p(19, 950, 3); qrh = 2; send_still("CQ CQ CQ DE GKU GKU GKU  "); }
+        if (at(16890) && eh()) { p(21, 1000, 3); send_still("CQ DE DAN DAN DAN QSX 36 M  "); }
+        if (at(16900) && oh()) { p(20, 600, 2); qrh = 1; send_still("CQ DE PCH PCH PCH  "); }
+        if (at(16920) && cond(2)) { p(18, 1100, 2); send_cond("WCC WCC DE WKDU WKDU QTC 2 K"); }
+        if (at(16930) && cond(2)) { p(17, 750, 2); send_cond("GKU GKU DE GBTT GBTT QTC K"); }
+        if (at(16950) && ct(800, 1600)) { p(22, 900, 3); let_msg_latin("NSS DE NAA = ", 0x80); }
+        if (at(16975) && ct(1000, 1400)) { p(20, 1000, 3); fig_msg_ar("DHJ DE DKW = "); }
+        if (at(16299) && ct(700, 1500)) { p(20, 1050, 3); qrh = 1; send_still("VVV VVV VVV GBC GBC GBC  "); }
+        if (at(16241) && oh()) { p(21, 850, 2); qrh = 1; send_still("VVV VVV DE FYC FYC FYC  "); }
+        if (at(16114) && cond(2)) { p(18, 800, 2); send_cond("CQ CQ DE IRW IRW QRU? K"); }
+    }
+    stn();
+}
+
+// Recordings, teleprinters and carriers in the background (BGND).
+void background_block() {
+    if (bkgnd) {
+        // Fixed-service teleprinters, press and facsimile.
+        if (at({16009, 16314}) && t.wHour % 3 == 2) rtlx("TASS MOSCOW", 850, 50);
+        if (at(16020)) rtlx_cond_75_850("RIW", 2);
+        if (at(16138) && (ct(0, 400) || ct(1800, 2200))) fax(120, 576);
+        if (at(16127)) rtlx_cond("AFP", 425, 50, 3);
+        if (at(16184)) rtlx_cond_50_850("DPA", 4);
+        if (at(16242)) rtlx_cond_arqe_96("ARQE", 3);
+        if (at(16343)) rtlx_cond_100_425("MFA", 5);
+        // Ship teleprinters and coast facsimile.
+        if (at({16613, 16621, 16643})) sitor();
+        if (at(16971) && (ct(200, 600) || ct(800, 1000))) fax(120, 576);
+        if (at(16954)) rtlx_cond_50_170("NMN", 2);
+        if (at({16544, 16560})) { qsa = 2; data(300, 2); }
+        if (at(16940) && cond(3)) tuning();
+        qsa = 1;
+        if (at({16047, 16152, 16269, 16332}) && oh()) n0n(1500);
+    }
+
+    get_background(214, background_tab_16, prob_tab_16);
+    if (bkgnd) {
+        qsa = static_cast<int>(myrand() % 3 + 2);
+        if (at({16809, 16824, 16842, 16866, 16889})) n0n(800);
+    }
+}
+
+}  // namespace
+
+void band_16() {
+    band_start(16, 16);
+    fixed_and_ship_telephony();
+    ships_and_coast();
+    daylight_block();
+    historical_block();
+    background_block();
+    band_end(16);
+}
+
+}  // namespace kestrel

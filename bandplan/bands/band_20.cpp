@@ -1,0 +1,254 @@
+// Stations of 20000-20999 kHz, tested in order; every entry that applies is queued.
+// Fixed service: naval and military broadcasts, government and embassy nets,
+// channel markers of telegraph offices; almost all of it a daytime band.
+
+#include "bandplan/entry.h"
+
+namespace kestrel {
+
+namespace {
+
+
+// "RIW RIW RIW DE unit unit" with the unit's request.
+void riw(const char *request) { post_call("RIW", pick(rus_units, rus_units_20_rows), request); }
+
+
+}  // namespace
+
+namespace {
+
+// Naval, military, government and embassy stations of the fixed service.
+void fixed_service() {
+    // Naval broadcast markers and channel markers of the fixed service.
+    if (at(20004) && ct(600, 1800)) { p(26, 1100, 3); send_still("VVV  VVV  VVV  DE  FUE  FUE  FUE  3/8  3/12  3/16  3/20       "); }
+    if (at(20034) && ct(800, 2000)) { p(24, 850, 4); send_still("VVV VVV VVV DE NSS NSS NSS      "); }
+    if (at(20062) && ct(500, 1500)) { p(20, 900, 3); send_still("VVV VVV VVV DE RCV RCV RCV      "); }
+    if (at(20066) && ct(400, 1400) && om()) { p(21, 760, 2); send_still("VVV VVV VVV DE RMP RMP RMP      "); }
+    if (at(20101) && ct(700, 1700)) { p(22, 1250, 3); send_still("VVV VVV VVV DE GYA GYA GYA      "); }
+    if (at(20113) && ct(1200, 2200)) { p(18, 700, 2); send_still("VVV VVV VVV DE PWZ33 PWZ33 PWZ33 QSX 4 6 8 12 16 22 MHZ      "); }
+    if (at(20140) && ct(900, 1500)) { p(25, 980, 3); send_still("VVV VVV DE SXA35 SXA35 SXA35      "); }
+    if (at(20162) && ct(600, 1700) && ed()) { p(22, 1040, 3); send_still("VVV VVV VVV DE IDR IDR IDR      "); }
+    if (at(20183) && ct(1100, 2000)) { p(24, 880, 4); send_still("VVV VVV VVV DE NAM NAM NAM      "); }
+    if (at(20198) && ct(500, 1300)) { p(17, 1550, 2); send_still("VVV VVV VVV DE 4XZ 4XZ 4XZ      "); }
+    if (at(20225) && ct(700, 1600)) { p(22, 1000, 3); send_still("VVV VVV VVV DE CTP CTP CTP      "); }
+    if (at(20232) && reg3m_day()) { p(20, 1300, 2); send_still("VVV VVV VVV DE 9VF59 9VF59 9VF59 QRU      "); }
+    if (at(20262) && ct(800, 1600) && t.wDayOfWeek != 0) { p(19, 1200, 3); send_still("VVV VVV VVV DE CTH/72 CTH/72 CTH/72      "); }
+    if (at(20270) && ct(600, 1400)) { p(28, 920, 3); send_still("CQ CQ CQ DE RIW RIW RIW QSX 13 16 20 K      "); }
+    if (at(20307) && eh() && ct(600, 1800)) { p(23, 1400, 4); send_still("VVV VVV VVV DE AQP2/4/5/6/7/8      "); }
+    if (at(20341) && ct(1000, 1900)) { p(20, 1060, 2); send_still("DE EBA EBA EBA QRU?      "); }
+    if (at(20387) && ct(700, 1500)) { p(16, 1777, 2); send_still("VVV VVV VVV DE ICB ICB ICB      "); }
+    if (at(20412) && ct(1300, 2200)) { p(24, 960, 3); send_still("VVV VVV VVV DE NAU NAU NAU      "); }
+    if (at(20445) && ct(800, 1700)) { p(21, 1180, 3); send_still("VVV VVV DE TBA3 TBA3 TBA3      "); }
+    if (at(20491) && ct(500, 1300)) { p(26, 840, 3); send_still("VVV VVV VVV DE 9KL 9KL 9KL      "); }
+    if (at(20518) && ct(600, 1500) && od()) { p(20, 700, 2); send_still("VVV VVV DE SUU SUU SUU      "); }
+    if (at(20548) && ct(700, 1800)) { p(24, 1000, 4); send_still("VVV VVV VVV DE HEC HEC HEC      "); }
+    if (at(20596) && ct(900, 1700)) { p(18, 1420, 2); send_still("VVV VVV VVV DE OLX OLX OLX      "); }
+    if (at(20626) && ct(1200, 2100)) { p(22, 1100, 3); send_still("VVV VVV VVV DE CLN CLN CLN      "); }
+    if (at(20661) && ct(600, 1600)) { p(25, 1000, 3); send_still("VVV VVV VVV DE YIL YIL YIL      "); }
+    if (at(20727) && ct(800, 1400)) { p(19, 850, 2); send_still("VVV VVV VVV DE 7TA7 7TA7 7TA7      "); }
+    if (at(20768) && ct(500, 1200)) { p(23, 1320, 3); send_still("VVV VVV VVV DE BZR62 BZR62 BZR62      "); }
+    if (at(20832) && ct(700, 1700) && t.wDayOfWeek >= 1 && t.wDayOfWeek <= 5) { p(21, 1000, 3); send_still("VVV VVV VVV DE SNN SNN SNN      "); }
+    if (at(20893) && ct(600, 1600)) { p(24, 760, 3); send_still("VVV VVV VVV DE RAL23 RAL23 RAL23      "); }
+    if (at(20930) && ct(1100, 1900)) { p(20, 1200, 3); send_still("VVV VVV DE 5AF 5AF 5AF QRU      "); }
+    if (at(20962) && ct(800, 1600)) { p(27, 1000, 2); send_still("VVV VVV VVV DE DHJ58 DHJ58 DHJ58      "); }
+
+    // Russian naval units calling Moscow, and the answer.
+    if (at(20270) && ct(600, 1400)) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE RJD83 RJD83 QSA? K", 3); }
+    if (at({20076, 20095}) && ct(500, 1500) && t.wMinute % 5 != 0) { p(20, 900, 2); riw("QTC K"); }
+    if (at(20095) && ct(500, 1500) && t.wMinute % 5 == 0) { p(22, 1000, 3); fig_msg_count("RMX72 RMX72 DE RIW RIW QTC 1 = ", 20 + static_cast<int>(myrand() % 30)); }
+    if (at(20152) && ct(400, 1300)) { p(19, 820, 1); riw("ZZU K"); }
+    if (at(20153) && ct(400, 1300) && cond(3)) { p(24, 1100, 4); send_cond("RKLM DE RIW QSA4 QRV K"); }
+    if (at(20206) && ct(700, 1500) && ml(30)) { p(23, 880, 3); fig_msg_count("XXX XXX DE RCV RCV RCV QTC = ", 30 + static_cast<int>(myrand() % 40)); }
+
+    // US and NATO fleet traffic.
+    if (at(20034) && ct(800, 2000) && mh(44)) { p(24, 850, 4); nato_msg("NSS NSS DE NSS NSS ", 'R'); }
+    if (at(20183) && ct(1100, 2000) && ml(10)) { p(24, 880, 4); nato_msg("NAM NAM NAM DE NAM ", 'P'); }
+    if (at(20214) && ct(900, 1800)) { nato_qso(); }
+    if (at(20286) && ct(1000, 1800) && cond(2)) { nato_qso(); }
+    if (at(20308) && ct(800, 1600) && oh()) { p(22, 1100, 3); nato_msg("VVV VVV DE MKL MKL ", 'O'); }
+
+    // Government, army and embassy nets.
+    if (at(20044) && reg2_day()) { p(22, 1150, 3); post_call(pick(cuba_posts), "CLP1", "QRU? K"); }
+    if (at(20044) && reg2_day() && ms10(20)) { p(22, 1150, 3); let_msg_count("CLP8 DE CLP1 QTC 1 = ", 40 + static_cast<int>(myrand() % 40), 0x80); }
+    if (at(20127) && ct(900, 1500)) { p(21, 1000, 3); post_call(pick(egypt_posts), "SUA", "QRV? K"); }
+    if (at(20127) && ct(900, 1500) && min_sked_20(30)) { p(21, 1000, 3); let_msg_count("SUA56 DE SUA = ", 60, 1); }
+    if (at(20168) && ct(800, 1400)) { p(24, 1000, 3); qsa_exchange("SUA38", "SUA", 2); }
+    if (at(20247) && ct(600, 1700)) { p(20, 1200, 2); clg_cond("CNA2", "CNA", 2); }
+    if (at(20247) && ct(600, 1700) && ms(40)) { p(20, 1200, 2); let_msg_count("CNA2 DE CNA QTC = ", 45, 0x80 | 2); }
+    if (at(20301) && ct(700, 1600)) { simplex_fix_radiocheck(net_gov_b, 5, 22); }
+    if (at(20367) && ct(800, 1300) && t.wDayOfWeek >= 1 && t.wDayOfWeek <= 5) { simplex_fix_radiocheck(net_fr_mil, 7, 41); }
+    if (at(20394) && ct(600, 1200)) { simplex_fix_radiocheck(net_rus_mil, 6, 24); }
+    if (at(20462) && ct(800, 1700) && oh()) { simplex_fix_radiocheck(net_army_a, 6, 21); }
+    if (at(20462) && ct(800, 1700) && eh()) { duplex_radiocheck(4, 1); }
+    if (at(20508) && ct(500, 1400)) { duplex_radiocheck(6, 2); }
+    if (at(20509) && ct(500, 1400)) { duplex_osn(4, 2); }
+    if (at(20536) && ct(900, 1600)) { simplex_fix_radiocheck(net_nato_tac, 8, 23); }
+    if (at(20572) && ct(1000, 1700) && ed()) { simplex_fix_radiocheck(net_nato_tac, 8, 10); }
+    if (at(20621) && ct(600, 1700)) { p(24, 1300, 3); clg_cond("YZO5", "YZO", 3); }
+    if (at(20680) && ct(700, 1500)) { p(20, 900, 2); clg_cond_bug("OLX27", "OLX", 1); }
+    if (at(20684) && ct(700, 1500) && ms10(0)) { p(20, 900, 2); fig_msg_count("OLX27 DE OLX NR 4 = ", 80); }
+    if (at(20737) && ct(1200, 2000)) { p(18, 1600, 2); clg_cond("CLP12", "CLP1", 4); }
+    if (at(20756) && ct(400, 1200)) { p(25, 1020, 3); send_cond_par("BZR62 BZR62 DE BZR BZR QRU? K", 2); }
+    if (at(20757) && ct(400, 1200) && ms20(10)) { p(25, 1020, 3); indicator_qtc(2, 50, "BZR62 "); }
+    if (at(20803) && ct(700, 1600)) { p(22, 1050, 3); send_cond_par("YIL YIL DE YIL4 YIL4 QTC 2 K", 2); }
+    if (at(20855) && ct(600, 1400)) { p(21, 980, 3); qsa_exchange("SNN7", "SNN", 3); }
+    if (at(20857) && ct(600, 1400) && ms(15)) { p(21, 980, 3); let_msg_count("SNN7 DE SNN QTC NR 23 = ", 70, 3); }
+    if (at(20912) && ct(600, 1200)) { p(16, 1550, 2); qtc_qsk("5AF DE 5AF3 = NR 11 = REF UR NR 7 = ALL 12 GRS RECEIVED OK = QRU "); send_stack(" K"); }
+    if (at(20940) && ct(800, 1400)) { p(24, 1000, 3); clg_cond("RAL23", "RAL", 102); }
+    if (at(20978) && ct(700, 1500) && cond(2)) { low_pwr_mil(); }
+
+    // Calls and signal reports on working channels.
+    if (at(20059) && ct(700, 1500)) send_vvv("4XZ");
+    if (at(20091) && ct(800, 1600)) random_vvv();
+    if (at(20241) && ct(900, 1700)) send_vvv("9KL");
+    if (at(20342) && ct(1000, 1900)) { p(20, 1060, 2); clg_cond("EBA5", "EBA", 2); }
+    if (at(20452) && ct(600, 1500)) send_vvv("TBA3");
+    if (at(20602) && ct(900, 1700)) { p(18, 1420, 2); clg_cond_par("OLX11", "OLX", 3, 3); }
+    if (at(20697) && ct(1000, 1800)) random_vvv();
+    if (at(20918) && ct(500, 1300)) { qsa_exchange("RAL5", "RAL23", 200); }
+
+    stn();
+}
+
+// Stations heard only while the path is in daylight.
+void daylight_block() {
+    if (day()) {
+        if (at(20000)) { qsa = 3; ts2("WWV"); }
+        if (at(20019) && ml(30)) { p(24, 1000, 3); send_still("VVV VVV VVV DE CFH CFH CFH      "); }
+        if (at(20019) && mh(29)) { p(24, 1000, 3); send_still("C13L   C13L   VVV   VVV   DE   CFH   CFH      "); }
+        if (at(20027)) { p(21, 1000, 3); clg_cond("CKN", "CFH", 2); }
+        if (at(20102) && ml(20)) { p(22, 1250, 3); let_msg_count("GYA GYA GYA DE GYA = ", 50, 0); }
+        if (at(20175) && ct(900, 1700)) { p(21, 650, 2); send_still("VVV VVV VVV DE GXQ GXQ GXQ      "); }
+        if (at(20256) && eh()) { p(20, 1000, 3); fig_msg_count("ZZZZ DE OXZ1 = ", 25); }
+        if (at(20333) && cond(4)) { p(23, 1280, 3); send_cond("QRA? QRA? DE SPW SPW K"); }
+        if (at(20408)) { p(26, 1000, 4); send_still("VVV VVV VVV DE DFH/DIS DFH/DIS DFH/DIS      "); }
+        if (at(20481) && hl(12)) { p(22, 870, 3); send_still("VVV VVV VVV DE YOX YOX YOX      "); }
+        if (at(20523)) { p(19, 1150, 2); send_still("VVV DE LZC LZC LZC      "); }
+        if (at(20545) && oh()) { p(24, 1000, 3); fig_msg_count("HEC HEC DE HBD HBD QTC 2 = ", 35); }
+        if (at(20585) && t.wDayOfWeek >= 1 && t.wDayOfWeek <= 4) { fav22(); }
+        if (at(20641)) { p(21, 1000, 3); send_cond_par("VVV VVV DE 6VU 6VU QRU K", 2); }
+        if (at(20663) && eh()) { p(25, 1000, 3); let_msg_count("YIL2 YIL2 DE YIL QTC = ", 55, 0x80); }
+        if (at(20716) && ml(40)) { p(22, 1000, 4); send_still("VVV VVV VVV DE HZN HZN HZN      "); }
+        if (at(20790) && cond(3)) { p(20, 1200, 3); send_cond("QRT QRT DE 7RA20 7RA20 ]"); }
+        if (at(20822)) { p(24, 1400, 3); send_still("VVV VVV DE OLX9 OLX9 OLX9 QRV      "); }
+        if (at(20878)) { p(23, 900, 3); send_still("CQ CQ CQ DE UAT2 UAT2 UAT2 QRU      "); }
+        if (at(20948) && hh(11)) { p(28, 1000, 3); send_still("VVV VVV VVV DE KRH50 KRH50 KRH50      "); }
+        if (at(20996) && ml(15)) { p(24, 1100, 3); send_still("VVV VVV DE 6YI 6YI QRU      "); }
+    }
+
+    if (reg2_day()) {
+        if (at(20054) && ct(1300, 2200)) { p(24, 920, 4); send_still("VVV VVV VVV DE NPG NPG NPG      "); }
+        if (at(20118) && ml(30)) { p(22, 1150, 3); send_still("VVV VVV VVV DE CLP1 CLP1 CLP1      "); }
+        if (at(20196) && oh()) { p(20, 1000, 3); send_still("VVV VVV VVV DE LOR LOR LOR      "); }
+        if (at(20338)) { p(24, 1000, 3); clg_cond("YVG", "YVG2", 2); }
+        if (at(20439)) { p(22, 1300, 2); send_still("VVV VVV DE CBV CBV CBV      "); }
+        if (at(20552)) { p(23, 1000, 3); post_call(pick(cuba_posts), "CLP1", "QTC? K"); }
+        if (at(20614) && ms10(0)) { p(23, 1000, 3); fig_msg_count("CLP5 DE CLP1 = ", 50); }
+        if (at(20773)) { p(20, 950, 3); send_still("VVV VVV VVV DE HKC HKC HKC      "); }
+        if (at(20886) && eh()) { p(24, 1000, 4); send_still("VVV VVV VVV DE NAW NAW NAW      "); }
+    }
+
+    if (reg1rus_day()) {
+        if (at(20081) && ml(45)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RIW RIW RIW      "); }
+        if (at(20124) && t.wMinute % 10 < 5) { p(20, 880, 3); riw("QSA? K"); }
+        if (at(20266)) { p(22, 1100, 3); send_still("VVV VVV DE RJH74 RJH74 RJH74      "); }
+        if (at(20266) && ms(30)) { p(22, 1100, 3); fig_msg_count("RJH74 RJH74 DE RJH74 QTC = ", 40); }
+        if (at(20471)) { p(18, 1500, 2); riw("QSB K"); }
+        if (at(20611)) { p(25, 900, 4); send_still("VVV VVV VVV DE RKA RKA RKA      "); }
+        if (at(20701)) { qsa_exchange("RCF43", "RCV", 3); }
+        if (at(20864)) { duplex_osn(5, 1); }
+    }
+
+    if (reg3m_day()) {
+        if (at(20146) && ml(50)) { p(23, 1000, 3); send_still("VVV VVV VVV DE AQP2/4/5/6/7/8      "); }
+        if (at(20351) && hl(10)) { p(20, 880, 3); send_still("VVV VVV VVV DE 4SA 4SA 4SA      "); }
+        if (at(20417)) { p(26, 1000, 4); send_still("VVV VVV VVV DE VTP VTP VTP      "); }
+        if (at(20504) && oh()) { p(24, 1000, 3); send_still("VVV VVV DE XSV XSV XSV      "); }
+        if (at(20653)) { p(22, 1200, 3); send_still("VVV VVV VVV DE 9MR 9MR 9MR      "); }
+        if (at(20779) && ms20(0)) { p(22, 950, 3); fig_msg_count("XSV XSV DE XSV2 QTC = ", 45); }
+    }
+
+    if (reg3f_day()) {
+        if (at(20106)) { p(24, 900, 3); send_still("VVV VVV VVV DE NPN NPN NPN      "); }
+        if (at(20233) && ml(30)) { p(24, 880, 4); send_still("VVV VVV VVV DE NPM NPM NPM      "); }
+        if (at(20430)) { p(20, 1000, 3); send_still("VVV VVV DE VHP VHP VHP      "); }
+        if (at(20593)) { p(21, 1100, 2); send_still("VVV VVV DE FUJ FUJ FUJ      "); }
+        if (at(20744)) { p(25, 1000, 3); send_still("VVV VVV VVV DE JMC5 JMC5 JMC5      "); }
+        if (at(20943)) { p(22, 960, 3); send_still("VVV VVV VVV DE ZLO ZLO ZLO      "); }
+    }
+
+    stn();
+}
+
+// Stations of the years before 1950 (HIST).
+void historical_block() {
+    if (hist) {
+        // Transoceanic beam and press circuits of the 1930s and the war years.
+        if (at(20020) && ct(1200, 1800)) { p(35, 1100, 4); send_still("VVV VVV VVV DE WQA WQA WQA      "); }
+        if (at(20060) && ct(900, 1600)) { p(40, 900, 3); send_still("VVV VVV VVV DE GBB GBB GBB      "); }
+        if (at(20105) && ct(700, 1500)) { p(38, 1300, 3); send_still("VVV VVV DE DFA DFA DFA      "); }
+        if (at(20150) && ct(1000, 1600)) { p(30, 1000, 4); send_still("VVV VVV VVV DE FTM FTM FTM      "); }
+        if (at(20230) && ct(1300, 2000)) { p(34, 850, 3); send_still("VVV VVV DE LSN LSN LSN      "); }
+        if (at(20310) && ct(800, 1400)) { p(30, 1200, 3); send_still("VVV VVV VVV DE PCK PCK PCK      "); }
+        if (at(20380) && ct(400, 1000)) { p(32, 1050, 2); send_still("VVV VVV VVV DE JUM JUM JUM      "); }
+        if (at(20460) && ct(1100, 1800)) { p(36, 950, 3); send_still("VVV VVV VVV DE PPU PPU PPU      "); }
+        if (at(20500) && ct(1200, 1500)) { p(28, 1000, 4); send_still("CQ CQ CQ DE FYL FYL FYL PRESSE      "); }
+        if (at(20562) && ct(1400, 1900) && t.wMonth >= 4 && t.wMonth <= 9) { p(30, 800, 3); send_still("VVV VVV VVV DE PWX PWX PWX      "); }
+        if (at(20620) && ct(600, 1300)) { p(25, 1100, 3); send_still("VVV VVV DE VIZ3 VIZ3 VIZ3      "); }
+        if (at(20698) && ct(800, 1400)) { p(33, 1000, 3); send_still("VVV VVV DE SUV SUV SUV      "); }
+        if (at(20740) && ct(1000, 1700)) { p(45, 1200, 4); send_still("VVV VVV VVV DE WKN WKN WKN      "); }
+        if (at(20800) && ct(700, 1600)) { p(26, 900, 3); send_still("VVV VVV DE RKI RKI RKI      "); }
+        if (at(20870) && ct(800, 1500)) { p(36, 1150, 3); send_still("VVV VVV VVV DE IAC IAC IAC      "); }
+        if (at(20920) && ct(900, 1800)) { p(30, 1000, 3); send_still("VVV VVV DE GBJ GBJ GBJ      "); }
+        // Wartime fleet broadcasts, four-letter and five-letter groups.
+        if (at(20126) && ct(600, 1800) && ml(30)) { p(22, 1000, 4); let_msg_count("NSS NSS NSS DE NSS = ", 60, 0); }
+        if (at(20670) && ct(800, 1600)) {
+            p(24, 800, 3);
+            send("DHO DHO DHO = ");
+            for (int i = 0; i < 40; ++i) send(group4l());
+            send_stack(" + ");
+        }
+        if (at(20850) && ct(500, 1300) && eh()) { p(20, 1100, 2); let_msg_count("GBR GBR DE GBR = ", 45, 0x80); }
+        if (at(20988) && cond(3)) { p(18, 1200, 3); send_cond("WCC WCC DE KFZO KFZO QRU? K"); }
+    }
+}
+
+// Recordings, teleprinters and carriers in the background (BGND).
+void background_block() {
+    if (bkgnd) {
+        if (at({20219, 20587}) && oh()) rtlx("TASS MOSCOW", 850, 50);
+        if (at(20171)) rtlx_cond("XINHUA", 425, 50, 2);
+        if (at(20339)) rtlx_cond_50_850("MENA", 3);
+        if (at(20416)) rtlx_cond_75_850("RFW", 0);
+        if (at(20515) && day()) rtlx_cond_50_425("KCNA", 0);
+        if (at(20640)) rtlx_cond_arqe_96("YZO", 2);
+        if (at(20766) && ct(900, 1500)) rtlx_cond("ANSA", 425, 50, 0);
+        if (at(20815)) rtlx_cond_100_425("RFQP", 3);
+        if (at(20914)) rtlx_cond_75_425("SUA", 4);
+        if (at(20058) && day()) fax(120, 576);
+        if (at(20431) && ct(1000, 1600)) fax(120, 576);
+        if (at(20024)) radar();
+        if (at(20706) && cond(3)) radar();
+        if (at(20313)) { p(300, 1000, 2); _f1 = 1; send_still("ZZZZZZZZZZZZZZZ"); }
+        if (at(20591)) qyt4();
+        if (at(20141) && cond(4)) tuning();
+        if (at(20679) && cond(5)) tuning();
+        qsa = 2;
+        if (at({20013, 20136, 20268, 20333, 20455, 20577, 20721, 20860, 20981}) && day()) n0n(1000);
+    }
+
+    get_background(187, background_tab_20, prob_tab_20);
+}
+
+}  // namespace
+
+void band_20() {
+    band_start(20, 22);
+    fixed_service();
+    daylight_block();
+    historical_block();
+    background_block();
+    band_end(20);
+}
+
+}  // namespace kestrel

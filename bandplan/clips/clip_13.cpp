@@ -1,0 +1,143 @@
+// Clips heard between 13 and 14 MHz: maritime and aeronautical stations, broadcasters 13570-13870.
+// Each entry: frequency, clock guard, index into clip_table; the last entry
+// that applies wins.
+#include "bandplan/background/background.h"
+#include "procedures/predicates.h"
+#include "procedures/send.h"
+
+namespace kestrel {
+
+void clip_13() {
+    clip_at(13031, 188);
+    if (ct(730, 1600)) clip_at(13069, 221);
+    if (eh()) clip_at(13077, 317);
+    if (eh()) clip_at(13080, 99);
+    if (eh()) clip_at(13111, 189);
+    if (oh()) clip_at(13124, 128);
+    if (od()) clip_at(13124, 138);
+    clip_at(13130, 115);
+    if (min_sked(35)) clip_at(13136, 112);
+    if (eh()) clip_at(13139, 29);
+    if (oh()) clip_at(13145, 289);
+    if (eh()) clip_at(13154, 141);
+    if (od()) clip_at(13164, 9);
+    if (min_sked_20(40)) clip_at(13170, 55);
+    if (min_sked_20(10)) clip_at(13195, 57);
+    if (oh()) clip_at(13195, 124);
+    clip_at(13198, 70);
+    clip_at(13201, 104);
+    if (min_sked(20)) clip_at(13204, 107);
+    if (oh()) clip_at(13207, 213);
+    if (eh()) clip_at(13207, 99);
+    if (oh()) clip_at(13216, 128);
+    if (eh()) clip_at(13243, 129);
+    if (ed()) clip_at(13243, 300);
+    if (oh()) clip_at(13258, 213);
+    if (ct(730, 1600)) clip_at(13264, 263);
+    if (eh()) clip_at(13267, 267);
+    if (ml(30)) clip_at(13282, 132);
+    clip_at(13300, 226);
+    clip_at(13324, 107);
+    clip_at(13327, 0);
+    clip_at(13333, 279);
+    clip_at(13336, 233);
+    clip_at(13448, 18);
+    if (oh()) clip_at(13502, 214);
+    if (eh()) clip_at(13502, 37);
+    if (eh()) clip_at(13510, 265);
+    if (oh()) clip_at(13510, 215);
+    clip_at(13546, 191);
+    clip_at(13570, 181);
+    if (oh()) clip_at_any({13570, 13690, 13810}, 245);
+    if (oh()) clip_at(13575, 297);
+    if (eh()) clip_at(13580, 88);
+    clip_at(13585, 320);
+    clip_at(13590, 196);
+    clip_at(13592, 162);
+    if (oh()) clip_at(13595, 248);
+    if (oh()) clip_at_any({13600, 13795}, 37);
+    clip_at(13605, 223);
+    if (oh()) clip_at(13610, 325);
+    if (oh()) clip_at(13615, 221);
+    if (ct(730, 1600)) clip_at(13615, 307);
+    if (eh()) clip_at(13620, 154);
+    if (min_sked_20(20)) clip_at(13620, 292);
+    if (oh()) clip_at(13620, 137);
+    if (ct(730, 1600)) clip_at(13620, 58);
+    if (eh()) clip_at(13624, 240);
+    if (oh()) clip_at(13625, 63);
+    if (mh(29)) clip_at(13625, 118);
+    if (eh()) clip_at(13625, 166);
+    clip_at(13628, 141);
+    if (oh()) clip_at(13630, 241);
+    if (od()) clip_at(13630, 210);
+    if (eh()) clip_at(13630, 202);
+    clip_at(13635, 171);
+    clip_at(13640, 314);
+    clip_at(13648, 30);
+    if (min_sked_20(40)) clip_at(13650, 159);
+    if (min_sked(55)) clip_at(13655, 198);
+    if (oh()) clip_at(13655, 13);
+    if (eh()) clip_at(13655, 131);
+    clip_at(13660, 118);
+    if (oh()) clip_at(13670, 207);
+    if (t.wDayOfWeek == 5) clip_at(13670, 152);
+    if (eh()) clip_at(13670, 72);
+    clip_at(13675, 184);
+    if (min_sked_20(30)) clip_at(13680, 111);
+    if (oh()) clip_at(13680, 181);
+    clip_at(13685, 21);
+    if (oh()) clip_at(13690, 225);
+    clip_at(13695, 101);
+    if (eh()) clip_at(13697, 3);
+    if (t.wDayOfWeek == 3) clip_at(13705, 60);
+    if (t.wDayOfWeek == 6) clip_at(13706, 166);
+    if (ct(730, 1600)) clip_at(13715, 87);
+    if (eh()) clip_at(13715, 58);
+    if (oh()) clip_at(13715, 174);
+    if (oh()) clip_at_any({13715, 13770}, 9);
+    if (oh()) clip_at(13720, 43);
+    if (eh()) clip_at(13720, 113);
+    if (eh()) clip_at(13725, 252);
+    if (oh()) clip_at(13725, 93);
+    if (t.wDayOfWeek == 4) clip_at(13725, 192);
+    if (oh()) clip_at(13730, 163);
+    if (oh()) clip_at(13735, 49);
+    clip_at(13743, 70);
+    if (min_sked_20(0)) clip_at(13745, 317);
+    if (mh(29)) clip_at(13745, 79);
+    if (min_sked(55)) clip_at(13750, 46);
+    clip_at(13755, 28);
+    if (eh()) clip_at(13765, 154);
+    if (min_sked(25)) clip_at(13775, 39);
+    if (eh()) clip_at(13775, 249);
+    if (oh()) clip_at(13780, 270);
+    if (eh()) clip_at(13780, 238);
+    if (min_sked(10)) clip_at(13785, 5);
+    if (min_sked_20(20)) clip_at(13795, 187);
+    if (eh()) clip_at(13795, 4);
+    if (oh()) clip_at(13795, 130);
+    clip_at(13805, 140);
+    clip_at(13815, 155);
+    if (oh()) clip_at(13825, 170);
+    if (eh()) clip_at(13825, 285);
+    if (od()) clip_at(13825, 291);
+    clip_at(13830, 13);
+    clip_at(13835, 203);
+    if (od()) clip_at(13840, 208);
+    if (eh()) clip_at(13845, 122);
+    if (eh()) clip_at(13855, 184);
+    if (oh()) clip_at(13855, 243);
+    clip_at(13860, 117);
+    clip_at(13865, 39);
+    if (oh()) clip_at(13870, 249);
+    if (t.wDayOfWeek == 1) clip_at(13870, 50);
+    if (eh()) clip_at(13870, 21);
+    if (oh()) clip_at(13875, 35);
+    if (eh()) clip_at(13879, 158);
+    if (min_sked_20(20)) clip_at(13955, 207);
+    if (oh()) clip_at(13955, 158);
+    clip_at(13958, 109);
+}
+
+}  // namespace kestrel
