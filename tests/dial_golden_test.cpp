@@ -27,6 +27,7 @@
 #include "procedures/procedures.h"
 #include "procedures/send.h"
 #include "support/fixture.h"
+#include "support/instants.h"
 #include "synth/channels.h"
 #include "synth/morse.h"
 #include "synth/params.h"
@@ -37,17 +38,6 @@
 
 namespace kestrel::test {
 namespace {
-
-struct Instant {
-    int year, month, day_, hour, minute, second;
-};
-
-// The sweep's instants: weekdays, hours, minutes and seconds (2026-12-07 is a Monday).
-const Instant instants[] = {
-    {2026, 12, 7, 0, 0, 0},    {2026, 12, 8, 3, 17, 13},  {2026, 12, 9, 6, 30, 45},  {2026, 12, 10, 8, 55, 7},
-    {2026, 12, 11, 11, 5, 30}, {2026, 12, 12, 12, 40, 2}, {2026, 12, 13, 14, 20, 9}, {2026, 6, 15, 16, 48, 57},
-    {2026, 6, 16, 18, 3, 21},  {2026, 6, 17, 20, 12, 36}, {2026, 4, 1, 22, 59, 50},  {2026, 9, 30, 23, 30, 5},
-};
 
 // FNV-1a, 64 bits: stable across compilers and machines.
 struct Digest {
@@ -103,8 +93,8 @@ TEST_F(DialGolden, EveryBandMatchesItsCheckedInDigest) {
     set_retune_hook(retune_tuned);  // a station's retune goes through dsp_freq, as in the receiver
     if (dump)
         for (int b = 10; b <= 30; ++b) dumps[b].open(std::string(dump) + "/band_" + std::to_string(b) + ".txt");
-    for (int i = 0; i < int(std::size(instants)); ++i) {
-        const Instant &at = instants[i];
+    for (int i = 0; i < int(std::size(sweep_instants)); ++i) {
+        const Instant &at = sweep_instants[i];
         for (int switches = 0; switches < 2; ++switches) {
             for (int f = 10000; f <= 30000; ++f) {
                 receiver_reset();

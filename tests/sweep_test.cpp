@@ -11,23 +11,13 @@
 #include "procedures/procedures.h"
 #include "procedures/send.h"
 #include "support/fixture.h"
+#include "support/instants.h"
 #include "synth/channels.h"
 #include "synth/morse.h"
 #include "synth/params.h"
 
 namespace kestrel::test {
 namespace {
-
-struct Instant {
-    int year, month, day_, hour, minute, second;
-};
-
-// Spread over weekdays, hours, minutes and seconds (2026-12-07 is a Monday).
-const Instant instants[] = {
-    {2026, 12, 7, 0, 0, 0},    {2026, 12, 8, 3, 17, 13},  {2026, 12, 9, 6, 30, 45},  {2026, 12, 10, 8, 55, 7},
-    {2026, 12, 11, 11, 5, 30}, {2026, 12, 12, 12, 40, 2}, {2026, 12, 13, 14, 20, 9}, {2026, 6, 15, 16, 48, 57},
-    {2026, 6, 16, 18, 3, 21},  {2026, 6, 17, 20, 12, 36}, {2026, 4, 1, 22, 59, 50},  {2026, 9, 30, 23, 30, 5},
-};
 
 // The bad characters of one slot, readable, or "" when every byte is good.
 std::string bad_bytes(const char *slot) {
@@ -63,7 +53,7 @@ TEST_F(Sweep, EveryFrequencyAtManyInstants) {
     set_retune_hook(bands_compose);
     const uint32_t dropped_before = send_dropped();
     int receptions = 0, with_emissions = 0, multiple = 0, failures = 0;
-    for (const Instant &at : instants) {
+    for (const Instant &at : sweep_instants) {
         for (int switches = 0; switches < 2; ++switches) {
             hist = bkgnd = switches == 0 ? 1 : 0;
             test_clock_set(at.year, at.month, at.day_, at.hour, at.minute, at.second, 0);
