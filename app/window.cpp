@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "state/receiver.h"
 #include "bandplan/bands.h"
 #include "platform/clock.h"
 #include "platform/files.h"
@@ -11,6 +10,7 @@
 #include "procedures/predicates.h"
 #include "procedures/procedures.h"
 #include "procedures/send.h"
+#include "state/receiver.h"
 #include "synth/channels.h"
 #include "synth/morse.h"
 #include "synth/params.h"

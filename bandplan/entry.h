@@ -3,16 +3,16 @@
 #pragma once
 #include <initializer_list>
 
-#include "state/log.h"
-#include "state/receiver.h"
 #include "bandplan/background/background.h"
 #include "bandplan/entry_helpers.h"
+#include "procedures/markers.h"
 #include "procedures/predicates.h"
 #include "procedures/procedures.h"
 #include "procedures/send.h"
 #include "procedures/sendf.h"
 #include "procedures/voice.h"
-#include "procedures/markers.h"
+#include "state/log.h"
+#include "state/receiver.h"
 #include "synth/machine.h"
 #include "synth/morse.h"
 #include "synth/params.h"

@@ -3,12 +3,12 @@
 #include <cstdio>
 #include <cstring>
 
-#include "state/receiver.h"
 #include "bandplan/bands.h"
 #include "platform/clock.h"
 #include "platform/media.h"
 #include "procedures/procedures.h"
 #include "procedures/send.h"
+#include "state/receiver.h"
 #include "synth/channels.h"
 #include "synth/morse.h"
 #include "synth/params.h"

@@ -7,11 +7,11 @@
 #include <iterator>
 #include <string>
 
-#include "state/receiver.h"
 #include "cli/commands.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "procedures/send.h"
+#include "state/receiver.h"
 #include "synth/morse.h"
 #include "synth/params.h"
 

@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
-#include "platform/log_sink.h"
 #include "platform/audio_command.h"
 #include "platform/audio_decoder.h"
+#include "platform/log_sink.h"
 
 namespace kestrel::audio {
 

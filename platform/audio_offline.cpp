@@ -9,9 +9,9 @@
 #include <thread>
 #include <vector>
 
-#include "platform/log_sink.h"
 #include "platform/audio.h"
 #include "platform/audio_mixer.h"
+#include "platform/log_sink.h"
 
 namespace kestrel {
 

@@ -9,10 +9,10 @@
 #include <thread>
 #include <vector>
 
-#include "platform/log_sink.h"
 #include "platform/audio.h"
 #include "platform/audio_decoder.h"
 #include "platform/audio_mixer.h"
+#include "platform/log_sink.h"
 
 namespace kestrel {
 

@@ -1,8 +1,8 @@
 #include "procedures/predicates.h"
 
+#include "procedures/send.h"
 #include "state/log.h"
 #include "state/receiver.h"
-#include "procedures/send.h"
 #include "synth/params.h"
 
 namespace kestrel {

@@ -4,10 +4,10 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "state/receiver.h"
 #include "procedures/predicates.h"
 #include "procedures/send.h"
 #include "procedures/sendf.h"
+#include "state/receiver.h"
 #include "synth/morse.h"
 #include "synth/params.h"
 

@@ -4,9 +4,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "procedures/predicates.h"
 #include "state/log.h"
 #include "state/receiver.h"
-#include "procedures/predicates.h"
 #include "synth/channels.h"
 #include "synth/morse.h"
 #include "synth/params.h"

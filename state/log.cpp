@@ -3,11 +3,11 @@
 #include <chrono>
 #include <mutex>
 
-#include "state/receiver.h"
 #include "platform/clock.h"
 #include "platform/log_sink.h"
-#include "state/random.h"
 #include "state/emission.h"
+#include "state/random.h"
+#include "state/receiver.h"
 
 namespace kestrel {
 

@@ -7,9 +7,9 @@
 #include <system_error>
 #include <thread>
 
-#include "state/log.h"
 #include "platform/clock.h"
 #include "platform/media.h"
+#include "state/log.h"
 
 namespace kestrel {
 

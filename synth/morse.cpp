@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "state/log.h"
-#include "state/receiver.h"
 #include "state/random.h"
+#include "state/receiver.h"
 #include "synth/channels.h"
 #include "synth/params.h"
 

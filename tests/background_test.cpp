@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "state/receiver.h"
 #include "bandplan/background/background.h"
 #include "bandplan/clips/clip_table.h"
 #include "platform/media.h"
 #include "procedures/predicates.h"
 #include "procedures/send.h"
+#include "state/receiver.h"
 #include "support/fixture.h"
 #include "synth/channels.h"
 #include "synth/params.h"

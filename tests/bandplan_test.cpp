@@ -4,12 +4,12 @@
 
 #include <cstring>
 
-#include "state/log.h"
-#include "state/receiver.h"
 #include "bandplan/bands.h"
 #include "bandplan/entry.h"
 #include "platform/media.h"
 #include "procedures/send.h"
+#include "state/log.h"
+#include "state/receiver.h"
 #include "support/fixture.h"
 #include "synth/channels.h"
 #include "synth/params.h"

@@ -7,8 +7,8 @@
 #include <cstring>
 #include <fstream>
 
-#include "state/receiver.h"
 #include "procedures/send.h"
+#include "state/receiver.h"
 #include "support/fixture.h"
 #include "synth/morse.h"
 #include "synth/params.h"

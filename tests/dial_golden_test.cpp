@@ -20,12 +20,12 @@
 #include <string>
 
 #include "app/window.h"
-#include "state/receiver.h"
 #include "bandplan/bands.h"
 #include "platform/clock.h"
 #include "platform/media.h"
 #include "procedures/procedures.h"
 #include "procedures/send.h"
+#include "state/receiver.h"
 #include "support/fixture.h"
 #include "support/instants.h"
 #include "synth/channels.h"

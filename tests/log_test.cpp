@@ -3,10 +3,10 @@
 
 #include <filesystem>
 
-#include "state/log.h"
-#include "state/receiver.h"
 #include "procedures/predicates.h"
 #include "procedures/send.h"
+#include "state/log.h"
+#include "state/receiver.h"
 #include "support/fixture.h"
 #include "synth/morse.h"
 #include "synth/params.h"

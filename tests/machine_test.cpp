@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "state/receiver.h"
 #include "platform/media.h"
 #include "platform/ui.h"
+#include "procedures/markers.h"
 #include "procedures/send.h"
 #include "procedures/voice.h"
+#include "state/receiver.h"
 #include "support/fixture.h"
-#include "procedures/markers.h"
 #include "synth/machine.h"
 #include "synth/params.h"
 

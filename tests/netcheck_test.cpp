@@ -7,11 +7,11 @@
 #include <string>
 
 #include "platform/clock.h"
-#include "traffic/netcheck.h"
 #include "procedures/send.h"
 #include "support/fixture.h"
 #include "support/slot_text.h"
 #include "synth/params.h"
+#include "traffic/netcheck.h"
 
 namespace kestrel::test {
 namespace {

@@ -5,9 +5,9 @@
 #include <thread>
 #include <vector>
 
-#include "state/log.h"
 #include "platform/clock.h"
 #include "platform/media.h"
+#include "state/log.h"
 #include "support/fixture.h"
 #include "synth/channels.h"
 #include "synth/morse.h"

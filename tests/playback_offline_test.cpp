@@ -7,9 +7,9 @@
 #include <string>
 #include <thread>
 
-#include "state/log.h"
 #include "platform/audio.h"
 #include "platform/media.h"
+#include "state/log.h"
 #include "support/fixture.h"
 #include "support/wav_file.h"
 #include "synth/channels.h"

@@ -1,10 +1,10 @@
 // Schedule predicates on the settable clock, the propagation rule and next_day.
 #include <gtest/gtest.h>
 
-#include "state/log.h"
-#include "state/receiver.h"
 #include "procedures/predicates.h"
 #include "procedures/send.h"
+#include "state/log.h"
+#include "state/receiver.h"
 #include "support/fixture.h"
 #include "synth/params.h"
 

@@ -8,12 +8,12 @@
 #include <set>
 #include <string>
 
-#include "state/receiver.h"
 #include "platform/clock.h"
 #include "platform/media.h"
 #include "platform/ui.h"
 #include "procedures/procedures.h"
 #include "procedures/send.h"
+#include "state/receiver.h"
 #include "support/fixture.h"
 #include "support/slot_text.h"
 #include "synth/params.h"

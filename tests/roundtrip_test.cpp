@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <map>
 
-#include "state/receiver.h"
 #include "procedures/send.h"
+#include "state/receiver.h"
 #include "support/fixture.h"
 #include "support/morse_reader.h"
 #include "synth/morse.h"

@@ -4,11 +4,11 @@
 #include <cstring>
 #include <set>
 
-#include "state/log.h"
-#include "state/receiver.h"
 #include "platform/media.h"
 #include "procedures/predicates.h"
 #include "procedures/send.h"
+#include "state/log.h"
+#include "state/receiver.h"
 #include "support/fixture.h"
 #include "synth/channels.h"
 #include "synth/params.h"

@@ -5,11 +5,11 @@
 
 #include <sstream>
 
-#include "state/receiver.h"
 #include "bandplan/bands.h"
 #include "platform/media.h"
 #include "procedures/procedures.h"
 #include "procedures/send.h"
+#include "state/receiver.h"
 #include "support/fixture.h"
 #include "support/instants.h"
 #include "synth/channels.h"

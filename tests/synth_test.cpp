@@ -5,10 +5,10 @@
 #include <cstring>
 #include <filesystem>
 
-#include "state/receiver.h"
 #include "platform/media.h"
 #include "platform/ui.h"
 #include "procedures/send.h"
+#include "state/receiver.h"
 #include "support/fixture.h"
 #include "support/morse_reader.h"
 #include "synth/morse.h"

@@ -16,9 +16,9 @@
 #include <string>
 #include <thread>
 
-#include "state/receiver.h"
 #include "app/window.h"
 #include "platform/files.h"
+#include "state/receiver.h"
 
 namespace kestrel::test {
 namespace {

@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "state/receiver.h"
 #include "app/window.h"
 #include "platform/media.h"
 #include "platform/ui.h"
 #include "platform/window.h"
+#include "state/receiver.h"
 #include "support/fixture.h"
 
 namespace kestrel::test {

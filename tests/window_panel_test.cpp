@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "state/receiver.h"
 #include "app/window.h"
 #include "platform/media.h"
 #include "platform/ui.h"
 #include "procedures/procedures.h"
+#include "state/receiver.h"
 #include "synth/params.h"
 #include "window_fake.h"
 

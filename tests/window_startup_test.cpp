@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "state/receiver.h"
 #include "app/window.h"
 #include "platform/clock.h"
 #include "platform/ui.h"
 #include "platform/window.h"
 #include "procedures/send.h"
+#include "state/receiver.h"
 #include "synth/morse.h"
 #include "window_fake.h"
 

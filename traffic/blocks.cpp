@@ -4,10 +4,10 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "state/receiver.h"
 #include "procedures/procedures.h"
 #include "procedures/send.h"
 #include "procedures/sendf.h"
+#include "state/receiver.h"
 #include "synth/params.h"
 
 namespace kestrel {

@@ -3,10 +3,10 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "state/receiver.h"
 #include "procedures/procedures.h"
 #include "procedures/send.h"
 #include "procedures/sendf.h"
+#include "state/receiver.h"
 #include "synth/params.h"
 #include "traffic/blocks.h"
 

@@ -3,14 +3,14 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "state/receiver.h"
 #include "bandplan/clips/clip_table.h"
 #include "platform/media.h"
+#include "procedures/markers.h"
 #include "procedures/predicates.h"
 #include "procedures/send.h"
 #include "procedures/voice.h"
+#include "state/receiver.h"
 #include "synth/channels.h"
-#include "procedures/markers.h"
 #include "synth/machine.h"
 #include "synth/morse.h"
 #include "synth/params.h"

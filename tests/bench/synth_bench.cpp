@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "state/receiver.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "procedures/send.h"
+#include "state/receiver.h"
 #include "synth/morse.h"
 #include "synth/params.h"
 

@@ -2,11 +2,11 @@
 // (display, meter, stop of every channel, band dispatch), without a display.
 #include <benchmark/benchmark.h>
 
-#include "state/receiver.h"
 #include "app/window.h"
 #include "platform/media.h"
 #include "platform/ui.h"
 #include "platform/window.h"
+#include "state/receiver.h"
 
 namespace {
 using namespace kestrel;

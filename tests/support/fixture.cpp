@@ -5,13 +5,13 @@
 #include <fstream>
 #include <iterator>
 
-#include "state/log.h"
-#include "state/receiver.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/media.h"
 #include "platform/ui.h"
 #include "procedures/send.h"
+#include "state/log.h"
+#include "state/receiver.h"
 #include "synth/channels.h"
 #include "synth/morse.h"
 #include "synth/params.h"
