@@ -19,11 +19,12 @@
 #include "traffic/amateur.h"
 #include "traffic/blocks.h"
 #include "traffic/diplomatic.h"
-#include "traffic/maritime.h"
 #include "traffic/military.h"
 #include "traffic/naval.h"
 #include "traffic/netcheck.h"
 #include "traffic/press.h"
+#include "traffic/ship_coast.h"
+#include "traffic/vessel_texts.h"
 #include "traffic/vessels.h"
 
 namespace kestrel {

@@ -15,4 +15,19 @@ void post_call(const char *called, const char *caller, const char *tail) {
     send_cond(text);
 }
 
+void coast_watch(const CoastWatch *rows, int count) {
+    for (int i = 0; i < count; ++i) {
+        const CoastWatch &r = rows[i];
+        if (r.freq != freq) continue;
+        if ((r.from != 0 || r.to != 0) && !ct(r.from, r.to)) continue;
+        p(r.spd, r.ton, r.qsa);
+        coast_station_ex(r.marker, r.call, r.place);
+    }
+}
+
+void ship_work(const ShipWork *rows, int count) {
+    for (int i = 0; i < count; ++i)
+        if (rows[i].freq == freq && cond(rows[i].chance)) vsl_tfc(rows[i].called);
+}
+
 }  // namespace kestrel

@@ -3,6 +3,9 @@
 // strength set before it, like the send primitives it is made of.
 #pragma once
 
+#include "bandplan/bands/coast_watch.h"
+#include "bandplan/bands/ship_work.h"
+
 namespace kestrel {
 
 // A call and signal-report exchange; in the seconds when the called station
@@ -10,5 +13,11 @@ namespace kestrel {
 void exchange(const char *called, const char *caller, int form);
 // "called called called DE caller caller tail", hand keyed.
 void post_call(const char *called, const char *caller, const char *tail);
+
+// The coast stations of a table on watch on the tuned frequency, each with
+// its keying, in the table's order.
+void coast_watch(const CoastWatch *rows, int count);
+// The ships of a table working coast stations on the tuned frequency.
+void ship_work(const ShipWork *rows, int count);
 
 }  // namespace kestrel

@@ -26,47 +26,47 @@ void fixed_and_ship_working() {
     if (at(12222) && cond(3)) { p(24, 1200, 2); send_cond("DE SUA SUA QRV? K"); }
 
     // Ship working telegraphy: observations, position reports and telegrams.
-    if (at(12232) && cond(3)) { p(20, 700, 3); ship_obs("DAN", "DCJK"); }
-    if (at(12236) && cond(3)) { p(18, 820, 2); ship_tr("PCH", "PDVW", "NEDLLOYD KATWIJK", "ROTTERDAM"); }
-    if (at(12241) && cond(2)) { p(22, 950, 3); ship_obs("GKA", "GBTT"); }
-    if (at(12245) && mh(15) && cond(3)) { p(16, 640, 2); ship_tgm("UAT", "UBFH", "VOLGOLES", "MOSKVA MORFLOT = PRIBYTIE LENINGRAD 14 = KAPITAN"); }
-    if (at(12249) && cond(3)) { p(24, 1000, 3); ship_tr("OXZ", "OXLR", "ARNOLD MAERSK", "SINGAPORE"); }
-    if (at(12253) && cond(2)) { p(19, 760, 2); ship_obs("WCC", "KCBW"); }
-    if (at(12258) && cond(3)) { p(21, 1150, 3); ship_tgm("SVA", "SWZG", "ANANGEL HOPE", "ANANGEL PIRAEUS = ETA SANTOS 16 0800 = MASTER"); }
-    if (at(12262) && oh() && cond(2)) { p(20, 880, 3); ship_obs("LGB", "LJXP"); }
-    if (at(12266) && cond(3)) { p(17, 590, 2); ship_tr("KPH", "WSDB", "PRESIDENT TYLER", "OAKLAND"); }
-    if (at(12271) && cond(3)) { p(23, 920, 3); ship_tgm("IAR", "IBWS", "LLOYDIANA", "LLOYD TRIESTINO TRIESTE = ALL WELL ON BOARD = MASTER"); }
-    if (at(12275) && cond(2)) { p(18, 1000, 2); ship_obs("FFL", "FNKO"); }
-    if (at(12279) && cond(3)) { p(26, 860, 3); ship_tr("SAG", "SEWR", "TOR BRITANNIA", "GOTEBORG"); }
-    if (at(12284) && eh() && cond(2)) { p(20, 700, 2); ship_obs("UAT", "UUBN"); }
-    if (at(12288) && cond(3)) { p(21, 830, 3); ship_tgm("DAN", "DHQE", "CAP SAN DIEGO", "HAMSUED HAMBURG = ETA RIO 21 = ALLES WOHL = KAPITAEN"); }
-    if (at(12293) && cond(3)) { p(19, 980, 2); ship_tr("WLO", "ELBT5", "WORLD PRIDE", "HOUSTON"); }
-    if (at(12297) && cond(2)) { p(24, 1050, 3); ship_obs("PCH", "PEBY"); }
-    if (at(12302) && cond(3)) { p(16, 700, 2); ship_tgm("SPH", "SQFC", "KAPITAN LEDOCHOWSKI", "PLO GDYNIA = ETA BORDEAUX 18 = KPT"); }
-    if (at(12311) && cond(3)) { p(22, 1080, 3); ship_obs("OST", "ORBN"); }
-    if (at(12316) && cond(2)) { p(20, 900, 2); ship_tr("GKA", "MVDZ3", "ACT 6", "SOUTHAMPTON"); }
-    if (at(12321) && od() && cond(3)) { p(25, 1200, 3); ship_obs("JOS", "JKBW"); }
-    if (at(12326) && cond(3)) { p(18, 780, 2); ship_tgm("CUL", "CSAF", "FUNCHAL", "CTM LISBOA = ETA FUNCHAL 12 1000 = COMANDANTE"); }
-    if (at(12333) && cond(2)) { p(21, 950, 3); ship_obs("VIS", "VJDK"); }
-    if (at(12337) && cond(3)) { p(19, 1010, 2); ship_tr("9VG", "3FXC4", "NEPTUNE AMBER", "JEDDAH"); }
-    if (at(12341) && cond(3)) { p(23, 880, 3); ship_obs("DAN", "DGNB"); }
-    if (at(12346) && cond(2)) { p(20, 730, 2); ship_tgm("UFN", "UTFW", "AKADEMIK KOROLEV", "ODESSA = PRIBYTIE 22 = NACHALNIK RB"); }
-    if (at(12351) && mh(30) && cond(2)) { p(22, 960, 3); ship_obs("SAG", "SKUZ"); }
-    if (at(12355) && cond(3)) { p(17, 820, 2); ship_tr("ZSC", "ZSBD", "SA HELDERBERG", "DURBAN"); }
-    if (at(12360) && cond(3)) { p(24, 1100, 3); ship_obs("IAR", "ICSE"); }
-    if (at(12364) && cond(2)) { p(20, 850, 2); ship_tgm("SVA", "SYDL", "ATLANTIC PRINCESS", "ATLANTIC SHIPPING PIRAEUS = BUNKERS LOW = MASTER"); }
-    if (at(12369) && cond(3)) { p(19, 990, 3); ship_tr("FFL", "FNRV", "DELMAS BOUGAINVILLE", "LE HAVRE"); }
-    if (at(12373) && eh() && cond(2)) { p(21, 760, 2); ship_obs("OXZ", "OYSC"); }
-    if (at(12378) && cond(3)) { p(23, 920, 3); ship_tgm("WCC", "WMLH", "SEA-LAND GALLOWAY", "SEALAND ELIZABETH = ETA NEWARK 10 = MASTER"); }
-    if (at(12383) && cond(3)) { p(18, 1120, 2); ship_obs("PCH", "PFMA"); }
-    if (at(12388) && cond(2)) { p(20, 870, 3); ship_tr("SPH", "SPKW", "ZIEMIA LUBELSKA", "SZCZECIN"); }
-    if (at(12392) && cond(3)) { p(22, 700, 2); ship_obs("UAT", "UHQS"); }
-    if (at(12397) && cond(3)) { p(24, 1000, 3); ship_tgm("OST", "ORBC", "FABIOLAVILLE", "CMB ANTWERPEN = ETA MATADI 19 = CAPT"); }
-    if (at(12402) && cond(2)) { p(19, 1060, 2); ship_obs("LGB", "LACD4"); }
-    if (at(12406) && cond(3)) { p(21, 830, 3); ship_tr("DAN", "DIDV", "HANSA STAVANGER", "BREMERHAVEN"); }
-    if (at(12411) && oh() && cond(3)) { p(17, 950, 2); ship_obs("KPH", "KGXJ"); }
-    if (at(12416) && cond(3)) { p(25, 1150, 3); ship_tgm("GKA", "GXLO", "BENAVON", "BENLINE LEITH = ETA PORT KELANG 23 = MASTER"); }
-    if (at(12420) && cond(2)) { p(20, 900, 2); ship_obs("SVA", "SXTG"); }
+    if (at(12232) && cond(3)) { p(20, 700, 3); obs_tfc("DAN", "OBS SEEWETTERAMT HAMBURG"); }
+    if (at(12236) && cond(3)) { p(18, 820, 2); vsl_tfc("PCH"); }
+    if (at(12241) && cond(2)) { p(22, 950, 3); obs_tfc("GKA", "OBS METEO BRACKNELL"); }
+    if (at(12245) && mh(15) && cond(3)) { p(16, 640, 2); vsl_tfc("UAT"); }
+    if (at(12249) && cond(3)) { p(24, 1000, 3); vsl_tfc("OXZ"); }
+    if (at(12253) && cond(2)) { p(19, 760, 2); obs_tfc("WCC", "OBS NWS WASHINGTON"); }
+    if (at(12258) && cond(3)) { p(21, 1150, 3); vsl_tfc("SVA"); }
+    if (at(12262) && oh() && cond(2)) { p(20, 880, 3); obs_tfc("LGB", "OBS METEO BERGEN"); }
+    if (at(12266) && cond(3)) { p(17, 590, 2); vsl_tfc("KPH"); }
+    if (at(12271) && cond(3)) { p(23, 920, 3); vsl_tfc("IAR"); }
+    if (at(12275) && cond(2)) { p(18, 1000, 2); obs_tfc("FFL", "OBS METEO PARIS"); }
+    if (at(12279) && cond(3)) { p(26, 860, 3); vsl_tfc("SAG"); }
+    if (at(12284) && eh() && cond(2)) { p(20, 700, 2); obs_tfc("UAT", "OBS GIDROMET MOSKVA"); }
+    if (at(12288) && cond(3)) { p(21, 830, 3); vsl_tfc("DAN"); }
+    if (at(12293) && cond(3)) { p(19, 980, 2); vsl_tfc("WLO"); }
+    if (at(12297) && cond(2)) { p(24, 1050, 3); obs_tfc("PCH", "OBS KNMI DEBILT"); }
+    if (at(12302) && cond(3)) { p(16, 700, 2); vsl_tfc("SPH"); }
+    if (at(12311) && cond(3)) { p(22, 1080, 3); obs_tfc("OST", "OBS METEO UCCLE"); }
+    if (at(12316) && cond(2)) { p(20, 900, 2); vsl_tfc("GKA"); }
+    if (at(12321) && od() && cond(3)) { p(25, 1200, 3); obs_tfc("JOS", "OBS JMA TOKYO"); }
+    if (at(12326) && cond(3)) { p(18, 780, 2); vsl_tfc("CUL"); }
+    if (at(12333) && cond(2)) { p(21, 950, 3); obs_tfc("VIS", "OBS BOM SYDNEY"); }
+    if (at(12337) && cond(3)) { p(19, 1010, 2); vsl_tfc("9VG"); }
+    if (at(12341) && cond(3)) { p(23, 880, 3); obs_tfc("DAN", "OBS SEEWETTERAMT HAMBURG"); }
+    if (at(12346) && cond(2)) { p(20, 730, 2); vsl_tfc("UFN"); }
+    if (at(12351) && mh(30) && cond(2)) { p(22, 960, 3); obs_tfc("SAG", "OBS SMHI NORRKOPING"); }
+    if (at(12355) && cond(3)) { p(17, 820, 2); vsl_tfc("ZSC"); }
+    if (at(12360) && cond(3)) { p(24, 1100, 3); obs_tfc("IAR", "OBS METEO ROMA"); }
+    if (at(12364) && cond(2)) { p(20, 850, 2); vsl_tfc("SVA"); }
+    if (at(12369) && cond(3)) { p(19, 990, 3); vsl_tfc("FFL"); }
+    if (at(12373) && eh() && cond(2)) { p(21, 760, 2); obs_tfc("OXZ", "OBS DMI KOBENHAVN"); }
+    if (at(12378) && cond(3)) { p(23, 920, 3); vsl_tfc("WCC"); }
+    if (at(12383) && cond(3)) { p(18, 1120, 2); obs_tfc("PCH", "OBS KNMI DEBILT"); }
+    if (at(12388) && cond(2)) { p(20, 870, 3); vsl_tfc("SPH"); }
+    if (at(12392) && cond(3)) { p(22, 700, 2); obs_tfc("UAT", "OBS GIDROMET MOSKVA"); }
+    if (at(12397) && cond(3)) { p(24, 1000, 3); vsl_tfc("OST"); }
+    if (at(12402) && cond(2)) { p(19, 1060, 2); obs_tfc("LGB", "OBS METEO BERGEN"); }
+    if (at(12406) && cond(3)) { p(21, 830, 3); vsl_tfc("DAN"); }
+    if (at(12411) && oh() && cond(3)) { p(17, 950, 2); obs_tfc("KPH", "OBS NWS SANFRANCISCO"); }
+    if (at(12416) && cond(3)) { p(25, 1150, 3); vsl_tfc("GKA"); }
+    if (at(12420) && cond(2)) { p(20, 900, 2); obs_tfc("SVA", "OBS EMY ATHINAI"); }
 
     // Ship to ship and a few coast replies on the working channels.
     if (at({12243, 12318}) && cond(3)) qsa_exchange("UUBN", "UTFW", 2);
@@ -88,71 +88,71 @@ void fixed_and_ship_working() {
 // Ship calling channels and coast telegraphy.
 void ship_calling_and_coast() {
     // Ship calling channels: ships call their coast stations, hand keyed.
-    if (at(12555) && cond(2)) { p(20, 700, 3); clg_cond("DAN", "DCJK", 2); }
-    if (at(12556) && cond(3)) { p(18, 800, 2); clg_cond("PCH", "PDVW", 3); }
-    if (at(12557) && cond(2)) { p(22, 900, 3); clg_cond("GKA", "GBTT", 2); }
-    if (at(12558) && cond(3)) { p(16, 650, 2); clg_cond("UAT", "UBFH", 200); }
-    if (at(12559) && cond(2)) { p(24, 1000, 3); clg_cond("OXZ", "OXLR", 1); }
-    if (at(12560) && cond(3)) { p(19, 760, 2); clg_cond("WCC", "KCBW", 2); }
-    if (at(12561) && cond(2)) { p(21, 1150, 3); clg_cond("SVA", "SWZG", 3); }
-    if (at(12562) && cond(3)) { p(20, 880, 3); clg_cond("LGB", "LJXP", 2); }
-    if (at(12563) && cond(2)) { p(17, 590, 2); clg_cond("KPH", "WSDB", 2); }
-    if (at(12564) && cond(3)) { p(23, 920, 3); clg_cond("IAR", "IBWS", 102); }
-    if (at(12565) && cond(2)) { p(18, 1000, 2); clg_cond("FFL", "FNKO", 2); }
-    if (at(12566) && cond(3)) { p(26, 860, 3); clg_cond("SAG", "SEWR", 1); }
-    if (at(12567) && cond(2)) { p(20, 700, 2); clg_cond("UFN", "UUBN", 200); }
-    if (at(12568) && cond(3)) { p(19, 980, 2); clg_cond("WLO", "ELBT5", 3); }
-    if (at(12569) && cond(2)) { p(24, 1050, 3); clg_cond("PCH", "PEBY", 2); }
-    if (at(12570) && cond(3)) { p(16, 700, 2); clg_cond("SPH", "SQFC", 103); }
-    if (at(12571) && cond(2)) { p(22, 1080, 3); clg_cond("OST", "ORBN", 2); }
-    if (at(12572) && cond(3)) { p(25, 1200, 3); clg_cond("JOS", "JKBW", 3); }
-    if (at(12573) && cond(2)) { p(18, 780, 2); clg_cond("CUL", "CSAF", 2); }
-    if (at(12574) && cond(3)) { p(21, 950, 3); clg_cond("VIS", "VJDK", 2); }
-    if (at(12575) && cond(2)) { p(19, 1010, 2); clg_cond("9VG", "3FXC4", 4); }
-    if (at(12576) && cond(3)) { p(20, 730, 2); clg_cond("UAT", "UTFW", 200); }
-    if (at(12577) && cond(3)) { p(23, 880, 3); clg_cond("XSG", "BOAB", 2); }
+    if (at(12555) && cond(2)) vsl_clg_coast();
+    if (at(12556) && cond(3)) vsl_clg_coast();
+    if (at(12557) && cond(2)) vsl_clg_coast();
+    if (at(12558) && cond(3)) vsl_clg_coast();
+    if (at(12559) && cond(2)) vsl_clg_coast();
+    if (at(12560) && cond(3)) vsl_clg_coast();
+    if (at(12561) && cond(2)) vsl_clg_coast();
+    if (at(12562) && cond(3)) vsl_clg_coast();
+    if (at(12563) && cond(2)) vsl_clg_coast();
+    if (at(12564) && cond(3)) vsl_clg_coast();
+    if (at(12565) && cond(2)) vsl_clg_coast();
+    if (at(12566) && cond(3)) vsl_clg_coast();
+    if (at(12567) && cond(2)) vsl_clg_coast();
+    if (at(12568) && cond(3)) vsl_clg_coast();
+    if (at(12569) && cond(2)) vsl_clg_coast();
+    if (at(12570) && cond(3)) vsl_clg_coast();
+    if (at(12571) && cond(2)) vsl_clg_coast();
+    if (at(12572) && cond(3)) vsl_clg_coast();
+    if (at(12573) && cond(2)) vsl_clg_coast();
+    if (at(12574) && cond(3)) vsl_clg_coast();
+    if (at(12575) && cond(2)) vsl_clg_coast();
+    if (at(12576) && cond(3)) vsl_clg_coast();
+    if (at(12577) && cond(3)) vsl_clg_coast();
     if (at({12556, 12562, 12568, 12574}) && cond(4)) { p(17, 820, 2); send_cond("QRL? DE ZSBD K"); }
     if (at({12559, 12565, 12571}) && cond(4)) send_cond_bug("DAN DAN DAN DE DGNB DGNB K");
     if (at({12557, 12563, 12569, 12575}) && cond(4)) { p(22, 960, 3); clg_cond("SAG", "SKUZ", 3); }
 
     // Coast telegraphy: markers with their watch, answers, working channels.
-    if (at(12579)) { p(22, 900, 3); send_still("VVV VVV VVV DE SPE SPE SPE QRU?  "); }
-    if (at(12590) && ml(50)) { p(24, 1000, 3); send_still("CQ CQ CQ DE DAN DAN DAN QSX 12 16 MHZ K   "); }
-    if (at(12598)) { p(22, 850, 4); send_still("CQ DE PCH PCH PCH QSX 8 12 16 22 MHZ K   "); }
-    if (at(12603) && cond(2)) { p(22, 850, 4); coast_answer("PEBY", "PCH", "QSA4 QRV TR? "); }
-    if (at(12611) && !ms(0)) { p(25, 1000, 4); send_still("CQ CQ CQ DE GKA GKA GKA QSX 4 6 8 12 16 22 MHZ  "); }
-    if (at(12615) && cond(2)) { p(25, 1000, 4); coast_answer("GBTT", "GKA", "QRX 10 MIN"); }
-    if (at(12622)) { p(21, 1100, 3); send_still("CQ DE OXZ OXZ OXZ = QRU? QTC? = QSX 12 16 MHZ K   "); }
-    if (at(12629) && eh()) { p(23, 950, 3); send_still("VVV VVV VVV DE LGB LGB LGB QSX 12 MHZ K  "); }
-    if (at(12632)) { p(20, 800, 3); send_still("CQ CQ CQ DE UAT UAT UAT QRU? QSX 8 12 16 MHZ K   "); }
-    if (at(12636) && cond(2)) { p(20, 800, 3); coast_answer("UBFH", "UAT", "QSA4 QTC QRV"); }
-    if (at(12645)) { p(24, 1050, 3); send_still("CQ DE OST OST OST = QSX 6 8 12 MHZ = TFC LIST EVERY 2 HRS + K   "); }
-    if (at(12651) && oh()) { p(22, 1200, 3); send_still("CQ DE SVA SVA SVA QSX 12 16 MHZ K   "); }
-    if (at(12655) && cond(3)) { p(22, 1200, 3); coast_answer("SWZG", "SVA", "QSA3 QSV"); }
-    if (at(12658)) { p(26, 900, 3); send_still("CQ DE FFL FFL FFL = QSX 8 12 16 MHZ = QRU? + K   "); }
-    if (at(12664) && ml(30)) { p(20, 1000, 3); send_still("CQ DE IAR IAR IAR ROMA RADIO QSX 8 12 16 MHZ K   "); }
-    if (at(12669)) { p(18, 950, 3); send_still("CQ CQ DE SPH SPH SPH QSX 12 MHZ K   "); }
-    if (at(12673) && cond(2)) { p(18, 950, 3); coast_answer("SQFC", "SPH", "QSA5 QRV"); }
-    if (at(12678) && !ms(30)) { p(24, 1000, 3); send_still("CQ DE SAG SAG SAG QSX 12 16 MHZ K   "); }
-    if (at(12687) && ml(45)) { p(22, 850, 3); send_still("VVV VVV VVV DE UFN UFN UFN  "); }
-    if (at(12695)) { p(25, 900, 3); send_still("CQ DE WCC WCC WCC QSX 4 6 8 12 16 22 MHZ = TFC LIST ODD HRS + K   "); }
-    if (at(12706) && od()) { p(21, 1100, 3); send_still("CQ DE CUL CUL CUL QSX 8 12 MHZ K   "); }
-    if (at(12712)) { p(23, 1000, 3); send_still("DE 9HD 9HD 9HD QRU? QSX 8 12 16 MHZ K   "); }
+    if (at(12579)) { p(22, 900, 3); coast_station_ex("VVV VVV VVV DE SPE SPE SPE QRU?  ", "SPE", "SZCZECIN"); }
+    if (at(12590) && ml(50)) { p(24, 1000, 3); coast_station_ex("CQ CQ CQ DE DAN DAN DAN QSX 12 16 MHZ K   ", "DAN", "NORDDEICH"); }
+    if (at(12598)) { p(22, 850, 4); coast_station_ex("CQ DE PCH PCH PCH QSX 8 12 16 22 MHZ K   ", "PCH", "SCHEVENINGEN"); }
+    if (at(12603) && cond(2)) { p(22, 850, 4); coast_qsx("PCH"); }
+    if (at(12611) && !ms(0)) { p(25, 1000, 4); coast_station_ex("CQ CQ CQ DE GKA GKA GKA QSX 4 6 8 12 16 22 MHZ  ", "GKA", "PORTISHEAD"); }
+    if (at(12615) && cond(2)) { p(25, 1000, 4); coast_qsx("GKA"); }
+    if (at(12622)) { p(21, 1100, 3); coast_station_ex("CQ DE OXZ OXZ OXZ = QRU? QTC? = QSX 12 16 MHZ K   ", "OXZ", "LYNGBY"); }
+    if (at(12629) && eh()) { p(23, 950, 3); coast_station_ex("VVV VVV VVV DE LGB LGB LGB QSX 12 MHZ K  ", "LGB", "ROGALAND"); }
+    if (at(12632)) { p(20, 800, 3); coast_station_ex("CQ CQ CQ DE UAT UAT UAT QRU? QSX 8 12 16 MHZ K   ", "UAT", "MOSKVA"); }
+    if (at(12636) && cond(2)) { p(20, 800, 3); coast_qsx("UAT"); }
+    if (at(12645)) { p(24, 1050, 3); coast_station_ex("CQ DE OST OST OST = QSX 6 8 12 MHZ = TFC LIST EVERY 2 HRS + K   ", "OST", "OOSTENDE"); }
+    if (at(12651) && oh()) { p(22, 1200, 3); coast_station_ex("CQ DE SVA SVA SVA QSX 12 16 MHZ K   ", "SVA", "ATHINAI"); }
+    if (at(12655) && cond(3)) { p(22, 1200, 3); coast_qsx("SVA"); }
+    if (at(12658)) { p(26, 900, 3); coast_station_ex("CQ DE FFL FFL FFL = QSX 8 12 16 MHZ = QRU? + K   ", "FFL", "SAINTLYS"); }
+    if (at(12664) && ml(30)) { p(20, 1000, 3); coast_station_ex("CQ DE IAR IAR IAR ROMA RADIO QSX 8 12 16 MHZ K   ", "IAR", "ROMA"); }
+    if (at(12669)) { p(18, 950, 3); coast_station_ex("CQ CQ DE SPH SPH SPH QSX 12 MHZ K   ", "SPH", "GDYNIA"); }
+    if (at(12673) && cond(2)) { p(18, 950, 3); coast_qsx("SPH"); }
+    if (at(12678) && !ms(30)) { p(24, 1000, 3); coast_station_ex("CQ DE SAG SAG SAG QSX 12 16 MHZ K   ", "SAG", "GOTEBORG"); }
+    if (at(12687) && ml(45)) { p(22, 850, 3); coast_station_ex("VVV VVV VVV DE UFN UFN UFN  ", "UFN", "NOVOROSSIYSK"); }
+    if (at(12695)) { p(25, 900, 3); coast_station_ex("CQ DE WCC WCC WCC QSX 4 6 8 12 16 22 MHZ = TFC LIST ODD HRS + K   ", "WCC", "CHATHAM"); }
+    if (at(12706) && od()) { p(21, 1100, 3); coast_station_ex("CQ DE CUL CUL CUL QSX 8 12 MHZ K   ", "CUL", "LISBOA"); }
+    if (at(12712)) { p(23, 1000, 3); coast_station_ex("DE 9HD 9HD 9HD QRU? QSX 8 12 16 MHZ K   ", "9HD", "MALTA"); }
     if (at(12718) && cond(2)) { p(19, 1300, 2); send_cond("UUBN DE UDH QSA3 QSW 12670 K"); }
-    if (at(12724)) { p(22, 900, 3); send_still("CQ DE Y5M Y5M Y5M RUEGEN RADIO QSX 8 12 16 MHZ K   "); }
-    if (at(12731) && eh()) { p(20, 1040, 3); send_still("CQ CQ DE LZW LZW LZW QSX 12 MHZ K   "); }
-    if (at(12738)) { p(21, 860, 3); send_still("DE YQI YQI YQI QSX 8 12 16 MHZ K   "); }
-    if (at(12744) && ml(50)) { p(24, 1020, 3); send_still("CQ DE 4XO 4XO 4XO QSX 8 12 MHZ K   "); }
-    if (at(12756)) { p(22, 980, 3); send_still("CQ CQ DE SUH SUH SUH QSX 8 12 MHZ QRU? K   "); }
-    if (at(12763) && oh()) { p(25, 1100, 3); send_still("CQ DE CNP CNP CNP QSX 8 12 16 MHZ K   "); }
-    if (at(12770)) { p(20, 800, 3); send_still("CQ DE UDH UDH UDH = QTC? QSX 12 MHZ K   "); }
-    if (at(12777) && cond(2)) { p(23, 1000, 3); coast_answer("UTFW", "UFN", "QSA4 QRV"); }
+    if (at(12724)) { p(22, 900, 3); coast_station_ex("CQ DE Y5M Y5M Y5M RUEGEN RADIO QSX 8 12 16 MHZ K   ", "Y5M", "RUEGEN"); }
+    if (at(12731) && eh()) { p(20, 1040, 3); coast_station_ex("CQ CQ DE LZW LZW LZW QSX 12 MHZ K   ", "LZW", "VARNA"); }
+    if (at(12738)) { p(21, 860, 3); coast_station_ex("DE YQI YQI YQI QSX 8 12 16 MHZ K   ", "YQI", "CONSTANTA"); }
+    if (at(12744) && ml(50)) { p(24, 1020, 3); coast_station_ex("CQ DE 4XO 4XO 4XO QSX 8 12 MHZ K   ", "4XO", "HAIFA"); }
+    if (at(12756)) { p(22, 980, 3); coast_station_ex("CQ CQ DE SUH SUH SUH QSX 8 12 MHZ QRU? K   ", "SUH", "ALEXANDRIA"); }
+    if (at(12763) && oh()) { p(25, 1100, 3); coast_station_ex("CQ DE CNP CNP CNP QSX 8 12 16 MHZ K   ", "CNP", "CASABLANCA"); }
+    if (at(12770)) { p(20, 800, 3); coast_station_ex("CQ DE UDH UDH UDH = QTC? QSX 12 MHZ K   ", "UDH", "RIGA"); }
+    if (at(12777) && cond(2)) { p(23, 1000, 3); coast_qsx("UFN"); }
     if (at(12782)) { p(24, 940, 3); send_still("DE OFJ OFJ OFJ QRU? QSX 8 12 MHZ K   "); }
-    if (at(12795) && !ms(15)) { p(22, 1000, 3); send_still("CQ DE TAH TAH TAH QSX 8 12 16 MHZ K   "); }
-    if (at(12804) && ml(55)) { p(26, 1050, 4); send_still("CQ DE KPH KPH KPH QSX 6 8 12 16 22 MHZ = TFC LIST EVEN HRS + K   "); }
-    if (at(12812) && cond(2)) { p(26, 1050, 4); coast_answer("WSDB", "KPH", "QSA4 QRV TR? "); }
-    if (at(12820)) { p(23, 960, 3); send_still("CQ DE WLO WLO WLO QSX 4 6 8 12 16 22 MHZ QRU? K   "); }
-    if (at(12832) && eh()) { p(20, 1150, 3); send_still("CQ DE VCS VCS VCS QSX 8 12 MHZ K   "); }
+    if (at(12795) && !ms(15)) { p(22, 1000, 3); coast_station_ex("CQ DE TAH TAH TAH QSX 8 12 16 MHZ K   ", "TAH", "ISTANBUL"); }
+    if (at(12804) && ml(55)) { p(26, 1050, 4); coast_station_ex("CQ DE KPH KPH KPH QSX 6 8 12 16 22 MHZ = TFC LIST EVEN HRS + K   ", "KPH", "SANFRANCISCO"); }
+    if (at(12812) && cond(2)) { p(26, 1050, 4); coast_qsx("KPH"); }
+    if (at(12820)) { p(23, 960, 3); coast_station_ex("CQ DE WLO WLO WLO QSX 4 6 8 12 16 22 MHZ QRU? K   ", "WLO", "MOBILE"); }
+    if (at(12832) && eh()) { p(20, 1150, 3); coast_station_ex("CQ DE VCS VCS VCS QSX 8 12 MHZ K   ", "VCS", "HALIFAX"); }
     if (at(12841)) { p(25, 900, 3); send_still("VVV VVV VVV DE NMN NMN NMN  "); }
     if (at(12848) && cond(2)) { p(22, 1000, 3); send_cond("KGXJ DE WNU QRX 15 ] "); }
     if (at(12855)) { p(21, 1000, 3); send_still("DE 6VA 6VA 6VA QRU? QSX 8 12 MHZ K   "); }
@@ -161,37 +161,37 @@ void ship_calling_and_coast() {
     if (at(12889) && ml(40)) { p(22, 1100, 3); send_still("DE EHY EHY EHY QRU? QSX 8 12 16 MHZ K   "); }
     if (at(12902)) { p(20, 900, 3); send_still("UKA UKA UKA QRU? QSX 12 MHZ K   "); }
     if (at(12916) && cond(2)) { p(21, 940, 3); send_cond("UHQS UHQS DE UKA QSA3 QRV K"); }
-    if (at(12923)) { p(23, 1000, 3); send_still("CQ DE A9M A9M A9M BAHRAIN RADIO QSX 8 12 16 MHZ K   "); }
-    if (at(12935) && eh()) { p(22, 900, 3); send_still("CQ DE 9KK 9KK 9KK QSX 8 12 MHZ K   "); }
-    if (at(12947)) { p(24, 1000, 3); send_still("CQ DE VWB VWB VWB QSX 8 12 16 MHZ = TFC LIST ON THE HOUR + K   "); }
-    if (at(12958) && ml(30)) { p(21, 960, 3); send_still("CQ DE 4PB 4PB 4PB QSX 8 12 MHZ K   "); }
-    if (at(12969)) { p(22, 1050, 3); send_still("CQ DE ZSC ZSC ZSC CAPE TOWN RADIO QSX 4 8 12 16 MHZ K   "); }
-    if (at(12978) && cond(2)) { p(22, 1050, 3); coast_answer("ZSBD", "ZSC", "QSA3 QRV"); }
-    if (at(12987)) { p(20, 900, 3); send_still("CQ DE PPR PPR PPR RIO RADIO QSX 8 12 16 MHZ K   "); }
+    if (at(12923)) { p(23, 1000, 3); coast_station_ex("CQ DE A9M A9M A9M BAHRAIN RADIO QSX 8 12 16 MHZ K   ", "A9M", "BAHRAIN"); }
+    if (at(12935) && eh()) { p(22, 900, 3); coast_station_ex("CQ DE 9KK 9KK 9KK QSX 8 12 MHZ K   ", "9KK", "KUWAIT"); }
+    if (at(12947)) { p(24, 1000, 3); coast_station_ex("CQ DE VWB VWB VWB QSX 8 12 16 MHZ = TFC LIST ON THE HOUR + K   ", "VWB", "BOMBAY"); }
+    if (at(12958) && ml(30)) { p(21, 960, 3); coast_station_ex("CQ DE 4PB 4PB 4PB QSX 8 12 MHZ K   ", "4PB", "COLOMBO"); }
+    if (at(12969)) { p(22, 1050, 3); coast_station_ex("CQ DE ZSC ZSC ZSC CAPE TOWN RADIO QSX 4 8 12 16 MHZ K   ", "ZSC", "CAPETOWN"); }
+    if (at(12978) && cond(2)) { p(22, 1050, 3); coast_qsx("ZSC"); }
+    if (at(12987)) { p(20, 900, 3); coast_station_ex("CQ DE PPR PPR PPR RIO RADIO QSX 8 12 16 MHZ K   ", "PPR", "RIO"); }
     if (at(12996) && oh()) { p(23, 1000, 3); send_still("CQ DE CWA CWA CWA QSX 8 12 MHZ K   "); }
 }
 
 // Ships reporting the weather after the synoptic hours.
 void synoptic_ships() {
     // Ships reporting the weather just after the synoptic hours, and more calls.
-    if (at(12234) && t.wHour % 6 == 0 && ml(40) && cond(2)) { p(20, 820, 3); ship_obs("UAT", "UCKD"); }
-    if (at(12251) && t.wHour % 6 == 0 && cond(2)) { p(22, 960, 3); ship_obs("XSG", "BOAB"); }
-    if (at(12264) && t.wHour % 6 == 0 && mh(10) && cond(2)) { p(18, 700, 2); ship_obs("WLO", "ELDK9"); }
-    if (at(12277) && t.wHour % 6 == 0 && cond(2)) { p(24, 1100, 3); ship_obs("JCS", "JGRS"); }
-    if (at(12299) && t.wHour % 6 == 0 && cond(2)) { p(21, 900, 3); ship_obs("SPH", "SQGM"); }
-    if (at(12313) && t.wHour % 6 == 0 && cond(2)) { p(19, 760, 2); ship_obs("LZW", "LZDO"); }
-    if (at(12331) && t.wHour % 6 == 0 && cond(2)) { p(23, 1000, 3); ship_obs("VWB", "ATVK"); }
-    if (at(12348) && t.wHour % 6 == 0 && cond(2)) { p(20, 880, 3); ship_obs("ZSC", "ZSDW"); }
-    if (at(12366) && t.wHour % 6 == 0 && cond(2)) { p(25, 1050, 3); ship_obs("PPR", "PPVE"); }
-    if (at(12381) && t.wHour % 6 == 0 && cond(2)) { p(18, 940, 2); ship_obs("VIS", "VLKN"); }
-    if (at(12395) && t.wHour % 6 == 0 && cond(2)) { p(22, 800, 3); ship_obs("4XO", "4XGH"); }
-    if (at(12409) && t.wHour % 6 == 0 && cond(2)) { p(21, 1020, 3); ship_obs("YUR", "YUAX"); }
-    if (at(12269) && ct(800, 1800) && cond(3)) { p(20, 880, 2); ship_tr("TAH", "TCBL", "AKDENIZ", "ISTANBUL"); }
-    if (at(12286) && ct(1200, 2200) && cond(3)) { p(22, 760, 3); ship_tgm("SUH", "SSAV", "KHALED IBN EL WALID", "EGYPTIAN NAVIGATION ALEXANDRIA = ETA 23 = MASTER"); }
-    if (at(12339) && ct(0, 1000) && cond(3)) { p(17, 1000, 2); ship_tgm("JOS", "JKBW", "HAKONE MARU", "NYK TOKYO = ETA KOBE 15 AM = MASTER"); }
-    if (at(12376) && ct(2000, 600) && cond(3)) { p(21, 900, 3); ship_tr("KPH", "KGXJ", "PRESIDENT MONROE", "LOS ANGELES"); }
-    if (at(12399) && ct(600, 1600) && cond(3)) { p(20, 820, 2); ship_tgm("YUR", "YUAX", "ZENICA", "JUGOLINIJA RIJEKA = ETA KOPER 12 = ZAPOVJEDNIK"); }
-    if (at(12418) && ct(400, 1400) && cond(3)) { p(23, 1000, 3); ship_tr("VWB", "ATVK", "STATE OF HARYANA", "BOMBAY"); }
+    if (at(12234) && t.wHour % 6 == 0 && ml(40) && cond(2)) { p(20, 820, 3); obs_tfc("UAT", "OBS GIDROMET MOSKVA"); }
+    if (at(12251) && t.wHour % 6 == 0 && cond(2)) { p(22, 960, 3); obs_tfc("XSG", "OBS SMO SHANGHAI"); }
+    if (at(12264) && t.wHour % 6 == 0 && mh(10) && cond(2)) { p(18, 700, 2); obs_tfc("WLO", "OBS NWS NEWORLEANS"); }
+    if (at(12277) && t.wHour % 6 == 0 && cond(2)) { p(24, 1100, 3); obs_tfc("JCS", "OBS JMA TOKYO"); }
+    if (at(12299) && t.wHour % 6 == 0 && cond(2)) { p(21, 900, 3); obs_tfc("SPH", "OBS PIHM GDYNIA"); }
+    if (at(12313) && t.wHour % 6 == 0 && cond(2)) { p(19, 760, 2); obs_tfc("LZW", "OBS HMI VARNA"); }
+    if (at(12331) && t.wHour % 6 == 0 && cond(2)) { p(23, 1000, 3); obs_tfc("VWB", "OBS IMD BOMBAY"); }
+    if (at(12348) && t.wHour % 6 == 0 && cond(2)) { p(20, 880, 3); obs_tfc("ZSC", "OBS WB PRETORIA"); }
+    if (at(12366) && t.wHour % 6 == 0 && cond(2)) { p(25, 1050, 3); obs_tfc("PPR", "OBS METEO RIO"); }
+    if (at(12381) && t.wHour % 6 == 0 && cond(2)) { p(18, 940, 2); obs_tfc("VIS", "OBS BOM SYDNEY"); }
+    if (at(12395) && t.wHour % 6 == 0 && cond(2)) { p(22, 800, 3); obs_tfc("4XO", "OBS METEO BETDAGAN"); }
+    if (at(12409) && t.wHour % 6 == 0 && cond(2)) { p(21, 1020, 3); obs_tfc("YUR", "OBS HMZ SPLIT"); }
+    if (at(12269) && ct(800, 1800) && cond(3)) { p(20, 880, 2); vsl_tfc("TAH"); }
+    if (at(12286) && ct(1200, 2200) && cond(3)) { p(22, 760, 3); vsl_tfc("SUH"); }
+    if (at(12339) && ct(0, 1000) && cond(3)) { p(17, 1000, 2); vsl_tfc("JOS"); }
+    if (at(12376) && ct(2000, 600) && cond(3)) { p(21, 900, 3); vsl_tfc("KPH"); }
+    if (at(12399) && ct(600, 1600) && cond(3)) { p(20, 820, 2); vsl_tfc("YUR"); }
+    if (at(12418) && ct(400, 1400) && cond(3)) { p(23, 1000, 3); vsl_tfc("VWB"); }
     if (at({12555, 12561, 12567}) && ct(0, 800) && cond(4)) { p(20, 880, 2); clg_cond("UFL", "UCKD", 200); }
     if (at({12558, 12564, 12570}) && ct(300, 1100) && cond(4)) { p(22, 950, 2); clg_cond("XSG", "BOAB", 2); }
     if (at({12557, 12563}) && ct(1800, 2400) && cond(4)) { p(18, 700, 2); clg_cond("WLO", "ELDK9", 3); }
@@ -206,15 +206,15 @@ void synoptic_ships() {
     if (at({12558, 12570}) && ct(700, 1700) && cond(4)) { p(21, 1020, 3); clg_cond("YUR", "YUAX", 102); }
     if (at({12561, 12567}) && ct(900, 1900) && cond(4)) { p(20, 880, 2); clg_cond("TAH", "TCBL", 2); }
     if (at({12557, 12575}) && ct(1000, 2200) && cond(4)) { p(22, 760, 3); clg_cond("SUH", "SSAV", 2); }
-    if (at(12736) && ct(700, 1900)) { p(22, 950, 3); send_still("CQ DE YUR YUR YUR RIJEKA RADIO QSX 8 12 MHZ K   "); }
-    if (at(12753) && ct(600, 2000) && cond(2)) { p(22, 950, 3); coast_answer("YUAX", "YUR", "QSA4 QRV"); }
-    if (at(12790) && ct(1900, 700) && cond(2)) { p(24, 1000, 3); coast_answer("ELDK9", "WLO", "QSA3 QRV TR? "); }
-    if (at(12858) && ct(2200, 900) && cond(2)) { p(23, 1100, 2); coast_answer("JGRS", "JCS", "QSA4 QTC 1"); }
-    if (at(12870) && ct(200, 1000) && cond(2)) { p(22, 950, 2); coast_answer("BOAB", "XSG", "QSA3 QRV"); }
-    if (at(12912) && ct(1800, 800)) { p(22, 900, 2); send_still("CQ DE UFL UFL UFL VLADIVOSTOK RADIO QSX 12 MHZ K   "); }
-    if (at(12926) && ct(2000, 600) && cond(2)) { p(21, 900, 2); coast_answer("UCKD", "UFL", "QSA3 QTC"); }
+    if (at(12736) && ct(700, 1900)) { p(22, 950, 3); coast_station_ex("CQ DE YUR YUR YUR RIJEKA RADIO QSX 8 12 MHZ K   ", "YUR", "RIJEKA"); }
+    if (at(12753) && ct(600, 2000) && cond(2)) { p(22, 950, 3); coast_qsx("YUR"); }
+    if (at(12790) && ct(1900, 700) && cond(2)) { p(24, 1000, 3); coast_qsx("WLO"); }
+    if (at(12858) && ct(2200, 900) && cond(2)) { p(23, 1100, 2); coast_qsx("JCS"); }
+    if (at(12870) && ct(200, 1000) && cond(2)) { p(22, 950, 2); coast_qsx("XSG"); }
+    if (at(12912) && ct(1800, 800)) { p(22, 900, 2); coast_station_ex("CQ DE UFL UFL UFL VLADIVOSTOK RADIO QSX 12 MHZ K   ", "UFL", "VLADIVOSTOK"); }
+    if (at(12926) && ct(2000, 600) && cond(2)) { p(21, 900, 2); coast_qsx("UFL"); }
     if (at(12940) && ct(300, 1300)) { p(22, 1000, 2); send_still("CQ DE HLG HLG HLG SEOUL RADIO QSX 8 12 MHZ K   "); }
-    if (at(12973) && ct(400, 1400) && cond(2)) { p(23, 1000, 2); coast_answer("ATVK", "VWB", "QSA4 QRV"); }
+    if (at(12973) && ct(400, 1400) && cond(2)) { p(23, 1000, 2); coast_qsx("VWB"); }
 
     stn();
 }
@@ -224,43 +224,43 @@ void daylight_block() {
     if (day()) {
         if (at(12116) && ms10(0)) simplex_fix_radiocheck(net_nato_tac, 8, 10);
         if (at(12185) && cond(2)) { p(23, 1000, 3); clg_cond("FDG", "FDC", 2); }
-        if (at(12247) && cond(2)) { p(22, 880, 3); ship_obs("DAN", "DGNB"); }
-        if (at(12305) && cond(2)) { p(19, 1200, 2); ship_tr("OST", "ORBC", "FABIOLAVILLE", "ANTWERPEN"); }
-        if (at(12358) && cond(2)) { p(20, 760, 3); ship_tgm("SAG", "SKUZ", "TOR BRITANNIA", "TOR LINE GOTEBORG = ETA FELIXSTOWE 11 = BEFALHAVARE"); }
+        if (at(12247) && cond(2)) { p(22, 880, 3); obs_tfc("DAN", "OBS SEEWETTERAMT HAMBURG"); }
+        if (at(12305) && cond(2)) { p(19, 1200, 2); vsl_tfc("OST"); }
+        if (at(12358) && cond(2)) { p(20, 760, 3); vsl_tfc("SAG"); }
         if (at({12560, 12566, 12572}) && cond(3)) { p(21, 900, 3); clg_cond("OXZ", "OYSC", 2); }
-        if (at(12607)) { p(24, 900, 4); send_still("VVV VVV VVV DE PCH PCH PCH  "); }
+        if (at(12607)) { p(24, 900, 4); coast_station_ex("VVV VVV VVV DE PCH PCH PCH  ", "PCH", "SCHEVENINGEN"); }
         if (at(12640) && cond(3)) { p(24, 1000, 3); send_cond("OXLR DE OXZ QSA5 QTC 2 K"); }
-        if (at(12749) && mh(29)) { p(21, 1000, 3); send_still("CQ DE IQX IQX IQX QSX 12 MHZ K   "); }
-        if (at(12785) && cond(2)) { p(22, 900, 3); coast_answer("DCJK", "DAN", "QSA5 QRV QRK5 "); }
-        if (at(12862)) { p(21, 950, 3); send_still("CQ DE SPE SPE SPE QSX 8 12 MHZ K   "); }
-        if (at(12894) && ml(30)) { p(22, 980, 3); send_still("CQ DE 5AT 5AT 5AT QSX 12 MHZ K   "); }
+        if (at(12749) && mh(29)) { p(21, 1000, 3); coast_station_ex("CQ DE IQX IQX IQX QSX 12 MHZ K   ", "IQX", "TRIESTE"); }
+        if (at(12785) && cond(2)) { p(22, 900, 3); coast_qsx("DAN"); }
+        if (at(12862)) { p(21, 950, 3); coast_station_ex("CQ DE SPE SPE SPE QSX 8 12 MHZ K   ", "SPE", "SZCZECIN"); }
+        if (at(12894) && ml(30)) { p(22, 980, 3); coast_station_ex("CQ DE 5AT 5AT 5AT QSX 12 MHZ K   ", "5AT", "TRIPOLI"); }
     }
     if (reg2_day()) {
-        if (at(12238) && cond(2)) { p(20, 800, 2); ship_obs("WLO", "WSRL"); }
+        if (at(12238) && cond(2)) { p(20, 800, 2); obs_tfc("WLO", "OBS NWS NEWORLEANS"); }
         if (at(12564) && cond(3)) { p(19, 700, 2); clg_cond("PPR", "PPXK", 2); }
-        if (at(12827)) { p(23, 900, 2); send_still("CQ DE KFS KFS KFS QSX 6 8 12 16 22 K   "); }
-        if (at(12872)) { p(21, 1000, 2); send_still("CQ DE YVG YVG YVG QSX 8 12 MHZ K   "); }
-        if (at(12908) && ml(40)) { p(22, 950, 2); send_still("CQ DE 8PO 8PO 8PO QSX 8 12 MHZ K   "); }
-        if (at(12941)) { p(20, 1100, 2); send_still("CQ DE CBV CBV CBV QSX 8 12 16 MHZ K   "); }
+        if (at(12827)) { p(23, 900, 2); coast_station_ex("CQ DE KFS KFS KFS QSX 6 8 12 16 22 K   ", "KFS", "PALOALTO"); }
+        if (at(12872)) { p(21, 1000, 2); coast_station_ex("CQ DE YVG YVG YVG QSX 8 12 MHZ K   ", "YVG", "LAGUAIRA"); }
+        if (at(12908) && ml(40)) { p(22, 950, 2); coast_station_ex("CQ DE 8PO 8PO 8PO QSX 8 12 MHZ K   ", "8PO", "BARBADOS"); }
+        if (at(12941)) { p(20, 1100, 2); coast_station_ex("CQ DE CBV CBV CBV QSX 8 12 16 MHZ K   ", "CBV", "VALPARAISO"); }
     }
     if (reg3m_day()) {
-        if (at(12289) && cond(2)) { p(21, 960, 2); ship_obs("VWB", "ATPQ"); }
-        if (at(12816)) { p(22, 1000, 2); send_still("CQ DE A4M A4M A4M QSX 8 12 MHZ K   "); }
+        if (at(12289) && cond(2)) { p(21, 960, 2); obs_tfc("VWB", "OBS IMD BOMBAY"); }
+        if (at(12816)) { p(22, 1000, 2); coast_station_ex("CQ DE A4M A4M A4M QSX 8 12 MHZ K   ", "A4M", "MUSCAT"); }
         if (at(12953) && cond(2)) { p(20, 1000, 2); send_cond("ATPQ DE VWB QSA3 QRV K"); }
         if (at(12962)) { p(24, 900, 2); send_still("CQ DE HZG HZG HZG QSX 8 12 MHZ K   "); }
     }
     if (reg3f_day()) {
         if (at(12580)) { qsa = 2; sitor_marker(900, 22, "JOS JOS"); }
-        if (at(12324) && cond(2)) { p(25, 1100, 2); ship_obs("JCS", "JGRS"); }
-        if (at(12852)) { p(24, 1100, 2); send_still("CQ DE JCS JCS JCS QSX 8 12 16 MHZ = QRU? + K   "); }
-        if (at(12884)) { p(22, 950, 2); send_still("CQ DE XSG XSG XSG QRU? QSX 8 12 16 MHZ K   "); }
+        if (at(12324) && cond(2)) { p(25, 1100, 2); obs_tfc("JCS", "OBS JMA TOKYO"); }
+        if (at(12852)) { p(24, 1100, 2); coast_station_ex("CQ DE JCS JCS JCS QSX 8 12 16 MHZ = QRU? + K   ", "JCS", "CHOSHI"); }
+        if (at(12884)) { p(22, 950, 2); coast_station_ex("CQ DE XSG XSG XSG QRU? QSX 8 12 16 MHZ K   ", "XSG", "SHANGHAI"); }
         if (at(12920) && oh()) { p(20, 1000, 2); send_still("CQ DE XSZ XSZ XSZ QSX 12 MHZ K   "); }
-        if (at(12930)) { p(23, 900, 2); send_still("CQ DE 9VG 9VG 9VG SINGAPORE RADIO QSX 8 12 16 MHZ K   "); }
-        if (at(12966) && ml(30)) { p(21, 1050, 2); send_still("CQ DE HSA HSA HSA QSX 8 12 MHZ K   "); }
-        if (at(12983)) { p(24, 1000, 2); send_still("CQ DE VIS VIS VIS = TFC LIST AT 0000 0400 0800 1200 1600 2000 = QSX 8 12 16 MHZ + K   "); }
+        if (at(12930)) { p(23, 900, 2); coast_station_ex("CQ DE 9VG 9VG 9VG SINGAPORE RADIO QSX 8 12 16 MHZ K   ", "9VG", "SINGAPORE"); }
+        if (at(12966) && ml(30)) { p(21, 1050, 2); coast_station_ex("CQ DE HSA HSA HSA QSX 8 12 MHZ K   ", "HSA", "BANGKOK"); }
+        if (at(12983)) { p(24, 1000, 2); coast_station_ex("CQ DE VIS VIS VIS = TFC LIST AT 0000 0400 0800 1200 1600 2000 = QSX 8 12 16 MHZ + K   ", "VIS", "SYDNEY"); }
     }
     if (reg1rus_day()) {
-        if (at(12628) && ml(30)) { p(22, 900, 3); send_still("CQ DE UFL UFL UFL QSX 12 MHZ K   "); }
+        if (at(12628) && ml(30)) { p(22, 900, 3); coast_station_ex("CQ DE UFL UFL UFL QSX 12 MHZ K   ", "UFL", "VLADIVOSTOK"); }
         if (at(12651) && cond(3)) { p(20, 800, 3); send_cond("UUBN UUBN DE UDK2 QSA4 QTC K"); }
         if (at(12742) && eh()) { p(22, 1000, 3); send_still("CQ DE UDK2 UDK2 UDK2 QSX 8 12 MHZ K   "); }
         if (at(12799)) { p(21, 850, 3); send_still("CQ DE UIW UIW UIW QSX 12 MHZ K   "); }
@@ -275,12 +275,12 @@ void historical_block() {
         if (at(12630) && night()) { p(24, 760, 3); send_still("VVV VVV VVV DE GKU GKU GKU  "); }
         if (at(12648) && cond(2)) { p(20, 680, 3); hand = 1; send_cond("GKU GKU DE GBTT GBTT QTC 3 K"); }
         if (at(12660) && ct(1200, 2000)) { p(25, 800, 3); send_still("CQ DE WSL WSL WSL QSX 12 MHZ K   "); }
-        if (at(12690) && ct(1500, 2300)) { p(25, 900, 3); send_still("CQ DE WCC WCC WCC  "); }
-        if (at(12735) && night()) { p(22, 700, 3); send_still("VVV VVV VVV DE DAN DAN DAN  "); }
+        if (at(12690) && ct(1500, 2300)) { p(25, 900, 3); coast_station_ex("CQ DE WCC WCC WCC  ", "WCC", "CHATHAM"); }
+        if (at(12735) && night()) { p(22, 700, 3); coast_station_ex("VVV VVV VVV DE DAN DAN DAN  ", "DAN", "NORDDEICH"); }
         if (at(12752) && cond(2)) { p(18, 640, 2); hand = 1; send_cond("DAN DAN DE DDAC DDAC QTC K"); }
-        if (at(12780) && day()) { p(22, 900, 3); send_still("CQ DE ICB ICB ICB  "); }
-        if (at(12810) && eh()) { p(24, 850, 3); send_still("VVV VVV VVV DE FFL FFL FFL  "); }
-        if (at(12840) && ct(2000, 400)) { p(26, 950, 3); send_still("CQ DE KPH KPH KPH  "); }
+        if (at(12780) && day()) { p(22, 900, 3); coast_station_ex("CQ DE ICB ICB ICB  ", "ICB", "GENOVA"); }
+        if (at(12810) && eh()) { p(24, 850, 3); coast_station_ex("VVV VVV VVV DE FFL FFL FFL  ", "FFL", "SAINTLYS"); }
+        if (at(12840) && ct(2000, 400)) { p(26, 950, 3); coast_station_ex("CQ DE KPH KPH KPH  ", "KPH", "SANFRANCISCO"); }
         if (at(12880) && night()) { p(21, 760, 3); fig_msg("NSS NSS NSS ", " AR  "); }
         if (at(12900) && oh()) { p(20, 700, 3); send_still("VVV VVV VVV DE NPM NPM NPM  "); }
         if (at(12230) && cond(3)) { p(19, 620, 2); hand = 1; send_cond("WCC WCC DE WSBN WSBN QTC 2 K"); }
@@ -333,6 +333,9 @@ void band_12() {
     }
     fixed_and_ship_working();
     ship_calling_and_coast();
+    ship_work(ship_work_12, ship_work_12_count);
+    if (at({12342, 12419}) && cond(4)) vsl2vsl_tfc();  // ship to ship
+    coast_watch(coast_watch_12, coast_watch_12_count);
     synoptic_ships();
     daylight_block();
     historical_block();

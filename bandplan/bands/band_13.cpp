@@ -12,21 +12,21 @@ namespace {
 // Coast telegraphy and voice, aeronautical stations.
 void coast_and_aero() {
     // Coast telegraphy at the top of the maritime band.
-    if (at(13004)) { p(24, 1000, 3); send_still("CQ DE DAN DAN DAN = QSX 8 12 16 MHZ = QRU? + K   "); }
-    if (at(13009) && cond(2)) { p(24, 1000, 3); coast_answer("DHQE", "DAN", "QSA4 QRV"); }
-    if (at(13013) && eh()) { p(22, 900, 3); send_still("VVV VVV VVV DE GKB GKB GKB  "); }
-    if (at(13018)) { p(23, 1100, 3); send_still("CQ DE LGB LGB LGB ROGALAND RADIO QSX 12 MHZ K   "); }
-    if (at(13022) && ml(40)) { p(21, 950, 3); send_still("CQ CQ DE UFN UFN UFN QSX 8 12 MHZ K   "); }
-    if (at(13027) && cond(2)) { p(21, 950, 3); coast_answer("UTFW", "UFN", "QSA3 QTC 2"); }
+    if (at(13004)) { p(24, 1000, 3); coast_station_ex("CQ DE DAN DAN DAN = QSX 8 12 16 MHZ = QRU? + K   ", "DAN", "NORDDEICH"); }
+    if (at(13009) && cond(2)) { p(24, 1000, 3); coast_qsx("DAN"); }
+    if (at(13013) && eh()) { p(22, 900, 3); coast_station_ex("VVV VVV VVV DE GKB GKB GKB  ", "GKB", "PORTISHEAD"); }
+    if (at(13018)) { p(23, 1100, 3); coast_station_ex("CQ DE LGB LGB LGB ROGALAND RADIO QSX 12 MHZ K   ", "LGB", "ROGALAND"); }
+    if (at(13022) && ml(40)) { p(21, 950, 3); coast_station_ex("CQ CQ DE UFN UFN UFN QSX 8 12 MHZ K   ", "UFN", "NOVOROSSIYSK"); }
+    if (at(13027) && cond(2)) { p(21, 950, 3); coast_qsx("UFN"); }
     if (at(13031)) { p(25, 1000, 3); send_still("DE SVD SVD SVD QRU? QSX 12 MHZ K   "); }
-    if (at(13036) && oh()) { p(22, 1050, 3); send_still("CQ DE IAR IAR IAR QSX 12 MHZ = QTC LIST ON THE HOUR + K   "); }
-    if (at(13040)) { p(20, 900, 3); send_still("CQ DE SPE SPE SPE SZCZECIN RADIO QSX 12 MHZ K   "); }
+    if (at(13036) && oh()) { p(22, 1050, 3); coast_station_ex("CQ DE IAR IAR IAR QSX 12 MHZ = QTC LIST ON THE HOUR + K   ", "IAR", "ROMA"); }
+    if (at(13040)) { p(20, 900, 3); coast_station_ex("CQ DE SPE SPE SPE SZCZECIN RADIO QSX 12 MHZ K   ", "SPE", "SZCZECIN"); }
     if (at(13045) && cond(2)) { p(23, 1000, 3); send_cond("SPKW SPKW DE SPE QSA4 QRV K"); }
     if (at(13049) && !ms(30)) { p(24, 950, 3); send_still("CQ DE NMC NMC NMC QSX 8 12 16 MHZ K   "); }
     if (at(13053)) { p(22, 1000, 3); send_still("CQ DE UQK UQK UQK QSX 12 MHZ K   "); }
     if (at(13058) && cond(3)) { p(21, 900, 2); send_cond("UUBN DE UQK QRX 10 K"); }
     if (at(13062) && ml(50)) { p(25, 1100, 3); send_still("CQ DE WNU WNU WNU SLIDELL RADIO QSX 8 12 16 MHZ K   "); }
-    if (at(13067)) { p(22, 880, 3); send_still("CQ DE OXZ OXZ OXZ LYNGBY RADIO QSX 12 16 MHZ K   "); }
+    if (at(13067)) { p(22, 880, 3); coast_station_ex("CQ DE OXZ OXZ OXZ LYNGBY RADIO QSX 12 16 MHZ K   ", "OXZ", "LYNGBY"); }
     if (at(13072) && eh()) { p(21, 1000, 3); send_still("CQ DE FFT FFT FFT QSX 12 MHZ K   "); }
 
     // Coast voice channels; the working voice of the stations above.
@@ -120,9 +120,9 @@ void fixed_service_and_nets() {
     if (at(13553) && ct(1200, 1600) && mh(40)) { p(18, 1000, 3); let_msg("RJH77 RJH77 DE RIT RIT = ", 3, 0x80); }
     if (at(13899) && ms10(50)) { p(21, 880, 3); indicator_bcst("ZZZZZ ZZZZZ = ", "RBKQE "); }
     if (at(13003) && cond(3)) { p(22, 900, 3); send_cond("DCJK DE DAN QSA5 QRV QTC 1 K"); }
-    if (at(13038) && ct(1800, 2400)) { p(23, 1000, 3); send_still("CQ DE WCC WCC WCC QSX 8 12 16 22 MHZ = TFC LIST ODD HRS + K   "); }
+    if (at(13038) && ct(1800, 2400)) { p(23, 1000, 3); coast_station_ex("CQ DE WCC WCC WCC QSX 8 12 16 22 MHZ = TFC LIST ODD HRS + K   ", "WCC", "CHATHAM"); }
     if (at(13065) && ct(0, 600) && cond(2)) { p(21, 950, 3); send_cond("WMLH DE WCC QSA4 QRV TR? K"); }
-    if (at(13074) && ml(30)) { p(22, 880, 3); send_still("CQ DE 4XO 4XO 4XO QSX 12 MHZ K   "); }
+    if (at(13074) && ml(30)) { p(22, 880, 3); coast_station_ex("CQ DE 4XO 4XO 4XO QSX 12 MHZ K   ", "4XO", "HAIFA"); }
 
     stn();
 }
@@ -130,15 +130,15 @@ void fixed_service_and_nets() {
 // Stations heard only while the path is in daylight.
 void daylight_block() {
     if (day()) {
-        if (at(13011) && ml(30)) { p(24, 950, 4); send_still("CQ DE PCH PCH PCH QSX 12 16 MHZ K   "); }
-        if (at(13033) && cond(2)) { p(22, 900, 3); coast_answer("PEBY", "PCH", "QSA5 QRV TR? "); }
-        if (at(13056)) { p(22, 1000, 3); send_still("CQ DE SAG SAG SAG GOTEBORG RADIO QSX 12 MHZ K   "); }
+        if (at(13011) && ml(30)) { p(24, 950, 4); coast_station_ex("CQ DE PCH PCH PCH QSX 12 16 MHZ K   ", "PCH", "SCHEVENINGEN"); }
+        if (at(13033) && cond(2)) { p(22, 900, 3); coast_qsx("PCH"); }
+        if (at(13056)) { p(22, 1000, 3); coast_station_ex("CQ DE SAG SAG SAG GOTEBORG RADIO QSX 12 MHZ K   ", "SAG", "GOTEBORG"); }
         if (at(13418) && ct(1000, 1030)) simplex_fix_radiocheck(net_fr_mil, 7, 41);
         if (at(13445) && cond(2)) nato_qso();
         if (at(13467) && ml(30)) { p(22, 1100, 3); send_still("VVV VVV VVV DE DHJ59 DHJ59 DHJ59  "); }
         if (at(13493) && cond(3)) { p(21, 950, 3); send_cond("DHM91 DHM91 DE DHJ59 DHJ59 QSA? K"); }
         if (at(13521)) low_pwr_mil();
-        if (at(13534) && mh(20)) { p(23, 1000, 3); send_still("VVV VVV VVV DE 9HD 9HD 9HD  "); }
+        if (at(13534) && mh(20)) { p(23, 1000, 3); coast_station_ex("VVV VVV VVV DE 9HD 9HD 9HD  ", "9HD", "MALTA"); }
         if (at(13887) && ms10(0)) simplex_fix_radiocheck(net_nato_tac, 8, 23);
         if (at(13920) && eh()) { p(24, 1000, 3); send_still("VVV VVV VVV DE CTV CTV CTV  "); }
         if (at(13958) && cond(3)) { p(22, 1050, 3); clg_cond("IGJ", "IDR", 2); }
@@ -153,12 +153,12 @@ void daylight_block() {
         if (at(13937) && cond(2)) { p(20, 900, 2); send_cond("CLP1 CLP1 DE CLP3 CLP3 QTC K"); }
     }
     if (reg3m_day()) {
-        if (at(13042)) { p(22, 1000, 2); send_still("CQ DE A9M A9M A9M QSX 12 MHZ K   "); }
+        if (at(13042)) { p(22, 1000, 2); coast_station_ex("CQ DE A9M A9M A9M QSX 12 MHZ K   ", "A9M", "BAHRAIN"); }
         if (at(13473)) { p(22, 950, 2); send_still("VVV VVV VVV DE FUV FUV FUV  "); }
         if (at(13905) && ml(30)) { p(20, 1050, 2); send_still("VVV VVV VVV DE VTP VTP VTP  "); }
     }
     if (reg3f_day()) {
-        if (at(13025)) { p(23, 1000, 2); send_still("CQ DE JOS JOS JOS NAGASAKI RADIO QSX 8 12 16 MHZ K   "); }
+        if (at(13025)) { p(23, 1000, 2); coast_station_ex("CQ DE JOS JOS JOS NAGASAKI RADIO QSX 8 12 16 MHZ K   ", "JOS", "NAGASAKI"); }
         if (at(13064) && oh()) { p(22, 950, 2); send_still("CQ DE XSV XSV XSV QSX 12 MHZ K   "); }
         if (at(13439)) { p(24, 1000, 2); send_still("VVV VVV VVV DE VHP VHP VHP  "); }
         if (at(13511) && eh()) { p(25, 1100, 2); fig_msg("BZG41 BZG41 DE BZP57 QTC ", " +  "); }
@@ -178,7 +178,7 @@ void daylight_block() {
 void historical_block() {
     if (hist) {
         if (at(13030) && night()) { p(24, 760, 3); send_still("CQ DE GKU GKU GKU  "); }
-        if (at(13050) && ct(1400, 2200)) { p(25, 850, 3); send_still("CQ DE WCC WCC WCC  "); }
+        if (at(13050) && ct(1400, 2200)) { p(25, 850, 3); coast_station_ex("CQ DE WCC WCC WCC  ", "WCC", "CHATHAM"); }
         if (at(13070) && cond(3)) { p(18, 660, 2); hand = 1; send_cond("DAN DAN DE DIDQ DIDQ QTC 1 K"); }
         if (at(13415) && night()) { p(32, 900, 3); send_still("VVV VVV VVV DE DFB DFB DFB PX  "); }
         if (at(13440) && ct(1100, 1700)) { p(34, 1000, 3); send_still("VVV VVV VVV DE WQP WQP WQP  "); }
@@ -222,6 +222,7 @@ void background_block() {
 void band_13() {
     band_start(13, 12);
     coast_and_aero();
+    coast_watch(coast_watch_13, coast_watch_13_count);
     fixed_service_and_nets();
     daylight_block();
     historical_block();

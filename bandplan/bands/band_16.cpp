@@ -66,28 +66,21 @@ void fixed_and_ship_telephony() {
 // Ships and coast stations of the maritime band.
 void ships_and_coast() {
     // Ships calling coast stations on the calling channels.
-    if (at(16684) && cond(2)) { p(20, 900, 3); clg_cond("UAT", "UBKP", 2); }
-    if (at(16684) && cond(3)) { p(23, 1150, 2); clg_cond("DAN", "DCDN", 3); }
-    if (at(16685) && cond(2)) { p(18, 700, 2); clg_cond("SVA", "SXPG", 4); }
+    if (at(16684) && cond(2)) vsl_clg_coast();
+    if (at(16685) && cond(2)) vsl_clg_coast();
     if (at(16685) && oh()) exchange("GKA", "GBTT", 2);
-    if (at(16686) && cond(2)) { p(22, 820, 3); clg_cond("PCH", "PDKY", 2); }
-    if (at(16686) && cond(4)) { p(25, 1300, 2); clg_cond("LGB", "LAXY4", 3); }
-    if (at(16687) && cond(2)) { p(19, 1000, 4); clg_cond("UFB", "UZJM", 3); }
+    if (at(16686) && cond(2)) vsl_clg_coast();
+    if (at(16687) && cond(2)) vsl_clg_coast();
     if (at(16687) && eh()) exchange("SPH", "SQKE", 2);
-    if (at(16688) && cond(2)) { p(21, 760, 2); clg_cond("IAR", "IBPQ", 2); }
-    if (at(16688) && cond(3)) { p(24, 1050, 3); clg_cond("SAG", "SKPD", 1); }
-    if (at(16689) && cond(2)) { p(20, 950, 3); clg_cond("OXZ", "OWEH2", 2); }
+    if (at(16688) && cond(2)) vsl_clg_coast();
+    if (at(16689) && cond(2)) vsl_clg_coast();
     if (at(16689) && ed()) exchange("UAT", "UPYM", 2);
-    if (at(16690) && cond(2)) { p(18, 880, 2); clg_cond("A9M", "ELBK3", 4); }
-    if (at(16690) && cond(3)) { p(22, 1200, 3); clg_cond("Y5M", "Y5BH", 2); }
-    if (at(16691) && cond(2)) { p(23, 640, 2); clg_cond("FFL", "FNCS", 3); }
+    if (at(16690) && cond(2)) vsl_clg_coast();
+    if (at(16691) && cond(2)) vsl_clg_coast();
     if (at(16691) && od()) exchange("SVA", "SWJQ", 4);
-    if (at(16692) && cond(2)) { p(20, 1000, 3); clg_cond("YUR", "YUTD", 2); }
-    if (at(16692) && cond(4)) { p(17, 780, 2); clg_cond("SUH", "SSBE", 3); }
-    if (at(16693) && cond(2)) { p(21, 900, 2); clg_cond("OST", "ORBV", 2); }
-    if (at(16693) && cond(3)) { p(24, 1100, 3); clg_cond("OHG", "OHMF", 2); }
-    if (at(16694) && cond(2)) { p(19, 720, 3); clg_cond("LZW", "LZPC", 3); }
-    if (at(16694) && cond(3)) { p(22, 1250, 2); clg_cond("YQI", "YQAR", 2); }
+    if (at(16692) && cond(2)) vsl_clg_coast();
+    if (at(16693) && cond(2)) vsl_clg_coast();
+    if (at(16694) && cond(2)) vsl_clg_coast();
 
     // Ship working channels: the exchange after a call.
     if (at(16698) && ml(30)) exchange("UAT", "UFLS", 2);
@@ -109,37 +102,37 @@ void ships_and_coast() {
     if (at(16800) && oh()) exchange("UFB", "UIPQ", 2);
 
     // Coast stations: call markers and general calls.
-    if (at(16807)) { p(22, 1000, 4); send_still("CQ CQ CQ DE UAT UAT UAT QSX 12 16 MHZ K  "); }
+    if (at(16807)) { p(22, 1000, 4); coast_station_ex("CQ CQ CQ DE UAT UAT UAT QSX 12 16 MHZ K  ", "UAT", "MOSKVA"); }
     if (at(16810) && cond(2)) { p(24, 900, 3); send_cond("UAT UAT DE UAT QRU K"); }
-    if (at(16813)) { p(25, 1150, 4); send_still("CQ DE DAN DAN DAN QSX 12 16 MHZ K  "); }
+    if (at(16813)) { p(25, 1150, 4); coast_station_ex("CQ DE DAN DAN DAN QSX 12 16 MHZ K  ", "DAN", "NORDDEICH"); }
     if (at(16816) && ct(600, 2200)) { p(24, 850, 4); send_still("CQ CQ CQ DE GKB6 GKB6 GKB6 QSX 16 MHZ K  "); }
-    if (at(16819)) { p(22, 1300, 3); send_still("CQ DE PCH PCH PCH QSX 16 MHZ K  "); }
-    if (at(16822) && eh()) { p(20, 780, 3); send_still("CQ CQ DE SVA SVA SVA QSX 12 16 22 MHZ K  "); }
+    if (at(16819)) { p(22, 1300, 3); coast_station_ex("CQ DE PCH PCH PCH QSX 16 MHZ K  ", "PCH", "SCHEVENINGEN"); }
+    if (at(16822) && eh()) { p(20, 780, 3); coast_station_ex("CQ CQ DE SVA SVA SVA QSX 12 16 22 MHZ K  ", "SVA", "ATHINAI"); }
     if (at(16822) && oh()) { p(20, 780, 3); send_still("CQ CQ DE SVB6 SVB6 SVB6 QRU? K  "); }
     if (at(16825)) { p(23, 1020, 3); send_still("CQ DE FFL6 FFL6 FFL6 QSX 16 MHZ K  "); }
-    if (at(16828) && ml(45)) { p(21, 900, 3); send_still("CQ CQ DE IAR IAR IAR QSX 8 12 16 MHZ K  "); }
-    if (at(16831)) { p(22, 1100, 4); send_still("CQ DE LGB LGB LGB QSX 16 MHZ K  "); }
-    if (at(16834) && day()) { p(25, 950, 3); send_still("CQ DE SAG SAG SAG QSX 16 MHZ K  "); }
+    if (at(16828) && ml(45)) { p(21, 900, 3); coast_station_ex("CQ CQ DE IAR IAR IAR QSX 8 12 16 MHZ K  ", "IAR", "ROMA"); }
+    if (at(16831)) { p(22, 1100, 4); coast_station_ex("CQ DE LGB LGB LGB QSX 16 MHZ K  ", "LGB", "ROGALAND"); }
+    if (at(16834) && day()) { p(25, 950, 3); coast_station_ex("CQ DE SAG SAG SAG QSX 16 MHZ K  ", "SAG", "GOTEBORG"); }
     if (at(16837)) { p(22, 700, 3); send_still("CQ CQ CQ DE UFB UFB UFB QSX 16 MHZ K  "); }
-    if (at(16840) && ct(600, 1900)) { p(24, 1200, 3); send_still("CQ DE OXZ OXZ OXZ QSX 16 MHZ K  "); }
-    if (at(16843)) { p(21, 880, 3); send_still("CQ CQ DE SPH SPH SPH QSX 12 16 MHZ K  "); }
-    if (at(16846) && ct(500, 2000)) { p(20, 1000, 3); send_still("CQ DE Y5M Y5M Y5M QSX 16 MHZ K  "); }
-    if (at(16849) && cond(2)) { p(18, 760, 2); send_still("CQ CQ DE SUH SUH SUH QRU? K  "); }
-    if (at(16852)) { p(23, 1050, 3); send_still("CQ DE YUR YUR YUR QSX 16 MHZ K  "); }
-    if (at(16855) && eh()) { p(22, 640, 3); send_still("CQ CQ CQ DE OST OST OST QSX 16 MHZ K  "); }
-    if (at(16858) && oh()) { p(22, 900, 3); send_still("CQ DE OHG OHG OHG QSX 16 MHZ K  "); }
-    if (at(16861)) { p(20, 1180, 3); send_still("CQ CQ CQ DE LZW LZW LZW QSX 16 MHZ K  "); }
-    if (at(16864) && ml(50)) { p(21, 830, 3); send_still("CQ DE YQI YQI YQI QSX 16 MHZ K  "); }
+    if (at(16840) && ct(600, 1900)) { p(24, 1200, 3); coast_station_ex("CQ DE OXZ OXZ OXZ QSX 16 MHZ K  ", "OXZ", "LYNGBY"); }
+    if (at(16843)) { p(21, 880, 3); coast_station_ex("CQ CQ DE SPH SPH SPH QSX 12 16 MHZ K  ", "SPH", "GDYNIA"); }
+    if (at(16846) && ct(500, 2000)) { p(20, 1000, 3); coast_station_ex("CQ DE Y5M Y5M Y5M QSX 16 MHZ K  ", "Y5M", "RUEGEN"); }
+    if (at(16849) && cond(2)) { p(18, 760, 2); coast_station_ex("CQ CQ DE SUH SUH SUH QRU? K  ", "SUH", "ALEXANDRIA"); }
+    if (at(16852)) { p(23, 1050, 3); coast_station_ex("CQ DE YUR YUR YUR QSX 16 MHZ K  ", "YUR", "RIJEKA"); }
+    if (at(16855) && eh()) { p(22, 640, 3); coast_station_ex("CQ CQ CQ DE OST OST OST QSX 16 MHZ K  ", "OST", "OOSTENDE"); }
+    if (at(16858) && oh()) { p(22, 900, 3); coast_station_ex("CQ DE OHG OHG OHG QSX 16 MHZ K  ", "OHG", "HELSINKI"); }
+    if (at(16861)) { p(20, 1180, 3); coast_station_ex("CQ CQ CQ DE LZW LZW LZW QSX 16 MHZ K  ", "LZW", "VARNA"); }
+    if (at(16864) && ml(50)) { p(21, 830, 3); coast_station_ex("CQ DE YQI YQI YQI QSX 16 MHZ K  ", "YQI", "CONSTANTA"); }
     if (at(16867)) { p(24, 1000, 4); send_still("CQ CQ CQ DE NMN NMN NMN QRU? QSX 4 6 8 12 16 MHZ K  "); }
-    if (at(16870) && ct(700, 2100)) { p(22, 950, 3); send_still("CQ DE A9M A9M A9M QSX 16 22 MHZ K  "); }
-    if (at(16873)) { p(24, 1300, 3); send_still("VVV VVV VVV DE 4XO 4XO 4XO K  "); }
+    if (at(16870) && ct(700, 2100)) { p(22, 950, 3); coast_station_ex("CQ DE A9M A9M A9M QSX 16 22 MHZ K  ", "A9M", "BAHRAIN"); }
+    if (at(16873)) { p(24, 1300, 3); coast_station_ex("VVV VVV VVV DE 4XO 4XO 4XO K  ", "4XO", "HAIFA"); }
     if (at(16876) && cond(2)) { p(22, 1000, 3); send_cond("CQ DE UDK2 UDK2 UDK2 QSX 16 MHZ K"); }
-    if (at(16879)) { p(23, 800, 3); send_still("CQ CQ DE CUL CUL CUL QSX 16 MHZ K  "); }
-    if (at(16882) && eh()) { p(21, 1100, 3); send_still("CQ DE EAD EAD EAD QSX 12 16 MHZ K  "); }
+    if (at(16879)) { p(23, 800, 3); coast_station_ex("CQ CQ DE CUL CUL CUL QSX 16 MHZ K  ", "CUL", "LISBOA"); }
+    if (at(16882) && eh()) { p(21, 1100, 3); coast_station_ex("CQ DE EAD EAD EAD QSX 12 16 MHZ K  ", "EAD", "ARANJUEZ"); }
     if (at(16885)) { p(24, 920, 4); send_still("VVV VVV VVV DE NPM NPM NPM  "); }
     if (at(16888) && oh()) { p(20, 960, 3); send_still("CQ CQ DE UQK UQK UQK QSX 16 MHZ K  "); }
     if (at(16891)) { p(25, 1000, 3); send_still("VVV VVV DE FUX FUX FUX QRU  "); }
-    if (at(16894) && ct(600, 1800)) { p(22, 1250, 3); send_still("CQ DE SPE SPE SPE QSX 16 MHZ K  "); }
+    if (at(16894) && ct(600, 1800)) { p(22, 1250, 3); coast_station_ex("CQ DE SPE SPE SPE QSX 16 MHZ K  ", "SPE", "SZCZECIN"); }
     if (at(16897)) { p(23, 870, 3); send_still("VVV VVV VVV DE IGJ42 IGJ42 IGJ42  "); }
     if (at(16900) && cond(2)) { p(20, 1000, 3); send_still("CQ CQ DE UNM2 UNM2 UNM2 QSX 16 MHZ K  "); }
 
@@ -167,8 +160,8 @@ void daylight_block() {
         if (at(16686) && cond(3)) { p(21, 1000, 3); clg_cond("VWB", "VTJK", 3); }
         if (at(16695) && cond(3)) { p(20, 870, 2); clg_cond("9VG", "9VBQ", 2); }
         if (at(16805) && ml(30)) exchange("ZSC", "ZSRD", 2);
-        if (at(16839)) { p(22, 1000, 3); send_still("CQ DE ZSC ZSC ZSC QSX 16 MHZ K  "); }
-        if (at(16856)) { p(20, 1150, 3); send_still("CQ CQ DE VWB VWB VWB QSX 12 16 MHZ K  "); }
+        if (at(16839)) { p(22, 1000, 3); coast_station_ex("CQ DE ZSC ZSC ZSC QSX 16 MHZ K  ", "ZSC", "CAPETOWN"); }
+        if (at(16856)) { p(20, 1150, 3); coast_station_ex("CQ CQ DE VWB VWB VWB QSX 12 16 MHZ K  ", "VWB", "BOMBAY"); }
         if (at(16868) && eh()) { p(22, 950, 2); send_still("CQ DE 5YC 5YC 5YC QSX 16 MHZ K  "); }
         if (at(16887) && oh()) { p(24, 900, 3); send_still("CQ DE HZG HZG HZG QSX 16 MHZ K  "); }
         if (at(16106)) { p(23, 1000, 3); send_still("VVV VVV VVV DE VTG VTG VTG K  "); }
@@ -176,10 +169,10 @@ void daylight_block() {
     if (reg2_day()) {
         if (at(16684) && cond(3)) { p(22, 780, 3); clg_cond("KPH", "WSDX", 2); }
         if (at(16692) && cond(3)) { p(20, 1100, 2); clg_cond("PPR", "PPXB", 3); }
-        if (at(16805) && cond(2)) { p(24, 1000, 4); send_still("CQ CQ CQ DE WCC WCC WCC QSX 4 6 8 12 16 MHZ K  "); }
-        if (at(16833)) { p(22, 950, 3); send_still("CQ CQ DE PPR PPR PPR QSX 16 MHZ K  "); }
-        if (at(16863)) { p(21, 1100, 3); send_still("CQ DE LPD LPD LPD QSX 12 16 MHZ K  "); }
-        if (at(16881) && eh()) { p(22, 870, 3); send_still("CQ CQ DE CBV CBV CBV QSX 16 MHZ K  "); }
+        if (at(16805) && cond(2)) { p(24, 1000, 4); coast_station_ex("CQ CQ CQ DE WCC WCC WCC QSX 4 6 8 12 16 MHZ K  ", "WCC", "CHATHAM"); }
+        if (at(16833)) { p(22, 950, 3); coast_station_ex("CQ CQ DE PPR PPR PPR QSX 16 MHZ K  ", "PPR", "RIO"); }
+        if (at(16863)) { p(21, 1100, 3); coast_station_ex("CQ DE LPD LPD LPD QSX 12 16 MHZ K  ", "LPD", "GENERALPACHECO"); }
+        if (at(16881) && eh()) { p(22, 870, 3); coast_station_ex("CQ CQ DE CBV CBV CBV QSX 16 MHZ K  ", "CBV", "VALPARAISO"); }
         if (at(16098)) { p(24, 1000, 3); send_still("VVV VVV VVV DE LOR LOR LOR K  "); }
         if (at(16260) && cond(2)) { p(20, 900, 3); send_cond("CLP7 CLP7 CLP7 DE CLP1 CLP1 K"); }
         if (at(16260) && ms(10)) { p(20, 900, 3); fig_msg_ar("CLP7 DE CLP1 "); }
@@ -187,20 +180,20 @@ void daylight_block() {
     if (reg3f_day()) {
         if (at(16689) && cond(3)) { p(20, 700, 3); clg_cond("JCS", "JFHM", 3); }
         if (at(16693) && cond(3)) { p(22, 1000, 2); clg_cond("XSG", "BOAC", 2); }
-        if (at(16818)) { p(23, 900, 3); send_still("CQ CQ CQ DE JCS JCS JCS QSX 16 MHZ K  "); }
-        if (at(16836)) { p(22, 1050, 3); send_still("CQ DE XSG XSG XSG QSX 12 16 MHZ K  "); }
-        if (at(16848) && eh()) { p(20, 820, 2); send_still("CQ DE 9VG 9VG 9VG QSX 16 MHZ K  "); }
+        if (at(16818)) { p(23, 900, 3); coast_station_ex("CQ CQ CQ DE JCS JCS JCS QSX 16 MHZ K  ", "JCS", "CHOSHI"); }
+        if (at(16836)) { p(22, 1050, 3); coast_station_ex("CQ DE XSG XSG XSG QSX 12 16 MHZ K  ", "XSG", "SHANGHAI"); }
+        if (at(16848) && eh()) { p(20, 820, 2); coast_station_ex("CQ DE 9VG 9VG 9VG QSX 16 MHZ K  ", "9VG", "SINGAPORE"); }
         if (at(16872) && oh()) { p(21, 1150, 2); send_still("CQ CQ DE HLG HLG HLG QSX 16 MHZ K  "); }
-        if (at(16898)) { p(24, 960, 3); send_still("CQ DE VIS VIS VIS QSX 16 MHZ K  "); }
+        if (at(16898)) { p(24, 960, 3); coast_station_ex("CQ DE VIS VIS VIS QSX 16 MHZ K  ", "VIS", "SYDNEY"); }
         if (at(16192) && cond(2)) { p(22, 800, 3); send_cond("XVN XVN DE XVN5 XVN5 QTC K"); }
     }
     if (reg3m_day()) {
-        if (at(16853)) { p(22, 900, 3); send_still("CQ DE VWC VWC VWC QSX 16 MHZ K  "); }
+        if (at(16853)) { p(22, 900, 3); coast_station_ex("CQ DE VWC VWC VWC QSX 16 MHZ K  ", "VWC", "CALCUTTA"); }
         if (at(16282)) { p(24, 1050, 3); send_still("VTP VTP VTP  VVV VVV VVV  "); }
     }
     if (reg1rus_day()) {
         if (at(16698) && cond(3)) { p(20, 900, 3); clg_cond("UFL", "UHQS", 2); }
-        if (at(16845)) { p(22, 1000, 3); send_still("CQ CQ CQ DE UFL UFL UFL QSX 16 MHZ K  "); }
+        if (at(16845)) { p(22, 1000, 3); coast_station_ex("CQ CQ CQ DE UFL UFL UFL QSX 16 MHZ K  ", "UFL", "VLADIVOSTOK"); }
         if (at(16877) && eh()) { p(23, 880, 3); send_still("CQ DE UKA UKA UKA QSX 12 16 MHZ K  "); }
         if (at(16228)) { p(24, 1000, 3); send_still("RJE RJE RJE  VVV VVV VVV  "); }
     }
@@ -211,11 +204,11 @@ void daylight_block() {
 void historical_block() {
     if (hist) {
         // Coast stations and ships of the 1930s and the war years.
-        if (at(16860) && ct(1300, 2200)) { p(20, 800, 3); qrh = 1; send_still("CQ CQ CQ DE WCC WCC WCC QRU?  "); }
-        if (at(16870) && ct(1600, 200)) { p(18, 700, 3); qrh = 1; send_still("CQ CQ DE KFS KFS KFS QSX 36 M  "); }
+        if (at(16860) && ct(1300, 2200)) { p(20, 800, 3); qrh = 1; coast_station_ex("CQ CQ CQ DE WCC WCC WCC QRU?  ", "WCC", "CHATHAM"); }
+        if (at(16870) && ct(1600, 200)) { p(18, 700, 3); qrh = 1; coast_station_ex("CQ CQ DE KFS KFS KFS QSX 36 M  ", "KFS", "PALOALTO"); }
         if (at(16880) && day()) { p(19, 950, 3); qrh = 2; send_still("CQ CQ CQ DE GKU GKU GKU  "); }
-        if (at(16890) && eh()) { p(21, 1000, 3); send_still("CQ DE DAN DAN DAN QSX 36 M  "); }
-        if (at(16900) && oh()) { p(20, 600, 2); qrh = 1; send_still("CQ DE PCH PCH PCH  "); }
+        if (at(16890) && eh()) { p(21, 1000, 3); coast_station_ex("CQ DE DAN DAN DAN QSX 36 M  ", "DAN", "NORDDEICH"); }
+        if (at(16900) && oh()) { p(20, 600, 2); qrh = 1; coast_station_ex("CQ DE PCH PCH PCH  ", "PCH", "SCHEVENINGEN"); }
         if (at(16920) && cond(2)) { p(18, 1100, 2); send_cond("WCC WCC DE WKDU WKDU QTC 2 K"); }
         if (at(16930) && cond(2)) { p(17, 750, 2); send_cond("GKU GKU DE GBTT GBTT QTC K"); }
         if (at(16950) && ct(800, 1600)) { p(22, 900, 3); let_msg_latin("NSS DE NAA = ", 0x80); }
@@ -261,6 +254,9 @@ void band_16() {
     band_start(16, 16);
     fixed_and_ship_telephony();
     ships_and_coast();
+    ship_work(ship_work_16, ship_work_16_count);
+    if (at({16483, 16531}) && cond(4)) vsl2vsl_tfc();  // ship to ship
+    coast_watch(coast_watch_16, coast_watch_16_count);
     daylight_block();
     historical_block();
     background_block();

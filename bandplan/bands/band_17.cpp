@@ -10,50 +10,51 @@ namespace kestrel {
 
 void band_17() {
     band_start(17, 16);
+    coast_watch(coast_watch_17, coast_watch_17_count);
 
     // Coast telegraphy: call markers and general calls.
-    if (at(17005) && oh()) { p(22, 900, 3); send_still("CQ DE UAT UAT UAT QSX 16 17 MHZ K  "); }
+    if (at(17005) && oh()) { p(22, 900, 3); coast_station_ex("CQ DE UAT UAT UAT QSX 16 17 MHZ K  ", "UAT", "MOSKVA"); }
     if (at(17009)) { p(24, 1100, 3); send_still("CQ CQ CQ DE DAF DAF DAF QSX 16 MHZ K  "); }
     if (at(17012) && eh()) { p(23, 800, 3); send_still("CQ DE GKC6 GKC6 GKC6 QSX 16 MHZ K  "); }
-    if (at(17016) && ct(1200, 400)) { p(24, 1040, 3); send_still("CQ CQ CQ DE KPH KPH KPH QSX 4 6 8 12 16 22 MHZ K  "); }
-    if (at(17020)) { p(22, 1250, 3); send_still("CQ DE PCH PCH PCH QSX 16 MHZ K  "); }
+    if (at(17016) && ct(1200, 400)) { p(24, 1040, 3); coast_station_ex("CQ CQ CQ DE KPH KPH KPH QSX 4 6 8 12 16 22 MHZ K  ", "KPH", "SANFRANCISCO"); }
+    if (at(17020)) { p(22, 1250, 3); coast_station_ex("CQ DE PCH PCH PCH QSX 16 MHZ K  ", "PCH", "SCHEVENINGEN"); }
     if (at(17024) && ml(40)) { p(20, 760, 3); send_still("CQ CQ DE SVD6 SVD6 SVD6 QSX 16 MHZ K  "); }
     if (at(17028)) { p(24, 950, 4); send_still("VVV VVV VVV DE NMC NMC NMC K  "); }
     if (at(17032) && day()) { p(23, 1000, 3); send_still("CQ DE FFT6 FFT6 FFT6 QSX 16 MHZ K  "); }
     if (at(17036)) { p(21, 880, 3); send_still("CQ CQ DE IAR36 IAR36 IAR36 QSX 16 MHZ K  "); }
     if (at(17040) && cond(2)) { p(22, 1150, 3); send_cond("LGB LGB DE LGB QRU K"); }
-    if (at(17044)) { p(22, 700, 3); send_still("CQ CQ CQ DE UFN UFN UFN QSX 16 MHZ K  "); }
+    if (at(17044)) { p(22, 700, 3); coast_station_ex("CQ CQ CQ DE UFN UFN UFN QSX 16 MHZ K  ", "UFN", "NOVOROSSIYSK"); }
     if (at(17048) && ct(600, 2000)) { p(21, 1200, 3); send_still("CQ DE SPA SPA SPA QSX 16 MHZ K  "); }
     if (at(17052) && eh()) { p(25, 900, 3); send_still("CQ DE OXZ6 OXZ6 OXZ6 QSX 16 MHZ K  "); }
-    if (at(17056)) { p(20, 1000, 3); send_still("CQ CQ DE SVA SVA SVA QRU? QSX 16 MHZ K  "); }
+    if (at(17056)) { p(20, 1000, 3); coast_station_ex("CQ CQ DE SVA SVA SVA QRU? QSX 16 MHZ K  ", "SVA", "ATHINAI"); }
     if (at(17060) && cond(2)) { p(22, 960, 3); send_cond("CQ DE UDH UDH UDH QSX 16 MHZ K"); }
     if (at(17064)) { p(24, 1020, 4); send_still("NMN NMN NMN  VVV VVV VVV  "); }
     if (at(17068) && oh()) { p(23, 830, 3); send_still("CQ DE 9AR 9AR 9AR QSX 16 MHZ K  "); }
     if (at(17072)) { p(22, 1300, 3); send_still("VVV VVV DE 4XZ 4XZ 4XZ QRU  "); }
     if (at(17076) && ct(500, 1900)) { p(21, 900, 3); send_still("CQ DE SAB SAB SAB QSX 16 MHZ K  "); }
-    if (at(17080) && cond(2)) { p(20, 760, 2); send_still("CQ CQ DE SUH SUH SUH QSX 16 MHZ K  "); }
+    if (at(17080) && cond(2)) { p(20, 760, 2); coast_station_ex("CQ CQ DE SUH SUH SUH QSX 16 MHZ K  ", "SUH", "ALEXANDRIA"); }
     if (at(17084)) { p(25, 1000, 3); send_still("VVV VVV VVV DE FUF FUF FUF K  "); }
     if (at(17088) && eh()) { p(22, 1100, 3); send_still("CQ DE OHG2 OHG2 OHG2 QSX 16 MHZ K  "); }
     if (at(17092)) { p(22, 880, 3); send_still("CQ CQ CQ DE UJQ UJQ UJQ QSX 16 MHZ K  "); }
-    if (at(17096) && ml(30)) { p(21, 1000, 3); send_still("CQ DE CUL CUL CUL QSX 16 MHZ K  "); }
-    if (at(17100) && od()) { p(23, 920, 3); send_still("CQ DE WLO WLO WLO QSX 4 8 12 16 22 MHZ K  "); }
+    if (at(17096) && ml(30)) { p(21, 1000, 3); coast_station_ex("CQ DE CUL CUL CUL QSX 16 MHZ K  ", "CUL", "LISBOA"); }
+    if (at(17100) && od()) { p(23, 920, 3); coast_station_ex("CQ DE WLO WLO WLO QSX 4 8 12 16 22 MHZ K  ", "WLO", "MOBILE"); }
     if (at(17104)) { p(24, 1050, 4); send_still("VVV VVV VVV GYA GYA GYA  "); }
     if (at(17104) && t.wMinute % 20 == 13) { p(24, 1050, 4); let_msg_latin("GYA GYA DE GYA = ", 0x80); }
     if (at(17108) && cond(2)) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE RMKE RMKE QSA? K", 2); }
     if (at(17112)) { p(22, 1000, 3); send_still("VVV VVV VVV RIW RIW RIW  "); }
     if (at(17112) && t.wMinute % 15 == 11) { p(22, 1000, 3); fig_msg_ar("RJD99 RJD99 DE RIW QTC "); }
-    if (at(17116) && eh()) { p(23, 1200, 3); send_still("CQ DE YUR YUR YUR QSX 16 MHZ K  "); }
+    if (at(17116) && eh()) { p(23, 1200, 3); coast_station_ex("CQ DE YUR YUR YUR QSX 16 MHZ K  ", "YUR", "RIJEKA"); }
     if (at(17120)) { p(24, 960, 3); send_still("IGJ42 IGJ42 IGJ42  VVV VVV VVV  "); }
     if (at(17124) && cond(2)) { p(22, 850, 3); send_still("CQ CQ DE Y5P Y5P Y5P QSX 16 MHZ K  "); }
     if (at(17128)) { p(21, 780, 3); send_still("CQ DE LZL LZL LZL QSX 16 MHZ K  "); }
-    if (at(17132) && oh()) { p(24, 1100, 3); send_still("CQ CQ DE EAD EAD EAD QSX 16 MHZ K  "); }
+    if (at(17132) && oh()) { p(24, 1100, 3); coast_station_ex("CQ CQ DE EAD EAD EAD QSX 16 MHZ K  ", "EAD", "ARANJUEZ"); }
     if (at(17136)) { p(23, 950, 3); send_still("VVV VVV VVV CFH CFH CFH  "); }
     if (at(17140) && cond(3)) { p(20, 1000, 3); send_cond("UAT DE UZJM QTC 1 K"); }
     if (at(17156) && ml(45)) { p(22, 870, 3); send_still("CQ DE WNU WNU WNU QSX 8 12 16 MHZ K  "); }
     if (at(17162)) { p(25, 1000, 3); send_still("VVV VVV DE FUG FUG FUG QRU  "); }
     if (at(17168) && cond(2)) { p(22, 1050, 2); send_cond("CQ DE UBN UBN UBN QSX 16 MHZ K"); }
-    if (at(17175)) { p(24, 880, 3); send_still("CQ DE 4XO 4XO 4XO QSX 16 MHZ K  "); }
-    if (at(17182) && eh()) { p(21, 1150, 3); send_still("CQ CQ DE YQI YQI YQI QSX 16 MHZ K  "); }
+    if (at(17175)) { p(24, 880, 3); coast_station_ex("CQ DE 4XO 4XO 4XO QSX 16 MHZ K  ", "4XO", "HAIFA"); }
+    if (at(17182) && eh()) { p(21, 1150, 3); coast_station_ex("CQ CQ DE YQI YQI YQI QSX 16 MHZ K  ", "YQI", "CONSTANTA"); }
     if (at(17190)) { p(24, 1000, 3); send_still("VVV VVV VVV DE NPG NPG NPG K  "); }
 
     // Ships answering their coast station on its own frequency.
@@ -102,28 +103,28 @@ void band_17() {
     if (at(17994) && ct(800, 1600)) simplex_fix_radiocheck(net_nato_tac, 8, 23);
 
     if (day()) {
-        if (at(17138)) { p(22, 1000, 3); send_still("CQ DE ZSC ZSC ZSC QSX 16 MHZ K  "); }
-        if (at(17149) && eh()) { p(21, 900, 2); send_still("CQ CQ DE VWB VWB VWB QSX 16 MHZ K  "); }
-        if (at(17179) && oh()) { p(22, 1100, 3); send_still("CQ DE A9M A9M A9M QSX 16 MHZ K  "); }
+        if (at(17138)) { p(22, 1000, 3); coast_station_ex("CQ DE ZSC ZSC ZSC QSX 16 MHZ K  ", "ZSC", "CAPETOWN"); }
+        if (at(17149) && eh()) { p(21, 900, 2); coast_station_ex("CQ CQ DE VWB VWB VWB QSX 16 MHZ K  ", "VWB", "BOMBAY"); }
+        if (at(17179) && oh()) { p(22, 1100, 3); coast_station_ex("CQ DE A9M A9M A9M QSX 16 MHZ K  ", "A9M", "BAHRAIN"); }
         if (at(17441)) { p(23, 1000, 3); send_still("EBA EBA EBA  VVV VVV VVV  "); }
         if (at(17467) && cond(2)) { p(21, 760, 2); clg_cond("FUG", "FUG4", 2); }
     }
     if (reg2_day()) {
         if (at(17016) && cond(3)) { p(20, 830, 2); send_cond("KPH DE WSDX QTC 1 K"); }
         if (at(17172)) { p(22, 1000, 3); send_still("CQ CQ DE PPL PPL PPL QSX 16 MHZ K  "); }
-        if (at(17186) && eh()) { p(21, 880, 3); send_still("CQ DE LPD LPD LPD QSX 16 MHZ K  "); }
-        if (at(17194)) { p(24, 1000, 4); send_still("CQ CQ CQ DE WCC WCC WCC QSX 4 6 8 12 16 22 MHZ K  "); }
+        if (at(17186) && eh()) { p(21, 880, 3); coast_station_ex("CQ DE LPD LPD LPD QSX 16 MHZ K  ", "LPD", "GENERALPACHECO"); }
+        if (at(17194)) { p(24, 1000, 4); coast_station_ex("CQ CQ CQ DE WCC WCC WCC QSX 4 6 8 12 16 22 MHZ K  ", "WCC", "CHATHAM"); }
         if (at(17455) && cond(2)) { p(20, 900, 3); send_cond("CLP9 CLP9 CLP9 DE CLP1 CLP1 K"); }
         if (at(17455) && ms(20)) { p(20, 900, 3); fig_msg_ar("CLP9 DE CLP1 "); }
     }
     if (reg3f_day()) {
-        if (at(17026)) { p(23, 900, 3); send_still("CQ CQ CQ DE JOS JOS JOS QSX 16 MHZ K  "); }
-        if (at(17058) && eh()) { p(22, 1050, 3); send_still("CQ DE XSQ XSQ XSQ QSX 12 16 MHZ K  "); }
-        if (at(17090) && oh()) { p(21, 820, 2); send_still("CQ DE VIP VIP VIP QSX 16 MHZ K  "); }
-        if (at(17144)) { p(24, 960, 3); send_still("CQ CQ DE 9VG 9VG 9VG QSX 16 MHZ K  "); }
+        if (at(17026)) { p(23, 900, 3); coast_station_ex("CQ CQ CQ DE JOS JOS JOS QSX 16 MHZ K  ", "JOS", "NAGASAKI"); }
+        if (at(17058) && eh()) { p(22, 1050, 3); coast_station_ex("CQ DE XSQ XSQ XSQ QSX 12 16 MHZ K  ", "XSQ", "GUANGZHOU"); }
+        if (at(17090) && oh()) { p(21, 820, 2); coast_station_ex("CQ DE VIP VIP VIP QSX 16 MHZ K  ", "VIP", "PERTH"); }
+        if (at(17144)) { p(24, 960, 3); coast_station_ex("CQ CQ DE 9VG 9VG 9VG QSX 16 MHZ K  ", "9VG", "SINGAPORE"); }
     }
     if (reg3m_day()) {
-        if (at(17118)) { p(22, 900, 3); send_still("CQ DE VWM VWM VWM QSX 16 MHZ K  "); }
+        if (at(17118)) { p(22, 900, 3); coast_station_ex("CQ DE VWM VWM VWM QSX 16 MHZ K  ", "VWM", "MADRAS"); }
         if (at(17428) && ms10(40)) { p(21, 820, 3); fig_msg_ar("EPJ DE EPJ9 "); }
     }
     if (reg1rus_day()) {
@@ -135,8 +136,8 @@ void band_17() {
     if (hist) {
         // Coast stations and short-wave circuits of the 1930s and the war years.
         if (at(17010) && ct(1300, 2200)) { p(20, 900, 3); qrh = 1; send_still("CQ CQ CQ DE WSL WSL WSL QRU?  "); }
-        if (at(17050) && day()) { p(19, 800, 3); qrh = 2; send_still("CQ CQ DE GKT GKT GKT  "); }
-        if (at(17070) && eh()) { p(21, 1000, 3); send_still("CQ DE DAN DAN DAN QSX 36 M  "); }
+        if (at(17050) && day()) { p(19, 800, 3); qrh = 2; coast_station_ex("CQ CQ DE GKT GKT GKT  ", "GKT", "PORTISHEAD"); }
+        if (at(17070) && eh()) { p(21, 1000, 3); coast_station_ex("CQ DE DAN DAN DAN QSX 36 M  ", "DAN", "NORDDEICH"); }
         if (at(17110) && cond(2)) { p(18, 1100, 2); send_cond("WSL WSL DE WMBQ WMBQ QTC K"); }
         if (at(17411) && ct(800, 1600)) { p(20, 1000, 3); qrh = 1; send_still("VVV VVV VVV DE GBS GBS GBS  "); }
         if (at(17464) && oh()) { p(21, 900, 2); qrh = 1; send_still("VVV VVV DE FZR FZR FZR QRU  "); }

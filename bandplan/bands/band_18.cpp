@@ -224,6 +224,7 @@ void band_18() {
     band_start(18, 16);
     aero_and_amateur();
     fixed_and_ships();
+    ship_work(ship_work_18, ship_work_18_count);
     daylight_block();
     historical_block();
     background_block();

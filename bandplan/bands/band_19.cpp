@@ -8,6 +8,7 @@ namespace kestrel {
 
 void band_19() {
     band_start(19, 16);
+    coast_watch(coast_watch_19, coast_watch_19_count);
 
     // Fixed service: naval headquarters, military nets, diplomatic posts.
     if (at(19008)) { p(24, 1000, 4); send_still("VVV VVV VVV DE RCV RCV RCV QSX 14 19 MHZ  "); }
@@ -61,17 +62,17 @@ void band_19() {
     if (at(19668) && cond(2)) { p(20, 1150, 2); send_cond("CNA CNA DE CNA9 CNA9 QSA? K"); }
 
     // Coast telegraphy: call markers and general calls.
-    if (at(19681)) { p(22, 1000, 4); send_still("CQ CQ CQ DE UAT UAT UAT QSX 16 19 22 MHZ K  "); }
+    if (at(19681)) { p(22, 1000, 4); coast_station_ex("CQ CQ CQ DE UAT UAT UAT QSX 16 19 22 MHZ K  ", "UAT", "MOSKVA"); }
     if (at(19683) && cond(3)) { p(23, 900, 3); send_cond("UAT DE UZJM QTC 1 K"); }
-    if (at(19685)) { p(25, 1150, 3); send_still("CQ DE DAN DAN DAN QSX 12 16 19 MHZ K  "); }
+    if (at(19685)) { p(25, 1150, 3); coast_station_ex("CQ DE DAN DAN DAN QSX 12 16 19 MHZ K  ", "DAN", "NORDDEICH"); }
     if (at(19687) && ct(600, 2000)) { p(24, 850, 3); send_still("CQ CQ CQ DE GKD9 GKD9 GKD9 QSX 18 MHZ K  "); }
-    if (at(19689)) { p(22, 1300, 3); send_still("CQ DE PCH PCH PCH QSX 18 MHZ K  "); }
-    if (at(19691) && eh()) { p(20, 780, 3); send_still("CQ CQ DE SVA SVA SVA QSX 18 22 MHZ K  "); }
+    if (at(19689)) { p(22, 1300, 3); coast_station_ex("CQ DE PCH PCH PCH QSX 18 MHZ K  ", "PCH", "SCHEVENINGEN"); }
+    if (at(19691) && eh()) { p(20, 780, 3); coast_station_ex("CQ CQ DE SVA SVA SVA QSX 18 22 MHZ K  ", "SVA", "ATHINAI"); }
     if (at(19693)) { p(24, 1020, 4); send_still("VVV VVV DE NMN NMN NMN QRU  "); }
-    if (at(19695) && ml(45)) { p(21, 900, 3); send_still("CQ CQ DE IAR IAR IAR QSX 18 MHZ K  "); }
-    if (at(19697)) { p(22, 1100, 3); send_still("CQ DE LGB LGB LGB QSX 18 MHZ K  "); }
+    if (at(19695) && ml(45)) { p(21, 900, 3); coast_station_ex("CQ CQ DE IAR IAR IAR QSX 18 MHZ K  ", "IAR", "ROMA"); }
+    if (at(19697)) { p(22, 1100, 3); coast_station_ex("CQ DE LGB LGB LGB QSX 18 MHZ K  ", "LGB", "ROGALAND"); }
     if (at(19699) && oh()) { p(22, 700, 3); send_still("CQ CQ CQ DE UFB UFB UFB QSX 18 MHZ K  "); }
-    if (at(19701) && cond(2)) { p(21, 880, 3); send_still("CQ CQ DE SPH SPH SPH QSX 18 MHZ K  "); }
+    if (at(19701) && cond(2)) { p(21, 880, 3); coast_station_ex("CQ CQ DE SPH SPH SPH QSX 18 MHZ K  ", "SPH", "GDYNIA"); }
 
     // Coast NBDP.
     if (at(19705)) { qsa = 3; sitor_marker(900, 18, "DCF"); }
@@ -99,23 +100,23 @@ void band_19() {
     if (at(19979) && ms(10)) { p(20, 1000, 3); fig_msg_ar("SUA DE SUA1 = "); }
 
     if (day()) {
-        if (at(19686)) { p(22, 1000, 3); send_still("CQ DE ZSC ZSC ZSC QSX 18 MHZ K  "); }
-        if (at(19694) && eh()) { p(21, 900, 2); send_still("CQ CQ DE VWB VWB VWB QSX 18 MHZ K  "); }
-        if (at(19698) && oh()) { p(22, 1100, 3); send_still("CQ DE A9M A9M A9M QSX 18 MHZ K  "); }
+        if (at(19686)) { p(22, 1000, 3); coast_station_ex("CQ DE ZSC ZSC ZSC QSX 18 MHZ K  ", "ZSC", "CAPETOWN"); }
+        if (at(19694) && eh()) { p(21, 900, 2); coast_station_ex("CQ CQ DE VWB VWB VWB QSX 18 MHZ K  ", "VWB", "BOMBAY"); }
+        if (at(19698) && oh()) { p(22, 1100, 3); coast_station_ex("CQ DE A9M A9M A9M QSX 18 MHZ K  ", "A9M", "BAHRAIN"); }
         if (at(19200)) { p(23, 1000, 3); send_still("VVV VVV VVV DE VTG VTG VTG K  "); }
         if (at(19474) && cond(2)) { p(21, 760, 2); clg_cond("FUG", "FUG5", 2); }
     }
     if (reg2_day()) {
-        if (at(19684)) { p(24, 1000, 4); send_still("CQ CQ CQ DE WCC WCC WCC QSX 4 6 8 12 16 22 MHZ K  "); }
-        if (at(19692) && eh()) { p(22, 950, 3); send_still("CQ CQ DE PPR PPR PPR QSX 18 MHZ K  "); }
-        if (at(19702)) { p(24, 1040, 3); send_still("CQ CQ CQ DE KPH KPH KPH QSX 18 MHZ K  "); }
+        if (at(19684)) { p(24, 1000, 4); coast_station_ex("CQ CQ CQ DE WCC WCC WCC QSX 4 6 8 12 16 22 MHZ K  ", "WCC", "CHATHAM"); }
+        if (at(19692) && eh()) { p(22, 950, 3); coast_station_ex("CQ CQ DE PPR PPR PPR QSX 18 MHZ K  ", "PPR", "RIO"); }
+        if (at(19702)) { p(24, 1040, 3); coast_station_ex("CQ CQ CQ DE KPH KPH KPH QSX 18 MHZ K  ", "KPH", "SANFRANCISCO"); }
         if (at(19284) && cond(2)) { p(20, 900, 3); send_cond("CLP4 CLP4 CLP4 DE CLP1 CLP1 K"); }
         if (at(19284) && ms(25)) { p(20, 900, 3); fig_msg_ar("CLP4 DE CLP1 "); }
         if (at(19522)) { p(24, 1000, 3); send_still("PWZ33 PWZ33 PWZ33  VVV VVV VVV  "); }
     }
     if (reg3f_day()) {
-        if (at(19688)) { p(23, 900, 3); send_still("CQ CQ CQ DE JCS JCS JCS QSX 18 MHZ K  "); }
-        if (at(19696) && eh()) { p(22, 1050, 3); send_still("CQ DE XSG XSG XSG QSX 18 MHZ K  "); }
+        if (at(19688)) { p(23, 900, 3); coast_station_ex("CQ CQ CQ DE JCS JCS JCS QSX 18 MHZ K  ", "JCS", "CHOSHI"); }
+        if (at(19696) && eh()) { p(22, 1050, 3); coast_station_ex("CQ DE XSG XSG XSG QSX 18 MHZ K  ", "XSG", "SHANGHAI"); }
         if (at(19319) && cond(2)) { p(22, 820, 3); send_cond("XVN XVN DE XVN4 XVN4 QTC K"); }
         if (at(19855)) { p(25, 880, 2); send_still("VVV VVV VVV DE 3BA4 3BA4 3BA4  "); }
     }
@@ -124,7 +125,7 @@ void band_19() {
         if (at(19575) && ct(500, 700)) { p(21, 820, 3); fig_msg_ar("EPJ DE EPJ6 "); }
     }
     if (reg1rus_day()) {
-        if (at(19700)) { p(22, 1000, 3); send_still("CQ CQ CQ DE UFL UFL UFL QSX 18 MHZ K  "); }
+        if (at(19700)) { p(22, 1000, 3); coast_station_ex("CQ CQ CQ DE UFL UFL UFL QSX 18 MHZ K  ", "UFL", "VLADIVOSTOK"); }
         if (at(19894) && eh_sked(10)) { p(24, 1000, 3); fig_msg_ar("RJD99 DE RJE "); }
     }
     stn();

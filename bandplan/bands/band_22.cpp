@@ -9,106 +9,78 @@ namespace kestrel {
 
 namespace {
 
-const char *ship() { return pick(ships, 7); }
-
-// A ship calling a coast station on a calling channel.
-void ship_clg(const char *coast, int form) { clg_cond(coast, ship(), form); }
-
-// A ship calling a coast station with traffic to pass.
-void ship_qtc(const char *coast, int count) {
-    const char *s = ship();
-    char text[96];
-    textf(text, sizeof text, "%s %s %s DE %s %s QTC %d K", coast, coast, coast, s, s, count);
-    send_cond(text);
-}
-
-// A coast station calling a ship it holds traffic for.
-void coast_clg(const char *coast) {
-    const char *s = ship();
-    char text[96];
-    textf(text, sizeof text, "%s %s DE %s %s QTC QSW? K", s, s, coast, coast);
-    send_cond(text);
-}
-
-// Ship and coast station settling a working channel and signal reports.
-void ship_qso(const char *coast) { qsa_exchange(coast, ship(), 2); }
-
-}  // namespace
-
-namespace {
-
 // Ships and coast stations of the maritime band.
 void ships_and_coast() {
     // Ships on their working channels.
-    if (at(22163) && day() && cond(3)) { ship_qso("PCH"); }
-    if (at(22166) && day() && cond(3)) { ship_qso("GKB"); }
-    if (at(22171) && reg1rus_day() && cond(2)) { ship_qso("UAT"); }
+    if (at(22163) && day() && cond(3)) { vsl_tfc("PCH"); }
+    if (at(22166) && day() && cond(3)) { vsl_tfc("GKB"); }
+    if (at(22171) && reg1rus_day() && cond(2)) { vsl_tfc("UAT"); }
     if (at(22174) && day() && cond(4)) { p(21, 1100, 2); send_cond("DE DGJY QRU? QSY 22168 K"); }
-    if (at(22178) && reg2_day() && cond(3)) { ship_qso("WCC"); }
+    if (at(22178) && reg2_day() && cond(3)) { vsl_tfc("WCC"); }
     if (at(22183) && day() && cond(3)) { qsl("SVA "); }
     if (at({22186, 22240})) { p(300, ton, 1); _f1 = 1; send_still("ZZZZZZZZZZZZZZZ"); }
-    if (at(22189) && reg3m_day() && cond(3)) { ship_qso("9VG"); }
+    if (at(22189) && reg3m_day() && cond(3)) { vsl_tfc("9VG"); }
     if (at(22193) && day() && cond(4)) { random_vvv(); }
     if (at(22197) && reg1rus_day() && cond(3)) { p(18, 800, 2); send_cond("UFN DE UBCX QSA4 QRK5 QTC 2 RDO K"); }
     if (at(22201) && day()) { send_vvv("UZBN"); }
-    if (at(22205) && day() && cond(3)) { ship_qso("DAN"); }
-    if (at(22209) && reg3f_day() && cond(3)) { ship_qso("JCS"); }
+    if (at(22205) && day() && cond(3)) { vsl_tfc("DAN"); }
+    if (at(22209) && reg3f_day() && cond(3)) { vsl_tfc("JCS"); }
     if (at(22212) && day() && cond(5)) { p(24, 900, 3); qtc_qsk("SVA DE SXDV = QTC 1 = NR 1 SXDV 14 1530 = "); send_stack(" K"); }
     if (at(22216) && reg2_day() && cond(3)) { qsl("KPH "); }
-    if (at(22220) && day() && cond(3)) { ship_qso("FFL"); }
+    if (at(22220) && day() && cond(3)) { vsl_tfc("FFL"); }
     if (at(22224) && reg1rus_day() && cond(4)) { qsl("UAT "); }
     if (at(22228) && day() && cond(4)) { random_vvv(); }
     if (at(22233) && reg3m_day() && cond(3)) { qsl("VWB "); }
-    if (at(22236) && day() && cond(3)) { ship_qso("OST"); }
+    if (at(22236) && day() && cond(3)) { vsl_tfc("OST"); }
 
     // Ships calling coast stations on the calling channels.
-    if (at(22241) && day() && cond(2)) { ship_clg("GKB", 3); }
-    if (at(22242) && day() && cond(2)) { ship_qtc("PCH", 1); }
-    if (at(22243) && reg1rus_day() && cond(2)) { ship_qtc("UAT", 2); }
-    if (at(22244) && day() && cond(3)) { ship_clg("DAN", 2); }
-    if (at(22245) && reg2_day() && cond(2)) { ship_clg("WCC", 3); }
-    if (at(22246) && day() && cond(3)) { ship_clg("SVA", 2); }
-    if (at(22247) && reg3m_day() && cond(2)) { ship_qtc("9VG", 1); }
-    if (at(22248) && day() && cond(3)) { ship_clg("IAR", 3); }
-    if (at(22249) && reg2_day() && cond(3)) { ship_qtc("KPH", 1); }
-    if (at(22250) && reg1rus_day() && cond(2)) { ship_clg("UFN", 3); }
-    if (at(22251) && day() && cond(3)) { ship_clg("FFL", 2); }
-    if (at(22252) && reg3f_day() && cond(2)) { ship_clg("JCS", 3); }
-    if (at(22253) && day() && cond(3)) { ship_qtc("LGB", 1); }
-    if (at(22255) && day() && cond(3)) { ship_clg("SPH", 2); }
-    if (at(22256) && reg3f_day() && cond(3)) { ship_clg("VIP", 2); }
-    if (at(22258) && reg2_day() && cond(3)) { ship_clg("PPR", 3); }
-    if (at(22260) && day() && cond(3)) { ship_clg("OXZ", 3); }
+    if (at(22241) && day() && cond(2)) { vsl_clg_coast(); }
+    if (at(22242) && day() && cond(2)) { vsl_tfc("PCH"); }
+    if (at(22243) && reg1rus_day() && cond(2)) { vsl_tfc("UAT"); }
+    if (at(22244) && day() && cond(3)) { vsl_clg_coast(); }
+    if (at(22245) && reg2_day() && cond(2)) { vsl_clg_coast(); }
+    if (at(22246) && day() && cond(3)) { vsl_clg_coast(); }
+    if (at(22247) && reg3m_day() && cond(2)) { vsl_tfc("9VG"); }
+    if (at(22248) && day() && cond(3)) { vsl_clg_coast(); }
+    if (at(22249) && reg2_day() && cond(3)) { vsl_tfc("KPH"); }
+    if (at(22250) && reg1rus_day() && cond(2)) { vsl_clg_coast(); }
+    if (at(22251) && day() && cond(3)) { vsl_clg_coast(); }
+    if (at(22252) && reg3f_day() && cond(2)) { vsl_clg_coast(); }
+    if (at(22253) && day() && cond(3)) { vsl_tfc("LGB"); }
+    if (at(22255) && day() && cond(3)) { vsl_clg_coast(); }
+    if (at(22256) && reg3f_day() && cond(3)) { vsl_clg_coast(); }
+    if (at(22258) && reg2_day() && cond(3)) { vsl_clg_coast(); }
+    if (at(22260) && day() && cond(3)) { vsl_clg_coast(); }
 
     // Coast stations of Europe and the Mediterranean.
-    if (at(22311) && day()) { p(24, 1000, 3); send_still("CQ CQ CQ DE PCH PCH PCH QSX 4 6 8 12 16 22 MHZ K      "); }
-    if (at(22315) && day()) { p(22, 850, 4); send_still("CQ CQ CQ DE GKB GKB GKB QSX 4 6 8 12 16 22 MHZ QRU? K      "); }
-    if (at(22318) && day()) { p(25, 1100, 3); send_still("CQ CQ CQ DE DAN DAN DAN QSX 4 6 8 12 16 22 MHZ K      "); }
-    if (at(22321) && day()) { p(20, 900, 3); send_still("CQ DE OST OST OST QSX 4 6 8 12 16 22 MHZ K      "); }
-    if (at(22327) && day()) { p(24, 1200, 3); send_still("CQ DE LGB LGB LGB QSX 8 12 16 22 MHZ K      "); }
-    if (at(22330) && day()) { p(22, 760, 3); send_still("VVV VVV DE SAG SAG SAG QSX 6 8 12 16 22 MHZ K      "); }
-    if (at(22336) && day()) { p(24, 1000, 4); send_still("CQ CQ CQ DE FFL FFL FFL QSX 4 6 8 12 16 22 MHZ K      "); }
-    if (at(22343) && day()) { p(21, 1300, 3); send_still("CQ DE IAR IAR IAR QSX 4 6 8 12 16 22 MHZ K      "); }
-    if (at(22346) && day()) { p(20, 950, 3); send_still("CQ DE EAD EAD EAD QSX 6 8 12 16 22 MHZ K      "); }
-    if (at(22351) && day()) { p(23, 1050, 4); send_still("CQ CQ CQ DE SVA SVA SVA QSX 4 6 8 12 16 22 MHZ K      "); }
-    if (at(22355) && day()) { p(25, 880, 3); send_still("CQ DE OXZ OXZ OXZ QSX 8 12 16 22 MHZ K      "); }
-    if (at(22358) && day()) { p(20, 1150, 3); send_still("CQ DE SPH SPH SPH QSX 4 8 12 16 22 MHZ K      "); }
-    if (at(22362) && day()) { p(18, 1000, 2); send_still("CQ DE CUL CUL CUL QSX 8 12 16 22 MHZ K      "); }
-    if (at(22366) && day()) { p(22, 1250, 3); send_still("CQ CQ CQ DE Y5M Y5M Y5M QSX 4 6 8 12 16 22 MHZ K      "); }
+    if (at(22311) && day()) { p(24, 1000, 3); coast_station_ex("CQ CQ CQ DE PCH PCH PCH QSX 4 6 8 12 16 22 MHZ K      ", "PCH", "SCHEVENINGEN"); }
+    if (at(22315) && day()) { p(22, 850, 4); coast_station_ex("CQ CQ CQ DE GKB GKB GKB QSX 4 6 8 12 16 22 MHZ QRU? K      ", "GKB", "PORTISHEAD"); }
+    if (at(22318) && day()) { p(25, 1100, 3); coast_station_ex("CQ CQ CQ DE DAN DAN DAN QSX 4 6 8 12 16 22 MHZ K      ", "DAN", "NORDDEICH"); }
+    if (at(22321) && day()) { p(20, 900, 3); coast_station_ex("CQ DE OST OST OST QSX 4 6 8 12 16 22 MHZ K      ", "OST", "OOSTENDE"); }
+    if (at(22327) && day()) { p(24, 1200, 3); coast_station_ex("CQ DE LGB LGB LGB QSX 8 12 16 22 MHZ K      ", "LGB", "ROGALAND"); }
+    if (at(22330) && day()) { p(22, 760, 3); coast_station_ex("VVV VVV DE SAG SAG SAG QSX 6 8 12 16 22 MHZ K      ", "SAG", "GOTEBORG"); }
+    if (at(22336) && day()) { p(24, 1000, 4); coast_station_ex("CQ CQ CQ DE FFL FFL FFL QSX 4 6 8 12 16 22 MHZ K      ", "FFL", "SAINTLYS"); }
+    if (at(22343) && day()) { p(21, 1300, 3); coast_station_ex("CQ DE IAR IAR IAR QSX 4 6 8 12 16 22 MHZ K      ", "IAR", "ROMA"); }
+    if (at(22346) && day()) { p(20, 950, 3); coast_station_ex("CQ DE EAD EAD EAD QSX 6 8 12 16 22 MHZ K      ", "EAD", "ARANJUEZ"); }
+    if (at(22351) && day()) { p(23, 1050, 4); coast_station_ex("CQ CQ CQ DE SVA SVA SVA QSX 4 6 8 12 16 22 MHZ K      ", "SVA", "ATHINAI"); }
+    if (at(22355) && day()) { p(25, 880, 3); coast_station_ex("CQ DE OXZ OXZ OXZ QSX 8 12 16 22 MHZ K      ", "OXZ", "LYNGBY"); }
+    if (at(22358) && day()) { p(20, 1150, 3); coast_station_ex("CQ DE SPH SPH SPH QSX 4 8 12 16 22 MHZ K      ", "SPH", "GDYNIA"); }
+    if (at(22362) && day()) { p(18, 1000, 2); coast_station_ex("CQ DE CUL CUL CUL QSX 8 12 16 22 MHZ K      ", "CUL", "LISBOA"); }
+    if (at(22366) && day()) { p(22, 1250, 3); coast_station_ex("CQ CQ CQ DE Y5M Y5M Y5M QSX 4 6 8 12 16 22 MHZ K      ", "Y5M", "RUEGEN"); }
     if (at(22370) && day() && eh()) { p(24, 900, 3); send_still("CQ DE 3AC 3AC 3AC QSX 8 12 16 22 MHZ K      "); }
-    if (at(22374) && day()) { p(19, 1400, 2); send_still("CQ DE 9HD 9HD 9HD QSX 8 12 16 22 MHZ K      "); }
-    if (at(22378) && day()) { p(21, 800, 3); send_still("CQ DE TAH TAH TAH QSX 8 12 16 22 MHZ K      "); }
-    if (at(22383) && day()) { p(23, 1100, 3); send_still("CQ DE 4XO 4XO 4XO QSX 12 16 22 MHZ K      "); }
-    if (at(22386) && day()) { p(18, 700, 2); send_still("CQ CQ DE SUH SUH SUH QSX 8 12 16 22 MHZ K      "); }
-    if (at(22395) && day()) { p(20, 1000, 3); send_still("CQ DE CNP CNP CNP QSX 8 12 16 22 MHZ K      "); }
-    if (at(22397) && day()) { p(22, 1300, 2); send_still("CQ DE LZW LZW LZW QSX 8 12 16 22 MHZ K      "); }
-    if (at(22400) && day()) { p(20, 900, 3); send_still("CQ DE YQI YQI YQI QSX 12 16 22 MHZ K      "); }
+    if (at(22374) && day()) { p(19, 1400, 2); coast_station_ex("CQ DE 9HD 9HD 9HD QSX 8 12 16 22 MHZ K      ", "9HD", "MALTA"); }
+    if (at(22378) && day()) { p(21, 800, 3); coast_station_ex("CQ DE TAH TAH TAH QSX 8 12 16 22 MHZ K      ", "TAH", "ISTANBUL"); }
+    if (at(22383) && day()) { p(23, 1100, 3); coast_station_ex("CQ DE 4XO 4XO 4XO QSX 12 16 22 MHZ K      ", "4XO", "HAIFA"); }
+    if (at(22386) && day()) { p(18, 700, 2); coast_station_ex("CQ CQ DE SUH SUH SUH QSX 8 12 16 22 MHZ K      ", "SUH", "ALEXANDRIA"); }
+    if (at(22395) && day()) { p(20, 1000, 3); coast_station_ex("CQ DE CNP CNP CNP QSX 8 12 16 22 MHZ K      ", "CNP", "CASABLANCA"); }
+    if (at(22397) && day()) { p(22, 1300, 2); coast_station_ex("CQ DE LZW LZW LZW QSX 8 12 16 22 MHZ K      ", "LZW", "VARNA"); }
+    if (at(22400) && day()) { p(20, 900, 3); coast_station_ex("CQ DE YQI YQI YQI QSX 12 16 22 MHZ K      ", "YQI", "CONSTANTA"); }
 
     // Coast stations working ships on their channels.
-    if (at(22315) && day() && ms(30)) { p(22, 850, 4); coast_clg("GKB"); }
-    if (at(22318) && day() && cond(4)) { p(25, 1100, 3); coast_clg("DAN"); }
-    if (at(22336) && day() && ms10(45)) { p(24, 1000, 4); coast_clg("FFL"); }
-    if (at(22351) && day() && cond(5)) { p(23, 1050, 4); coast_clg("SVA"); }
+    if (at(22315) && day() && ms(30)) { p(22, 850, 4); coast_qsx("GKB"); }
+    if (at(22318) && day() && cond(4)) { p(25, 1100, 3); coast_qsx("DAN"); }
+    if (at(22336) && day() && ms10(45)) { p(24, 1000, 4); coast_qsx("FFL"); }
+    if (at(22351) && day() && cond(5)) { p(23, 1050, 4); coast_qsx("SVA"); }
     if (at(22358) && day() && cond(5)) { p(20, 1150, 3); qsl("SPH "); }
 
     // SITOR coast stations with their telegraphy channel markers.
@@ -138,58 +110,58 @@ void naval_shore() {
     stn();
 
     if (reg1rus_day()) {
-        if (at(22446)) { p(22, 900, 3); send_still("CQ DE UAT UAT UAT QSX 8 12 16 22 MHZ K      "); }
-        if (at(22452)) { p(20, 1000, 3); send_still("CQ CQ DE UFN UFN UFN QSX 8 12 16 22 MHZ K      "); }
+        if (at(22446)) { p(22, 900, 3); coast_station_ex("CQ DE UAT UAT UAT QSX 8 12 16 22 MHZ K      ", "UAT", "MOSKVA"); }
+        if (at(22452)) { p(20, 1000, 3); coast_station_ex("CQ CQ DE UFN UFN UFN QSX 8 12 16 22 MHZ K      ", "UFN", "NOVOROSSIYSK"); }
         if (at(22458)) { p(18, 1150, 2); send_still("CQ DE URL URL URL QSX 8 12 16 22 MHZ K      "); }
         if (at(22463)) { p(21, 800, 3); send_still("CQ DE UDK2 UDK2 UDK2 QSX 8 12 16 22 MHZ K      "); }
         if (at(22469)) { p(23, 1300, 2); send_still("CQ DE UQK UQK UQK QSX 8 12 16 22 MHZ K      "); }
         if (at(22484)) { p(20, 950, 3); send_still("CQ DE UHK UHK UHK QSX 12 16 22 MHZ K      "); }
-        if (at(22446) && cond(4)) { p(22, 900, 3); coast_clg("UAT"); }
-        if (at(22452) && ms10(20)) { p(20, 1000, 3); coast_clg("UFN"); }
+        if (at(22446) && cond(4)) { p(22, 900, 3); coast_qsx("UAT"); }
+        if (at(22452) && ms10(20)) { p(20, 1000, 3); coast_qsx("UFN"); }
     }
 
     if (reg3m_day()) {
-        if (at(22492)) { p(22, 1000, 3); send_still("CQ DE 9KK 9KK 9KK QSX 8 12 16 22 MHZ K      "); }
-        if (at(22497)) { p(20, 1150, 3); send_still("CQ DE A9M A9M A9M QSX 8 12 16 22 MHZ K      "); }
-        if (at(22503)) { p(24, 900, 3); send_still("CQ CQ DE VWB VWB VWB QSX 8 12 16 22 MHZ K      "); }
-        if (at(22509)) { p(18, 1300, 2); send_still("CQ DE VWM VWM VWM QSX 8 12 16 22 MHZ K      "); }
-        if (at(22514)) { p(20, 800, 2); send_still("CQ DE 4PB 4PB 4PB QSX 8 12 16 22 MHZ K      "); }
-        if (at(22519)) { p(25, 1000, 4); send_still("CQ CQ CQ DE 9VG 9VG 9VG QSX 4 6 8 12 16 22 MHZ K      "); }
-        if (at(22524)) { p(19, 1100, 3); send_still("CQ DE HSA HSA HSA QSX 8 12 16 22 MHZ K      "); }
-        if (at(22531)) { p(22, 950, 2); send_still("CQ DE 9MG 9MG 9MG QSX 8 12 16 22 MHZ K      "); }
-        if (at(22519) && cond(4)) { p(25, 1000, 4); coast_clg("9VG"); }
+        if (at(22492)) { p(22, 1000, 3); coast_station_ex("CQ DE 9KK 9KK 9KK QSX 8 12 16 22 MHZ K      ", "9KK", "KUWAIT"); }
+        if (at(22497)) { p(20, 1150, 3); coast_station_ex("CQ DE A9M A9M A9M QSX 8 12 16 22 MHZ K      ", "A9M", "BAHRAIN"); }
+        if (at(22503)) { p(24, 900, 3); coast_station_ex("CQ CQ DE VWB VWB VWB QSX 8 12 16 22 MHZ K      ", "VWB", "BOMBAY"); }
+        if (at(22509)) { p(18, 1300, 2); coast_station_ex("CQ DE VWM VWM VWM QSX 8 12 16 22 MHZ K      ", "VWM", "MADRAS"); }
+        if (at(22514)) { p(20, 800, 2); coast_station_ex("CQ DE 4PB 4PB 4PB QSX 8 12 16 22 MHZ K      ", "4PB", "COLOMBO"); }
+        if (at(22519)) { p(25, 1000, 4); coast_station_ex("CQ CQ CQ DE 9VG 9VG 9VG QSX 4 6 8 12 16 22 MHZ K      ", "9VG", "SINGAPORE"); }
+        if (at(22524)) { p(19, 1100, 3); coast_station_ex("CQ DE HSA HSA HSA QSX 8 12 16 22 MHZ K      ", "HSA", "BANGKOK"); }
+        if (at(22531)) { p(22, 950, 2); coast_station_ex("CQ DE 9MG 9MG 9MG QSX 8 12 16 22 MHZ K      ", "9MG", "PENANG"); }
+        if (at(22519) && cond(4)) { p(25, 1000, 4); coast_qsx("9VG"); }
     }
 
     if (reg3f_day()) {
-        if (at(22474)) { p(22, 1000, 3); send_still("CQ DE UFL UFL UFL QSX 8 12 16 22 MHZ K      "); }
+        if (at(22474)) { p(22, 1000, 3); coast_station_ex("CQ DE UFL UFL UFL QSX 8 12 16 22 MHZ K      ", "UFL", "VLADIVOSTOK"); }
         if (at(22480)) { p(20, 880, 2); send_still("CQ DE UKX UKX UKX QSX 8 12 16 22 MHZ K      "); }
-        if (at(22536)) { p(23, 1200, 3); send_still("CQ DE XSG XSG XSG QSX 8 12 16 22 MHZ K      "); }
-        if (at(22546)) { p(20, 1000, 3); send_still("CQ CQ DE XSQ XSQ XSQ QSX 8 12 16 22 MHZ K      "); }
-        if (at(22552)) { p(24, 900, 4); send_still("CQ CQ CQ DE JCS JCS JCS QSX 8 12 16 22 MHZ K      "); }
-        if (at(22563)) { p(21, 1100, 3); send_still("CQ DE HLO HLO HLO QSX 8 12 16 22 MHZ K      "); }
-        if (at(22569)) { p(22, 800, 3); send_still("CQ DE VIP VIP VIP QSX 8 12 16 22 MHZ K      "); }
-        if (at(22575)) { p(24, 1000, 3); send_still("CQ DE VIS VIS VIS QSX 6 8 12 16 22 MHZ K      "); }
+        if (at(22536)) { p(23, 1200, 3); coast_station_ex("CQ DE XSG XSG XSG QSX 8 12 16 22 MHZ K      ", "XSG", "SHANGHAI"); }
+        if (at(22546)) { p(20, 1000, 3); coast_station_ex("CQ CQ DE XSQ XSQ XSQ QSX 8 12 16 22 MHZ K      ", "XSQ", "GUANGZHOU"); }
+        if (at(22552)) { p(24, 900, 4); coast_station_ex("CQ CQ CQ DE JCS JCS JCS QSX 8 12 16 22 MHZ K      ", "JCS", "CHOSHI"); }
+        if (at(22563)) { p(21, 1100, 3); coast_station_ex("CQ DE HLO HLO HLO QSX 8 12 16 22 MHZ K      ", "HLO", "SEOUL"); }
+        if (at(22569)) { p(22, 800, 3); coast_station_ex("CQ DE VIP VIP VIP QSX 8 12 16 22 MHZ K      ", "VIP", "PERTH"); }
+        if (at(22575)) { p(24, 1000, 3); coast_station_ex("CQ DE VIS VIS VIS QSX 6 8 12 16 22 MHZ K      ", "VIS", "SYDNEY"); }
         if (at(22581)) { p(18, 1250, 2); send_still("CQ DE 3DP 3DP 3DP QSX 12 16 22 MHZ K      "); }
-        if (at(22552) && ms(15)) { p(24, 900, 4); coast_clg("JCS"); }
+        if (at(22552) && ms(15)) { p(24, 900, 4); coast_qsx("JCS"); }
         if (at(22585)) { p(24, 880, 4); send_still("VVV VVV VVV DE NPN NPN NPN      "); }
     }
 
     if (reg2_day()) {
-        if (at(22586)) { p(22, 1000, 4); send_still("CQ CQ CQ DE WCC WCC WCC QSX 4 6 8 12 16 22 MHZ K      "); }
-        if (at(22592)) { p(24, 1040, 3); send_still("CQ CQ CQ DE KPH KPH QSX 4 6 12 16 22 MHZ K      "); }
-        if (at(22598)) { p(20, 900, 3); send_still("CQ DE WLO WLO WLO QSX 4 6 8 12 16 22 MHZ K      "); }
-        if (at(22604)) { p(22, 1150, 3); send_still("CQ DE KFS KFS KFS QSX 4 6 8 12 16 22 MHZ K      "); }
+        if (at(22586)) { p(22, 1000, 4); coast_station_ex("CQ CQ CQ DE WCC WCC WCC QSX 4 6 8 12 16 22 MHZ K      ", "WCC", "CHATHAM"); }
+        if (at(22592)) { p(24, 1040, 3); coast_station_ex("CQ CQ CQ DE KPH KPH QSX 4 6 12 16 22 MHZ K      ", "KPH", "SANFRANCISCO"); }
+        if (at(22598)) { p(20, 900, 3); coast_station_ex("CQ DE WLO WLO WLO QSX 4 6 8 12 16 22 MHZ K      ", "WLO", "MOBILE"); }
+        if (at(22604)) { p(22, 1150, 3); coast_station_ex("CQ DE KFS KFS KFS QSX 4 6 8 12 16 22 MHZ K      ", "KFS", "PALOALTO"); }
         if (at(22610)) { p(20, 1000, 3); send_still("CQ DE NMN NMN NMN QSX 4 6 8 12 16 22 MHZ K      "); }
-        if (at(22616)) { p(22, 850, 3); send_still("CQ DE VCS VCS VCS QSX 8 12 16 22 MHZ K      "); }
-        if (at(22622)) { p(18, 1200, 2); send_still("CQ DE CBV CBV CBV QSX 8 12 16 22 MHZ K      "); }
-        if (at(22628)) { p(20, 1000, 3); send_still("CQ CQ DE LPD LPD LPD QSX 8 12 16 22 MHZ K      "); }
-        if (at(22634)) { p(21, 900, 3); send_still("CQ DE PPR PPR PPR QSX 8 12 16 22 MHZ K      "); }
+        if (at(22616)) { p(22, 850, 3); coast_station_ex("CQ DE VCS VCS VCS QSX 8 12 16 22 MHZ K      ", "VCS", "HALIFAX"); }
+        if (at(22622)) { p(18, 1200, 2); coast_station_ex("CQ DE CBV CBV CBV QSX 8 12 16 22 MHZ K      ", "CBV", "VALPARAISO"); }
+        if (at(22628)) { p(20, 1000, 3); coast_station_ex("CQ CQ DE LPD LPD LPD QSX 8 12 16 22 MHZ K      ", "LPD", "GENERALPACHECO"); }
+        if (at(22634)) { p(21, 900, 3); coast_station_ex("CQ DE PPR PPR PPR QSX 8 12 16 22 MHZ K      ", "PPR", "RIO"); }
         if (at(22640)) { p(19, 1300, 2); send_still("CQ DE HPP HPP HPP QSX 8 12 16 22 MHZ K      "); }
-        if (at(22647)) { p(20, 1100, 2); send_still("CQ DE YVG YVG YVG QSX 8 12 16 22 MHZ K      "); }
+        if (at(22647)) { p(20, 1100, 2); coast_station_ex("CQ DE YVG YVG YVG QSX 8 12 16 22 MHZ K      ", "YVG", "LAGUAIRA"); }
         if (at(22652)) { p(22, 950, 3); send_still("CQ DE PJC PJC PJC QSX 8 12 16 22 MHZ K      "); }
-        if (at(22658)) { p(18, 1000, 2); send_still("CQ DE 8PO 8PO 8PO QSX 8 12 16 22 MHZ K      "); }
-        if (at(22586) && ms10(30)) { p(22, 1000, 4); coast_clg("WCC"); }
-        if (at(22592) && cond(4)) { p(24, 1040, 3); coast_clg("KPH"); }
+        if (at(22658)) { p(18, 1000, 2); coast_station_ex("CQ DE 8PO 8PO 8PO QSX 8 12 16 22 MHZ K      ", "8PO", "BARBADOS"); }
+        if (at(22586) && ms10(30)) { p(22, 1000, 4); coast_qsx("WCC"); }
+        if (at(22592) && cond(4)) { p(24, 1040, 3); coast_qsx("KPH"); }
         if (at(22610) && ct(1600, 1620)) { p(20, 1000, 3); send_times("CQ CQ CQ DE NMN NMN NMN WX AND NAV WARNINGS      ", 3); send_stack(""); }
     }
 }
@@ -197,7 +169,7 @@ void naval_shore() {
 // Stations heard only while the path is in daylight.
 void daylight_block() {
     if (day()) {
-        if (at(22664)) { p(22, 1000, 3); send_still("CQ CQ DE ZSC ZSC ZSC QSX 4 6 8 12 16 22 MHZ K      "); }
+        if (at(22664)) { p(22, 1000, 3); coast_station_ex("CQ CQ DE ZSC ZSC ZSC QSX 4 6 8 12 16 22 MHZ K      ", "ZSC", "CAPETOWN"); }
         if (at(22670)) { p(18, 900, 2); send_still("CQ DE 5RS 5RS 5RS QSX 8 12 16 22 MHZ K      "); }
         if (at(22676)) { p(20, 1150, 2); send_still("CQ DE 3BA 3BA 3BA QSX 8 12 16 22 MHZ K      "); }
         if (at(22682)) { p(26, 1100, 3); send_still("VVV  VVV  VVV  DE  FUX  FUX  FUX  3/12  3/16  3/22       "); }
@@ -232,15 +204,15 @@ void fixed_above_band() {
 void historical_block() {
     if (hist) {
         // Ship-shore telegraphy and press to ships of the 1930s and 1940s.
-        if (at(22170) && ct(1300, 2000)) { p(26, 1000, 3); send_still("CQ CQ CQ DE WCC WCC WCC QRU?      "); }
+        if (at(22170) && ct(1300, 2000)) { p(26, 1000, 3); coast_station_ex("CQ CQ CQ DE WCC WCC WCC QRU?      ", "WCC", "CHATHAM"); }
         if (at(22270) && ct(900, 1500)) { p(22, 900, 3); send_still("CQ CQ CQ DE GKU GKU GKU      "); }
-        if (at(22300) && ct(1000, 1600)) { p(24, 1100, 3); send_still("CQ CQ DE DAN DAN DAN      "); }
-        if (at(22392) && ct(800, 1400)) { p(20, 1000, 3); send_still("CQ CQ CQ DE PCH PCH PCH      "); }
-        if (at(22520) && ct(1600, 2300)) { p(25, 850, 3); send_still("CQ CQ DE KPH KPH KPH QRU?      "); }
+        if (at(22300) && ct(1000, 1600)) { p(24, 1100, 3); coast_station_ex("CQ CQ DE DAN DAN DAN      ", "DAN", "NORDDEICH"); }
+        if (at(22392) && ct(800, 1400)) { p(20, 1000, 3); coast_station_ex("CQ CQ CQ DE PCH PCH PCH      ", "PCH", "SCHEVENINGEN"); }
+        if (at(22520) && ct(1600, 2300)) { p(25, 850, 3); coast_station_ex("CQ CQ DE KPH KPH KPH QRU?      ", "KPH", "SANFRANCISCO"); }
         if (at(22600) && ct(1200, 1800)) { p(28, 1000, 4); send_still("CQ CQ CQ DE WSL WSL WSL PRESS      "); }
-        if (at(22650) && ct(500, 1100)) { p(20, 1200, 3); send_still("CQ CQ DE JCS JCS JCS      "); }
-        if (at(22700) && ct(1000, 1600)) { p(24, 900, 3); send_still("CQ CQ CQ DE FFL FFL FFL PRESSE      "); }
-        if (at(22750) && ct(700, 1300)) { p(22, 1100, 3); send_still("CQ CQ DE VIS VIS VIS      "); }
+        if (at(22650) && ct(500, 1100)) { p(20, 1200, 3); coast_station_ex("CQ CQ DE JCS JCS JCS      ", "JCS", "CHOSHI"); }
+        if (at(22700) && ct(1000, 1600)) { p(24, 900, 3); coast_station_ex("CQ CQ CQ DE FFL FFL FFL PRESSE      ", "FFL", "SAINTLYS"); }
+        if (at(22750) && ct(700, 1300)) { p(22, 1100, 3); coast_station_ex("CQ CQ DE VIS VIS VIS      ", "VIS", "SYDNEY"); }
         if (at(22800) && ct(900, 1500)) { p(26, 800, 3); send_still("VVV VVV VVV DE NSS NSS NSS      "); }
         if (at(22850) && ct(1100, 1700)) { p(30, 1000, 3); send_still("VVV VVV VVV DE GBR GBR GBR      "); }
         if (at(22270) && cond(4)) { p(18, 800, 3); send_cond("GKU GKU GKU DE GBTT GBTT QTC 3 K"); }
@@ -275,6 +247,9 @@ void background_block() {
 void band_22() {
     band_start(22, 22);
     ships_and_coast();
+    ship_work(ship_work_22, ship_work_22_count);
+    if (at(22091) && cond(4)) vsl2vsl_tfc();  // ship to ship
+    coast_watch(coast_watch_22, coast_watch_22_count);
     naval_shore();
     daylight_block();
     fixed_above_band();

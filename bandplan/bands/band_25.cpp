@@ -6,19 +6,10 @@
 
 namespace kestrel {
 
-namespace {
-
-
-const char *ship() { return pick(ships, ships_25_rows, 7); }
-
-// A ship calling a coast station on a calling channel.
-void ship_clg(const char *coast, int form) { clg_cond(coast, ship(), form); }
-
-
-}  // namespace
-
 void band_25() {
     band_start(25, 22);
+    ship_work(ship_work_25, ship_work_25_count);
+    coast_watch(coast_watch_25, coast_watch_25_count);
 
     // Fixed service below the maritime band.
     if (at(25022) && ct(800, 1500)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RCV RCV RCV      "); }
@@ -27,19 +18,19 @@ void band_25() {
     if (at(25061) && ct(900, 1500) && cond(3)) { p(20, 900, 2); send_cond("RIW RIW RIW DE RMGB RMGB QSA? K"); }
 
     // The maritime band: ships calling and working, coast markers, SITOR.
-    if (at(25101) && day() && cond(3)) { ship_clg("PCH", 2); }
-    if (at(25103) && reg1rus_day() && cond(3)) { ship_clg("UAT", 3); }
-    if (at(25105) && day() && cond(3)) { ship_clg("GKB", 3); }
-    if (at(25107) && reg2_day() && cond(3)) { ship_clg("WCC", 2); }
-    if (at(25109) && reg3m_day() && cond(3)) { ship_clg("9VG", 2); }
-    if (at(25113) && day() && cond(4)) { qsa_exchange("SVA", ship(), 2); }
+    if (at(25101) && day() && cond(3)) { vsl_clg_coast(); }
+    if (at(25103) && reg1rus_day() && cond(3)) { vsl_clg_coast(); }
+    if (at(25105) && day() && cond(3)) { vsl_clg_coast(); }
+    if (at(25107) && reg2_day() && cond(3)) { vsl_clg_coast(); }
+    if (at(25109) && reg3m_day() && cond(3)) { vsl_clg_coast(); }
+    if (at(25113) && day() && cond(4)) { vsl_tfc("SVA"); }
     if (at(25117) && day() && cond(4)) { random_vvv(); }
-    if (at(25124) && day()) { p(24, 1000, 3); send_still("CQ CQ CQ DE PCH PCH PCH QSX 8 12 16 22 25 MHZ K      "); }
-    if (at(25131) && day()) { p(22, 850, 4); send_still("CQ CQ CQ DE GKB GKB GKB QSX 12 16 22 25 MHZ K      "); }
-    if (at(25138) && reg1rus_day()) { p(22, 900, 3); send_still("CQ DE UAT UAT UAT QSX 12 16 22 25 MHZ K      "); }
-    if (at(25144) && day()) { p(23, 1050, 3); send_still("CQ DE SVA SVA SVA QSX 16 22 25 MHZ K      "); }
-    if (at(25151) && reg2_day()) { p(22, 1000, 3); send_still("CQ DE WCC WCC WCC QSX 16 22 25 MHZ K      "); }
-    if (at(25157) && reg3m_day()) { p(25, 1000, 3); send_still("CQ DE 9VG 9VG 9VG QSX 16 22 25 MHZ K      "); }
+    if (at(25124) && day()) { p(24, 1000, 3); coast_station_ex("CQ CQ CQ DE PCH PCH PCH QSX 8 12 16 22 25 MHZ K      ", "PCH", "SCHEVENINGEN"); }
+    if (at(25131) && day()) { p(22, 850, 4); coast_station_ex("CQ CQ CQ DE GKB GKB GKB QSX 12 16 22 25 MHZ K      ", "GKB", "PORTISHEAD"); }
+    if (at(25138) && reg1rus_day()) { p(22, 900, 3); coast_station_ex("CQ DE UAT UAT UAT QSX 12 16 22 25 MHZ K      ", "UAT", "MOSKVA"); }
+    if (at(25144) && day()) { p(23, 1050, 3); coast_station_ex("CQ DE SVA SVA SVA QSX 16 22 25 MHZ K      ", "SVA", "ATHINAI"); }
+    if (at(25151) && reg2_day()) { p(22, 1000, 3); coast_station_ex("CQ DE WCC WCC WCC QSX 16 22 25 MHZ K      ", "WCC", "CHATHAM"); }
+    if (at(25157) && reg3m_day()) { p(25, 1000, 3); coast_station_ex("CQ DE 9VG 9VG 9VG QSX 16 22 25 MHZ K      ", "9VG", "SINGAPORE"); }
     if (at(25163) && day()) sitor_marker(900, 20, "DE PCH");
     if (at(25166) && day()) sitor_marker(1000, 18, "DE SVA");
     if (at(25169) && day()) sitor_marker(850, 22, "DE LGB");

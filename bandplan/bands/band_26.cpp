@@ -10,12 +10,13 @@ namespace kestrel {
 
 void band_26() {
     band_start(26, 22);
+    coast_watch(coast_watch_26, coast_watch_26_count);
 
     // The maritime band.
     if (at(26102) && day() && cond(3)) { p(20, 1100, 2); send_cond("PCH PCH DE PFBX PFBX QRU? K"); }
-    if (at(26118) && day()) { p(24, 1000, 3); send_still("CQ DE PCH PCH PCH QSX 16 22 25 26 MHZ K      "); }
-    if (at(26131) && day()) { p(23, 1050, 3); send_still("CQ DE SVA SVA SVA QSX 22 25 26 MHZ K      "); }
-    if (at(26137) && reg1rus_day()) { p(22, 900, 2); send_still("CQ DE UAT UAT UAT QSX 16 22 26 MHZ K      "); }
+    if (at(26118) && day()) { p(24, 1000, 3); coast_station_ex("CQ DE PCH PCH PCH QSX 16 22 25 26 MHZ K      ", "PCH", "SCHEVENINGEN"); }
+    if (at(26131) && day()) { p(23, 1050, 3); coast_station_ex("CQ DE SVA SVA SVA QSX 22 25 26 MHZ K      ", "SVA", "ATHINAI"); }
+    if (at(26137) && reg1rus_day()) { p(22, 900, 2); coast_station_ex("CQ DE UAT UAT UAT QSX 16 22 26 MHZ K      ", "UAT", "MOSKVA"); }
     if (at(26162) && day()) sitor_marker(900, 20, "DE PCH");
     if (at(26165) && day()) sitor_marker(1000, 18, "DE SVA");
 
