@@ -293,5 +293,65 @@ TEST_F(ShipCoast, CoastStationsKeepWatchAndCallShipsByTheirBand) {
     EXPECT_GT(lgj, 0);
 }
 
+TEST_F(ShipCoast, SovietAndNationalSeriesShipsSendNoAmver) {
+    int amvers = 0;
+    for (unsigned seed = 1; seed <= 300; ++seed) {
+        at(3, 10, 12, 0, 0, 0, seed);
+        vsl_tfc("DAN");
+        amvers += all_slots().find("AMVER") != std::string::npos;
+        at(3, 10, 12, 0, 0, 0, seed);
+        vsl_tfc("UAT");  // a Soviet coast station
+        ASSERT_EQ(all_slots().find("AMVER"), std::string::npos) << seed;
+        at(3, 10, 12, 0, 0, 0, seed);
+        national_fleet_flag = 1;  // the ship was chosen by its national fleet
+        std::memcpy(__vsl, vsl[40], sizeof __vsl);
+        std::memcpy(__qra, qra[40], sizeof __qra);
+        vsl_tfc("DAN");
+        ASSERT_EQ(all_slots().find("AMVER"), std::string::npos) << seed;
+        ASSERT_EQ(national_fleet_flag, 0);
+    }
+    EXPECT_GT(amvers, 0);
+}
+
+TEST_F(ShipCoast, ShipToShipAndCoastCallTexts) {
+    at(3, 10, 12, 0, 0, 0, 7);
+    vsl2vsl_tfc();
+    const char *a = vsl[vsl_nr1], *b = vsl[vsl_nr2];
+    const std::string expect = std::string(a) + " " + a + " DE " + b + " " + b + " K    ";
+    const std::string s = send_buf[0];
+    EXPECT_NE(s.find(expect), std::string::npos) << s;
+    EXPECT_NE(s.find(std::string("IM QTO ") + next_port[vsl_nr1 % 82] + " K"), std::string::npos) << s;
+    EXPECT_NE(s.find(std::string("R HR QTP ") + next_port[vsl_nr2 % 82] + " K"), std::string::npos) << s;
+
+    // Even minutes the short call, odd minutes the long one; hand keyed, on
+    // half of the tunings (the other half leaves the closed slot silent).
+    auto heard = [] {
+        std::string s = send_buf[0];
+        s.erase(0, s.find_first_not_of(' '));
+        return s.find_first_not_of(' ') == std::string::npos ? std::string() : s;
+    };
+    int sent = 0;
+    for (unsigned seed = 1; seed <= 40; ++seed) {
+        at(3, 10, 12, 4, 1, static_cast<int>(seed), seed);
+        coast_qsx("OXZ");
+        ASSERT_EQ(send_call, 1);
+        std::string h = heard();
+        if (!h.empty()) {
+            ++sent;
+            EXPECT_EQ(h.rfind(std::string("OXZ DE ") + __vsl + " K", 0), 0u) << h;
+            EXPECT_EQ(hand_table[0], 1);
+        }
+        at(3, 10, 12, 5, 1, static_cast<int>(seed), seed);
+        coast_qsx("OXZ");
+        h = heard();
+        if (!h.empty()) {
+            const std::string call = std::string("OXZ OXZ OXZ DE ") + __vsl + " " + __vsl + " " + __vsl + " K";
+            EXPECT_EQ(h.rfind(call, 0), 0u) << h;
+        }
+    }
+    EXPECT_GT(sent, 5);
+    EXPECT_LT(sent, 35);
+}
+
 }  // namespace
 }  // namespace kestrel::test

@@ -326,6 +326,11 @@ void band_12() {
     band_start(12, 12);
 
     if (at(12700) && ml(5)) { qsa = 1; qrh = 2; send_cond_bug("CQ CQ CQ DE H4H H4H H4H QRU QRU? QSX 12 MHZ KK"); }
+    // Guangzhou on watch on the common channel outside its traffic-list hours.
+    if (at(12700) && !(ct(200, 210) || ct(800, 810) || ct(1400, 1410) || ct(2000, 2010))) {
+        p(21, 740, 2);
+        coast_station_ex("CQ CQ CQ DE XSQ XSQ XSQ GUANGZHOU RADIO QRU? QSX 8 12 16 MHZ K  ", "XSQ", "GUANGZHOU");
+    }
     if (at(12307) && (ct(200, 230) || ct(1100, 1130) || ct(1600, 1630) || ct(2100, 2130))) {
         p(19, 600, 1);
         qrh = 1;
