@@ -19,6 +19,7 @@
 #include "traffic/amateur.h"
 #include "traffic/blocks.h"
 #include "traffic/diplomatic.h"
+#include "traffic/fleets.h"
 #include "traffic/military.h"
 #include "traffic/naval.h"
 #include "traffic/netcheck.h"

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "bandplan/bands/coast_watch.h"
+#include "bandplan/bands/maritime_lists.h"
 #include "bandplan/bands/ship_work.h"
 
 namespace kestrel {
@@ -19,5 +20,9 @@ void post_call(const char *called, const char *caller, const char *tail);
 void coast_watch(const CoastWatch *rows, int count);
 // The ships of a table working coast stations on the tuned frequency.
 void ship_work(const ShipWork *rows, int count);
+
+// The traffic lists, fleets, port radios, small coast stations and
+// direction-finding exchanges of the tuned frequency, table by table.
+void maritime_lists();
 
 }  // namespace kestrel

@@ -269,4 +269,27 @@ unsigned pick_index(unsigned count, unsigned spread) {
     return (myrand() + static_cast<unsigned>(freq) * spread) % count;
 }
 
+void fill_fields(char *out, std::size_t size, const char *tmpl, std::initializer_list<Field> fields) {
+    std::size_t n = 0;
+    for (const char *p = tmpl; *p && n + 1 < size;) {
+        const Field *hit = nullptr;
+        if (*p == '{') {
+            for (const Field &f : fields) {
+                std::size_t len = std::strlen(f.name);
+                if (std::strncmp(p + 1, f.name, len) == 0 && p[1 + len] == '}') {
+                    hit = &f;
+                    p += len + 2;
+                    break;
+                }
+            }
+        }
+        if (!hit) {
+            out[n++] = *p++;
+            continue;
+        }
+        for (const char *v = hit->value; *v && n + 1 < size; ++v) out[n++] = *v;
+    }
+    if (size) out[n] = 0;
+}
+
 }  // namespace kestrel

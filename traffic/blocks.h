@@ -5,6 +5,7 @@
 // one before calling the next block that writes the same string.
 #pragma once
 #include <cstddef>
+#include <initializer_list>
 
 namespace kestrel {
 
@@ -61,6 +62,14 @@ void nato_qso();
 void low_pwr_mil();
 // Daily test broadcast of four blocks of 100 groups, Sunday to Thursday.
 void fav22();
+
+// A template filled by name: each {NAME} of `tmpl` replaced by the value of
+// that field; a field not given is left as it stands. out is always terminated.
+struct Field {
+    const char *name;
+    const char *value;
+};
+void fill_fields(char *out, std::size_t size, const char *tmpl, std::initializer_list<Field> fields);
 
 // A random index below count. With a spread, the tuned frequency times the
 // spread is added first, so that neighbouring channels seldom hear the same call.

@@ -24,38 +24,27 @@ int draw(int n) { return static_cast<int>(myrand() % static_cast<unsigned>(n)); 
 int draw(int a, int b) { return a + draw(b - a + 1); }
 void pause(int a, int b) { wait(draw(a, b)); }
 
-struct Field {
-    const char *name;
-    const char *value;
-};
-
-// Copies the template into out, each {NAME} replaced by its value; a field
-// that is not given is left as it stands. out is always terminated.
-void fill(char *out, std::size_t size, const char *tmpl, std::initializer_list<Field> fields) {
-    std::size_t n = 0;
-    for (const char *p = tmpl; *p && n + 1 < size;) {
-        const Field *hit = nullptr;
-        if (*p == '{') {
-            for (const Field &f : fields) {
-                std::size_t len = std::strlen(f.name);
-                if (std::strncmp(p + 1, f.name, len) == 0 && p[1 + len] == '}') {
-                    hit = &f;
-                    p += len + 2;
-                    break;
-                }
-            }
-        }
-        if (!hit) {
-            out[n++] = *p++;
-            continue;
-        }
-        for (const char *v = hit->value; *v && n + 1 < size; ++v) out[n++] = *v;
-    }
-    out[n] = 0;
-}
-
-
 }  // namespace
+
+void fill_ship_telegram(char *out, std::size_t size, int k, const ShipTelegram &v) {
+    char f_etaday[8], f_etamonth[8], f_etahour[8], f_day[8], f_month[8], f_hour[8], f_draught[8], f_qty[8],
+        f_crew[8];
+    std::snprintf(f_etaday, sizeof f_etaday, "%02u", v.eta_day);
+    std::snprintf(f_etamonth, sizeof f_etamonth, "%02u", v.eta_month);
+    std::snprintf(f_etahour, sizeof f_etahour, "%02d", v.eta_hour);
+    std::snprintf(f_day, sizeof f_day, "%u", static_cast<unsigned>(t.wDay));
+    std::snprintf(f_month, sizeof f_month, "%u", static_cast<unsigned>(t.wMonth));
+    std::snprintf(f_hour, sizeof f_hour, "%02u", static_cast<unsigned>(t.wHour));
+    std::snprintf(f_draught, sizeof f_draught, "%d.%d", draw(5, 11), draw(10));
+    std::snprintf(f_qty, sizeof f_qty, "%d", draw(100, 349));
+    std::snprintf(f_crew, sizeof f_crew, "%d", draw(20, 44));
+    const unsigned mon = v.eta_month >= 1 && v.eta_month <= 12 ? v.eta_month - 1 : 0;
+    fill_fields(out, size, k >= 0 && k < QTC_TEMPLATES && qtc_table[k] ? qtc_table[k] : "",
+                {{"ETADAY", f_etaday}, {"ETAMONTH", f_etamonth}, {"ETAHOUR", f_etahour}, {"ETAMON", months[mon]},
+                 {"PORT1", next_port[v.port1]}, {"PORT2", next_port[v.port2]}, {"NAME1", name[v.name1]},
+                 {"NAME2", name[v.name2]}, {"DAY", f_day}, {"MONTH", f_month}, {"HOUR", f_hour},
+                 {"DRAUGHT", f_draught}, {"QTY", f_qty}, {"CREW", f_crew}, {"SHIP", __qra}, {"CALL", __vsl}});
+}
 
 void vsl_eta(unsigned day, unsigned month, unsigned &eta_day, unsigned &eta_month) {
     eta_day = day + 1;
@@ -184,23 +173,9 @@ void vsl_qtc(const char *called) {
             else if (v[0] == 'T' && v[1] == 'C') k = 90 + draw(2);
         }
         if (type == 14 || type == 15) k = 38;
-        char f_etaday[8], f_etamonth[8], f_etahour[8], f_day[8], f_month[8], f_hour[8], f_draught[8], f_qty[8],
-            f_crew[8];
-        std::snprintf(f_etaday, sizeof f_etaday, "%02u", eta_day);
-        std::snprintf(f_etamonth, sizeof f_etamonth, "%02u", eta_month);
-        std::snprintf(f_etahour, sizeof f_etahour, "%02d", eta_hour);
-        std::snprintf(f_day, sizeof f_day, "%u", static_cast<unsigned>(t.wDay));
-        std::snprintf(f_month, sizeof f_month, "%u", static_cast<unsigned>(t.wMonth));
-        std::snprintf(f_hour, sizeof f_hour, "%02u", static_cast<unsigned>(t.wHour));
-        std::snprintf(f_draught, sizeof f_draught, "%d.%d", draw(5, 11), draw(10));
-        std::snprintf(f_qty, sizeof f_qty, "%d", draw(100, 349));
-        std::snprintf(f_crew, sizeof f_crew, "%d", draw(20, 44));
+        ShipTelegram v_{eta_day, eta_month, eta_hour, p1, p2, n1, n2};
         char text[1024];
-        fill(text, sizeof text, qtc_table[k] ? qtc_table[k] : "",
-             {{"ETADAY", f_etaday}, {"ETAMONTH", f_etamonth}, {"ETAHOUR", f_etahour},
-              {"ETAMON", months[eta_month - 1]}, {"PORT1", next_port[p1]}, {"PORT2", next_port[p2]},
-              {"NAME1", name[n1]}, {"NAME2", name[n2]}, {"DAY", f_day}, {"MONTH", f_month}, {"HOUR", f_hour},
-              {"DRAUGHT", f_draught}, {"QTY", f_qty}, {"CREW", f_crew}, {"SHIP", __qra}, {"CALL", __vsl}});
+        fill_ship_telegram(text, sizeof text, k, v_);
         char pre[160];
         const int nr_ = draw(1, 9);
         const unsigned ck = static_cast<unsigned>(qtc_ck[k]), d = t.wDay, mo = t.wMonth, h = t.wHour, mi = t.wMinute;
@@ -243,7 +218,20 @@ void vsl_qtc(const char *called) {
 }
 
 void vsl_tfc(const char *called) {
-    if (t.wMilliseconds % 4 == 0) vsl_opchat();
+    if (t.wMilliseconds % 4 == 0) {
+        // Mended: the aside draws a ship of its own; a ship already chosen by
+        // its national fleet is kept for the exchange rather than lost to it.
+        char kept_vsl[sizeof __vsl], kept_qra[sizeof __qra];
+        const int kept_nr = vsl_nr;
+        std::memcpy(kept_vsl, __vsl, sizeof kept_vsl);
+        std::memcpy(kept_qra, __qra, sizeof kept_qra);
+        vsl_opchat();
+        if (national_fleet_flag) {
+            std::memcpy(__vsl, kept_vsl, sizeof __vsl);
+            std::memcpy(__qra, kept_qra, sizeof __qra);
+            vsl_nr = kept_nr;
+        }
+    }
     stn();
     ton = draw(600, 1999);
     spd = draw(18, 29);
@@ -346,7 +334,7 @@ void coast_qtc(int, const char *coast_call, const char *place) {
     std::snprintf(f_hour, sizeof f_hour, "%02u", static_cast<unsigned>(t.wHour));
     std::snprintf(f_min, sizeof f_min, "%02u", static_cast<unsigned>(t.wMinute));
     char text[1200];
-    fill(text, sizeof text, tmpl,
+    fill_fields(text, sizeof text, tmpl,
          {{"ORIGIN", origin[office]}, {"NR", f_nr}, {"DAY", f_day}, {"MONTH", f_month}, {"HOUR", f_hour},
           {"MIN", f_min}, {"MON", months[(t.wMonth + 11) % 12]}, {"SHIPNAME", __qra}, {"CALL", __vsl},
           {"D", designation}, {"PORT", next_port[port]}, {"SIGN", name[sign]}, {"N1", n1}, {"N2", n2}});

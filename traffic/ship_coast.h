@@ -3,6 +3,7 @@
 // their receipt, AMVER and weather-observation reports, ship-to-ship chats.
 // Each leaves its emission closed unless said otherwise.
 #pragma once
+#include <cstddef>
 
 namespace kestrel {
 
@@ -27,6 +28,15 @@ void vsl_opchat();
 void amver(int coast_row, int ship_row);
 void vsl_rcvg_qtc();
 void _rcvg_qtc();  // open slot
+
+// Ship telegram template k filled for the ship now speaking, with its ETA,
+// two ports and two names (rows of next_port and name) and fresh draws for
+// the draught, quantity and crew.
+struct ShipTelegram {
+    unsigned eta_day, eta_month;
+    int eta_hour, port1, port2, name1, name2;
+};
+void fill_ship_telegram(char *out, std::size_t size, int k, const ShipTelegram &v);
 
 // The ETA date of a ship's telegram sent on `day`/`month`: the next day, the
 // 1st of the next month after the 30th.

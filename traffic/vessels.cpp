@@ -101,6 +101,8 @@ bool two(const char *call, const char *a) { return call[0] == a[0] && call[1] ==
 
 }  // namespace
 
+void set_vsl(int row) { take_row(row); }
+
 void get_vsl() {
     coast_nr = draw(111);
     take_row(draw(VSL_ROWS - 1));

@@ -43,6 +43,8 @@ extern int qrc_nr;
 extern int anm_sent;
 extern int opchat_nr;
 
+// Register row `row` becomes the ship now speaking (__vsl, __qra, vsl_nr).
+void set_vsl(int row);
 // A ship drawn from the register (never row 1856) and a coast row of `coast`.
 void get_vsl();
 // A row after the first call beginning with the two characters of prefix:

@@ -63,11 +63,12 @@ void utility_and_amateur() {
 
 // The fixed service.
 void fixed_service() {
-    // KPH on watch on its 8 MHz harmonic; in the first minutes of odd hours its
-    // traffic list takes the channel instead.
-    if (at(10349) && !(oh() && ml(5))) {
+    // KPH on its 8 MHz harmonic: the traffic list in the first minutes of odd
+    // hours, on watch otherwise.
+    if (at(10349)) {
         p(24, 1040, 3);
-        coast_station_ex("CQ CQ CQ DE KPH KPH QSX 4 6 12 16 MHZ K", "KPH", "SANFRANCISCO");
+        if (oh() && ml(5)) tfc_list(1, 5, "KPH");
+        else coast_station_ex("CQ CQ CQ DE KPH KPH QSX 4 6 12 16 MHZ K", "KPH", "SANFRANCISCO");
     }
     // Fixed service.
     if (at(10152) && ed() && ml(20)) { p(21, 1100, 3); send_still("VVV VVV VVV DE RCV RCV RCV QSX 6 8 10  "); }

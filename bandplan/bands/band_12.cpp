@@ -272,6 +272,8 @@ void daylight_block() {
 // Stations of the years before 1950 (HIST).
 void historical_block() {
     if (hist) {
+        // A ship of the 1930s with a telegram for its coast station.
+        if (at(12491) && cond(3)) { p(18, 700, 3); old_vsl_qtc(); }
         if (at(12630) && night()) { p(24, 760, 3); send_still("VVV VVV VVV DE GKU GKU GKU  "); }
         if (at(12648) && cond(2)) { p(20, 680, 3); hand = 1; send_cond("GKU GKU DE GBTT GBTT QTC 3 K"); }
         if (at(12660) && ct(1200, 2000)) { p(25, 800, 3); send_still("CQ DE WSL WSL WSL QSX 12 MHZ K   "); }
@@ -326,11 +328,24 @@ void band_12() {
     band_start(12, 12);
 
     if (at(12700) && ml(5)) { qsa = 1; qrh = 2; send_cond_bug("CQ CQ CQ DE H4H H4H H4H QRU QRU? QSX 12 MHZ KK"); }
-    // Guangzhou on watch on the common channel outside its traffic-list hours.
-    if (at(12700) && !(ct(200, 210) || ct(800, 810) || ct(1400, 1410) || ct(2000, 2010))) {
+    // Guangzhou on the common channel: its traffic list at 02, 08, 14 and 20,
+    // on watch otherwise.
+    if (at(12700)) {
         p(21, 740, 2);
-        coast_station_ex("CQ CQ CQ DE XSQ XSQ XSQ GUANGZHOU RADIO QRU? QSX 8 12 16 MHZ K  ", "XSQ", "GUANGZHOU");
+        if (ct(200, 210) || ct(800, 810) || ct(1400, 1410) || ct(2000, 2010)) tfc_list(1, 12, "XSQ");
+        else coast_station_ex("CQ CQ CQ DE XSQ XSQ XSQ GUANGZHOU RADIO QRU? QSX 8 12 16 MHZ K  ", "XSQ", "GUANGZHOU");
     }
+    // Portishead: the traffic list of the British ships at the even hours,
+    // the operator moving ships to other transmitters, the blind traffic of
+    // Scheveningen, a Soviet blind broadcast and a ship's private telegram.
+    if (at(12835) && eh() && ml(10)) { p(22, 850, 4); gkb_tfc_list(); }
+    if (at(12821) && oh() && ml(20) && cond(3)) { p(24, 900, 3); gkb_opchat("CQ DE GKB GKB GKB QSX 4 6 8 12 16 22 MHZ K   "); }
+    if (at(12716) && ct(1800, 1830)) { p(24, 1000, 4); pch_blind(); }
+    if (at(12755) && ct(630, 645)) { p(24, 1000, 4); pch_px(); }
+    if (at(12635) && (h(3) || h(15)) && ml(25)) { p(22, 800, 3); rus_blind_tfc(); send_stack(""); }
+    if (at({12346, 12395}) && cond(4)) { p(20, 700, 3); russian_vsl(); }
+    if (at(12624) && ms(30)) { p(23, 1050, 4); nav_wng_anm("OST"); }
+    if (at(12649) && ms(50)) { p(21, 1100, 3); send_cq_anm("OXZ", "QTC FOR LYNGBY = PSE QRV 12 MHZ K"); }
     if (at(12307) && (ct(200, 230) || ct(1100, 1130) || ct(1600, 1630) || ct(2100, 2130))) {
         p(19, 600, 1);
         qrh = 1;
@@ -341,6 +356,7 @@ void band_12() {
     ship_work(ship_work_12, ship_work_12_count);
     if (at({12342, 12419}) && cond(4)) vsl2vsl_tfc();  // ship to ship
     coast_watch(coast_watch_12, coast_watch_12_count);
+    maritime_lists();
     synoptic_ships();
     daylight_block();
     historical_block();

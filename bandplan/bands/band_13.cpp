@@ -223,6 +223,7 @@ void band_13() {
     band_start(13, 12);
     coast_and_aero();
     coast_watch(coast_watch_13, coast_watch_13_count);
+    maritime_lists();
     fixed_service_and_nets();
     daylight_block();
     historical_block();

@@ -203,6 +203,8 @@ void daylight_block() {
 // Stations of the years before 1950 (HIST).
 void historical_block() {
     if (hist) {
+        // A ship of the 1930s with a telegram for its coast station.
+        if (at(16572) && cond(3)) { p(18, 700, 3); old_vsl_qtc(); }
         // Coast stations and ships of the 1930s and the war years.
         if (at(16860) && ct(1300, 2200)) { p(20, 800, 3); qrh = 1; coast_station_ex("CQ CQ CQ DE WCC WCC WCC QRU?  ", "WCC", "CHATHAM"); }
         if (at(16870) && ct(1600, 200)) { p(18, 700, 3); qrh = 1; coast_station_ex("CQ CQ DE KFS KFS KFS QSX 36 M  ", "KFS", "PALOALTO"); }
@@ -257,6 +259,15 @@ void band_16() {
     ship_work(ship_work_16, ship_work_16_count);
     if (at({16483, 16531}) && cond(4)) vsl2vsl_tfc();  // ship to ship
     coast_watch(coast_watch_16, coast_watch_16_count);
+    maritime_lists();
+    // Scheveningen's blind traffic and a Soviet blind broadcast; the Soviet
+    // tracking net; ships playing chess at night; a Japanese fishery station.
+    if (at(16921) && ct(1830, 1845)) { p(24, 1000, 4); pch_blind(); }
+    if (at(16939) && (h(4) || h(16)) && ml(25)) { p(22, 800, 3); rus_blind_tfc(); send_stack(""); }
+    if (at(16458) && night() && cond(3)) { p(23, 900, 3); rus_tracking_net(); }
+    if (at({16377, 16502}) && night() && cond(5)) chess();
+    if (at(16906) && ct(2200, 300)) { p(20, 1300, 2); jap_fishery("JFC", 16); }
+    if (at(16905) && eh() && ml(10)) { p(22, 850, 4); gkb_tfc_list(); }
     daylight_block();
     historical_block();
     background_block();

@@ -11,6 +11,7 @@ namespace kestrel {
 void band_17() {
     band_start(17, 16);
     coast_watch(coast_watch_17, coast_watch_17_count);
+    maritime_lists();
 
     // Coast telegraphy: call markers and general calls.
     if (at(17005) && oh()) { p(22, 900, 3); coast_station_ex("CQ DE UAT UAT UAT QSX 16 17 MHZ K  ", "UAT", "MOSKVA"); }

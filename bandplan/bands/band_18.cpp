@@ -225,6 +225,7 @@ void band_18() {
     aero_and_amateur();
     fixed_and_ships();
     ship_work(ship_work_18, ship_work_18_count);
+    maritime_lists();
     daylight_block();
     historical_block();
     background_block();

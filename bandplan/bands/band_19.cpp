@@ -9,6 +9,7 @@ namespace kestrel {
 void band_19() {
     band_start(19, 16);
     coast_watch(coast_watch_19, coast_watch_19_count);
+    maritime_lists();
 
     // Fixed service: naval headquarters, military nets, diplomatic posts.
     if (at(19008)) { p(24, 1000, 4); send_still("VVV VVV VVV DE RCV RCV RCV QSX 14 19 MHZ  "); }

@@ -203,6 +203,8 @@ void fixed_above_band() {
 // Stations of the years before 1950 (HIST).
 void historical_block() {
     if (hist) {
+        // A ship of the 1930s with a telegram for its coast station.
+        if (at(22298) && cond(3)) { p(18, 700, 3); old_vsl_qtc(); }
         // Ship-shore telegraphy and press to ships of the 1930s and 1940s.
         if (at(22170) && ct(1300, 2000)) { p(26, 1000, 3); coast_station_ex("CQ CQ CQ DE WCC WCC WCC QRU?      ", "WCC", "CHATHAM"); }
         if (at(22270) && ct(900, 1500)) { p(22, 900, 3); send_still("CQ CQ CQ DE GKU GKU GKU      "); }
@@ -250,6 +252,13 @@ void band_22() {
     ship_work(ship_work_22, ship_work_22_count);
     if (at(22091) && cond(4)) vsl2vsl_tfc();  // ship to ship
     coast_watch(coast_watch_22, coast_watch_22_count);
+    maritime_lists();
+    // Scheveningen's blind traffic, a Korean fleet's own net, a Japanese
+    // fishery station and a Soviet ship's private telegram.
+    if (at(22473) && ct(1900, 1915)) { p(24, 1000, 4); pch_px(); }
+    if (at(22136) && reg3f_day() && cond(3)) { p(21, 950, 2); panocean_fleet(); }
+    if (at(22516) && ct(2300, 400)) { p(20, 1250, 2); jap_fishery("JFX", 22); }
+    if (at(22104) && cond(4)) { p(20, 700, 3); russian_vsl(); }
     naval_shore();
     daylight_block();
     fixed_above_band();

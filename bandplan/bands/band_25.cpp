@@ -10,6 +10,7 @@ void band_25() {
     band_start(25, 22);
     ship_work(ship_work_25, ship_work_25_count);
     coast_watch(coast_watch_25, coast_watch_25_count);
+    maritime_lists();
 
     // Fixed service below the maritime band.
     if (at(25022) && ct(800, 1500)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RCV RCV RCV      "); }

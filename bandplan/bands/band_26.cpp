@@ -11,6 +11,10 @@ namespace kestrel {
 void band_26() {
     band_start(26, 22);
     coast_watch(coast_watch_26, coast_watch_26_count);
+    maritime_lists();
+    // Drift-net buoys of the Far Eastern fisheries, keyed by their own beacons.
+    if (at(26118) && reg3f_day()) { p(16, 1400, 1); drift_net_buoys("JB27 JB27 JB27 V"); }
+    if (at(26121) && reg3f_day()) { p(14, 1250, 1); drift_net_buoys("DN44 DN44 DN44"); }
 
     // The maritime band.
     if (at(26102) && day() && cond(3)) { p(20, 1100, 2); send_cond("PCH PCH DE PFBX PFBX QRU? K"); }

@@ -1,0 +1,294 @@
+#include "traffic/fleets.h"
+
+// The content of the Soviet fleet's traffic, the direction-finding services and the
+// ships of the years before 1950: see fleets.h for the shape of every table.
+
+namespace kestrel {
+
+// Soviet merchant, fishing and research ships. Rows 0..118 the UA..UQ calls,
+// 119..139 the UR..UZ calls, each block in order; the names in the same rows.
+const char rus_vsl_cs[RUS_VSL_ROWS][6] = {
+    "UAEK", "UAFZ", "UAGT", "UAKW", "UANS", "UAOB", "UAXM", "UBAH", "UBCV", "UBGT",  // 0
+    "UBJL", "UBMP", "UBRY", "UBVE", "UCBD", "UCEW", "UCHJ6", "UCLN", "UCPS", "UCTK",  // 10
+    "UCWQ", "UDBR", "UDFK", "UDIS", "UDLG", "UDOW", "UDSZ", "UDXB", "UEAJ", "UECF",  // 20
+    "UEHP", "UEKN", "UEOR", "UESY", "UEVD", "UFAM", "UFDN", "UFGQ", "UFJX", "UFNC",  // 30
+    "UFRL", "UFWB", "UGAK", "UGEZ", "UGIV", "UGMX", "UGPD", "UGTH", "UGXR", "UHBC",  // 40
+    "UHEL", "UHIT", "UHLF", "UHOZ", "UHQT", "UHWA", "UIAW", "UIDM", "UIGJ", "UIKC",  // 50
+    "UINB", "UIRF", "UIVO", "UJAP", "UJDY", "UJGE", "UJLS", "UJOH", "UJSU", "UJWF",  // 60
+    "UKAV", "UKEG", "UKIR", "UKLZ", "UKPB", "UKTM", "UKWN", "ULAS", "ULEC", "ULHN",  // 70
+    "ULKD", "ULNM", "ULRG", "ULVX", "UMBT", "UMFO", "UMIH", "UMLW", "UMOC", "UMRJ",  // 80
+    "UMUZ", "UNAF", "UNDQ", "UNGY", "UNJR", "UNMB", "UNPK", "UNTE", "UOAL", "UOCX",  // 90
+    "UOGS", "UOJB", "UOMW", "UOSR", "UOXH", "UPBN", "UPER", "UPHZ", "UPLA", "UPOQ",  // 100
+    "UPTG3", "UPXY", "UQAD", "UQEM", "UQHK", "UQKT", "UQNX", "UQRA", "UQVJ", "UREF",  // 110
+    "URGV2", "URKJ", "USBL", "USKA", "USPE3", "UTBW", "UTCH", "UTOS", "UUDK", "UUJN",  // 120
+    "UUQF", "UVCA", "UVLR4", "UWAE", "UWHM", "UXPE", "UYAK", "UYTG", "UZHC", "UZNR5",  // 130
+};
+
+const char rus_vsl_qra[RUS_VSL_ROWS][20] = {
+    "AKADEMIK KURCHATOV", "BALTIKA", "KAPITAN DRANITSYN", "MIKHAIL LERMONTOV", "PECHORA",  // 0
+    "YURIY GAGARIN", "NAKHODKA", "ARKHANGELSK", "SOVETSKIY SOYUZ", "IVAN FRANKO",  // 5
+    "KAPITAN KHLEBNIKOV", "DRUZHBA", "VITYAZ", "KOLYMA", "AKADEMIK SHIRSHOV",  // 10
+    "SHOTA RUSTAVELI", "KERCH", "ZARYA", "TARAS SHEVCHENKO", "KAPITAN BELOUSOV",  // 15
+    "ANGARA", "ROSSIYA", "AKADEMIK KOROLEV", "MECHTA", "FEODOSIYA",  // 20
+    "GEORGIY SEDOV", "PROFESSOR VIZE", "ALDAN", "LEONID SOBINOV", "AMUR",  // 25
+    "ERNST KRENKEL", "KAPITAN VORONIN", "KLAIPEDA", "NADEZHDA", "SEMEN DEZHNEV",  // 30
+    "FEDOR SHALYAPIN", "MAGADAN", "POBEDA", "MYS CHELYUSKIN", "KAPITAN GOTSKIY",  // 35
+    "YENISEY", "IZMAIL", "LATVIYA", "AKADEMIK FERSMAN", "SVOBODA",  // 40
+    "KANDALAKSHA", "VALERIY CHKALOV", "SELENGA", "PRIMORYE", "GRUZIYA",  // 45
+    "KAPITAN MELEKHOV", "MIR", "MYS DEZHNEVA", "PROGRESS", "KORSAKOV",  // 50
+    "VILYUY", "ARMENIYA", "OKTYABR", "ALEKSANDR PUSHKIN", "KHOLMSK",  // 55
+    "VOLNA", "VITUS BERING", "MEZEN", "KAZAKHSTAN", "AKADEMIK KNIPOVICH",  // 60
+    "RASSVET", "NOVOROSSIYSK", "NIKOLAY GASTELLO", "ONEGA", "PIONER ESTONII",  // 65
+    "UKRAINA", "ISKRA", "KAPITAN SOROKIN", "TUAPSE", "ALEKSANDR MATROSOV",  // 70
+    "PROFESSOR ZUBOV", "KAMA", "ESTONIYA", "VERNOST", "BATUMI",  // 75
+    "OTTO SHMIDT", "BOROVICHI", "ZNAMYA", "IRTYSH", "LITVA",  // 80
+    "AKADEMIK VERNADSKIY", "ENTUZIAST", "TAGANROG", "MOLODAYA GVARDIYA", "KEGOSTROV",  // 85
+    "INDIGIRKA", "ODESSA", "VOSTOK", "KHERSON", "VLADIMIR RUSANOV",  // 90
+    "AKADEMIK PETROVSKIY", "MORZHOVETS", "VYCHEGDA", "MUZHESTVO", "VENTSPILS",  // 95
+    "GEROI PANFILOVTSY", "POSYET", "SOVETSKAYA GAVAN", "SLAVA", "ANADYR",  // 100
+    "KAPITAN KONDRATYEV", "MURMANSK", "ENERGIYA", "NEVEL", "PETROPAVLOVSK",  // 105
+    "ZELENOGORSK", "SUKHONA", "TRUDOVAYA SLAVA", "VYBORG", "PRAVDA",  // 110
+    "KAPITAN LUKHMANOV", "OKHOTSK", "KRASNODON", "YANA", "TALLIN",  // 115
+    "SEVERODONETSK", "KOMSOMOLETS", "BUDAPESHT", "GORIZONT", "NOVODVINSK",  // 120
+    "ORLENOK", "LIEPAYA", "SOFIYA", "KRASNOKAMSK", "BERDYANSK",  // 125
+    "ZHDANOV", "SUKHUMI", "POTI", "PARTIZAN", "NIKOLAYEV",  // 130
+    "OB", "YERMAK", "SEVASTOPOL", "KALININGRAD", "BALTIYSK",  // 135
+};
+
+// Private telegrams of a Soviet ship's crew: {NAME} is an addressee from
+// rus_qtc_name, {SENDER} a first name from rus_qtc_sender.
+const RusTelegram rus_vsl_tgm[9] = {
+    {22, "LENINGRAD UL NALI$NA! 15 KW 32 {NAME}",
+     "DOROGOJ OTEC POZDRAWL!@ #ESTIDES!TILETIEM VELA@ KREPKOGO ZDOROWX! DOLGIH LET WERNUSX IZ REJSA OTMETIM WMESTE",
+     "{SENDER}"},
+    {20, "ODESSA UL $ERNOMORSKA! 8 KW 19 KOWALENKO",
+     "PRIHODIM ILXI$EWSK DWADCATOGO I@N! UTROM WSTRE$AJ PRI$ALE WOZXMI DETEJ WSE HORO#O CELU@",
+     "WOLOD!"},
+    {21, "MURMANSK UL #MIDTA 27 KW 11 {NAME}",
+     "PEREWEL $EREZ PAROHODSTWO DWESTI RUBLEJ PEREDAJ MAME NA ZIMNEE PALXTO SOOBQI O POLU$ENII",
+     "{SENDER}"},
+    {25, "WLADIWOSTOK UL POSXETSKA! 34 KW 6 SEMENOWOJ",
+     "POLU$IL RADIOGRAMMU O$ENX RAD $TO TAN! ZAKON$ILA $ETWERTYJ KLASS OTLI$NO KUPI EJ WELOSIPED OT MEN! CELU@ "
+     "OBEIH",
+     "GRI#A"},
+    {24, "RIGA UL GORXKOGO 58 KW 21 {NAME}",
+     "OTPUSK PODPISAN SPISYWA@SX POSLE REJSA PRIEDU W KONCE AWGUSTA PRIGOTOWX LODKU I SETI POEDEM NA OZERO",
+     "{SENDER}"},
+    {23, "NAHODKA UL LENINSKA! 3 KW 40 ZAHAROWOJ",
+     "SN!LISX IZ SINGAPURA PRIHOD NAHODKU ORIENTIROWO$NO DWENADCATOGO !NWAR! WREM! UTO$N!J U DISPET$ERA PORTA "
+     "L@BL@ SKU$A@",
+     "@RA"},
+    {26, "ARHANGELXSK NAB SEWERNOJ DWINY 70 KW 15 {NAME}",
+     "S NOWYM GODOM DOROGIE MOI VELA@ WSEM ZDOROWX! I S$ASTX! PRAZDNIK WSTRE$AEM NA NX@FAUNDLENDSKOJ BANKE ULOWY "
+     "HORO#IE",
+     "{SENDER}"},
+    {23, "KLAJPEDA UL MANTO 22 KW 9 {NAME}",
+     "TELEGRAFIRUJ KAK ZDOROWXE MAMY PISEM NET WTOROJ MES!C OTWET NA SUDNO $EREZ KLAJPEDA RADIO BESPOKO@SX",
+     "{SENDER}"},
+    {24, "NOWOROSSIJSK UL SOWETOW 46 KW 2 GRIGORXEWOJ",
+     "L@BIMA! POZDRAWL!@ S DNEM ROVDENI! CWETY ZAKAZAL PO TELEGRAFU REJS IDET NORMALXNO WSEGDA DUMA@ O TEBE",
+     "WIT!"},
+};
+
+const char rus_qtc_sender[12][20] = {
+    "NIKOLAJ", "SA#A", "SERGEJ", "KOL!", "MI#A", "ANATOLIJ", "GENA", "WITALIJ", "ALEKSEJ", "PET!", "VEN!", "WALERIJ",
+};
+
+// The blind broadcast: offices of origin.
+const char rus_qtc_orig[6][16] = {
+    "ODESSA", "LENINGRAD", "NAHODKA", "MURMANSK", "KALININGRAD", "WLADIWOSTOK",
+};
+
+const int rus_qtc_ck[7] = {16, 15, 15, 16, 18, 17, 18};
+
+const char *const rus_qtc_tab[7] = {
+    "POSLE WYGRUZKI GAWANE SLEDUJTE BALLASTE NOWOROSSIJSK POD POGRUZKU ZERNA PODTWERDITE POLU$ENIE SOOBQITE "
+    "OSTATKI TOPLIWA DISPET$ER $MP",
+    "PRIHOD PODTWERVDAEM POSTANOWKA PRI$AL DEW!TX LOCMAN PO WYZOWU #ESTNADCATOM KANALE SOOBQITE OSADKU "
+    "ZABLAGOWREMENNO KAPITAN PORTA",
+    "%KIPAVU WYDELENY DWE PUTEWKI SANATORIJ !LTA OKT!BRX SOOBQITE FAMILII VELA@QIH DO P!TNADCATOGO BASSEJNOWYJ "
+    "KOMITET PROFSO@ZA",
+    "POZDRAWL!EM SYNOM WES TRI DWESTI ROST P!TXDES!T DWA OBA ZDOROWY L@BA CELUET VDEM DOMOJ MAMA PAPA",
+    "PEREWOD POLU$ILI SPASIBO DOMA WSE ZDOROWY WAL! POSTUPILA W INSTITUT BABU#KA PEREEHALA K NAM PI#I $AQE CELUEM "
+    "TWOI",
+    "WA# SMENNIK WYLETAET KALXKUTTU DWADCATOGO SDA$A DEL PO PRIHODU W PORT AWIABILET DOMOJ ZAKAZAN OTDEL KADROW "
+    "PAROHODSTWA",
+    "PLAWBAZA PRIMET RYBU DWADCATX WTOROGO W RAJONE BANKI DVORDVES GOTOWXTE PEREGRUZ ULOW DOKLADYWAJTE EVEDNEWNO "
+    "WOSEMX MOSKOWSKOGO NA$ALXNIK %KSPEDICII",
+};
+
+// Addressees, in the dative as on the telegram form.
+const char rus_qtc_name[32][20] = {
+    "#APO#NIKOWU", "VURAWLEWU", "KUZNECOWU", "BELOUSOWU", "QERBAKOWU", "$ERNY#EWU", "@DINU", "!KOWLEWU", "%SAULOWU",
+    "@R$ENKO", "!RO#ENKO", "#EW$UKU", "$AJKINU", "CYGANKOWU", "HARITONOWU", "FEDOR$UKU", "TKA$ENKO", "SOLOWXEWU",
+    "ROMANENKO", "PANKRATOWU", "OSIPOWU", "NIKIFOROWU", "MELXNIKU", "LAWRENTXEWU", "KORNIENKO", "ZAJCEWU",
+    "ERMOLAEWU", "DOROFEEWU", "GORBUNOWU", "WLASOWU", "BONDARENKO", "AGEEWU",
+};
+
+// The tracking net: the stations called, and the ships calling them.
+const char rus_trkcst[5][8] = {
+    "RBX2", "RFN", "UMS5", "RGT", "UJQ3",
+};
+
+const char rus_trknet[10][8] = {
+    "UPCT", "UNQD", "UHNS", "URBW", "UWDJ", "UCVO", "ULGA", "UJMR", "UFOP", "UBKZ",
+};
+
+// A game by radio: the Queen's Gambit accepted.
+const char chess_moves[6][10] = {
+    "D2-D4", "D7-D5", "C2-C4", "D5XC4", "NG1-F3", "NG8-F6",
+};
+
+// Direction finding on 375 kc/s: the long range stations.
+const char gonio_375_dx[8][5] = {
+    "GKR", "EJK", "FFU", "DAN", "LGN", "SAG", "OXZ", "VCE",
+};
+
+// The coast stations of the 375 kc/s service, round the coasts from the Channel
+// to the Baltic, the Atlantic and Mediterranean, North America, Japan and the
+// River Plate; the place each sends after its call in the same row.
+const char gonio_375_sx[105][6] = {
+    "GNF", "GNI", "GLD", "GIL", "GLV", "GPK", "GBL", "GND", "GCC", "GFH", "GKZ", "EJM", "FFG", "FFK", "FFW", "FFP",
+    "FFY", "FFR", "FFA", "FFN", "FFT", "OST", "ORN", "PCV", "PCJ", "PCH", "PCT", "PCS", "DAB", "DAH", "DAC", "DAL",
+    "DAK", "DAR", "DAS", "DAF", "DAP", "SPH", "OXB", "OXH", "OXP", "OYR", "OXJ", "LGL", "LGU", "LGA", "LGR", "LGI",
+    "LGV", "SAV", "SAF", "SAH", "SAL", "SAJ", "SAB", "OHB", "OHU", "OHS", "EAM", "EAV", "EAF", "CTL", "CTR", "CTV",
+    "EAT", "ZDK", "CNP", "EAG", "EAP", "IAM", "IAN", "IAT", "IAS", "IAO", "GYQ", "SUH", "SUP", "VCB", "VCF", "VCC",
+    "VCQ", "VCS", "VCY", "NCA", "NAG", "NMT", "NFI", "NSH", "NCM", "NVB", "NCH", "NLO", "NSU", "NRY", "VAE", "VAI",
+    "JIB", "JNJ", "JTR", "JSM", "JMU", "XSD", "VPX", "CXL", "LOM",
+};
+
+const char gonio_375_sx_nm[105][25] = {
+    "NORTH FORELAND", "NITON", "LANDS END", "ILFRACOMBE", "ANGLESEY", "PORTPATRICK", "BUTT OF LEWIS", "STONEHAVEN",
+    "CULLERCOATS", "FLAMBOROUGH HEAD", "HUMBER", "MALIN HEAD", "CAP GRIS NEZ", "POINTE DE BARFLEUR",
+    "POINTE SAINT MATHIEU", "PENMARCH", "BELLE ILE", "POINTE DE LA COUBRE", "CAP FERRET", "CAP BEAR", "PORQUEROLLES",
+    "OOSTENDE", "NIEUWPOORT", "VLISSINGEN", "HOEK VAN HOLLAND", "SCHEVENINGEN", "TERSCHELLING", "SCHIERMONNIKOOG",
+    "BORKUM", "HELGOLAND", "CUXHAVEN", "LIST AUF SYLT", "BUELK", "ARKONA", "SWINEMUENDE", "BRUESTERORT", "PILLAU",
+    "HEL", "BLAAVANDSHUK", "HANSTHOLM", "SKAGEN", "ROENNE", "TORSHAVN", "LISTA", "UTSIRA", "AALESUND", "ROEST",
+    "ANDENES", "VARDOE", "VINGA", "FALSTERBO", "HOBURG", "LANDSORT", "HOLMOEGADD", "BJUROEKLUBB", "BENGTSKAER",
+    "UTOE", "SOEDERSKAER", "CABO MACHICHACO", "CABO VILLANO", "CABO FINISTERRE", "LEIXOES", "CABO DA ROCA",
+    "CABO SAO VICENTE", "TARIFA", "EUROPA POINT", "CAP SPARTEL", "CABO DE GATA", "CABO DE PALOS", "CAPO MELE",
+    "ISOLA DEL TINO", "CAPO TESTA", "CAPO SPARTIVENTO", "OTRANTO", "DELIMARA POINT", "ALEXANDRIA", "PORT SAID",
+    "BELLE ISLE", "FATHER POINT", "CANSO", "SABLE ISLAND", "CHEBUCTO HEAD", "YARMOUTH", "CAPE ANN", "GURNET POINT",
+    "MONTAUK POINT", "FIRE ISLAND", "SANDY HOOK", "CAPE MAY", "VIRGINIA BEACH", "CAPE HATTERAS", "POINT LOMA",
+    "POINT SUR", "POINT REYES", "PACHENA POINT", "POINT GREY", "INUBOSAKI", "NOJIMASAKI", "TSURUGISAKI", "SHIOMISAKI",
+    "MUTSURE", "GUTZLAFF ISLAND", "CAPE D AGUILAR", "ISLA DE LOBOS", "PUNTA MEDANOS",
+};
+
+// The 410 kc/s service of the later years.
+const char gonio_410_sx[7][5] = {
+    "NMF", "NMY", "NMN", "NMC", "NOJ", "JCS", "VCO",
+};
+
+// Ships of the 1920s to 1940s under the call series of their day, by flag:
+// British, German, French, Dutch, Italian, American, Norwegian, Swedish,
+// Danish, Japanese, Belgian and Polish.
+const char old_vsl[OLD_VSL_ROWS][6] = {
+    "GBTT", "GFLW", "GJMR", "GKPD", "GMQS", "GNVB", "GPXK", "GQWF", "GRHL", "GSNZ", "GTJC", "GWDK", "GYMB", "GZLT",
+    "MBDV", "MFKQ", "MGJA", "MHRN", "MJWP", "MKLB", "MLQX", "MNCZ", "MPBG", "MQRF", "MRDJ", "MSKV", "MTHW", "MVZC",
+    "MWGE", "MXNS", "DDEK", "DFAN", "DGNW", "DHKR", "DIBM", "DJSV", "DKQT", "DLZA", "DMHC", "DNPU", "DOFX", "DPJG",
+    "DQLE", "DRWO", "DBRC", "DCPV", "DEKL", "DGAU", "FNSK", "FNIF", "FNCP", "FOGR", "FNLY", "FPAS", "FQFR", "FRAT",
+    "FTVT", "FUPD", "FVCO", "FWCB", "FXFL", "FJLD", "FKMJ", "PDSN", "PEKN", "PFVD", "PGBL", "PHDM", "PICH", "PBSJ",
+    "PCSL", "PDIR", "PEBF", "PFOR", "PKVH", "IBKR", "ICSV", "IDCB", "IFSA", "IGVU", "IHRM", "IJAG", "IKNP", "ILOC",
+    "IMVR", "INGC", "IOPG", "KDMN", "KJWS", "KPHV", "KQPC", "KMLO", "KFLU", "KLMP", "KGMT", "WSRS", "WKSP", "WEXC",
+    "WFXL", "WCAL", "WBSC", "WOBQ", "WNOR", "KSTA", "KSNV", "LDBF", "LEST", "LFOF", "LJBP", "LKTB", "LMTR", "LNPK",
+    "LCFB", "LHEJ", "LBNS", "SEGM", "SFKU", "SHDR", "SJSU", "SKAJ", "SLKG", "SMSH", "OXDJ", "OYSE", "OZFI", "OUER",
+    "OVDA", "OXHB", "JAMS", "JGTS", "JCMR", "JHKM", "JHNM", "JNTM", "JAGR", "JFTK", "ORLV", "OSEV", "SPBT", "SQPL",
+};
+
+const char old_qra[OLD_VSL_ROWS][25] = {
+    "QUEEN MARY", "CLAN MACINNES", "CITY OF KARACHI", "BRITISH COMMODORE", "HIGHLAND CHIEFTAIN", "ANDALUCIA STAR",
+    "STRATHAIRD", "DUCHESS OF RICHMOND", "BARON KINNAIRD", "TREWIDDEN", "KING EDGAR", "HARPAGUS", "GLENEARN",
+    "BENLAWERS", "MANCHESTER MERCHANT", "DALEBY", "SOMERSETSHIRE", "CAMERONIA", "DEUCALION", "SAN GERARDO",
+    "EGYPTIAN PRINCE", "PEMBROKE COAST", "ORONSAY", "MOOLTAN", "RANGITATA", "EMPRESS OF ASIA", "NESTOR",
+    "SILVERLARCH", "DUNSTER GRANGE", "LOCHKATRINE", "COLUMBUS", "MONTE PASCOAL", "CAP ARCONA", "ST LOUIS",
+    "MILWAUKEE", "EHRENFELS", "ADOLPH WOERMANN", "WATUSSI", "SCHARNHORST", "POTSDAM", "HEIDELBERG", "SAARLAND",
+    "RIO GRANDE", "ORINOCO", "OSORNO", "PRETORIA", "ERLANGEN", "SPREEWALD", "NORMANDIE", "ILE DE FRANCE", "CHAMPLAIN",
+    "DE GRASSE", "LAFAYETTE", "PASTEUR", "FELIX ROUSSEL", "ATHOS II", "VILLE DE TUNIS", "PRESIDENT DAL PIAZ",
+    "COLOMBIE", "CUBA", "FLANDRE", "LECONTE DE LISLE", "MARECHAL JOFFRE", "STATENDAM", "NIEUW AMSTERDAM", "VOLENDAM",
+    "BALOERAN", "DEMPO", "CHRISTIAAN HUYGENS", "SIBAJAK", "SLAMAT", "INDRAPOERA", "BOSCHFONTEIN", "ORANJE",
+    "VAN HEUTSZ", "REX", "CONTE DI SAVOIA", "CONTE BIANCAMANO", "SATURNIA", "VULCANIA", "ROMA", "AUGUSTUS",
+    "NEPTUNIA", "OCEANIA", "VIRGILIO", "GIULIO CESARE", "PRINCIPESSA GIOVANNA", "MANHATTAN", "WASHINGTON",
+    "PRESIDENT HOOVER", "PRESIDENT COOLIDGE", "MALOLO", "LURLINE", "MARIPOSA", "MONTEREY", "SANTA ROSA",
+    "SANTA PAULA", "EXCAMBION", "EXCALIBUR", "AMERICAN LEGION", "SOUTHERN CROSS", "BORINQUEN", "ORIENTE", "STEEL AGE",
+    "STEEL NAVIGATOR", "BERGENSFJORD", "STAVANGERFJORD", "OSLOFJORD", "BLACK PRINCE", "TALABOT", "TARANGER",
+    "POLYKARP", "FERNBANK", "ERLING JARL", "NORDSTJERNEN", "GRIPSHOLM", "KUNGSHOLM", "DROTTNINGHOLM", "SUECIA",
+    "AXEL JOHNSON", "KANANGOORA", "STOCKHOLM", "JUTLANDIA", "SELANDIA", "FIONIA", "ERRIA", "DRONNING ALEXANDRINE",
+    "HANS BROGE", "ASAMA MARU", "TATSUTA MARU", "CHICHIBU MARU", "HIKAWA MARU", "HEIAN MARU", "NITTA MARU",
+    "ARGENTINA MARU", "TERUKUNI MARU", "LEOPOLDVILLE", "ELISABETHVILLE", "BATORY", "PILSUDSKI",
+};
+
+// Coast stations of the 1930s and 1940s.
+const char old_coast[4][5] = {
+    "GLD", "PCH", "WCC", "KPH",
+};
+
+// A Korean shipping company's own net: the office station first, then its ships.
+const char panocean_fleet_net[8][6] = {
+    "HLFN", "D7BK", "D9RW", "DSCE5", "D8QM", "DSLT", "6KSF", "D7NH",
+};
+
+// The American ships of the national series, by slot (2..60).
+const char assigned_calls[61][3][6] = {
+    {}, {},
+    {"KBBM", "WIUF"},  // 2
+    {"KXFY", "KECC"},  // 3
+    {"KHLD", "KBQH"},  // 4
+    {"KFFZ", "WOFX", "WXGK"},  // 5
+    {"KEPY", "KCZX"},  // 6
+    {"KZTF"},  // 7
+    {"KIUY"},  // 8
+    {"KSGQ", "KFAC"},  // 9
+    {"KNPS"},  // 10
+    {"WPLH", "KQOE"},  // 11
+    {"KBEP", "KRTC", "KMTR"},  // 12
+    {"KHIM"},  // 13
+    {"KTJE"},  // 14
+    {"KIVU", "KJNK"},  // 15
+    {"KATO", "KWHD"},  // 16
+    {"KLVI", "KBKK", "WPZE"},  // 17
+    {"KKFW", "WSTO"},  // 18
+    {"WLZS"},  // 19
+    {"WLWA"},  // 20
+    {"KETN"},  // 21
+    {"KDFC", "WFGK", "KWZE"},  // 22
+    {"KEST"},  // 23
+    {"KBQZ"},  // 24
+    {"WDCC", "KIUO"},  // 25
+    {"KGJD", "KDIO"},  // 26
+    {"WFSF"},  // 27
+    {"KTBP"},  // 28
+    {"KIBS", "KGNC"},  // 29
+    {"KTVV"},  // 30
+    {"KREZ"},  // 31
+    {"KMEC", "KZQI"},  // 32
+    {"WHDR"},  // 33
+    {"KMZH", "KKFR"},  // 34
+    {"KTBV", "KHLW"},  // 35
+    {"KLGA", "WCUO"},  // 36
+    {"KKGL", "WMYK"},  // 37
+    {"WRQA", "KIWN"},  // 38
+    {"WOUU", "KFBG"},  // 39
+    {"KYCT"},  // 40
+    {"WJBE", "KEOC"},  // 41
+    {"WZVJ"},  // 42
+    {"KSKT"},  // 43
+    {"WNGB"},  // 44
+    {"WIUK", "KVDW"},  // 45
+    {"KQJG"},  // 46
+    {"WUVJ"},  // 47
+    {"KNEC"},  // 48
+    {"KZEL"},  // 49
+    {"WKIL"},  // 50
+    {"KGIU"},  // 51
+    {"KQHJ"},  // 52
+    {"KOXP"},  // 53
+    {"KFUE", "WRVG"},  // 54
+    {"KJYD", "KKUS", "KPZP"},  // 55
+    {"WQNL"},  // 56
+    {"KUSF", "KFGY"},  // 57
+    {"WQKD", "KDYD"},  // 58
+    {"KXKH"},  // 59
+    {"KCOO", "KVFB"},  // 60
+};
+
+}  // namespace kestrel
