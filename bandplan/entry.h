@@ -27,6 +27,7 @@
 #include "traffic/ship_coast.h"
 #include "traffic/vessel_texts.h"
 #include "traffic/vessels.h"
+#include "traffic/weather.h"
 
 namespace kestrel {
 

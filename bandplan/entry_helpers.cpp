@@ -58,4 +58,49 @@ void maritime_lists() {
     }
 }
 
+void weather_broadcasts() {
+    for (int i = 0; i < wx_entry_count; ++i) {
+        const WxEntry &r = wx_entries[i];
+        if (r.freq != freq || !(r.hours >> t.wHour & 1u) || t.wMinute < r.from_min || t.wMinute >= r.to_min) continue;
+        p(r.spd, r.ton, r.qsa);
+        switch (r.gen) {
+        case WXG_CODE:
+            if (r.list >= 0 && r.list < WX_LIST_COUNT)
+                wx_code(r.call, r.header, r.arg, wx_lists[r.list].rows, wx_lists[r.list].count);
+            break;
+        case WXG_PLAIN:
+            if (r.list >= 0 && r.list < WX_PLACES_COUNT) wx_plain(r.call, wx_places[r.list].rows, wx_places[r.list].count);
+            break;
+        case WXG_NSS: nss_wx(); break;
+        case WXG_GFA: gfa(); break;
+        case WXG_USWB: uswb(r.arg); break;
+        case WXG_BRASIL: brasil_wx(); break;
+        case WXG_BMB: bmb_wx(); break;
+        case WXG_JAPAN: japan_wx(); break;
+        case WXG_GKA: gka_wx(); break;
+        case WXG_NAVAREA:
+            switch (r.arg) {
+            case 1: navarea_i(); break;
+            case 2: navarea_ii(); break;
+            case 3: navarea_iii(); break;
+            case 4: navarea_iv(r.call); break;
+            case 5: navarea_v(r.call); break;
+            case 7: navarea_vii(r.call); break;
+            case 8: navarea_viii(r.call); break;
+            case 9: navarea_ix(r.call); break;
+            case 11: navarea_xi(r.call); break;
+            case 13: navarea_xiii(r.call); break;
+            default: break;
+            }
+            break;
+        case WXG_METAREA: metarea_xx(); break;
+        case WXG_XSG: xsg_nw(); break;
+        case WXG_RCV: rcv_bcst(); break;
+        case WXG_COLLECT: wx_collect(r.call, r.header, 0); break;
+        case WXG_TRANSMIT: wx_transmit(r.call, r.header, 0); break;
+        default: break;
+        }
+    }
+}
+
 }  // namespace kestrel

@@ -5,6 +5,7 @@
 
 #include "bandplan/bands/coast_watch.h"
 #include "bandplan/bands/maritime_lists.h"
+#include "bandplan/bands/weather_sched.h"
 #include "bandplan/bands/ship_work.h"
 
 namespace kestrel {
@@ -24,5 +25,8 @@ void ship_work(const ShipWork *rows, int count);
 // The traffic lists, fleets, port radios, small coast stations and
 // direction-finding exchanges of the tuned frequency, table by table.
 void maritime_lists();
+
+// The weather and navigational-warning broadcasts of the tuned frequency.
+void weather_broadcasts();
 
 }  // namespace kestrel

@@ -70,6 +70,15 @@ void fixed_service() {
         if (oh() && ml(5)) tfc_list(1, 5, "KPH");
         else coast_station_ex("CQ CQ CQ DE KPH KPH QSX 4 6 12 16 MHZ K", "KPH", "SANFRANCISCO");
     }
+    // The Italian naval weather bulletin of the Cyrenaican stations, in summer
+    // at 06:10 and 12:15, in winter at 08:30 and 12:30.
+    if (at(10235)) {
+        const bool summer_months = t.wMonth >= 4 && t.wMonth <= 9;
+        if ((summer_months && (sked(610) || sked(1215))) || (!summer_months && (sked(830) || sked(1230)))) {
+            p(16, 1777, 3);
+            italian_naval_code("ICJ", derna_obs_stn, 7);
+        }
+    }
     // Fixed service.
     if (at(10152) && ed() && ml(20)) { p(21, 1100, 3); send_still("VVV VVV VVV DE RCV RCV RCV QSX 6 8 10  "); }
     if (at(10155) && t.wMinute % 3 == 0) { p(18, 900, 3); clg_cond("RJE54", "RIT", 200); }
@@ -294,6 +303,7 @@ void background_block() {
 
 void band_10() {
     band_start(10, 8);
+    weather_broadcasts();
     utility_and_amateur();
     fixed_service();
     evening_and_night();

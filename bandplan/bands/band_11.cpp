@@ -217,6 +217,7 @@ void background_block() {
 
 void band_11() {
     band_start(11, 12);
+    weather_broadcasts();
     clock_fixed_and_aero();
     fixed_and_night_nets();
     daylight_block();

@@ -326,6 +326,7 @@ void background_block() {
 
 void band_12() {
     band_start(12, 12);
+    weather_broadcasts();
 
     if (at(12700) && ml(5)) { qsa = 1; qrh = 2; send_cond_bug("CQ CQ CQ DE H4H H4H H4H QRU QRU? QSX 12 MHZ KK"); }
     // Guangzhou on the common channel: its traffic list at 02, 08, 14 and 20,

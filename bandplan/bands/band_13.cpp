@@ -221,6 +221,7 @@ void background_block() {
 
 void band_13() {
     band_start(13, 12);
+    weather_broadcasts();
     coast_and_aero();
     coast_watch(coast_watch_13, coast_watch_13_count);
     maritime_lists();

@@ -260,6 +260,7 @@ void background_block() {
 
 void band_14() {
     band_start(14, 12);
+    weather_broadcasts();
     amateur();
     fixed_service();
     daylight_block();

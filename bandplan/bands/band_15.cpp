@@ -9,6 +9,7 @@ namespace kestrel {
 
 void band_15() {
     band_start(15, 16);
+    weather_broadcasts();
 
     // Time signals on 15000: the Chinese station sends its call in Morse
     // before the half and full hour; the American ticks run on beside it.

@@ -254,6 +254,7 @@ void background_block() {
 
 void band_16() {
     band_start(16, 16);
+    weather_broadcasts();
     fixed_and_ship_telephony();
     ships_and_coast();
     ship_work(ship_work_16, ship_work_16_count);

@@ -10,6 +10,7 @@ namespace kestrel {
 
 void band_17() {
     band_start(17, 16);
+    weather_broadcasts();
     coast_watch(coast_watch_17, coast_watch_17_count);
     maritime_lists();
 

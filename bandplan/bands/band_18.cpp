@@ -222,6 +222,7 @@ void background_block() {
 
 void band_18() {
     band_start(18, 16);
+    weather_broadcasts();
     aero_and_amateur();
     fixed_and_ships();
     ship_work(ship_work_18, ship_work_18_count);

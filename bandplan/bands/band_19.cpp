@@ -8,6 +8,7 @@ namespace kestrel {
 
 void band_19() {
     band_start(19, 16);
+    weather_broadcasts();
     coast_watch(coast_watch_19, coast_watch_19_count);
     maritime_lists();
 

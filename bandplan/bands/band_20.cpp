@@ -244,6 +244,7 @@ void background_block() {
 
 void band_20() {
     band_start(20, 22);
+    weather_broadcasts();
     fixed_service();
     daylight_block();
     historical_block();

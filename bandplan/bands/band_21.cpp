@@ -11,6 +11,7 @@ namespace kestrel {
 
 void band_21() {
     band_start(21, 22);
+    weather_broadcasts();
 
     // Amateur telegraphy.
     if (within(21000, 21025) && day() && cond(3)) ham_qso(hams_21);

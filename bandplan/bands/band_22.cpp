@@ -248,6 +248,7 @@ void background_block() {
 
 void band_22() {
     band_start(22, 22);
+    weather_broadcasts();
     ships_and_coast();
     ship_work(ship_work_22, ship_work_22_count);
     if (at(22091) && cond(4)) vsl2vsl_tfc();  // ship to ship

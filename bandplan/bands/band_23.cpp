@@ -19,6 +19,7 @@ void call_hq(const char *hq, const char *request) { post_call(hq, unit(), reques
 
 void band_23() {
     band_start(23, 22);
+    weather_broadcasts();
 
     // Naval shore stations and army headquarters.
     if (at(23008) && ct(600, 1600)) { p(22, 900, 3); send_still("VVV VVV VVV DE RIW RIW RIW      "); }

@@ -9,6 +9,7 @@ namespace kestrel {
 
 void band_24() {
     band_start(24, 22);
+    weather_broadcasts();
 
     // Fixed service.
     if (at(24016) && ct(700, 1600)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RCV RCV RCV      "); }

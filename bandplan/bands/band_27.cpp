@@ -10,6 +10,7 @@ namespace kestrel {
 
 void band_27() {
     band_start(27, 22);
+    weather_broadcasts();
 
     // A citizens' band operator calling for distant stations.
     if (at(27385) && day() && cond(6)) { p(18, 800, 2); send_cond("CQ DX CQ DX DE 26AT143 26AT143 K"); }

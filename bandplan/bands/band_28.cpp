@@ -17,6 +17,7 @@ bool band_open() { return day() || (summer() && ct(1800, 2200) && cond(3)); }
 
 void band_28() {
     band_start(28, 22);
+    weather_broadcasts();
 
     // Amateur telegraphy.
     if (within(28000, 28040) && band_open() && cond(4)) ham_qso(hams_28);

@@ -1,0 +1,103 @@
+#include "bandplan/bands/weather_sched.h"
+#include "traffic/weather.h"
+
+// Weather and navigational-warning broadcasts of the 1960s-1980s in Morse, in
+// order of frequency. Each row fires on its frequency in the hours of its mask
+// (UTC; bit h set: on in hour h) from from_min to to_min. Synoptic collectives
+// follow the synoptic hours; NAVAREA warnings go out twice a day; a station
+// with a forecast and warnings keeps them on one frequency at different times.
+// Hour masks are hex, with the hours named in the comment.
+
+namespace kestrel {
+
+const WxEntry wx_entries[] = {
+    // freq, gen, arg, list, call, header, hours, from_min, to_min, spd, ton, qsa
+    {10210, WXG_USWB, 2, 0, "NAA", "", 0x008008u /* 03 15 */, 0, 20, 16, 600, 2},
+    {10345, WXG_CODE, 11, WX_LIST_EUROPEAN_RUSSIA, "RBV", "SMRA01 UUMS", 0x082082u /* 01 07 13 19 */, 0, 40, 22, 900, 3},
+    {10376, WXG_CODE, 255, WX_LIST_CHINA, "BAF", "SMCI01 BABJ", 0x082082u /* 01 07 13 19 */, 0, 45, 22, 1000, 3},
+    {10545, WXG_CODE, 11, WX_LIST_NORTH_AMERICA, "CFH", "SMCN01 CWAO", 0x041041u /* 00 06 12 18 */, 30, 60, 20, 800, 3},
+    {10630, WXG_RCV, 0, 0, "RCV", "", 0xF0003Fu /* 00 01 02 03 04 05 20 21 22 23 */, 0, 60, 22, 1000, 3},
+    {10735, WXG_CODE, 13, WX_LIST_EUROPEAN_RUSSIA, "RDN", "SMRA10 UUMS", 0x104104u /* 02 08 14 20 */, 10, 50, 20, 1050, 3},
+    {10880, WXG_CODE, 11, WX_LIST_MEDITERRANEAN, "IMB", "SMIY01 LIIB", 0x082082u /* 01 07 13 19 */, 10, 40, 24, 1000, 3},
+    {11087, WXG_GFA, 0, 0, "GFA", "", 0x111111u /* 00 04 08 12 16 20 */, 0, 30, 25, 1050, 4},
+    {11126, WXG_CODE, 253, WX_LIST_UKRAINE, "RBB", "SMRA40 UKKK", 0x104104u /* 02 08 14 20 */, 0, 25, 21, 950, 3},
+    {11150, WXG_USWB, 1, 0, "NAA", "", 0x008008u /* 03 15 */, 0, 20, 18, 800, 3},
+    {11565, WXG_CODE, 11, WX_LIST_NORTH_AMERICA, "NAM", "SMUS01 KWBC", 0x104104u /* 02 08 14 20 */, 0, 30, 22, 880, 3},
+    {11622, WXG_CODE, 11, WX_LIST_SIBERIA_FAR_EAST, "RAZ/RKE", "SMRS01 UHHH", 0x249249u /* 00 03 06 09 12 15 18 21 */, 15, 45, 24, 780, 3},
+    {11638, WXG_CODE, 11, WX_LIST_WESTERN_EUROPE, "DDK", "SMDL01 EDZW", 0x082082u /* 01 07 13 19 */, 0, 35, 25, 1100, 4},
+    {12060, WXG_COLLECT, 0, 0, "ZQD", "VSZ", 0x041041u /* 00 06 12 18 */, 0, 15, 18, 820, 3},
+    {12060, WXG_TRANSMIT, 0, 0, "VSZ", "ZQD", 0x208208u /* 03 09 15 21 */, 0, 15, 18, 820, 3},
+    {12081, WXG_CODE, 111, WX_LIST_EUROPEAN_RUSSIA, "RBV", "SIRA01 UUMS", 0x410410u /* 04 10 16 22 */, 0, 30, 22, 900, 3},
+    {12135, WXG_NSS, 0, 0, "NSS", "", 0x041041u /* 00 06 12 18 */, 30, 55, 22, 1000, 4},
+    {12220, WXG_RCV, 0, 0, "RCV", "", 0x3E00F8u /* 03 04 05 06 07 17 18 19 20 21 */, 0, 60, 22, 1000, 4},
+    {12608, WXG_PLAIN, 0, WX_PLACES_BALTIC, "URD", "", 0x820820u /* 05 11 17 23 */, 0, 20, 18, 900, 3},
+    {12612, WXG_NAVAREA, 7, 0, "ZSC", "", 0x020200u /* 09 17 */, 30, 55, 23, 890, 3},
+    {12634, WXG_PLAIN, 0, WX_PLACES_SOVIET_ARCTIC, "UDK2", "", 0x410410u /* 04 10 16 22 */, 30, 50, 20, 940, 3},
+    {12644, WXG_XSG, 0, 0, "", "", 0x000808u /* 03 11 */, 0, 20, 21, 870, 3},
+    {12656, WXG_NAVAREA, 11, 0, "JNA", "", 0x002002u /* 01 13 */, 0, 25, 21, 910, 3},
+    {12666, WXG_NAVAREA, 13, 0, "UFL", "", 0x004004u /* 02 14 */, 10, 35, 20, 1000, 3},
+    {12686, WXG_PLAIN, 0, WX_PLACES_FAR_EAST, "UKX", "", 0x001041u /* 00 06 12 */, 40, 60, 21, 1260, 3},
+    {12705, WXG_GKA, 0, 0, "GKA", "", 0x200200u /* 09 21 */, 30, 60, 22, 700, 4},
+    {12705, WXG_NAVAREA, 1, 0, "", "", 0x400400u /* 10 22 */, 0, 25, 22, 700, 4},
+    {12720, WXG_NAVAREA, 4, 0, "NMN", "", 0x010010u /* 04 16 */, 20, 50, 20, 1000, 3},
+    {12730, WXG_NAVAREA, 3, 0, "", "", 0x800800u /* 11 23 */, 0, 25, 18, 850, 3},
+    {12737, WXG_JAPAN, 0, 0, "JMC", "", 0x041041u /* 00 06 12 18 */, 10, 40, 23, 1400, 3},
+    {12815, WXG_BRASIL, 0, 0, "PWZ", "", 0x002002u /* 01 13 */, 0, 30, 18, 1300, 3},
+    {12815, WXG_NAVAREA, 5, 0, "PWZ33", "", 0x002002u /* 01 13 */, 30, 60, 18, 1300, 3},
+    {12846, WXG_NAVAREA, 2, 0, "", "", 0x100100u /* 08 20 */, 0, 25, 20, 1000, 3},
+    {12871, WXG_NAVAREA, 8, 0, "VTG", "", 0x008008u /* 03 15 */, 30, 55, 20, 1100, 3},
+    {12910, WXG_NAVAREA, 9, 0, "ASK", "", 0x010010u /* 04 16 */, 0, 25, 18, 950, 2},
+    {12948, WXG_METAREA, 0, 0, "", "", 0x010010u /* 04 16 */, 0, 25, 20, 940, 3},
+    {13450, WXG_USWB, 2, 0, "NAA", "", 0x008008u /* 03 15 */, 0, 20, 16, 620, 3},
+    {13475, WXG_CODE, 11, WX_LIST_EUROPEAN_RUSSIA, "RDN", "SMRA02 UUMS", 0x082082u /* 01 07 13 19 */, 20, 55, 20, 1050, 4},
+    {13503, WXG_BMB, 0, 0, "BMB", "", 0x104104u /* 02 08 14 20 */, 10, 30, 20, 1150, 3},
+    {13907, WXG_CODE, 111, WX_LIST_SIBERIA_FAR_EAST, "RAZ/RKE", "SIRS01 UHHH", 0x208208u /* 03 09 15 21 */, 5, 35, 24, 780, 3},
+    {14367, WXG_CODE, 255, WX_LIST_CHINA, "BAF", "SMCI01 BABJ", 0x082082u /* 01 07 13 19 */, 0, 45, 22, 1000, 3},
+    {14437, WXG_GFA, 0, 0, "GFA", "", 0x111111u /* 00 04 08 12 16 20 */, 0, 30, 25, 1050, 4},
+    {14475, WXG_CODE, 13, WX_LIST_WESTERN_EUROPE, "DDK", "SMVE01 EDZW", 0x104104u /* 02 08 14 20 */, 0, 30, 25, 1100, 4},
+    {14490, WXG_RCV, 0, 0, "RCV", "", 0x07FFC0u /* 06 07 08 09 10 11 12 13 14 15 16 17 18 */, 0, 60, 22, 1000, 4},
+    {14615, WXG_CODE, 11, WX_LIST_EUROPEAN_RUSSIA, "RBV", "SMRA01 UUMS", 0x082082u /* 01 07 13 19 */, 0, 40, 22, 900, 4},
+    {14750, WXG_COLLECT, 0, 0, "UPW", "RKE", 0x041041u /* 00 06 12 18 */, 0, 20, 20, 760, 3},
+    {14750, WXG_TRANSMIT, 0, 0, "RKE", "UPW", 0x208208u /* 03 09 15 21 */, 0, 20, 20, 760, 3},
+    {14884, WXG_CODE, 253, WX_LIST_UKRAINE, "RBB", "SMRA40 UKKK", 0x104104u /* 02 08 14 20 */, 0, 25, 21, 950, 3},
+    {15960, WXG_CODE, 11, WX_LIST_SIBERIA_FAR_EAST, "RAZ/RKE", "SMRS01 UHHH", 0x249249u /* 00 03 06 09 12 15 18 21 */, 15, 45, 24, 780, 4},
+    {16060, WXG_BMB, 0, 0, "BMB", "", 0x104104u /* 02 08 14 20 */, 10, 30, 20, 1150, 3},
+    {16090, WXG_USWB, 1, 0, "NAA", "", 0x008008u /* 03 15 */, 0, 20, 18, 800, 3},
+    {16170, WXG_CODE, 13, WX_LIST_EUROPEAN_RUSSIA, "RDN", "SMRA10 UUMS", 0x104104u /* 02 08 14 20 */, 10, 50, 20, 1050, 4},
+    {16181, WXG_NSS, 0, 0, "NSS", "", 0x041041u /* 00 06 12 18 */, 30, 55, 22, 1000, 4},
+    {16290, WXG_CODE, 13, WX_LIST_MEDITERRANEAN, "IMB", "SMVM01 LIIB", 0x104104u /* 02 08 14 20 */, 10, 40, 24, 1000, 3},
+    {17023, WXG_XSG, 0, 0, "", "", 0x000808u /* 03 11 */, 0, 20, 21, 870, 3},
+    {17045, WXG_PLAIN, 0, WX_PLACES_SOVIET_ARCTIC, "UDK2", "", 0x010400u /* 10 16 */, 30, 50, 20, 940, 3},
+    {17059, WXG_PLAIN, 0, WX_PLACES_FAR_EAST, "UFL", "", 0x000041u /* 00 06 */, 0, 20, 20, 1000, 3},
+    {17059, WXG_NAVAREA, 13, 0, "UFL", "", 0x004004u /* 02 14 */, 10, 35, 20, 1000, 3},
+    {17067, WXG_JAPAN, 0, 0, "JMC", "", 0x041041u /* 00 06 12 18 */, 10, 40, 23, 1400, 3},
+    {17093, WXG_NAVAREA, 8, 0, "VTG", "", 0x008008u /* 03 15 */, 30, 55, 20, 1100, 3},
+    {17127, WXG_NAVAREA, 2, 0, "", "", 0x100100u /* 08 20 */, 0, 25, 20, 1000, 3},
+    {17130, WXG_NAVAREA, 4, 0, "NMF", "", 0x020020u /* 05 17 */, 0, 25, 20, 900, 3},
+    {17142, WXG_NAVAREA, 11, 0, "JNA", "", 0x002002u /* 01 13 */, 0, 25, 21, 910, 3},
+    {17178, WXG_GKA, 0, 0, "GKA", "", 0x200200u /* 09 21 */, 30, 60, 22, 700, 4},
+    {17178, WXG_NAVAREA, 1, 0, "", "", 0x400400u /* 10 22 */, 0, 25, 22, 700, 4},
+    {17200, WXG_NAVAREA, 3, 0, "", "", 0x800800u /* 11 23 */, 0, 25, 18, 850, 3},
+    {18170, WXG_RCV, 0, 0, "RCV", "", 0x00FF00u /* 08 09 10 11 12 13 14 15 */, 0, 60, 22, 1000, 3},
+    {18220, WXG_CODE, 13, WX_LIST_SOUTH_AMERICA_AFRICA, "ZSJ", "SMZA01 FAPR", 0x082080u /* 07 13 19 */, 15, 45, 20, 760, 3},
+    {18230, WXG_GFA, 0, 0, "GFA", "", 0x011100u /* 08 12 16 */, 0, 30, 25, 1050, 3},
+    {18362, WXG_CODE, 111, WX_LIST_EUROPEAN_RUSSIA, "RBV", "SIRA01 UUMS", 0x010400u /* 10 16 */, 0, 30, 22, 900, 3},
+    {19145, WXG_CODE, 11, WX_LIST_SOUTH_AMERICA_AFRICA, "LOR", "SMAG01 SABM", 0x082002u /* 01 13 19 */, 0, 30, 18, 1200, 3},
+    {19230, WXG_CODE, 13, WX_LIST_SIBERIA_FAR_EAST, "RAZ/RKE", "SMRS02 UNNN", 0x082082u /* 01 07 13 19 */, 30, 60, 25, 820, 3},
+    {20100, WXG_COLLECT, 0, 0, "VFR", "VFA", 0x041000u /* 12 18 */, 5, 20, 17, 930, 3},
+    {20100, WXG_TRANSMIT, 0, 0, "VFA", "VFR", 0x208000u /* 15 21 */, 5, 20, 17, 930, 3},
+    {20315, WXG_CODE, 11, WX_LIST_EUROPEAN_RUSSIA, "RDN", "SMRA02 UUMS", 0x082080u /* 07 13 19 */, 20, 55, 20, 1050, 3},
+    {22523, WXG_GKA, 0, 0, "GKA", "", 0x000200u /* 09 */, 30, 60, 22, 700, 3},
+    {22541, WXG_BRASIL, 0, 0, "PWZ", "", 0x002002u /* 01 13 */, 0, 30, 18, 1300, 3},
+    {22541, WXG_NAVAREA, 5, 0, "PWZ33", "", 0x002002u /* 01 13 */, 30, 60, 18, 1300, 3},
+    {22555, WXG_CODE, 255, WX_LIST_CHINA, "XSG", "SMCI02 BABJ", 0x000104u /* 02 08 */, 0, 30, 21, 870, 3},
+    {22564, WXG_JAPAN, 0, 0, "JMC", "", 0x000041u /* 00 06 */, 10, 40, 23, 1400, 3},
+    {22593, WXG_NSS, 0, 0, "NSS", "", 0x041000u /* 12 18 */, 30, 55, 22, 1000, 3},
+    {22665, WXG_NAVAREA, 7, 0, "ZSC", "", 0x000200u /* 09 */, 30, 55, 23, 890, 3},
+    {23400, WXG_CODE, 11, WX_LIST_EUROPEAN_RUSSIA, "RBV", "SMRA01 UUMS", 0x002080u /* 07 13 */, 0, 40, 22, 900, 3},
+    {24390, WXG_CODE, 13, WX_LIST_SIBERIA_FAR_EAST, "RAZ/RKE", "SMRS02 UNNN", 0x000082u /* 01 07 */, 30, 60, 25, 820, 2},
+};
+
+const int wx_entry_count = sizeof wx_entries / sizeof wx_entries[0];
+
+}  // namespace kestrel
