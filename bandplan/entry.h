@@ -16,6 +16,7 @@
 #include "synth/machine.h"
 #include "synth/morse.h"
 #include "synth/params.h"
+#include "traffic/aero.h"
 #include "traffic/amateur.h"
 #include "traffic/blocks.h"
 #include "traffic/diplomatic.h"

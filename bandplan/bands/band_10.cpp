@@ -10,6 +10,12 @@ namespace {
 
 // Standard frequency, aeronautical voice and amateur telegraphy.
 void utility_and_amateur() {
+    // Amateur telegraphy of the 30 m band, low power on 10106 and the
+    // propagation beacon on 10144.
+    if (within(10100, 10115) && cond(2)) amateur_tfc();
+    if (within(10115, 10116) || within(10118, 10130)) amateur_tfc();
+    if (at(10106) && cond(4)) qrp_qso();
+    if (at(10144)) { p(22, 1500, 3); propagation_info(); }
     // Unconditional entries.
     if (at(10512)) { p(23, 1400, 4); send_still("VVV VVV VVV AQP2/4/5/6/7/8        "); }
     if (at(10945) && !(hl(4) || (t.wHour >= 8 && t.wHour <= 11) || (t.wHour >= 16 && t.wHour <= 19))) {
@@ -47,18 +53,7 @@ void utility_and_amateur() {
     if (at({10057, 10075, 10093}) && oh()) fone_cond(5);
 
     // Amateur telegraphy; 10115-10130 is the amateur traffic of its own entry.
-    if (at(10101) && cond(3)) { p(22, 650, 2); send_cond("CQ CQ CQ DE UA3DPX UA3DPX K"); }
-    if (at(10104) && cond(4)) { p(18, 720, 3); send_cond("CQ CQ DE OK1FMJ OK1FMJ OK1FMJ K"); }
-    if (at(10106) && cond(3)) { p(25, 600, 2); send_cond("CQ DX CQ DX DE EA5GXK EA5GXK DX K"); }
-    if (at(10108) && cond(4)) send_cond_bug("CQ CQ CQ DE I2KYZ I2KYZ I2KYZ K");
-    if (at(10110) && cond(3)) { p(14, 560, 1); send_cond("CQ CQ CQ DE G4BUE/QRP G4BUE/QRP K"); }
-    if (at(10112) && night() && cond(3)) { p(21, 700, 3); send_cond("CQ CQ DE SP9MDY SP9MDY SP9MDY K"); }
-    if (at(10133) && cond(3)) { p(24, 640, 3); send_cond("CQ CQ CQ DE SM5DJZ SM5DJZ K"); }
-    if (at(10136) && cond(4)) { p(20, 780, 2); send_cond("CQ CQ DE OH6LI OH6LI OH6LI K"); }
-    if (at(10138) && cond(3)) { p(28, 600, 4); send_cond("CQ CQ CQ DE DL6YAB DL6YAB K"); }
-    if (at(10140) && cond(4)) { p(16, 690, 2); send_cond("CQ CQ CQ DE F6BEE F6BEE PSE K"); }
     if (at(10144)) { p(24, 800, 3); send_still("VVV VVV DE DK0WCY DK0WCY = SOLAR FLUX 072 = A INDEX 05 = QUIET +  "); }
-    if (at(10147) && cond(3)) { p(26, 700, 2); send_cond("CQ CQ DE LZ1ZF LZ1ZF LZ1ZF K"); }
 }
 
 // The fixed service.
@@ -205,6 +200,10 @@ void evening_and_night() {
 // Stations heard only while the path is in daylight.
 void daylight_block() {
     if (day()) {
+        // The aeronautical fixed network: Havana and New York, then the
+        // circuit to Lima every ten seconds.
+        if (at(10132) && ml(30)) aero_fixed("CMH", "WSY", 1);
+        if (at(10132) && mh(29)) aero_fixed("OAL", "WSY", 10);
         if (at(10189) && cond(2)) nato_qso();
         if (at(10200) && ct(800, 830)) simplex_fix_radiocheck(net_fr_mil, 7, 41);
         if (at(10238) && hl(12)) { p(22, 1100, 4); send_still("VVV VVV VVV DE FUE FUE FUE QSX 6 8 10 12  "); }

@@ -50,6 +50,13 @@ void clock_fixed_and_aero() {
     if (at(11170) && cond(2)) { p(24, 1100, 3); send_cond_f1("RIT RIT DE RKS RKS QTC K"); }
 
     // Aeronautical: military families and the route voice channels.
+    // Air force ground stations working aircraft, a coded air weather report,
+    // an air-to-ground test and an aircraft's distress call on the route channels.
+    if (at(11179) && cond(3)) raf_qso("MKD");
+    if (at(11205)) { p(21, 1000, 4); rea4(); }
+    if (at(11282)) a2g_sx("OEV");
+    if (at(11297)) a2g_dx_gnd("LFO");
+    if (at(11315) && reg1rus_night() && cond(4)) rus_acft_sos();
     if (at(11175)) fone_cond(2);
     if (at({11226, 11232})) fone_cond(3);
     if (at({11214, 11246, 11271}) && night()) fone_cond(5);

@@ -329,6 +329,7 @@ void band_12() {
     weather_broadcasts();
 
     if (at(12700) && ml(5)) { qsa = 1; qrh = 2; send_cond_bug("CQ CQ CQ DE H4H H4H H4H QRU QRU? QSX 12 MHZ KK"); }
+    if (at(12700) && reg1rus_day()) aeroflot("UUF", "RBYO");
     // Guangzhou on the common channel: its traffic list at 02, 08, 14 and 20,
     // on watch otherwise.
     if (at(12700)) {

@@ -35,6 +35,10 @@ void coast_and_aero() {
     if (at({13101, 13107, 13119, 13125, 13137, 13152, 13164, 13176, 13188})) fone_cond(6);
 
     // Aeronautical: military families, VOLMET, the route voice channels.
+    // An aircraft's test call heard from its side, and an aeronautical
+    // weather broadcast at the half hours.
+    if (at(13279)) a2g_dx_acft("", "SVA");
+    if (at(13290) && (ms(0) || ms(30))) { p(20, 1100, 3); aero_wx("LOV"); }
     if (at(13200)) fone_cond(2);
     if (at({13211, 13215, 13232, 13247}) && night()) fone_cond(4);
     if (at({13264, 13270})) fone_cond(2);

@@ -203,6 +203,10 @@ void daylight_block() {
 // Stations of the years before 1950 (HIST).
 void historical_block() {
     if (hist) {
+        // A flying boat of the South Atlantic mail calling its base, and an
+        // aircraft asking a direction-finding station for its bearing.
+        if (at(16630) && cond(2)) german_fb("DFM");
+        if (at(16655) && cond(3)) old_aero_qte(2, "");
         // A ship of the 1930s with a telegram for its coast station.
         if (at(16572) && cond(3)) { p(18, 700, 3); old_vsl_qtc(); }
         // Coast stations and ships of the 1930s and the war years.

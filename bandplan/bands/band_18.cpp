@@ -23,26 +23,6 @@ void aero_and_amateur() {
     if (at(18064) && eh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
 
     // Amateur telegraphy.
-    if (at(18069) && ct(800, 1400)) qsa_qra_qso("DL3DXX", "G3ZAY", "ROLF", "GEORGE");
-    if (at(18070) && ml(40)) { p(26, 700, 3); send_cond("CQ CQ CQ DE OH6NIO OH6NIO OH6NIO K"); }
-    if (at(18071) && ct(1300, 1900)) qsa_qra_qso("K3LR", "EA5RM", "TIM", "RAMON");
-    if (at(18072) && eh()) { p(24, 820, 3); send_cond("CQ DX DE UA4WHX UA4WHX UA4WHX K"); }
-    if (at(18073) && ct(600, 1100)) qsa_qra_qso("JA3YBK", "RA9AP", "KEN", "GENA");
-    if (at(18074) && cond(2)) { p(22, 900, 2); send_cond("CQ CQ DE SV2BFN SV2BFN K"); }
-    if (at(18075) && ct(1000, 1600)) qsa_qra_qso("S57DX", "OE1ZKC", "MARKO", "KURT");
-    if (at(18076) && oh()) { p(25, 760, 4); send_cond("CQ CQ CQ DE ES5MC ES5MC ES5MC K"); }
-    if (at(18077)) send_vvv("UA6LV");
-    if (at(18079) && ct(1500, 2000)) qsa_qra_qso("VE3EJ", "GW4BVJ", "JOHN", "ALAN");
-    if (at(18080) && ml(30)) { p(18, 650, 2); send_cond("CQ CQ CQ DE CT1EEB CT1EEB K"); }
-    if (at(18081) && day()) qsa_qra_qso("LA7JO", "SM6CVX", "JAN", "BENGT");
-    if (at(18082) && ed()) { p(27, 880, 3); send_cond("CQ DX CQ DX DE 4Z5LA 4Z5LA K"); }
-    if (at(18083) && ct(1700, 2300)) qsa_qra_qso("PY1NX", "LU1FAM", "PAULO", "ALBERTO");
-    if (at(18085) && cond(3)) { p(22, 700, 3); send_cond("QRL?"); }
-    if (at(18086) && ct(700, 1300)) qsa_qra_qso("UR3HC", "SP2FAX", "VIKTOR", "JANUSZ");
-    if (at(18088) && eh()) { p(20, 1000, 2); send_cond("CQ CQ DE HB9DDZ HB9DDZ HB9DDZ K"); }
-    if (at(18090) && ct(900, 1500)) qsa_qra_qso("I4EAT", "9A5W", "FRANCO", "ZELJKO");
-    if (at(18092) && oh()) { p(14, 700, 2); send_cond("CQ CQ CQ DE KC2ZWL KC2ZWL K"); }
-    if (at(18094) && cond(2)) { p(20, 820, 1); send_cond("CQ CQ DE DL2BQD/QRP DL2BQD/QRP K"); }
 
     // W1AW bulletins, as on 14 MHz.
     if (at(18097) && (ct(100, 120) || ct(400, 420) || ct(2200, 2220))) {
@@ -54,7 +34,9 @@ void aero_and_amateur() {
     }
 
     // The beacon chain, one turn behind 14100; here half the paths are closed.
-    if (at(18110)) beacon_turns(1, 2);
+    if (at(18110)) world_beacon_net();
+    if (within(18068, 18100) && cond(2)) amateur_tfc();
+    if (at(18086) && cond(4)) qrp_qso();
 
     // Amateur telephony.
     if (at({18130, 18145, 18160}) && cond(2)) fone_cond(3);
@@ -143,23 +125,18 @@ void fixed_and_ships() {
 // Stations heard only while the path is in daylight.
 void daylight_block() {
     if (day()) {
-        if (at(18078) && cond(2)) { p(27, 780, 2); send_cond("CQ DX DE 5R8UI 5R8UI 5R8UI K"); }
-        if (at(18084) && eh()) qsa_qra_qso("A71AM", "DJ9ZB", "ALI", "FRANZ");
-        if (at(18093) && ml(30)) { p(23, 690, 3); send_cond("CQ CQ DE ZS6EZ ZS6EZ ZS6EZ K"); }
         if (at(18218)) { p(26, 1150, 3); send_still("VVV VVV DE OXZ OXZ OXZ QRU  "); }
         if (at(18352) && ml(20)) { p(24, 880, 3); send_cond_par("FUG FUG DE FUG2 FUG2 QTC K", 2); }
         if (at(18622)) { p(20, 700, 2); send_still("VVV VVV VVV DE 7TA23 7TA23 7TA23  "); }
         if (at(18870) && cond(3)) { p(20, 1000, 3); clg_cond("VWB", "VTJK", 2); }
     }
     if (reg2_day()) {
-        if (at(18073) && ct(1800, 2300)) qsa_qra_qso("W5KFT", "CE2SV", "JOE", "HERNAN");
         if (at(18333) && cond(2)) { p(20, 900, 3); send_cond("CLP3 CLP3 CLP3 DE CLP1 CLP1 K"); }
         if (at(18333) && ms(50)) { p(20, 900, 3); fig_msg_ar("CLP3 DE CLP1 "); }
         if (at(18567) && cond(2)) { p(24, 1000, 3); send_still("VVV VVV VVV DE LOR LOR LOR  "); }
         if (at(18878) && cond(3)) { p(22, 780, 3); clg_cond("WCC", "WSDX", 2); }
     }
     if (reg3f_day()) {
-        if (at(18071) && ct(2200, 300)) qsa_qra_qso("VK3IO", "JA1XUY", "ROB", "MASA");
         if (at(18309) && cond(2)) { p(22, 780, 3); send_cond("XVN XVN DE XVN2 XVN2 QTC K"); }
         if (at(18443)) { p(25, 900, 2); send_still("VVV VVV DE 3BA2 3BA2 3BA2 QRU  "); }
         if (at(18874) && cond(3)) { p(20, 700, 3); clg_cond("JCS", "7JKQ", 2); }
@@ -169,7 +146,6 @@ void daylight_block() {
         if (at(18706) && ct(500, 700)) { p(21, 820, 3); fig_msg_ar("EPJ DE EPJ4 "); }
     }
     if (reg1rus_day()) {
-        if (at(18075) && ct(400, 800)) qsa_qra_qso("UA0SE", "UA9MA", "SLAVA", "ANATOLY");
         if (at(18428) && oh_sked(40)) { p(22, 1000, 3); fig_msg_ar("RJD99 DE RJE "); }
     }
     stn();

@@ -12,25 +12,14 @@ namespace kestrel {
 void band_21() {
     band_start(21, 22);
     weather_broadcasts();
+    // Amateur telegraphy by day, contests at weekends, low power on 21060.
+    if (within(21000, 21070) && day() && cond(2)) amateur_tfc();
+    if (within(21000, 21060) && weekend() && ct(700, 1800) && cond(2)) contest_qso();
+    if (at(21060) && day() && cond(3)) qrp_qso();
 
     // Amateur telegraphy.
-    if (within(21000, 21025) && day() && cond(3)) ham_qso(hams_21);
-    if (within(21025, 21070) && day() && cond(5)) ham_qso(hams_21);
-    if (within(21000, 21070) && day() && cond(6)) ham_cq(hams_21);
-    if (within(21000, 21060) && weekend() && ct(700, 1800) && cond(2)) ham_cq(hams_21);
-    if (within(21100, 21150) && ct(1200, 2000) && cond(8)) { ham_cq(hams_21); }
-    if (at(21005) && reg3f_day() && cond(2)) { p(28, 700, 2); send_cond("CQ DX CQ DX DE JA1XPQ JA1XPQ K"); }
-    if (at(21018) && reg2_day() && cond(2)) { p(30, 650, 3); send_cond("CQ CQ DE LU7DZ LU7DZ K"); }
-    if (at(21022) && day() && cond(3)) { p(26, 820, 3); send_cond("QRZ? DE 5B4AHJ UP 2 ]"); }
     if (at(21040) && day()) { p(18, 760, 3); send_cond_par("QRL? QRL?", 3); }
     if (at(21067) && (ct(1400, 1500) || ct(2000, 2100)) && t.wDayOfWeek >= 1 && t.wDayOfWeek <= 5) { p(20, 1000, 3); send_still("QST QST QST DE W1AW W1AW W1AW CODE PRACTICE      "); }
-    if (at(21080) && reg1rus_day() && cond(3)) { p(16, 900, 2); send_cond("CQ CQ CQ DE UA9CGL UA9CGL UA9CGL PSE K"); }
-    if (at(21125) && ct(1400, 1900) && cond(3)) { p(12, 600, 3); send_cond("CQ CQ CQ DE KB9DNU KB9DNU KB9DNU K"); }
-    if (at(21003) && day() && ml(20)) { p(32, 700, 4); send_cond("QRZ? DE VP8PJ UP ]"); }
-    if (at({21004, 21005, 21006}) && day() && ml(20) && cond(2)) { p(26, 900, 2); send_cond(ham_call(hams_21, 1)); }
-    if (at(21023) && reg1rus_day() && cond(2)) { p(22, 880, 3); send_cond("CQ CQ DE UA3AGW UA3AGW UA3AGW K"); }
-    if (at(21060) && day() && cond(3)) { p(14, 800, 1); send_cond("CQ CQ DE OK1FMJ/QRP OK1FMJ/QRP K"); }
-    if (at(21140) && ct(1400, 1900) && cond(4)) { p(10, 720, 2); send_cond("CQ CQ CQ DE KA4OTB KA4OTB KA4OTB K"); }
 
     // The fixed service between the broadcasters and the aeronautical band.
     if (at(21852) && ct(700, 1500)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RCV RCV RCV      "); }
@@ -56,8 +45,7 @@ void band_21() {
     stn();
 
     if (day()) {
-        if (at(21150)) beacon_chain(2);
-        if (at(21011) && ml(30)) { p(24, 900, 3); send_cond("CQ CQ CQ DE OH6KZP OH6KZP OH6KZP K"); }
+        if (at(21150)) world_beacon_net();
         if (at(21032)) { p(25, 1000, 3); send_cond_par("TEST DE EA5GVT EA5GVT", 3); }
         if (at(21047)) { p(22, 700, 2); qtc_qsk("QST DE ZS6BRK = HR IN JOHANNESBURG WX FINE = "); send_stack(" K"); }
         if (at(21063) && cond(2)) { p(21, 1150, 2); send_cond("VVV VVV VVV DE OK1FMJ TEST"); }
@@ -67,13 +55,11 @@ void band_21() {
     }
 
     if (reg2_day()) {
-        if (at(21015) && cond(3)) { p(30, 750, 3); send_cond("CQ CQ DE PY2OX PY2OX K"); }
         if (at(21036) && cond(2)) { p(24, 600, 4); send_cond("W8JYZ DE VE3MTQ 599 599 K"); }
         if (at(21865)) { p(24, 950, 4); send_still("VVV VVV VVV DE NAM NAM NAM      "); }
     }
 
     if (reg3f_day()) {
-        if (at(21028) && cond(2)) { p(23, 800, 3); send_cond("CQ CQ CQ DE VK2BQS VK2BQS K"); }
         if (at(21870)) { p(24, 880, 3); send_still("VVV VVV VVV DE NPM NPM NPM      "); }
     }
 

@@ -10,6 +10,8 @@ namespace kestrel {
 void band_24() {
     band_start(24, 22);
     weather_broadcasts();
+    // Amateur telegraphy by day.
+    if (within(24890, 24920) && day() && cond(2)) amateur_tfc();
 
     // Fixed service.
     if (at(24016) && ct(700, 1600)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RCV RCV RCV      "); }
@@ -36,33 +38,24 @@ void band_24() {
     if (at(24838) && ct(900, 1600)) { simplex_fix_radiocheck(net_fr_mil, 7, 41); }
 
     // Amateur telegraphy.
-    if (within(24890, 24915) && day() && cond(4)) ham_qso(hams_24);
-    if (within(24890, 24929) && day() && cond(7)) ham_cq(hams_24);
-    if (at(24895) && day() && ml(30)) { p(30, 700, 4); send_cond("QRZ? DE 3Y0J UP 1 ]"); }
-    if (at(24896) && day() && ml(30) && cond(2)) { p(25, 950, 2); send_cond(ham_call(hams_24, 1)); }
-    if (at(24906) && day() && cond(3)) { p(14, 800, 1); send_cond("CQ CQ DE OK2PBG/QRP OK2PBG/QRP K"); }
 
     stn();
 
     if (day()) {
-        if (at(24930)) beacon_chain(3);
+        if (at(24930)) world_beacon_net();
         if (at(24114) && ml(30)) { p(24, 1000, 3); send_still("VVV VVV VVV DE CFH CFH CFH      "); }
         if (at(24582)) { p(26, 1000, 4); send_still("VVV VVV VVV DE DFH/DIS DFH/DIS DFH/DIS      "); }
-        if (at(24900) && cond(2)) { p(26, 700, 3); send_cond("CQ DX CQ DX DE S57DX S57DX K"); }
     }
 
     if (reg2_day()) {
         if (at(24234)) { p(24, 920, 4); send_still("VVV VVV VVV DE NPG NPG NPG      "); }
-        if (at(24898) && cond(2)) { p(28, 650, 3); send_cond("CQ CQ DE PY1NB PY1NB K"); }
     }
 
     if (reg1rus_day()) {
         if (at(24444)) { p(22, 900, 3); send_still("VVV VVV VVV DE RIW RIW RIW      "); }
-        if (at(24903) && cond(2)) { p(22, 880, 3); send_cond("CQ CQ DE RA3DNC RA3DNC RA3DNC K"); }
     }
 
     if (reg3f_day()) {
-        if (at(24891) && cond(2)) { p(24, 800, 3); send_cond("CQ CQ CQ DE JH1EAF JH1EAF K"); }
         if (at(24702)) { p(24, 880, 4); send_still("VVV VVV VVV DE NPM NPM NPM      "); }
     }
 

@@ -11,6 +11,8 @@ namespace kestrel {
 void band_27() {
     band_start(27, 22);
     weather_broadcasts();
+    // The Pacific expedition on the 11 m band.
+    if (at(27555) && day()) li2b(27);
 
     // A citizens' band operator calling for distant stations.
     if (at(27385) && day() && cond(6)) { p(18, 800, 2); send_cond("CQ DX CQ DX DE 26AT143 26AT143 K"); }

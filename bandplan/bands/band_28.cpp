@@ -18,21 +18,16 @@ bool band_open() { return day() || (summer() && ct(1800, 2200) && cond(3)); }
 void band_28() {
     band_start(28, 22);
     weather_broadcasts();
+    // Amateur telegraphy while the band is open, contests at weekends, low
+    // power on 28060, the single-letter beacons of the beacon segment.
+    if (within(28000, 28070) && band_open() && cond(2)) amateur_tfc();
+    if (within(28000, 28060) && weekend() && ct(800, 1600) && cond(3)) contest_qso();
+    if (at(28060) && band_open() && cond(3)) qrp_qso();
+    if (at(28205) && day()) cluster_beacon();
 
     // Amateur telegraphy.
-    if (within(28000, 28040) && band_open() && cond(4)) ham_qso(hams_28);
-    if (within(28040, 28070) && band_open() && cond(6)) ham_qso(hams_28);
-    if (within(28000, 28070) && band_open() && cond(6)) ham_cq(hams_28);
-    if (within(28000, 28060) && weekend() && ct(800, 1600) && cond(3)) ham_cq(hams_28);
-    if (at(28004) && day() && ml(30)) { p(30, 700, 4); send_cond("QRZ? DE FT5ZM UP ]"); }
-    if (at(28005) && day() && ml(30) && cond(2)) { p(25, 950, 2); send_cond(ham_call(hams_28, 1)); }
-    if (at(28012) && reg3f_day() && cond(2)) { p(28, 800, 3); send_cond("CQ DX CQ DX DE JA3OSV JA3OSV K"); }
-    if (at(28021) && reg2_day() && cond(2)) { p(26, 650, 3); send_cond("CQ CQ DE LU3CQ LU3CQ K"); }
-    if (at(28033) && reg1rus_day() && cond(2)) { p(22, 880, 3); send_cond("CQ CQ DE RW9UP RW9UP RW9UP K"); }
     if (at(28045) && band_open()) { p(18, 760, 3); send_cond_par("QRL?", 4); }
-    if (at(28055) && day() && cond(3)) { p(14, 800, 1); send_cond("CQ CQ DE SP3GEM/QRP SP3GEM/QRP K"); }
     if (at(28060) && band_open() && cond(3)) { p(12, 700, 2); qtc_qsk("CQ CQ CQ DE KC4ZQV KC4ZQV KC4ZQV K "); send_stack(""); }
-    if (within(28100, 28150) && ct(1400, 2000) && cond(10)) ham_cq(hams_28);
 
     // Single beacons of many countries, each with its locator and power.
     if (at(28175) && reg2_day()) { p(18, 800, 2); send_still("VVV DE VE3TEN VE3TEN FN25 10W      "); }
@@ -54,22 +49,18 @@ void band_28() {
     stn();
 
     if (day()) {
-        if (at(28200)) beacon_chain(4);
+        if (at(28200)) world_beacon_net();
         if (at(28017)) { p(28, 700, 3); send_cond_par("TEST DE OH1XT OH1XT", 3); }
         if (at(28026) && cond(2)) { p(24, 650, 2); send_cond("VE1JS DE G0KPW 599 TU K"); }
     }
 
     if (reg2_day()) {
-        if (at(28010) && cond(2)) { p(30, 750, 3); send_cond("CQ CQ DE PY5EG PY5EG K"); }
     }
 
     stn();
 
     if (hist) {
         // The ten-metre band of the 1930s: hand keys, plain calls, raw notes.
-        if (at(28030) && day() && cond(3)) { p(14, 600, 3); hand = 1; send_cond("CQ CQ CQ DE W2UK W2UK W2UK K"); }
-        if (at(28050) && day() && cond(3)) { p(12, 500, 2); hand = 1; send_cond("CQ DX CQ DX DE G6QB G6QB G6QB K"); }
-        if (at(28110) && day() && cond(3)) { p(15, 650, 2); hand = 1; send_cond("CQ CQ DE D4BUF D4BUF D4BUF +"); }
         if (at(28140) && day() && cond(4)) { p(13, 560, 2); hand = 1; send_cond("W2UK DE F8CT F8CT QSA4 QRK5 K"); }
     }
 
