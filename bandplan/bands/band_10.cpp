@@ -18,14 +18,31 @@ void utility_and_amateur() {
     if (at(10144)) { p(22, 1500, 3); propagation_info(); }
     // Unconditional entries.
     if (at(10512)) { p(23, 1400, 4); send_still("VVV VVV VVV AQP2/4/5/6/7/8        "); }
-    if (at(10945) && !(hl(4) || (t.wHour >= 8 && t.wHour <= 11) || (t.wHour >= 16 && t.wHour <= 19))) {
+    // The Canadian fleet broadcast: its messages before 04, 08-11 and 16-19 h,
+    // the marker otherwise.
+    if (at(10945)) {
         p(24, 1000, 4);
-        send_still("C13L   C13L   C13L   VVV   VVV   VVV   DE   CFH   CFH   CFH      ");
+        if (hl(4) || (t.wHour >= 8 && t.wHour <= 11) || (t.wHour >= 16 && t.wHour <= 19))
+            nato_broadcast("CGNS CGNS CGNS DE CFH CFH CFH", "C13L", canadian_navy_2, 25);
+        else naval_coast("C13L   C13L   C13L   VVV   VVV   VVV   DE   CFH   CFH   CFH      ", "CFH", canadian_navy, 24);
     }
     if (at(10698) && ed()) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE CMU967 CMU967  ZZU 10164/10164 K", 4); }
     if (at(10164) && t.wMinute % 5 != 0 && t.wDayOfWeek != 3) {
         p(20, 900, 2);
         send_cond_par("RIW RIW RIW DE CMU967 CMU967 K", 4);
+    }
+    // Moscow naval headquarters calls its ships on Wednesdays; its flash
+    // messages go out in every fifth minute.
+    if (at(10164) && t.wMinute % 5 != 0 && t.wDayOfWeek == 3) russian_navy_coast("RIW", rus_navy_riw, 25);
+    if (at(10164)) xxx_flash("RDL RDL", 1);
+    // The French navy at Paris, and the US Navy at Norfolk.
+    if (at(10186)) {
+        p(26, 1100, 3);
+        french_navy_coast("VVV  VVV  VVV  DE  FUG  FUG  FUG  3/4  3/6  3/8  3/12  3/16", "FUG");
+    }
+    if (at(10258)) {
+        p(23, 850, 4);
+        naval_coast("VVV VVV VVV DE NAM NAM NAM", "NAM", us_navy, 37);
     }
     if (at(10980) && ct(930, 1000)) {
         p(19, 1200, 4);
@@ -80,12 +97,12 @@ void fixed_service() {
     if (at(10158) && ms10(10)) duplex_radiocheck(6, 1);
     if (at(10167) && oh() && mh(30)) { p(18, 1100, 3); fig_msg("RJD99 RJD99 RJD99 DE RMP RMP QTC ", " + K"); }
     if (at(10170) && !ms(30)) { p(18, 1100, 3); send_still("VVV VVV VVV DE RMP RMP RMP  "); }
-    if (at(10181)) { p(22, 1250, 3); send_still("VVV VVV VVV DE FUE FUE FUE  "); }
+    if (at(10181)) { p(22, 1250, 3); french_navy_coast("VVV VVV VVV DE FUE FUE FUE  ", "FUE"); }
     if (at(10193) && cond(3)) { p(20, 1000, 3); clg_cond("FDI2", "FDC", 2); }
     if (at(10206) && cond(3)) nato_qso();
-    if (at(10211) && eh()) { p(24, 900, 3); send_still("VVV VVV VVV DE NSS NSS NSS  "); }
+    if (at(10211) && eh()) { p(24, 900, 3); naval_coast("VVV VVV VVV DE NSS NSS NSS  ", "NSS", us_navy, 37); }
     if (at(10222) && mh(44)) duplex_osn(5, 2);
-    if (at(10229) && ms10(0) && od()) { p(22, 880, 3); numbers_bcst("281 281 281 00000   ", 8); }
+    if (at(10229) && ms10(0) && od()) { p(22, 880, 3); m12(); }
     if (at(10244) && cond(2)) { p(17, 1300, 2); send_cond("RKS RKS DE RJE54 RJE54 QTC K"); }
     if (at(10253)) low_pwr_mil();
     if (at(10264)) { p(25, 1100, 3); send_still("DE 4XZ 4XZ 4XZ QRU? QSX 6 8 K   "); }
@@ -94,15 +111,15 @@ void fixed_service() {
     if (at(10283) && ms10(20)) { p(21, 1000, 4); fig_msg("CQ CQ CQ DE EBA EBA EBA ", " AR QRU  "); }
     if (at(10297)) { p(19, 1350, 3); send_still("VVV VVV VVV DE TBA2 TBA2 TBA2  "); }
     if (at(10318) && ms20(0)) { p(20, 950, 3); let_msg("RJH77 RJH77 DE RIT RIT QTC = ", 3, 0x80); }
-    if (at(10324) && !oh_sked(0)) { p(20, 800, 3); send_still("VVV VVV VVV DE GYA GYA GYA QSX 12  "); }
+    if (at(10324) && !oh_sked(0)) { p(20, 800, 3); naval_coast("VVV VVV VVV DE GYA GYA GYA QSX 12  ", "GYA", rn_vsl, 38); }
     if (at(10324) && oh_sked(0)) { p(20, 800, 3); fig_msg("ZKN ZKN DE GYA GYA QTC ", " + K"); }
     if (at(10335) && ms(15)) { p(22, 1200, 3); nato_msg("A7K DE H4T = ", 'P'); }
     if (at(10362) && cond(2)) { p(21, 1150, 2); send_cond("RIW RIW DE RJD99 RJD99 K"); }
     if (at(10370) && eh()) duplex_radiocheck(4, 2);
     if (at(10378) && ms10(40)) simplex_fix_radiocheck(net_rus_mil, 6, 24);
-    if (at(10389)) { p(24, 1000, 4); send_still("VVV VVV VVV DE IDR IDR IDR QSX 4 8 12  "); }
+    if (at(10389)) { p(24, 1000, 4); italian_naval("VVV VVV VVV DE IDR IDR IDR QSX 4 8 12  ", "IDR"); }
     if (at(10395) && cond(3)) { p(22, 1050, 3); clg_cond("IGJ", "IDR", 2); }
-    if (at(10407) && ms10(30)) { p(19, 1040, 3); numbers_bcst("463 463 463 00000   ", 10); }
+    if (at(10407) && ms10(30)) { p(19, 1040, 3); m12(); }
     if (at(10414) && oh()) duplex_osn(6, 1);
     if (at(10430)) { p(23, 1250, 3); send_still("VVV VVV VVV DE SXA SXA SXA  "); }
     if (at(10451)) low_pwr_mil();
@@ -113,12 +130,12 @@ void fixed_service() {
     if (at(10531)) random_vvv();
     if (at(10549) && ml(15)) duplex_osn(6, 1);
     if (at(10562) && eh() && mh(20)) { p(26, 1050, 3); fig4_msg("BZR62 BZR62 DE BZP57 BZP57 = 0521 = ", 30); }
-    if (at(10571) && ms10(50) && ed()) { p(19, 850, 3); numbers_bcst("527 527 527 00000   ", 9); }
+    if (at(10571) && ms10(50) && ed()) { p(19, 850, 3); m12(); }
     if (at(10588) && cond(2)) nato_qso();
     if (at(10625)) send_vvv("RJE54");
     if (at(10650) && ms10(0)) simplex_fix_radiocheck(net_nato_tac, 8, 21);
     if (at(10671)) { p(24, 1000, 4); send_still("CQ CQ CQ DE PBC PBC PBC QSX 4 6 8 10  "); }
-    if (at(10684) && ms10(10) && oh()) { p(20, 1000, 3); numbers_bcst("VVV 173 173 173   ", 12); }
+    if (at(10684) && ms10(10) && oh()) { p(20, 1000, 3); m12(); }
     if (at(10705) && t.wMinute % 3 == 1) duplex_radiocheck(5, 3);
     if (at(10726) && cond(3)) { p(21, 900, 3); clg_cond("RCV", "RJD99", 200); }
     if (at(10738)) low_pwr_mil();
@@ -132,7 +149,7 @@ void fixed_service() {
     if (at(10872) && ms20(20)) { p(18, 1000, 3); fig_msg("RIT RIT DE RCV RCV QTC 12 ", " + K"); }
     if (at(10884) && ms10(20) && ed()) simplex_fix_radiocheck(net_diplo, 5, 25);
     if (at(10891) && ms(45)) { p(23, 1450, 3); nato_msg("P4L DE QKD = ", 'R'); }
-    if (at(10918) && t.wDayOfWeek >= 1 && t.wDayOfWeek <= 5 && ms10(40)) { p(21, 930, 4); numbers_bcst("836 836 836 00000   ", 8); }
+    if (at(10918) && t.wDayOfWeek >= 1 && t.wDayOfWeek <= 5 && ms10(40)) { p(21, 930, 4); m12(); }
     if (at(10927) && eh() && mh(20)) duplex_radiocheck(7, 1);
     if (at(10936) && cond(2)) { p(22, 1000, 3); send_cond_f1("RJD99 RJD99 DE RMP RMP QTC K"); }
     if (at(10951) && cond(3)) { p(20, 1250, 2); clg_cond("FDY4", "FDC", 3); }
@@ -162,7 +179,7 @@ void evening_and_night() {
     if (at(10248) && night()) { p(19, 930, 3); send_still("DE RJE54 RJE54 RJE54 QRU? K   "); }
     if (at(10276) && ct(2000, 300) && ms20(0)) { p(24, 980, 3); fig_msg("CQ CQ CQ DE RIW RIW RIW QTC ", " + K"); }
     if (at(10311) && night() && cond(3)) { stn(); bug(); clg_cond("FDX3", "FDC", 102); }
-    if (at(10343) && ct(1900, 100)) { p(22, 1100, 3); send_still("VVV VVV VVV DE FUX FUX FUX  "); }
+    if (at(10343) && ct(1900, 100)) { p(22, 1100, 3); french_navy_coast("VVV VVV VVV DE FUX FUX FUX  ", "FUX"); }
     if (at(10358) && night() && cond(2)) pass_msg("SXA24", "SXA", "DE");
     if (at(10384) && night() && ms10(40) && t.wDayOfWeek % 2 == 1) { p(20, 880, 3); indicator_bcst("VVV VVV VVV ", ""); }
     if (at(10402) && night()) low_pwr_mil();
@@ -171,7 +188,7 @@ void evening_and_night() {
     if (at(10459) && night() && t.wMinute % 5 == 2) duplex_radiocheck(8, 1);
     if (at(10482) && ct(2200, 500)) { p(23, 1150, 3); send_still("VVV VVV VVV DE RMP RMP RMP QSX 8 10 13  "); }
     if (at(10507) && night() && cond(3)) pass_msg("IGJ", "IDR", "DE");
-    if (at(10523) && night() && ms10(0)) { p(22, 950, 3); numbers_bcst("VVV 297 297 297   ", 10); }
+    if (at(10523) && night() && ms10(0)) { p(22, 950, 3); m12(); }
     if (at(10544) && night() && cond(2)) nato_qso();
     if (at(10566) && ct(1800, 2300) && cond(3)) { p(20, 1300, 3); clg_cond_par("TBB", "TBA2", 2, 2); }
     if (at(10583) && night() && mh(35)) duplex_osn(7, 2);
@@ -191,7 +208,7 @@ void evening_and_night() {
     if (at(10897) && ct(1800, 2200) && t.wDayOfWeek == 1) simplex_fix_radiocheck(net_diplo, 5, 27);
     if (at(10924) && night() && ms20(40)) { p(23, 1000, 3); fig_msg("NSS NSS DE NAM NAM QTC ", " AR K"); }
     if (at(10949) && night() && cond(3)) { p(21, 1100, 3); hs(); send_cond("RCV RCV DE RMP RMP QTC 2 K"); }
-    if (at(10969) && ct(2300, 400)) { p(24, 1000, 2); send_still("VVV VVV VVV DE NPM NPM NPM  "); }
+    if (at(10969) && ct(2300, 400)) { p(24, 1000, 2); naval_coast("VVV VVV VVV DE NPM NPM NPM  ", "NPM", us_navy, 37); }
     if (at(10990) && night() && cond(2)) pass_msg("RIT", "RJH77", "V");
 
     stn();
@@ -206,7 +223,7 @@ void daylight_block() {
         if (at(10132) && mh(29)) aero_fixed("OAL", "WSY", 10);
         if (at(10189) && cond(2)) nato_qso();
         if (at(10200) && ct(800, 830)) simplex_fix_radiocheck(net_fr_mil, 7, 41);
-        if (at(10238) && hl(12)) { p(22, 1100, 4); send_still("VVV VVV VVV DE FUE FUE FUE QSX 6 8 10 12  "); }
+        if (at(10238) && hl(12)) { p(22, 1100, 4); french_navy_coast("VVV VVV VVV DE FUE FUE FUE QSX 6 8 10 12  ", "FUE"); }
         if (at(10309) && ms(50)) { p(24, 1300, 3); nato_msg("M7T DE QKD = ", 'O'); }
         if (at(10355) && cond(3)) { p(24, 1100, 3); clg_cond("IDR", "IGJ", 2); }
         if (at(10423) && ms10(10)) simplex_fix_radiocheck(net_nato_tac, 8, 23);
@@ -218,17 +235,17 @@ void daylight_block() {
         if (at(10781) && ct(1000, 1200)) { p(22, 1000, 3); send_still("VVV VVV VVV DE 9HD 9HD 9HD  "); }
         if (at(10811) && cond(3)) { p(19, 750, 2); clg_cond("OSN", "ORK", 3); }
         if (at(10862) && t.wDayOfWeek == 2 && ct(1300, 1345)) simplex_fix_radiocheck(net_diplo, 5, 25);
-        if (at(10912) && ms(5)) { p(20, 1050, 3); numbers_bcst("VVV 614 614 614   ", 10); }
+        if (at(10912) && ms(5)) { p(20, 1050, 3); m12(); }
         if (at(10959) && mh(30) && oh()) { p(21, 1000, 3); fig_msg("SXA24 SXA24 DE SXA SXA QTC ", " + K"); }
     }
     if (reg2_day()) {
         if (at(10214) && cond(2)) { p(20, 900, 2); send_cond("CLP3 CLP3 DE CLP1 CLP1 K"); }
-        if (at(10434)) { p(24, 1000, 2); send_still("VVV VVV VVV DE NAU NAU NAU  "); }
+        if (at(10434)) { p(24, 1000, 2); naval_coast("VVV VVV VVV DE NAU NAU NAU  ", "NAU", us_navy, 37); }
         if (at(10621)) { p(22, 1100, 2); send_still("VVV VVV VVV DE PWZ33 PWZ33 PWZ33  "); }
         if (at(10745) && cond(3)) { p(18, 800, 1); send_cond("LOR LOR DE LPD LPD QRK? K"); }
     }
     if (reg3m_day()) {
-        if (at(10299)) { p(22, 950, 2); send_still("VVV VVV VVV DE FUV FUV FUV  "); }
+        if (at(10299)) { p(22, 950, 2); french_navy_coast("VVV VVV VVV DE FUV FUV FUV  ", "FUV"); }
         if (at(10537) && ml(30)) { p(20, 1050, 2); send_still("VVV VVV VVV DE VTP VTP VTP  "); }
         if (at(10713) && cond(3)) { p(25, 1000, 2); send_cond("VTG VTG DE VTP VTP QTC K"); }
     }
@@ -303,6 +320,16 @@ void background_block() {
 void band_10() {
     band_start(10, 8);
     weather_broadcasts();
+    // Military nets, numbers stations and navies of the fixed service.
+    if (at(10243) && ms10(20)) { p(18, 900, 3); red_army_broadcast(3, 0); }
+    if (at(10311) && cond(3)) red_army_broadcast_qsl(1, 0);
+    if (at(10426)) simplex_qtc(2, 0);
+    if (at(10617) && night()) cuban_cut_numbers();
+    if (at(10724) && ms(15)) p7x(1);
+    if (at(10437) && ms(0)) { p(22, 1000, 3); russian_navy_primary(); }
+    if (at(10576)) { p(20, 800, 3); polish_navy(0); }
+    if (at(10577)) { p(20, 850, 3); polish_navy(1); }
+    if (at(10736)) { p(21, 950, 3); spanish_navy(); }
     utility_and_amateur();
     fixed_service();
     evening_and_night();

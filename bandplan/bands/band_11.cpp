@@ -27,17 +27,17 @@ void clock_fixed_and_aero() {
     if (at(11007)) { p(22, 1000, 3); send_still("VVV VVV VVV DE RCV RCV RCV  "); }
     if (at(11014) && cond(3)) { p(20, 880, 3); clg_cond("RCV", "RJE54", 200); }
     if (at(11019) && ms20(20)) { p(18, 1050, 3); fig_msg("RJE54 RJE54 DE RCV RCV QTC ", " + K"); }
-    if (at(11026) && eh()) { p(24, 1250, 3); send_still("VVV VVV VVV DE FUE FUE FUE QSX 8 11 13  "); }
+    if (at(11026) && eh()) { p(24, 1250, 3); french_navy_coast("VVV VVV VVV DE FUE FUE FUE QSX 8 11 13  ", "FUE"); }
     if (at(11033) && cond(3)) nato_qso();
     if (at(11038)) low_pwr_mil();
-    if (at(11045) && ms10(40) && od()) { p(21, 900, 3); numbers_bcst("738 738 738 00000   ", 9); }
+    if (at(11045) && ms10(40) && od()) { p(21, 900, 3); m12(); }
     if (at(11052) && oh()) duplex_osn(5, 1);
     if (at(11058) && cond(3)) { p(22, 1000, 3); clg_cond("SUA", "SUA20", 2); }
     if (at(11064)) { p(23, 1150, 3); send_still("VVV VVV VVV DE 4XZ 4XZ 4XZ QSX 6 8 11  "); }
     if (at(11071) && ms10(30)) simplex_fix_radiocheck(net_rus_mil, 6, 24);
     if (at(11077) && cond(2)) { p(20, 940, 2); send_cond("RMP RMP DE RJD99 RJD99 QTC K"); }
     if (at(11083) && ms(45)) { p(22, 1300, 3); nato_msg("B3N DE QKD = ", 'R'); }
-    if (at(11102) && !ms10(0)) { p(21, 1000, 3); send_still("VVV VVV VVV DE IDR IDR IDR  "); }
+    if (at(11102) && !ms10(0)) { p(21, 1000, 3); italian_naval("VVV VVV VVV DE IDR IDR IDR  ", "IDR"); }
     if (at(11102) && ms10(0)) { p(21, 1000, 3); fig_msg("IGJ IGJ DE IDR IDR QTC ", " AR K"); }
     if (at(11109) && cond(3)) { p(19, 820, 2); hand = 1; send_cond("SXA SXA DE SXA24 SXA24 QRK? K"); }
     if (at(11116) && t.wMinute % 3 == 2) duplex_radiocheck(4, 3);
@@ -79,7 +79,7 @@ void fixed_and_night_nets() {
     if (at(11441) && eh()) duplex_radiocheck(7, 2);
     if (at(11448) && ml(40)) { p(25, 1000, 4); send_still("VVV VVV VVV DE TBB TBB TBB  "); }
     if (at(11455) && cond(3)) { p(23, 1000, 3); clg_cond("TBA2", "TBB", 3); }
-    if (at(11462) && ms10(50) && t.wDayOfWeek != 6) { p(20, 1000, 3); numbers_bcst("VVV 352 352 352   ", 10); }
+    if (at(11462) && ms10(50) && t.wDayOfWeek != 6) { p(20, 1000, 3); m12(); }
     if (at(11470) && cond(2)) nato_qso();
     if (at(11477)) { p(21, 950, 3); send_still("VVV VVV VVV DE SXA SXA SXA QSX 8 11 13  "); }
     if (at(11485) && oh() && ms20(0)) { p(21, 950, 3); fig_msg("SXA24 DE SXA QTC ", " + K"); }
@@ -92,15 +92,15 @@ void fixed_and_night_nets() {
     if (at(11536) && od() && ms(5)) { p(22, 1200, 3); nato_msg("Z8C DE QKD = ", 'O'); }
     if (at(11543)) low_pwr_mil();
     if (at(11551) && cond(2)) { p(19, 1000, 2); send_cond("RIW RIW DE RJH77 RJH77 QSA? K"); }
-    if (at(11558) && t.wDayOfWeek >= 1 && t.wDayOfWeek <= 5 && ms10(20)) { p(22, 930, 3); numbers_bcst("591 591 591 00000   ", 8); }
-    if (at(11566)) { p(22, 800, 3); send_still("VVV VVV VVV DE GYA GYA GYA  "); }
+    if (at(11558) && t.wDayOfWeek >= 1 && t.wDayOfWeek <= 5 && ms10(20)) { p(22, 930, 3); m12(); }
+    if (at(11566)) { p(22, 800, 3); naval_coast("VVV VVV VVV DE GYA GYA GYA  ", "GYA", rn_vsl, 38); }
     if (at(11574) && cond(3)) random_vvv();
     if (at(11582) && ms10(40) && ed()) simplex_fix_radiocheck(net_diplo, 5, 25);
     if (at(11589) && cond(2)) { p(21, 1100, 3); send_cond("RMP RMP RMP DE RIW RIW QTC 3 K"); }
     if (at(11597) && eh() && ml(30)) { p(20, 1000, 3); fig_msg("RJD99 RJD99 DE RMP RMP QTC ", " + K"); }
     if (at(11604)) qsl("RMP ");
     if (at(11612) && t.wMinute % 4 == 0) duplex_radiocheck(5, 1);
-    if (at(11619)) { p(23, 1000, 3); send_still("VVV VVV VVV DE NAM NAM NAM  "); }
+    if (at(11619)) { p(23, 1000, 3); naval_coast("VVV VVV VVV DE NAM NAM NAM  ", "NAM", us_navy, 37); }
     if (at(11627) && cond(2)) { p(20, 1050, 3); send_cond("DE 4XZ 4XZ QRU? K"); }
     if (at(11634) && cond(3)) { send("RJE54 DE RKS QTC 1 "); qtc_qsk("NR 214 = 1630 = 27431 58806 11493 70215 38342 = +"); send_stack(" K"); }
     if (at(11643) && ms(40)) { p(24, 900, 3); send_still("VVV VVV VVV DE RCV RCV RCV QSX 11 13  "); }
@@ -112,7 +112,7 @@ void fixed_and_night_nets() {
     if (at(11057) && night()) { p(19, 930, 3); send_still("DE RJH77 RJH77 RJH77 QRU? K   "); }
     if (at(11074) && ct(2000, 200) && ms20(20)) { p(24, 980, 3); fig_msg("CQ CQ CQ DE RMP RMP RMP QTC ", " + K"); }
     if (at(11093) && night() && cond(3)) { stn(); bug(); clg_cond("FDW25", "FDC", 103); }
-    if (at(11113) && ct(1900, 300)) { p(22, 1100, 3); send_still("VVV VVV VVV DE FUX FUX FUX QSX 8 11 13  "); }
+    if (at(11113) && ct(1900, 300)) { p(22, 1100, 3); french_navy_coast("VVV VVV VVV DE FUX FUX FUX QSX 8 11 13  ", "FUX"); }
     if (at(11134) && night() && cond(2)) pass_msg("SXA24", "SXA", "DE");
     if (at(11154) && night() && ms10(0) && t.wDayOfWeek % 2 == 0) { p(20, 880, 3); indicator_bcst("VVV VVV VVV ", ""); }
     if (at(11168) && night()) low_pwr_mil();
@@ -121,7 +121,7 @@ void fixed_and_night_nets() {
     if (at(11439) && night() && t.wMinute % 5 == 3) duplex_radiocheck(8, 2);
     if (at(11453) && ct(2200, 500)) { p(23, 1150, 3); send_still("VVV VVV VVV DE RIW RIW RIW QSX 8 11 13  "); }
     if (at(11466) && night() && cond(3)) pass_msg("IGJ", "IDR", "DE");
-    if (at(11487) && night() && ms10(20)) { p(22, 950, 3); numbers_bcst("VVV 845 845 845   ", 10); }
+    if (at(11487) && night() && ms10(20)) { p(22, 950, 3); m12(); }
     if (at(11502) && night() && cond(2)) nato_qso();
     if (at(11519) && ct(1800, 2300) && cond(3)) { p(20, 1300, 3); clg_cond_par("TBA2", "TBB", 2, 2); }
     if (at(11534) && night() && mh(35)) duplex_osn(7, 1);
@@ -154,13 +154,13 @@ void daylight_block() {
     }
     if (reg2_day()) {
         if (at(11031) && cond(2)) { p(20, 900, 2); send_cond("CLP3 CLP3 DE CLP1 CLP1 QTC K"); }
-        if (at(11118)) { p(24, 1000, 2); send_still("VVV VVV VVV DE NAU NAU NAU  "); }
+        if (at(11118)) { p(24, 1000, 2); naval_coast("VVV VVV VVV DE NAU NAU NAU  ", "NAU", us_navy, 37); }
         if (at(11458) && ml(40)) { p(22, 1100, 2); send_still("VVV VVV VVV DE PWZ33 PWZ33 PWZ33  "); }
         if (at(11532) && cond(3)) { p(18, 800, 1); send_cond("LPD LPD DE LOR LOR QRK? K"); }
         if (at(11591)) { p(23, 1000, 2); send_still("VVV VVV VVV DE CBV CBV CBV  "); }
     }
     if (reg3m_day()) {
-        if (at(11022)) { p(22, 950, 2); send_still("VVV VVV VVV DE FUV FUV FUV  "); }
+        if (at(11022)) { p(22, 950, 2); french_navy_coast("VVV VVV VVV DE FUV FUV FUV  ", "FUV"); }
         if (at(11473) && ml(30)) { p(20, 1050, 2); send_still("VVV VVV VVV DE VTG VTG VTG  "); }
         if (at(11563) && cond(3)) { p(25, 1000, 2); send_cond("VTP VTP DE VTG VTG QTC K"); }
     }
@@ -168,7 +168,7 @@ void daylight_block() {
         if (at(11062)) { p(24, 1000, 2); send_still("VVV VVV VVV DE VHP VHP VHP  "); }
         if (at(11408) && eh()) { p(25, 1100, 2); fig_msg("BZG41 BZG41 DE BZP57 QTC ", " +  "); }
         if (at(11525) && ms10(30)) { p(22, 1200, 2); fig_msg("HMB HMB DE HMB22 HMB22 QTC ", " + K"); }
-        if (at(11614)) { p(22, 1000, 2); send_still("VVV VVV VVV DE NPN NPN NPN  "); }
+        if (at(11614)) { p(22, 1000, 2); naval_coast("VVV VVV VVV DE NPN NPN NPN  ", "NPN", us_navy, 37); }
     }
     if (reg1rus_day()) {
         if (at(11049) && ms10(20)) simplex_fix_radiocheck(net_rus_mil, 6, 24);
@@ -225,6 +225,12 @@ void background_block() {
 void band_11() {
     band_start(11, 12);
     weather_broadcasts();
+    // Military nets, numbers stations and navies of the fixed service.
+    if (at(11108)) nkvd_2(3);
+    if (at(11176) && ms10(0)) mxx();
+    if (at(11225) && ms(20)) { p(22, 1000, 4); mkl_broadcast(); }
+    if (at(11231) && cond(4)) { p(24, 1100, 3); undef_naval_nato(); }
+    if (at(11519) && night()) rcn_df();
     clock_fixed_and_aero();
     fixed_and_night_nets();
     daylight_block();

@@ -18,7 +18,7 @@ void fixed_and_ship_working() {
     if (at(12131) && cond(3)) { p(20, 880, 3); clg_cond("RIW", "RJD99", 200); }
     if (at(12142) && ms20(40)) { p(18, 1020, 3); fig_msg("RJE54 RJE54 DE RIW RIW QTC ", " + K"); }
     if (at(12156)) low_pwr_mil();
-    if (at(12166) && eh() && ml(30)) { p(24, 1100, 4); send_still("VVV VVV VVV DE FUG FUG FUG  "); }
+    if (at(12166) && eh() && ml(30)) { p(24, 1100, 4); french_navy_coast("VVV VVV VVV DE FUG FUG FUG  ", "FUG"); }
     if (at(12178) && cond(2)) nato_qso();
     if (at(12191) && ms10(20)) simplex_fix_radiocheck(net_fr_mil, 7, 41);
     if (at(12199) && oh()) { p(22, 940, 3); send_cond("FDE7 FDE7 DE FDC FDC QTC K"); }
@@ -153,7 +153,7 @@ void ship_calling_and_coast() {
     if (at(12812) && cond(2)) { p(26, 1050, 4); coast_qsx("KPH"); }
     if (at(12820)) { p(23, 960, 3); coast_station_ex("CQ DE WLO WLO WLO QSX 4 6 8 12 16 22 MHZ QRU? K   ", "WLO", "MOBILE"); }
     if (at(12832) && eh()) { p(20, 1150, 3); coast_station_ex("CQ DE VCS VCS VCS QSX 8 12 MHZ K   ", "VCS", "HALIFAX"); }
-    if (at(12841)) { p(25, 900, 3); send_still("VVV VVV VVV DE NMN NMN NMN  "); }
+    if (at(12841)) { p(25, 900, 3); naval_coast("VVV VVV VVV DE NMN NMN NMN  ", "NMN", us_navy, 37); }
     if (at(12848) && cond(2)) { p(22, 1000, 3); send_cond("KGXJ DE WNU QRX 15 ] "); }
     if (at(12855)) { p(21, 1000, 3); send_still("DE 6VA 6VA 6VA QRU? QSX 8 12 MHZ K   "); }
     if (at(12867) && od()) { p(20, 880, 3); send_still("CQ DE 7TA 7TA 7TA QSX 12 MHZ K   "); }
@@ -284,7 +284,7 @@ void historical_block() {
         if (at(12810) && eh()) { p(24, 850, 3); coast_station_ex("VVV VVV VVV DE FFL FFL FFL  ", "FFL", "SAINTLYS"); }
         if (at(12840) && ct(2000, 400)) { p(26, 950, 3); coast_station_ex("CQ DE KPH KPH KPH  ", "KPH", "SANFRANCISCO"); }
         if (at(12880) && night()) { p(21, 760, 3); fig_msg("NSS NSS NSS ", " AR  "); }
-        if (at(12900) && oh()) { p(20, 700, 3); send_still("VVV VVV VVV DE NPM NPM NPM  "); }
+        if (at(12900) && oh()) { p(20, 700, 3); naval_coast("VVV VVV VVV DE NPM NPM NPM  ", "NPM", us_navy, 37); }
         if (at(12230) && cond(3)) { p(19, 620, 2); hand = 1; send_cond("WCC WCC DE WSBN WSBN QTC 2 K"); }
         if (at(12260) && cond(3)) { p(17, 700, 2); hand = 1; send_cond("GKU DE MZGV QTC 1 K"); }
         if (at(12400) && cond(3)) { p(20, 740, 2); hand = 1; send_cond("PCH PCH DE PFDL PFDL K"); }
@@ -327,6 +327,14 @@ void background_block() {
 void band_12() {
     band_start(12, 12);
     weather_broadcasts();
+    // Navies on the ship channels: Royal Navy, US, Canadian and French ships
+    // calling their shore stations, and a Soviet shore station calling ships.
+    if (at(12369)) rn_12mhz();
+    if (at(12290)) usn();
+    if (at(12433)) rcn("CFH");
+    if (at(12398)) fn("FUE");
+    if (at(12220) && oh()) russian_navy_qsx("RCV", rus_navy_rcv, 26);
+    if (at(12135)) { p(22, 900, 3); usn_pg("VVV VVV VVV DE NPG NPG NPG", "NPG", us_navy, 37); }
 
     if (at(12700) && ml(5)) { qsa = 1; qrh = 2; send_cond_bug("CQ CQ CQ DE H4H H4H H4H QRU QRU? QSX 12 MHZ KK"); }
     if (at(12700) && reg1rus_day()) aeroflot("UUF", "RBYO");

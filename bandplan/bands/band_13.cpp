@@ -22,7 +22,7 @@ void coast_and_aero() {
     if (at(13036) && oh()) { p(22, 1050, 3); coast_station_ex("CQ DE IAR IAR IAR QSX 12 MHZ = QTC LIST ON THE HOUR + K   ", "IAR", "ROMA"); }
     if (at(13040)) { p(20, 900, 3); coast_station_ex("CQ DE SPE SPE SPE SZCZECIN RADIO QSX 12 MHZ K   ", "SPE", "SZCZECIN"); }
     if (at(13045) && cond(2)) { p(23, 1000, 3); send_cond("SPKW SPKW DE SPE QSA4 QRV K"); }
-    if (at(13049) && !ms(30)) { p(24, 950, 3); send_still("CQ DE NMC NMC NMC QSX 8 12 16 MHZ K   "); }
+    if (at(13049) && !ms(30)) { p(24, 950, 3); naval_coast("CQ DE NMC NMC NMC QSX 8 12 16 MHZ K   ", "NMC", us_navy, 37); }
     if (at(13053)) { p(22, 1000, 3); send_still("CQ DE UQK UQK UQK QSX 12 MHZ K   "); }
     if (at(13058) && cond(3)) { p(21, 900, 2); send_cond("UUBN DE UQK QRX 10 K"); }
     if (at(13062) && ml(50)) { p(25, 1100, 3); send_still("CQ DE WNU WNU WNU SLIDELL RADIO QSX 8 12 16 MHZ K   "); }
@@ -57,9 +57,9 @@ void fixed_service_and_nets() {
     if (at(13423) && cond(3)) { p(20, 880, 3); clg_cond("RIW", "RJE54", 200); }
     if (at(13429) && ms20(20)) { p(18, 1000, 3); let_msg("RJE54 RJE54 DE RIW RIW = ", 3, 0x80); }
     if (at(13436)) low_pwr_mil();
-    if (at(13442) && eh()) { p(24, 1250, 3); send_still("VVV VVV VVV DE FUG FUG FUG  "); }
+    if (at(13442) && eh()) { p(24, 1250, 3); french_navy_coast("VVV VVV VVV DE FUG FUG FUG  ", "FUG"); }
     if (at(13448) && cond(3)) { p(21, 1000, 3); clg_cond("FDW25", "FDC", 2); }
-    if (at(13455) && ms10(30) && od()) { p(21, 880, 3); numbers_bcst("694 694 694 00000   ", 9); }
+    if (at(13455) && ms10(30) && od()) { p(21, 880, 3); m12(); }
     if (at(13463) && ct(1300, 1400)) fav22();
     if (at(13469) && cond(2)) nato_qso();
     if (at(13476) && ms(15)) { p(22, 1300, 3); nato_msg("K9W DE QKD = ", 'P'); }
@@ -70,7 +70,7 @@ void fixed_service_and_nets() {
     if (at(13517) && ml(30)) { p(21, 1000, 4); send_still("VVV VVV VVV DE EBA EBA EBA QSX 11 13  "); }
     if (at(13523)) qsl("RIW ");
     if (at(13529) && t.wMinute % 3 == 1) duplex_radiocheck(4, 3);
-    if (at(13536)) { p(24, 1000, 3); send_still("VVV VVV VVV DE IDR IDR IDR  "); }
+    if (at(13536)) { p(24, 1000, 3); italian_naval("VVV VVV VVV DE IDR IDR IDR  ", "IDR"); }
     if (at(13542) && eh() && mh(30)) { p(23, 1000, 3); fig_msg("ZKN ZKN DE GYA GYA QTC ", " + K"); }
     if (at(13548)) random_vvv();
     if (at(13572) && cond(3)) { p(22, 1150, 2); send_cond_f1("RMP RMP DE RIT RIT QTC K"); }
@@ -83,7 +83,7 @@ void fixed_service_and_nets() {
     if (at(13897)) low_pwr_mil();
     if (at(13903) && eh()) duplex_radiocheck(5, 1);
     if (at(13909)) { p(25, 1000, 4); send_still("VVV VVV VVV DE 4XZ 4XZ 4XZ QSX 8 13  "); }
-    if (at(13916) && ms10(50) && t.wDayOfWeek != 0) { p(20, 1000, 3); numbers_bcst("VVV 418 418 418   ", 10); }
+    if (at(13916) && ms10(50) && t.wDayOfWeek != 0) { p(20, 1000, 3); m12(); }
     if (at(13922) && cond(3)) qsa_exchange("X2R", "QKD", 2);
     if (at(13929) && ms10(10)) simplex_fix_radiocheck(net_fr_mil, 7, 41);
     if (at(13935)) { p(21, 950, 3); send_still("VVV VVV VVV DE SXA SXA SXA  "); }
@@ -91,7 +91,7 @@ void fixed_service_and_nets() {
     if (at(13948)) send_vvv("RKS");
     if (at(13955) && mh(40)) duplex_osn(6, 1);
     if (at(13961) && ms10(20) && ed()) simplex_fix_radiocheck(net_diplo, 5, 25);
-    if (at(13968)) { p(24, 1000, 3); send_still("VVV VVV VVV DE NSS NSS NSS  "); }
+    if (at(13968)) { p(24, 1000, 3); naval_coast("VVV VVV VVV DE NSS NSS NSS  ", "NSS", us_navy, 37); }
     if (at(13974) && od() && ms(45)) { p(22, 1200, 3); nato_msg("H5F DE QKD = ", 'R'); }
     if (at(13981) && cond(2)) { p(19, 900, 2); send_cond("RIT RIT DE RJD99 RJD99 QRK? K"); }
     if (at(13995)) qsl("RMP ");
@@ -103,7 +103,7 @@ void fixed_service_and_nets() {
     if (at(13457) && ct(500, 1100)) { p(19, 930, 3); send_still("DE RBX2 RBX2 RBX2 QRU? K   "); }
     if (at(13479) && ct(1500, 2100) && ms20(0)) { p(24, 980, 3); fig_msg("CQ CQ CQ DE RIW RIW RIW QTC ", " + K"); }
     if (at(13491) && cond(3)) { stn(); bug(); clg_cond("FDE7", "FDC", 102); }
-    if (at(13505) && ct(1200, 1800)) { p(22, 1100, 3); send_still("VVV VVV VVV DE FUF FUF FUF  "); }
+    if (at(13505) && ct(1200, 1800)) { p(22, 1100, 3); french_navy_coast("VVV VVV VVV DE FUF FUF FUF  ", "FUF"); }
     if (at(13514) && hh(9) && cond(2)) pass_msg("SXA24", "SXA", "DE");
     if (at(13532) && ms10(0) && t.wDayOfWeek % 2 == 1) { p(20, 880, 3); indicator_bcst("VVV VVV VVV ", ""); }
     if (at(13545) && ct(700, 1900)) low_pwr_mil();
@@ -112,7 +112,7 @@ void fixed_service_and_nets() {
     if (at(13895) && t.wMinute % 5 == 4) duplex_radiocheck(8, 1);
     if (at(13912) && ct(600, 1400)) { p(23, 1150, 3); send_still("VVV VVV VVV DE RCV RCV RCV QSX 11 13 16  "); }
     if (at(13926) && hl(18) && cond(3)) pass_msg("IGJ", "IDR", "DE");
-    if (at(13933) && ms10(40) && od()) { p(22, 950, 3); numbers_bcst("VVV 526 526 526   ", 10); }
+    if (at(13933) && ms10(40) && od()) { p(22, 950, 3); m12(); }
     if (at(13946) && cond(2)) nato_qso();
     if (at(13953) && ct(1400, 1900) && cond(3)) { p(20, 1300, 3); clg_cond_par("TBB", "TBA2", 2, 2); }
     if (at(13966) && mh(35) && eh()) duplex_osn(7, 2);
@@ -151,14 +151,14 @@ void daylight_block() {
     if (reg2_day()) {
         if (at(13194)) { p(32, 1400, 2); send_cond_par("CLP3 CLP3 CLP3 DE CLP1 CLP1 K", 3); }
         if (at(13059) && cond(2)) { p(22, 1000, 2); send_cond("KGXJ DE NMC QSA3 QRV K"); }
-        if (at(13427)) { p(24, 1000, 2); send_still("VVV VVV VVV DE NAU NAU NAU  "); }
+        if (at(13427)) { p(24, 1000, 2); naval_coast("VVV VVV VVV DE NAU NAU NAU  ", "NAU", us_navy, 37); }
         if (at(13459) && ml(40)) { p(22, 1100, 2); send_still("VVV VVV VVV DE PWZ33 PWZ33 PWZ33  "); }
         if (at(13527) && cond(3)) { p(18, 800, 1); send_cond("LOR LOR DE LPD LPD QRK? K"); }
         if (at(13937) && cond(2)) { p(20, 900, 2); send_cond("CLP1 CLP1 DE CLP3 CLP3 QTC K"); }
     }
     if (reg3m_day()) {
         if (at(13042)) { p(22, 1000, 2); coast_station_ex("CQ DE A9M A9M A9M QSX 12 MHZ K   ", "A9M", "BAHRAIN"); }
-        if (at(13473)) { p(22, 950, 2); send_still("VVV VVV VVV DE FUV FUV FUV  "); }
+        if (at(13473)) { p(22, 950, 2); french_navy_coast("VVV VVV VVV DE FUV FUV FUV  ", "FUV"); }
         if (at(13905) && ml(30)) { p(20, 1050, 2); send_still("VVV VVV VVV DE VTP VTP VTP  "); }
     }
     if (reg3f_day()) {
@@ -226,6 +226,21 @@ void background_block() {
 void band_13() {
     band_start(13, 12);
     weather_broadcasts();
+    // Military nets, numbers stations and navies of the fixed service.
+    if (at(13407)) m3();
+    if (at(13524)) wpc();
+    if (at(13563) && night() && ms10(10)) vietnam_intel();
+    if (at(13528)) _4xz();
+    if (at(13498)) { p(22, 1000, 3); taiwan_navy(); }
+    if (at(13147) && cond(3)) { p(20, 900, 3); jap_coast_guard("JNL"); }
+    if (at(13614) && cond(4)) { p(18, 800, 3); bangladesh_navy(); }
+    if (at(13377)) german_navy();
+    if (at(13618) && ms(10)) venezuelian_navy();
+    if (at(13572)) {
+        if (ml(10)) hfv_tfclist(101, 6);
+        else hfv_tape();
+    }
+    if (at(13510) && (h(6) || h(18))) { p(19, 900, 4); nato_broadcast("NAWS NAWS NAWS DE CTV CTV CTV", "P13A", nato_vsl, 167); }
     coast_and_aero();
     coast_watch(coast_watch_13, coast_watch_13_count);
     maritime_lists();

@@ -96,7 +96,7 @@ void fixed_service() {
     if (at(14416)) { p(25, 1100, 3); send_still("VVV VVV VVV FUE FUE FUE  "); }
     if (at(14416) && (ml(5) || (mh(29) && ml(35)))) { p(25, 1100, 3); let_msg_latin("FUE FUE DE FUE = QTC ", 0x80); }
     if (at(14446) && oh()) simplex_fix_radiocheck(net_fr_mil, 7, 41);
-    if (at(14453)) { p(24, 960, 3); send_still("VVV VVV VVV DE IDR IDR IDR  "); }
+    if (at(14453)) { p(24, 960, 3); italian_naval("VVV VVV VVV DE IDR IDR IDR  ", "IDR"); }
     if (at(14474) && ct(600, 1800)) simplex_fix_radiocheck(net_nato_tac, 8, 21);
     if (at(14474) && night() && cond(3)) nato_qso();
     if (at(14511) && eh()) { p(22, 1300, 4); send_still("ZKR ZKR ZKR  VVV VVV VVV DE 4XZ 4XZ 4XZ  "); }
@@ -207,6 +207,14 @@ void background_block() {
 void band_14() {
     band_start(14, 12);
     weather_broadcasts();
+    // Intelligence broadcasts, a Soviet marker station, an Algerian navy net
+    // and a bearing net of the fixed service.
+    if (at(14410) && cond(2)) rus_intel_14(2, "952");
+    if (at(14522) && cond(2)) rus_intel_14(1, "ROM");
+    if (at(14662)) olx();
+    if (at(14791) && ms(40)) qtc_5f_undef();
+    if (at(14433)) { p(19, 900, 3); algerian_navy(); }
+    if (at(14766) && cond(3)) ins();
     amateur_band();
     fixed_service();
     daylight_block();

@@ -10,6 +10,10 @@ namespace kestrel {
 void band_15() {
     band_start(15, 16);
     weather_broadcasts();
+    // A station with a rotating azimuth, kana cipher groups.
+    if (at(15012)) spw("15012");
+    if (at(15388) && cond(2)) katokana_qtc(4, 100);
+    if (at(15611) && cond(3)) katokana_qtc(6, 100);
 
     // Time signals on 15000: the Chinese station sends its call in Morse
     // before the half and full hour; the American ticks run on beside it.
@@ -41,7 +45,7 @@ void band_15() {
     if (at(15821) && cond(3)) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE RMCB RMCB QSA? K", 2); }
     if (at(15821) && ct(1000, 1030)) { p(21, 1000, 3); clg_cond("RIW", "RMCB", 200); }
     if (at(15828) && oh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
-    if (at(15840)) { p(25, 1080, 3); send_still("VVV VVV VVV DE FUE FUE FUE K  "); }
+    if (at(15840)) { p(25, 1080, 3); french_navy_coast("VVV VVV VVV DE FUE FUE FUE K  ", "FUE"); }
     if (at(15840) && ms10(30)) { p(25, 1080, 3); let_msg_latin("FUE FUE DE FUE = ", 0x80); }
     if (at(15842) && eh()) simplex_fix_radiocheck(net_fr_mil, 7, 41);
     if (at(15857) && day()) { p(22, 1400, 3); send_still("4XZ 4XZ 4XZ  VVV VVV VVV  "); }
@@ -49,7 +53,7 @@ void band_15() {
     if (at(15861) && ms(15)) { p(21, 1000, 3); fig_msg_ar("SUA DE SUA3 = "); }
     if (at(15871) && ct(800, 1000)) simplex_fix_radiocheck(net_diplo, 5, 21);
     if (at(15871) && ct(1000, 1100)) { p(23, 900, 3); let_msg_latin("OLX DE OLT44 = ", 1); }
-    if (at(15876)) { p(23, 950, 3); send_still("VVV VVV VVV DE IDR IDR IDR  "); }
+    if (at(15876)) { p(23, 950, 3); italian_naval("VVV VVV VVV DE IDR IDR IDR  ", "IDR"); }
     if (at(15888) && ml(40)) { p(20, 1150, 2); send_still("VVV VVV DE CNM CNM QSX 15888  "); }
     if (at(15894) && cond(3)) nato_qso();
     if (at(15900) && eh()) { p(24, 760, 3); send_still("VVV VVV VVV DE SXA SXA SXA  "); }

@@ -20,7 +20,7 @@ void fixed_and_ship_telephony() {
     if (at(16032)) { p(22, 1150, 3); send_still("VVV VVV VVV DE RMP RMP RMP  "); }
     if (at(16032) && ms(45)) { p(22, 1150, 3); fig_msg_ar("RJD38 DE RMP "); }
     if (at(16040) && oh()) simplex_fix_radiocheck(net_fr_mil, 7, 41);
-    if (at(16050)) { p(25, 1100, 3); send_still("VVV VVV VVV DE FUE FUE FUE  "); }
+    if (at(16050)) { p(25, 1100, 3); french_navy_coast("VVV VVV VVV DE FUE FUE FUE  ", "FUE"); }
     if (at(16050) && ms10(0)) { p(25, 1100, 3); let_msg_latin("FUE FUE DE FUE = ", 0x80); }
     if (at(16055) && cond(2)) { p(21, 1000, 3); send_cond("SUA SUA SUA DE SUA9 SUA9 QTC 1 K"); }
     if (at(16055) && ms(35)) { p(21, 1000, 3); fig_msg_ar("SUA DE SUA9 = "); }
@@ -49,7 +49,7 @@ void fixed_and_ship_telephony() {
     if (at(16230) && mh(39)) { p(21, 950, 3); send("CTP DE CTP4 ZBO 2 R  "); nato_qtc(nr, 'R'); }
     if (at(16245)) { p(24, 1300, 3); send_still("VVV VVV VVV DE PBC PBC PBC  "); }
     if (at(16252) && eh() && cond(2)) { p(20, 1000, 3); clg_cond("3VX", "3VX8", 3); }
-    if (at(16271)) { p(25, 1000, 4); send_still("VVV VVV VVV DE GYA GYA GYA  "); }
+    if (at(16271)) { p(25, 1000, 4); naval_coast("VVV VVV VVV DE GYA GYA GYA  ", "GYA", rn_vsl, 38); }
     if (at(16271) && t.wMinute % 15 == 6) { p(25, 1000, 4); let_msg_latin("GYA GYA DE GYA = ", 0x80); }
     if (at(16287) && cond(2)) { p(22, 900, 2); send_cond("GYU GYU GYU DE GYA GYA QSA? K"); }
     if (at(16298) && ml(40)) { p(23, 1120, 3); send_still("VVV VVV DE DHJ59 DHJ59 DHJ59  "); }
@@ -123,15 +123,15 @@ void ships_and_coast() {
     if (at(16858) && oh()) { p(22, 900, 3); coast_station_ex("CQ DE OHG OHG OHG QSX 16 MHZ K  ", "OHG", "HELSINKI"); }
     if (at(16861)) { p(20, 1180, 3); coast_station_ex("CQ CQ CQ DE LZW LZW LZW QSX 16 MHZ K  ", "LZW", "VARNA"); }
     if (at(16864) && ml(50)) { p(21, 830, 3); coast_station_ex("CQ DE YQI YQI YQI QSX 16 MHZ K  ", "YQI", "CONSTANTA"); }
-    if (at(16867)) { p(24, 1000, 4); send_still("CQ CQ CQ DE NMN NMN NMN QRU? QSX 4 6 8 12 16 MHZ K  "); }
+    if (at(16867)) { p(24, 1000, 4); naval_coast("CQ CQ CQ DE NMN NMN NMN QRU? QSX 4 6 8 12 16 MHZ K  ", "NMN", us_navy, 37); }
     if (at(16870) && ct(700, 2100)) { p(22, 950, 3); coast_station_ex("CQ DE A9M A9M A9M QSX 16 22 MHZ K  ", "A9M", "BAHRAIN"); }
     if (at(16873)) { p(24, 1300, 3); coast_station_ex("VVV VVV VVV DE 4XO 4XO 4XO K  ", "4XO", "HAIFA"); }
     if (at(16876) && cond(2)) { p(22, 1000, 3); send_cond("CQ DE UDK2 UDK2 UDK2 QSX 16 MHZ K"); }
     if (at(16879)) { p(23, 800, 3); coast_station_ex("CQ CQ DE CUL CUL CUL QSX 16 MHZ K  ", "CUL", "LISBOA"); }
     if (at(16882) && eh()) { p(21, 1100, 3); coast_station_ex("CQ DE EAD EAD EAD QSX 12 16 MHZ K  ", "EAD", "ARANJUEZ"); }
-    if (at(16885)) { p(24, 920, 4); send_still("VVV VVV VVV DE NPM NPM NPM  "); }
+    if (at(16885)) { p(24, 920, 4); naval_coast("VVV VVV VVV DE NPM NPM NPM  ", "NPM", us_navy, 37); }
     if (at(16888) && oh()) { p(20, 960, 3); send_still("CQ CQ DE UQK UQK UQK QSX 16 MHZ K  "); }
-    if (at(16891)) { p(25, 1000, 3); send_still("VVV VVV DE FUX FUX FUX QRU  "); }
+    if (at(16891)) { p(25, 1000, 3); french_navy_coast("VVV VVV DE FUX FUX FUX QRU  ", "FUX"); }
     if (at(16894) && ct(600, 1800)) { p(22, 1250, 3); coast_station_ex("CQ DE SPE SPE SPE QSX 16 MHZ K  ", "SPE", "SZCZECIN"); }
     if (at(16897)) { p(23, 870, 3); send_still("VVV VVV VVV DE IGJ42 IGJ42 IGJ42  "); }
     if (at(16900) && cond(2)) { p(20, 1000, 3); send_still("CQ CQ DE UNM2 UNM2 UNM2 QSX 16 MHZ K  "); }
@@ -146,11 +146,11 @@ void ships_and_coast() {
     if (at(16926)) { qsa = 2; sitor_marker(800, 18, "OXZ"); }
 
     // Naval coast stations of the upper band edge.
-    if (at(16934) && eh()) { p(24, 1000, 3); send_still("VVV VVV VVV DE FUM FUM FUM  "); }
+    if (at(16934) && eh()) { p(24, 1000, 3); french_navy_coast("VVV VVV VVV DE FUM FUM FUM  ", "FUM"); }
     if (at(16946)) { p(22, 1000, 3); send_still("VVV VVV VVV DE RIW RIW RIW QSX 8 12 16 MHZ  "); }
     if (at(16946) && cond(3)) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE RHFE RHFE K", 2); }
     if (at(16958) && ml(30)) { p(23, 1200, 3); send_still("VVV VVV DE CTP CTP CTP  "); }
-    if (at(16983)) { p(24, 850, 4); send_still("VVV VVV VVV DE GYU GYU GYU  "); }
+    if (at(16983)) { p(24, 850, 4); naval_coast("VVV VVV VVV DE GYU GYU GYU  ", "GYU", rn_vsl, 38); }
     if (at(16994) && oh()) { p(21, 1050, 3); send_still("VVV VVV VVV DE PWZ33 PWZ33 PWZ33  "); }
 }
 
@@ -259,6 +259,15 @@ void background_block() {
 void band_16() {
     band_start(16, 16);
     weather_broadcasts();
+    // A direction-finding net, an unidentified fast signal, navies on the
+    // ship channels.
+    if (at(16128)) peleng_network();
+    if (at(16233) && cond(2)) undef_qrm();
+    if (at(16461)) rn_16mhz();
+    if (at(16414)) dan_navy("OVG");
+    if (at(16296) && cond(3)) th_navy_ship();
+    if (at(16297) && cond(3)) th_navy_coast();
+    if (hist && at(16292)) usn_old();
     fixed_and_ship_telephony();
     ships_and_coast();
     ship_work(ship_work_16, ship_work_16_count);

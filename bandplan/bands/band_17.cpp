@@ -11,6 +11,8 @@ namespace kestrel {
 void band_17() {
     band_start(17, 16);
     weather_broadcasts();
+    // An Allied exchange of the war years.
+    if (hist && at(17402)) brusa("ACL", "BRH");
     coast_watch(coast_watch_17, coast_watch_17_count);
     maritime_lists();
 
@@ -21,7 +23,7 @@ void band_17() {
     if (at(17016) && ct(1200, 400)) { p(24, 1040, 3); coast_station_ex("CQ CQ CQ DE KPH KPH KPH QSX 4 6 8 12 16 22 MHZ K  ", "KPH", "SANFRANCISCO"); }
     if (at(17020)) { p(22, 1250, 3); coast_station_ex("CQ DE PCH PCH PCH QSX 16 MHZ K  ", "PCH", "SCHEVENINGEN"); }
     if (at(17024) && ml(40)) { p(20, 760, 3); send_still("CQ CQ DE SVD6 SVD6 SVD6 QSX 16 MHZ K  "); }
-    if (at(17028)) { p(24, 950, 4); send_still("VVV VVV VVV DE NMC NMC NMC K  "); }
+    if (at(17028)) { p(24, 950, 4); naval_coast("VVV VVV VVV DE NMC NMC NMC K  ", "NMC", us_navy, 37); }
     if (at(17032) && day()) { p(23, 1000, 3); send_still("CQ DE FFT6 FFT6 FFT6 QSX 16 MHZ K  "); }
     if (at(17036)) { p(21, 880, 3); send_still("CQ CQ DE IAR36 IAR36 IAR36 QSX 16 MHZ K  "); }
     if (at(17040) && cond(2)) { p(22, 1150, 3); send_cond("LGB LGB DE LGB QRU K"); }
@@ -35,7 +37,7 @@ void band_17() {
     if (at(17072)) { p(22, 1300, 3); send_still("VVV VVV DE 4XZ 4XZ 4XZ QRU  "); }
     if (at(17076) && ct(500, 1900)) { p(21, 900, 3); send_still("CQ DE SAB SAB SAB QSX 16 MHZ K  "); }
     if (at(17080) && cond(2)) { p(20, 760, 2); coast_station_ex("CQ CQ DE SUH SUH SUH QSX 16 MHZ K  ", "SUH", "ALEXANDRIA"); }
-    if (at(17084)) { p(25, 1000, 3); send_still("VVV VVV VVV DE FUF FUF FUF K  "); }
+    if (at(17084)) { p(25, 1000, 3); french_navy_coast("VVV VVV VVV DE FUF FUF FUF K  ", "FUF"); }
     if (at(17088) && eh()) { p(22, 1100, 3); send_still("CQ DE OHG2 OHG2 OHG2 QSX 16 MHZ K  "); }
     if (at(17092)) { p(22, 880, 3); send_still("CQ CQ CQ DE UJQ UJQ UJQ QSX 16 MHZ K  "); }
     if (at(17096) && ml(30)) { p(21, 1000, 3); coast_station_ex("CQ DE CUL CUL CUL QSX 16 MHZ K  ", "CUL", "LISBOA"); }
@@ -53,11 +55,11 @@ void band_17() {
     if (at(17136)) { p(23, 950, 3); send_still("VVV VVV VVV CFH CFH CFH  "); }
     if (at(17140) && cond(3)) { p(20, 1000, 3); send_cond("UAT DE UZJM QTC 1 K"); }
     if (at(17156) && ml(45)) { p(22, 870, 3); send_still("CQ DE WNU WNU WNU QSX 8 12 16 MHZ K  "); }
-    if (at(17162)) { p(25, 1000, 3); send_still("VVV VVV DE FUG FUG FUG QRU  "); }
+    if (at(17162)) { p(25, 1000, 3); french_navy_coast("VVV VVV DE FUG FUG FUG QRU  ", "FUG"); }
     if (at(17168) && cond(2)) { p(22, 1050, 2); send_cond("CQ DE UBN UBN UBN QSX 16 MHZ K"); }
     if (at(17175)) { p(24, 880, 3); coast_station_ex("CQ DE 4XO 4XO 4XO QSX 16 MHZ K  ", "4XO", "HAIFA"); }
     if (at(17182) && eh()) { p(21, 1150, 3); coast_station_ex("CQ CQ DE YQI YQI YQI QSX 16 MHZ K  ", "YQI", "CONSTANTA"); }
-    if (at(17190)) { p(24, 1000, 3); send_still("VVV VVV VVV DE NPG NPG NPG K  "); }
+    if (at(17190)) { p(24, 1000, 3); naval_coast("VVV VVV VVV DE NPG NPG NPG K  ", "NPG", us_navy, 37); }
 
     // Ships answering their coast station on its own frequency.
     if (at(17009) && cond(4)) { p(20, 780, 2); send_cond("DAF DE DGXR QRV K"); }
@@ -84,7 +86,7 @@ void band_17() {
     if (at(17413) && ms(25)) { p(24, 1000, 4); fig_msg_ar("RJD99 RJD99 DE RCV QTC "); }
     if (at(17422) && eh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
     if (at(17426) && oh()) simplex_fix_radiocheck(net_fr_mil, 7, 41);
-    if (at(17439)) { p(25, 1100, 3); send_still("VVV VVV VVV DE FUE FUE FUE  "); }
+    if (at(17439)) { p(25, 1100, 3); french_navy_coast("VVV VVV VVV DE FUE FUE FUE  ", "FUE"); }
     if (at(17442) && cond(2)) { p(21, 1000, 3); send_cond("SUA SUA DE SUA5 SUA5 QTC 3 K"); }
     if (at(17442) && ms(5)) { p(21, 1000, 3); fig_msg_ar("SUA DE SUA5 = "); }
     if (at(17449) && ct(700, 1700)) simplex_fix_radiocheck(net_nato_tac, 8, 21);

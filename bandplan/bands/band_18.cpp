@@ -18,7 +18,7 @@ void aero_and_amateur() {
     if (at(18024) && ct(700, 1700)) simplex_fix_radiocheck(net_nato_tac, 8, 10);
     if (at(18032)) { p(24, 1000, 4); send_still("VVV VVV VVV DE RCV RCV RCV  "); }
     if (at(18032) && t.wMinute % 20 == 8) { p(24, 1000, 4); fig_msg_ar("RJD99 RJD99 DE RCV QTC "); }
-    if (at(18046) && oh()) { p(25, 1100, 3); send_still("VVV VVV VVV DE FUE FUE FUE  "); }
+    if (at(18046) && oh()) { p(25, 1100, 3); french_navy_coast("VVV VVV VVV DE FUE FUE FUE  ", "FUE"); }
     if (at(18054) && cond(2)) { p(21, 1000, 3); send_cond("SUA SUA DE SUA6 SUA6 QTC 1 K"); }
     if (at(18064) && eh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
 
@@ -53,7 +53,7 @@ void fixed_and_ships() {
     if (at(18198) && ms(40)) { p(22, 1150, 3); fig_msg_ar("RJD38 DE RMP "); }
     if (at(18205) && ct(900, 1000)) simplex_fix_radiocheck(net_diplo, 5, 21);
     if (at(18205) && ct(1000, 1040)) { p(22, 880, 3); let_msg_latin("OLX DE OLV = ", 1); }
-    if (at(18215)) { p(24, 960, 3); send_still("VVV VVV VVV DE IDR IDR IDR K  "); }
+    if (at(18215)) { p(24, 960, 3); italian_naval("VVV VVV VVV DE IDR IDR IDR K  ", "IDR"); }
     if (at(18225) && cond(3)) nato_qso();
     if (at(18235) && oh()) { p(22, 1000, 3); send_still("VVV VVV DE SUA8 SUA8 QSX 14703 18235  "); }
     if (at(18235) && ms(0)) { p(22, 1000, 3); fig_msg_ar("SUA DE SUA8 = "); }
@@ -72,7 +72,7 @@ void fixed_and_ships() {
     if (at(18357) && cond(3)) { p(20, 840, 2); send_cond("EPJ EPJ EPJ DE EPJ5 EPJ5 K"); }
     if (at(18369) && mh(39)) { p(21, 950, 3); send("CTP DE CTP2 ZBO 1 P  "); nato_qtc(nr, 'P'); }
     if (at(18375)) { p(24, 1300, 3); send_still("VVV VVV VVV DE PBC PBC PBC  "); }
-    if (at(18379)) { p(25, 1000, 4); send_still("VVV VVV VVV DE GYA GYA GYA  "); }
+    if (at(18379)) { p(25, 1000, 4); naval_coast("VVV VVV VVV DE GYA GYA GYA  ", "GYA", rn_vsl, 38); }
     if (at(18379) && t.wMinute % 15 == 9) { p(25, 1000, 4); let_msg_latin("GYA GYA DE GYA = ", 0x80); }
     if (at(18393) && ml(40)) { p(23, 1120, 3); send_still("VVV VVV DE DHJ59 DHJ59 DHJ59  "); }
     if (at(18406) && cond(3)) nato_qso();
@@ -96,7 +96,7 @@ void fixed_and_ships() {
     if (at(18681)) { p(23, 800, 3); send_still("VVV VVV VVV DE RIW RIW RIW QSX 14 16 18 MHZ  "); }
     if (at(18693) && cond(3)) nato_qso();
     if (at(18718) && eh()) { p(24, 1050, 4); send_still("VVV VVV VVV DE 4XZ 4XZ 4XZ  "); }
-    if (at(18730) && ml(30)) { p(22, 1100, 3); send_still("VVV VVV DE GYU GYU QSX 18730  "); }
+    if (at(18730) && ml(30)) { p(22, 1100, 3); naval_coast("VVV VVV DE GYU GYU QSX 18730  ", "GYU", rn_vsl, 38); }
     if (at(18753) && oh()) simplex_fix_radiocheck(net_fr_mil, 7, 41);
     if (at(18766) && cond(2)) { p(20, 1150, 2); send_cond("CNA CNA DE CNA7 CNA7 QSA? K"); }
 
@@ -118,7 +118,7 @@ void fixed_and_ships() {
     // Fixed stations above the maritime band.
     if (at(18908)) { p(24, 1000, 3); send_still("RCV RCV RCV  VVV VVV VVV  "); }
     if (at(18938) && cond(3)) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE RMCB RMCB QSA? K", 2); }
-    if (at(18954) && eh()) { p(22, 1150, 3); send_still("VVV VVV DE FUG FUG FUG  "); }
+    if (at(18954) && eh()) { p(22, 1150, 3); french_navy_coast("VVV VVV DE FUG FUG FUG  ", "FUG"); }
     if (at(18980) && ct(900, 1500)) simplex_fix_radiocheck(net_nato_tac, 8, 21);
 }
 
@@ -199,6 +199,9 @@ void background_block() {
 void band_18() {
     band_start(18, 16);
     weather_broadcasts();
+    // Cut numbers.
+    if (at(18206) && ms10(0)) { p(20, 1000, 3); qtc4f_cut(100); }
+    if (at(18317) && ms(25)) { p(18, 900, 3); qtc4f_cut2(80); }
     aero_and_amateur();
     fixed_and_ships();
     ship_work(ship_work_18, ship_work_18_count);

@@ -9,6 +9,9 @@ namespace kestrel {
 void band_19() {
     band_start(19, 16);
     weather_broadcasts();
+    // Figure streams.
+    if (at(19512)) qtc_4f();
+    if (at(19633) && cond(5)) qtc_5f();
     coast_watch(coast_watch_19, coast_watch_19_count);
     maritime_lists();
 
@@ -42,7 +45,7 @@ void band_19() {
     if (at(19308) && cond(3)) { p(20, 840, 2); send_cond("EPJ EPJ EPJ DE EPJ3 EPJ3 K"); }
     if (at(19330)) { p(24, 1300, 3); send_still("PBC PBC PBC  VVV VVV VVV  "); }
     if (at(19347) && mh(39)) { p(21, 950, 3); send("CTP DE CTP3 ZBO 1 R  "); nato_qtc(nr, 'R'); }
-    if (at(19363)) { p(25, 1000, 4); send_still("VVV VVV VVV DE GYA GYA GYA K  "); }
+    if (at(19363)) { p(25, 1000, 4); naval_coast("VVV VVV VVV DE GYA GYA GYA K  ", "GYA", rn_vsl, 38); }
     if (at(19363) && t.wMinute % 20 == 15) { p(25, 1000, 4); let_msg_latin("GYA GYA DE GYA = ", 0x80); }
     if (at(19376) && cond(3)) nato_qso();
     if (at(19397) && ml(40)) { p(23, 1120, 3); send_still("VVV VVV DE DHJ59 DHJ59 DHJ59  "); }
@@ -51,7 +54,7 @@ void band_19() {
     if (at(19428) && cond(3)) { p(20, 1000, 2); send_cond("5AL 5AL DE 5AL19 5AL19 QRU? K"); }
     if (at(19450) && ct(1200, 1600)) simplex_fix_radiocheck(net_nato_tac, 8, 10);
     if (at(19467) && od()) { p(19, 700, 2); send_still("VVV VVV DE YKA YKA QRV?  "); }
-    if (at(19483)) { p(24, 850, 3); send_still("VVV VVV VVV DE FUM FUM FUM  "); }
+    if (at(19483)) { p(24, 850, 3); french_navy_coast("VVV VVV VVV DE FUM FUM FUM  ", "FUM"); }
     if (at(19509) && eh() && cond(2)) { p(20, 1000, 3); clg_cond("3VX", "3VX2", 2); }
     if (at(19524)) { p(22, 1000, 3); send_still("VVV VVV VVV DE 5AL 5AL 5AL QSX 19524  "); }
     if (at(19540) && cond(2)) { p(22, 900, 2); send_cond("GYU GYU GYU DE GYA GYA QSA? K"); }
@@ -70,7 +73,7 @@ void band_19() {
     if (at(19687) && ct(600, 2000)) { p(24, 850, 3); send_still("CQ CQ CQ DE GKD9 GKD9 GKD9 QSX 18 MHZ K  "); }
     if (at(19689)) { p(22, 1300, 3); coast_station_ex("CQ DE PCH PCH PCH QSX 18 MHZ K  ", "PCH", "SCHEVENINGEN"); }
     if (at(19691) && eh()) { p(20, 780, 3); coast_station_ex("CQ CQ DE SVA SVA SVA QSX 18 22 MHZ K  ", "SVA", "ATHINAI"); }
-    if (at(19693)) { p(24, 1020, 4); send_still("VVV VVV DE NMN NMN NMN QRU  "); }
+    if (at(19693)) { p(24, 1020, 4); naval_coast("VVV VVV DE NMN NMN NMN QRU  ", "NMN", us_navy, 37); }
     if (at(19695) && ml(45)) { p(21, 900, 3); coast_station_ex("CQ CQ DE IAR IAR IAR QSX 18 MHZ K  ", "IAR", "ROMA"); }
     if (at(19697)) { p(22, 1100, 3); coast_station_ex("CQ DE LGB LGB LGB QSX 18 MHZ K  ", "LGB", "ROGALAND"); }
     if (at(19699) && oh()) { p(22, 700, 3); send_still("CQ CQ CQ DE UFB UFB UFB QSX 18 MHZ K  "); }
@@ -98,7 +101,7 @@ void band_19() {
     if (at(19917) && ed()) { p(22, 880, 3); send_cond_par("YIH YIH DE YIH4 YIH4 QTC K", 2); }
     if (at(19933) && eh()) { p(24, 760, 3); send_still("VVV VVV VVV SXA SXA SXA  "); }
     if (at(19951) && cond(2)) { p(20, 800, 2); clg_cond("SPW", "SPW61", 2); }
-    if (at(19968)) { p(23, 1120, 3); send_still("VVV VVV VVV DE GYU GYU GYU  "); }
+    if (at(19968)) { p(23, 1120, 3); naval_coast("VVV VVV VVV DE GYU GYU GYU  ", "GYU", rn_vsl, 38); }
     if (at(19979) && ms(10)) { p(20, 1000, 3); fig_msg_ar("SUA DE SUA1 = "); }
 
     if (day()) {

@@ -20,15 +20,15 @@ namespace {
 // Naval, military, government and embassy stations of the fixed service.
 void fixed_service() {
     // Naval broadcast markers and channel markers of the fixed service.
-    if (at(20004) && ct(600, 1800)) { p(26, 1100, 3); send_still("VVV  VVV  VVV  DE  FUE  FUE  FUE  3/8  3/12  3/16  3/20       "); }
-    if (at(20034) && ct(800, 2000)) { p(24, 850, 4); send_still("VVV VVV VVV DE NSS NSS NSS      "); }
+    if (at(20004) && ct(600, 1800)) { p(26, 1100, 3); french_navy_coast("VVV  VVV  VVV  DE  FUE  FUE  FUE  3/8  3/12  3/16  3/20       ", "FUE"); }
+    if (at(20034) && ct(800, 2000)) { p(24, 850, 4); naval_coast("VVV VVV VVV DE NSS NSS NSS      ", "NSS", us_navy, 37); }
     if (at(20062) && ct(500, 1500)) { p(20, 900, 3); send_still("VVV VVV VVV DE RCV RCV RCV      "); }
     if (at(20066) && ct(400, 1400) && om()) { p(21, 760, 2); send_still("VVV VVV VVV DE RMP RMP RMP      "); }
-    if (at(20101) && ct(700, 1700)) { p(22, 1250, 3); send_still("VVV VVV VVV DE GYA GYA GYA      "); }
+    if (at(20101) && ct(700, 1700)) { p(22, 1250, 3); naval_coast("VVV VVV VVV DE GYA GYA GYA      ", "GYA", rn_vsl, 38); }
     if (at(20113) && ct(1200, 2200)) { p(18, 700, 2); send_still("VVV VVV VVV DE PWZ33 PWZ33 PWZ33 QSX 4 6 8 12 16 22 MHZ      "); }
     if (at(20140) && ct(900, 1500)) { p(25, 980, 3); send_still("VVV VVV DE SXA35 SXA35 SXA35      "); }
-    if (at(20162) && ct(600, 1700) && ed()) { p(22, 1040, 3); send_still("VVV VVV VVV DE IDR IDR IDR      "); }
-    if (at(20183) && ct(1100, 2000)) { p(24, 880, 4); send_still("VVV VVV VVV DE NAM NAM NAM      "); }
+    if (at(20162) && ct(600, 1700) && ed()) { p(22, 1040, 3); italian_naval("VVV VVV VVV DE IDR IDR IDR      ", "IDR"); }
+    if (at(20183) && ct(1100, 2000)) { p(24, 880, 4); naval_coast("VVV VVV VVV DE NAM NAM NAM      ", "NAM", us_navy, 37); }
     if (at(20198) && ct(500, 1300)) { p(17, 1550, 2); send_still("VVV VVV VVV DE 4XZ 4XZ 4XZ      "); }
     if (at(20225) && ct(700, 1600)) { p(22, 1000, 3); send_still("VVV VVV VVV DE CTP CTP CTP      "); }
     if (at(20232) && reg3m_day()) { p(20, 1300, 2); send_still("VVV VVV VVV DE 9VF59 9VF59 9VF59 QRU      "); }
@@ -37,7 +37,7 @@ void fixed_service() {
     if (at(20307) && eh() && ct(600, 1800)) { p(23, 1400, 4); send_still("VVV VVV VVV DE AQP2/4/5/6/7/8      "); }
     if (at(20341) && ct(1000, 1900)) { p(20, 1060, 2); send_still("DE EBA EBA EBA QRU?      "); }
     if (at(20387) && ct(700, 1500)) { p(16, 1777, 2); send_still("VVV VVV VVV DE ICB ICB ICB      "); }
-    if (at(20412) && ct(1300, 2200)) { p(24, 960, 3); send_still("VVV VVV VVV DE NAU NAU NAU      "); }
+    if (at(20412) && ct(1300, 2200)) { p(24, 960, 3); naval_coast("VVV VVV VVV DE NAU NAU NAU      ", "NAU", us_navy, 37); }
     if (at(20445) && ct(800, 1700)) { p(21, 1180, 3); send_still("VVV VVV DE TBA3 TBA3 TBA3      "); }
     if (at(20491) && ct(500, 1300)) { p(26, 840, 3); send_still("VVV VVV VVV DE 9KL 9KL 9KL      "); }
     if (at(20518) && ct(600, 1500) && od()) { p(20, 700, 2); send_still("VVV VVV DE SUU SUU SUU      "); }
@@ -114,8 +114,8 @@ void fixed_service() {
 void daylight_block() {
     if (day()) {
         if (at(20000)) { qsa = 3; ts2("WWV"); }
-        if (at(20019) && ml(30)) { p(24, 1000, 3); send_still("VVV VVV VVV DE CFH CFH CFH      "); }
-        if (at(20019) && mh(29)) { p(24, 1000, 3); send_still("C13L   C13L   VVV   VVV   DE   CFH   CFH      "); }
+        if (at(20019) && ml(30)) { p(24, 1000, 3); naval_coast("VVV VVV VVV DE CFH CFH CFH      ", "CFH", canadian_navy, 24); }
+        if (at(20019) && mh(29)) { p(24, 1000, 3); naval_coast("C13L   C13L   VVV   VVV   DE   CFH   CFH      ", "CFH", canadian_navy, 24); }
         if (at(20027)) { p(21, 1000, 3); clg_cond("CKN", "CFH", 2); }
         if (at(20102) && ml(20)) { p(22, 1250, 3); let_msg_count("GYA GYA GYA DE GYA = ", 50, 0); }
         if (at(20175) && ct(900, 1700)) { p(21, 650, 2); send_still("VVV VVV VVV DE GXQ GXQ GXQ      "); }
@@ -137,7 +137,7 @@ void daylight_block() {
     }
 
     if (reg2_day()) {
-        if (at(20054) && ct(1300, 2200)) { p(24, 920, 4); send_still("VVV VVV VVV DE NPG NPG NPG      "); }
+        if (at(20054) && ct(1300, 2200)) { p(24, 920, 4); naval_coast("VVV VVV VVV DE NPG NPG NPG      ", "NPG", us_navy, 37); }
         if (at(20118) && ml(30)) { p(22, 1150, 3); send_still("VVV VVV VVV DE CLP1 CLP1 CLP1      "); }
         if (at(20196) && oh()) { p(20, 1000, 3); send_still("VVV VVV VVV DE LOR LOR LOR      "); }
         if (at(20338)) { p(24, 1000, 3); clg_cond("YVG", "YVG2", 2); }
@@ -145,7 +145,7 @@ void daylight_block() {
         if (at(20552)) { p(23, 1000, 3); post_call(pick(cuba_posts), "CLP1", "QTC? K"); }
         if (at(20614) && ms10(0)) { p(23, 1000, 3); fig_msg_count("CLP5 DE CLP1 = ", 50); }
         if (at(20773)) { p(20, 950, 3); send_still("VVV VVV VVV DE HKC HKC HKC      "); }
-        if (at(20886) && eh()) { p(24, 1000, 4); send_still("VVV VVV VVV DE NAW NAW NAW      "); }
+        if (at(20886) && eh()) { p(24, 1000, 4); naval_coast("VVV VVV VVV DE NAW NAW NAW      ", "NAW", us_navy, 37); }
     }
 
     if (reg1rus_day()) {
@@ -169,10 +169,10 @@ void daylight_block() {
     }
 
     if (reg3f_day()) {
-        if (at(20106)) { p(24, 900, 3); send_still("VVV VVV VVV DE NPN NPN NPN      "); }
-        if (at(20233) && ml(30)) { p(24, 880, 4); send_still("VVV VVV VVV DE NPM NPM NPM      "); }
+        if (at(20106)) { p(24, 900, 3); naval_coast("VVV VVV VVV DE NPN NPN NPN      ", "NPN", us_navy, 37); }
+        if (at(20233) && ml(30)) { p(24, 880, 4); naval_coast("VVV VVV VVV DE NPM NPM NPM      ", "NPM", us_navy, 37); }
         if (at(20430)) { p(20, 1000, 3); send_still("VVV VVV DE VHP VHP VHP      "); }
-        if (at(20593)) { p(21, 1100, 2); send_still("VVV VVV DE FUJ FUJ FUJ      "); }
+        if (at(20593)) { p(21, 1100, 2); french_navy_coast("VVV VVV DE FUJ FUJ FUJ      ", "FUJ"); }
         if (at(20744)) { p(25, 1000, 3); send_still("VVV VVV VVV DE JMC5 JMC5 JMC5      "); }
         if (at(20943)) { p(22, 960, 3); send_still("VVV VVV VVV DE ZLO ZLO ZLO      "); }
     }
@@ -245,6 +245,8 @@ void background_block() {
 void band_20() {
     band_start(20, 22);
     weather_broadcasts();
+    // A Soviet ship's operator testing his keying with the headquarters.
+    if (at(20411)) qrr3("RIW", "RJD83");
     fixed_service();
     daylight_block();
     historical_block();

@@ -23,15 +23,15 @@ void band_21() {
 
     // The fixed service between the broadcasters and the aeronautical band.
     if (at(21852) && ct(700, 1500)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RCV RCV RCV      "); }
-    if (at(21856) && ct(800, 1600) && eh()) { p(22, 1250, 3); send_still("VVV VVV VVV DE GYU GYU GYU      "); }
+    if (at(21856) && ct(800, 1600) && eh()) { p(22, 1250, 3); naval_coast("VVV VVV VVV DE GYU GYU GYU      ", "GYU", rn_vsl, 38); }
     if (at(21863) && ct(1200, 1900)) { p(20, 1100, 2); clg_cond("CLP9", "CLP1", 2); }
     if (at(21868) && ct(600, 1500)) { p(21, 900, 3); send_cond_par("RIW RIW RIW DE RMDX RMDX QTC K", 3); }
     if (at(21873) && ct(800, 1600)) { p(24, 1000, 3); send_still("VVV VVV DE SUA SUA SUA QRU      "); }
     if (at(21878) && ct(900, 1500)) { qsa_exchange("YZO8", "YZO", 2); }
     if (at(21889) && ct(600, 1400)) { duplex_radiocheck(5, 1); }
-    if (at(21894) && ct(700, 1700) && od()) { p(26, 1100, 3); send_still("VVV  VVV  VVV  DE  FUV  FUV  FUV  3/12  3/16  3/20       "); }
+    if (at(21894) && ct(700, 1700) && od()) { p(26, 1100, 3); french_navy_coast("VVV  VVV  VVV  DE  FUV  FUV  FUV  3/12  3/16  3/20       ", "FUV"); }
     if (at(21899) && ct(900, 1600)) { p(19, 820, 2); send_cond_par("OLX OLX DE OLX14 OLX14 QTC K", 2); }
-    if (at(21908) && ct(1000, 1800)) { p(24, 900, 4); send_still("VVV VVV VVV DE NAW NAW NAW      "); }
+    if (at(21908) && ct(1000, 1800)) { p(24, 900, 4); naval_coast("VVV VVV VVV DE NAW NAW NAW      ", "NAW", us_navy, 37); }
     if (at(21913) && ct(700, 1300)) { simplex_fix_radiocheck(net_fr_mil, 7, 41); }
     if (at(21858) && ct(900, 1500) && ms10(40)) { p(24, 1000, 3); send("SUA63 SUA63 DE SUA QTC = "); qtc5l(nr, 60, 2, 1); send_stack(""); }
     if (at(21895) && ct(700, 1500)) { p(21, 1280, 3); clg_cond("SNN4", "SNN", 3); }
@@ -56,11 +56,11 @@ void band_21() {
 
     if (reg2_day()) {
         if (at(21036) && cond(2)) { p(24, 600, 4); send_cond("W8JYZ DE VE3MTQ 599 599 K"); }
-        if (at(21865)) { p(24, 950, 4); send_still("VVV VVV VVV DE NAM NAM NAM      "); }
+        if (at(21865)) { p(24, 950, 4); naval_coast("VVV VVV VVV DE NAM NAM NAM      ", "NAM", us_navy, 37); }
     }
 
     if (reg3f_day()) {
-        if (at(21870)) { p(24, 880, 3); send_still("VVV VVV VVV DE NPM NPM NPM      "); }
+        if (at(21870)) { p(24, 880, 3); naval_coast("VVV VVV VVV DE NPM NPM NPM      ", "NPM", us_navy, 37); }
     }
 
     stn();

@@ -99,12 +99,12 @@ void ships_and_coast() {
 void naval_shore() {
     // Naval shore stations.
     if (at(22440) && ct(500, 1500)) { p(20, 900, 3); send_still("VVV VVV VVV DE RCV RCV RCV      "); }
-    if (at(22444) && ct(1000, 2200)) { p(24, 850, 4); send_still("VVV VVV VVV DE NAM NAM NAM      "); }
-    if (at(22449) && ct(600, 1700)) { p(26, 1100, 3); send_still("VVV  VVV  VVV  DE  FUG  FUG  FUG  3/8  3/12  3/16  3/22       "); }
-    if (at(22455) && ct(700, 1600)) { p(22, 1250, 3); send_still("VVV VVV VVV DE GYA GYA GYA      "); }
+    if (at(22444) && ct(1000, 2200)) { p(24, 850, 4); naval_coast("VVV VVV VVV DE NAM NAM NAM      ", "NAM", us_navy, 37); }
+    if (at(22449) && ct(600, 1700)) { p(26, 1100, 3); french_navy_coast("VVV  VVV  VVV  DE  FUG  FUG  FUG  3/8  3/12  3/16  3/22       ", "FUG"); }
+    if (at(22455) && ct(700, 1600)) { p(22, 1250, 3); naval_coast("VVV VVV VVV DE GYA GYA GYA      ", "GYA", rn_vsl, 38); }
     if (at(22460) && ct(500, 1500) && cond(3)) { p(20, 900, 2); send_cond("RIW RIW RIW DE RJD83 RJD83 QTC K"); }
     if (at(22466) && ct(600, 1600)) { simplex_fix_radiocheck(net_rus_mil, 6, 24); }
-    if (at(22471) && ct(900, 1700)) { p(22, 1000, 3); send_still("VVV VVV DE IDQ IDQ IDQ      "); }
+    if (at(22471) && ct(900, 1700)) { p(22, 1000, 3); italian_naval("VVV VVV DE IDQ IDQ IDQ      ", "IDQ"); }
     if (at(22477) && ct(1100, 2100) && ml(15)) { p(24, 850, 4); send("NAM NAM DE NAM "); nato_qtc(nr, 'R'); }
 
     stn();
@@ -143,7 +143,7 @@ void naval_shore() {
         if (at(22575)) { p(24, 1000, 3); coast_station_ex("CQ DE VIS VIS VIS QSX 6 8 12 16 22 MHZ K      ", "VIS", "SYDNEY"); }
         if (at(22581)) { p(18, 1250, 2); send_still("CQ DE 3DP 3DP 3DP QSX 12 16 22 MHZ K      "); }
         if (at(22552) && ms(15)) { p(24, 900, 4); coast_qsx("JCS"); }
-        if (at(22585)) { p(24, 880, 4); send_still("VVV VVV VVV DE NPN NPN NPN      "); }
+        if (at(22585)) { p(24, 880, 4); naval_coast("VVV VVV VVV DE NPN NPN NPN      ", "NPN", us_navy, 37); }
     }
 
     if (reg2_day()) {
@@ -151,7 +151,7 @@ void naval_shore() {
         if (at(22592)) { p(24, 1040, 3); coast_station_ex("CQ CQ CQ DE KPH KPH QSX 4 6 12 16 22 MHZ K      ", "KPH", "SANFRANCISCO"); }
         if (at(22598)) { p(20, 900, 3); coast_station_ex("CQ DE WLO WLO WLO QSX 4 6 8 12 16 22 MHZ K      ", "WLO", "MOBILE"); }
         if (at(22604)) { p(22, 1150, 3); coast_station_ex("CQ DE KFS KFS KFS QSX 4 6 8 12 16 22 MHZ K      ", "KFS", "PALOALTO"); }
-        if (at(22610)) { p(20, 1000, 3); send_still("CQ DE NMN NMN NMN QSX 4 6 8 12 16 22 MHZ K      "); }
+        if (at(22610)) { p(20, 1000, 3); naval_coast("CQ DE NMN NMN NMN QSX 4 6 8 12 16 22 MHZ K      ", "NMN", us_navy, 37); }
         if (at(22616)) { p(22, 850, 3); coast_station_ex("CQ DE VCS VCS VCS QSX 8 12 16 22 MHZ K      ", "VCS", "HALIFAX"); }
         if (at(22622)) { p(18, 1200, 2); coast_station_ex("CQ DE CBV CBV CBV QSX 8 12 16 22 MHZ K      ", "CBV", "VALPARAISO"); }
         if (at(22628)) { p(20, 1000, 3); coast_station_ex("CQ CQ DE LPD LPD LPD QSX 8 12 16 22 MHZ K      ", "LPD", "GENERALPACHECO"); }
@@ -172,7 +172,7 @@ void daylight_block() {
         if (at(22664)) { p(22, 1000, 3); coast_station_ex("CQ CQ DE ZSC ZSC ZSC QSX 4 6 8 12 16 22 MHZ K      ", "ZSC", "CAPETOWN"); }
         if (at(22670)) { p(18, 900, 2); send_still("CQ DE 5RS 5RS 5RS QSX 8 12 16 22 MHZ K      "); }
         if (at(22676)) { p(20, 1150, 2); send_still("CQ DE 3BA 3BA 3BA QSX 8 12 16 22 MHZ K      "); }
-        if (at(22682)) { p(26, 1100, 3); send_still("VVV  VVV  VVV  DE  FUX  FUX  FUX  3/12  3/16  3/22       "); }
+        if (at(22682)) { p(26, 1100, 3); french_navy_coast("VVV  VVV  VVV  DE  FUX  FUX  FUX  3/12  3/16  3/22       ", "FUX"); }
         if (at(22688)) { p(22, 1000, 3); send_still("CQ DE 6VA 6VA 6VA QSX 8 12 16 22 MHZ K      "); }
     }
 
@@ -215,7 +215,7 @@ void historical_block() {
         if (at(22650) && ct(500, 1100)) { p(20, 1200, 3); coast_station_ex("CQ CQ DE JCS JCS JCS      ", "JCS", "CHOSHI"); }
         if (at(22700) && ct(1000, 1600)) { p(24, 900, 3); coast_station_ex("CQ CQ CQ DE FFL FFL FFL PRESSE      ", "FFL", "SAINTLYS"); }
         if (at(22750) && ct(700, 1300)) { p(22, 1100, 3); coast_station_ex("CQ CQ DE VIS VIS VIS      ", "VIS", "SYDNEY"); }
-        if (at(22800) && ct(900, 1500)) { p(26, 800, 3); send_still("VVV VVV VVV DE NSS NSS NSS      "); }
+        if (at(22800) && ct(900, 1500)) { p(26, 800, 3); naval_coast("VVV VVV VVV DE NSS NSS NSS      ", "NSS", us_navy, 37); }
         if (at(22850) && ct(1100, 1700)) { p(30, 1000, 3); send_still("VVV VVV VVV DE GBR GBR GBR      "); }
         if (at(22270) && cond(4)) { p(18, 800, 3); send_cond("GKU GKU GKU DE GBTT GBTT QTC 3 K"); }
         if (at(22170) && cond(4)) { p(20, 1300, 2); send_cond("WCC WCC DE KFZO KFZO QRU? K"); }
@@ -249,6 +249,8 @@ void background_block() {
 void band_22() {
     band_start(22, 22);
     weather_broadcasts();
+    // Royal Navy ships calling their shore stations.
+    if (at(22196)) rn_22mhz();
     ships_and_coast();
     ship_work(ship_work_22, ship_work_22_count);
     if (at(22091) && cond(4)) vsl2vsl_tfc();  // ship to ship

@@ -20,19 +20,21 @@ void call_hq(const char *hq, const char *request) { post_call(hq, unit(), reques
 void band_23() {
     band_start(23, 22);
     weather_broadcasts();
+    // A U-boat of the war years.
+    if (hist && at(23312)) uboot();
 
     // Naval shore stations and army headquarters.
     if (at(23008) && ct(600, 1600)) { p(22, 900, 3); send_still("VVV VVV VVV DE RIW RIW RIW      "); }
     if (at(23010) && ct(600, 1600) && t.wMinute % 5 != 0) { p(20, 900, 2); call_hq("RIW", "QSA? K"); }
     if (at(23010) && ct(600, 1600) && t.wMinute % 5 == 0) { p(24, 1000, 3); fig_msg_count("RIW RIW DE RIW QTC = ", 30); }
-    if (at(23044) && ct(1000, 2100)) { p(24, 850, 4); send_still("VVV VVV VVV DE NSS NSS NSS      "); }
+    if (at(23044) && ct(1000, 2100)) { p(24, 850, 4); naval_coast("VVV VVV VVV DE NSS NSS NSS      ", "NSS", us_navy, 37); }
     if (at(23044) && ct(1000, 2100) && mh(49)) { p(24, 850, 4); send("NSS NSS DE NSS "); nato_qtc(nr, 'O'); }
-    if (at(23057) && ct(700, 1700)) { p(26, 1100, 3); send_still("VVV  VVV  VVV  DE  FUE  FUE  FUE  3/12  3/16  3/20  3/23       "); }
+    if (at(23057) && ct(700, 1700)) { p(26, 1100, 3); french_navy_coast("VVV  VVV  VVV  DE  FUE  FUE  FUE  3/12  3/16  3/20  3/23       ", "FUE"); }
     if (at(23086) && ct(500, 1400)) { p(20, 760, 3); send_still("VVV VVV VVV DE RMP RMP RMP      "); }
     if (at(23088) && ct(500, 1400)) { p(19, 880, 2); call_hq("RMP", "QTC 1 K"); }
-    if (at(23108) && ct(800, 1600) && ed()) { p(22, 1250, 3); send_still("VVV VVV VVV DE GYA GYA GYA      "); }
+    if (at(23108) && ct(800, 1600) && ed()) { p(22, 1250, 3); naval_coast("VVV VVV VVV DE GYA GYA GYA      ", "GYA", rn_vsl, 38); }
     if (at(23121) && ct(700, 1500)) { p(23, 1400, 3); send_still("VVV VVV VVV DE AQP2/4/5/6/7/8      "); }
-    if (at(23136) && ct(900, 1700)) { p(22, 1040, 3); send_still("VVV VVV VVV DE IDR IDR IDR      "); }
+    if (at(23136) && ct(900, 1700)) { p(22, 1040, 3); italian_naval("VVV VVV VVV DE IDR IDR IDR      ", "IDR"); }
     if (at(23158) && ct(600, 1500)) { simplex_fix_radiocheck(net_rus_mil, 6, 24); }
     if (at(23177) && ct(800, 1500)) { simplex_fix_radiocheck(net_army_d, 6, 27); }
     if (at(23194) && ct(700, 1600)) { duplex_radiocheck(5, 2); }
@@ -78,7 +80,7 @@ void band_23() {
     stn();
 
     if (day()) {
-        if (at(23016) && ml(30)) { p(24, 1000, 3); send_still("VVV VVV VVV DE CFH CFH CFH      "); }
+        if (at(23016) && ml(30)) { p(24, 1000, 3); naval_coast("VVV VVV VVV DE CFH CFH CFH      ", "CFH", canadian_navy, 24); }
         if (at(23102)) { p(26, 1000, 4); send_still("VVV VVV VVV DE DFH/DIS DFH/DIS DFH/DIS      "); }
         if (at(23219) && eh()) { p(20, 1000, 3); fig_msg_count("ZZZZ DE OXZ1 = ", 25); }
         if (at(23572) && t.wDayOfWeek >= 1 && t.wDayOfWeek <= 4 && hl(12)) { fav22(); }
@@ -87,7 +89,7 @@ void band_23() {
     }
 
     if (reg2_day()) {
-        if (at(23034) && ct(1300, 2200)) { p(24, 920, 4); send_still("VVV VVV VVV DE NPG NPG NPG      "); }
+        if (at(23034) && ct(1300, 2200)) { p(24, 920, 4); naval_coast("VVV VVV VVV DE NPG NPG NPG      ", "NPG", us_navy, 37); }
         if (at(23346) && oh()) { p(20, 1000, 3); send_still("VVV VVV VVV DE LOR LOR LOR      "); }
         if (at(23564)) { p(23, 1000, 3); clg_cond("CLP5", "CLP1", 4); }
         if (at(23806)) { p(22, 1300, 2); send_still("VVV VVV DE PWZ PWZ PWZ      "); }
@@ -105,8 +107,8 @@ void band_23() {
     }
 
     if (reg3f_day()) {
-        if (at(23125)) { p(24, 880, 4); send_still("VVV VVV VVV DE NPM NPM NPM      "); }
-        if (at(23738)) { p(21, 1100, 2); send_still("VVV VVV DE FUM FUM FUM      "); }
+        if (at(23125)) { p(24, 880, 4); naval_coast("VVV VVV VVV DE NPM NPM NPM      ", "NPM", us_navy, 37); }
+        if (at(23738)) { p(21, 1100, 2); french_navy_coast("VVV VVV DE FUM FUM FUM      ", "FUM"); }
     }
 
     stn();

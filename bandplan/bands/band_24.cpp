@@ -16,14 +16,14 @@ void band_24() {
     // Fixed service.
     if (at(24016) && ct(700, 1600)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RCV RCV RCV      "); }
     if (at(24018) && ct(700, 1600) && cond(3)) { p(20, 900, 2); send_cond("RCV RCV RCV DE RKLM RKLM QTC K"); }
-    if (at(24052) && ct(1000, 2000)) { p(24, 850, 4); send_still("VVV VVV VVV DE NAM NAM NAM      "); }
-    if (at(24087) && ct(800, 1500)) { p(26, 1100, 3); send_still("VVV  VVV  VVV  DE  FUG  FUG  FUG  3/16  3/20  3/24       "); }
+    if (at(24052) && ct(1000, 2000)) { p(24, 850, 4); naval_coast("VVV VVV VVV DE NAM NAM NAM      ", "NAM", us_navy, 37); }
+    if (at(24087) && ct(800, 1500)) { p(26, 1100, 3); french_navy_coast("VVV  VVV  VVV  DE  FUG  FUG  FUG  3/16  3/20  3/24       ", "FUG"); }
     if (at(24128) && ct(700, 1500)) { simplex_fix_radiocheck(net_rus_mil, 6, 24); }
     if (at(24165) && ct(900, 1600)) { p(24, 1000, 3); send_still("VVV VVV DE SUA SUA SUA QRU      "); }
     if (at(24169) && ct(900, 1600) && ms10(30)) { p(24, 1000, 3); send("SUA22 DE SUA = "); qtc5l(nr, 50, 2, 1); send_stack(""); }
     if (at(24196) && ct(1200, 2000)) { p(22, 1150, 3); clg_cond("CLP9", "CLP1", 2); }
     if (at(24249) && ct(800, 1500)) { duplex_radiocheck(3, 1); }
-    if (at(24266) && ct(700, 1400)) { p(22, 1250, 3); send_still("VVV VVV VVV DE GYU GYU GYU      "); }
+    if (at(24266) && ct(700, 1400)) { p(22, 1250, 3); naval_coast("VVV VVV VVV DE GYU GYU GYU      ", "GYU", rn_vsl, 38); }
     if (at(24308) && ct(900, 1500)) { qsa_exchange("YZO11", "YZO", 2); }
     if (at(24351) && ct(600, 1300)) { p(25, 1020, 3); send_cond_par("BZR62 BZR62 DE BZR BZR QTC? K", 2); }
     if (at(24373) && ct(800, 1600)) { simplex_fix_radiocheck(net_nato_tac, 8, 23); }
@@ -43,12 +43,12 @@ void band_24() {
 
     if (day()) {
         if (at(24930)) world_beacon_net();
-        if (at(24114) && ml(30)) { p(24, 1000, 3); send_still("VVV VVV VVV DE CFH CFH CFH      "); }
+        if (at(24114) && ml(30)) { p(24, 1000, 3); naval_coast("VVV VVV VVV DE CFH CFH CFH      ", "CFH", canadian_navy, 24); }
         if (at(24582)) { p(26, 1000, 4); send_still("VVV VVV VVV DE DFH/DIS DFH/DIS DFH/DIS      "); }
     }
 
     if (reg2_day()) {
-        if (at(24234)) { p(24, 920, 4); send_still("VVV VVV VVV DE NPG NPG NPG      "); }
+        if (at(24234)) { p(24, 920, 4); naval_coast("VVV VVV VVV DE NPG NPG NPG      ", "NPG", us_navy, 37); }
     }
 
     if (reg1rus_day()) {
@@ -56,7 +56,7 @@ void band_24() {
     }
 
     if (reg3f_day()) {
-        if (at(24702)) { p(24, 880, 4); send_still("VVV VVV VVV DE NPM NPM NPM      "); }
+        if (at(24702)) { p(24, 880, 4); naval_coast("VVV VVV VVV DE NPM NPM NPM      ", "NPM", us_navy, 37); }
     }
 
     stn();

@@ -15,7 +15,7 @@ void band_25() {
 
     // Fixed service below the maritime band.
     if (at(25022) && ct(800, 1500)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RCV RCV RCV      "); }
-    if (at(25033) && ct(1100, 1900)) { p(24, 850, 4); send_still("VVV VVV VVV DE NSS NSS NSS      "); }
+    if (at(25033) && ct(1100, 1900)) { p(24, 850, 4); naval_coast("VVV VVV VVV DE NSS NSS NSS      ", "NSS", us_navy, 37); }
     if (at(25047) && ct(800, 1500)) { simplex_fix_radiocheck(net_army_e, 5, 22); }
     if (at(25061) && ct(900, 1500) && cond(3)) { p(20, 900, 2); send_cond("RIW RIW RIW DE RMGB RMGB QSA? K"); }
 
@@ -39,12 +39,12 @@ void band_25() {
     if (at(25197) && day() && cond(3)) { p(18, 1100, 2); send_cond("DE UUAF QRU? QSY 25113 K"); }
 
     // Fixed service above the maritime band.
-    if (at(25213) && ct(700, 1500)) { p(26, 1100, 3); send_still("VVV  VVV  VVV  DE  FUE  FUE  FUE  3/16  3/22  3/25       "); }
+    if (at(25213) && ct(700, 1500)) { p(26, 1100, 3); french_navy_coast("VVV  VVV  VVV  DE  FUE  FUE  FUE  3/16  3/22  3/25       ", "FUE"); }
     if (at(25228) && ct(1200, 2000)) { p(22, 1150, 3); clg_cond("CLP3", "CLP1", 3); }
     if (at(25240) && ct(800, 1500)) { p(24, 1000, 3); send_still("VVV VVV DE SUA SUA SUA QRU      "); }
     if (at(25242) && ct(800, 1500) && ms20(0)) { p(24, 1000, 3); let_msg_count("SUA79 DE SUA QTC = ", 55, 1); }
     if (at(25256) && ct(900, 1600)) { duplex_radiocheck(4, 1); }
-    if (at(25288) && ct(700, 1400)) { p(22, 1250, 3); send_still("VVV VVV VVV DE GYA GYA GYA      "); }
+    if (at(25288) && ct(700, 1400)) { p(22, 1250, 3); naval_coast("VVV VVV VVV DE GYA GYA GYA      ", "GYA", rn_vsl, 38); }
     if (at(25305) && ct(800, 1500)) { qsa_exchange("YZO5", "YZO", 3); }
     if (at(25341) && ct(600, 1300)) { simplex_fix_radiocheck(net_rus_mil, 6, 24); }
     if (at(25368) && ct(900, 1600)) { nato_qso(); }
@@ -61,13 +61,13 @@ void band_25() {
 
     if (day()) {
         if (at(25000)) { qsa = 3; ts2("WWV"); }
-        if (at(25051) && ml(30)) { p(24, 1000, 3); send_still("VVV VVV VVV DE CFH CFH CFH      "); }
+        if (at(25051) && ml(30)) { p(24, 1000, 3); naval_coast("VVV VVV VVV DE CFH CFH CFH      ", "CFH", canadian_navy, 24); }
         if (at(25318)) { p(26, 1000, 4); send_still("VVV VVV VVV DE DFH/DIS DFH/DIS DFH/DIS      "); }
         if (at(25426) && eh()) { p(23, 1400, 3); send_still("VVV VVV VVV DE AQP2/4/5/6/7/8      "); }
     }
 
     if (reg2_day()) {
-        if (at(25038)) { p(24, 920, 4); send_still("VVV VVV VVV DE NPG NPG NPG      "); }
+        if (at(25038)) { p(24, 920, 4); naval_coast("VVV VVV VVV DE NPG NPG NPG      ", "NPG", us_navy, 37); }
         if (at(25270)) { p(22, 1150, 3); send_still("VVV VVV VVV DE CLP1 CLP1 CLP1      "); }
     }
 
@@ -76,7 +76,7 @@ void band_25() {
     }
 
     if (reg3f_day()) {
-        if (at(25405)) { p(24, 880, 4); send_still("VVV VVV VVV DE NPM NPM NPM      "); }
+        if (at(25405)) { p(24, 880, 4); naval_coast("VVV VVV VVV DE NPM NPM NPM      ", "NPM", us_navy, 37); }
     }
 
     stn();

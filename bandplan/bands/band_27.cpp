@@ -30,15 +30,15 @@ void band_27() {
     if (at(27770) && ct(1000, 1600)) random_vvv();
     if (at(27794) && ct(800, 1500)) { simplex_fix_radiocheck(net_nato_tac, 8, 10); }
     if (at(27830) && ct(900, 1600)) send_vvv("RKA");
-    if (at(27861) && ct(700, 1500)) { p(22, 1040, 3); send_still("VVV VVV DE IDR IDR IDR      "); }
+    if (at(27861) && ct(700, 1500)) { p(22, 1040, 3); italian_naval("VVV VVV DE IDR IDR IDR      ", "IDR"); }
     if (at(27890) && ct(800, 1600)) { duplex_osn(3, 1); }
     if (at(27935) && ct(900, 1500)) { p(24, 1000, 3); send_still("VVV VVV DE SUA SUA SUA QRU      "); }
-    if (at(27958) && ct(1100, 1800)) { p(24, 850, 4); send_still("VVV VVV VVV DE NAM NAM NAM      "); }
+    if (at(27958) && ct(1100, 1800)) { p(24, 850, 4); naval_coast("VVV VVV VVV DE NAM NAM NAM      ", "NAM", us_navy, 37); }
 
     stn();
 
     if (day()) {
-        if (at(27520) && ml(30)) { p(24, 1000, 3); send_still("VVV VVV VVV DE CFH CFH CFH      "); }
+        if (at(27520) && ml(30)) { p(24, 1000, 3); naval_coast("VVV VVV VVV DE CFH CFH CFH      ", "CFH", canadian_navy, 24); }
         if (at(27750)) { p(26, 1000, 4); send_still("VVV VVV VVV DE DFH/DIS DFH/DIS DFH/DIS      "); }
         if (at(27905) && eh()) { p(24, 1000, 3); fig_msg_count("ZZZZ DE OXZ1 = ", 20); }
     }

@@ -60,7 +60,7 @@ void band_29() {
 
     if (day()) {
         if (at(29250) && cond(3)) { p(18, 700, 2); send_cond("CQ CQ CQ DE K5TR K5TR K5TR K"); }
-        if (at(29888) && ml(30)) { p(24, 1000, 3); send_still("VVV VVV VVV DE CFH CFH CFH      "); }
+        if (at(29888) && ml(30)) { p(24, 1000, 3); naval_coast("VVV VVV VVV DE CFH CFH CFH      ", "CFH", canadian_navy, 24); }
     }
 
     stn();
