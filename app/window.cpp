@@ -1,5 +1,7 @@
 #include "app/window.h"
 
+#include "app/resources.h"
+
 #include <cstdio>
 
 #include "bandplan/bands.h"
@@ -232,6 +234,8 @@ int WinMain(int, int, const char *, int) {
 
     set_retune_hook(retune_tuned);
     GetSystemTime(&t);
+    get_statistics();
+    List_Resources();
     freq = first_frequency();
     show_freq(str2, STR_SIZE, str, STR_SIZE);
     clr_smetr(hwnd);

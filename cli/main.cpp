@@ -9,6 +9,7 @@ int main(int argc, char **argv) {
     kestrel::cli::add_render(app);
     kestrel::cli::add_tune(app);
     kestrel::cli::add_guide(app);
+    kestrel::cli::add_list(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError &e) {

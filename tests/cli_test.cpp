@@ -141,3 +141,23 @@ TEST_F(Cli, GuideListsWhatIsOnTheAir) {
 
 }  // namespace
 }  // namespace kestrel::test
+
+namespace kestrel::test {
+namespace {
+
+TEST_F(Cli, ListShowsTheDatabasesToEveryUser) {
+    ASSERT_EQ(run("list vessels"), 0) << err_;
+    int lines = 0;
+    for (size_t at = out_.find("\n "); at != std::string::npos; at = out_.find("\n ", at + 1)) ++lines;
+    EXPECT_EQ(lines, 1 + 1857);  // the heading and one line per ship
+    EXPECT_EQ(out_.find("Amateur Database"), std::string::npos);
+    ASSERT_EQ(run("list navy"), 0);
+    EXPECT_NE(out_.find(" TRK:        51\n"), std::string::npos);
+    ASSERT_EQ(run("list"), 0);
+    EXPECT_NE(out_.find("Background: 2754"), std::string::npos);
+    EXPECT_NE(out_.find("Amateur Database"), std::string::npos);
+    EXPECT_NE(run("list boats"), 0);
+}
+
+}  // namespace
+}  // namespace kestrel::test
