@@ -319,18 +319,8 @@ void rus_tracking_net() {
 }
 
 void chess() {
-    stn();
-    const int a = draw(VSL_ROWS - 1);
-    int b = draw(VSL_ROWS - 1);
-    while (b == a) b = draw(VSL_ROWS - 1);
-    vsl_nr1 = a;
-    vsl_nr2 = b;
-    fleet_style(vsl[b]);
-    international_hello(vsl[a], vsl[b]);
     char g[STR_SIZE];
-    std::snprintf(g, sizeof g, "%s", str2);
-    dialog1f("%s %s DE %s %s K    ", vsl[a], vsl[a], vsl[b], vsl[b]);
-    dialog2f("%s DE %s %s K", vsl[b], vsl[a], g);
+    ship_to_ship_call(g, sizeof g);
     dialog1f("%s OM MY MOVE %s OK? K", g, chess_moves[draw(6)]);
     dialog2f("OK YOUR MOVE %s K", chess_moves[draw(6)]);
     dialog1("OK OM QRX TMR SAME TIME K");

@@ -618,7 +618,7 @@ void vsl_clg_coast() {
     }
 }
 
-void vsl2vsl_tfc() {
+void ship_to_ship_call(char *greeting, std::size_t size) {
     stn();
     const int a = draw(VSL_ROWS - 1);
     int b = draw(VSL_ROWS - 1);
@@ -627,10 +627,15 @@ void vsl2vsl_tfc() {
     vsl_nr2 = b;
     fleet_style(vsl[b]);
     international_hello(vsl[a], vsl[b]);
-    char G[STR_SIZE];
-    std::snprintf(G, sizeof G, "%s", str2);
+    std::snprintf(greeting, size, "%s", str2);
     dialog1f("%s %s DE %s %s K    ", vsl[a], vsl[a], vsl[b], vsl[b]);
-    dialog2f("%s DE %s %s K", vsl[b], vsl[a], G);
+    dialog2f("%s DE %s %s K", vsl[b], vsl[a], greeting);
+}
+
+void vsl2vsl_tfc() {
+    char G[STR_SIZE];
+    ship_to_ship_call(G, sizeof G);
+    const int a = vsl_nr1, b = vsl_nr2;
     dialog1f("%s UR QTH? K", G);
     dialog2f("IM QTO %s K", next_port[a % 82]);
     dialog1f("R HR QTP %s K", next_port[b % 82]);

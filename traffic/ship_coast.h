@@ -15,6 +15,9 @@ void vsl_tfc(const char *called);
 void vsl_clg_coast();
 // Two ships chatting.
 void vsl2vsl_tfc();
+// Two different ships of the register (rows in vsl_nr1, vsl_nr2): the first
+// calls the second, which answers with the greeting left in `greeting`.
+void ship_to_ship_call(char *greeting, std::size_t size);
 // A coast station calling a ship (hand keyed, on half of the tunings).
 void coast_qsx(const char *coast_call);
 // A ship's weather observation for the coast station; `text` the addressee.
