@@ -103,4 +103,49 @@ void weather_broadcasts() {
     }
 }
 
+void diplo_traffic() {
+    for (int i = 0; i < diplo_entry_count; ++i) {
+        const DiploEntry &r = diplo_entries[i];
+        if (r.freq != freq || (r.hist && !hist) || !(r.hours >> t.wHour & 1u) || t.wMinute < r.from_min ||
+            t.wMinute >= r.to_min)
+            continue;
+        if (r.chance > 1 && !cond(r.chance)) continue;
+        if (r.spd) spd = r.spd;
+        if (r.ton) ton = r.ton;
+        if (r.qsa) qsa = r.qsa;
+        switch (r.gen) {
+        case DG_TELECOM: telecom_opchat_dx(r.a, r.b, ""); break;
+        case DG_FRENCH_PTT: french_ptt(r.a, r.b); break;
+        case DG_AUTO_MORSE: auto_morse(r.n); break;
+        case DG_RUSSIAN_PTT: russian_ptt(r.a, r.b, r.n); break;
+        case DG_RADIOPHOTO: radiophoto_opchat(r.a, r.b); break;
+        case DG_UFC: ufc(r.a, r.b); break;
+        case DG_KCNA: kcna(); break;
+        case DG_US_DIPLO: us_diplo_qtc(); break;
+        case DG_POL_WRK: pol_gov_ldn_net_wrk(r.n); break;
+        case DG_ITALIAN: italian_diplo(); break;
+        case DG_GERMAN: german_diplo(); break;
+        case DG_SIMPLEX: diplo_simplex(r.a, r.b, r.c); break;
+        case DG_POLISH: polish_diplo(r.a); break;
+        case DG_POLISH2: polish_diplo2(r.a, r.b); break;
+        case DG_MOROCCAN: morrocan_diplo(r.a, r.b); break;
+        case DG_IRANIAN: iranian_diplo(); break;
+        case DG_PORTUGUESE: portuguese_diplo(); break;
+        case DG_BRITISH_OLD: british_diplo_old(); break;
+        case DG_VIETNAMESE: vietnamese_diplo(); break;
+        case DG_ALBANIAN: albanian_diplo(r.a); break;
+        case DG_SNN299: snn299(); break;
+        case DG_CUBAN: cuban_diplo(r.a); break;
+        case DG_NORWEGIAN: nor_diplo(r.a); break;
+        case DG_BULGARIAN: bul_emba(r.a); break;
+        case DG_MANAGUA: managua_msg(); break;
+        case DG_ALGERIAN: algerian_diplo(r.a); break;
+        case DG_BRUSSELS: brussels_mfa(); break;
+        case DG_THAI: thai_mfa(); break;
+        case DG_RED_CROSS: red_cross(r.a); break;
+        default: break;
+        }
+    }
+}
+
 }  // namespace kestrel

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "bandplan/bands/coast_watch.h"
+#include "bandplan/bands/diplo_sched.h"
 #include "bandplan/bands/maritime_lists.h"
 #include "bandplan/bands/weather_sched.h"
 #include "bandplan/bands/ship_work.h"
@@ -28,5 +29,9 @@ void maritime_lists();
 
 // The weather and navigational-warning broadcasts of the tuned frequency.
 void weather_broadcasts();
+
+// The telecom circuits, embassies, government network and press of the
+// tuned frequency.
+void diplo_traffic();
 
 }  // namespace kestrel

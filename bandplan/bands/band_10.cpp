@@ -266,6 +266,33 @@ void daylight_block() {
 // Stations of the years before 1950 (HIST).
 void historical_block() {
     if (hist) {
+        // The government network of the war years calling its stations, each
+        // call in its own minutes; the generator keeps to its ten minutes.
+        if (at(10520)) {
+            if (min_period(0, 2)) pol_gov_ldn_net_clg(600, 31);
+            if (min_period(3, 5)) pol_gov_ldn_net_clg(600, 32);
+            if (min_period(6, 8)) pol_gov_ldn_net_clg(600, 33);
+            if (m(8)) pol_gov_ldn_net_clg(600, 34);
+            if (m(9)) pol_gov_ldn_net_clg(600, 35);
+            if (min_period(15, 17)) pol_gov_ldn_net_clg(715, 31);
+            if (min_period(18, 20)) pol_gov_ldn_net_clg(715, 36);
+            if (min_period(21, 23)) pol_gov_ldn_net_clg(715, 37);
+            if (min_period(30, 32)) pol_gov_ldn_net_clg(930, 31);
+            if (min_period(33, 35)) pol_gov_ldn_net_clg(930, 33);
+            if (min_period(36, 38)) pol_gov_ldn_net_clg(930, 35);
+            if (m(38)) pol_gov_ldn_net_clg(930, 36);
+            if (m(39)) pol_gov_ldn_net_clg(930, 37);
+        }
+        // The Paris telegraph office's circuits by the time of day.
+        if (at(10580)) {
+            ton = 1500;
+            qsa = 5;
+            if (ct(600, 730)) french_ptt("FZO2", "FYB");
+            if (ct(800, 950)) french_ptt("FZG3", "FYB");
+            if (ct(1300, 1450)) telecom_opchat_dx("SUV", "FYB", "");
+            if (ct(1500, 1650)) telecom_opchat_dx("EPA", "FYB", "");
+            if (ct(1700, 1950)) french_ptt("", "FYB");
+        }
         if (at(10150) && ct(50, 200)) { p(28, 777, 4); send_still("VVV VVV VVV DE DFH/DIS DFH/DIS DFH/DIS PX     "); }
         if (at(10188) && night()) { p(30, 820, 3); send_still("VVV VVV VVV DE DGH DGH DGH PX  "); }
         if (at(10225) && ct(1800, 2200)) { p(35, 900, 3); send_still("VVV VVV VVV DE WQN WQN WQN  "); }
@@ -290,6 +317,11 @@ void historical_block() {
 // Recordings, teleprinters and carriers in the background (BGND).
 void background_block() {
     if (bkgnd) {
+        // A circuit's automatic Morse test tape in odd hours.
+        if (at(10545) && oh()) {
+            qsa = 1;
+            auto_morse(60);
+        }
         if (at(10980) && (ct(1000, 1200) || ct(1700, 2000))) fax(120, 576);
         if (at({10129, 10164})) rtlx_cond("GYA", 1000, 75, 3);
         if (at(10217)) rtlx_cond_50_850("9VF59", 4);
@@ -320,6 +352,7 @@ void background_block() {
 void band_10() {
     band_start(10, 8);
     weather_broadcasts();
+    diplo_traffic();
     // Military nets, numbers stations and navies of the fixed service.
     if (at(10243) && ms10(20)) { p(18, 900, 3); red_army_broadcast(3, 0); }
     if (at(10311) && cond(3)) red_army_broadcast_qsl(1, 0);

@@ -225,6 +225,7 @@ void background_block() {
 void band_11() {
     band_start(11, 12);
     weather_broadcasts();
+    diplo_traffic();
     // Military nets, numbers stations and navies of the fixed service.
     if (at(11108)) nkvd_2(3);
     if (at(11176) && ms10(0)) mxx();

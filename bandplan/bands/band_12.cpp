@@ -327,6 +327,7 @@ void background_block() {
 void band_12() {
     band_start(12, 12);
     weather_broadcasts();
+    diplo_traffic();
     // Navies on the ship channels: Royal Navy, US, Canadian and French ships
     // calling their shore stations, and a Soviet shore station calling ships.
     if (at(12369)) rn_12mhz();

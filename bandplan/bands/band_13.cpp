@@ -226,6 +226,7 @@ void background_block() {
 void band_13() {
     band_start(13, 12);
     weather_broadcasts();
+    diplo_traffic();
     // Military nets, numbers stations and navies of the fixed service.
     if (at(13407)) m3();
     if (at(13524)) wpc();

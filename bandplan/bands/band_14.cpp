@@ -207,6 +207,7 @@ void background_block() {
 void band_14() {
     band_start(14, 12);
     weather_broadcasts();
+    diplo_traffic();
     // Intelligence broadcasts, a Soviet marker station, an Algerian navy net
     // and a bearing net of the fixed service.
     if (at(14410) && cond(2)) rus_intel_14(2, "952");

@@ -10,6 +10,7 @@ namespace kestrel {
 void band_15() {
     band_start(15, 16);
     weather_broadcasts();
+    diplo_traffic();
     // A station with a rotating azimuth, kana cipher groups.
     if (at(15012)) spw("15012");
     if (at(15388) && cond(2)) katokana_qtc(4, 100);

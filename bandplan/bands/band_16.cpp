@@ -259,6 +259,7 @@ void background_block() {
 void band_16() {
     band_start(16, 16);
     weather_broadcasts();
+    diplo_traffic();
     // A direction-finding net, an unidentified fast signal, navies on the
     // ship channels.
     if (at(16128)) peleng_network();

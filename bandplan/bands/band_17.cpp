@@ -11,6 +11,7 @@ namespace kestrel {
 void band_17() {
     band_start(17, 16);
     weather_broadcasts();
+    diplo_traffic();
     // An Allied exchange of the war years.
     if (hist && at(17402)) brusa("ACL", "BRH");
     coast_watch(coast_watch_17, coast_watch_17_count);

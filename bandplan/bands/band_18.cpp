@@ -199,6 +199,7 @@ void background_block() {
 void band_18() {
     band_start(18, 16);
     weather_broadcasts();
+    diplo_traffic();
     // Cut numbers.
     if (at(18206) && ms10(0)) { p(20, 1000, 3); qtc4f_cut(100); }
     if (at(18317) && ms(25)) { p(18, 900, 3); qtc4f_cut2(80); }

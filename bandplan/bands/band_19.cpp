@@ -9,6 +9,7 @@ namespace kestrel {
 void band_19() {
     band_start(19, 16);
     weather_broadcasts();
+    diplo_traffic();
     // Figure streams.
     if (at(19512)) qtc_4f();
     if (at(19633) && cond(5)) qtc_5f();

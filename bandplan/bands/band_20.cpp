@@ -245,6 +245,7 @@ void background_block() {
 void band_20() {
     band_start(20, 22);
     weather_broadcasts();
+    diplo_traffic();
     // A Soviet ship's operator testing his keying with the headquarters.
     if (at(20411)) qrr3("RIW", "RJD83");
     fixed_service();

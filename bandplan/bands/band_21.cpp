@@ -12,6 +12,7 @@ namespace kestrel {
 void band_21() {
     band_start(21, 22);
     weather_broadcasts();
+    diplo_traffic();
     // Amateur telegraphy by day, contests at weekends, low power on 21060.
     if (within(21000, 21070) && day() && cond(2)) amateur_tfc();
     if (within(21000, 21060) && weekend() && ct(700, 1800) && cond(2)) contest_qso();

@@ -249,6 +249,7 @@ void background_block() {
 void band_22() {
     band_start(22, 22);
     weather_broadcasts();
+    diplo_traffic();
     // Royal Navy ships calling their shore stations.
     if (at(22196)) rn_22mhz();
     ships_and_coast();

@@ -20,6 +20,7 @@ void call_hq(const char *hq, const char *request) { post_call(hq, unit(), reques
 void band_23() {
     band_start(23, 22);
     weather_broadcasts();
+    diplo_traffic();
     // A U-boat of the war years.
     if (hist && at(23312)) uboot();
 

@@ -10,6 +10,7 @@ namespace kestrel {
 void band_24() {
     band_start(24, 22);
     weather_broadcasts();
+    diplo_traffic();
     // Amateur telegraphy by day.
     if (within(24890, 24920) && day() && cond(2)) amateur_tfc();
 

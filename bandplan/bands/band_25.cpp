@@ -9,6 +9,7 @@ namespace kestrel {
 void band_25() {
     band_start(25, 22);
     weather_broadcasts();
+    diplo_traffic();
     ship_work(ship_work_25, ship_work_25_count);
     coast_watch(coast_watch_25, coast_watch_25_count);
     maritime_lists();

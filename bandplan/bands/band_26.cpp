@@ -11,6 +11,7 @@ namespace kestrel {
 void band_26() {
     band_start(26, 22);
     weather_broadcasts();
+    diplo_traffic();
     coast_watch(coast_watch_26, coast_watch_26_count);
     maritime_lists();
     // Drift-net buoys of the Far Eastern fisheries, keyed by their own beacons.

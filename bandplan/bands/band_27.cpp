@@ -11,6 +11,7 @@ namespace kestrel {
 void band_27() {
     band_start(27, 22);
     weather_broadcasts();
+    diplo_traffic();
     // The Pacific expedition on the 11 m band.
     if (at(27555) && day()) li2b(27);
 

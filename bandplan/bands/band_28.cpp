@@ -18,6 +18,7 @@ bool band_open() { return day() || (summer() && ct(1800, 2200) && cond(3)); }
 void band_28() {
     band_start(28, 22);
     weather_broadcasts();
+    diplo_traffic();
     // Amateur telegraphy while the band is open, contests at weekends, low
     // power on 28060, the single-letter beacons of the beacon segment.
     if (within(28000, 28070) && band_open() && cond(2)) amateur_tfc();

@@ -31,6 +31,7 @@ void telemetry(const char *name) {
 void band_29() {
     band_start(29, 22);
     weather_broadcasts();
+    diplo_traffic();
 
     // Satellite beacons and the robot, while each satellite is in view.
     if (at(29357) && in_pass(105, 20)) { p(20, 800, 2); telemetry("RS10"); }
