@@ -23,12 +23,7 @@ namespace {
 class AmateurAero : public Kestrel {
 protected:
     void at(int minute, int second, int ms, unsigned seed, int hour = 12) {
-        test_clock_set(2026, 3, 10, hour, minute, second, ms);
-        test_clock_step(0);
-        random_reset(seed);
-        GetSystemTime(&t);
-        send_stack_reset();
-        for (auto &s : send_buf) s[0] = 0;
+        reception_at(2026, 3, 10, hour, minute, second, ms, seed);
     }
     static std::string slot(int k) { return send_buf[k]; }
 };

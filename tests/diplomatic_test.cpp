@@ -27,12 +27,7 @@ namespace {
 class Diplomatic : public Kestrel {
 protected:
     void at(int hour, int minute, int second, int ms, unsigned seed, int day = 23) {
-        test_clock_set(2026, 3, day, hour, minute, second, ms);
-        test_clock_step(0);
-        random_reset(seed);
-        GetSystemTime(&t);
-        send_stack_reset();
-        for (auto &s : send_buf) s[0] = 0;
+        reception_at(2026, 3, day, hour, minute, second, ms, seed);
         plain_params();
     }
     static bool silent() { return send_call == 0 && send_buf[0][0] == 0; }

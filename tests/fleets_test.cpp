@@ -20,12 +20,7 @@ namespace {
 class Fleets : public Kestrel {
 protected:
     void at(int hour, int minute, int second, int ms, unsigned seed) {
-        test_clock_set(2026, 3, 10, hour, minute, second, ms);
-        test_clock_step(0);
-        random_reset(seed);
-        GetSystemTime(&t);
-        send_stack_reset();
-        for (auto &s : send_buf) s[0] = 0;
+        reception_at(2026, 3, 10, hour, minute, second, ms, seed);
         anm_sent = 0;
         national_fleet_flag = 0;
     }

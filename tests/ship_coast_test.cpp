@@ -22,12 +22,7 @@ namespace {
 class ShipCoast : public Kestrel {
 protected:
     void at(int month, int day, int hour, int minute, int second = 0, int ms = 0, unsigned seed = 1) {
-        test_clock_set(2026, month, day, hour, minute, second, ms);
-        test_clock_step(0);
-        random_reset(seed);
-        GetSystemTime(&t);
-        send_stack_reset();
-        for (auto &s : send_buf) s[0] = 0;
+        reception_at(2026, month, day, hour, minute, second, ms, seed);
         national_fleet_flag = 0;
     }
     static std::string all_slots() {

@@ -21,12 +21,7 @@ namespace {
 class Weather : public Kestrel {
 protected:
     void at(int year, int month, int day, int hour, int minute, unsigned seed = 1) {
-        test_clock_set(year, month, day, hour, minute, 7, 0);
-        test_clock_step(0);
-        random_reset(seed);
-        GetSystemTime(&t);
-        send_stack_reset();
-        for (auto &s : send_buf) s[0] = 0;
+        reception_at(year, month, day, hour, minute, 7, 0, seed);
         plain_params();
     }
     static std::string slot(int k) { return send_buf[k]; }

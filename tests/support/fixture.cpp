@@ -64,6 +64,15 @@ std::string read_text(const std::string &path) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+void reception_at(int year, int month, int day, int hour, int minute, int second, int ms, unsigned seed) {
+    test_clock_set(year, month, day, hour, minute, second, ms);
+    test_clock_step(0);
+    random_reset(seed);
+    GetSystemTime(&t);
+    send_stack_reset();
+    for (auto &slot : send_buf) slot[0] = 0;
+}
+
 void plain_params() {
     spd = 20;
     ton = 800;

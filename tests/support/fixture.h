@@ -35,6 +35,10 @@ bool eventually(F done, int limit_ms = 5000) {
     return done();
 }
 
+// A fresh reception at a fixed instant: the clock stopped there, both random
+// sources seeded, the send stack and its slots empty.
+void reception_at(int year, int month, int day, int hour, int minute, int second, int ms, unsigned seed);
+
 // Puts the emission parameters to a plain reference set: spd 20, ton 800,
 // qsa 3, spacing 2, every keying flag off.
 void plain_params();
