@@ -1,5 +1,7 @@
 #include "bandplan/entry_helpers.h"
 
+#include <cstring>
+
 #include "bandplan/entry.h"
 
 namespace kestrel {
@@ -15,11 +17,27 @@ void post_call(const char *called, const char *caller, const char *tail) {
     send_cond(text);
 }
 
+namespace {
+// The traffic list of `call` is on the air on the tuned frequency now.
+bool tfc_list_on(const char *call) {
+    for (int i = 0; i < tfc_list_entry_count; ++i) {
+        const TfcListEntry &r = tfc_list_entries[i];
+        if (r.freq == freq && std::strcmp(r.coast, call) == 0 && (r.hours >> t.wHour & 1u) &&
+            t.wMinute >= r.from_min && t.wMinute < r.to_min)
+            return true;
+    }
+    return false;
+}
+}  // namespace
+
 void coast_watch(const CoastWatch *rows, int count) {
     for (int i = 0; i < count; ++i) {
         const CoastWatch &r = rows[i];
         if (r.freq != freq) continue;
         if ((r.from != 0 || r.to != 0) && !ct(r.from, r.to)) continue;
+        // While the station sends its traffic list on this channel it is not
+        // also keeping watch behind its marker there.
+        if (tfc_list_on(r.call)) continue;
         p(r.spd, r.ton, r.qsa);
         coast_station_ex(r.marker, r.call, r.place);
     }

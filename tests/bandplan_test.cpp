@@ -151,3 +151,38 @@ TEST_F(BandPlan, EveryBandLogsItsStartAndEndAndSetsTheMaritimeBand) {
 
 }  // namespace
 }  // namespace kestrel::test
+
+namespace kestrel::test {
+namespace {
+
+// A coast station that sends its traffic list on a channel it watches is not
+// heard behind its marker there at the same time; outside the list it is.
+TEST_F(BandPlan, ACoastStationsListTakesTheChannelFromItsWatch) {
+    const CoastWatch *tables[] = {coast_watch_12, coast_watch_13, coast_watch_16, coast_watch_17,
+                                  coast_watch_19, coast_watch_22, coast_watch_25, coast_watch_26};
+    const int counts[] = {coast_watch_12_count, coast_watch_13_count, coast_watch_16_count, coast_watch_17_count,
+                          coast_watch_19_count, coast_watch_22_count, coast_watch_25_count, coast_watch_26_count};
+    int checked = 0;
+    for (int i = 0; i < tfc_list_entry_count && checked < 5; ++i) {
+        const TfcListEntry &l = tfc_list_entries[i];
+        for (int tb = 0; tb < 8; ++tb) {
+            for (int r = 0; r < counts[tb]; ++r) {
+                const CoastWatch &w = tables[tb][r];
+                if (w.freq != l.freq || std::strcmp(w.call, l.coast) != 0 || w.from || w.to) continue;
+                int hour = 0;
+                while (!(l.hours >> hour & 1u)) ++hour;
+                // A marker without its trailing blanks identifies the watch.
+                std::string marker = w.marker;
+                marker.erase(marker.find_last_not_of(' ') + 1);
+                tune(l.freq, 2026, 3, 10, hour, l.from_min);
+                EXPECT_GE(slot_with("TFC LIST"), 0) << l.freq << " " << l.coast;
+                EXPECT_LT(slot_with(marker.c_str()), 0) << l.freq << " " << l.coast;
+                ++checked;
+            }
+        }
+    }
+    EXPECT_GT(checked, 0);
+}
+
+}  // namespace
+}  // namespace kestrel::test
