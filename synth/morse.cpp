@@ -101,12 +101,12 @@ uint64_t count(uint32_t n, uint32_t extra) {
 }
 
 // rto_rand = myrand() mod range, or 0 for an empty range.
-uint32_t draw(int32_t range) {
+uint32_t irregularity(int32_t range) {
     if (range <= 0) return 0;
     return myrand() % static_cast<uint32_t>(range);
 }
 
-void extension(int32_t a) { rto_rand = hand ? draw(a / 2) : 0; }
+void extension(int32_t a) { rto_rand = hand ? irregularity(a / 2) : 0; }
 
 // The receiver's filter is forced narrow for a spark emission and put back afterwards.
 bool spark_forced = false;
@@ -335,9 +335,9 @@ void dot(int32_t a) {
 
 void dash(int32_t a) {
     rto_rand = 0;
-    if (hand) rto_rand = draw(a / 2);
-    if (rto > 0 && rto <= 20) rto_rand = static_cast<uint32_t>(a) + draw(a / 2);
-    if (rto > 20) rto_rand = static_cast<uint32_t>(a) + draw(a);
+    if (hand) rto_rand = irregularity(a / 2);
+    if (rto > 0 && rto <= 20) rto_rand = static_cast<uint32_t>(a) + irregularity(a / 2);
+    if (rto > 20) rto_rand = static_cast<uint32_t>(a) + irregularity(a);
     if (rto == 0 && hand == 0) rto_rand = 0;
     if (spark) {
         spark_dash(rto_rand);

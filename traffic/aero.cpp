@@ -17,8 +17,6 @@ namespace kestrel {
 
 namespace {
 
-int draw(int n) { return static_cast<int>(myrand() % static_cast<unsigned>(n)); }
-int draw(int a, int b) { return a + draw(b - a + 1); }
 
 void test_call(const char *aircraft, void (*say)(const char *)) {
     char text[80];

@@ -21,8 +21,6 @@ namespace {
 
 constexpr int DRAWN = 591;  // rows 0..590 of the database are drawn
 
-int draw(int n) { return static_cast<int>(myrand() % static_cast<unsigned>(n)); }
-int draw(int a, int b) { return a + draw(b - a + 1); }
 
 void take(int row, char *call, char *name, char *qth) {
     std::memcpy(call, amateur[row], sizeof am_1);

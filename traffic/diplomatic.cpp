@@ -16,8 +16,6 @@ namespace kestrel {
 
 namespace {
 
-int draw(int n) { return static_cast<int>(myrand() % static_cast<unsigned>(n)); }
-int draw(int a, int b) { return a + draw(b - a + 1); }
 void pause(int a, int b) { wait(draw(a, b)); }
 int rnd(int n) { return std::rand() % n; }
 

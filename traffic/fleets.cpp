@@ -19,8 +19,6 @@ namespace kestrel {
 
 namespace {
 
-int draw(int n) { return static_cast<int>(myrand() % static_cast<unsigned>(n)); }
-int draw(int a, int b) { return a + draw(b - a + 1); }
 void pause(int a, int b) { wait(draw(a, b)); }
 bool odd_with_draw(int row) { return ((static_cast<unsigned>(row) + myrand()) & 1u) != 0; }
 bool british(const char *call) { return call[0] == 'G' || call[0] == 'M'; }

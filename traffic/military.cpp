@@ -68,8 +68,6 @@ namespace {
 
 constexpr char SEVEN_DOTS = 28;  // the Morse table's run of seven dots
 
-int draw(int n) { return static_cast<int>(myrand() % static_cast<unsigned>(n)); }
-int draw(int a, int b) { return a + draw(b - a + 1); }
 // Several of these stations take their chances from the C library generator.
 int rnd(int n) { return std::rand() % n; }
 

@@ -20,8 +20,6 @@ namespace kestrel {
 
 namespace {
 
-int draw(int n) { return static_cast<int>(myrand() % static_cast<unsigned>(n)); }
-int draw(int a, int b) { return a + draw(b - a + 1); }
 int rand_n(int n) { return std::rand() % n; }
 // A row below n; a table of one row (or none) gives row 0 without a draw.
 int row_below(int n) { return n > 1 ? draw(n) : 0; }

@@ -20,8 +20,6 @@ namespace {
 
 constexpr const char *ERR = "\"";  // the error sign (eight dots)
 
-int draw(int n) { return static_cast<int>(myrand() % static_cast<unsigned>(n)); }
-int draw(int a, int b) { return a + draw(b - a + 1); }
 void pause(int a, int b) { wait(draw(a, b)); }
 
 }  // namespace

@@ -25,8 +25,6 @@ int opchat_nr = 0;
 
 namespace {
 
-int draw(int n) { return static_cast<int>(myrand() % static_cast<unsigned>(n)); }
-int draw(int a, int b) { return a + draw(b - a + 1); }
 
 void take_row(int row) {
     vsl_nr = row;

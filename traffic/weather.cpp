@@ -17,8 +17,6 @@ namespace kestrel {
 
 namespace {
 
-int draw(int n) { return static_cast<int>(myrand() % static_cast<unsigned>(n)); }
-int draw(int a, int b) { return a + draw(b - a + 1); }
 
 // A fixed bulletin with its date fields filled from the clock, sent as it stands.
 void send_bulletin(const char *text) {
