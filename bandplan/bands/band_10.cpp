@@ -6,6 +6,12 @@
 
 namespace kestrel {
 
+// The larger blocks, in files of their own beside this one.
+void band_10_outstations();
+void band_10_day_paths();
+void band_10_prewar();
+void band_10_teleprinters();
+
 namespace {
 
 // Standard frequency, aeronautical voice and amateur telegraphy.
@@ -344,6 +350,8 @@ void background_block() {
         if (at({10306, 10394, 10485, 10712, 10806}) && eh()) n0n(1100);
     }
 
+    band_10_teleprinters();
+
     get_background(243, background_tab_10, prob_tab_10);
 }
 
@@ -366,8 +374,14 @@ void band_10() {
     utility_and_amateur();
     fixed_service();
     evening_and_night();
+    band_10_outstations();
+    stn();
     daylight_block();
+    band_10_day_paths();
+    stn();
     historical_block();
+    band_10_prewar();
+    stn();
     background_block();
     band_end(10);
 }
