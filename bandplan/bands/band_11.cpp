@@ -6,6 +6,13 @@
 
 namespace kestrel {
 
+// The larger blocks, in files of their own beside this one.
+void band_11_outstations();
+void band_11_day_paths();
+void band_11_prewar();
+void band_11_teleprinters();
+void band_11_broadcast_carriers();
+
 namespace {
 
 // The clock station, the lower fixed service and aeronautical stations.
@@ -212,12 +219,15 @@ void background_block() {
         if (at(11199)) radar();
     }
 
+    band_11_teleprinters();
+
     get_background(194, background_tab_11, prob_tab_11);
     if (bkgnd) {
         qsa = static_cast<int>(myrand() % 3 + 3);
         if (at({11710, 11720, 11730, 11750, 11820, 11860, 11865, 11895, 11925, 11940})) n0n(800);
         if (at({11745, 11785, 11835, 11875, 11905, 11955})) n0n(900);
     }
+    band_11_broadcast_carriers();
 }
 
 }  // namespace
@@ -234,8 +244,14 @@ void band_11() {
     if (at(11519) && night()) rcn_df();
     clock_fixed_and_aero();
     fixed_and_night_nets();
+    band_11_outstations();
+    stn();
     daylight_block();
+    band_11_day_paths();
+    stn();
     historical_block();
+    band_11_prewar();
+    stn();
     background_block();
     band_end(11);
 }
