@@ -12,42 +12,42 @@ void band_10_teleprinters() {
         // Press agencies: the European and Soviet bloc services in Latin and
         // Cyrillic, the Asian and Arab agencies on their overseas circuits.
         if (at(10110) && ct(600, 1800)) rtlx("DPA HAMBURG", 425, 50);
-        if (at(10159) && night()) rtlx_cond("REUTER LONDON", 425, 50, 2);
+        if (at(10155) && night()) rtlx_cond("REUTER LONDON", 425, 50, 2);
         if (at(10153)) rtlx_cond("AFP PARIS", 425, 50, 3);
-        if (at(10167) && eh()) rtlx("ANSA ROMA", 425, 50);
+        if (at(10172) && eh()) rtlx("ANSA ROMA", 425, 50);
         if (at(10169) && ct(400, 2100)) rtlx_cond("TANJUG BEOGRAD", 425, 50, 2);
         if (at(10178)) rtlx("TASS MOSKVA RUSSKAYA SLUZHBA", 425, 50);
         if (at(10184) && oh()) rtlx_cond("PAP WARSZAWA", 425, 50, 4);
         if (at(10193) && ct(500, 1900)) rtlx("CTK PRAHA", 425, 50);
         if (at(10202)) rtlx_cond("MTI BUDAPEST", 425, 50, 3);
-        if (at(10203) && ct(300, 2200)) rtlx("ADN BERLIN", 425, 50);
+        if (at(10199) && ct(300, 2200)) rtlx("ADN BERLIN", 425, 50);
         if (at(10219) && od()) rtlx_cond("BTA SOFIA", 425, 50, 2);
-        if (at(10222)) rtlx_cond("AGERPRES BUCURESTI", 425, 50, 5);
+        if (at(10215)) rtlx_cond("AGERPRES BUCURESTI", 425, 50, 5);
         if (at(10233) && ct(1800, 600)) rtlx("XINHUA BEIJING ENGLISH", 425, 50);
         if (at(10247)) rtlx_cond("KCNA PYONGYANG", 425, 50, 3);
-        if (at(10248) && night()) rtlx("VNA HANOI", 425, 50);
+        if (at(10244) && night()) rtlx("VNA HANOI", 425, 50);
         if (at(10262) && ct(1000, 1600)) rtlx_cond("MENA CAIRO", 425, 50, 2);
-        if (at(10268)) rtlx("PRENSA LATINA HABANA", 425, 50);
+        if (at(10265)) rtlx("PRENSA LATINA HABANA", 425, 50);
         if (at(10277) && eh() && mh(15)) rtlx_cond("INA BAGHDAD", 425, 50, 0);
-        if (at(10276) && ct(900, 2000)) rtlx("JANA TRIPOLI", 425, 50);
+        if (at(10282) && ct(900, 2000)) rtlx("JANA TRIPOLI", 425, 50);
         if (at(10293)) rtlx_cond("SANA DAMASCUS", 425, 50, 4);
         if (at(10301) && day()) rtlx("IRNA TEHRAN", 425, 50);
         if (at(10313) && oh()) rtlx_cond("APS ALGER", 425, 50, 2);
         if (at(10324)) rtlx("MAP RABAT", 425, 50);
         if (at(10327) && ct(700, 1500)) rtlx_cond("TAP TUNIS", 425, 50, 3);
-        if (at(10335) && ed()) rtlx("KUNA KUWAIT", 425, 50);
+        if (at(10333) && ed()) rtlx("KUNA KUWAIT", 425, 50);
         if (at(10346)) rtlx_cond("APP KARACHI", 425, 50, 6);
-        if (at(10355) && ct(100, 1200)) rtlx("PTI NEW DELHI", 425, 50);
+        if (at(10362) && ct(100, 1200)) rtlx("PTI NEW DELHI", 425, 50);
         if (at(10366)) rtlx_cond("ANTARA JAKARTA", 425, 50, 2);
-        if (at(10370) && night()) rtlx("KYODO TOKYO", 850, 50);
+        if (at(10380) && night()) rtlx("KYODO TOKYO", 850, 50);
         if (at(10381) && em()) rtlx_cond("ATA TIRANE", 425, 50, 3);
         if (at(10391)) rtlx("TASS MOSKVA ENGLISH SERVICE", 425, 50);
-        if (at(10402) && ct(1200, 2300)) rtlx_cond("ANSA ROMA SERVIZIO ESTERO", 425, 50, 2);
+        if (at(10395) && ct(1200, 2300)) rtlx_cond("ANSA ROMA SERVIZIO ESTERO", 425, 50, 2);
         if (at(10405)) rtlx("AFP PARIS SERVICE ARABE", 425, 50);
-        if (at(10414) && eh()) rtlx_cond("DPA HAMBURG OVERSEAS", 425, 50, 3);
+        if (at(10411) && eh()) rtlx_cond("DPA HAMBURG OVERSEAS", 425, 50, 3);
         if (at(10421) && ct(1500, 300)) rtlx("REUTER LONDON LATIN AMERICA", 425, 50);
         if (at(10427)) rtlx_cond("XINHUA BEIJING FRANCAIS", 425, 50, 4);
-        if (at(10438) && ms20(0)) rtlx("EFE MADRID", 425, 50);
+        if (at(10448) && ms20(0)) rtlx("EFE MADRID", 425, 50);
         if (at(10452)) rtlx_cond("ANP DEN HAAG", 425, 50, 5);
         if (at(10461) && ct(600, 1400)) rtlx("SPA RIYADH", 425, 50);
         if (at(10471) && night()) rtlx_cond("TASS MOSKVA ZARUBEZHNAYA", 425, 50, 2);
@@ -57,7 +57,7 @@ void band_10_teleprinters() {
         // Meteorological teleprinter broadcasts: synoptic collectives and
         // forecasts of the national services.
         if (at(10101) && ct(0, 600)) rtlx("DDK9 DWD SYNOP EUROPA", 425, 50);
-        if (at(10507)) rtlx_cond("GFL BRACKNELL METEO", 425, 50, 0);
+        if (at(10509)) rtlx_cond("GFL BRACKNELL METEO", 425, 50, 0);
         if (at(10513) && eh()) rtlx("FTO PARIS METEO", 425, 50);
         if (at(10520)) rtlx_cond("IMB ROMA METEO AERONAUTICA", 425, 50, 2);
         if (at(10529) && ct(300, 1500)) rtlx("RBV MOSKVA GIDROMETSLUZHBA", 850, 50);
@@ -66,7 +66,7 @@ void band_10_teleprinters() {
         if (at(10551)) rtlx_cond("7TA ALGER METEO", 425, 50, 3);
         if (at(10554) && oh()) rtlx("SUU CAIRO METEO", 425, 50);
         if (at(10564)) rtlx_cond("ATP NEW DELHI METEO", 850, 50, 2);
-        if (at(10571) && ct(1800, 500)) rtlx("AXM CANBERRA METEO", 850, 50);
+        if (at(10568) && ct(1800, 500)) rtlx("AXM CANBERRA METEO", 850, 50);
         if (at(10585)) rtlx_cond("LOL BUENOS AIRES SMN", 425, 50, 5);
         if (at(10594) && eh()) rtlx("PPN BRASILIA INMET", 425, 50);
         if (at(10599)) rtlx_cond("EBA MADRID INM", 425, 50, 3);
@@ -76,10 +76,10 @@ void band_10_teleprinters() {
         if (at(10646)) rtlx_cond("HGX BUDAPEST OMSZ", 425, 50, 4);
         if (at(10656) && od()) rtlx("SOM WARSZAWA PIHM", 425, 50);
         if (at(10667)) rtlx_cond("BAF BEIJING CMA", 850, 50, 3);
-        if (at(10679) && night()) rtlx("JMJ TOKYO JMA", 850, 50);
+        if (at(10669) && night()) rtlx("JMJ TOKYO JMA", 850, 50);
         if (at(10685)) rtlx_cond("RWW KHABAROVSK METEO", 850, 50, 2);
-        if (at(10696) && ct(200, 1400)) rtlx("RCC TASHKENT METEO", 850, 50);
-        if (at(10702)) rtlx_cond("NMC PT REYES NOAA", 850, 50, 6);
+        if (at(10707) && ct(200, 1400)) rtlx("RCC TASHKENT METEO", 850, 50);
+        if (at(10708)) rtlx_cond("NMC PT REYES NOAA", 850, 50, 6);
 
         // Navies, armies and air forces: broadcasts and point-to-point links.
         if (at(10706)) rtlx_cond("NAM NORFOLK FLEET BCST", 850, 75, 0);
@@ -101,7 +101,7 @@ void band_10_teleprinters() {
         if (at(10821)) rtlx_cond("SXA PIRAEUS NAVY", 850, 50, 3);
         if (at(10828) && ct(700, 1700)) rtlx_cond_50_850("TBB ANKARA DZKK", 0);
         if (at(10834)) rtlx("CTP OEIRAS MARINHA", 850, 50);
-        if (at(10844) && od()) rtlx_cond("EBA MADRID ARMADA", 850, 50, 2);
+        if (at(10845) && od()) rtlx_cond("EBA MADRID ARMADA", 850, 50, 2);
         if (at(10847)) rtlx_cond_arqe_96("RFFA PARIS ARMEE DE L AIR", 0);
         if (at(10854) && ct(1400, 2200)) rtlx_cond_arqe_96("RFGW PARIS GENDARMERIE", 3);
         if (at(10861)) rtlx_cond_100_850("AFE OFFUTT USAF", 2);
@@ -138,7 +138,7 @@ void band_10_teleprinters() {
         if (at(10601)) rtlx_cond_arqe_96("7TF ALGER MAE", 5);
 
         // Teleprinter links under the Morse markers of their own stations.
-        if (at(10186)) rtlx_cond_50_850("FUG MARKER", 4);
+        if (at(10181)) rtlx_cond_50_850("FUG MARKER", 4);
         if (at(10297) && eh()) rtlx("TBA2 ANKARA", 850, 50);
         if (at(10430)) rtlx_cond("SXA ATHINAI", 850, 75, 3);
         if (at(10476) && day()) rtlx_cond("CKN VANCOUVER", 850, 75, 2);
@@ -156,18 +156,18 @@ void band_10_teleprinters() {
         if (at(10833) && oh()) { qsa = 3; sitor_marker(990, 22, "DE OXZ LYNGBY"); }
         if (at(10917)) { qsa = 2; sitor_marker(1190, 17, "VVV DE SAB"); }
         if (at(10624) && cond(2)) sitor();
-        if (at(10758)) sitor();
+        if (at(10758) && oh()) sitor();
 
         // Facsimile: weather charts and press photographs.
-        if (at(10865) && (ct(0, 400) || ct(1100, 1500))) fax(120, 576);
-        if (at(10555) && ct(2100, 900)) fax(120, 576);
+        if (at(10865) && (eh() || ct(1100, 1500))) fax(120, 576);
+        if (at(10555) && ct(2100, 900) && ml(40)) fax(120, 576);
         if (at(10413) && eh()) fax(60, 576);
-        if (at(10283) && ct(1500, 1700)) fax(120, 288);
+        if (at(10283) && ct(1500, 1700) && ed()) fax(120, 288);
 
         // Data bursts, tuning-up signals and idle carriers of the fixed links.
-        if (at({10227, 10464, 10742})) { qsa = 3; data(200, 3); }
-        if (at(10614) && cond(3)) qyt4();
-        if (at({10317, 10569, 10889}) && t.wSecond % 4 == 1) tuning();
+        if (at({10227, 10464, 10742}) && ml(30)) data(200, 3);
+        if (at(10614) && night()) qyt4();
+        if (at({10317, 10569, 10889}) && t.wSecond < 12 && night()) tuning();
         qsa = 2;
         if (at({10152, 10229, 10318, 10407, 10503, 10625, 10684, 10805, 10918}) && eh()) n0n(1200);
         qsa = 3;

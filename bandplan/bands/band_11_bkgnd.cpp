@@ -14,63 +14,63 @@ void band_11_teleprinters() {
         // own hours.
         if (at(11001) && ct(1300, 2300)) rtlx("REUTER LONDON NORTH AMERICA", 425, 50);
         if (at(11007) && eh()) rtlx_cond("AFP PARIS SERVICE AFRIQUE", 425, 50, 2);
-        if (at(11017)) rtlx("TASS MOSKVA SLUZHBA AZII", 425, 50);
+        if (at(11018)) rtlx("TASS MOSKVA SLUZHBA AZII", 425, 50);
         if (at(11024) && ct(600, 1500)) rtlx_cond("DPA HAMBURG NAHOST", 425, 50, 3);
-        if (at(11031) && night()) rtlx("XINHUA BEIJING ESPANOL", 425, 50);
-        if (at(11038)) rtlx_cond("ANSA ROMA AMERICA LATINA", 425, 50, 4);
+        if (at(11032) && night()) rtlx("XINHUA BEIJING ESPANOL", 425, 50);
+        if (at(11041)) rtlx_cond("ANSA ROMA AMERICA LATINA", 425, 50, 4);
         if (at(11044) && oh()) rtlx("PRENSA LATINA HABANA INGLES", 425, 50);
-        if (at(11052)) rtlx_cond("MENA CAIRO SERVICE FRANCAIS", 425, 50, 2);
-        if (at(11058) && ct(1800, 400)) rtlx("KYODO TOKYO ENGLISH", 425, 50);
+        if (at(11050)) rtlx_cond("MENA CAIRO SERVICE FRANCAIS", 425, 50, 2);
+        if (at(11057) && ct(1800, 400)) rtlx("KYODO TOKYO ENGLISH", 425, 50);
         if (at(11066)) rtlx_cond("TANJUG BEOGRAD FRANCAIS", 425, 50, 5);
-        if (at(11074) && ed()) rtlx("CTK PRAHA ENGLISH", 425, 50);
-        if (at(11080)) rtlx_cond("ADN BERLIN ENGLISH", 425, 50, 3);
+        if (at(11075) && ed()) rtlx("CTK PRAHA ENGLISH", 425, 50);
+        if (at(11077)) rtlx_cond("ADN BERLIN ENGLISH", 425, 50, 3);
         if (at(11084) && ct(500, 1700)) rtlx("PAP WARSZAWA FRANCAIS", 425, 50);
-        if (at(11090) && night()) rtlx_cond("KCNA PYONGYANG FRANCAIS", 425, 50, 2);
-        if (at(11096)) rtlx("IRNA TEHRAN ENGLISH", 425, 50);
+        if (at(11092) && night()) rtlx_cond("KCNA PYONGYANG FRANCAIS", 425, 50, 2);
+        if (at(11094)) rtlx("IRNA TEHRAN ENGLISH", 425, 50);
         if (at(11104) && ct(700, 1900)) rtlx_cond("SANA DAMASCUS ENGLISH", 425, 50, 4);
-        if (at(11113) && eh()) rtlx("JANA TRIPOLI FRANCAIS", 425, 50);
-        if (at(11118)) rtlx_cond("INA BAGHDAD FRANCAIS", 425, 50, 3);
+        if (at(11111) && eh()) rtlx("JANA TRIPOLI FRANCAIS", 425, 50);
+        if (at(11122)) rtlx_cond("INA BAGHDAD FRANCAIS", 425, 50, 3);
         if (at(11125) && ct(1000, 2000)) rtlx("APS ALGER ENGLISH", 425, 50);
-        if (at(11130)) rtlx_cond("MAP RABAT ESPANOL", 425, 50, 2);
-        if (at(11137) && oh()) rtlx("VNA HANOI FRANCAIS", 425, 50);
+        if (at(11129)) rtlx_cond("MAP RABAT ESPANOL", 425, 50, 2);
+        if (at(11143) && oh()) rtlx("VNA HANOI FRANCAIS", 425, 50);
         if (at(11145) && night()) rtlx_cond("PTI NEW DELHI OVERSEAS", 425, 50, 6);
-        if (at(11154)) rtlx("ANTARA JAKARTA ENGLISH", 425, 50);
-        if (at(11160) && ct(800, 1600)) rtlx_cond("BTA SOFIA FRANCAIS", 425, 50, 3);
+        if (at(11157)) rtlx("ANTARA JAKARTA ENGLISH", 425, 50);
+        if (at(11167) && ct(800, 1600)) rtlx_cond("BTA SOFIA FRANCAIS", 425, 50, 3);
         if (at(11166)) rtlx("AGERPRES BUCURESTI ENGLISH", 425, 50);
-        if (at(11170) && od()) rtlx_cond("MTI BUDAPEST ENGLISH", 425, 50, 2);
+        if (at(11171) && od()) rtlx_cond("MTI BUDAPEST ENGLISH", 425, 50, 2);
 
         // Meteorological collectives and forecasts.
-        if (at(11039)) rtlx_cond("DDH9 DWD PINNEBERG", 425, 50, 0);
+        if (at(11048)) rtlx_cond("DDH9 DWD PINNEBERG", 425, 50, 0);
         if (at(11039) && ml(5)) { p(30, 1000, 4); send_still("DE DDH9 DDH9 DDH9 PINNEBERG  "); }
         if (at(11088) && eh()) rtlx("GFL BRACKNELL AERO", 425, 50);
         if (at(11134)) rtlx_cond("RBX MOSKVA GIDROMET", 850, 50, 2);
-        if (at(11146) && ct(0, 1200)) rtlx("IMB ROMA AERONAUTICA", 425, 50);
+        if (at(11147) && ct(0, 1200)) rtlx("IMB ROMA AERONAUTICA", 425, 50);
         if (at(11402)) rtlx_cond("FTN PARIS METEO FRANCE", 425, 50, 3);
-        if (at(11408) && night()) rtlx("5YE NAIROBI SYNOP AFRICA", 425, 50);
+        if (at(11412) && night()) rtlx("5YE NAIROBI SYNOP AFRICA", 425, 50);
         if (at(11411)) rtlx_cond("6VY DAKAR ASECNA", 425, 50, 4);
         if (at(11419) && oh()) rtlx("SUU CAIRO SYNOP", 425, 50);
-        if (at(11426)) rtlx_cond("ATA NEW DELHI SYNOP", 850, 50, 2);
-        if (at(11430) && ct(1200, 2400)) rtlx("BAF BEIJING SYNOP", 850, 50);
+        if (at(11427)) rtlx_cond("ATA NEW DELHI SYNOP", 850, 50, 2);
+        if (at(11432) && ct(1200, 2400)) rtlx("BAF BEIJING SYNOP", 850, 50);
         if (at(11438)) rtlx_cond("JMG TOKYO SYNOP", 850, 50, 3);
         if (at(11448) && day()) rtlx("OXT COPENHAGEN METEO", 425, 50);
-        if (at(11453)) rtlx_cond("OEM WIEN ZAMG", 425, 50, 5);
+        if (at(11455)) rtlx_cond("OEM WIEN ZAMG", 425, 50, 5);
         if (at(11459) && eh()) rtlx("SOK WARSZAWA SYNOP", 425, 50);
-        if (at(11466)) rtlx_cond("YTD BEOGRAD HIDROMET", 425, 50, 2);
-        if (at(11473) && ct(400, 1600)) rtlx("LZA SOFIA METEO", 425, 50);
+        if (at(11460)) rtlx_cond("YTD BEOGRAD HIDROMET", 425, 50, 2);
+        if (at(11474) && ct(400, 1600)) rtlx("LZA SOFIA METEO", 425, 50);
         if (at(11479)) rtlx_cond("ZRO PRETORIA WEATHER BUREAU", 850, 50, 3);
 
         // Fleet broadcasts, air forces and armies.
         if (at(11483) && eh()) rtlx("NAM NORFOLK FOX", 850, 75);
-        if (at(11490)) rtlx_cond("NSS WASHINGTON FLEET BCST", 850, 75, 2);
-        if (at(11493) && night()) rtlx_cond_75_850("NPN GUAM", 0);
+        if (at(11491)) rtlx_cond("NSS WASHINGTON FLEET BCST", 850, 75, 2);
+        if (at(11498) && night()) rtlx_cond_75_850("NPN GUAM", 0);
         if (at(11500)) rtlx_cond("NPG STOCKTON", 850, 75, 3);
-        if (at(11502) && oh()) rtlx("GYU GIBRALTAR", 850, 50);
-        if (at(11506)) rtlx_cond("GXQ LONDON RN", 850, 75, 4);
+        if (at(11508) && oh()) rtlx("GYU GIBRALTAR", 850, 50);
+        if (at(11517)) rtlx_cond("GXQ LONDON RN", 850, 75, 4);
         if (at(11516) && ct(600, 1800)) rtlx_cond_75_850("MKD AKROTIRI RAF", 2);
         if (at(11521)) rtlx("FUX LE PORT REUNION", 850, 50);
-        if (at(11528) && eh()) rtlx_cond("FUJ NOUMEA MARINE", 850, 50, 3);
+        if (at(11525) && eh()) rtlx_cond("FUJ NOUMEA MARINE", 850, 50, 3);
         if (at(11531)) rtlx_cond_50_850("FUF FORT DE FRANCE", 2);
-        if (at(11536) && night()) rtlx("IGJ42 AUGUSTA", 850, 50);
+        if (at(11532) && night()) rtlx("IGJ42 AUGUSTA", 850, 50);
         if (at(11545)) rtlx_cond("DHN66 WILHELMSHAVEN", 850, 50, 5);
         if (at(11550) && day()) rtlx("OST BRUSSEL ZEEMACHT", 850, 50);
         if (at(11555)) rtlx_cond_75_425("LGB BERGEN SJOFORSVARET", 3);
@@ -95,7 +95,7 @@ void band_11_teleprinters() {
         if (at(11055) && ct(800, 1600)) rtlx_cond_100_850("BONN AA ZENTRALE", 0);
         if (at(11069)) rtlx_cond("ICRC GENEVE DELEGATIONS", 170, 75, 3);
         if (at(11083) && oh()) rtlx("INTERPOL PARIS", 425, 50);
-        if (at(11093)) rtlx_cond_arqe_96("7TF ALGER MAE", 2);
+        if (at(11093)) rtlx_cond_arqe_96("7TF ALGER AFFAIRES ETRANGERES", 2);
         if (at(11117) && eh()) rtlx_cond_50_850("TUNIS MAE", 3);
         if (at(11127)) rtlx_cond("UNITED NATIONS NEW YORK", 850, 75, 4);
         if (at(11150) && ct(1000, 2200)) rtlx_cond_arqe_96("SPW WARSZAWA MSZ WIECZOR", 0);
@@ -122,14 +122,14 @@ void band_11_teleprinters() {
         if (at(11424)) { qsa = 3; sitor_marker(800, 22, "SXA SXA"); }
         if (at(11535) && oh()) { qsa = 4; sitor_marker(1260, 21, "DE DHJ59 DHJ59"); }
         if (at(11598)) { qsa = 2; sitor_marker(1010, 19, "PBC PBC PBC"); }
-        if (at(11636)) sitor();
-        if (at(11030) && (ct(0, 600) || ct(1200, 1500))) fax(120, 576);
-        if (at(11086) && (ct(300, 800) || ct(1500, 2100))) fax(120, 576);
+        if (at(11636) && eh()) sitor();
+        if (at(11030) && !ct(600, 1200)) fax(120, 576);
+        if (at(11086) && ct(300, 2100) && oh()) fax(120, 576);
         if (at(11456) && eh()) fax(120, 576);
         if (at(11639) && ct(600, 1000)) fax(60, 576);
-        if (at({11072, 11492, 11611})) { qsa = 2; data(200, 3); }
-        if (at(11165) && cond(3)) qyt4();
-        if (at({11023, 11445, 11592}) && t.wSecond % 4 == 3) tuning();
+        if (at({11072, 11492, 11611}) && eh()) data(200, 1);
+        if (at(11165) && ct(900, 1600)) qyt4();
+        if (at({11023, 11445, 11592}) && t.wSecond > 48) tuning();
         qsa = 1;
         if (at({11004, 11051, 11097, 11138, 11409, 11463, 11539, 11603}) && oh()) n0n(1400);
         qsa = 2;

@@ -11,42 +11,42 @@ void band_11_day_paths() {
     if (day()) {
         // The Gulf, Arabia and the Red Sea.
         if (at(11008) && ml(30)) { p(23, 1250, 4); send_still("VVV VVV VVV DE A9M A9M A9M BAHRAIN  "); }
-        if (at(11008) && mh(29) && cond(3)) { p(20, 1250, 3); send_cond("A9M A9M DE A9M3 A9M3 QTC 1 K"); }
-        if (at(11018) && eh()) { p(22, 980, 3); send_still("VVV VVV DE A4M A4M A4M MUSCAT  "); }
-        if (at(11025) && cond(3)) { p(19, 1410, 3); send_cond_bug("A6N A6N DE A6N2 A6N2 QRK? K"); }
+        if (at(11008) && mh(29) && cond(3)) { p(20, 1250, 4); send_cond("A9M A9M DE A9M3 A9M3 QTC 1 K"); }
+        if (at(11018) && eh()) { p(22, 980, 5); send_still("VVV VVV DE A4M A4M A4M MUSCAT  "); }
+        if (at(11025) && cond(3)) { p(19, 1410, 4); send_cond_bug("A6N A6N DE A6N2 A6N2 QRK? K"); }
         if (at(11032) && ct(700, 1100)) { p(24, 1100, 4); send_still("CQ CQ CQ DE HZA HZA HZA JEDDAH QSX 11 13  "); }
         if (at(11040) && ms20(20)) { p(24, 1100, 4); fig_msg("HZN HZN DE HZA HZA QTC ", " + K"); }
         if (at(11048) && oh()) { p(21, 870, 3); send_still("VVV VVV DE 4WA 4WA 4WA SANAA  "); }
-        if (at(11054) && cond(2)) { p(18, 1180, 3); send_cond("70A 70A DE 70A5 70A5 QSA? K"); }
+        if (at(11054) && cond(2)) { p(18, 1180, 4); send_cond("70A 70A DE 70A5 70A5 QSA? K"); }
         if (at(11061) && ct(800, 1400)) { p(22, 1030, 3); send_still("VVV VVV VVV DE 6OD 6OD 6OD MUQDISHO  "); }
-        if (at(11067) && cond(3)) { p(20, 940, 3); clg_cond("J2A", "J2A6", 2); }
+        if (at(11067) && cond(3)) { p(20, 1000, 3); clg_cond("J2A", "J2A6", 2); }
 
         // East, Central and West Africa.
         if (at(11075) && ml(40)) { p(24, 1320, 4); send_still("VVV VVV VVV DE 5XA 5XA 5XA KAMPALA  "); }
-        if (at(11082) && cond(3)) { p(19, 1060, 3); send_cond("5XA 5XA DE 5XG 5XG GULU QTC 2 K"); }
-        if (at(11094) && eh()) { p(23, 1480, 3); send_still("VVV VVV DE 9XA 9XA 9XA KIGALI  "); }
+        if (at(11082) && cond(3)) { p(19, 2310, 3); send_cond("5XA 5XA DE 5XG 5XG GULU QTC 2 K"); }
+        if (at(11094) && eh()) { p(23, 1820, 5); send_still("VVV VVV DE 9XA 9XA 9XA KIGALI  "); }
         if (at(11101) && ms(30)) { p(22, 1200, 3); french_ptt("9UA", "TTA"); }
-        if (at(11111) && oh()) { p(24, 910, 3); send_still("VVV VVV VVV DE TTA TTA TTA NDJAMENA  "); }
+        if (at(11111) && oh()) { p(14, 2230, 3); send_still("VVV VVV VVV DE TTA TTA TTA NDJAMENA  "); }
         if (at(11121) && cond(2)) { p(20, 1570, 3); send_cond_bug("TZB TZB DE TZA TZA QTC 3 K"); }
         if (at(11129) && ct(900, 1300)) { p(23, 1150, 3); send_still("VVV VVV DE 5UA 5UA 5UA NIAMEY  "); }
         if (at(11140) && cond(3)) { p(21, 1300, 3); clg_cond("XTA", "XTK", 200); }
-        if (at(11147) && ml(20)) { p(24, 990, 4); send_still("VVV VVV VVV DE TUA TUA TUA ABIDJAN  "); }
+        if (at(11147) && ml(20)) { p(24, 1870, 4); send_still("VVV VVV VVV DE TUA TUA TUA ABIDJAN  "); }
         if (at(11156) && ms10(40)) { p(24, 990, 4); fig_msg("TUK TUK DE TUA TUA QTC ", " AR K"); }
-        if (at(11162) && cond(3)) { p(18, 860, 3); send_cond("TYA TYA DE TYA4 TYA4 QRV K"); }
-        if (at(11167) && eh()) { p(22, 1650, 3); send_still("VVV VVV DE 5VA 5VA 5VA LOME  "); }
-        if (at(11173) && cond(2)) { p(20, 820, 3); send("9LA DE 9LY QTC 1 "); qtc_qsk("NR 19 CK 12 = POLICE HQ FREETOWN = PATROL RETURNED KENEMA NO INCIDENT REPORT FOLLOWS = +"); send_stack(" K"); }
+        if (at(11162) && cond(3)) { p(18, 860, 4); send_cond("TYA TYA DE TYA4 TYA4 QRV K"); }
+        if (at(11167) && eh()) { p(22, 1870, 3); send_still("VVV VVV DE 5VA 5VA 5VA LOME  "); }
+        if (at(11173) && cond(2)) { p(20, 2010, 3); send("9LA DE 9LY QTC 1 "); qtc_qsk("NR 19 CK 12 = POLICE HQ FREETOWN = PATROL RETURNED KENEMA NO INCIDENT REPORT FOLLOWS = +"); send_stack(" K"); }
 
         // The Iberian, Balkan and Alpine nets.
         if (at(11405) && ml(50)) { p(25, 1000, 4); send_still("VVV VVV VVV DE EBC EBC EBC QSX 11 13 16  "); }
         if (at(11416) && cond(3)) { p(21, 1180, 3); send_cond("EBA EBA DE EBA7 EBA7 QTC 2 K"); }
-        if (at(11423) && ms20(0)) { p(23, 1290, 3); fig_msg("CTV CTV DE CTP CTP QTC ", " + K"); }
+        if (at(11423) && ms20(0)) { p(23, 2150, 3); fig_msg("CTV CTV DE CTP CTP QTC ", " + K"); }
         if (at(11432) && oh()) { p(22, 1410, 3); send_still("VVV VVV DE HBN4 HBN4 HBN4  "); }
-        if (at(11440) && cond(3)) { p(20, 930, 3); send_cond_bug("OEK OEK DE OEF OEF QSA? K"); }
-        if (at(11449) && eh()) { p(24, 1060, 3); send_still("VVV VVV VVV DE YZS YZS YZS SPLIT  "); }
-        if (at(11457) && ms(10)) { p(22, 1160, 3); let_msg("YZA YZA DE YZS YZS = ", 2, 0); }
+        if (at(11440) && cond(3)) { p(20, 2310, 3); send_cond_bug("OEK OEK DE OEF OEF QSA? K"); }
+        if (at(11449) && eh()) { p(24, 1060, 1); send_still("VVV VVV VVV DE YZS YZS YZS SPLIT  "); }
+        if (at(11457) && ms(10)) { p(22, 1160, 1); let_msg("YZA YZA DE YZS YZS = ", 2, 0); }
         if (at(11467) && cond(3)) { p(21, 840, 3); clg_cond("LZN", "LZN3", 2); }
-        if (at(11476) && ml(30)) { p(23, 1520, 3); send_still("VVV VVV DE YOC YOC YOC BUCURESTI  "); }
-        if (at(11484) && ms10(20)) { p(21, 1350, 3); let_msg("HGK HGK DE HGA HGA = ", 3, 0); }
+        if (at(11476) && ml(30)) { p(23, 1520, 4); send_still("VVV VVV DE YOC YOC YOC BUCURESTI  "); }
+        if (at(11484) && ms10(20)) { p(21, 1000, 3); let_msg("HGK HGK DE HGA HGA = ", 3, 0); }
         if (at(11495) && cond(2)) { p(19, 1040, 3); send_cond("OLK OLK DE OLK8 OLK8 QRK? K"); }
         if (at(11503) && ct(600, 900)) simplex_fix_radiocheck(net_army_e, 5, 21);
         if (at(11512) && ct(1300, 1400)) simplex_fix_radiocheck(net_gov_b, 5, 22);
@@ -54,7 +54,7 @@ void band_11_day_paths() {
 
         // Embassy stations on their day schedules.
         if (at(11526) && ms20(20)) { p(24, 1070, 3); italian_diplo(); }
-        if (at(11533) && ct(1000, 1200)) { p(22, 1220, 3); german_diplo(); }
+        if (at(11533) && ct(1000, 1200)) { p(22, 1220, 4); german_diplo(); }
         if (at(11541) && ct(1200, 1300)) { p(22, 990, 3); nor_diplo("LKZ"); }
         if (at(11549) && ct(800, 930)) bul_emba("LZS");
         if (at(11554) && ct(1400, 1500)) algerian_diplo("7TF5");
@@ -66,14 +66,14 @@ void band_11_day_paths() {
 
         // Telegraph offices on their day frequencies.
         if (at(11600) && ct(600, 1600)) { p(26, 960, 4); telecom_opchat_dx("OKP", "YTB", ""); }
-        if (at(11606) && ct(700, 1500)) { p(27, 1040, 3); telecom_opchat_dx("SUV", "TAK", ""); }
-        if (at(11613) && ct(800, 1700)) { p(30, 900, 4); auto_morse(45); }
+        if (at(11606) && ct(700, 1500)) { p(27, 1040, 1); telecom_opchat_dx("SUV", "TAK", ""); }
+        if (at(11613) && ct(800, 1700) && oh()) { p(30, 900, 4); auto_morse(45); }
         if (at(11618) && ct(900, 1400)) { p(25, 1100, 3); radiophoto_opchat("GIA", "OKP"); }
         if (at(11623) && ct(600, 1200)) { p(24, 880, 4); russian_ptt("RIP", "UPN", 2); }
 
         // The air forces' and airlines' ground stations and aircraft.
         if (at({11190, 11196}) && oh()) fone_cond(3);
-        if (at({11238, 11262}) && eh()) fone_cond(4);
+        if (at({11238, 11262}) && ct(800, 1500)) fone_cond(4);
         if (at({11285, 11306, 11318}) && ml(30)) fone_cond(5);
         if (at(11208) && cond(3)) raf_qso("MKL");
         if (at(11219) && ms(20)) { p(24, 1000, 3); aero_wx("YIR"); }
