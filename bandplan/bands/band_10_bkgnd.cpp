@@ -108,7 +108,7 @@ void band_10_teleprinters() {
         if (at(10868) && eh()) rtlx_cond("AFH ANDREWS USAF", 850, 75, 0);
         if (at(10877)) rtlx_cond_75_425("4XZ HAIFA NAVY", 3);
         if (at(10884) && night()) rtlx_cond_50_425("RCV SEVASTOPOL", 2);
-        if (at(10894)) rtlx_cond_50_425("RIW KHIRURG MOSKVA", 4);
+        if (at(10894)) rtlx_cond_50_425("RIW MOSKVA VMF", 4);
         if (at(10903) && ct(500, 1100)) rtlx("RMP KALININGRAD", 425, 50);
         if (at(10911)) rtlx_cond("SPO GDYNIA MARYNARKA", 425, 50, 3);
         if (at(10920) && ed()) rtlx("Y5M ROSTOCK VOLKSMARINE", 425, 50);
@@ -138,7 +138,7 @@ void band_10_teleprinters() {
         if (at(10601)) rtlx_cond_arqe_96("7TF ALGER MAE", 5);
 
         // Teleprinter links under the Morse markers of their own stations.
-        if (at(10181)) rtlx_cond_50_850("FUG MARKER", 4);
+        if (at(10181)) rtlx_cond_50_850("FUG LA REGINE RTTY", 4);
         if (at(10297) && eh()) rtlx("TBA2 ANKARA", 850, 50);
         if (at(10430)) rtlx_cond("SXA ATHINAI", 850, 75, 3);
         if (at(10476) && day()) rtlx_cond("CKN VANCOUVER", 850, 75, 2);
@@ -146,6 +146,39 @@ void band_10_teleprinters() {
         if (at(10792) && mh(10)) rtlx_cond_50_425("RJS MOSKVA", 0);
         if (at(10849)) rtlx_cond_75_425("4XZ HAIFA", 2);
         if (at(10988) && ct(600, 1800)) rtlx_cond("RIT SEVEROMORSK", 425, 50, 3);
+
+        // More agencies, services and forces, each on a link it shared with
+        // the Morse stations of the frequency.
+        if (at(10159) && ct(1100, 2300)) rtlx("UPI NEW YORK EUROPE", 425, 50);
+        if (at(10186) && eh()) rtlx_cond("AP NEW YORK WORLD SERVICE", 425, 50, 3);
+        if (at(10205) && night()) rtlx("NOVOSTI MOSKVA", 425, 50);
+        if (at(10222) && ct(600, 1600)) rtlx_cond("ANA ATHINAI", 425, 50, 2);
+        if (at(10243) && oh()) rtlx("ANADOLU AJANSI ANKARA", 425, 50);
+        if (at(10261) && ct(800, 1800)) rtlx_cond("PANA DAKAR", 425, 50, 4);
+        if (at(10292) && ed()) rtlx("IPS ROMA INTER PRESS", 425, 50);
+        if (at(10304) && ct(1900, 300)) rtlx_cond("NOTIMEX MEXICO", 425, 50, 2);
+        if (at(10331) && ct(2000, 700)) rtlx("SAMACHAR NEW DELHI", 425, 50);
+        if (at(10364) && eh()) rtlx_cond("BERNAMA KUALA LUMPUR", 425, 50, 3);
+        if (at(10389) && ct(2300, 900)) rtlx("YONHAP SEOUL", 425, 50);
+        if (at(10419) && ct(400, 1400)) rtlx_cond("PETRA AMMAN", 425, 50, 5);
+        if (at(10445) && day()) rtlx("WAM ABU DHABI", 425, 50);
+        if (at(10473) && oh()) rtlx_cond("SUNA KHARTOUM", 425, 50, 2);
+        if (at(10499) && ct(500, 1500)) rtlx("KNA NAIROBI", 425, 50);
+        if (at(10526) && eh()) rtlx_cond("ANGOP LUANDA", 425, 50, 3);
+        if (at(10545) && ct(1000, 2000)) rtlx("AZAP KINSHASA", 425, 50);
+        if (at(10576) && night()) rtlx_cond("NAN LAGOS", 425, 50, 4);
+        if (at(10600) && day()) rtlx("NMF BOSTON NWS", 850, 50);
+        if (at(10626) && ct(0, 1200)) rtlx_cond("IRIMO TEHRAN", 425, 50, 2);
+        if (at(10650) && oh()) rtlx("PMD KARACHI", 850, 50);
+        if (at(10680) && ct(1200, 2400)) rtlx_cond("TMD BANGKOK", 850, 50, 3);
+        if (at(10699) && eh()) rtlx("INSMET HABANA", 425, 50);
+        if (at(10725) && ct(300, 1500)) rtlx_cond("ASCENSION USAF", 850, 75, 2);
+        if (at(10751) && od()) rtlx("MOD LONDON WHITEHALL", 850, 75);
+        if (at(10781) && ct(600, 1800)) rtlx_cond("BUNDESWEHR RHEINBACH", 850, 50, 4);
+        if (at(10819) && night()) rtlx("ARMEE DE TERRE PARIS", 850, 50);
+        if (at(10851) && oh()) rtlx_cond("MARINA MILITARE TARANTO", 850, 50, 3);
+        if (at(10880) && ct(700, 1700)) rtlx("EGYPTIAN ARMY CAIRO", 425, 50);
+        if (at(10924) && eh()) rtlx_cond("SHAPE CASTEAU", 850, 75, 2);
 
         // SITOR on the commercial and the naval links, with their markers.
         if (at(10182)) { qsa = 3; sitor_marker(1050, 18, "FUE FUE FUE"); }
@@ -176,6 +209,9 @@ void band_10_teleprinters() {
         if (at({10264, 10469, 10642, 10872, 10966}) && day()) n0n(700);
         qsa = 1;
         if (at({10309, 10482, 10717}) && ms30(0)) n0n(1650);
+        // Gibraltar keeps its carrier up between its broadcasts at night.
+        qsa = 3;
+        if (at({10272, 10446}) && ct(100, 500)) n0n(1000);
     }
 }
 

@@ -20,9 +20,9 @@ void band_10_day_paths() {
         if (at(10166) && cond(3)) { p(20, 1220, 4); clg_cond("5AT", "5AB", 2); }
         if (at(10179) && ms20(20)) { p(26, 1000, 4); fig_msg("SUH SUH DE SUA SUA QTC ", " + K"); }
         if (at(10192) && oh()) { p(22, 1870, 4); send_still("VVV VVV DE YKM YKM YKM DIMASHQ  "); }
-        if (at(10205) && cond(2)) { p(19, 2230, 3); send_cond_bug("ODR ODR DE ODR5 ODR5 QTC 2 K"); }
+        if (at(10205) && cond(2)) send_cond_bug("ODR ODR DE ODR5 ODR5 QTC 2 K");
         if (at(10212) && ml(30)) { p(24, 860, 4); send_still("VVV VVV VVV DE JYO JYO JYO AMMAN  "); }
-        if (at(10221) && eh() && ms10(30)) { p(24, 860, 4); let_msg_latin("JYO DE JY1C = ", 0); }
+        if (at(10221) && eh() && ms10(30)) { p(24, 860, 4); let_msg_latin("JYO DE JYO5 = ", 0); }
         if (at(10230) && ct(700, 1400)) { p(23, 1060, 3); send_still("VVV VVV VVV DE YIR YIR YIR BAGHDAD  "); }
         if (at(10241)) send_vvv("HZN");
         if (at(10254) && cond(3)) { p(21, 1740, 3); send_cond("HZN HZN DE HZN51 HZN51 QRK? K"); }
@@ -39,7 +39,7 @@ void band_10_day_paths() {
         if (at(10331)) { p(22, 1640, 4); send_still("VVV VVV VVV DE 5NG 5NG 5NG LAGOS  "); }
         if (at(10338) && ms20(0)) { p(22, 1640, 4); fig_msg("5NK 5NK DE 5NG 5NG QTC ", " + K"); }
         if (at(10348) && ct(700, 1300)) { p(20, 1000, 4); send_still("VVV VVV DE 9GA 9GA 9GA ACCRA  "); }
-        if (at(10359) && cond(2)) { p(19, 750, 2); send_cond_bug("ST2 ST2 DE STK STK QSA? K"); }
+        if (at(10359) && cond(2)) send_cond_bug("ST2 ST2 DE STK STK QSA? K");
         if (at(10367) && oh()) { p(23, 1200, 4); send_still("VVV VVV VVV DE ETA ETA ETA ADDIS ABEBA  "); }
         if (at(10374) && cond(3)) { p(20, 820, 1); clg_cond("5YK", "5YN", 1); }
         if (at(10386) && ct(900, 1500)) { p(24, 1940, 3); send_still("CQ CQ CQ DE 5ZK 5ZK 5ZK DAR ES SALAAM  "); }
@@ -53,7 +53,7 @@ void band_10_day_paths() {
         if (at(10440) && cond(2)) { p(20, 760, 3); send_cond("LGB LGB DE LGB2 LGB2 QRK? K"); }
         if (at(10447) && ms20(40)) { p(23, 870, 3); fig_msg("OVG OVG DE OVG3 OVG3 QTC ", " AR K"); }
         if (at(10455) && oh()) { p(22, 1100, 4); send_still("VVV VVV VVV DE OHM OHM OHM  "); }
-        if (at(10462) && cond(3)) { p(21, 1560, 3); send_cond_bug("EIB EIB DE EIB7 EIB7 QTC K"); }
+        if (at(10462) && cond(3)) send_cond_bug("EIB EIB DE EIB7 EIB7 QTC K");
         if (at(10473) && ct(600, 900)) simplex_fix_radiocheck(net_tac_f, 6, 23);
         if (at(10481) && ml(30)) { p(21, 940, 4); send_still("VVV VVV DE CTP CTP CTP QSX 10 12 14  "); }
         if (at(10490) && cond(2)) { p(17, 1000, 3); send_cond("CTP CTP DE CTP4 CTP4 QRV K"); }
@@ -66,7 +66,7 @@ void band_10_day_paths() {
         if (at(10550) && cond(2)) { p(22, 1940, 4); clg_cond("YOA", "YOC", 200); }
         if (at(10557) && ms20(20)) { p(20, 1000, 3); let_msg("HGA HGA DE HGK HGK = ", 3, 0x80); }
         if (at(10565)) { p(24, 860, 4); send_still("VVV VVV VVV DE OLK OLK OLK PRAHA  "); }
-        if (at(10574) && cond(3)) { p(22, 1240, 3); send_cond_bug("SPX SPX DE SPX7 SPX7 QRU? K"); }
+        if (at(10574) && cond(3)) send_cond_bug("SPX SPX DE SPX7 SPX7 QRU? K");
         if (at(10582) && mh(20)) { p(21, 1010, 3); send_still("VVV VVV DE Y2V Y2V Y2V QSX 7 10  "); }
 
         // Rome, Madrid and Athens on their day links; embassy stations keep

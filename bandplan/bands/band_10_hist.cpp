@@ -11,10 +11,10 @@ void band_10_prewar() {
     if (hist) {
         // The Post Office beam stations and their far ends.
         if (at(10103) && ct(1900, 2300)) { p(30, 820, 3); send_still("VVV VVV VVV DE GBU GBU GBU  "); }
-        if (at(10103) && ct(1900, 2300) && cond(3)) { p(19, 700, 2); send_cond("GBU GBU DE WQO WQO QRV? K"); }
+        if (at(10103) && ct(1900, 2300) && cond(3)) send_cond_bug("GBU GBU DE WQO WQO QRV? K");
         if (at(10121) && day()) { p(28, 760, 4); send_still("VVV VVV VVV DE GBK GBK GBK QRX 5  "); }
         if (at(10147) && ct(1600, 2000)) { p(26, 900, 4); send_still("VVV VVV DE GBJ GBJ GBJ CAPETOWN  "); }
-        if (at(10147) && ct(1600, 2000) && cond(2)) { p(18, 640, 3); send_cond("GBJ GBJ DE VNB VNB QRK? K"); }
+        if (at(10147) && ct(1600, 2000) && cond(2)) { p(18, 640, 3); send_cond("GBJ GBJ DE ZSV ZSV QRK? K"); }
         if (at(10162) && ct(2300, 500)) { p(32, 1820, 5); send_still("VVV VVV VVV DE GBX GBX GBX  "); }
         if (at(10175) && ct(500, 900)) { p(24, 880, 3); send_still("QST DE GBS GBS GBS RUGBY  "); }
         if (at(10199) && ct(1000, 1500)) { p(35, 960, 4); send_still("VVV VVV VVV DE GBW GBW GBW  "); }
@@ -55,13 +55,13 @@ void band_10_prewar() {
         if (at(10532) && night()) { p(29, 1020, 3); send_still("VVV VVV DE KKH KKH KKH KAHUKU  "); }
         if (at(10552) && ct(1500, 2300)) { p(27, 790, 3); send_still("QST QST DE WJS WJS WJS PRESS  "); }
         if (at(10568) && ct(1200, 1800)) { p(22, 1000, 3); send_still("CQ DE WNU WNU WNU NEWORLEANS  "); }
-        if (at(10568) && ct(1200, 1800) && cond(3)) { p(16, 700, 2); send_cond("WNU WNU DE HRP HRP TELA QTC 3 K"); }
+        if (at(10568) && ct(1200, 1800) && cond(3)) send_cond_bug("WNU WNU DE HRP HRP TELA QTC 3 K");
         if (at(10589) && ct(2300, 700)) { p(26, 930, 3); send_still("VVV VVV VVV DE KES KES KES BOLINAS  "); }
 
         // South America, the Far East and the Empire routes.
         if (at(10604) && ct(2000, 300)) { p(28, 1870, 3); send_still("VVV VVV VVV DE LSL LSL LSL MONTEGRANDE  "); }
         if (at(10628) && night()) { p(24, 880, 1); send_still("VVV VVV DE PSH PSH PSH RIO  "); }
-        if (at(10628) && night() && cond(3)) { p(18, 700, 2); send_cond("PSH PSH DE LSY LSY QRX? K"); }
+        if (at(10628) && night() && cond(3)) send_cond_bug("PSH PSH DE LSY LSY QRX? K");
         if (at(10652) && ct(1100, 1500)) { p(25, 900, 3); send_still("VVV VVV VVV DE JYR JYR JYR  "); }
         if (at(10669) && ct(1000, 1400)) { p(23, 760, 2); send_still("VVV VVV DE XGR XGR XGR SHANGHAI  "); }
         if (at(10669) && ct(1000, 1400) && cond(3)) { p(17, 680, 2); send_cond("XGR XGR DE ZBW ZBW HONGKONG QTC K"); }
@@ -78,7 +78,7 @@ void band_10_prewar() {
         if (at(10798) && ct(1500, 2000) && cond(3)) { p(21, 760, 4); russian_ptt("RKI", "RIM", 2); }
         if (at(10819) && ct(900, 1300)) { p(20, 1000, 2); send_still("VVV VVV DE TFJ TFJ TFJ REYKJAVIK  "); }
         if (at(10840) && ct(1600, 2000)) { p(24, 2150, 1); send_still("VVV VVV VVV DE OPL OPL OPL LEOPOLDVILLE  "); }
-        if (at(10840) && ct(1600, 2000) && cond(3)) { p(18, 650, 2); send_cond("OPL OPL DE ORG ORG QTC 6 K"); }
+        if (at(10840) && ct(1600, 2000) && cond(3)) send_cond_bug("OPL OPL DE ORG ORG QTC 6 K");
 
         // Navies of the thirties and the war: the American fleet broadcast of
         // the older procedure and Allied traffic.

@@ -115,6 +115,39 @@ void band_11_teleprinters() {
         if (at(11619)) rtlx_cond("NAM FOX", 850, 75, 2);
         if (at(11643) && ml(40)) rtlx_cond_50_425("RCV", 0);
 
+        // More agencies, services and forces, each on a link it shared with
+        // the Morse stations of the frequency.
+        if (at(11008) && ct(1200, 2200)) rtlx("UPI NEW YORK LATIN AMERICA", 425, 50);
+        if (at(11031) && oh()) rtlx_cond("AP LONDON EUROPEAN DESK", 425, 50, 2);
+        if (at(11047) && night()) rtlx("NOVOSTI MOSKVA ENGLISH", 425, 50);
+        if (at(11061) && ct(500, 1500)) rtlx_cond("AAP SYDNEY", 425, 50, 3);
+        if (at(11074) && eh()) rtlx("CNA TAIPEI", 425, 50);
+        if (at(11089) && ct(900, 1900)) rtlx_cond("QNA DOHA", 425, 50, 4);
+        if (at(11106) && od()) rtlx("GNA MANAMA", 425, 50);
+        if (at(11120) && ct(600, 1400)) rtlx_cond("ONA MUSCAT", 425, 50, 2);
+        if (at(11135) && oh()) rtlx("SABA SANAA", 425, 50);
+        if (at(11151) && ct(700, 1700)) rtlx_cond("ENA ADDIS ABABA", 425, 50, 3);
+        if (at(11165) && eh()) rtlx("SHIHATA DAR ES SALAAM", 425, 50);
+        if (at(11405) && ct(1000, 2000)) rtlx_cond("ZIANA HARARE", 425, 50, 5);
+        if (at(11418) && night()) rtlx("AIM MAPUTO", 425, 50);
+        if (at(11437) && day()) rtlx_cond("AZAP KINSHASA FRANCAIS", 425, 50, 2);
+        if (at(11450) && ct(1800, 600)) rtlx("PNA MANILA", 425, 50);
+        if (at(11466) && eh()) rtlx_cond("HANOI KTTV", 850, 50, 3);
+        if (at(11476) && ct(400, 1400)) rtlx("COLOMBO METEO", 850, 50);
+        if (at(11495) && oh()) rtlx_cond("ULAANBAATAR METEO", 850, 50, 2);
+        if (at(11509) && ct(0, 900)) rtlx("CFH HALIFAX METOC", 850, 75);
+        if (at(11526) && ed()) rtlx_cond("NORTHWOOD FLEET WEATHER", 850, 75, 4);
+        if (at(11540) && day()) rtlx("HNMS ATHINAI", 425, 50);
+        if (at(11554) && ct(1300, 2300)) rtlx_cond("US ARMY FORT DETRICK", 850, 75, 3);
+        if (at(11570) && night()) rtlx("FORCES ARMEES ROYALES RABAT", 850, 50);
+        if (at(11585) && eh()) rtlx_cond("ISRAELI DEFENCE FORCES", 850, 50, 2);
+        if (at(11600) && ct(500, 1700)) rtlx("SAUDI ARMY RIYADH", 425, 50);
+        if (at(11614) && oh()) rtlx_cond("ROYAL JORDANIAN ARMY", 425, 50, 4);
+        if (at(11630) && ct(900, 2100)) rtlx("ALGERIAN ARMY ALGER", 850, 50);
+        if (at(11646) && eh()) rtlx_cond("NIGERIAN ARMY LAGOS", 425, 50, 3);
+        if (at(11042) && night()) rtlx("WAFA TUNIS", 425, 50);
+        if (at(11126) && ct(1500, 100)) rtlx_cond("CANA BRIDGETOWN", 425, 50, 2);
+
         // SITOR, facsimile and data.
         if (at(11011)) { qsa = 3; sitor_marker(1140, 20, "DE FUE FUE"); }
         if (at(11076)) { qsa = 4; sitor_marker(930, 23, "IDR IDR IDR"); }
@@ -134,6 +167,9 @@ void band_11_teleprinters() {
         if (at({11004, 11051, 11097, 11138, 11409, 11463, 11539, 11603}) && oh()) n0n(1400);
         qsa = 2;
         if (at({11034, 11115, 11481, 11575, 11645}) && night()) n0n(1050);
+        // The fleet broadcasts' carriers in the small hours, between schedules.
+        qsa = 4;
+        if (at({11566, 11619}) && ct(200, 500) && ml(20)) n0n(850);
     }
 }
 

@@ -13,7 +13,7 @@ void band_11_day_paths() {
         if (at(11008) && ml(30)) { p(23, 1250, 4); send_still("VVV VVV VVV DE A9M A9M A9M BAHRAIN  "); }
         if (at(11008) && mh(29) && cond(3)) { p(20, 1250, 4); send_cond("A9M A9M DE A9M3 A9M3 QTC 1 K"); }
         if (at(11018) && eh()) { p(22, 980, 5); send_still("VVV VVV DE A4M A4M A4M MUSCAT  "); }
-        if (at(11025) && cond(3)) { p(19, 1410, 4); send_cond_bug("A6N A6N DE A6N2 A6N2 QRK? K"); }
+        if (at(11025) && cond(3)) send_cond_bug("A6N A6N DE A6N2 A6N2 QRK? K");
         if (at(11032) && ct(700, 1100)) { p(24, 1100, 4); send_still("CQ CQ CQ DE HZA HZA HZA JEDDAH QSX 11 13  "); }
         if (at(11040) && ms20(20)) { p(24, 1100, 4); fig_msg("HZN HZN DE HZA HZA QTC ", " + K"); }
         if (at(11048) && oh()) { p(21, 870, 3); send_still("VVV VVV DE 4WA 4WA 4WA SANAA  "); }
@@ -27,12 +27,12 @@ void band_11_day_paths() {
         if (at(11094) && eh()) { p(23, 1820, 5); send_still("VVV VVV DE 9XA 9XA 9XA KIGALI  "); }
         if (at(11101) && ms(30)) { p(22, 1200, 3); french_ptt("9UA", "TTA"); }
         if (at(11111) && oh()) { p(14, 2230, 3); send_still("VVV VVV VVV DE TTA TTA TTA NDJAMENA  "); }
-        if (at(11121) && cond(2)) { p(20, 1570, 3); send_cond_bug("TZB TZB DE TZA TZA QTC 3 K"); }
+        if (at(11121) && cond(2)) send_cond_bug("TZB TZB DE TZA TZA QTC 3 K");
         if (at(11129) && ct(900, 1300)) { p(23, 1150, 3); send_still("VVV VVV DE 5UA 5UA 5UA NIAMEY  "); }
         if (at(11140) && cond(3)) { p(21, 1300, 3); clg_cond("XTA", "XTK", 200); }
         if (at(11147) && ml(20)) { p(24, 1870, 4); send_still("VVV VVV VVV DE TUA TUA TUA ABIDJAN  "); }
         if (at(11156) && ms10(40)) { p(24, 990, 4); fig_msg("TUK TUK DE TUA TUA QTC ", " AR K"); }
-        if (at(11162) && cond(3)) { p(18, 860, 4); send_cond("TYA TYA DE TYA4 TYA4 QRV K"); }
+        if (at(11162) && cond(3)) send_cond_bug("TYA TYA DE TYA4 TYA4 QRV K");
         if (at(11167) && eh()) { p(22, 1870, 3); send_still("VVV VVV DE 5VA 5VA 5VA LOME  "); }
         if (at(11173) && cond(2)) { p(20, 2010, 3); send("9LA DE 9LY QTC 1 "); qtc_qsk("NR 19 CK 12 = POLICE HQ FREETOWN = PATROL RETURNED KENEMA NO INCIDENT REPORT FOLLOWS = +"); send_stack(" K"); }
 
@@ -41,7 +41,7 @@ void band_11_day_paths() {
         if (at(11416) && cond(3)) { p(21, 1180, 3); send_cond("EBA EBA DE EBA7 EBA7 QTC 2 K"); }
         if (at(11423) && ms20(0)) { p(23, 2150, 3); fig_msg("CTV CTV DE CTP CTP QTC ", " + K"); }
         if (at(11432) && oh()) { p(22, 1410, 3); send_still("VVV VVV DE HBN4 HBN4 HBN4  "); }
-        if (at(11440) && cond(3)) { p(20, 2310, 3); send_cond_bug("OEK OEK DE OEF OEF QSA? K"); }
+        if (at(11440) && cond(3)) send_cond_bug("OEK OEK DE OEF OEF QSA? K");
         if (at(11449) && eh()) { p(24, 1060, 1); send_still("VVV VVV VVV DE YZS YZS YZS SPLIT  "); }
         if (at(11457) && ms(10)) { p(22, 1160, 1); let_msg("YZA YZA DE YZS YZS = ", 2, 0); }
         if (at(11467) && cond(3)) { p(21, 840, 3); clg_cond("LZN", "LZN3", 2); }

@@ -11,7 +11,7 @@ void band_11_prewar() {
     if (hist) {
         // Leafield, Rugby and Portishead on the Empire routes.
         if (at(11002) && ct(600, 1000)) { p(28, 780, 4); send_still("VVV VVV VVV DE GBL GBL GBL LEAFIELD  "); }
-        if (at(11002) && ct(600, 1000) && cond(3)) { p(40, 650, 4); send_cond("GBL GBL DE SUX SUX QTC 8 K"); }
+        if (at(11002) && ct(600, 1000) && cond(3)) send_cond_bug("GBL GBL DE SUX SUX QTC 8 K");
         if (at(11012) && ct(1700, 2100)) { p(32, 860, 4); send_still("VVV VVV VVV DE GBY GBY GBY  "); }
         if (at(11028) && ct(2200, 300)) { p(26, 900, 3); send_still("QST QST DE GCJ GCJ GCJ PX  "); }
         if (at(11028) && ct(2200, 300) && ms20(0)) { p(30, 1870, 4); auto_morse(45); }
@@ -21,7 +21,7 @@ void band_11_prewar() {
         if (at(11050) && ct(1500, 1900)) { p(31, 820, 4); send_still("CQ CQ CQ DE DFE DFE DFE PRESS  "); }
         if (at(11050) && ct(1500, 1900) && ms10(30)) { p(31, 1870, 4); fig_msg_count("CQ PX DE DFE = ", 20); }
         if (at(11063) && ct(1000, 1400)) { p(27, 900, 3); send_still("VVV VVV VVV DE DGT DGT DGT  "); }
-        if (at(11063) && ct(1000, 1400) && cond(3)) { p(20, 720, 2); send_cond("DGT DGT DE JUP JUP QRV K"); }
+        if (at(11063) && ct(1000, 1400) && cond(3)) send_cond_bug("DGT DGT DE JUP JUP QRV K");
         if (at(11078) && night()) { p(25, 960, 3); send_still("VVV VVV DE DHE DHE DHE NAUEN  "); }
 
         // Kootwijk and the Netherlands Indies.
@@ -56,7 +56,7 @@ void band_11_prewar() {
         if (at(11486) && ct(1000, 1300)) { p(24, 900, 3); send_still("VVV VVV DE JVM JVM JVM NAZAKI  "); }
         if (at(11497) && ct(1100, 1500)) { p(22, 1820, 2); send_still("VVV VVV VVV DE XGM XGM XGM NANKING  "); }
         if (at(11508) && ct(1300, 1700)) { p(23, 860, 3); send_still("VVV VVV DE VWZ VWZ VWZ POONA  "); }
-        if (at(11508) && ct(1300, 1700) && cond(3)) { p(18, 700, 4); send_cond("VWZ VWZ DE VPS VPS HONGKONG QTC 3 K"); }
+        if (at(11508) && ct(1300, 1700) && cond(3)) send_cond_bug("VWZ VWZ DE VPS VPS HONGKONG QTC 3 K");
         if (at(11518) && day()) { p(25, 2010, 4); send_still("VVV VVV VVV DE SUS SUS SUS CAIRO  "); }
         if (at(11529) && ct(900, 1300)) { p(22, 820, 3); send_still("VVV VVV DE EPB EPB EPB TEHRAN  "); }
         if (at(11544) && ct(1000, 1400)) { p(21, 790, 4); send_still("VVV VVV DE YIA YIA YIA BAGHDAD  "); }
