@@ -110,6 +110,19 @@ void band_10_day_paths() {
         if (at(10853) && ms10(40)) { p(25, 1870, 1); fig4_msg("NAU NAU DE NAW NAW = 2214 = ", 22); }
         if (at(10869) && ct(1200, 1700)) { p(24, 880, 3); send_still("VVV VVV VVV DE NBA NBA NBA  "); }
         if (at(10876) && ct(1200, 1700) && cond(2)) { p(20, 1270, 3); send_cond("NBA NBA DE NAW NAW QSA? K"); }
+
+        // Government and police stations answering in daylight.
+        if (at(10262) && cond(3)) { p(19, 1270, 3); send_cond("SUH SUH DE SUH4 SUH4 QRU? K"); }
+        if (at(10301) && ms20(40)) { p(23, 930, 4); fig_msg("EQN EQN DE EPA EPA QTC ", " + K"); }
+        if (at(10346) && cond(3)) { p(19, 1010, 1); send_cond("APK APK DE APK3 APK3 QSA? K"); }
+        if (at(10381) && ms(45)) { p(21, 1520, 3); send_still("VVV VVV DE ZAT ZAT ZAT TIRANE  "); }
+        if (at(10461) && ms10(40)) { p(24, 880, 4); fig_msg("HZN HZN DE HZN51 HZN51 QTC ", " + K"); }
+        if (at(10547) && ms(20)) { p(22, 1000, 4); fig_msg("EQP EQP DE EPA EPA QTC ", " AR K"); }
+        if (at(10601) && cond(3)) { p(21, 1180, 3); send_cond("7TF 7TF DE 7TF6 7TF6 QTC 2 K"); }
+        if (at(10656) && ms20(0)) { p(23, 1050, 3); let_msg("SOK SOK DE SOM SOM = ", 2, 0); }
+        if (at(10685) && cond(3)) { p(18, 880, 4); send_cond("RWW RWW DE RKU RKU QSA? K"); }
+        if (at(10934) && ms20(20)) { p(23, 1230, 3); fig_msg("VTP VTP DE VTG VTG QTC ", " + K"); }
+        if (at(10970) && ms10(50)) { p(22, 1130, 3); fig_msg("ZRQ ZRQ DE ZSJ ZSJ QTC ", " AR K"); }
     }
 }
 

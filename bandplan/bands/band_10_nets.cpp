@@ -83,17 +83,8 @@ void band_10_outstations() {
     if (at(10199) && cond(3)) { p(20, 1100, 3); send_cond("OEK OEK DE OEK4 OEK4 QTC K"); }
     if (at(10219) && cond(3)) send_cond_bug("LZP LZP DE LZP7 LZP7 QSA? K");
     if (at(10240) && ms10(10)) { p(22, 1040, 4); let_msg("UMS UMS DE RWX RWX = ", 3, 0x80); }
-    if (at(10262) && cond(3)) { p(19, 1270, 3); send_cond("SUH SUH DE SUH4 SUH4 QRU? K"); }
-    if (at(10301) && ms20(40)) { p(23, 930, 4); fig_msg("EQN EQN DE EPA EPA QTC ", " + K"); }
-    if (at(10346) && cond(3)) { p(19, 1010, 1); send_cond("APK APK DE APK3 APK3 QSA? K"); }
-    if (at(10381) && ms(45)) { p(21, 1520, 3); send_still("VVV VVV DE ZAT ZAT ZAT TIRANE  "); }
     if (at(10452) && cond(3)) { p(22, 1200, 3); send_cond("PCH PCH DE PCH33 PCH33 QRV K"); }
-    if (at(10461) && ms10(40)) { p(24, 880, 4); fig_msg("HZN HZN DE HZN51 HZN51 QTC ", " + K"); }
     if (at(10497) && cond(4)) send_cond_bug("LOL LOL DE LOL2 LOL2 QSA 4 K");
-    if (at(10547) && ms(20)) { p(22, 1000, 4); fig_msg("EQP EQP DE EPA EPA QTC ", " AR K"); }
-    if (at(10601) && cond(3)) { p(21, 1180, 3); send_cond("7TF 7TF DE 7TF6 7TF6 QTC 2 K"); }
-    if (at(10656) && ms20(0)) { p(23, 1050, 3); let_msg("SOK SOK DE SOM SOM = ", 2, 0); }
-    if (at(10685) && cond(3)) { p(18, 880, 4); send_cond("RWW RWW DE RKU RKU QSA? K"); }
     if (at(10728) && mh(50)) { p(26, 2080, 4); send_still("VVV VVV VVV DE NRV NRV NRV  "); }
     if (at(10756) && cond(3)) { p(22, 990, 3); send_cond("MKK MKK DE MKD MKD QTC 1 K"); }
     if (at(10769) && ms10(30)) { p(24, 1160, 4); french_navy_coast("VVV VVV VVV DE FUG FUG FUG QSX 8 10  ", "FUG"); }
@@ -101,9 +92,7 @@ void band_10_outstations() {
     if (at(10834) && cond(3)) send_cond_bug("CTP CTP DE CTH CTH QSA 5 K");
     if (at(10868) && ms(10)) { p(14, 1820, 3); nato_msg("AFH DE AFE = ", 'P'); }
     if (at(10926) && cond(3)) { p(19, 840, 3); send_cond("YUR YUR DE YUR3 YUR3 QRK? K"); }
-    if (at(10934) && ms20(20)) { p(23, 1230, 3); fig_msg("VTP VTP DE VTG VTG QTC ", " + K"); }
     if (at(10942) && cond(4)) { p(20, 1450, 3); send_cond("VHP VHP DE VHP4 VHP4 QSA? K"); }
-    if (at(10970) && ms10(50)) { p(22, 1130, 3); fig_msg("ZRQ ZRQ DE ZSJ ZSJ QTC ", " AR K"); }
     if (at(10978) && cond(3)) send_cond_bug("OVG OVG DE OVG2 OVG2 QRU? K");
 
     // The oceanic and regional air route families on their other channels.

@@ -71,24 +71,6 @@ void band_11_outstations() {
     if (at(11599) && cond(4)) send_cond_bug("CKN CKN DE CFH CFH QSA RTTY 5 K");
     if (at(11438) && cond(4)) send_cond_bug("JMG JMG DE JMJ JMJ QRV RTTY K");
 
-    // Government, police and service stations of the fixed service.
-    if (at(11003) && cond(3)) { p(22, 1150, 4); send_cond("HZN HZN DE HZN6 HZN6 QSA? K"); }
-    if (at(11018) && ms20(40)) { p(22, 980, 1); fig_msg("A4M A4M DE A4M2 A4M2 QTC ", " AR K"); }
-    if (at(11048) && cond(3)) send_cond_bug("4WA 4WA DE 4WA3 4WA3 QRU? K");
-    if (at(11061) && cond(3)) { p(18, 1000, 3); send_cond("6OD 6OD DE 6OH 6OH QTC 1 K"); }
-    if (at(11094) && ms10(20)) { p(23, 1870, 4); fig_msg("9XA9 9XA9 DE 9XA 9XA QTC ", " + K"); }
-    if (at(11111) && cond(3)) { p(20, 910, 4); send_cond("TTA TTA DE TTK TTK QRV K"); }
-    if (at(11129) && cond(3)) send_cond_bug("5UA 5UA DE 5UZ 5UZ QSA? K");
-    if (at(11147) && cond(3)) send_cond_bug("TUA TUA DE TUK TUK QTC 2 K");
-    if (at(11167) && ms20(0)) { p(22, 1650, 4); let_msg_latin("5VA DE 5VK = ", 0); }
-    if (at(11432) && cond(3)) { p(20, 1410, 3); send_cond("HBN4 HBN4 DE HBN HBN QRV K"); }
-    if (at(11449) && cond(3)) send_cond_bug("YZS YZS DE YZS2 YZS2 QSA 4 K");
-    if (at(11476) && ms10(40)) { p(23, 1520, 4); let_msg("YOA YOA DE YOC YOC = ", 2, 0x80); }
-    if (at(11525) && cond(3)) send_cond_bug("HMB22 HMB22 DE HMB HMB QRK? K");
-    if (at(11574) && ms(20)) { p(24, 870, 3); send_still("VVV VVV VVV DE 3VX 3VX 3VX TUNIS  "); }
-    if (at(11612) && cond(3)) send_cond_bug("9KK 9KK DE 9KK2 9KK2 QTC 3 K");
-    if (at(11646) && ml(5)) { p(22, 1470, 3); send_still("VVV VVV DE YIR YIR YIR  "); }
-
     // Markers ahead of traffic, and calls with their traffic.
     if (at(11016) && mh(50)) send_vvv("RAL");
     if (at(11037) && ml(10)) send_vvv("IRJ");
