@@ -11,15 +11,15 @@ void band_10_day_paths() {
     if (day()) {
         // North Africa and the Levant: the French-speaking offices and their
         // service exchanges.
-        if (at(10104) && ml(40)) { p(22, 1000, 4); send_still("VVV VVV VVV DE 3VX 3VX 3VX TUNIS  "); }
+        if (at(10104) && ml(40)) { p(21, 1000, 4); send_still("VVV VVV VVV DE 3VX 3VX 3VX TUNIS  "); }
         if (at(10104) && cond(3)) { p(18, 1870, 3); send_cond("3VX 3VX DE 3VX22 3VX22 QSA? K"); }
         if (at(10123) && eh()) { p(24, 1000, 4); send_still("CQ CQ CQ DE 7TF 7TF 7TF QSX 10 13 16  "); }
         if (at(10139) && ct(800, 1200)) { p(40, 1380, 4); send_still("VVV VVV DE CNP CNP CNP RABAT QRU?  "); }
         if (at(10139) && ct(800, 1200) && cond(2)) { p(21, 1820, 3); french_ptt("CNP", "CNB"); }
         if (at(10157)) { p(14, 900, 4); send_still("VVV VVV VVV DE 5AT 5AT 5AT TRIPOLI  "); }
-        if (at(10166) && cond(3)) { p(20, 1220, 4); clg_cond("5AT", "5AB", 2); }
+        if (at(10166) && cond(3)) { p(24, 1220, 4); clg_cond("5AT", "5AB", 2); }
         if (at(10179) && ms20(20)) { p(26, 1000, 4); fig_msg("SUH SUH DE SUA SUA QTC ", " + K"); }
-        if (at(10192) && oh()) { p(22, 1870, 4); send_still("VVV VVV DE YKM YKM YKM DIMASHQ  "); }
+        if (at(10192) && oh()) { p(21, 1870, 4); send_still("VVV VVV DE YKM YKM YKM DIMASHQ  "); }
         if (at(10205) && cond(2)) send_cond_bug("ODR ODR DE ODR5 ODR5 QTC 2 K");
         if (at(10212) && ml(30)) { p(24, 860, 4); send_still("VVV VVV VVV DE JYO JYO JYO AMMAN  "); }
         if (at(10221) && eh() && ms10(30)) { p(24, 860, 4); let_msg_latin("JYO DE JYO5 = ", 0); }
@@ -27,7 +27,7 @@ void band_10_day_paths() {
         if (at(10241)) send_vvv("HZN");
         if (at(10254) && cond(3)) { p(21, 1740, 3); send_cond("HZN HZN DE HZN51 HZN51 QRK? K"); }
         if (at(10261) && ms(10)) { p(25, 1000, 4); nato_msg("TBA2 DE TBB = ", 'R'); }
-        if (at(10271) && ct(600, 1000)) { p(20, 930, 4); send_still("VVV VVV DE 9KK 9KK 9KK KUWAIT  "); }
+        if (at(10271) && ct(600, 1000)) { p(24, 930, 4); send_still("VVV VVV DE 9KK 9KK 9KK KUWAIT  "); }
 
         // Africa south of the Sahara: the government and police networks of
         // the former French and British territories.
@@ -36,8 +36,8 @@ void band_10_day_paths() {
         if (at(10292) && cond(2)) { p(18, 1940, 3); send_cond("TJC TJC DE TJC4 TJC4 QTC 1 K"); }
         if (at(10304) && eh()) { p(24, 1100, 4); send_still("CQ CQ DE TNA TNA TNA BRAZZAVILLE QSX 10 MHZ  "); }
         if (at(10319) && cond(3)) { p(17, 1000, 4); send_cond("9QA 9QA DE 9QM 9QM QTC 4 K"); }
-        if (at(10331)) { p(22, 1640, 4); send_still("VVV VVV VVV DE 5NG 5NG 5NG LAGOS  "); }
-        if (at(10338) && ms20(0)) { p(22, 1640, 4); fig_msg("5NK 5NK DE 5NG 5NG QTC ", " + K"); }
+        if (at(10331)) { p(21, 1640, 4); send_still("VVV VVV VVV DE 5NG 5NG 5NG LAGOS  "); }
+        if (at(10338) && ms20(0)) { p(24, 1640, 4); fig_msg("5NK 5NK DE 5NG 5NG QTC ", " + K"); }
         if (at(10348) && ct(700, 1300)) { p(20, 1000, 4); send_still("VVV VVV DE 9GA 9GA 9GA ACCRA  "); }
         if (at(10359) && cond(2)) send_cond_bug("ST2 ST2 DE STK STK QSA? K");
         if (at(10367) && oh()) { p(23, 1200, 4); send_still("VVV VVV VVV DE ETA ETA ETA ADDIS ABEBA  "); }
@@ -52,7 +52,7 @@ void band_10_day_paths() {
         if (at(10432) && eh()) { p(24, 1340, 4); send_still("CQ CQ CQ DE SAM SAM SAM QSX 10 13  "); }
         if (at(10440) && cond(2)) { p(20, 760, 3); send_cond("LGB LGB DE LGB2 LGB2 QRK? K"); }
         if (at(10447) && ms20(40)) { p(23, 870, 3); fig_msg("OVG OVG DE OVG3 OVG3 QTC ", " AR K"); }
-        if (at(10455) && oh()) { p(22, 1100, 4); send_still("VVV VVV VVV DE OHM OHM OHM  "); }
+        if (at(10455) && oh()) { p(24, 1100, 4); send_still("VVV VVV VVV DE OHM OHM OHM  "); }
         if (at(10462) && cond(3)) send_cond_bug("EIB EIB DE EIB7 EIB7 QTC K");
         if (at(10473) && ct(600, 900)) simplex_fix_radiocheck(net_tac_f, 6, 23);
         if (at(10481) && ml(30)) { p(21, 940, 4); send_still("VVV VVV DE CTP CTP CTP QSX 10 12 14  "); }
@@ -79,7 +79,7 @@ void band_10_day_paths() {
         if (at(10643) && ct(1100, 1200)) cuban_diplo("CLN");
         if (at(10651) && ct(1300, 1400)) red_cross("HBC");
         if (at(10658) && ms20(40)) { p(23, 900, 3); portuguese_diplo(); }
-        if (at(10666) && ct(600, 700)) { p(22, 1150, 4); iranian_diplo(); }
+        if (at(10666) && ct(600, 700)) { p(21, 1150, 4); iranian_diplo(); }
         if (at(10673) && ct(1400, 1500)) { p(21, 1340, 1); thai_mfa(); }
         if (at(10682) && ct(800, 900) && od()) { p(24, 1000, 3); brussels_mfa(); }
 
@@ -102,14 +102,14 @@ void band_10_day_paths() {
         // Navies in daylight: the Mediterranean and Atlantic coast stations.
         if (at(10793) && ml(50)) { p(23, 1320, 3); naval_coast("VVV VVV VVV DE GYU GYU GYU  ", "GYU", rn_vsl, 38); }
         if (at(10804) && mh(10)) { p(24, 1010, 4); italian_naval("VVV VVV VVV DE IDQ IDQ IDQ QSX 6 10  ", "IDQ"); }
-        if (at(10812) && ct(800, 1400)) { p(22, 960, 3); nato_broadcast("VVV VVV VVV DE CTV CTV CTV", "CTV2", por_navy_2, 10); }
+        if (at(10812) && ct(800, 1400)) { p(21, 960, 3); nato_broadcast("VVV VVV VVV DE CTV CTV CTV", "CTV2", por_navy_2, 10); }
         if (at(10823) && cond(3)) { p(20, 1400, 3); clg_cond("SXA", "SXA3", 2); }
         if (at(10831) && oh()) { p(23, 1180, 5); naval_coast("VVV VVV DE TBA2 TBA2 TBA2  ", "TBA2", trk_navy2, 12); }
-        if (at(10845)) { p(22, 1050, 4); send_still("VVV VVV VVV DE EBC EBC EBC QSX 10 12 16  "); }
+        if (at(10845)) { p(21, 1050, 4); send_still("VVV VVV VVV DE EBC EBC EBC QSX 10 12 16  "); }
         if (at(10845) && cond(3)) { p(21, 890, 4); clg_cond_bug("EBC", "EBA3", 2); }
         if (at(10853) && ms10(40)) { p(25, 1870, 1); fig4_msg("NAU NAU DE NAW NAW = 2214 = ", 22); }
         if (at(10869) && ct(1200, 1700)) { p(24, 880, 3); send_still("VVV VVV VVV DE NBA NBA NBA  "); }
-        if (at(10876) && ct(1200, 1700) && cond(2)) { p(20, 1270, 3); send_cond("NBA NBA DE NAW NAW QSA? K"); }
+        if (at(10876) && ct(1200, 1700) && cond(2)) { p(24, 1270, 3); send_cond("NBA NBA DE NAW NAW QSA? K"); }
 
         // Government and police stations answering in daylight.
         if (at(10262) && cond(3)) { p(19, 1270, 3); send_cond("SUH SUH DE SUH4 SUH4 QRU? K"); }
@@ -117,12 +117,12 @@ void band_10_day_paths() {
         if (at(10346) && cond(3)) { p(19, 1010, 1); send_cond("APK APK DE APK3 APK3 QSA? K"); }
         if (at(10381) && ms(45)) { p(21, 1520, 3); send_still("VVV VVV DE ZAT ZAT ZAT TIRANE  "); }
         if (at(10461) && ms10(40)) { p(24, 880, 4); fig_msg("HZN HZN DE HZN51 HZN51 QTC ", " + K"); }
-        if (at(10547) && ms(20)) { p(22, 1000, 4); fig_msg("EQP EQP DE EPA EPA QTC ", " AR K"); }
+        if (at(10547) && ms(20)) { p(21, 1000, 4); fig_msg("EQP EQP DE EPA EPA QTC ", " AR K"); }
         if (at(10601) && cond(3)) { p(21, 1180, 3); send_cond("7TF 7TF DE 7TF6 7TF6 QTC 2 K"); }
         if (at(10656) && ms20(0)) { p(23, 1050, 3); let_msg("SOK SOK DE SOM SOM = ", 2, 0); }
         if (at(10685) && cond(3)) { p(18, 880, 4); send_cond("RWW RWW DE RKU RKU QSA? K"); }
         if (at(10934) && ms20(20)) { p(23, 1230, 3); fig_msg("VTP VTP DE VTG VTG QTC ", " + K"); }
-        if (at(10970) && ms10(50)) { p(22, 1130, 3); fig_msg("ZRQ ZRQ DE ZSJ ZSJ QTC ", " AR K"); }
+        if (at(10970) && ms10(50)) { p(24, 1130, 3); fig_msg("ZRQ ZRQ DE ZSJ ZSJ QTC ", " AR K"); }
     }
 }
 

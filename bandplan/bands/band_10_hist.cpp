@@ -37,10 +37,10 @@ void band_10_prewar() {
 
         // Sainte-Assise, Pontoise and the French empire.
         if (at(10380) && ct(600, 1200)) { p(31, 2230, 4); send_still("VVV VVV VVV DE FTM FTM FTM  "); }
-        if (at(10380) && ct(600, 1200) && cond(3)) { p(22, 760, 4); french_ptt("FTM", "FZR"); }
+        if (at(10380) && ct(600, 1200) && cond(3)) { p(21, 760, 4); french_ptt("FTM", "FZR"); }
         if (at(10396) && ct(1700, 2200)) { p(27, 870, 3); send_still("VVV VVV DE FZS FZS FZS SAIGON  "); }
         if (at(10411) && day()) { p(40, 1000, 3); send_still("VVV VVV VVV DE CNR CNR CNR RABAT  "); }
-        if (at(10411) && day() && cond(2)) { p(22, 1000, 4); french_ptt("CNR", "FYB"); }
+        if (at(10411) && day() && cond(2)) { p(24, 1000, 4); french_ptt("CNR", "FYB"); }
         if (at(10428) && ct(1200, 1600)) { p(33, 1000, 4); send_still("QST QST DE FTA FTA FTA PX  "); }
 
         // Rome, Coltano and the Italian colonies.
@@ -54,7 +54,7 @@ void band_10_prewar() {
         if (at(10509) && ct(1300, 2100) && cond(3)) { p(30, 880, 4); auto_morse(55); }
         if (at(10532) && night()) { p(29, 1020, 3); send_still("VVV VVV DE KKH KKH KKH KAHUKU  "); }
         if (at(10552) && ct(1500, 2300)) { p(27, 790, 3); send_still("QST QST DE WJS WJS WJS PRESS  "); }
-        if (at(10568) && ct(1200, 1800)) { p(22, 1000, 3); send_still("CQ DE WNU WNU WNU NEWORLEANS  "); }
+        if (at(10568) && ct(1200, 1800)) { p(24, 1000, 3); send_still("CQ DE WNU WNU WNU NEWORLEANS  "); }
         if (at(10568) && ct(1200, 1800) && cond(3)) send_cond_bug("WNU WNU DE HRP HRP TELA QTC 3 K");
         if (at(10589) && ct(2300, 700)) { p(26, 930, 3); send_still("VVV VVV VVV DE KES KES KES BOLINAS  "); }
 
@@ -67,9 +67,9 @@ void band_10_prewar() {
         if (at(10669) && ct(1000, 1400) && cond(3)) { p(17, 680, 2); send_cond("XGR XGR DE ZBW ZBW HONGKONG QTC K"); }
         if (at(10686) && ct(1400, 1800)) { p(24, 830, 3); send_still("VVV VVV VVV DE VWY VWY VWY KIRKEE  "); }
         if (at(10708) && ct(1900, 2300)) { p(26, 860, 1); send_still("VVV VVV VVV DE VLK VLK VLK SYDNEY  "); }
-        if (at(10708) && ct(1900, 2300) && ms20(40)) { p(22, 860, 5); fig_msg("GBX GBX DE VLK ", " AR  "); }
+        if (at(10708) && ct(1900, 2300) && ms20(40)) { p(21, 860, 5); fig_msg("GBX GBX DE VLK ", " AR  "); }
         if (at(10723) && day()) { p(24, 940, 3); send_still("VVV VVV VVV DE SUZ SUZ SUZ ABUZAABAL  "); }
-        if (at(10744) && ct(1000, 1500)) { p(22, 820, 3); telecom_opchat_dx("SUV", "EPA", ""); }
+        if (at(10744) && ct(1000, 1500)) { p(24, 820, 3); telecom_opchat_dx("SUV", "EPA", ""); }
 
         // Geneva, Warsaw, Moscow and the Atlantic islands.
         if (at(10761) && ct(800, 1400)) { p(27, 880, 4); send_still("VVV VVV VVV DE HBP HBP HBP RADIONATIONS  "); }
@@ -82,7 +82,7 @@ void band_10_prewar() {
 
         // Navies of the thirties and the war: the American fleet broadcast of
         // the older procedure and Allied traffic.
-        if (at(10859) && ct(1200, 2000)) { p(22, 760, 3); usn_old(); }
+        if (at(10859) && ct(1200, 2000)) { p(21, 760, 3); usn_old(); }
         if (at(10881) && eh()) { p(22, 820, 3); let_msg_latin("NPG DE NPM = ", 0x80); }
         if (at(10896) && ct(1300, 1900)) { p(21, 790, 4); brusa("GBXZ", "NSS"); }
         if (at(10913) && ct(0, 400)) { p(40, 850, 2); send_still("VVV VVV VVV DE NPO NPO NPO CAVITE  "); }

@@ -33,7 +33,7 @@ void band_11_prewar() {
         if (at(11122) && ct(700, 1300)) { p(30, 840, 4); send_still("VVV VVV VVV DE FTE FTE FTE  "); }
         if (at(11122) && ct(700, 1300) && cond(2)) { p(23, 840, 4); french_ptt("FTE", "FZE"); }
         if (at(11136) && ct(1600, 2000)) { p(24, 880, 1); send_still("VVV VVV DE FXE FXE FXE BEYROUTH  "); }
-        if (at(11144) && ct(800, 1200)) { p(22, 780, 4); send_still("VVV VVV VVV DE FZE FZE FZE DJIBOUTI  "); }
+        if (at(11144) && ct(800, 1200)) { p(21, 780, 4); send_still("VVV VVV VVV DE FZE FZE FZE DJIBOUTI  "); }
         if (at(11159) && ct(1900, 2300)) { p(25, 930, 4); telecom_opchat_dx("FYA", "FTF", ""); }
 
         // Rome and the Italian overseas circuits.
@@ -54,26 +54,26 @@ void band_11_prewar() {
         if (at(11474) && night()) { p(23, 900, 3); send_still("VVV VVV DE PPQ PPQ PPQ RIO  "); }
         if (at(11474) && night() && cond(3)) { p(17, 680, 2); qrh = 2; send_cond("PPQ PPQ DE CEF CEF SANTIAGO QTC K"); }
         if (at(11486) && ct(1000, 1300)) { p(24, 900, 3); send_still("VVV VVV DE JVM JVM JVM NAZAKI  "); }
-        if (at(11497) && ct(1100, 1500)) { p(22, 1820, 2); send_still("VVV VVV VVV DE XGM XGM XGM NANKING  "); }
+        if (at(11497) && ct(1100, 1500)) { p(24, 1820, 2); send_still("VVV VVV VVV DE XGM XGM XGM NANKING  "); }
         if (at(11508) && ct(1300, 1700)) { p(23, 860, 3); send_still("VVV VVV DE VWZ VWZ VWZ POONA  "); }
         if (at(11508) && ct(1300, 1700) && cond(3)) send_cond_bug("VWZ VWZ DE VPS VPS HONGKONG QTC 3 K");
         if (at(11518) && day()) { p(25, 2010, 4); send_still("VVV VVV VVV DE SUS SUS SUS CAIRO  "); }
-        if (at(11529) && ct(900, 1300)) { p(22, 820, 3); send_still("VVV VVV DE EPB EPB EPB TEHRAN  "); }
+        if (at(11529) && ct(900, 1300)) { p(21, 820, 3); send_still("VVV VVV DE EPB EPB EPB TEHRAN  "); }
         if (at(11544) && ct(1000, 1400)) { p(21, 790, 4); send_still("VVV VVV DE YIA YIA YIA BAGHDAD  "); }
         if (at(11557) && ct(800, 1200)) { p(24, 880, 4); telecom_opchat_dx("TAQ", "SUS", ""); }
 
         // Europe: Geneva, Moscow, Stockholm, Prague, the Vatican.
         if (at(11570) && ct(700, 1300)) { p(26, 900, 4); send_still("VVV VVV VVV DE HBF HBF HBF RADIONATIONS  "); }
         if (at(11581) && ct(1400, 2000)) { p(25, 850, 3); send_still("VVV VVV VVV DE RKR RKR RKR MOSKVA  "); }
-        if (at(11581) && ct(1400, 2000) && cond(3)) { p(22, 760, 3); russian_ptt("RIR", "RKR", 1); }
+        if (at(11581) && ct(1400, 2000) && cond(3)) { p(21, 760, 3); russian_ptt("RIR", "RKR", 1); }
         if (at(11593) && ct(600, 1000)) { p(24, 2080, 3); send_still("VVV VVV DE SDJ SDJ SDJ STOCKHOLM  "); }
-        if (at(11607) && ct(800, 1100)) { p(22, 860, 4); send_still("VVV VVV DE OKP OKP OKP PODEBRADY  "); }
+        if (at(11607) && ct(800, 1100)) { p(21, 860, 4); send_still("VVV VVV DE OKP OKP OKP PODEBRADY  "); }
         if (at(11616) && ct(1100, 1300)) { p(20, 740, 3); send_still("CQ CQ CQ DE HVJ HVJ HVJ CITTA DEL VATICANO  "); }
 
         // The navies: the American fleet of the older procedure, Allied
         // circuits of the war.
         if (at(11626) && ct(1400, 2200) && cond(2)) { p(23, 770, 4); usn_old(); }
-        if (at(11635) && eh()) { p(22, 800, 3); let_msg_latin("NAA DE NSS = ", 0); }
+        if (at(11635) && eh()) { p(24, 800, 3); let_msg_latin("NAA DE NSS = ", 0); }
         if (at(11640) && ct(1000, 1600)) { p(21, 1870, 4); brusa("GBXZ", "NAA"); }
         if (at(11647) && night()) { p(24, 900, 3); send_still("VVV VVV DE NPM NPM NPM HONOLULU  "); }
 

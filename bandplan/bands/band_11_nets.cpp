@@ -27,10 +27,10 @@ void band_11_outstations() {
     if (at(11491) && ms(5)) { p(24, 1290, 3); fig_msg("FDG FDG DE FDC FDC QTC ", " AR K"); }
     if (at(11026) && cond(4)) { p(14, 1500, 3); clg_cond("FUE", "FUO", 2); }
     if (at(11022) && cond(4)) send_cond_bug("FUV FUV DE FUJ FUJ QTC 1 K");
-    if (at(11109) && ms20(20)) { p(22, 990, 3); fig_msg("SXA24 SXA24 DE SXA SXA QTC ", " + K"); }
+    if (at(11109) && ms20(20)) { p(21, 990, 3); fig_msg("SXA24 SXA24 DE SXA SXA QTC ", " + K"); }
     if (at(11455) && ms10(0)) { p(24, 1080, 4); fig_msg("TBA2 TBA2 DE TBB TBB QTC ", " + K"); }
     if (at(11517) && ms20(40)) { p(21, 1010, 3); fig_msg("ORK ORK DE OSN OSN QTC ", " AR K"); }
-    if (at(11548) && cond(3)) { p(22, 1630, 3); send_cond("CTV CTV DE CTV3 CTV3 QSA? K"); }
+    if (at(11548) && cond(3)) { p(24, 1630, 3); send_cond("CTV CTV DE CTV3 CTV3 QSA? K"); }
     if (at(11563) && ms10(10)) { p(25, 1000, 3); fig_msg("VTG VTG DE VTP VTP QTC ", " + K"); }
     if (at(11614) && cond(3)) send_cond_bug("NPN NPN DE NRTF NRTF QTC K");
     if (at(11532) && ms(50)) { p(19, 1110, 2); send_still("VVV VVV DE LPD LPD LPD  "); }
@@ -38,7 +38,7 @@ void band_11_outstations() {
     if (at(11458) && cond(3)) { p(14, 1420, 3); send_cond("PWZ33 PWZ33 DE PWL PWL QRK? K"); }
     if (at(11062) && cond(3)) { p(21, 1170, 3); send_cond("VHP VHP DE VHW VHW QTC 1 K"); }
     if (at(11437) && cond(3)) send_cond_bug("9HD 9HD DE 9HD2 9HD2 QTC 1 K");
-    if (at(11143) && ms10(30)) { p(22, 950, 3); fig_msg("DHM91 DHM91 DE DHJ59 DHJ59 QTC ", " + K"); }
+    if (at(11143) && ms10(30)) { p(21, 950, 3); fig_msg("DHM91 DHM91 DE DHJ59 DHJ59 QTC ", " + K"); }
     if (at(11540) && ms(35)) { p(24, 1000, 3); send_still("VVV VVV VVV DE DHJ51 DHJ51 DHJ51  "); }
 
     // Morse identifications of the teleprinter stations, keyed once between
@@ -61,7 +61,7 @@ void band_11_outstations() {
     if (at(11500) && mh(57)) { p(28, 880, 4); send("VVV DE NPG NPG NPG "); wait(2); send_stack("NPG"); }
     if (at(11516) && ms(15)) { p(24, 1330, 3); send("DE MKD MKD MKD AKROTIRI "); wait(2); send_stack("MKD"); }
     if (at(11531) && ml(3)) { p(25, 1130, 4); send("VVV VVV DE FUF FUF FUF "); wait(2); send_stack("FUF"); }
-    if (at(11567) && mh(56)) { p(22, 980, 3); send("DE RCV RCV RCV QSX 11 13 "); wait(2); send_stack("RCV"); }
+    if (at(11567) && mh(56)) { p(21, 980, 3); send("DE RCV RCV RCV QSX 11 13 "); wait(2); send_stack("RCV"); }
     if (at(11583) && ms(45)) { p(21, 1200, 4); send("DE SPO SPO SPO MW "); wait(2); send_stack("SPO"); }
     if (at(11599) && ml(2)) { p(27, 1000, 3); send("VVV VVV DE CKN CKN CKN "); wait(2); send_stack("CKN"); }
     if (at(11624) && ms(30)) { p(24, 1600, 4); send("DE HBC88 HBC88 HBC88 GENEVE "); wait(2); send_stack("HBC88"); }
@@ -82,7 +82,7 @@ void band_11_outstations() {
     if (at(11621) && ml(15)) send_vvv("4XZ");
     if (at(11075) && cond(3)) { p(20, 1320, 3); send("5XA DE 5XE QTC 1 "); qtc_qsk("NR 33 CK 11 = POLICE KAMPALA = ROAD TORORO CLOSED BY FLOODS TRAFFIC DIVERTED = +"); send_stack(" K"); }
     if (at(11032) && cond(3)) { p(21, 1100, 4); send("HZA DE HZN QTC 1 "); qtc_qsk("NR 64 GR 7 = 31094 77812 40563 28847 90136 52270 16693 = +"); send_stack(" K"); }
-    if (at(11423) && cond(3)) { p(22, 1290, 1); send("CTP DE CTV QTC 2 "); qtc_qsk("NR 118 = 1240Z = 60327 48815 17042 93366 25109 = +"); send_stack(" AR"); }
+    if (at(11423) && cond(3)) { p(21, 1290, 1); send("CTP DE CTV QTC 2 "); qtc_qsk("NR 118 = 1240Z = 60327 48815 17042 93366 25109 = +"); send_stack(" AR"); }
     if (at(11612) && ms(55)) { p(19, 1000, 3); send("9KK DE 9KK4 QTC 1 "); qtc_qsk("NR 5 GR 5 = 88410 27736 54092 13385 70661 = +"); send_stack(" K"); }
 }
 
