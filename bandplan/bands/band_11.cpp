@@ -159,6 +159,8 @@ void daylight_block() {
         if (at(11572) && cond(3)) { p(22, 1050, 3); clg_cond("IDR", "IGJ42", 2); }
         if (at(11608) && ms20(20)) { p(21, 1000, 3); fig_msg("EBA EBA DE EBC EBC NR ", " AR K"); }
     }
+    // The rest of the daylight paths, in band_11_day.cpp.
+    band_11_day_paths();
     if (reg2_day()) {
         if (at(11031) && cond(2)) { p(20, 900, 2); send_cond("CLP1 CLP1 DE CLP3 CLP3 QRV K"); }
         if (at(11118)) { p(24, 1000, 2); naval_coast("VVV VVV VVV NAU NAU NAU QSX 11 MHZ  ", "NAU", us_navy, 37); }
@@ -247,8 +249,6 @@ void band_11() {
     band_11_outstations();
     stn();
     daylight_block();
-    band_11_day_paths();
-    stn();
     historical_block();
     band_11_prewar();
     stn();
