@@ -40,7 +40,7 @@ void band_11_teleprinters() {
         if (at(11171) && od()) rtlx_cond("MTI BUDAPEST ENGLISH", 425, 50, 2);
 
         // Meteorological collectives and forecasts.
-        if (at(11048)) rtlx_cond("DDH9 DWD PINNEBERG", 425, 50, 0);
+        if (at(11039)) rtlx_cond("DDH9 DWD PINNEBERG", 425, 50, 0);
         if (at(11039) && ml(5)) { p(30, 1000, 4); send_still("DE DDH9 DDH9 DDH9 PINNEBERG  "); }
         if (at(11088) && eh()) rtlx("GFL BRACKNELL AERO", 425, 50);
         if (at(11134)) rtlx_cond("RBX MOSKVA GIDROMET", 850, 50, 2);
