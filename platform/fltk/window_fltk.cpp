@@ -342,6 +342,7 @@ void fltk_side_show(const char *title, const char *text) {
         g_side_view->textfont(FL_COURIER);
         g_side_view->textsize(13);
         g_side_view->visible_focus(0);
+        g_side_view->wrap_mode(Fl_Text_Display::WRAP_AT_BOUNDS, 0);  // long texts read without scrolling
         g_side->resizable(g_side_view);
         g_side->end();
         g_side->callback(on_side_close);
