@@ -261,6 +261,29 @@ TEST_F(ListeningAids, QuittingEndsTheRecordingWithAValidFile) {
     EXPECT_EQ(r.samples.size(), static_cast<size_t>(1.5 * kRate));
 }
 
+TEST_F(ListeningAids, AWindowThreadTooBusyToEmptyTheBufferCostsSoundNotTime) {
+    // 15 s of a steady tone mixed with no timer tick between: more than the
+    // buffer holds. What it could not take is written as silence, so the file
+    // still lasts exactly as long as the recording did.
+    ASSERT_TRUE(std::filesystem::create_directory("fone"));
+    ASSERT_TRUE(write_sine_s16("fone/tone.wav", kRate, 20, 440, 0.5));
+    ASSERT_TRUE(media_offline_begin("mix.wav", 20, kRate));
+    ASSERT_TRUE(record_start());
+    media().send_string("play fone/tone.wav");
+    ASSERT_TRUE(media_offline_advance(15000));
+    record_stop();
+    Recorded r = load_recording(record_name());
+    ASSERT_TRUE(r.valid);
+    ASSERT_EQ(r.samples.size(), static_cast<size_t>(15 * kRate));
+    auto loud = [&](size_t from, size_t to) {
+        size_t n = 0;
+        for (size_t i = from; i < to; ++i) n += std::abs(int(r.samples[i])) > 1000;
+        return n;
+    };
+    EXPECT_GT(loud(0, 10 * kRate), 8u * kRate);  // the tone, as long as the buffer held it
+    EXPECT_EQ(loud(13 * kRate, 15 * kRate), 0u);  // then silence in place of what was lost
+}
+
 TEST_F(ListeningAids, CopyCheckShowsNothingUntilAskedThenFollowsEveryRetune) {
     const int a = lone_station(12000);
     ASSERT_NE(a, 0);
