@@ -3,17 +3,16 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <iostream>
-#include <iterator>
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/outputs.h"
 #include "platform/clock.h"
-#include "platform/files.h"
 #include "procedures/send.h"
 #include "state/receiver.h"
 #include "synth/morse.h"
 #include "synth/params.h"
+#include "synth/wave_check.h"
 
 namespace kestrel::cli {
 
@@ -29,11 +28,22 @@ struct RenderOptions {
     std::string out;
 };
 
-int run_render(const RenderOptions &o) {
-    std::string text = o.text;
-    if (text == "-") {
-        text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+// Standard input is read only as far as a slot holds: an endless stream
+// (`yes |`) cannot fill the memory.
+std::string read_slot_from_stdin() {
+    std::string text(SLOT_SIZE - 1, '\0');
+    size_t got = 0;
+    while (got < text.size()) {
+        const size_t n = std::fread(text.data() + got, 1, text.size() - got, stdin);
+        if (n == 0) break;
+        got += n;
     }
+    text.resize(got);
+    return text;
+}
+
+int run_render(const RenderOptions &o) {
+    std::string text = o.text == "-" ? read_slot_from_stdin() : o.text;
     if (!o.at.empty()) {
         if (!test_clock_parse(o.at.c_str())) {
             std::fprintf(stderr, "kestrel-cli: --at must be YYYY-MM-DDTHH:MM:SSZ, got '%s'\n", o.at.c_str());
@@ -50,13 +60,19 @@ int run_render(const RenderOptions &o) {
     filter = o.filter_ == 1 ? 1 : 0;
     sampling = o.sampling_;
 
-    // The output goes where the caller asked; the renderer writes its channel file in a work folder.
+    // The renderer writes its channel file in a work folder beside the
+    // output, from which the finished file is renamed into place: whatever
+    // was at the output stays untouched until then.
     namespace fs = std::filesystem;
-    const std::string work = make_temp_dir("kestrel-render");
-    if (work.empty()) {
-        std::fprintf(stderr, "kestrel-cli: cannot make a work folder: %s\n", std::strerror(errno));
+    const std::string &dest = o.out;
+    std::string folder = fs::path(dest).parent_path().string();
+    if (folder.empty()) folder = ".";
+    WorkDir work;
+    if (!work.make(folder, ".kestrel-render")) {
+        report_write_failure(dest, work.why());
         return 1;
     }
+    work.expect("TOVA0.WAV");
     std::error_code ec;
     const fs::path cwd = fs::current_path(ec);
 
@@ -82,42 +98,51 @@ int run_render(const RenderOptions &o) {
     emission_nr = 0;
     load_cw_param();
 
-    fs::current_path(work, ec);
-    if (ec) return 1;
-    uint32_t ms = CreateWave(0, send_buf[0]);
-    int rc = 0;
-    std::string produced = std::string(work) + "/TOVA0.WAV";
-    fs::current_path(cwd, ec);
-    if (ec) rc = 1;
-    std::string dest = o.out;
-    if (rc == 0) {
-        FILE *in = std::fopen(produced.c_str(), "rb");
-        FILE *out = std::fopen(dest.c_str(), "wb");
-        if (!in || !out) {
-            std::fprintf(stderr, "kestrel-cli: cannot write '%s': %s\n", dest.c_str(),
-                         std::strerror(out ? EIO : errno));
-            rc = 1;
-        } else {
-            char buf[1 << 16];
-            size_t n;
-            while ((n = std::fread(buf, 1, sizeof buf, in)) > 0) {
-                if (std::fwrite(buf, 1, n, out) != n) {
-                    std::fprintf(stderr, "kestrel-cli: cannot write '%s'\n", dest.c_str());
-                    rc = 1;
-                    break;
-                }
-            }
-        }
-        if (in) std::fclose(in);
-        if (out && std::fclose(out) != 0 && rc == 0) {
-            std::fprintf(stderr, "kestrel-cli: cannot write '%s'\n", dest.c_str());
-            rc = 1;
-        }
+    fs::current_path(work.path(), ec);
+    if (ec) {
+        report_write_failure(dest, ec.message());
+        return 1;
     }
-    std::remove(produced.c_str());
-    fs::remove_all(work, ec);
-    if (rc == 0) std::printf("%u\n", ms);
-    return rc;
+    uint32_t ms = CreateWave(0, send_buf[0]);
+    const std::string written_error;  // PENDING-I17 wave_write_error(0)
+    fs::current_path(cwd, ec);
+    const std::string produced = work.path() + "/TOVA0.WAV";
+    if (!written_error.empty()) {
+        std::fprintf(stderr, "kestrel-cli: %s\n", written_error.c_str());
+        return 1;
+    }
+    WaveCheck check = wave_check(produced);
+    if (!check.error.empty()) {
+        report_write_failure(dest, check.error);
+        return 1;
+    }
+    if (check.empty) {
+        // Mended: the attenuator silencing strength 0 leaves the receiver an
+        // empty channel file, which it rightly does not play; a user who asked
+        // for a WAV still gets one, holding silence only.
+        const std::string why = wave_write_empty(produced, wavehdr.sample_rate);
+        if (!why.empty()) {
+            report_write_failure(dest, why);
+            return 1;
+        }
+        ms = 0;
+    } else {
+        // Mended: a render whose length passes what a WAV header can state is
+        // cut at the largest length it states exactly, and the user is told.
+        ms = check.ms;
+        if (check.cut)
+            std::fprintf(stderr,
+                         "kestrel-cli: the render is longer than a WAV file can state; '%s' is cut at %llu "
+                         "bytes (%u ms)\n",
+                         dest.c_str(), static_cast<unsigned long long>(check.data_length + 44), ms);
+    }
+    fs::rename(produced, dest, ec);
+    if (ec) {
+        report_write_failure(dest, ec.message());
+        return 1;
+    }
+    if (std::printf("%u\n", ms) < 0 || std::fflush(stdout) != 0) return 1;
+    return 0;
 }
 }  // namespace
 
