@@ -15,6 +15,11 @@ void report_write_failure(const std::string &path, const std::string &reason) {
     std::fprintf(stderr, "kestrel-cli: cannot write '%s': %s\n", path.c_str(), reason.c_str());
 }
 
+std::string reason_of(const std::string &line) {
+    const size_t colon = line.rfind(": ");
+    return colon == std::string::npos ? line : line.substr(colon + 2);
+}
+
 WorkDir::~WorkDir() {
     if (path_.empty()) return;
     std::error_code ec;

@@ -8,6 +8,8 @@ namespace kestrel::cli {
 
 // One line on standard error: "kestrel-cli: cannot write 'PATH': REASON".
 void report_write_failure(const std::string &path, const std::string &reason);
+// The reason alone from a writer's "cannot write PATH: REASON" line.
+std::string reason_of(const std::string &line);
 
 class WorkDir {
 public:

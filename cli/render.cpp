@@ -1,4 +1,5 @@
 // kestrel-cli render: one emission rendered exactly as a closed send-stack slot.
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -18,6 +19,8 @@ namespace kestrel::cli {
 
 namespace {
 int g_exit = 0;
+// The largest file whose header states its length exactly.
+constexpr uint64_t kMaxWavBytes = WAVE_MAX_DATA + 44;
 
 struct RenderOptions {
     std::string text;
@@ -26,11 +29,14 @@ struct RenderOptions {
     std::string at;
     unsigned seed = 1;
     std::string out;
+    uint64_t max_bytes = kMaxWavBytes;
 };
 
 // Standard input is read only as far as a slot holds: an endless stream
 // (`yes |`) cannot fill the memory.
 std::string read_slot_from_stdin() {
+    // Unbuffered, so not a byte more than the slot is taken from the stream.
+    std::setvbuf(stdin, nullptr, _IONBF, 0);
     std::string text(SLOT_SIZE - 1, '\0');
     size_t got = 0;
     while (got < text.size()) {
@@ -40,6 +46,38 @@ std::string read_slot_from_stdin() {
     }
     text.resize(got);
     return text;
+}
+
+// Puts everything a rendering depends on where a fresh run has it, with the
+// slot closed: the measuring pass and the rendering start from the same state.
+void set_up(const RenderOptions &o, const SYSTEMTIME &at, const std::string &body) {
+    test_clock_set(at.wYear, at.wMonth, at.wDay, at.wHour, at.wMinute, at.wSecond, at.wMilliseconds);
+    test_clock_step(7);  // every clock read moves 7 ms on, so repeated runs match exactly
+    random_reset(o.seed);
+    receiver_reset();
+    synth_reset();
+    freq = o.freq_;
+    att = o.att_ ? 1 : 0;
+    filter = o.filter_ == 1 ? 1 : 0;
+    sampling = o.sampling_;
+    send_stack_reset();
+    stn();
+    spd = o.spd_;
+    ton = o.ton_;
+    qsa = o.qsa_;
+    rto = o.rto_;
+    _f1 = o.f1_;
+    bw = o.bw_;
+    hand = o.hand_;
+    spark = o.spark_;
+    sz = o.sz_;
+    katokana = o.kana_;
+    spacing = o.spacing_;
+    std::memcpy(send_buf[0], body.c_str(), body.size() + 1);
+    save_cw_param(0);
+    send_call = 1;
+    emission_nr = 0;
+    load_cw_param();
 }
 
 int run_render(const RenderOptions &o) {
@@ -52,13 +90,26 @@ int run_render(const RenderOptions &o) {
     } else {
         test_clock_set(2026, 1, 1, 12, 0, 0, 0);
     }
-    test_clock_step(7);  // every clock read moves 7 ms on, so repeated runs match exactly
-    random_reset(o.seed);
-    receiver_reset();
-    freq = o.freq_;
-    att = o.att_ ? 1 : 0;
-    filter = o.filter_ == 1 ? 1 : 0;
-    sampling = o.sampling_;
+    SYSTEMTIME at;
+    test_clock_step(0);
+    GetSystemTime(&at);
+    std::string body = text.substr(0, std::min(text.size(), std::strlen(text.c_str())));
+    if (body.size() > SLOT_SIZE - 1) body.resize(SLOT_SIZE - 1);
+
+    // Mended: a rendering longer than a WAV header can state (its length
+    // would wrap at 4 GiB) stops after the last character that fits, and the
+    // user is told. The length is measured first, without writing.
+    const uint64_t max_data = o.max_bytes - 44;
+    set_up(o, at, body);
+    const WaveMeasure measure = wave_measure(send_buf[0], max_data);
+    if (!measure.silent && measure.fit_length > max_data) {
+        std::fprintf(stderr, "kestrel-cli: --max-bytes %llu is too small for even the leading space (%llu bytes)\n",
+                     static_cast<unsigned long long>(o.max_bytes),
+                     static_cast<unsigned long long>(measure.fit_length + 44));
+        return 2;
+    }
+    const bool cut = !measure.silent && measure.fit < body.size();
+    if (cut) body.resize(measure.fit);
 
     // The renderer writes its channel file in a work folder beside the
     // output, from which the finished file is renamed into place: whatever
@@ -75,43 +126,21 @@ int run_render(const RenderOptions &o) {
     work.expect("TOVA0.WAV");
     std::error_code ec;
     const fs::path cwd = fs::current_path(ec);
-
-    send_stack_reset();
-    stn();
-    spd = o.spd_;
-    ton = o.ton_;
-    qsa = o.qsa_;
-    rto = o.rto_;
-    _f1 = o.f1_;
-    bw = o.bw_;
-    hand = o.hand_;
-    spark = o.spark_;
-    sz = o.sz_;
-    katokana = o.kana_;
-    spacing = o.spacing_;
-    send_buf[0][0] = 0;
-    std::string body = text;
-    if (body.size() > SLOT_SIZE - 1) body.resize(SLOT_SIZE - 1);
-    std::strcpy(send_buf[0], body.c_str());
-    save_cw_param(0);
-    send_call = 1;
-    emission_nr = 0;
-    load_cw_param();
-
     fs::current_path(work.path(), ec);
     if (ec) {
         report_write_failure(dest, ec.message());
         return 1;
     }
+    set_up(o, at, body);
     uint32_t ms = CreateWave(0, send_buf[0]);
-    const std::string written_error;  // PENDING-I17 wave_write_error(0)
+    const std::string written_error = wave_write_error(0);
     fs::current_path(cwd, ec);
     const std::string produced = work.path() + "/TOVA0.WAV";
     if (!written_error.empty()) {
-        std::fprintf(stderr, "kestrel-cli: %s\n", written_error.c_str());
+        report_write_failure(dest, reason_of(written_error));
         return 1;
     }
-    WaveCheck check = wave_check(produced);
+    const WaveCheck check = wave_check(produced);
     if (!check.error.empty()) {
         report_write_failure(dest, check.error);
         return 1;
@@ -126,21 +155,19 @@ int run_render(const RenderOptions &o) {
             return 1;
         }
         ms = 0;
-    } else {
-        // Mended: a render whose length passes what a WAV header can state is
-        // cut at the largest length it states exactly, and the user is told.
-        ms = check.ms;
-        if (check.cut)
-            std::fprintf(stderr,
-                         "kestrel-cli: the render is longer than a WAV file can state; '%s' is cut at %llu "
-                         "bytes (%u ms)\n",
-                         dest.c_str(), static_cast<unsigned long long>(check.data_length + 44), ms);
     }
     fs::rename(produced, dest, ec);
     if (ec) {
         report_write_failure(dest, ec.message());
         return 1;
     }
+    if (cut)
+        std::fprintf(stderr,
+                     "kestrel-cli: the whole text would take %llu bytes, more than %s; '%s' stops after "
+                     "character %zu of %zu (%llu bytes, %u ms)\n",
+                     static_cast<unsigned long long>(measure.data_length + 44),
+                     o.max_bytes == kMaxWavBytes ? "a WAV header can state" : "--max-bytes allows", dest.c_str(),
+                     measure.fit, text.size(), static_cast<unsigned long long>(check.data_length + 44), ms);
     if (std::printf("%u\n", ms) < 0 || std::fflush(stdout) != 0) return 1;
     return 0;
 }
@@ -173,6 +200,10 @@ void add_render(CLI::App &app) {
         ->check(CLI::Range(10000, 30000));
     r->add_option("--seed", o->seed, "Seed of the random sources (default 1)");
     r->add_option("--out", o->out, "Output WAV file")->required();
+    r->add_option("--max-bytes", o->max_bytes,
+                  "Largest output file; a longer rendering stops after the last character that fits "
+                  "(default and most: " + std::to_string(kMaxWavBytes) + ", the largest a WAV header states)")
+        ->check(CLI::Range(uint64_t(1000), kMaxWavBytes));
     r->callback([o]() { set_exit_code(run_render(*o)); });
 }
 

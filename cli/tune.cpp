@@ -153,20 +153,19 @@ int run_tune(const TuneOptions &o) {
     for (const Emission &e : r.emissions) {
         if (!failed_file.empty()) break;
         const std::string name = "TOVA" + std::to_string(e.channel) + ".WAV";
-        std::string why;  // PENDING-I17 wave_write_error(e.channel);
-        if (why.empty() && fs::exists(name)) {
-            const WaveCheck check = wave_check(name);
-            if (!check.error.empty()) why = "cannot write '" + (fs::path(o.out.empty() ? dir : o.out) / name).string() + "': " + check.error;
-        }
+        // Named where the user asked for it; without --out, in the work folder.
+        const std::string shown = (fs::path(o.out.empty() ? dir : o.out) / name).string();
+        std::string why = reason_of(wave_write_error(e.channel));
+        if (why.empty() && fs::exists(name)) why = wave_check(name).error;
         if (!why.empty()) {
-            failed_file = name;
+            failed_file = shown;
             failed_why = why;
         }
     }
     quiet_stderr_end();
     fs::current_path(cwd, ec);
     if (!failed_file.empty()) {
-        std::fprintf(stderr, "kestrel-cli: %s\n", failed_why.c_str());
+        report_write_failure(failed_file, failed_why);
         return 1;
     }
     if (mixing && !mixed) {

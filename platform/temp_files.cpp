@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -91,6 +92,15 @@ void forget_on_signal(const std::string &path) {
             return;
         }
     }
+}
+
+bool files_limit_size(long long bytes) {
+    struct rlimit lim {};
+    if (getrlimit(RLIMIT_FSIZE, &lim) != 0) return false;
+    // The signal would end the process; the failed write is what is wanted.
+    signal(SIGXFSZ, SIG_IGN);
+    lim.rlim_cur = bytes < 0 ? lim.rlim_max : static_cast<rlim_t>(bytes);
+    return setrlimit(RLIMIT_FSIZE, &lim) == 0;
 }
 
 namespace {

@@ -21,6 +21,11 @@ std::string make_temp_file_in(const std::string &folder, const std::string &pref
 void remove_on_signal(const std::string &path);
 void forget_on_signal(const std::string &path);
 
+// Limits the size of every file this process writes to `bytes` (a write
+// past it fails with EFBIG, as one on a full disk fails); -1 lifts the limit
+// again. For tests of what happens when the disk fills. False if refused.
+bool files_limit_size(long long bytes);
+
 // Standard error pointed at nothing while a library that prints its own
 // messages is at work (the MPEG decoder does, on a damaged file); nests.
 void quiet_stderr_begin();

@@ -5,7 +5,9 @@
 #include <cstring>
 #include <filesystem>
 
+#include "state/receiver.h"
 #include "synth/morse.h"
+#include "synth/params.h"
 
 namespace kestrel {
 
@@ -15,21 +17,9 @@ constexpr uint64_t kBeforeData = 44;  // the header up to the first sample
 uint32_t get32(const uint8_t *p) {
     return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
 }
-void put32(uint8_t *p, uint32_t v) {
-    p[0] = uint8_t(v);
-    p[1] = uint8_t(v >> 8);
-    p[2] = uint8_t(v >> 16);
-    p[3] = uint8_t(v >> 24);
-}
 }  // namespace
 
-uint64_t wave_data_length(uint64_t file_size, uint64_t max_data) {
-    if (file_size < kBeforeData) return 0;
-    const uint64_t data = file_size - kBeforeData;
-    return data > max_data ? max_data : data;
-}
-
-WaveCheck wave_check(const std::string &path, uint64_t max_data) {
+WaveCheck wave_check(const std::string &path) {
     WaveCheck c;
     std::error_code ec;
     const uint64_t size = std::filesystem::file_size(path, ec);
@@ -41,46 +31,85 @@ WaveCheck wave_check(const std::string &path, uint64_t max_data) {
         c.empty = true;
         return c;
     }
-    FILE *f = std::fopen(path.c_str(), "r+b");
+    FILE *f = std::fopen(path.c_str(), "rb");
     if (!f) {
         c.error = std::strerror(errno);
         return c;
     }
     uint8_t h[WAVE_HEADER_SIZE];
-    if (size < WAVE_HEADER_SIZE || std::fread(h, 1, sizeof h, f) != sizeof h || std::memcmp(h, "RIFF", 4) != 0) {
-        std::fclose(f);
+    const bool read = size >= WAVE_HEADER_SIZE && std::fread(h, 1, sizeof h, f) == sizeof h;
+    std::fclose(f);
+    if (!read || std::memcmp(h, "RIFF", 4) != 0) {
         c.error = "the file was not written whole (no complete header)";
         return c;
     }
-    const uint32_t stated = get32(h + 40);
-    const uint32_t byte_rate = get32(h + 28);
-    if (uint32_t(size - kBeforeData) != stated) {
-        std::fclose(f);
+    c.data_length = get32(h + 40);
+    if (size - kBeforeData != c.data_length) {
         c.error = "the file was not written whole (it holds less than its header states)";
         return c;
     }
-    c.data_length = wave_data_length(size, max_data);
-    if (c.data_length != size - kBeforeData) {
-        c.cut = true;
-        put32(h + 4, uint32_t(c.data_length + 36));
-        put32(h + 40, uint32_t(c.data_length));
-        const bool written = std::fseek(f, 0, SEEK_SET) == 0 && std::fwrite(h, 1, sizeof h, f) == sizeof h;
-        const int e = errno;
-        if (std::fclose(f) != 0 || !written) {
-            c.error = std::strerror(written ? errno : e);
-            return c;
-        }
-        std::filesystem::resize_file(path, kBeforeData + c.data_length, ec);
-        if (ec) {
-            c.error = ec.message();
-            return c;
-        }
-    } else if (std::fclose(f) != 0) {
-        c.error = std::strerror(errno);
-        return c;
-    }
-    c.ms = play_time_ms(uint32_t(c.data_length), byte_rate);
+    c.ms = play_time_ms(get32(h + 40), get32(h + 28));
     return c;
+}
+
+WaveMeasure wave_measure(const char *text, uint64_t max_data) {
+    WaveMeasure m;
+    uint64_t total = 4;  // the four silent samples inside the header
+    uint32_t before = static_cast<uint32_t>(samples);
+    // Each element adds far less than 2^32 bytes, so the 32-bit count's
+    // steps add up exactly in 64 bits.
+    auto count = [&] {
+        const uint32_t now = static_cast<uint32_t>(samples);
+        total += now - before;
+        before = now;
+    };
+    prop();
+    load_params();
+    if (att) {
+        if (qsa == 0) {
+            m.silent = true;
+            return m;
+        }
+        --qsa;
+    }
+    letter(' ', dot_size);
+    count();
+    m.fit_length = total;
+    const unsigned char *start = reinterpret_cast<const unsigned char *>(text ? text : "");
+    const unsigned char *p = start;
+    bool fits = total <= max_data;
+    while (*p) {
+        const unsigned char c = *p;
+        if (c == CODE_SPD) {
+            if (!p[1]) break;
+            spd = p[1];
+            p += 2;
+            load_params();
+        } else if (c == CODE_TON) {
+            if (!p[1] || !p[2]) break;
+            ton = decode_tone(p[1], p[2]);
+            p += 3;
+            load_params();
+        } else if (c == CODE_QSA) {
+            if (!p[1]) break;
+            qsa = p[1];
+            p += 2;
+            load_params();
+        } else {
+            letter(c, dot_size);
+            ++p;
+            count();
+            if (fits && total <= max_data) {
+                m.fit = static_cast<size_t>(p - start);
+                m.fit_length = total;
+            } else {
+                fits = false;
+            }
+        }
+    }
+    if (fits) m.fit = static_cast<size_t>(p - start);
+    m.data_length = total;
+    return m;
 }
 
 std::string wave_write_empty(const std::string &path, uint32_t sample_rate) {
