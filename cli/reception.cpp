@@ -133,7 +133,7 @@ bool prepare(const ReceptionSetup &s) {
 }
 
 namespace {
-// Every reception starts as the first of a fresh run would: the clock back at
+// Mended: every reception starts as the first of a fresh run would: the clock back at
 // the chosen instant, time moving on 7 ms with every clock read (the same way
 // on every run), the receiver's switches as asked. A sweep of the dial thus
 // hears on each frequency exactly what a single tune there hears.

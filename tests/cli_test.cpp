@@ -330,6 +330,21 @@ TEST_F(Cli, TuneMarksRecordingsItCannotPlayAndKeepsTheDecoderQuiet) {
     EXPECT_NE(out_.find("media: play fone/ssb-002.wav\n"), std::string::npos) << out_;
 }
 
+TEST_F(Cli, AnInterruptedTuneLeavesNoWorkFolderAndNoPartOfItsMix) {
+    std::filesystem::create_directory("tmp");
+    std::ofstream("long.wav") << "the mix before";
+    // An hour of mix takes long enough to be interrupted in the middle of it.
+    const std::string cmd = "export TMPDIR=" + std::filesystem::absolute("tmp").string() + "; " + KESTREL_CLI_PATH +
+                            " tune 10512 --at 2026-03-10T12:00:00Z --mix long.wav --seconds 3600 >/dev/null 2>&1 &"
+                            " pid=$!; i=0; while [ -z \"$(ls -A tmp)\" ] && [ $i -lt 400 ]; do sleep 0.05; i=$((i+1)); done;"
+                            " sleep 0.3; kill -TERM $pid; wait $pid; echo $? >status.txt";
+    ASSERT_EQ(std::system(cmd.c_str()), 0);
+    EXPECT_EQ(read_text("status.txt"), "143\n");  // ended by the signal, not finished
+    EXPECT_TRUE(names_in("tmp", "").empty());
+    EXPECT_TRUE(names_in(".", ".long").empty());
+    EXPECT_EQ(read_text("long.wav"), "the mix before");
+}
+
 // What the guide lists for a frequency, rebuilt from what tune shows there:
 // "Morse N wpm" per sounding channel, then every media command but the channels'.
 std::vector<std::string> heard_in_tune(const std::string &out) {
