@@ -59,16 +59,6 @@ bool StagedFile::stage(const std::string &dest) {
     return true;
 }
 
-bool StagedFile::adopt(const std::string &written) {
-    std::error_code ec;
-    fs::rename(written, temp_, ec);
-    if (ec) {
-        why_ = ec.message();
-        return false;
-    }
-    return true;
-}
-
 bool StagedFile::commit() {
     std::error_code ec;
     fs::rename(temp_, dest_, ec);

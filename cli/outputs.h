@@ -42,8 +42,6 @@ public:
     bool stage(const std::string &dest);
     // Renames the temporary file to dest; false with the reason in why().
     bool commit();
-    // Takes over an already written file (moved to the temporary name first).
-    bool adopt(const std::string &written);
     const std::string &temp() const { return temp_; }
     const std::string &dest() const { return dest_; }
     const std::string &why() const { return why_; }

@@ -151,12 +151,12 @@ int run_tune(const TuneOptions &o) {
     }
     const std::map<std::string, std::string> missing = unplayable(r.commands);
     std::string failed_file, failed_why;
-    for (const Emission &e : r.emissions) {
-        if (!failed_file.empty()) break;
-        const std::string name = "TOVA" + std::to_string(e.channel) + ".WAV";
+    // Every channel file of this run, the carrier's (9) included.
+    for (int k = 0; k <= 9 && failed_file.empty(); ++k) {
+        const std::string name = "TOVA" + std::to_string(k) + ".WAV";
         // Named where the user asked for it; without --out, in the work folder.
         const std::string shown = (fs::path(o.out.empty() ? dir : o.out) / name).string();
-        std::string why = reason_of(wave_write_error(e.channel));
+        std::string why = reason_of(wave_write_error(k));
         if (why.empty() && fs::exists(name)) why = wave_check(name).error;
         if (!why.empty()) {
             failed_file = shown;
