@@ -272,6 +272,9 @@ int run_guide(const GuideOptions &o) {
         return 1;
     }
     work.expect("TOVA9.WAV");
+    work.expect("fone");
+    // The recordings are looked for where tune looks for them.
+    if (fs::is_directory(cwd / "fone")) fs::create_directory_symlink(cwd / "fone", fs::path(work.path()) / "fone", ec);
     fs::current_path(work.path(), ec);
     if (ec) {
         std::fprintf(stderr, "kestrel-cli: cannot enter '%s': %s\n", work.path().c_str(), ec.message().c_str());
@@ -287,7 +290,14 @@ int run_guide(const GuideOptions &o) {
         for (const Emission &e : r.emissions)
             if (e.audible)
                 heard.push_back("Morse " + std::to_string(e.spd) + " wpm: " + first_words(e.text, 48));
-        for (const std::string &c : r.commands) heard.push_back(c.rfind("loop ", 0) == 0 ? "carrier" : c);
+        quiet_stderr_begin();
+        const std::map<std::string, std::string> missing = unplayable(r.commands);
+        quiet_stderr_end();
+        for (const std::string &c : r.commands) {
+            std::string item = c.rfind("loop ", 0) == 0 ? "carrier" : c;
+            if (missing.count(c)) item += " (not played)";
+            heard.push_back(item);
+        }
         if (heard.empty()) continue;
         if (o.json) {
             std::printf("%s\n {\"khz\": %d, \"heard\": [", first ? "" : ",", f);
