@@ -16,6 +16,10 @@
 namespace kestrel::cli {
 
 namespace {
+// The instant of every reception, fixed once by prepare(), and the switches.
+SYSTEMTIME g_at{};
+ReceptionSetup g_switches;
+
 // Media commands pass through to the backend underneath and are kept for the report.
 const MediaBackend *g_inner = &media_null;
 std::vector<std::string> g_commands;
@@ -54,6 +58,7 @@ void retune_composed() {
 
 bool prepare(const ReceptionSetup &s) {
     if (s.at.empty()) {
+        // "Now" is read once: every reception of this run starts from it.
         SYSTEMTIME now;
         test_clock_off();
         GetSystemTime(&now);
@@ -61,20 +66,34 @@ bool prepare(const ReceptionSetup &s) {
     } else if (!test_clock_parse(s.at.c_str())) {
         return false;
     }
-    test_clock_step(7);  // time moves on with every clock read, the same way on every run
-    receiver_reset();
-    hist = s.hist;
-    bkgnd = s.bkgnd;
-    att = s.att;
-    filter = s.filter;
-    sampling = s.sampling;
-    clips = s.clips;
+    test_clock_step(0);
+    GetSystemTime(&g_at);
+    g_switches = s;
     return true;
 }
+
+namespace {
+// Mended: every reception starts as the first of a fresh run would: the clock back at
+// the chosen instant, time moving on 7 ms with every clock read (the same way
+// on every run), the receiver's switches as asked. A sweep of the dial thus
+// hears on each frequency exactly what a single tune there hears.
+void start_reception() {
+    test_clock_set(g_at.wYear, g_at.wMonth, g_at.wDay, g_at.wHour, g_at.wMinute, g_at.wSecond, g_at.wMilliseconds);
+    test_clock_step(7);
+    receiver_reset();
+    hist = g_switches.hist;
+    bkgnd = g_switches.bkgnd;
+    att = g_switches.att;
+    filter = g_switches.filter;
+    sampling = g_switches.sampling;
+    clips = g_switches.clips;
+}
+}  // namespace
 
 Reception receive(const ReceptionSetup &s) {
     Reception r;
     r.freq = s.freq;
+    start_reception();
     random_reset(s.seed);
     synth_reset();
     freq = s.freq;

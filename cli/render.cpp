@@ -1,24 +1,26 @@
 // kestrel-cli render: one emission rendered exactly as a closed send-stack slot.
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <iostream>
-#include <iterator>
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/outputs.h"
 #include "platform/clock.h"
-#include "platform/files.h"
 #include "procedures/send.h"
 #include "state/receiver.h"
 #include "synth/morse.h"
 #include "synth/params.h"
+#include "synth/wave_check.h"
 
 namespace kestrel::cli {
 
 namespace {
 int g_exit = 0;
+// The largest file whose header states its length exactly.
+constexpr uint64_t kMaxWavBytes = WAVE_MAX_DATA + 44;
 
 struct RenderOptions {
     std::string text;
@@ -27,39 +29,37 @@ struct RenderOptions {
     std::string at;
     unsigned seed = 1;
     std::string out;
+    uint64_t max_bytes = kMaxWavBytes;
 };
 
-int run_render(const RenderOptions &o) {
-    std::string text = o.text;
-    if (text == "-") {
-        text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+// Mended: standard input is read only as far as a slot holds, so an endless
+// stream (`yes |`) cannot fill the memory.
+std::string read_slot_from_stdin() {
+    // Unbuffered, so not a byte more than the slot is taken from the stream.
+    std::setvbuf(stdin, nullptr, _IONBF, 0);
+    std::string text(SLOT_SIZE - 1, '\0');
+    size_t got = 0;
+    while (got < text.size()) {
+        const size_t n = std::fread(text.data() + got, 1, text.size() - got, stdin);
+        if (n == 0) break;
+        got += n;
     }
-    if (!o.at.empty()) {
-        if (!test_clock_parse(o.at.c_str())) {
-            std::fprintf(stderr, "kestrel-cli: --at must be YYYY-MM-DDTHH:MM:SSZ, got '%s'\n", o.at.c_str());
-            return 2;
-        }
-    } else {
-        test_clock_set(2026, 1, 1, 12, 0, 0, 0);
-    }
+    text.resize(got);
+    return text;
+}
+
+// Puts everything a rendering depends on where a fresh run has it, with the
+// slot closed: the measuring pass and the rendering start from the same state.
+void set_up(const RenderOptions &o, const SYSTEMTIME &at, const std::string &body) {
+    test_clock_set(at.wYear, at.wMonth, at.wDay, at.wHour, at.wMinute, at.wSecond, at.wMilliseconds);
     test_clock_step(7);  // every clock read moves 7 ms on, so repeated runs match exactly
     random_reset(o.seed);
     receiver_reset();
+    synth_reset();
     freq = o.freq_;
     att = o.att_ ? 1 : 0;
     filter = o.filter_ == 1 ? 1 : 0;
     sampling = o.sampling_;
-
-    // The output goes where the caller asked; the renderer writes its channel file in a work folder.
-    namespace fs = std::filesystem;
-    const std::string work = make_temp_dir("kestrel-render");
-    if (work.empty()) {
-        std::fprintf(stderr, "kestrel-cli: cannot make a work folder: %s\n", std::strerror(errno));
-        return 1;
-    }
-    std::error_code ec;
-    const fs::path cwd = fs::current_path(ec);
-
     send_stack_reset();
     stn();
     spd = o.spd_;
@@ -73,51 +73,103 @@ int run_render(const RenderOptions &o) {
     sz = o.sz_;
     katokana = o.kana_;
     spacing = o.spacing_;
-    send_buf[0][0] = 0;
-    std::string body = text;
-    if (body.size() > SLOT_SIZE - 1) body.resize(SLOT_SIZE - 1);
-    std::strcpy(send_buf[0], body.c_str());
+    std::memcpy(send_buf[0], body.c_str(), body.size() + 1);
     save_cw_param(0);
     send_call = 1;
     emission_nr = 0;
     load_cw_param();
+}
 
-    fs::current_path(work, ec);
-    if (ec) return 1;
-    uint32_t ms = CreateWave(0, send_buf[0]);
-    int rc = 0;
-    std::string produced = std::string(work) + "/TOVA0.WAV";
-    fs::current_path(cwd, ec);
-    if (ec) rc = 1;
-    std::string dest = o.out;
-    if (rc == 0) {
-        FILE *in = std::fopen(produced.c_str(), "rb");
-        FILE *out = std::fopen(dest.c_str(), "wb");
-        if (!in || !out) {
-            std::fprintf(stderr, "kestrel-cli: cannot write '%s': %s\n", dest.c_str(),
-                         std::strerror(out ? EIO : errno));
-            rc = 1;
-        } else {
-            char buf[1 << 16];
-            size_t n;
-            while ((n = std::fread(buf, 1, sizeof buf, in)) > 0) {
-                if (std::fwrite(buf, 1, n, out) != n) {
-                    std::fprintf(stderr, "kestrel-cli: cannot write '%s'\n", dest.c_str());
-                    rc = 1;
-                    break;
-                }
-            }
+int run_render(const RenderOptions &o) {
+    std::string text = o.text == "-" ? read_slot_from_stdin() : o.text;
+    if (!o.at.empty()) {
+        if (!test_clock_parse(o.at.c_str())) {
+            std::fprintf(stderr, "kestrel-cli: --at must be YYYY-MM-DDTHH:MM:SSZ, got '%s'\n", o.at.c_str());
+            return 2;
         }
-        if (in) std::fclose(in);
-        if (out && std::fclose(out) != 0 && rc == 0) {
-            std::fprintf(stderr, "kestrel-cli: cannot write '%s'\n", dest.c_str());
-            rc = 1;
-        }
+    } else {
+        test_clock_set(2026, 1, 1, 12, 0, 0, 0);
     }
-    std::remove(produced.c_str());
-    fs::remove_all(work, ec);
-    if (rc == 0) std::printf("%u\n", ms);
-    return rc;
+    SYSTEMTIME at;
+    test_clock_step(0);
+    GetSystemTime(&at);
+    std::string body = text.substr(0, std::min(text.size(), std::strlen(text.c_str())));
+    if (body.size() > SLOT_SIZE - 1) body.resize(SLOT_SIZE - 1);
+
+    // Mended: a rendering longer than a WAV header can state (its length
+    // would wrap at 4 GiB) stops after the last character that fits, and the
+    // user is told. The length is measured first, without writing.
+    const uint64_t max_data = o.max_bytes - 44;
+    set_up(o, at, body);
+    const WaveMeasure measure = wave_measure(send_buf[0], max_data);
+    if (!measure.silent && measure.fit_length > max_data) {
+        std::fprintf(stderr, "kestrel-cli: --max-bytes %llu is too small for even the leading space (%llu bytes)\n",
+                     static_cast<unsigned long long>(o.max_bytes),
+                     static_cast<unsigned long long>(measure.fit_length + 44));
+        return 2;
+    }
+    const bool cut = !measure.silent && measure.fit < body.size();
+    if (cut) body.resize(measure.fit);
+
+    // Mended: the renderer writes its channel file in a work folder beside
+    // the output, from which the finished file is renamed into place: a
+    // failure leaves whatever was at the output untouched.
+    namespace fs = std::filesystem;
+    const std::string &dest = o.out;
+    std::string folder = fs::path(dest).parent_path().string();
+    if (folder.empty()) folder = ".";
+    WorkDir work;
+    if (!work.make(folder, ".kestrel-render")) {
+        report_write_failure(dest, work.why());
+        return 1;
+    }
+    work.expect("TOVA0.WAV");
+    std::error_code ec;
+    const fs::path cwd = fs::current_path(ec);
+    fs::current_path(work.path(), ec);
+    if (ec) {
+        report_write_failure(dest, ec.message());
+        return 1;
+    }
+    set_up(o, at, body);
+    uint32_t ms = CreateWave(0, send_buf[0]);
+    const std::string written_error = wave_write_error(0);
+    fs::current_path(cwd, ec);
+    const std::string produced = work.path() + "/TOVA0.WAV";
+    if (!written_error.empty()) {
+        report_write_failure(dest, reason_of(written_error));
+        return 1;
+    }
+    const WaveCheck check = wave_check(produced);
+    if (!check.error.empty()) {
+        report_write_failure(dest, check.error);
+        return 1;
+    }
+    if (check.empty) {
+        // Mended: the attenuator silencing strength 0 leaves the receiver an
+        // empty channel file, which it rightly does not play; a user who asked
+        // for a WAV still gets one, holding silence only.
+        const std::string why = wave_write_empty(produced, wavehdr.sample_rate);
+        if (!why.empty()) {
+            report_write_failure(dest, why);
+            return 1;
+        }
+        ms = 0;
+    }
+    fs::rename(produced, dest, ec);
+    if (ec) {
+        report_write_failure(dest, ec.message());
+        return 1;
+    }
+    if (cut)
+        std::fprintf(stderr,
+                     "kestrel-cli: the whole text would take %llu bytes, more than %s; '%s' stops after "
+                     "character %zu of %zu (%llu bytes, %u ms)\n",
+                     static_cast<unsigned long long>(measure.data_length + 44),
+                     o.max_bytes == kMaxWavBytes ? "a WAV header can state" : "--max-bytes allows", dest.c_str(),
+                     measure.fit, text.size(), static_cast<unsigned long long>(check.data_length + 44), ms);
+    if (std::printf("%u\n", ms) < 0 || std::fflush(stdout) != 0) return 1;
+    return 0;
 }
 }  // namespace
 
@@ -148,6 +200,10 @@ void add_render(CLI::App &app) {
         ->check(CLI::Range(10000, 30000));
     r->add_option("--seed", o->seed, "Seed of the random sources (default 1)");
     r->add_option("--out", o->out, "Output WAV file")->required();
+    r->add_option("--max-bytes", o->max_bytes,
+                  "Largest output file; a longer rendering stops after the last character that fits "
+                  "(default and most: " + std::to_string(kMaxWavBytes) + ", the largest a WAV header states)")
+        ->check(CLI::Range(uint64_t(1000), kMaxWavBytes));
     r->callback([o]() { set_exit_code(run_render(*o)); });
 }
 

@@ -1,15 +1,22 @@
 // kestrel-cli tune: one complete reception; kestrel-cli guide: what the band holds.
 #include <cstdio>
 #include <filesystem>
+#include <map>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "cli/commands.h"
+#include "cli/outputs.h"
 #include "cli/reception.h"
 #include "app/window.h"
 #include "state/receiver.h"
 #include "platform/audio.h"
-#include "platform/files.h"
+#include "platform/audio_command.h"
 #include "platform/media.h"
+#include "platform/temp_files.h"
+#include "synth/morse.h"
+#include "synth/wave_check.h"
 
 namespace kestrel::cli {
 
@@ -32,6 +39,36 @@ ReceptionSetup setup_from(int khz, const std::string &at, const std::string &his
     return s;
 }
 
+// Mended: the recordings a reception asked for that cannot be played, each
+// with the reason, keyed by the command that named them: the listener hears
+// silence there, and the report says so.
+std::map<std::string, std::string> unplayable(const std::vector<std::string> &commands) {
+    std::map<std::string, std::string> out;
+    std::set<std::string> aliases;
+    for (const std::string &c : commands) {
+        std::string file;
+        if (c.rfind("loop ", 0) == 0) {
+            file = c.substr(5);
+        } else if (c.rfind("play channel ", 0) == 0) {
+            continue;  // channel files are checked as they are written
+        } else {
+            audio::MediaCommand mc;
+            std::string why;
+            if (!audio::parse_command(c.c_str(), &mc, &why)) {
+                out[c] = why;
+                continue;
+            }
+            if (mc.verb == audio::Verb::open && !mc.alias.empty()) aliases.insert(mc.alias);
+            if (mc.verb != audio::Verb::open && mc.verb != audio::Verb::play) continue;
+            if (aliases.count(mc.device)) continue;
+            file = mc.device;
+        }
+        std::string why;
+        if (!media_file_playable(file.c_str(), &why)) out[c] = why;
+    }
+    return out;
+}
+
 int run_tune(const TuneOptions &o) {
     namespace fs = std::filesystem;
     ReceptionSetup s = setup_from(o.khz, o.at, o.hist, o.bkgnd);
@@ -46,29 +83,50 @@ int run_tune(const TuneOptions &o) {
     }
     std::error_code ec;
     const fs::path cwd = fs::current_path(ec);
-    fs::path mix_path = o.mix.empty() ? fs::path() : fs::absolute(o.mix, ec);
-    std::string dir = o.out;
-    bool temporary = dir.empty();
-    if (temporary) dir = make_temp_dir("kestrel-tune");
-    if (!dir.empty()) fs::create_directories(dir, ec);
-    if (dir.empty() || !fs::is_directory(dir)) {
-        std::fprintf(stderr, "kestrel-cli: cannot use output folder '%s'\n", o.out.c_str());
+    // Mended: the channel files are written in a work folder (inside --out
+    // when given, so that only finished files are renamed into place) that
+    // goes on every way out.
+    if (!o.out.empty()) {
+        fs::create_directories(o.out, ec);
+        if (ec || !fs::is_directory(o.out)) {
+            std::fprintf(stderr, "kestrel-cli: cannot use output folder '%s': %s\n", o.out.c_str(),
+                         ec ? ec.message().c_str() : "not a folder");
+            return 1;
+        }
+    }
+    WorkDir work;
+    if (!work.make(o.out, o.out.empty() ? "kestrel-tune" : ".kestrel-tune")) {
+        if (o.out.empty())
+            std::fprintf(stderr, "kestrel-cli: cannot make a work folder in '%s': %s\n",
+                         fs::temp_directory_path(ec).c_str(), work.why().c_str());
+        else
+            std::fprintf(stderr, "kestrel-cli: cannot use output folder '%s': %s\n", o.out.c_str(),
+                         work.why().c_str());
         return 1;
     }
+    const std::string dir = work.path();
+    for (int k = 0; k <= 9; ++k) work.expect("TOVA" + std::to_string(k) + ".WAV");
+    work.expect("fone");
     // The recordings are found relative to the working folder, as the receiver finds them.
-    if (!fs::exists(fs::path(dir) / "fone") && fs::is_directory(cwd / "fone"))
-        fs::create_directory_symlink(cwd / "fone", fs::path(dir) / "fone", ec);
+    if (fs::is_directory(cwd / "fone")) fs::create_directory_symlink(cwd / "fone", fs::path(dir) / "fone", ec);
+    StagedFile mix;
+    const bool mixing = !o.mix.empty();
+    if (mixing && !mix.stage(fs::absolute(o.mix, ec).string())) {
+        report_write_failure(o.mix, mix.why());
+        return 1;
+    }
     fs::current_path(dir, ec);
     if (ec) {
-        std::fprintf(stderr, "kestrel-cli: cannot enter '%s'\n", dir.c_str());
+        std::fprintf(stderr, "kestrel-cli: cannot enter '%s': %s\n", dir.c_str(), ec.message().c_str());
         return 1;
     }
-    bool mixing = !o.mix.empty();
-    if (mixing && !media_offline_begin(mix_path.c_str(), o.seconds)) {
+    if (mixing && !media_offline_begin(mix.temp().c_str(), o.seconds)) {
         fs::current_path(cwd, ec);
-        std::fprintf(stderr, "kestrel-cli: cannot write '%s'\n", o.mix.c_str());
+        report_write_failure(o.mix, media_offline_error());
         return 1;
     }
+    bool mixed = true;
+    std::string mix_why;
     if (!mixing) media_use(&media_null);
     if (mixing) {
         // The band noise as the receiver plays it: started with the reception and looped.
@@ -76,12 +134,52 @@ int run_tune(const TuneOptions &o) {
         media_offline_on_notify(noise_notified);
         if (qrn) noise_start();
     }
+    // The decoder of damaged MPEG files talks on standard error by itself.
+    quiet_stderr_begin();
     Reception r = receive(s);
-    const bool mixed = !mixing || media_offline_end();
-    media_offline_on_notify(nullptr);
-    if (!mixed) {
-        std::fprintf(stderr, "kestrel-cli: cannot write '%s'\n", o.mix.c_str());
-        fs::current_path(cwd, ec);
+    if (mixing && mixed && !media_offline_end()) {
+        mixed = false;
+        mix_why = media_offline_error();
+    }
+    if (mixing) media_offline_on_notify(nullptr);
+    const std::map<std::string, std::string> missing = unplayable(r.commands);
+    std::string failed_file, failed_why;
+    // Every channel file of this run, the carrier's (9) included.
+    for (int k = 0; k <= 9 && failed_file.empty(); ++k) {
+        const std::string name = "TOVA" + std::to_string(k) + ".WAV";
+        // Named where the user asked for it; without --out, in the work folder.
+        const std::string shown = (fs::path(o.out.empty() ? dir : o.out) / name).string();
+        std::string why = reason_of(wave_write_error(k));
+        if (why.empty() && fs::exists(name)) why = wave_check(name).error;
+        if (!why.empty()) {
+            failed_file = shown;
+            failed_why = why;
+        }
+    }
+    quiet_stderr_end();
+    fs::current_path(cwd, ec);
+    if (!failed_file.empty()) {
+        report_write_failure(failed_file, failed_why);
+        return 1;
+    }
+    if (mixing && !mixed) {
+        report_write_failure(o.mix, mix_why);
+        return 1;
+    }
+    // Every file is complete: now they take their places.
+    if (!o.out.empty()) {
+        for (int k = 0; k <= 9; ++k) {
+            const std::string name = "TOVA" + std::to_string(k) + ".WAV";
+            if (!fs::exists(fs::path(dir) / name)) continue;
+            fs::rename(fs::path(dir) / name, fs::path(o.out) / name, ec);
+            if (ec) {
+                report_write_failure((fs::path(o.out) / name).string(), ec.message());
+                return 1;
+            }
+        }
+    }
+    if (mixing && !mix.commit()) {
+        report_write_failure(o.mix, mix.why());
         return 1;
     }
     std::printf("%d kHz  %s\n", r.freq, o.at.empty() ? "now" : o.at.c_str());
@@ -89,10 +187,15 @@ int run_tune(const TuneOptions &o) {
         std::printf("\n%s\n%s\n", slot_heading(e).c_str(), e.text.c_str());
     }
     if (!r.commands.empty()) std::printf("\n");
-    for (const std::string &c : r.commands) std::printf("media: %s\n", c.c_str());
+    for (const std::string &c : r.commands) {
+        const auto bad = missing.find(c);
+        if (bad == missing.end())
+            std::printf("media: %s\n", c.c_str());
+        else
+            std::printf("media: %s  (not played: %s)\n", c.c_str(), bad->second.c_str());
+    }
     if (r.emissions.empty() && r.commands.empty()) std::printf("nothing on the air\n");
-    fs::current_path(cwd, ec);
-    if (temporary) fs::remove_all(dir, ec);
+    if (std::fflush(stdout) != 0) return 1;
     return 0;
 }
 
@@ -100,6 +203,7 @@ struct GuideOptions {
     std::string at, hist = "on", bkgnd = "on";
     int from = 10000, to = 30000;
     bool json = false;
+    unsigned seed = 1;
 };
 
 std::string json_escape(const std::string &s) {
@@ -140,6 +244,7 @@ int run_guide(const GuideOptions &o) {
     namespace fs = std::filesystem;
     ReceptionSetup s = setup_from(o.from, o.at, o.hist, o.bkgnd);
     s.render = false;
+    s.seed = o.seed;
     if (!prepare(s)) {
         std::fprintf(stderr, "kestrel-cli: --at must be YYYY-MM-DDTHH:MM:SSZ, got '%s'\n", o.at.c_str());
         return 2;
@@ -151,9 +256,21 @@ int run_guide(const GuideOptions &o) {
     // Carriers still write their file: keep that out of the caller's folder.
     std::error_code ec;
     const fs::path cwd = fs::current_path(ec);
-    std::string dir = make_temp_dir("kestrel-guide");
-    if (dir.empty()) return 1;
-    fs::current_path(dir, ec);
+    WorkDir work;
+    if (!work.make("", "kestrel-guide")) {
+        std::fprintf(stderr, "kestrel-cli: cannot make a work folder in '%s': %s\n",
+                     fs::temp_directory_path(ec).c_str(), work.why().c_str());
+        return 1;
+    }
+    work.expect("TOVA9.WAV");
+    work.expect("fone");
+    // The recordings are looked for where tune looks for them.
+    if (fs::is_directory(cwd / "fone")) fs::create_directory_symlink(cwd / "fone", fs::path(work.path()) / "fone", ec);
+    fs::current_path(work.path(), ec);
+    if (ec) {
+        std::fprintf(stderr, "kestrel-cli: cannot enter '%s': %s\n", work.path().c_str(), ec.message().c_str());
+        return 1;
+    }
     media_use(&media_null);
     bool first = true;
     if (o.json) std::printf("[");
@@ -164,7 +281,14 @@ int run_guide(const GuideOptions &o) {
         for (const Emission &e : r.emissions)
             if (e.audible)
                 heard.push_back("Morse " + std::to_string(e.spd) + " wpm: " + first_words(e.text, 48));
-        for (const std::string &c : r.commands) heard.push_back(c.rfind("loop ", 0) == 0 ? "carrier" : c);
+        quiet_stderr_begin();
+        const std::map<std::string, std::string> missing = unplayable(r.commands);
+        quiet_stderr_end();
+        for (const std::string &c : r.commands) {
+            std::string item = c.rfind("loop ", 0) == 0 ? "carrier" : c;
+            if (missing.count(c)) item += " (not played)";
+            heard.push_back(item);
+        }
         if (heard.empty()) continue;
         if (o.json) {
             std::printf("%s\n {\"khz\": %d, \"heard\": [", first ? "" : ",", f);
@@ -180,8 +304,7 @@ int run_guide(const GuideOptions &o) {
     }
     if (o.json) std::printf("\n]\n");
     fs::current_path(cwd, ec);
-    fs::remove_all(dir, ec);
-    return 0;
+    return std::fflush(stdout) == 0 ? 0 : 1;
 }
 
 }  // namespace
@@ -215,6 +338,7 @@ void add_guide(CLI::App &app) {
     c->add_option("--to", o->to, "Last frequency in kHz (default 30000)")->check(CLI::Range(10000, 30000));
     c->add_option("--hist", o->hist, "Historical stations on|off (default on)")->check(CLI::IsMember({"on", "off"}));
     c->add_option("--bkgnd", o->bkgnd, "Background stations on|off (default on)")->check(CLI::IsMember({"on", "off"}));
+    c->add_option("--seed", o->seed, "Seed of both random sources, as for tune (default 1)");
     c->add_flag("--json", o->json, "Write JSON instead of lines");
     c->callback([o]() { set_exit_code(run_guide(*o)); });
 }

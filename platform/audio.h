@@ -6,6 +6,7 @@
 // simulated clock writing into a file.
 #pragma once
 #include <cstdint>
+#include <string>
 
 #include "platform/media.h"
 
@@ -32,6 +33,9 @@ uint64_t media_sdl_underruns();
 int media_sdl_sources();
 // Sound files held open by either backend, process-wide.
 int media_files_open();
+// True when `path` opens as a sound file and yields at least one sample, as
+// either backend would play it; otherwise false with the reason in *why.
+bool media_file_playable(const char *path, std::string *why);
 
 // A tap on the mixed output: every block exactly as it goes to the sound card
 // or into the offline mix, after clipping, on the thread that mixes it (for the
@@ -61,6 +65,9 @@ bool media_offline_advance(uint32_t ms);
 // Renders up to the end, closes the file and every source, restores the
 // previous backend; true when the whole file was written.
 bool media_offline_end();
+// Why the last media_offline_begin() or media_offline_end() failed: the
+// system's reason where there is one; "" after a success.
+std::string media_offline_error();
 extern const MediaBackend media_offline;
 
 }  // namespace kestrel

@@ -1,6 +1,7 @@
 #include "platform/audio_decoder.h"
 
 #include "platform/audio.h"
+#include "platform/files.h"
 
 #include <SDL2/SDL.h>
 #include <sndfile.h>
@@ -27,6 +28,10 @@ struct Decoder {
     std::vector<float> raw;   // chunk * channels
     std::vector<float> mono;  // chunk
     bool flushed = false;     // the file is read to its end and the converter flushed
+    // Set while the file is still being written: frames past its written part are not read.
+    std::shared_ptr<WriteProgress> progress;
+    uint64_t frames_read = 0;
+    bool waiting = false;
 };
 
 Decoder *decoder_open(const char *path, int out_rate, const char **why) {
@@ -36,6 +41,9 @@ Decoder *decoder_open(const char *path, int out_rate, const char **why) {
     // Only plain files: opening a pipe or a device for reading could wait forever.
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) { *why = "cannot open or not a sound file"; return nullptr; }
+    // Looked up before the file is opened: a write that ends in between is then seen as ended.
+    std::shared_ptr<WriteProgress> progress = write_progress_find(path);
+    if (progress && progress->state.load() == WriteProgress::failed) { *why = "file could not be written"; return nullptr; }
     SF_INFO info{};
     SNDFILE *sf = sf_open(path, SFM_READ, &info);
     if (!sf) { *why = "cannot open or not a sound file"; return nullptr; }
@@ -61,6 +69,7 @@ Decoder *decoder_open(const char *path, int out_rate, const char **why) {
     d->sf = sf;
     d->info = info;
     d->stream = stream;
+    d->progress = std::move(progress);
     d->chunk = info.samplerate / 50;
     if (d->chunk < 16) d->chunk = 16;
     if (d->chunk > 2048) d->chunk = 2048;
@@ -91,7 +100,29 @@ int decoder_pull(Decoder *d, float *out, int n) {
             continue;
         }
         if (d->flushed) break;
-        const sf_count_t frames = d->sf ? sf_readf_float(d->sf, d->raw.data(), d->chunk) : 0;
+        sf_count_t want = d->chunk;
+        d->waiting = false;
+        if (d->progress) {
+            const int state = d->progress->state.load(std::memory_order_acquire);
+            if (state == WriteProgress::failed) {
+                // A file that could not be written whole plays no further.
+                SDL_AudioStreamClear(d->stream);
+                d->flushed = true;
+                break;
+            }
+            if (state == WriteProgress::whole) {
+                d->progress.reset();
+            } else {
+                const uint64_t ready = d->progress->frames.load(std::memory_order_acquire);
+                if (ready <= d->frames_read) {
+                    d->waiting = true;
+                    break;
+                }
+                if (ready - d->frames_read < static_cast<uint64_t>(want)) want = static_cast<sf_count_t>(ready - d->frames_read);
+            }
+        }
+        const sf_count_t frames = d->sf ? sf_readf_float(d->sf, d->raw.data(), want) : 0;
+        if (frames > 0) d->frames_read += static_cast<uint64_t>(frames);
         if (frames <= 0) {
             SDL_AudioStreamFlush(d->stream);
             d->flushed = true;
@@ -113,10 +144,14 @@ int decoder_pull(Decoder *d, float *out, int n) {
     return got;
 }
 
+bool decoder_waiting(const Decoder *d) { return d && d->waiting; }
+
 bool decoder_rewind(Decoder *d) {
     if (!d) return false;
     SDL_AudioStreamClear(d->stream);
     d->flushed = false;
+    d->frames_read = 0;
+    d->waiting = false;
     if (d->sf && sf_seek(d->sf, 0, SEEK_SET) == 0) return true;
     // Some decoders cannot seek back; open the file afresh instead.
     if (d->sf) sf_close(d->sf);

@@ -16,8 +16,11 @@ constexpr int kMaxSourceRate = 384000;
 Decoder *decoder_open(const char *path, int out_rate, const char **why);
 void decoder_close(Decoder *d);
 // Writes up to n converted samples into out; returns how many. Fewer than n
-// only at the end of the file (0 once everything was delivered).
+// only at the end of the file (0 once everything was delivered), or when the
+// file is still being written and its written part is used up
+// (decoder_waiting then holds; more comes later).
 int decoder_pull(Decoder *d, float *out, int n);
+bool decoder_waiting(const Decoder *d);
 // Back to the first sample; false if the file can no longer be read.
 bool decoder_rewind(Decoder *d);
 // Number of decoders open in the process.

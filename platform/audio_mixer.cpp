@@ -11,7 +11,7 @@ namespace kestrel::audio {
 namespace {
 
 constexpr int kMinFill = 256;     // do not wake the decoder for less
-constexpr int kFillChunk = 4096;  // samples decoded per step while holding a voice
+constexpr int kFillChunk = 1024;  // samples decoded per step while holding a voice
 
 void log_ignored(const char *reason, const char *what) {
     char head[160];
@@ -258,15 +258,17 @@ void Mixer::close_all() {
 
 void Mixer::fill() {
     for (auto &v : v_) {
-        const int st = v.state.load(std::memory_order_acquire);
-        if ((st != kOpen && st != kPlaying) || v.src_end.load(std::memory_order_acquire)) continue;
-        std::lock_guard<std::mutex> lk(v.mu);
-        if (!v.dec) continue;
+        // The voice is held for one step at a time, so a control call that
+        // closes it waits at most one step, not a whole ring's decoding.
         for (;;) {
+            const int st = v.state.load(std::memory_order_acquire);
+            if ((st != kOpen && st != kPlaying) || v.src_end.load(std::memory_order_acquire)) break;
+            std::lock_guard<std::mutex> lk(v.mu);
+            if (!v.dec || v.src_end.load(std::memory_order_relaxed)) break;
             const uint32_t w = v.wr.load(std::memory_order_relaxed);
             const uint32_t used = w - v.rd.load(std::memory_order_acquire);
             const int space = kRingFrames - static_cast<int>(used);
-            if (space < kMinFill || v.src_end.load(std::memory_order_relaxed)) break;
+            if (space < kMinFill) break;
             const int pos = static_cast<int>(w % kRingFrames);
             int n = kRingFrames - pos;
             if (n > space) n = space;
@@ -277,6 +279,8 @@ void Mixer::fill() {
                 v.produced_since_rewind += static_cast<uint64_t>(got);
                 continue;
             }
+            // A file still being written: the rest comes on a later fill.
+            if (decoder_waiting(v.dec)) break;
             // A file that yields nothing after a rewind would spin here: it ends instead.
             if (v.loop && v.produced_since_rewind > 0 && decoder_rewind(v.dec)) {
                 v.produced_since_rewind = 0;

@@ -3,6 +3,7 @@
 #include <sndfile.h>
 
 #include <atomic>
+#include <cerrno>
 #include <cstring>
 #include <mutex>
 #include <string>
@@ -25,6 +26,7 @@ struct Offline {
     int64_t total = 0;  // samples to write
     int64_t done = 0;
     bool ok = true;
+    std::string why;  // the first failure, for the caller's message
     const MediaBackend *previous = nullptr;
     int previous_rate = 0;
     std::vector<float> block;
@@ -34,6 +36,7 @@ struct Offline {
 std::recursive_mutex g_mu;
 Offline *g_off = nullptr;
 void (*g_handler)() = nullptr;
+std::string g_error;  // why the last mix failed
 std::atomic<std::thread::id> g_owner{};  // the thread that began the mix
 
 bool ends_with_mp3(const char *name) {
@@ -43,14 +46,18 @@ bool ends_with_mp3(const char *name) {
 
 void render(Offline *o, int64_t samples) {
     const int64_t block = static_cast<int64_t>(o->block.size());
-    while (samples > 0 && o->done < o->total) {
+    while (samples > 0 && o->done < o->total && o->ok) {  // nothing more after a failed write
         int64_t n = block;
         if (n > samples) n = samples;
         if (n > o->total - o->done) n = o->total - o->done;
         o->mixer->fill();
         o->mixer->mix(o->block.data(), static_cast<int>(n));
         audio::tap_feed(o->block.data(), static_cast<int>(n));
-        if (sf_writef_float(o->out, o->block.data(), n) != n) o->ok = false;
+        errno = 0;
+        if (sf_writef_float(o->out, o->block.data(), n) != n && o->ok) {
+            o->ok = false;
+            o->why = errno ? std::strerror(errno) : sf_strerror(o->out);
+        }
         o->done += n;
         samples -= n;
         // Sounds that ended in this block are noticed at its end; what the
@@ -91,13 +98,19 @@ const MediaBackend media_offline = {"offline", off_play, off_close, off_string, 
 
 bool media_offline_begin(const char *out_wav, int seconds, int rate) {
     std::lock_guard<std::recursive_mutex> lk(g_mu);
-    if (g_off || !out_wav || seconds < 0 || rate < 8000 || rate > 192000) return false;
+    g_error.clear();
+    if (g_off || !out_wav || seconds < 0 || rate < 8000 || rate > 192000) {
+        g_error = g_off ? "a mix is already being written" : "bad mix settings";
+        return false;
+    }
     SF_INFO info{};
     info.samplerate = rate;
     info.channels = 1;
     info.format = ends_with_mp3(out_wav) ? (SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III) : (SF_FORMAT_WAV | SF_FORMAT_PCM_16);
+    errno = 0;
     SNDFILE *out = sf_open(out_wav, SFM_WRITE, &info);
     if (!out) {
+        g_error = errno ? std::strerror(errno) : sf_strerror(nullptr);
         platform_log("media: cannot write the mix", out_wav, 0);
         return false;
     }
@@ -114,6 +127,11 @@ bool media_offline_begin(const char *out_wav, int seconds, int rate) {
     o->previous_rate = audio::tap_set_rate(rate);
     media_use(&media_offline);
     return true;
+}
+
+std::string media_offline_error() {
+    std::lock_guard<std::recursive_mutex> lk(g_mu);
+    return g_error;
 }
 
 void media_offline_on_notify(void (*handler)()) {
@@ -138,7 +156,14 @@ bool media_offline_end() {
     if (&media() == &media_offline) media_use(o->previous);
     audio::tap_set_rate(o->previous_rate);
     delete o->mixer;
-    const bool ok = o->ok && sf_close(o->out) == 0 && o->done == o->total;
+    // Mended: the file is closed whatever happened before, so a failed write
+    // cannot leave the handle open; and a failed close counts as a failure.
+    errno = 0;
+    const int closed = sf_close(o->out);
+    if (o->ok && closed != 0) o->why = errno ? std::strerror(errno) : sf_error_number(closed);
+    if (o->ok && closed == 0 && o->done != o->total) o->why = "the mix ended early";
+    const bool ok = o->ok && closed == 0 && o->done == o->total;
+    g_error = ok ? std::string() : o->why;
     delete o;
     return ok;
 }

@@ -1,24 +1,187 @@
 #include "platform/files.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <mutex>
 
 namespace kestrel {
 
 int DeleteFileA(const char *path) { return std::remove(path) == 0 ? 1 : 0; }
-
-}  // namespace kestrel
-
-#include <cstdlib>
-#include <string>
-
-namespace kestrel {
 
 std::string make_temp_dir(const char *prefix) {
     const char *base = std::getenv("TMPDIR");
     std::string templ = std::string(base && *base ? base : "/tmp") + "/" + prefix + "-XXXXXX";
     if (!mkdtemp(templ.data())) return std::string();
     return templ;
+}
+
+std::string working_folder() {
+    std::error_code ec;
+    std::string dir = std::filesystem::current_path(ec).string();
+    return ec ? std::string() : dir;
+}
+
+namespace {
+
+// The fake disk: bytes left (negative: no fake) and whether space can be claimed ahead.
+std::mutex g_fake_mu;
+int64_t g_fake_free = -1;
+bool g_fake_no_reserve = false;
+
+// Takes `n` bytes from the fake disk; false when they are not there (the rest is taken).
+bool fake_take(uint64_t n, uint64_t *granted) {
+    std::lock_guard<std::mutex> lk(g_fake_mu);
+    *granted = n;
+    if (g_fake_free < 0) return true;
+    if (n <= static_cast<uint64_t>(g_fake_free)) {
+        g_fake_free -= static_cast<int64_t>(n);
+        return true;
+    }
+    *granted = static_cast<uint64_t>(g_fake_free);
+    g_fake_free = 0;
+    return false;
+}
+
+}  // namespace
+
+struct OutFile {
+    int fd = -1;
+    uint64_t claimed = 0;  // bytes whose disk space is already held
+};
+
+void files_fake_free_space(int64_t bytes) {
+    std::lock_guard<std::mutex> lk(g_fake_mu);
+    g_fake_free = bytes < 0 ? -1 : bytes;
+}
+
+void files_fake_no_reserve(bool on) {
+    std::lock_guard<std::mutex> lk(g_fake_mu);
+    g_fake_no_reserve = on;
+}
+
+OutFile *out_file_create(const char *path, int *err) {
+    int fd;
+    do fd = ::open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    while (fd < 0 && errno == EINTR);
+    if (fd < 0) {
+        *err = errno;
+        return nullptr;
+    }
+    // Only plain files: a fifo or a device under the name would not hold a sound.
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        *err = EINVAL;
+        ::close(fd);
+        return nullptr;
+    }
+    *err = 0;
+    auto *f = new OutFile;
+    f->fd = fd;
+    return f;
+}
+
+int out_file_reserve(OutFile *f, uint64_t size) {
+    bool claim;
+    {
+        std::lock_guard<std::mutex> lk(g_fake_mu);
+        claim = !g_fake_no_reserve;
+    }
+    if (claim && size > f->claimed) {
+        uint64_t granted;
+        if (!fake_take(size - f->claimed, &granted)) return ENOSPC;
+        if (::fallocate(f->fd, 0, 0, static_cast<off_t>(size)) == 0) {
+            f->claimed = size;
+            return 0;
+        }
+        const int e = errno;
+        if (e != EOPNOTSUPP && e != ENOSYS) return e;
+    }
+    return ::ftruncate(f->fd, static_cast<off_t>(size)) == 0 ? 0 : errno;
+}
+
+int out_file_write_at(OutFile *f, uint64_t offset, const void *data, size_t n) {
+    const auto *p = static_cast<const char *>(data);
+    uint64_t grant = n;
+    bool full = false;
+    if (offset + n > f->claimed) {
+        const uint64_t from = offset > f->claimed ? offset : f->claimed;
+        const uint64_t fresh = offset + n - from;
+        uint64_t granted;
+        if (!fake_take(fresh, &granted)) {
+            full = true;
+            grant = from - offset + granted;
+        }
+    }
+    size_t left = static_cast<size_t>(grant);
+    while (left > 0) {
+        const ssize_t w = ::pwrite(f->fd, p, left, static_cast<off_t>(offset));
+        if (w < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        if (w == 0) return EIO;
+        p += w;
+        offset += static_cast<uint64_t>(w);
+        left -= static_cast<size_t>(w);
+    }
+    return full ? ENOSPC : 0;
+}
+
+int out_file_truncate(OutFile *f, uint64_t size) {
+    if (::ftruncate(f->fd, static_cast<off_t>(size)) != 0) return errno;
+    if (size < f->claimed) f->claimed = size;
+    return 0;
+}
+
+int out_file_close(OutFile *f) {
+    if (!f) return 0;
+    const int rc = ::close(f->fd) == 0 ? 0 : errno;
+    delete f;
+    return rc;
+}
+
+int file_rename(const char *from, const char *to) { return std::rename(from, to) == 0 ? 0 : errno; }
+
+int file_remove(const char *path) { return ::unlink(path) == 0 ? 0 : errno; }
+
+namespace {
+std::mutex g_progress_mu;
+std::map<std::string, std::shared_ptr<WriteProgress>> g_progress;
+
+std::string absolute_name(const char *path) {
+    if (path[0] == '/') return path;
+    return working_folder() + "/" + path;
+}
+}  // namespace
+
+std::shared_ptr<WriteProgress> write_progress_begin(const std::string &path) {
+    auto p = std::make_shared<WriteProgress>();
+    std::lock_guard<std::mutex> lk(g_progress_mu);
+    g_progress[path] = p;
+    return p;
+}
+
+void write_progress_end(const std::shared_ptr<WriteProgress> &p, const std::string &path, int state) {
+    if (!p) return;
+    p->state.store(state, std::memory_order_release);
+    std::lock_guard<std::mutex> lk(g_progress_mu);
+    auto it = g_progress.find(path);
+    if (it != g_progress.end() && it->second == p) g_progress.erase(it);
+}
+
+std::shared_ptr<WriteProgress> write_progress_find(const char *path) {
+    if (!path || !*path) return nullptr;
+    std::lock_guard<std::mutex> lk(g_progress_mu);
+    if (g_progress.empty()) return nullptr;  // the usual case: no getcwd
+    auto it = g_progress.find(absolute_name(path));
+    return it == g_progress.end() ? nullptr : it->second;
 }
 
 }  // namespace kestrel

@@ -1,5 +1,10 @@
 // File services that the receiver needs beyond standard streams.
 #pragma once
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
 
 namespace kestrel {
 
@@ -36,5 +41,46 @@ extern const FileBackend files_stdio;
 
 // Creates a fresh, empty folder under the system's temporary folder; "" on failure.
 std::string make_temp_dir(const char *prefix);
+
+// The folder the receiver runs in, as an absolute path ("" if it cannot be read).
+std::string working_folder();
+
+// Output files written through a plain descriptor, every call checked. The
+// results are 0 on success, else the errno value of the failure (ENOSPC, EACCES, ...).
+struct OutFile;
+// Creates (or empties) `path` for writing; nullptr with *err set on failure.
+OutFile *out_file_create(const char *path, int *err);
+// Gives the file its final size at once. Where the file system can, the disk
+// space is claimed here too, so a full disk shows before anything is written
+// rather than halfway through; elsewhere only the size is set.
+int out_file_reserve(OutFile *f, uint64_t size);
+int out_file_write_at(OutFile *f, uint64_t offset, const void *data, size_t n);
+int out_file_truncate(OutFile *f, uint64_t size);
+// Closes and releases f (also when the close itself fails).
+int out_file_close(OutFile *f);
+int file_rename(const char *from, const char *to);
+int file_remove(const char *path);
+
+// Test doubles for the output files above. A disk with `bytes` left: writes
+// and reservations past it fail with ENOSPC (a negative value lifts it).
+void files_fake_free_space(int64_t bytes);
+// Reservations only set the size, as on file systems that cannot claim space
+// ahead, so a full disk shows while writing.
+void files_fake_no_reserve(bool on);
+
+// A sound file still being written while it plays. The writer publishes how
+// many sample frames are on disk; readers play no further than that, and stop
+// where the writing failed or was given up.
+struct WriteProgress {
+    enum State : int { writing = 0, whole = 1, failed = 2 };
+    std::atomic<uint64_t> frames{0};
+    std::atomic<int> state{writing};
+};
+// Registers the progress of `path` (absolute), replacing any earlier entry.
+std::shared_ptr<WriteProgress> write_progress_begin(const std::string &path);
+// Sets the final state and drops the entry if it is still the one registered.
+void write_progress_end(const std::shared_ptr<WriteProgress> &p, const std::string &path, int state);
+// The progress of a file being written, by any name of it; nullptr when none.
+std::shared_ptr<WriteProgress> write_progress_find(const char *path);
 
 }  // namespace kestrel

@@ -10,6 +10,7 @@
 #include "platform/clock.h"
 #include "platform/media.h"
 #include "state/log.h"
+#include "synth/morse.h"
 
 namespace kestrel {
 
@@ -134,6 +135,9 @@ int watchdogs_running() {
 }
 
 void stop_all_devs() {
+    // An unfinished channel file is given up before anything else: its
+    // players stop, and nothing more of it is written.
+    wave_writes_cancel();
     // 1. the looping carrier
     media().loop_play(nullptr);
     // 2. every channel's voice

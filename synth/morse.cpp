@@ -1,7 +1,19 @@
 #include "synth/morse.h"
 
+#include <atomic>
+#include <cerrno>
+#include <cstdlib>
+#include <condition_variable>
 #include <cstring>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <system_error>
+#include <thread>
+#include <vector>
 
+#include "platform/files.h"
 #include "state/log.h"
 #include "state/random.h"
 #include "state/receiver.h"
@@ -11,7 +23,6 @@
 namespace kestrel {
 
 WaveHeader wavehdr;
-FILE *wavefile = nullptr;
 int channel = 1;
 int32_t dot_size = 0;
 int32_t samples = 0;
@@ -45,15 +56,19 @@ constexpr int8_t spark_pat[6][20] = {
     {127, -128, 96, -96, 64, -64, 32, -32},
 };
 
-// Output goes through a block buffer: the bytes are those of a sample-by-sample
-// writer, but written in large pieces.
-constexpr size_t WBUF_SIZE = 1 << 20;
-uint8_t wbuf[WBUF_SIZE];
-size_t wpos = 0;
+// A file is described first as a list of runs (a tile and a byte count), so
+// its length, header and playing time are known before a byte is written;
+// the runs are then expanded into the file in large pieces. The bytes are
+// those of a sample-by-sample writer.
+struct Run {
+    const uint8_t *tile;
+    uint64_t bytes;
+};
+std::vector<Run> runs;
 
 // Each pattern repeated to fill a tile whose length is a multiple of 8, 12 and 20.
 constexpr size_t TILE = 2880;
-uint8_t mark_tile[6][TILE], f1_tile[6][TILE], spark_tile[6][TILE], silence_tile[TILE];
+uint8_t mark_tile[6][TILE], f1_tile[6][TILE], spark_tile[6][TILE], silence_tile[TILE], carrier_tile[8][TILE];
 bool tiles_ready = false;
 
 void build_tiles() {
@@ -63,25 +78,49 @@ void build_tiles() {
             f1_tile[l][i] = static_cast<uint8_t>(128 + f1_pat[l][i % 12]);
             spark_tile[l][i] = static_cast<uint8_t>(128 + spark_pat[l][i % 20]);
         }
+    for (int q = 0; q < 8; ++q)
+        for (size_t i = 0; i < TILE; i += 2) {
+            carrier_tile[q][i] = static_cast<uint8_t>(128 + qsa_tab[q]);
+            carrier_tile[q][i + 1] = static_cast<uint8_t>(128 - qsa_tab[q]);
+        }
     std::memset(silence_tile, 128, TILE);
     tiles_ready = true;
 }
 
-void flush() {
-    if (wpos && wavefile) std::fwrite(wbuf, 1, wpos, wavefile);
-    wpos = 0;
-}
-
-// Writes `bytes` bytes of a tile (a whole number of its periods).
+// Appends `bytes` bytes of a tile (a whole number of its periods). A run that
+// continues the previous one's tile is merged with it: both are whole
+// periods, so the bytes are the same.
 void put(const uint8_t *tile, uint64_t bytes) {
     samples = static_cast<int32_t>(static_cast<uint32_t>(samples) + static_cast<uint32_t>(bytes));
-    while (bytes > 0) {
-        size_t chunk = bytes < TILE ? static_cast<size_t>(bytes) : TILE;
-        if (WBUF_SIZE - wpos < chunk) flush();
-        std::memcpy(wbuf + wpos, tile, chunk);
-        wpos += chunk;
-        bytes -= chunk;
+    if (bytes == 0) return;
+    if (!runs.empty() && runs.back().tile == tile) runs.back().bytes += bytes;
+    else runs.push_back({tile, bytes});
+}
+
+// A read position in a run list.
+struct Cursor {
+    size_t run = 0;
+    uint64_t at = 0;
+};
+
+// Expands up to `cap` bytes from the cursor into out; returns how many.
+size_t expand(const std::vector<Run> &list, Cursor &c, uint8_t *out, size_t cap) {
+    size_t n = 0;
+    while (n < cap && c.run < list.size()) {
+        const Run &r = list[c.run];
+        const size_t off = static_cast<size_t>(c.at % TILE);
+        uint64_t take = r.bytes - c.at;
+        if (take > TILE - off) take = TILE - off;
+        if (take > cap - n) take = cap - n;
+        std::memcpy(out + n, r.tile + off, static_cast<size_t>(take));
+        n += static_cast<size_t>(take);
+        c.at += take;
+        if (c.at == r.bytes) {
+            ++c.run;
+            c.at = 0;
+        }
     }
+    return n;
 }
 
 bool level_ok() { return qsa >= 0 && qsa <= 5; }
@@ -134,26 +173,284 @@ void set_rate(int tone) {
     wavehdr.byte_rate = rate * wavehdr.block_align;
 }
 
-void finish_file() {
-    flush();
+// --- Writing the files -------------------------------------------------------
+
+std::string write_error_line(const std::string &path, int err) {
+    return "cannot write " + path + ": " + std::strerror(err);
+}
+
+// A file whose head is on disk and whose rest the writer thread is writing.
+struct WaveJob {
+    int channel = 0;
+    std::string path;
+    OutFile *file = nullptr;
+    std::vector<Run> runs;
+    Cursor cursor;
+    uint64_t offset = 0;  // file offset of the next byte
+    uint64_t end = 0;     // file length
+    std::shared_ptr<WriteProgress> progress;
+    std::atomic<bool> cancel{false};
+};
+
+constexpr int FILES = 10;  // TOVA0 .. TOVA9
+
+// The writer thread and what it shares with the window thread. The thread is
+// started when there is work and ends when there is none left.
+struct Writer {
+    std::mutex mu;
+    std::condition_variable idle;  // a job ended, or the thread is gone
+    std::deque<std::shared_ptr<WaveJob>> queue;
+    std::vector<std::string> trash;  // replaced files whose blocks are released here
+    std::shared_ptr<WaveJob> current[FILES];
+    std::string error[FILES];
+    bool running = false;
+    std::thread thread;
+    unsigned trash_nr = 0;
+};
+Writer g_writer;
+std::atomic<bool> g_behind{false};
+
+// Sample frames of the data chunk on disk when the file holds `end` bytes.
+uint64_t frames_on_disk(uint64_t end) { return end > 44 ? end - 44 : 0; }
+
+// Expands and writes the job's runs up to `limit` (a file offset); 0 or errno.
+int write_runs(WaveJob &j, uint64_t limit, uint8_t *buf, size_t cap) {
+    while (j.offset < limit) {
+        uint64_t want = limit - j.offset;
+        if (want > cap) want = cap;
+        const size_t n = expand(j.runs, j.cursor, buf, static_cast<size_t>(want));
+        if (n == 0) return EIO;  // the runs are shorter than the header says: cannot happen
+        if (const int e = out_file_write_at(j.file, j.offset, buf, n)) return e;
+        j.offset += n;
+    }
+    return 0;
+}
+
+// Ends a job that failed or was given up: what is on disk would contradict
+// the header, so the file is emptied and nothing of it plays.
+void abandon(WaveJob &j) {
+    write_progress_end(j.progress, j.path, WriteProgress::failed);
+    if (j.file) {
+        out_file_truncate(j.file, 0);
+        out_file_close(j.file);
+        j.file = nullptr;
+    }
+}
+
+void writer_main() {
+    static uint8_t buf[1 << 18];
+    std::unique_lock<std::mutex> lk(g_writer.mu);
+    for (;;) {
+        if (!g_writer.trash.empty()) {
+            std::vector<std::string> trash;
+            trash.swap(g_writer.trash);
+            lk.unlock();
+            for (const std::string &p : trash) file_remove(p.c_str());
+            lk.lock();
+            continue;
+        }
+        if (g_writer.queue.empty()) break;
+        std::shared_ptr<WaveJob> job = g_writer.queue.front();
+        lk.unlock();
+        WaveJob &j = *job;
+        int err = 0;
+        bool done = j.cancel.load();
+        if (!done) {
+            const uint64_t limit = j.end - j.offset > sizeof buf ? j.offset + sizeof buf : j.end;
+            err = write_runs(j, limit, buf, sizeof buf);
+            if (!err) j.progress->frames.store(frames_on_disk(j.offset), std::memory_order_release);
+            if (!err && j.offset == j.end) {
+                err = out_file_close(j.file);
+                j.file = nullptr;
+                done = true;
+            }
+            if (err) done = true;
+        }
+        std::string line;
+        if (done) {
+            if (err || j.cancel.load()) abandon(j);
+            else write_progress_end(j.progress, j.path, WriteProgress::whole);
+            if (err) {
+                line = write_error_line(j.path, err);
+                Log_thread("CreateWave", line.c_str(), static_cast<unsigned long>(j.channel));
+            }
+        }
+        lk.lock();
+        if (done) {
+            g_writer.queue.pop_front();
+            if (g_writer.current[j.channel] == job) {
+                g_writer.current[j.channel] = nullptr;
+                g_writer.error[j.channel] = line;
+            }
+            g_writer.idle.notify_all();
+        }
+    }
+    g_writer.running = false;
+    g_writer.idle.notify_all();
+}
+
+void writer_at_exit() {
+    wave_writes_cancel();
+    wave_writes_wait();
+}
+
+// Called with g_writer.mu held: makes sure a thread works on the queue.
+void writer_wake(std::unique_lock<std::mutex> &lk) {
+    if (g_writer.running) return;
+    if (g_writer.thread.joinable()) {
+        // The last thread has left its loop (running is false) and is ending.
+        lk.unlock();
+        g_writer.thread.join();
+        lk.lock();
+        if (g_writer.running) return;
+    }
+    static bool at_exit = false;
+    if (!at_exit) {
+        at_exit = true;
+        std::atexit(writer_at_exit);
+    }
+    g_writer.running = true;
+    try {
+        g_writer.thread = std::thread(writer_main);
+    } catch (const std::system_error &) {
+        // No thread to be had: the writing is done here and now instead.
+        lk.unlock();
+        writer_main();
+        lk.lock();
+    }
+}
+
+// Gives up channel k's unfinished write, if any. Called with g_writer.mu held.
+void cancel_locked(int k) {
+    std::shared_ptr<WaveJob> &job = g_writer.current[k];
+    if (!job) return;
+    job->cancel.store(true);
+    // Readers stop at once; the writer empties the file at its next step.
+    write_progress_end(job->progress, job->path, WriteProgress::failed);
+    g_writer.error[k] = write_error_line(job->path, ECANCELED);
+    job = nullptr;
+}
+
+// Moves the channel's previous file out of the way, so creating the new one
+// does not free the old one's blocks here; the writer thread removes it.
+void retire_old_file(const std::string &folder, const std::string &path, int nr) {
+    std::unique_lock<std::mutex> lk(g_writer.mu);
+    char name[48];
+    std::snprintf(name, sizeof name, "/.TOVA%d.WAV.%u.old", nr, g_writer.trash_nr++);
+    const std::string trash = folder + name;
+    lk.unlock();
+    if (file_rename(path.c_str(), trash.c_str()) != 0) return;  // none there, or not ours to move
+    lk.lock();
+    g_writer.trash.push_back(trash);
+    writer_wake(lk);
+}
+
+// The file being rendered: its channel, names and the descriptor.
+struct Rendering {
+    int nr = 0;
+    std::string path;  // absolute
+    OutFile *file = nullptr;
+};
+Rendering g_out;
+
+// Head of a file written in the key press when writing behind: two seconds
+// of sound, and never less than 64 KiB.
+uint64_t head_bytes(uint32_t byte_rate) {
+    const uint64_t two_seconds = 2ull * byte_rate;
+    return two_seconds > 65536 ? two_seconds : 65536;
+}
+
+void record_error(int nr, const std::string &line) {
+    {
+        std::lock_guard<std::mutex> lk(g_writer.mu);
+        g_writer.error[nr] = line;
+    }
+    if (!line.empty()) Log("CreateWave", line.c_str(), static_cast<unsigned long>(nr));
+}
+
+// Creates "TOVA<nr>.WAV" in the working folder; false (and the reason
+// recorded) when it cannot be created.
+bool create_file(int nr) {
+    runs.clear();
+    samples = 0;
+    const std::string folder = working_folder();
+    char name[16];
+    std::snprintf(name, sizeof name, "TOVA%d.WAV", nr);
+    g_out.nr = nr;
+    g_out.path = (folder.empty() ? std::string(".") : folder) + "/" + name;
+    if (g_behind.load()) {
+        {
+            std::lock_guard<std::mutex> lk(g_writer.mu);
+            cancel_locked(nr);
+        }
+        if (!folder.empty()) retire_old_file(folder, g_out.path, nr);
+    }
+    int err = 0;
+    g_out.file = out_file_create(g_out.path.c_str(), &err);
+    if (!g_out.file) {
+        record_error(nr, write_error_line(g_out.path, err));
+        return false;
+    }
+    record_error(nr, "");
+    return true;
+}
+
+// Closes a file that stays empty (attenuator at strength 0).
+void close_empty() {
+    if (const int e = out_file_close(g_out.file)) record_error(g_out.nr, write_error_line(g_out.path, e));
+    g_out.file = nullptr;
+}
+
+// Writes the header and the samples; true when the file is (or will be)
+// written whole. A file that cannot be written whole is left empty.
+bool finish_file() {
+    static uint8_t buf[1 << 20];
     uint32_t data_length = static_cast<uint32_t>(samples) + 4;
     wavehdr.data_length = data_length;
     wavehdr.riff_length = data_length + 36;
-    uint8_t bytes[WAVE_HEADER_SIZE];
-    wavehdr_bytes(wavehdr, bytes);
-    std::rewind(wavefile);
-    std::fwrite(bytes, 1, WAVE_HEADER_SIZE, wavefile);
-    std::fclose(wavefile);
-    wavefile = nullptr;
+    auto job = std::make_shared<WaveJob>();
+    WaveJob &j = *job;
+    j.channel = g_out.nr;
+    j.path = g_out.path;
+    j.file = g_out.file;
+    g_out.file = nullptr;
+    j.runs.swap(runs);
+    j.end = WAVE_HEADER_SIZE + static_cast<uint64_t>(static_cast<uint32_t>(samples));
+    const uint64_t head = g_behind.load() ? head_bytes(wavehdr.byte_rate) : j.end;
+    int err = out_file_reserve(j.file, j.end);
+    if (!err) {
+        j.offset = WAVE_HEADER_SIZE;
+        err = write_runs(j, head < j.end ? WAVE_HEADER_SIZE + head : j.end, buf, sizeof buf);
+    }
+    if (!err) {
+        uint8_t header[WAVE_HEADER_SIZE];
+        wavehdr_bytes(wavehdr, header);
+        err = out_file_write_at(j.file, 0, header, WAVE_HEADER_SIZE);
+    }
+    if (!err && j.offset == j.end) {
+        err = out_file_close(j.file);
+        j.file = nullptr;
+        if (!err) {
+            smetr(hwnd);
+            return true;
+        }
+    }
+    if (err) {
+        abandon(j);
+        record_error(j.channel, write_error_line(j.path, err));
+        return false;
+    }
+    // The rest is written behind the sound; players read no further than it.
+    j.progress = write_progress_begin(j.path);
+    j.progress->frames.store(frames_on_disk(j.offset));
+    {
+        std::unique_lock<std::mutex> lk(g_writer.mu);
+        g_writer.current[j.channel] = job;
+        g_writer.queue.push_back(job);
+        writer_wake(lk);
+    }
     smetr(hwnd);
-}
-
-FILE *create_file(int nr) {
-    char name[16];
-    std::snprintf(name, sizeof name, "TOVA%d.WAV", nr);
-    FILE *f = std::fopen(name, "wb");
-    if (f) std::fseek(f, WAVE_HEADER_SIZE, SEEK_SET);
-    return f;
+    return true;
 }
 
 struct HeaderInit {
@@ -237,17 +534,13 @@ uint32_t CreateWave(int channel_nr, const char *text) {
     prop();
     load_params();
     set_rate(ton);
-    samples = 0;
-    wpos = 0;
-    wavefile = create_file(channel_nr);
-    if (!wavefile) {  // unwritable directory, or a directory of that name: nothing to play
+    if (!create_file(channel_nr)) {  // unwritable folder, or a directory of that name: nothing to play
         restore_filter();
         return 0;
     }
     if (att) {
         if (qsa == 0) {
-            std::fclose(wavefile);
-            wavefile = nullptr;
+            close_empty();
             restore_filter();
             return 0;
         }
@@ -278,9 +571,10 @@ uint32_t CreateWave(int channel_nr, const char *text) {
             ++p;
         }
     }
-    finish_file();
+    const bool whole = finish_file();
     restore_filter();
-    return play_time_ms(wavehdr.data_length, wavehdr.byte_rate);
+    // Mended: a file that cannot be written whole plays nothing.
+    return whole ? play_time_ms(wavehdr.data_length, wavehdr.byte_rate) : 0;
 }
 
 void letter(unsigned char c, int32_t a) {
@@ -401,20 +695,12 @@ KESTREL_LEVEL_WRITERS(5)
 uint32_t emit_sound(int tone, int count_pairs) {
     if (!tiles_ready) build_tiles();
     set_rate(tone);
-    samples = 0;
-    wpos = 0;
-    wavefile = create_file(9);
-    if (!wavefile) return 0;
+    if (!create_file(9)) return 0;
     Log("SOUND", "ton", static_cast<unsigned long>(tone));
     if (att && qsa > 0) --qsa;
-    uint8_t amp = (qsa >= 0 && qsa < 8) ? qsa_tab[qsa] : 0;
-    uint8_t pair[TILE];
-    for (size_t i = 0; i < TILE; i += 2) {
-        pair[i] = static_cast<uint8_t>(128 + amp);
-        pair[i + 1] = static_cast<uint8_t>(128 - amp);
-    }
-    if (count_pairs > 0) put(pair, 2ull * static_cast<uint32_t>(count_pairs));
-    finish_file();
+    const int level = (qsa >= 0 && qsa < 8) ? qsa : 6;  // outside the table: amplitude 0
+    if (count_pairs > 0) put(carrier_tile[level], 2ull * static_cast<uint32_t>(count_pairs));
+    if (!finish_file()) return 0;
     return play_time_ms(wavehdr.data_length, wavehdr.byte_rate);
 }
 
@@ -423,6 +709,36 @@ void n0n(int tone) {
 }
 
 void noise_generation() {}
+
+void wave_write_behind(bool on) { g_behind.store(on); }
+
+std::string wave_write_error(int channel_nr) {
+    if (channel_nr < 0 || channel_nr >= FILES) return std::string();
+    std::unique_lock<std::mutex> lk(g_writer.mu);
+    if (g_writer.current[channel_nr] && !g_writer.running) writer_wake(lk);
+    g_writer.idle.wait(lk, [&] { return !g_writer.current[channel_nr] || !g_writer.running; });
+    return g_writer.error[channel_nr];
+}
+
+void wave_writes_cancel() {
+    std::lock_guard<std::mutex> lk(g_writer.mu);
+    for (int k = 0; k < FILES; ++k) cancel_locked(k);
+}
+
+void wave_writes_wait() {
+    std::unique_lock<std::mutex> lk(g_writer.mu);
+    if (!g_writer.queue.empty() || !g_writer.trash.empty()) writer_wake(lk);
+    g_writer.idle.wait(lk, [] { return !g_writer.running; });
+    if (g_writer.thread.joinable()) {
+        lk.unlock();
+        g_writer.thread.join();
+    }
+}
+
+bool wave_writer_running() {
+    std::lock_guard<std::mutex> lk(g_writer.mu);
+    return g_writer.running;
+}
 
 void synth_reset() {
     last_space = 0;

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
 namespace kestrel {
 
@@ -27,7 +28,6 @@ struct WaveHeader {
 constexpr int WAVE_HEADER_SIZE = 48;
 
 extern WaveHeader wavehdr;
-extern FILE *wavefile;
 extern int channel;          // number of audio channels in the header (1)
 extern int32_t dot_size;     // one dot, in tone cycles
 extern int32_t samples;      // sample bytes written after the header
@@ -87,6 +87,26 @@ void noise_generation();
 
 // Playing time of a file: data_length * 1000 / byte_rate without overflow.
 uint32_t play_time_ms(uint32_t data_length, uint32_t byte_rate);
+
+// Channel files on disk. A file that cannot be written whole (unwritable
+// folder, full disk) is left empty, CreateWave returns 0 for it, and the
+// reason goes to the diagnostic log.
+//
+// Writing behind (the receiver's way): CreateWave writes the header and the
+// first seconds of the file itself and leaves the rest to a writer thread, so
+// a retune never waits for a long file. Players of such a file read only as
+// far as it is written. A new rendering of the channel, and stop_all_devs,
+// give up an unfinished write first; its file is then emptied. Off by
+// default: a file is then whole when CreateWave returns.
+void wave_write_behind(bool on);
+// "" when channel_nr's last file (0..9, 9 the carrier) was written whole,
+// else one line naming the file and the reason. Waits for a write in progress.
+std::string wave_write_error(int channel_nr);
+// Gives up every unfinished write.
+void wave_writes_cancel();
+// Returns once every write in progress has ended and the writer thread is gone.
+void wave_writes_wait();
+bool wave_writer_running();
 
 // Puts the synthesis state that carries between files back to its start.
 void synth_reset();

@@ -45,6 +45,10 @@ void Kestrel::SetUp() {
 void Kestrel::TearDown() {
     namespace fs = std::filesystem;
     stop_all_devs();
+    wave_writes_wait();
+    wave_write_behind(false);
+    files_fake_free_space(-1);
+    files_fake_no_reserve(false);
     media_use(&media_null);
     fs::current_path(old_cwd_);
     std::error_code ec;

@@ -1,0 +1,141 @@
+#include "synth/wave_check.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+#include "state/receiver.h"
+#include "synth/morse.h"
+#include "synth/params.h"
+
+namespace kestrel {
+
+namespace {
+constexpr uint64_t kBeforeData = 44;  // the header up to the first sample
+
+uint32_t get32(const uint8_t *p) {
+    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
+}  // namespace
+
+WaveCheck wave_check(const std::string &path) {
+    WaveCheck c;
+    std::error_code ec;
+    const uint64_t size = std::filesystem::file_size(path, ec);
+    if (ec) {
+        c.error = ec.message();
+        return c;
+    }
+    if (size == 0) {
+        c.empty = true;
+        return c;
+    }
+    FILE *f = std::fopen(path.c_str(), "rb");
+    if (!f) {
+        c.error = std::strerror(errno);
+        return c;
+    }
+    uint8_t h[WAVE_HEADER_SIZE];
+    const bool read = size >= WAVE_HEADER_SIZE && std::fread(h, 1, sizeof h, f) == sizeof h;
+    std::fclose(f);
+    if (!read || std::memcmp(h, "RIFF", 4) != 0) {
+        c.error = "the file was not written whole (no complete header)";
+        return c;
+    }
+    c.data_length = get32(h + 40);
+    if (size - kBeforeData != c.data_length) {
+        c.error = "the file was not written whole (it holds less than its header states)";
+        return c;
+    }
+    c.ms = play_time_ms(get32(h + 40), get32(h + 28));
+    return c;
+}
+
+WaveMeasure wave_measure(const char *text, uint64_t max_data) {
+    WaveMeasure m;
+    uint64_t total = 4;  // the four silent samples inside the header
+    uint32_t before = static_cast<uint32_t>(samples);
+    // Each element adds far less than 2^32 bytes, so the 32-bit count's
+    // steps add up exactly in 64 bits.
+    auto count = [&] {
+        const uint32_t now = static_cast<uint32_t>(samples);
+        total += now - before;
+        before = now;
+    };
+    prop();
+    load_params();
+    if (att) {
+        if (qsa == 0) {
+            m.silent = true;
+            return m;
+        }
+        --qsa;
+    }
+    letter(' ', dot_size);
+    count();
+    m.fit_length = total;
+    const unsigned char *start = reinterpret_cast<const unsigned char *>(text ? text : "");
+    const unsigned char *p = start;
+    bool fits = total <= max_data;
+    while (*p) {
+        const unsigned char c = *p;
+        if (c == CODE_SPD) {
+            if (!p[1]) break;
+            spd = p[1];
+            p += 2;
+            load_params();
+        } else if (c == CODE_TON) {
+            if (!p[1] || !p[2]) break;
+            ton = decode_tone(p[1], p[2]);
+            p += 3;
+            load_params();
+        } else if (c == CODE_QSA) {
+            if (!p[1]) break;
+            qsa = p[1];
+            p += 2;
+            load_params();
+        } else {
+            letter(c, dot_size);
+            ++p;
+            count();
+            if (fits && total <= max_data) {
+                m.fit = static_cast<size_t>(p - start);
+                m.fit_length = total;
+            } else {
+                fits = false;
+            }
+        }
+    }
+    if (fits) m.fit = static_cast<size_t>(p - start);
+    m.data_length = total;
+    return m;
+}
+
+std::string wave_write_empty(const std::string &path, uint32_t sample_rate) {
+    WaveHeader h{};
+    std::memcpy(h.riff, "RIFF", 4);
+    std::memcpy(h.wave, "WAVE", 4);
+    std::memcpy(h.fmt, "fmt ", 4);
+    std::memcpy(h.data, "data", 4);
+    std::memset(h.first_samples, 0x80, 4);
+    h.fmt_length = 16;
+    h.format_tag = 1;
+    h.channels = 1;
+    h.sample_rate = sample_rate;
+    h.byte_rate = sample_rate;
+    h.block_align = 1;
+    h.bits_per_sample = 8;
+    h.data_length = 4;
+    h.riff_length = 4 + 36;
+    uint8_t bytes[WAVE_HEADER_SIZE];
+    wavehdr_bytes(h, bytes);
+    FILE *f = std::fopen(path.c_str(), "wb");
+    if (!f) return std::strerror(errno);
+    const bool written = std::fwrite(bytes, 1, sizeof bytes, f) == sizeof bytes;
+    const int e = errno;
+    if (std::fclose(f) != 0) return std::strerror(errno);
+    return written ? std::string() : std::strerror(e);
+}
+
+}  // namespace kestrel
