@@ -73,8 +73,8 @@ void band_13_bkgnd() {
         if (at(13686)) rtlx_cond("XINHUA BEIJING", 425, 50, 2);
 
         // Weather services.
-        if (at(13467)) rtlx_cond("DDH8 DWD OFFENBACH", 425, 50, 0);
-        if (at(13467) && ms(55)) { p(21, 1000, 4); send_still("VVV VVV VVV DE DDH8 DDH8 DDH8  "); }
+        if (at(13467)) rtlx_cond("LZA SOFIA METEO", 425, 50, 0);
+        if (at(13467) && ms(55)) { p(21, 1000, 4); send_still("VVV VVV VVV DE LZA2 LZA2 LZA2 METEO SOFIA  "); }
         if (at(13479) && t.wHour % 6 == 0) rtlx("METEO PARIS", 425, 50);
         if (at(13501)) rtlx_cond("RBV MOSCOW METEO", 425, 50, 3);
         if (at(13529) && eh()) rtlx("GFL BRACKNELL", 425, 50);
