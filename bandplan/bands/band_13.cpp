@@ -7,6 +7,12 @@
 
 namespace kestrel {
 
+// The blocks kept in their own files (band_13_*.cpp).
+void band_13_fixed();
+void band_13_day();
+void band_13_hist();
+void band_13_bkgnd();
+
 namespace {
 
 // Coast telegraphy and voice, aeronautical stations.
@@ -213,6 +219,7 @@ void background_block() {
         if (at({13451, 13972}) && t.wSecond % 5 == 0) tuning();
         if (at(13405)) radar();
     }
+    band_13_bkgnd();
 
     get_background(271, background_tab_13, prob_tab_13);
     if (bkgnd) {
@@ -246,8 +253,11 @@ void band_13() {
     coast_watch(coast_watch_13, coast_watch_13_count);
     maritime_lists();
     fixed_service_and_nets();
+    band_13_fixed();
     daylight_block();
+    band_13_day();
     historical_block();
+    band_13_hist();
     background_block();
     band_end(13);
 }

@@ -7,6 +7,12 @@
 
 namespace kestrel {
 
+// The blocks kept in their own files (band_14_*.cpp).
+void band_14_fixed();
+void band_14_day();
+void band_14_hist();
+void band_14_bkgnd();
+
 namespace {
 
 // The amateur band: telegraphy, bulletins, contests, beacons, telephony.
@@ -198,6 +204,7 @@ void background_block() {
         qsa = 1;
         if (at({14418, 14525, 14634, 14777, 14932}) && oh()) n0n(1200);
     }
+    band_14_bkgnd();
 
     get_background(193, background_tab_14, prob_tab_14);
 }
@@ -218,8 +225,11 @@ void band_14() {
     if (at(14766) && cond(3)) ins();
     amateur_band();
     fixed_service();
+    band_14_fixed();
     daylight_block();
+    band_14_day();
     historical_block();
+    band_14_hist();
     background_block();
     band_end(14);
 }
