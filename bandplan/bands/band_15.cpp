@@ -248,7 +248,7 @@ void band_15() {
         if (at(15660) && ct(600, 1000)) { p(25, 800, 3); send_still("VVV VVV DE VWZ VWZ VWZ POONA  "); }
         if (at(15670) && eh()) { p(22, 1300, 3); send_cond_bug("XGM XGM DE XGM XGM SHANGHAI QTC K"); }
         if (at(15710) && ct(1000, 1500)) { p(27, 1000, 4); send_still("VVV VVV VVV DE CTA CTA CTA  "); }
-        if (at(15720) && cond(3)) { p(20, 900, 3); hand = 1; send_cond("FYA FYA DE FZE FZE QTC 2 K"); }
+        if (at(15720) && cond(3)) { p(20, 900, 3); send_cond("FYA FYA DE FZE FZE QTC 2 K"); }
         if (at(15750) && ct(1100, 1600)) { p(30, 900, 4); send_still("VVV VVV DE OPL OPL OPL LEOPOLDVILLE  "); }
         if (at(15760) && ct(1700, 2200)) { p(24, 1100, 3); send_still("CQ CQ CQ DE WAR WAR WAR  "); }
         if (at(15760) && ct(1700, 2200) && cond(3)) { p(24, 1100, 3); send("WVR WVR DE WAR = "); qtc5l(8, 30, 2, 0x80); send_stack(" K"); }

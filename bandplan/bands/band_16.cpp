@@ -267,7 +267,7 @@ void historical_block() {
         if (at(16250) && ct(1000, 1600)) { p(30, 1000, 4); send_still("VVV VVV VVV DE PPQ PPQ PPQ RIO  "); }
         if (at(16270) && ct(600, 1200)) { p(25, 800, 3); send_still("VVV VVV DE VWY VWY VWY  "); }
         if (at(16320) && ct(1100, 1700)) { p(28, 1050, 4); send_still("VVV VVV DE EAQ EAQ EAQ  "); }
-        if (at(16340) && ct(1400, 2000) && cond(2)) { p(22, 950, 3); hand = 1; send_cond("WKK WKK DE PPQ PPQ QTC 11 K"); }
+        if (at(16340) && ct(1400, 2000) && cond(2)) { p(22, 950, 3); send_cond("WKK WKK DE PPQ PPQ QTC 11 K"); }
         // Ships of the 1930s calling their coast stations.
         if (at(16700) && cond(3)) { p(18, 650, 3); send_cond("DAN DAN DE DIDU DIDU QTC 1 K"); }
         if (at(16720) && cond(3)) { p(20, 780, 3); send_cond("PCH PCH DE PEBR PEBR QRV? K"); }

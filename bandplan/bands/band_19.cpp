@@ -208,7 +208,7 @@ void band_19() {
         if (at(19400) && ct(900, 1500)) { p(25, 1300, 3); send_still("VVV VVV DE PCJ PCJ PCJ  "); }
         if (at(19480) && ct(1400, 2000)) { p(30, 1000, 4); send_still("VVV VVV VVV DE LSY LSY LSY  "); }
         if (at(19550) && ct(800, 1400)) { p(24, 800, 3); send_still("VVV VVV DE CTA CTA CTA LISBOA  "); }
-        if (at(19600) && ct(1000, 1500) && cond(2)) { p(22, 950, 3); hand = 1; send_cond("GBK GBK DE ZSR ZSR QTC 6 K"); }
+        if (at(19600) && ct(1000, 1500) && cond(2)) { p(22, 950, 3); send_cond("GBK GBK DE ZSR ZSR QTC 6 K"); }
         if (at(19820) && ct(1300, 1900)) { p(32, 1150, 4); send_still("VVV VVV VVV DE GAU GAU GAU  "); }
         if (at(19900) && ct(700, 1200)) { p(26, 1000, 3); send_still("VVV VVV DE XGM XGM XGM  "); }
         if (at(19920) && ct(1200, 1700)) { p(29, 900, 4); send_still("VVV VVV VVV DE RKI RKI RKI MOSKVA  "); }

@@ -312,7 +312,7 @@ void historical_block() {
         if (at(20580) && ct(1100, 1500)) { p(29, 900, 3); send_still("VVV VVV DE XGOY XGOY XGOY  "); }
         if (at(20640) && ct(600, 1100)) { p(31, 1100, 4); send_still("VVV VVV VVV DE OPM OPM OPM LEOPOLDVILLE  "); }
         if (at(20710) && ct(1200, 1700)) { p(24, 1000, 3); send_still("VVV VVV DE CTA CTA CTA  "); }
-        if (at(20760) && ct(900, 1500) && cond(2)) { p(22, 750, 3); hand = 1; send_cond("FTA FTA DE FZS FZS QTC 4 K"); }
+        if (at(20760) && ct(900, 1500) && cond(2)) { p(22, 750, 3); send_cond("FTA FTA DE FZS FZS QTC 4 K"); }
         if (at(20780) && ct(1000, 1600)) { p(35, 1000, 4); send_still("VVV VVV VVV DE WQV WQV WQV  "); }
         if (at(20830) && ct(700, 1300)) { p(27, 1200, 3); send_still("VVV VVV DE ZBW ZBW ZBW HONGKONG  "); }
         if (at(20890) && ct(1300, 1900)) { p(30, 850, 4); send_still("CQ CQ CQ DE GBR GBR GBR PRESS  "); }
