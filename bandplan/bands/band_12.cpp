@@ -252,6 +252,13 @@ void ships_and_answers() {
     if (at(12336) && cond(3)) { p(21, 1000, 4); send_cond("Y5P Y5P DE DHKX DHKX QTC 1 K"); }
     if (at(12339) && cond(3)) { p(18, 1300, 3); send_cond_bug("LZW LZW DE LZAF LZAF QRV? K"); }
     if (at(12343) && cond(3)) { p(24, 900, 3); send_cond("YQI YQI DE YQDN YQDN QTC 2 K"); }
+    if (at(12123) && ct(600, 700)) send_vvv("RJD99");
+    if (at(12199) && cond(3)) send_vvv("FDE7");
+    if (at(12222) && ct(900, 1000)) send_vvv("SUA12");
+    if (at(12166) && mh(50)) send_vvv("FUG4");
+    // A ship finishing with its coast station.
+    if (at(12247) && cond(4)) { p(20, 1900, 3); send("DAN DE DHRU = QSL UR NR 12 = TNX = "); wait(2); send_stack("73 SK"); }
+    if (at(12264) && cond(4)) { p(22, 2000, 3); send("IAR DE ICPK = QRU = QRT 1800Z = "); wait(2); send_stack("SK"); }
     // Coast stations calling ships, their lists and warnings.
     if (at(12594) && cond(3)) { p(20, 960, 3); coast_qsx("IAR"); }
     if (at(12613) && ms10(30)) { p(23, 870, 4); nav_wng_anm("SVA"); }

@@ -143,6 +143,19 @@ void band_15() {
     if (at(15834) && ct(800, 1000)) { p(26, 1000, 4); morrocan_diplo("CNA", "CNA17"); }
     if (at(15025) && cond(2)) { p(21, 1000, 4); raf_qso("MKL"); }
     if (at(15088) && ct(1000, 1600)) aero_fixed("FDY", "FDY7", 3);
+    // Outstations tuning up on the channels of their net controls.
+    if (at(15813) && ct(700, 800)) send_vvv("YZO7");
+    if (at(15866) && ct(600, 700)) send_vvv("HEC7");
+    if (at(15948) && mh(50)) send_vvv("EBA6");
+    if (at(15840) && cond(2)) send_vvv("FUE2");
+    if (at(15802) && ct(500, 600)) send_vvv("DHJ59");
+    // Voice on the air forces' channels.
+    if (at({15019, 15027}) && cond(3)) fone_cond(4);
+    if (at(15081) && ct(600, 1200)) fone_cond(5);
+    // Operators arranging the next schedule before closing.
+    if (at(15833) && ct(1500, 1510)) { p(24, 1000, 4); send("5YE2 DE 5YE = NW QRT = NEXT SKED 0900Z 15833 = "); wait(3); send_stack("73 SK"); }
+    if (at(15884) && ct(1100, 1110)) { p(20, 1200, 4); send("6VU4 DE 6VU = QRX 30 = QSY 11 MHZ = "); wait(2); send_stack("AR"); }
+    if (at(15987) && ct(1700, 1715)) { p(22, 2050, 3); send("4XO3 DE 4XO = QRU = GN = "); wait(4); send_stack("SK"); }
 
     if (day()) {
         if (at(15016) && cond(2)) fone_cond(2);
@@ -355,6 +368,10 @@ void band_15() {
         if (at({15420, 15455, 15485, 15520, 15575, 15605, 15650, 15680}) && mh(56)) n0n(900);
         qsa = 4;
         if (at(15997) && oh()) n0n(1200);
+        qsa = 4;
+        if (at({15805, 15839, 15893, 15917}) && ct(500, 700)) n0n(1000);
+        qsa = 3;
+        if (at(15934) && eh()) n0n(2200);
     }
 
     get_background(121, background_tab_15, prob_tab_15);

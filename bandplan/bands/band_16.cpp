@@ -45,6 +45,13 @@ void fixed_and_ship_telephony() {
     if (at(16321) && ct(1100, 1300)) auto_morse(55);
     if (at(16339) && cond(2)) nato_qso();
     if (at(16352) && ct(600, 1400)) { p(24, 1300, 3); send_still("VVV VVV DE CNM CNM CNM RABAT  "); }
+    if (at(16085) && ct(600, 700)) send_vvv("HEC9");
+    if (at(16124) && cond(3)) send_vvv("YZO2");
+    if (at(16158) && ct(700, 800)) send_vvv("OLX5");
+    if (at(16352) && ct(1400, 1415)) { p(24, 2000, 3); send("CNM4 DE CNM = QRU = NEXT SKED 0700Z = "); wait(3); send_stack("SK"); }
+    // Ship telephony.
+    if (at({16366, 16384, 16402}) && cond(2)) fone_cond(3);
+    if (at({16441, 16468}) && oh()) fone_cond(5);
     if (at(16080) && cond(3)) nato_qso();
     if (at(16094) && ml(30)) { p(23, 780, 3); send("AIJ1 AIJ1 DE NWP ZBO 1 O  "); nato_qtc(nr, 'O'); }
     if (at(16101) && eh()) { p(22, 1300, 4); send_still("VVV VVV VVV 4XZ 4XZ 4XZ  "); }
@@ -329,6 +336,8 @@ void background_block() {
         if (at(16352) && ct(1400, 1700)) rtlx("CNM", 425, 50);
         qsa = 1;
         if (at({16047, 16152, 16269, 16332}) && oh()) n0n(1500);
+        qsa = 3;
+        if (at({16093, 16117, 16164, 16210}) && ct(500, 700)) n0n(1000);
     }
 
     get_background(214, background_tab_16, prob_tab_16);

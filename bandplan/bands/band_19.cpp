@@ -129,6 +129,13 @@ void band_19() {
     if (at(19436) && ct(1000, 1200)) auto_morse(50);
     if (at(19457) && cond(2)) nato_qso();
     if (at(19489) && ct(800, 1000)) { p(24, 950, 4); algerian_diplo("7RA"); }
+    if (at(19012) && ct(600, 700)) send_vvv("HEC8");
+    if (at(19049) && cond(3)) send_vvv("YZO9");
+    if (at(19095) && ct(700, 800)) send_vvv("OLX33");
+    if (at(19151) && mh(50)) send_vvv("CTV5");
+    if (at(19268) && cond(2)) send_vvv("HZN6");
+    if (at(19207) && ct(1300, 1315)) { p(23, 2250, 3); send("ODR3 DE ODR = QRU = QRT = "); wait(3); send_stack("SK"); }
+    if (at({19763, 19773, 19793}) && cond(3)) fone_cond(4);
 
     if (day()) {
         if (at(19686)) { p(22, 1000, 3); coast_station_ex("CQ DE ZSC ZSC ZSC QSX 18 MHZ K  ", "ZSC", "CAPETOWN"); }
@@ -273,6 +280,10 @@ void band_19() {
         if (at(19008) && t.wMinute < 10) rtlx("RCV", 850, 50);
         qsa = 1;
         if (at({19110, 19258, 19444, 19591, 19877}) && eh()) n0n(1000);
+        qsa = 3;
+        if (at({19019, 19091, 19148, 19303}) && ct(600, 800)) n0n(900);
+        qsa = 4;
+        if (at(19990) && oh()) n0n(2100);
     }
 
     get_background(205, background_tab_19, prob_tab_19);

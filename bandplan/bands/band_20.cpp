@@ -151,6 +151,17 @@ void fixed_service() {
     if (at(20605) && ct(1200, 1400)) auto_morse(40);
     if (at(20634) && ct(1000, 1600)) simplex_fix_radiocheck(net_army_e, 5, 21);
     if (at(20650) && cond(2)) nato_qso();
+    // Outstations tuning up on their net controls' channels.
+    if (at(20009) && ct(600, 700)) send_vvv("HBD22");
+    if (at(20029) && cond(3)) send_vvv("OLZ3");
+    if (at(20120) && ct(800, 900)) send_vvv("9KL8");
+    if (at(20158) && ct(1000, 1100)) send_vvv("ODR5");
+    if (at(20424) && cond(2)) send_vvv("HAT3");
+    if (at(20548) && mh(45)) send_vvv("HBD4");
+    // Schedules arranged before the channel closes.
+    if (at(20073) && ct(1500, 1515)) { p(26, 930, 4); send("7RA3 DE 7RA = QRU = NEXT SKED 0800Z = "); wait(3); send_stack("SK"); }
+    if (at(20253) && ct(1145, 1200)) { p(23, 2150, 3); send("4SB2 DE 4SB = QSY 16 MHZ = "); wait(2); send_stack("AR"); }
+    if (at(20383) && ct(1245, 1300)) { p(22, 1350, 3); send("CTV8 DE CTV = QRX 15 = "); wait(3); send_stack("K"); }
 
     stn();
 }
@@ -400,6 +411,11 @@ void background_block() {
         if (at(20849) && ct(1000, 1600)) fax(120, 576);
         if (at(20876) && reg3f_day()) fax(120, 576);
         if (at({20527, 20543}) && cond(2)) { qsa = 3; data(200, 3); }
+        qsa = 4;
+        if (at({20093, 20164, 20228, 20303}) && ct(600, 800)) n0n(1000);
+        qsa = 3;
+        if (at(20810) && day()) n0n(2300);
+        if (at({20046, 20512}) && cond(3)) fone_cond(5);
         qsa = 2;
         if (at({20013, 20136, 20268, 20333, 20455, 20577, 20721, 20860, 20981}) && day()) n0n(1000);
     }
