@@ -195,7 +195,7 @@ void synoptic_ships() {
     if (at(12418) && ct(400, 1400) && cond(3)) { p(23, 1000, 3); vsl_tfc("VWB"); }
     if (at({12555, 12561, 12567}) && ct(0, 800) && cond(4)) { p(20, 880, 2); clg_cond("UFL", "UCKD", 200); }
     if (at({12558, 12564, 12570}) && ct(300, 1100) && cond(4)) { p(22, 950, 2); clg_cond("XSG", "BOAB", 2); }
-    if (at({12557, 12563}) && ct(1800, 2400) && cond(4)) { p(18, 700, 2); clg_cond("WLO", "ELDK9", 3); }
+    if (at({12557, 12563}) && ct(1800, 0) && cond(4)) { p(18, 700, 2); clg_cond("WLO", "ELDK9", 3); }
     if (at({12560, 12572}) && ct(2200, 800) && cond(4)) { p(24, 1100, 2); clg_cond("JCS", "JGRS", 2); }
     if (at({12562, 12574}) && ct(600, 1600) && cond(4)) { p(21, 900, 3); clg_cond("SPH", "SQGM", 2); }
     if (at({12556, 12568}) && ct(800, 1800) && cond(4)) { p(19, 760, 3); clg_cond("LZW", "LZDO", 103); }

@@ -8,47 +8,50 @@
 namespace kestrel {
 
 void band_12_printers() {
-    // Fixed service: press agencies, weather services, embassies and forces.
-    if (at(12006) && day()) rtlx("REUTER LONDON", 425, 50);
-    if (at(12013)) rtlx_cond("AFP PARIS", 425, 50, 2);
-    if (at(12022) && ct(500, 1900)) rtlx("DPA HAMBURG", 425, 50);
-    if (at(12033)) rtlx_cond("ANSA ROMA", 850, 50, 3);
-    if (at(12044) && oh()) rtlx("TANJUG BEOGRAD", 425, 50);
-    if (at(12051)) rtlx_cond("CTK PRAHA", 425, 50, 4);
-    if (at(12060) && ct(1800, 600)) rtlx("PAP WARSZAWA", 425, 50);
-    if (at(12064)) rtlx_cond("ADN BERLIN", 850, 50, 0);
-    if (at(12081) && eh()) rtlx("MTI BUDAPEST", 425, 50);
-    if (at(12084)) rtlx_cond("BTA SOFIA", 425, 50, 2);
-    if (at(12099) && night()) rtlx("AGERPRES BUCURESTI", 425, 50);
-    if (at(12108) && ct(1200, 2000)) rtlx_cond("ATA TIRANA", 850, 50, 3);
-    if (at(12116)) rtlx_cond("XINHUA BEIJING", 425, 50, 5);
-    if (at(12119) && ct(1500, 2300)) rtlx("KCNA PYONGYANG", 425, 50);
+    // Press: a night band for Europe, so mostly the evening and night
+    // services; the agencies of the East and the Arab world above all.
+    if (at(12006) && ct(1700, 2300)) rtlx("REUTER LONDON EVENING", 425, 50);
+    if (at(12013) && night()) rtlx_cond("AFP PARIS", 425, 50, 2);
+    if (at(12022) && ct(1800, 100) && t.wDayOfWeek != 6) rtlx("DPA HAMBURG", 425, 50);
+    if (at(12033) && ml(30)) rtlx_cond("ANSA ROMA", 850, 50, 3);
+    if (at(12044) && ct(1600, 0)) rtlx("TANJUG YZD", 425, 50);
+    if (at(12051) && cond(2)) rtlx_cond("CTK OLD", 425, 50, 4);
+    if (at(12060) && ct(1800, 600)) rtlx("PAP SOH", 425, 50);
+    if (at(12064) && eh()) rtlx_cond("ADN Y2L", 850, 50, 0);
+    if (at(12081) && ct(1900, 300)) rtlx("MTI HGS", 425, 50);
+    if (at(12084) && oh()) rtlx_cond("BTA LZB", 425, 50, 2);
+    if (at(12099) && night()) rtlx("AGERPRES YOR", 425, 50);
+    if (at(12108) && ct(1200, 2000)) rtlx_cond("ATA ZAT", 850, 50, 3);
+    if (at(12116) && ct(1000, 1800)) rtlx_cond("XINHUA BZG", 425, 50, 5);
+    if (at(12119) && ct(1500, 2300)) rtlx("KCNA HMF", 425, 50);
     if (at(12123) && t.wMinute >= 30) rtlx_cond("RIW", 850, 50, 0);
-    if (at(12131)) rtlx_cond("VNA HANOI", 850, 50, 2);
-    if (at(12142) && oh()) rtlx("PRENSA LATINA", 425, 50);
-    if (at(12156)) rtlx_cond("MENA CAIRO", 425, 50, 3);
-    if (at(12162) && ct(400, 1600)) rtlx("APS ALGER", 850, 50);
-    if (at(12166)) rtlx_cond("MAP RABAT", 425, 50, 4);
-    if (at(12173) && eh()) rtlx("TAP TUNIS", 425, 50);
-    if (at(12178)) rtlx_cond("JANA TRIPOLI", 850, 50, 2);
+    if (at(12131) && ct(1100, 1700)) rtlx("VNA HANOI", 850, 50);
+    if (at(12142) && ct(2200, 600)) rtlx("PRENSA LATINA", 425, 50);
+    if (at(12156) && ct(1600, 2200)) rtlx_cond("MENA CAIRO", 425, 50, 3);
+    if (at(12162) && ct(1700, 100)) rtlx("APS ALGER", 850, 50);
+    if (at(12166) && cond(3)) rtlx_cond("MAP RABAT", 425, 50, 4);
+    if (at(12173) && ct(1800, 2300)) rtlx("TAP TUNIS", 425, 50);
+    if (at(12178) && ml(40)) rtlx_cond("JANA TRIPOLI", 850, 50, 2);
     if (at(12185) && night()) rtlx("INA BAGHDAD", 425, 50);
-    if (at(12191)) rtlx_cond("SANA DAMASCUS", 425, 50, 0);
+    if (at(12191) && oh()) rtlx_cond("SANA DAMASCUS", 425, 50, 0);
     if (at(12196) && ct(1300, 2100)) rtlx("IRNA TEHRAN", 850, 50);
-    if (at(12199)) rtlx_cond("KUNA KUWAIT", 425, 50, 3);
-    if (at(12205) && oh()) rtlx("PTI NEW DELHI", 425, 50);
-    if (at(12211)) rtlx_cond("APP KARACHI", 425, 50, 5);
-    if (at(12213) && ct(0, 800)) rtlx("KYODO TOKYO", 850, 50);
-    if (at(12220)) rtlx_cond("EFE MADRID", 425, 50, 2);
-    if (at(12222) && eh()) rtlx("ANOP LISBOA", 425, 50);
-    if (at(12026)) rtlx_cond("DDH OFFENBACH", 425, 50, 3);
+    if (at(12199) && ct(1400, 2000)) rtlx_cond("KUNA KUWAIT", 425, 50, 3);
+    if (at(12205) && ct(1200, 1800)) rtlx("PTI NEW DELHI", 425, 50);
+    if (at(12211) && eh()) rtlx_cond("APP KARACHI", 425, 50, 5);
+    if (at(12213) && ct(0, 800)) rtlx("KYODO JJC", 850, 50);
+    if (at(12220) && ct(2000, 400)) rtlx_cond("EFE MADRID AMERICA", 425, 50, 2);
+    if (at(12222) && ct(2100, 300)) rtlx("ANOP LISBOA", 425, 50);
+    // Weather services: the night collections.
+    if (at(12026) && (h(23) || h(2) || h(5))) rtlx_cond("DDH OFFENBACH", 425, 50, 3);
     if (at(12071) && night()) rtlx("GFL BRACKNELL", 425, 50);
-    if (at(12097)) rtlx_cond("RBV MOSKVA", 850, 50, 4);
-    if (at(12128) && oh()) rtlx("IMB ROMA", 425, 50);
-    if (at(12153)) rtlx_cond("7TA ALGER", 425, 50, 2);
-    if (at(12183) && ct(1200, 2200)) rtlx("LRO BUENOS AIRES", 850, 50);
+    if (at(12097) && ct(1800, 600)) rtlx_cond("RBV MOSKVA", 850, 50, 4);
+    if (at(12128) && ct(2200, 500)) rtlx("IMB ROMA", 425, 50);
+    if (at(12153) && ml(20)) rtlx_cond("7TA ALGER", 425, 50, 2);
+    if (at(12183) && ct(2300, 800)) rtlx("LRO BUENOS AIRES", 850, 50);
+    // Forces and ministries.
     if (at(12201)) rtlx_cond_75_850("RFFA PARIS", 3);
     if (at(12225) && night()) rtlx_cond("RFTJ DAKAR", 850, 75, 0);
-    if (at(12113)) rtlx_cond("AFE US ARMY", 850, 75, 2);
+    if (at(12113) && t.wDayOfWeek >= 1 && t.wDayOfWeek <= 5) rtlx_cond("AFE US ARMY", 850, 75, 2);
     if (at(12187) && eh()) rtlx("4XZ HAIFA", 850, 75);
     if (at(12135) && t.wMinute < 20) rtlx_cond_arqe_96("NPG", 0);
     if (at(12170) && ct(2000, 400)) rtlx_cond_arqe_96("MFA CAIRO", 3);

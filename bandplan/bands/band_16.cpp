@@ -301,25 +301,26 @@ void background_block() {
         if (at(16954)) rtlx_cond_50_170("NMN", 2);
         if (at({16544, 16560})) { qsa = 2; data(300, 2); }
         if (at(16940) && cond(3)) tuning();
-        // Press, weather and forces teleprinters of the fixed service.
-        if (at(16005) && day()) rtlx("REUTER LONDON", 425, 50);
-        if (at(16027)) rtlx_cond("ANSA ROMA", 425, 50, 3);
-        if (at(16043) && oh()) rtlx("TANJUG BEOGRAD", 425, 50);
-        if (at(16062)) rtlx_cond("MENA CAIRO", 850, 50, 2);
-        if (at(16083) && ct(600, 1800)) rtlx("XINHUA BEIJING", 425, 50);
-        if (at(16096)) rtlx_cond("PRENSA LATINA", 425, 50, 4);
-        if (at(16120) && eh()) rtlx("KCNA PYONGYANG", 850, 50);
-        if (at(16135)) rtlx_cond("IRNA TEHRAN", 425, 50, 0);
-        if (at(16156) && day()) rtlx("KUNA KUWAIT", 425, 50);
-        if (at(16174)) rtlx_cond("JANA TRIPOLI", 850, 50, 3);
-        if (at(16196) && ct(500, 1600)) rtlx("APS ALGER", 425, 50);
-        if (at(16223)) rtlx_cond("PTI NEW DELHI", 425, 50, 2);
-        if (at(16247) && oh()) rtlx("DPA HAMBURG", 850, 50);
-        if (at(16284)) rtlx_cond("CTK PRAHA", 425, 50, 5);
-        if (at(16302) && day()) rtlx("DDK OFFENBACH", 425, 50);
+        // Press: Europe's agencies by day, the Arab and Asian ones after them.
+        if (at(16005) && ct(700, 1700)) rtlx("REUTER LONDON EUROPE", 425, 50);
+        if (at(16027) && ml(40)) rtlx_cond("ANSA ROMA", 425, 50, 3);
+        if (at(16043) && ct(500, 1500)) rtlx("TANJUG YZJ", 425, 50);
+        if (at(16247) && day()) rtlx("DPA HAMBURG", 850, 50);
+        if (at(16284) && cond(2)) rtlx_cond("CTK OLP", 425, 50, 5);
+        if (at(16062) && ct(400, 1600)) rtlx_cond("MENA CAIRO", 850, 50, 2);
+        if (at(16135) && eh()) rtlx_cond("IRNA TEHRAN", 425, 50, 0);
+        if (at(16156) && (h(5) || h(9) || h(13))) rtlx("KUNA KUWAIT", 425, 50);
+        if (at(16174) && oh()) rtlx_cond("JANA TRIPOLI", 850, 50, 3);
+        if (at(16196) && ct(500, 1600) && t.wDayOfWeek != 5) rtlx("APS ALGER", 425, 50);
+        if (at(16083) && reg3f_day()) rtlx("XINHUA BZP", 425, 50);
+        if (at(16120) && ct(2100, 500)) rtlx("KCNA HMF", 850, 50);
+        if (at(16223) && reg3m_day()) rtlx_cond("PTI NEW DELHI", 425, 50, 2);
+        if (at(16096) && reg2_day()) rtlx_cond("PRENSA LATINA", 425, 50, 4);
+        // Weather and forces.
+        if (at(16302) && (h(4) || h(10) || h(16) || h(22))) rtlx("DDK OFFENBACH", 425, 50);
         if (at(16317)) rtlx_cond_75_850("RFQP DJIBOUTI", 2);
         if (at(16335) && eh()) rtlx_cond("AFE US ARMY", 850, 75, 0);
-        if (at(16356)) rtlx_cond_arqe_96("MFA ALGER", 3);
+        if (at(16356) && ct(800, 1800)) rtlx_cond_arqe_96("MFA ALGER", 3);
         // Ship narrow-band printing and the coast stations' own channels.
         if (at({16585, 16597})) sitor();
         if (at(16913)) { qsa = 3; sitor_marker(940, 20, "SVB"); }

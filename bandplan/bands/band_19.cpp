@@ -235,39 +235,42 @@ void band_19() {
         if (at({19391, 19902})) { qsa = 2; data(300, 2); }
         if (at({19748, 19752})) sitor();
         if (at(19760) && cond(3)) tuning();
-        // Press, weather and government teleprinters of the fixed service.
-        if (at(19005) && day()) rtlx("REUTER LONDON", 425, 50);
-        if (at(19027)) rtlx_cond("AFP PARIS", 425, 50, 4);
-        if (at(19041) && ct(600, 1800)) rtlx("ANSA ROMA", 425, 50);
-        if (at(19058)) rtlx_cond("TANJUG BEOGRAD", 425, 50, 2);
-        if (at(19076) && oh()) rtlx("CTK PRAHA", 850, 50);
-        if (at(19098)) rtlx_cond("MENA CAIRO", 425, 50, 3);
-        if (at(19132) && eh()) rtlx("XINHUA BEIJING", 425, 50);
-        if (at(19154)) rtlx_cond("KCNA PYONGYANG", 850, 50, 0);
-        if (at(19170) && ct(900, 2000)) rtlx("PRENSA LATINA", 425, 50);
-        if (at(19203)) rtlx_cond("IRNA TEHRAN", 425, 50, 5);
-        if (at(19233) && day()) rtlx("INA BAGHDAD", 850, 50);
-        if (at(19264)) rtlx_cond("SANA DAMASCUS", 425, 50, 2);
+        // Press: the agencies' long-haul services, mostly by day.
+        if (at(19005) && ct(700, 1500)) rtlx("REUTER LONDON MIDDLE EAST", 425, 50);
+        if (at(19027) && cond(2)) rtlx_cond("AFP PARIS ASIA", 425, 50, 4);
+        if (at(19041) && ct(600, 1800) && t.wDayOfWeek != 0) rtlx("ANSA ROMA", 425, 50);
+        if (at(19058) && ml(45)) rtlx_cond("TANJUG YZD", 425, 50, 2);
+        if (at(19076) && ct(800, 1400)) rtlx("CTK OLD", 850, 50);
+        if (at(19098) && eh()) rtlx_cond("MENA CAIRO", 425, 50, 3);
+        if (at(19132) && reg3f_day()) rtlx("XINHUA BZG", 425, 50);
+        if (at(19154) && ct(100, 900)) rtlx_cond("KCNA HMF", 850, 50, 0);
+        if (at(19170) && reg2_day()) rtlx("PRENSA LATINA", 425, 50);
+        if (at(19587) && ct(900, 1600)) rtlx("DPA HAMBURG", 425, 50);
+        if (at(19610) && oh()) rtlx_cond("PAP SOK", 850, 50, 5);
+        if (at(19640) && ct(700, 1900)) rtlx("MTI HGR", 425, 50);
+        if (at(19664) && cond(3)) rtlx_cond("ADN Y2V", 425, 50, 2);
+        // The Gulf, North Africa and Asia.
+        if (at(19203) && ct(400, 1200)) rtlx_cond("IRNA TEHRAN", 425, 50, 5);
+        if (at(19233) && day() && t.wDayOfWeek != 5) rtlx("INA BAGHDAD", 850, 50);
+        if (at(19264) && ml(30)) rtlx_cond("SANA DAMASCUS", 425, 50, 2);
         if (at(19295) && ct(400, 1400)) rtlx("KUNA KUWAIT", 425, 50);
-        if (at(19325)) rtlx_cond("QNA DOHA", 850, 50, 3);
-        if (at(19352) && oh()) rtlx("APS ALGER", 425, 50);
-        if (at(19380)) rtlx_cond("MAP RABAT", 425, 50, 4);
+        if (at(19325) && oh()) rtlx_cond("QNA DOHA", 850, 50, 3);
+        if (at(19352) && ct(800, 1700)) rtlx("APS ALGER", 425, 50);
+        if (at(19380) && cond(2)) rtlx_cond("MAP RABAT", 425, 50, 4);
         if (at(19407) && eh()) rtlx("TAP TUNIS", 850, 50);
-        if (at(19440)) rtlx_cond("JANA TRIPOLI", 425, 50, 0);
-        if (at(19470) && ct(500, 1500)) rtlx("PTI NEW DELHI", 425, 50);
-        if (at(19500)) rtlx_cond("APP KARACHI", 425, 50, 2);
-        if (at(19530) && day()) rtlx("ANTARA JAKARTA", 850, 50);
-        if (at(19557)) rtlx_cond("KYODO TOKYO", 425, 50, 3);
-        if (at(19587) && oh()) rtlx("DPA HAMBURG", 425, 50);
-        if (at(19610)) rtlx_cond("PAP WARSZAWA", 850, 50, 5);
-        if (at(19640) && ct(700, 1900)) rtlx("MTI BUDAPEST", 425, 50);
-        if (at(19664)) rtlx_cond("ADN BERLIN", 425, 50, 2);
-        if (at(19815) && eh()) rtlx("DDK OFFENBACH", 425, 50);
-        if (at(19833)) rtlx_cond("RBV MOSKVA", 850, 50, 4);
-        if (at(19850) && day()) rtlx("IMB ROMA", 425, 50);
+        if (at(19440) && ct(700, 1500)) rtlx_cond("JANA TRIPOLI", 425, 50, 0);
+        if (at(19470) && reg3m_day()) rtlx("PTI NEW DELHI", 425, 50);
+        if (at(19500) && ct(300, 1000)) rtlx_cond("APP KARACHI", 425, 50, 2);
+        if (at(19530) && ct(100, 900)) rtlx("ANTARA JAKARTA", 850, 50);
+        if (at(19557) && reg3f_day()) rtlx_cond("KYODO JJC", 425, 50, 3);
+        // Weather services.
+        if (at(19815) && (h(0) || h(6) || h(12) || h(18))) rtlx("DDK OFFENBACH", 425, 50);
+        if (at(19833) && reg1rus_day()) rtlx_cond("RBV MOSKVA", 850, 50, 4);
+        if (at(19850) && ct(600, 1800)) rtlx("IMB ROMA", 425, 50);
+        // Forces and ministries.
         if (at(19868)) rtlx_cond_75_850("RFVI REUNION", 3);
         if (at(19885) && ct(600, 1600)) rtlx_cond("RFTJ DAKAR", 850, 75, 0);
-        if (at(19908)) rtlx_cond("AFE US ARMY", 850, 75, 2);
+        if (at(19908) && t.wDayOfWeek >= 1 && t.wDayOfWeek <= 5) rtlx_cond("AFE US ARMY", 850, 75, 2);
         if (at(19925) && oh()) rtlx("4XZ HAIFA", 850, 75);
         if (at(19945)) rtlx_cond_arqe_96("MFA PARIS", 4);
         // Coast printing in the maritime band.

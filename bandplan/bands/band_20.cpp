@@ -352,56 +352,63 @@ void background_block() {
         if (at(20591)) qyt4();
         if (at(20141) && cond(4)) tuning();
         if (at(20679) && cond(5)) tuning();
-        // Press, weather, embassy and forces teleprinters.
-        if (at(20007) && day()) rtlx("REUTER LONDON", 425, 50);
-        if (at(20022)) rtlx_cond("AFP PARIS", 425, 50, 3);
-        if (at(20031) && ct(600, 1800)) rtlx("DPA HAMBURG", 425, 50);
-        if (at(20046)) rtlx_cond("ANSA ROMA", 425, 50, 2);
-        if (at(20056) && oh()) rtlx("TANJUG BEOGRAD", 850, 50);
-        if (at(20071)) rtlx_cond("CTK PRAHA", 425, 50, 4);
-        if (at(20088) && ct(500, 1700)) rtlx("PAP WARSZAWA", 425, 50);
-        if (at(20111)) rtlx_cond("ADN BERLIN", 425, 50, 0);
-        if (at(20129) && eh()) rtlx("MTI BUDAPEST", 425, 50);
-        if (at(20148)) rtlx_cond("AGERPRES BUCURESTI", 850, 50, 3);
-        if (at(20160) && day()) rtlx("XINHUA BEIJING", 425, 50);
-        if (at(20181)) rtlx_cond("KYODO TOKYO", 425, 50, 2);
-        if (at(20193) && ct(300, 1300)) rtlx("ANTARA JAKARTA", 850, 50);
-        if (at(20211)) rtlx_cond("PTI NEW DELHI", 425, 50, 5);
-        if (at(20223) && oh()) rtlx("APP KARACHI", 425, 50);
-        if (at(20237)) rtlx_cond("IRNA TEHRAN", 850, 50, 2);
-        if (at(20249) && ct(600, 1600)) rtlx("INA BAGHDAD", 425, 50);
-        if (at(20264)) rtlx_cond("KUNA KUWAIT", 425, 50, 3);
-        if (at(20281) && day()) rtlx("WAM ABU DHABI", 425, 50);
-        if (at(20295)) rtlx_cond("SPA RIYADH", 850, 50, 0);
-        if (at(20311) && eh()) rtlx("JANA TRIPOLI", 425, 50);
-        if (at(20336)) rtlx_cond("APS ALGER", 425, 50, 4);
-        if (at(20347) && ct(700, 1900)) rtlx("MAP RABAT", 850, 50);
-        if (at(20362)) rtlx_cond("TAP TUNIS", 425, 50, 2);
-        if (at(20379) && oh()) rtlx("SUNA KHARTOUM", 425, 50);
-        if (at(20389)) rtlx_cond("PANA DAKAR", 850, 50, 3);
-        if (at(20404) && day()) rtlx("KNA NAIROBI", 425, 50);
-        if (at(20427)) rtlx_cond("GNA ACCRA", 425, 50, 5);
-        if (at(20441) && ct(800, 1800)) rtlx("AIM MAPUTO", 850, 50);
-        if (at(20458)) rtlx_cond("ZIANA HARARE", 425, 50, 2);
-        if (at(20484) && eh()) rtlx("PRENSA LATINA", 425, 50);
-        if (at(20512)) rtlx_cond("EFE MADRID", 850, 50, 3);
+        // Western agencies' overseas services, strongest while the path to
+        // their readers is in daylight.
+        if (at(20007) && reg2_day()) rtlx("REUTER LONDON LATIN AMERICA", 425, 50);
+        if (at(20022) && ct(800, 1600)) rtlx_cond("AFP PARIS AFRICA", 425, 50, 3);
+        if (at(20031) && ct(600, 1800) && t.wDayOfWeek != 0) rtlx("DPA HAMBURG ASIA", 425, 50);
+        if (at(20046) && oh()) rtlx_cond("ANSA ROMA", 425, 50, 2);
+        if (at(20512) && ct(1300, 2000)) rtlx("EFE MADRID", 850, 50);
+        if (at(20554) && ml(40)) rtlx_cond("ANOP LISBOA", 425, 50, 4);
         if (at(20539) && ct(1100, 2100)) rtlx("TELAM BUENOS AIRES", 425, 50);
-        if (at(20554)) rtlx_cond("ANOP LISBOA", 425, 50, 4);
-        if (at(20569) && oh()) rtlx("ANA ATHINAI", 850, 50);
-        if (at(20582)) rtlx_cond("BTA SOFIA", 425, 50, 0);
-        if (at(20599) && day()) rtlx("ATA TIRANA", 425, 50);
-        if (at(20617)) rtlx_cond("VNA HANOI", 850, 50, 2);
-        if (at(20631) && ct(0, 1100)) rtlx("KCNA PYONGYANG", 425, 50);
-        if (at(20659)) rtlx_cond("DDH OFFENBACH", 425, 50, 3);
-        if (at(20675) && eh()) rtlx("GFL BRACKNELL", 425, 50);
-        if (at(20693)) rtlx_cond("RBI TASHKENT", 850, 50, 4);
-        if (at(20713) && ct(500, 1500)) rtlx("AXM MELBOURNE", 850, 50);
-        if (at(20733)) rtlx_cond("JMG TOKYO", 425, 50, 2);
+        if (at(20569) && ct(700, 1300)) rtlx_cond("ANA ATHINAI", 850, 50, 0);
+        // The Eastern agencies.
+        if (at(20056) && ct(500, 1500)) rtlx("TANJUG YZJ", 850, 50);
+        if (at(20071) && cond(2)) rtlx_cond("CTK OLP", 425, 50, 4);
+        if (at(20088) && ct(500, 1700)) rtlx("PAP SOH", 425, 50);
+        if (at(20111) && eh()) rtlx_cond("ADN Y2L", 425, 50, 0);
+        if (at(20129) && t.wMinute < 45) rtlx("MTI HGS", 425, 50);
+        if (at(20148) && ct(900, 1500)) rtlx_cond("AGERPRES YOP", 850, 50, 3);
+        if (at(20582) && day()) rtlx_cond("BTA LZB", 425, 50, 0);
+        if (at(20599) && ct(600, 1400)) rtlx("ATA ZAT", 425, 50);
+        if (at(20484) && reg2_day()) rtlx("PRENSA LATINA", 425, 50);
+        // Asia: the Far Eastern agencies' services to Europe and Africa.
+        if (at(20160) && ct(600, 1400)) rtlx("XINHUA BZR", 425, 50);
+        if (at(20181) && reg3f_day()) rtlx_cond("KYODO JJC", 425, 50, 2);
+        if (at(20193) && ct(300, 1300)) rtlx("ANTARA JAKARTA", 850, 50);
+        if (at(20211) && reg3m_day()) rtlx_cond("PTI NEW DELHI", 425, 50, 5);
+        if (at(20223) && ct(400, 1200)) rtlx("APP KARACHI", 425, 50);
+        if (at(20617) && ct(500, 1100)) rtlx_cond("VNA HANOI", 850, 50, 2);
+        if (at(20631) && ct(0, 1100)) rtlx("KCNA HMF", 425, 50);
+        // The Arab and Iranian agencies.
+        if (at(20237) && ct(500, 1300)) rtlx_cond("IRNA TEHRAN", 850, 50, 0);
+        if (at(20249) && ct(600, 1600) && t.wDayOfWeek != 5) rtlx("INA BAGHDAD", 425, 50);
+        if (at(20264) && ml(30)) rtlx_cond("KUNA KUWAIT", 425, 50, 3);
+        if (at(20281) && ct(600, 1400)) rtlx("WAM ABU DHABI", 425, 50);
+        if (at(20295) && eh()) rtlx_cond("SPA RIYADH", 850, 50, 0);
+        if (at(20311) && ct(800, 1700)) rtlx("JANA TRIPOLI", 425, 50);
+        if (at(20336) && cond(2)) rtlx_cond("APS ALGER", 425, 50, 4);
+        if (at(20347) && ct(700, 1900)) rtlx("MAP RABAT", 850, 50);
+        if (at(20362) && oh()) rtlx_cond("TAP TUNIS", 425, 50, 2);
+        if (at(20379) && ct(600, 1500)) rtlx("SUNA KHARTOUM", 425, 50);
+        // African agencies.
+        if (at(20389) && ct(800, 1800)) rtlx_cond("PANA DAKAR", 850, 50, 3);
+        if (at(20404) && day()) rtlx("KNA NAIROBI", 425, 50);
+        if (at(20427) && ct(900, 1600)) rtlx_cond("GNA ACCRA", 425, 50, 5);
+        if (at(20441) && ct(800, 1800)) rtlx("AIM MAPUTO", 850, 50);
+        if (at(20458) && eh()) rtlx_cond("ZIANA HARARE", 425, 50, 2);
+        // Weather services.
+        if (at(20659) && (h(6) || h(12) || h(18))) rtlx("DDH OFFENBACH", 425, 50);
+        if (at(20675) && ct(900, 1500)) rtlx_cond("GFL BRACKNELL", 425, 50, 0);
+        if (at(20693) && reg1rus_day()) rtlx_cond("RBI TASHKENT", 850, 50, 4);
+        if (at(20713) && reg3f_day()) rtlx("AXM MELBOURNE", 850, 50);
+        if (at(20733) && ct(0, 800)) rtlx_cond("JMG TOKYO", 425, 50, 2);
+        // Forces and ministries.
         if (at(20749) && oh()) rtlx_cond_75_850("RFFA PARIS", 0);
-        if (at(20763)) rtlx_cond("RFLI FORT DE FRANCE", 850, 75, 3);
+        if (at(20763) && reg2_day()) rtlx_cond("RFLI FORT DE FRANCE", 850, 75, 3);
         if (at(20785) && ct(600, 1600)) rtlx("AFE US ARMY", 850, 75);
         if (at(20808)) rtlx_cond_arqe_96("MFA ROMA", 2);
-        if (at(20826)) rtlx_cond("DFZG BONN", 425, 75, 4);
+        if (at(20826) && ct(700, 1500)) rtlx_cond("DFZG BONN", 425, 75, 4);
         // Teleprinters under the markers of their offices.
         if (at(20548) && t.wMinute >= 45) rtlx_cond("HEC", 425, 50, 0);
         if (at(20009) && ct(1600, 2000)) rtlx("HBD", 425, 50);
