@@ -224,8 +224,8 @@ void synoptic_ships() {
 // stations calling ships, announcing lists and warnings on their own channels.
 void ships_and_answers() {
     if (at(12231) && cond(3)) { p(18, 760, 3); send_cond("GKA GKA GKA DE GBSA GBSA QTC 2 K"); }
-    if (at(12234) && cond(3)) { p(21, 1000, 4); send_cond_bug("DAN DAN DE DHRU DHRU QSA? QTC 1 K"); }
-    if (at(12239) && cond(3)) { p(16, 640, 3); send_cond("PCH PCH DE PEAW PEAW TR K"); }
+    if (at(12234) && cond(3)) { p(21, 1000, 5); send_cond_bug("DAN DAN DE DHRU DHRU QSA? QTC 1 K"); }
+    if (at(12239) && cond(3)) { p(16, 640, 5); send_cond("PCH PCH DE PEAW PEAW TR K"); }
     if (at(12243) && cond(3)) { p(23, 1200, 3); send_cond("LGB LGB LGB DE LAJV4 LAJV4 QTC 3 K"); }
     if (at(12246) && cond(3)) { p(19, 880, 4); send_cond("SAG SAG DE SKRQ SKRQ QRV? K"); }
     if (at(12251) && cond(3)) { p(20, 1500, 3); send_cond_bug("OXZ OXZ DE OYEK2 OYEK2 QTC 1 K"); }
@@ -236,7 +236,7 @@ void ships_and_answers() {
     if (at(12272) && cond(3)) { p(21, 830, 4); send_cond("SVA SVA DE SZEP SZEP QSA? QTC K"); }
     if (at(12276) && cond(3)) { p(25, 1350, 3); send_cond_bug("WCC WCC DE KHJB KHJB QTC 1 K"); }
     if (at(12278) && cond(3)) { p(20, 700, 3); send_cond("EAD EAD DE EBVW EBVW QRV? K"); }
-    if (at(12282) && cond(3)) { p(16, 950, 3); send_cond("OST OST DE ORBN ORBN QTC 1 K"); }
+    if (at(12282) && cond(3)) { p(16, 950, 5); send_cond("OST OST DE ORBN ORBN QTC 1 K"); }
     if (at(12286) && cond(3)) { p(22, 1250, 4); send_cond("JCS JCS DE JGYV JGYV QTC 2 K"); }
     if (at(12288) && cond(3)) { p(19, 1000, 3); send_cond_bug("TAH TAH DE TCWR TCWR TR K"); }
     if (at(12291) && cond(3)) { p(23, 780, 3); send_cond("YUR YUR DE YUKD YUKD QTC 3 K"); }
@@ -313,7 +313,7 @@ void daylight_block() {
         if (at(12295) && cond(3)) { p(20, 1250, 3); send_cond_bug("SVB SVB DE SXKQ SXKQ QSA? K"); }
         if (at(12298) && cond(3)) { p(22, 850, 3); send_cond("SPH SPH DE SPKR SPKR QTC 1 K"); }
         if (at(12302) && cond(3)) { p(19, 1000, 3); send_cond("PCH PCH DE PFWC PFWC TR K"); }
-        if (at(12305) && cond(3)) { p(24, 1150, 4); send_cond("OST OST DE OPAR OPAR QTC 2 K"); }
+        if (at(12305) && cond(3)) { p(24, 1150, 5); send_cond("OST OST DE OPAR OPAR QTC 2 K"); }
         if (at(12311) && cond(3)) { p(21, 800, 3); send_cond_bug("ICB ICB DE IQTM IQTM QRV? K"); }
         if (at(12316) && cond(3)) { p(20, 1000, 3); send_cond("DAN DAN DE DJKW DJKW QTC 1 K"); }
         if (at(12321) && cond(3)) { p(18, 1350, 3); send_cond("CUL CUL DE CTBL CTBL QSA? K"); }

@@ -28,8 +28,8 @@ void fixed_and_ship_telephony() {
     if (at(16064) && ct(1000, 1040)) { p(22, 880, 3); let_msg_latin("OLX DE OLY2 = ", 1); }
     if (at(16076)) { p(24, 960, 3); send_still("VVV VVV VVV IDR IDR IDR  "); }
     if (at(16079) && ct(600, 1800)) simplex_fix_radiocheck(net_nato_tac, 8, 21);
-    if (at(16085) && ct(700, 1500)) { p(24, 1000, 4); send_still("VVV VVV VVV DE HEC4 HEC4 HEC4 QSX 16085  "); }
-    if (at(16085) && ct(700, 1500) && ms20(4)) { p(24, 1000, 4); send("HEC HEC DE HEC4 = "); qtc5l(2, 34, 2, 0x80); send_stack(" K"); }
+    if (at(16085) && ct(700, 1500)) { p(24, 1000, 5); send_still("VVV VVV VVV DE HEC4 HEC4 HEC4 QSX 16085  "); }
+    if (at(16085) && ct(700, 1500) && ms20(4)) { p(24, 1000, 5); send("HEC HEC DE HEC4 = "); qtc5l(2, 34, 2, 0x80); send_stack(" K"); }
     if (at(16103) && oh()) { p(21, 1550, 3); send_cond_bug("TBA TBA DE TBA2 TBA2 QSA? K"); }
     if (at(16124) && ct(900, 1600)) { p(23, 880, 4); send_still("CQ CQ DE YZO YZO YZO QTC?  "); }
     if (at(16147) && cond(3)) { p(22, 1000, 3); send_cond("7TA 7TA DE 7TA23 7TA23 QRV? K"); }
@@ -198,9 +198,9 @@ void daylight_block() {
         if (at(16226) && eh()) { p(21, 1000, 3); send_still("VVV VVV DE D2A D2A D2A LUANDA  "); }
         if (at(16244) && cond(3)) { p(24, 1250, 3); qsa_exchange("9QL2", "9QL", 3); }
         if (at(16264)) { p(23, 1000, 3); send_still("VVV VVV VVV DE 5NN 5NN 5NN  "); }
-        if (at(16286) && ml(20)) { p(22, 850, 4); send_still("CQ CQ DE C9M C9M C9M  "); }
-        if (at(16310) && cond(2)) { p(20, 1000, 3); send_cond_bug("5HA 5HA DE 5HA3 5HA3 QTC? K"); }
-        if (at(16330)) { p(24, 1100, 4); send_still("VVV VVV DE ZRH ZRH ZRH PRETORIA  "); }
+        if (at(16286) && ml(20)) { p(22, 850, 1); send_still("CQ CQ DE C9M C9M C9M  "); }
+        if (at(16310) && cond(2)) { p(20, 1000, 2); send_cond_bug("5HA 5HA DE 5HA3 5HA3 QTC? K"); }
+        if (at(16330)) { p(24, 1100, 2); send_still("VVV VVV DE ZRH ZRH ZRH PRETORIA  "); }
         if (at(16822) && cond(3)) { p(22, 900, 4); send_cond("5YC 5YC DE 5YUK 5YUK QTC 1 K"); }
         if (at(16850) && cond(3)) { p(21, 1000, 3); send_cond_bug("VWB VWB DE VTAZ VTAZ QRV? K"); }
     }

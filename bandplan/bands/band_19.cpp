@@ -107,15 +107,15 @@ void band_19() {
 
     // More of the fixed service: ministries and forces of the Middle East,
     // Europe and Africa, with the traffic of their outstations.
-    if (at(19012) && ct(700, 1500)) { p(24, 1000, 4); send_still("VVV VVV VVV DE HEC2 HEC2 HEC2 BERN  "); }
-    if (at(19012) && ct(700, 1500) && ms20(12)) { p(24, 1000, 4); send("HEC HEC DE HEC2 = "); qtc5l(4, 30, 2, 0); send_stack(" AR K"); }
+    if (at(19012) && ct(700, 1500)) { p(24, 1000, 5); send_still("VVV VVV VVV DE HEC2 HEC2 HEC2 BERN  "); }
+    if (at(19012) && ct(700, 1500) && ms20(12)) { p(24, 1000, 5); send("HEC HEC DE HEC2 = "); qtc5l(4, 30, 2, 0); send_stack(" AR K"); }
     if (at(19029) && oh()) { p(21, 1300, 3); send_cond_bug("TBA TBA DE TBA8 TBA8 QTC 1 K"); }
     if (at(19049) && ct(900, 1600)) { p(23, 900, 4); send_still("CQ CQ DE YZO YZO YZO BEOGRAD QRU?  "); }
     if (at(19073) && cond(3)) { p(20, 1100, 3); send_cond("7TA 7TA DE 7TA11 7TA11 QSA? K"); }
     if (at(19095) && ct(800, 1400)) { p(25, 1000, 3); send_still("VVV VVV DE OLX OLX OLX QSX 19095  "); }
     if (at(19095) && ct(800, 1400) && cond(3)) { p(25, 1000, 3); clg_cond_bug("OLX", "OLX33", 2); }
     if (at(19137) && eh()) { p(22, 1600, 3); send_cond_bug("9KL 9KL DE 9KL6 9KL6 QRV? K"); }
-    if (at(19151) && ct(1000, 1700)) { p(24, 1050, 4); send_still("VVV VVV VVV DE CTV CTV CTV  "); }
+    if (at(19151) && ct(1000, 1700)) { p(24, 1050, 5); send_still("VVV VVV VVV DE CTV CTV CTV  "); }
     if (at(19178) && od()) { p(21, 940, 3); send_cond("IRM IRM DE IRM5 IRM5 QTC 2 K"); }
     if (at(19207) && ct(600, 1300)) { p(23, 1000, 3); send_still("VVV VVV DE ODR ODR ODR QRU  "); }
     if (at(19238) && cond(2)) { p(24, 1200, 4); send_cond_bug("SUA SUA DE SUA27 SUA27 QTC K"); }
@@ -152,12 +152,12 @@ void band_19() {
         if (at(19172) && eh()) { p(21, 1000, 3); send_still("VVV VVV DE TJP TJP TJP DOUALA  "); }
         if (at(19197) && cond(3)) { p(24, 1250, 3); qsa_exchange("9QL7", "9QL", 2); }
         if (at(19219)) { p(23, 1000, 3); send_still("VVV VVV VVV DE D2A D2A D2A  "); }
-        if (at(19252) && ml(20)) { p(22, 850, 4); send_still("CQ CQ DE C9M C9M C9M MAPUTO  "); }
-        if (at(19276) && cond(2)) { p(20, 1000, 3); send_cond_bug("ZRH ZRH DE ZRH3 ZRH3 QTC? K"); }
-        if (at(19303)) { p(24, 1100, 4); send_still("VVV VVV DE 5HA 5HA 5HA  "); }
-        if (at(19335) && oh()) { p(21, 1000, 3); send_still("VVV VVV DE 9JA 9JA 9JA LUSAKA  "); }
+        if (at(19252) && ml(20)) { p(22, 850, 1); send_still("CQ CQ DE C9M C9M C9M MAPUTO  "); }
+        if (at(19276) && cond(2)) { p(20, 1000, 2); send_cond_bug("ZRH ZRH DE ZRH3 ZRH3 QTC? K"); }
+        if (at(19303)) { p(24, 1100, 2); send_still("VVV VVV DE 5HA 5HA 5HA  "); }
+        if (at(19335) && oh()) { p(21, 1000, 1); send_still("VVV VVV DE 9JA 9JA 9JA LUSAKA  "); }
         if (at(19359)) { p(23, 1300, 3); send_still("VVV VVV VVV DE 5XA 5XA 5XA  "); }
-        if (at(19388) && cond(3)) { p(22, 900, 3); send_cond("5RS 5RS DE 5RS8 5RS8 QRV K"); }
+        if (at(19388) && cond(3)) { p(22, 900, 2); send_cond("5RS 5RS DE 5RS8 5RS8 QRV K"); }
         if (at(19418)) { p(24, 1000, 4); send_still("VVV VVV DE ST2 ST2 ST2 QSX 19418  "); }
     }
     if (reg2_day()) {
@@ -167,18 +167,18 @@ void band_19() {
         if (at(19284) && cond(2)) { p(20, 900, 3); send_cond("CLP4 CLP4 CLP4 DE CLP1 CLP1 K"); }
         if (at(19284) && ms(25)) { p(20, 900, 3); fig_msg_ar("CLP4 DE CLP1 "); }
         if (at(19522)) { p(24, 1000, 3); send_still("PWZ33 PWZ33 PWZ33  VVV VVV VVV  "); }
-        if (at(19243)) { p(23, 1000, 4); send_still("VVV VVV VVV DE LOR LOR LOR  "); }
-        if (at(19316) && cond(2)) { p(21, 900, 3); send_cond_bug("CCS CCS DE CCS4 CCS4 QTC K"); }
-        if (at(19497)) { p(22, 1150, 3); send_still("VVV VVV DE YVG2 YVG2 YVG2 CARACAS  "); }
+        if (at(19243)) { p(23, 1000, 2); send_still("VVV VVV VVV DE LOR LOR LOR  "); }
+        if (at(19316) && cond(2)) { p(21, 900, 1); send_cond_bug("CCS CCS DE CCS4 CCS4 QTC K"); }
+        if (at(19497)) { p(22, 1150, 2); send_still("VVV VVV DE YVG2 YVG2 YVG2 CARACAS  "); }
     }
     if (reg3f_day()) {
         if (at(19688)) { p(23, 900, 3); coast_station_ex("CQ CQ CQ DE JCS JCS JCS QSX 18 MHZ K  ", "JCS", "CHOSHI"); }
         if (at(19696) && eh()) { p(22, 1050, 3); coast_station_ex("CQ DE XSG XSG XSG QSX 18 MHZ K  ", "XSG", "SHANGHAI"); }
         if (at(19319) && cond(2)) { p(22, 820, 3); send_cond("XVN XVN DE XVN4 XVN4 QTC K"); }
         if (at(19855)) { p(25, 880, 2); send_still("VVV VVV VVV DE 3BA4 3BA4 3BA4  "); }
-        if (at(19176)) { p(24, 1000, 4); send_still("VVV VVV VVV DE XSV XSV XSV  "); }
-        if (at(19395) && oh()) { p(22, 1000, 3); send_still("VVV VVV DE JMC JMC JMC TOKYO  "); }
-        if (at(19505)) { p(23, 800, 3); send_still("VVV VVV DE VHP VHP VHP CANBERRA  "); }
+        if (at(19176)) { p(24, 1000, 2); send_still("VVV VVV VVV DE XSV XSV XSV  "); }
+        if (at(19395) && oh()) { p(22, 1000, 1); send_still("VVV VVV DE JMC JMC JMC TOKYO  "); }
+        if (at(19505)) { p(23, 800, 2); send_still("VVV VVV DE VHP VHP VHP CANBERRA  "); }
     }
     if (reg3m_day()) {
         if (at(19355)) { p(24, 1050, 3); send_still("VVV VVV VVV VTP VTP VTP  "); }
@@ -207,17 +207,17 @@ void band_19() {
         if (at(19100) && ct(1300, 1900)) { p(32, 900, 4); send_still("VVV VVV VVV DE WQA WQA WQA  "); }
         if (at(19100) && ct(1300, 1900) && cond(3)) { p(32, 900, 4); send_cond("PPU PPU DE WQA WQA QTC 9 K"); }
         if (at(19180) && ct(1000, 1600)) { p(27, 1250, 3); send_still("VVV VVV DE PPU PPU PPU  "); }
-        if (at(19260) && ct(700, 1300)) { p(30, 1000, 4); send_still("VVV VVV VVV DE DFE DFE DFE NAUEN  "); }
+        if (at(19260) && ct(700, 1300)) { p(30, 1000, 5); send_still("VVV VVV VVV DE DFE DFE DFE NAUEN  "); }
         if (at(19260) && ct(700, 1300) && ml(15)) { p(30, 1000, 4); let_msg_latin("DFE DE DFE TRANSRADIO = ", 0x80); }
-        if (at(19310) && ct(500, 1000)) { p(26, 900, 3); send_still("VVV VVV DE JVF JVF JVF  "); }
+        if (at(19310) && ct(500, 1000)) { p(26, 900, 2); send_still("VVV VVV DE JVF JVF JVF  "); }
         if (at(19350) && ct(1100, 1700)) { p(28, 1050, 4); send_still("CQ CQ CQ DE FTM FTM FTM PRESSE  "); }
         if (at(19350) && ct(1100, 1700) && mh(39)) { p(28, 1050, 4); let_msg_latin("CQ DE FTM HAVAS = ", 0x80); }
         if (at(19400) && ct(900, 1500)) { p(25, 1300, 3); send_still("VVV VVV DE PCJ PCJ PCJ  "); }
         if (at(19480) && ct(1400, 2000)) { p(30, 1000, 4); send_still("VVV VVV VVV DE LSY LSY LSY  "); }
         if (at(19550) && ct(800, 1400)) { p(24, 800, 3); send_still("VVV VVV DE CTA CTA CTA LISBOA  "); }
         if (at(19600) && ct(1000, 1500) && cond(2)) { p(22, 950, 3); send_cond("GBK GBK DE ZSR ZSR QTC 6 K"); }
-        if (at(19820) && ct(1300, 1900)) { p(32, 1150, 4); send_still("VVV VVV VVV DE GAU GAU GAU  "); }
-        if (at(19900) && ct(700, 1200)) { p(26, 1000, 3); send_still("VVV VVV DE XGM XGM XGM  "); }
+        if (at(19820) && ct(1300, 1900)) { p(32, 1150, 5); send_still("VVV VVV VVV DE GAU GAU GAU  "); }
+        if (at(19900) && ct(700, 1200)) { p(26, 1000, 1); send_still("VVV VVV DE XGM XGM XGM  "); }
         if (at(19920) && ct(1200, 1700)) { p(29, 900, 4); send_still("VVV VVV VVV DE RKI RKI RKI MOSKVA  "); }
         if (at(19960) && ct(1500, 2100)) { p(24, 1000, 3); send_still("CQ CQ DE WAR WAR WAR  "); }
         if (at(19985) && ct(800, 1300)) { p(27, 1100, 4); send_still("VVV VVV VVV DE EHY EHY EHY  "); }

@@ -109,8 +109,8 @@ void fixed_service() {
 
     // Foreign ministries, telegraph offices and forces: markers, calls and
     // their traffic, the outstation answering on the same channel.
-    if (at(20009) && ct(700, 1600)) { p(24, 1000, 4); send_still("VVV VVV VVV DE HBD HBD HBD QSX 13 16 20 MHZ  "); }
-    if (at(20009) && ct(700, 1600) && ms20(8)) { p(24, 1000, 4); send("HBD22 HBD22 DE HBD = "); qtc5l(3, 36, 2, 0x80); send_stack(" K"); }
+    if (at(20009) && ct(700, 1600)) { p(24, 1000, 5); send_still("VVV VVV VVV DE HBD HBD HBD QSX 13 16 20 MHZ  "); }
+    if (at(20009) && ct(700, 1600) && ms20(8)) { p(24, 1000, 5); send("HBD22 HBD22 DE HBD = "); qtc5l(3, 36, 2, 0x80); send_stack(" K"); }
     if (at(20016) && eh()) { p(21, 1450, 3); send_cond_bug("TAH TAH DE TAH9 TAH9 QTC 2 K"); }
     if (at(20029) && ct(900, 1500)) { p(22, 860, 4); send_still("CQ CQ DE OLZ OLZ OLZ PRAHA  "); }
     if (at(20037) && cond(3)) { p(25, 1100, 3); send_cond("YZO YZO DE YZO4 YZO4 QRU? K"); }
@@ -132,13 +132,13 @@ void fixed_service() {
     if (at(20244) && cond(2)) { p(20, 760, 3); send_cond_bug("S2B S2B DE S2B3 S2B3 QTC K"); }
     if (at(20253) && ct(600, 1200)) { p(23, 1000, 3); send_still("VVV VVV VVV DE 4SB 4SB 4SB COLOMBO  "); }
     if (at(20276) && ed()) { p(21, 1600, 3); send_cond("XYR XYR DE XYR2 XYR2 QSA? K"); }
-    if (at(20291) && ct(1000, 1700)) { p(26, 1000, 4); send_still("VVV VVV DE PBC3 PBC3 PBC3 QSX 20291  "); }
+    if (at(20291) && ct(1000, 1700)) { p(26, 1000, 5); send_still("VVV VVV DE PBC3 PBC3 PBC3 QSX 20291  "); }
     if (at(20318) && cond(3)) { p(22, 900, 3); send_cond_bug("OXZ OXZ DE OXZ9 OXZ9 QTC? K"); }
     if (at(20328) && ct(800, 1600)) { p(24, 1200, 4); send_still("CQ CQ DE SAM SAM SAM STOCKHOLM  "); }
     if (at(20345) && eh()) { p(21, 1000, 3); send_cond("OFW OFW DE OFW3 OFW3 QRV K"); }
-    if (at(20358) && ct(900, 1500)) { p(23, 840, 4); send_still("VVV VVV VVV DE OEY OEY OEY WIEN  "); }
+    if (at(20358) && ct(900, 1500)) { p(23, 840, 5); send_still("VVV VVV VVV DE OEY OEY OEY WIEN  "); }
     if (at(20372) && oh()) { p(24, 1000, 3); send_cond_bug("EBA EBA DE EBA9 EBA9 QSA? K"); }
-    if (at(20383) && ct(700, 1300)) { p(22, 1350, 3); send_still("VVV VVV DE CTV CTV CTV LISBOA  "); }
+    if (at(20383) && ct(700, 1300)) { p(22, 1350, 5); send_still("VVV VVV DE CTV CTV CTV LISBOA  "); }
     if (at(20399) && cond(2)) { p(20, 1000, 4); qsa_exchange("ZAA5", "ZAA", 2); }
     if (at(20424) && ct(1000, 1600)) { p(25, 880, 3); send_still("VVV VVV VVV DE HAT HAT HAT BUDAPEST  "); }
     if (at(20424) && ct(1000, 1600) && ms(20)) { p(25, 880, 3); send("HAT3 HAT3 DE HAT = "); qtc5f(7, 40); send_stack(" AR K"); }
@@ -161,7 +161,7 @@ void fixed_service() {
     // Schedules arranged before the channel closes.
     if (at(20073) && ct(1500, 1515)) { p(26, 930, 4); send("7RA3 DE 7RA = QRU = NEXT SKED 0800Z = "); wait(3); send_stack("SK"); }
     if (at(20253) && ct(1145, 1200)) { p(23, 2150, 3); send("4SB2 DE 4SB = QSY 16 MHZ = "); wait(2); send_stack("AR"); }
-    if (at(20383) && ct(1245, 1300)) { p(22, 1350, 3); send("CTV8 DE CTV = QRX 15 = "); wait(3); send_stack("K"); }
+    if (at(20383) && ct(1245, 1300)) { p(22, 1350, 5); send("CTV8 DE CTV = QRX 15 = "); wait(3); send_stack("K"); }
 
     stn();
 }
@@ -200,20 +200,20 @@ void daylight_block() {
         if (at(20186) && ml(40)) { p(21, 900, 3); send_still("CQ CQ DE TJM TJM TJM YAOUNDE      "); }
         if (at(20203) && cond(3)) { p(24, 1000, 3); qsa_exchange("9QL3", "9QL", 3); }
         if (at(20228)) { p(22, 1300, 4); send_still("VVV VVV VVV DE D2L D2L D2L LUANDA      "); }
-        if (at(20258) && oh()) { p(20, 1000, 3); send_still("VVV VVV DE C9L C9L C9L MAPUTO      "); }
+        if (at(20258) && oh()) { p(20, 1000, 2); send_still("VVV VVV DE C9L C9L C9L MAPUTO      "); }
         if (at(20283) && cond(2)) { p(23, 800, 3); send_cond_bug("5RT 5RT DE 5RT2 5RT2 QTC K"); }
-        if (at(20303)) { p(24, 1000, 4); send_still("VVV VVV VVV DE 9JB 9JB 9JB LUSAKA      "); }
-        if (at(20327) && eh()) { p(21, 1150, 3); send_still("QRA QRA DE 5HA 5HA 5HA DAR ES SALAAM      "); }
+        if (at(20303)) { p(24, 1000, 2); send_still("VVV VVV VVV DE 9JB 9JB 9JB LUSAKA      "); }
+        if (at(20327) && eh()) { p(21, 1150, 1); send_still("QRA QRA DE 5HA 5HA 5HA DAR ES SALAAM      "); }
         if (at(20354) && ml(20)) { p(22, 1000, 3); send_still("VVV VVV DE 5XA 5XA 5XA KAMPALA      "); }
-        if (at(20376) && cond(3)) { p(20, 1250, 3); clg_cond("7QA", "7QA4", 2); }
+        if (at(20376) && cond(3)) { p(20, 1250, 2); clg_cond("7QA", "7QA4", 2); }
         if (at(20392)) { p(25, 950, 4); send_still("VVV VVV VVV DE TZH TZH TZH BAMAKO      "); }
         if (at(20420) && oh()) { p(23, 1000, 3); send_still("VVV VVV DE 5UB 5UB 5UB NIAMEY      "); }
         if (at(20443) && cond(2)) { p(24, 1400, 3); send_cond("TTH TTH DE TTH6 TTH6 QSA? K"); }
         if (at(20468)) { p(21, 1000, 4); send_still("VVV VVV VVV DE XTU XTU XTU OUAGADOUGOU      "); }
         if (at(20494) && ml(30)) { p(22, 860, 3); send_still("VVV VVV DE TNA TNA TNA BRAZZAVILLE      "); }
         if (at(20520) && cond(3)) { p(20, 1000, 3); send_cond_bug("TRA TRA DE TRA2 TRA2 QRU? K"); }
-        if (at(20541)) { p(23, 1200, 4); send_still("VVV VVV VVV DE A2D A2D A2D GABORONE      "); }
-        if (at(20559) && eh()) { p(24, 1000, 3); send_still("VVV VVV DE 3DA 3DA 3DA MBABANE      "); }
+        if (at(20541)) { p(23, 1200, 2); send_still("VVV VVV VVV DE A2D A2D A2D GABORONE      "); }
+        if (at(20559) && eh()) { p(24, 1000, 1); send_still("VVV VVV DE 3DA 3DA 3DA MBABANE      "); }
     }
 
     if (reg2_day()) {
@@ -226,10 +226,10 @@ void daylight_block() {
         if (at(20614) && ms10(0)) { p(23, 1000, 3); fig_msg_count("CLP5 DE CLP1 = ", 50); }
         if (at(20773)) { p(20, 950, 3); send_still("VVV VVV VVV DE HKC HKC HKC      "); }
         if (at(20886) && eh()) { p(24, 1000, 4); naval_coast("VVV VVV VVV DE NAW NAW NAW      ", "NAW", us_navy, 37); }
-        if (at(20064)) { p(23, 1000, 4); send_still("VVV VVV VVV DE XBA XBA XBA MEXICO      "); }
-        if (at(20214) && ct(1300, 1800)) { p(21, 880, 3); send_cond("HKC HKC DE HKC5 HKC5 QTC K"); }
-        if (at(20364)) { p(24, 1100, 3); send_still("VVV VVV DE OAX OAX OAX LIMA      "); }
-        if (at(20474) && oh()) { p(22, 1000, 4); send_still("CQ CQ DE CXR CXR CXR MONTEVIDEO      "); }
+        if (at(20064)) { p(23, 1000, 2); send_still("VVV VVV VVV DE XBA XBA XBA MEXICO      "); }
+        if (at(20214) && ct(1300, 1800)) { p(21, 880, 2); send_cond("HKC HKC DE HKC5 HKC5 QTC K"); }
+        if (at(20364)) { p(24, 1100, 1); send_still("VVV VVV DE OAX OAX OAX LIMA      "); }
+        if (at(20474) && oh()) { p(22, 1000, 2); send_still("CQ CQ DE CXR CXR CXR MONTEVIDEO      "); }
         if (at(20688) && cond(2)) { p(20, 950, 3); send_cond_bug("PWZ PWZ DE PWZ33 PWZ33 QSA? K"); }
     }
 
@@ -260,10 +260,10 @@ void daylight_block() {
         if (at(20593)) { p(21, 1100, 2); french_navy_coast("VVV VVV DE FUJ FUJ FUJ      ", "FUJ"); }
         if (at(20744)) { p(25, 1000, 3); send_still("VVV VVV VVV DE JMC5 JMC5 JMC5      "); }
         if (at(20943)) { p(22, 960, 3); send_still("VVV VVV VVV DE ZLO ZLO ZLO      "); }
-        if (at(20043)) { p(24, 1000, 4); send_still("VVV VVV VVV DE BAF BAF BAF      "); }
-        if (at(20274) && cond(2)) { p(21, 900, 3); send_cond("XVN XVN DE XVN6 XVN6 QTC K"); }
-        if (at(20534)) { p(23, 1100, 3); send_still("VVV VVV DE HSW HSW HSW BANGKOK      "); }
-        if (at(20722) && oh()) { p(22, 1000, 4); send_still("VVV VVV VVV DE DZR DZR DZR MANILA      "); }
+        if (at(20043)) { p(24, 1000, 2); send_still("VVV VVV VVV DE BAF BAF BAF      "); }
+        if (at(20274) && cond(2)) { p(21, 900, 1); send_cond("XVN XVN DE XVN6 XVN6 QTC K"); }
+        if (at(20534)) { p(23, 1100, 2); send_still("VVV VVV DE HSW HSW HSW BANGKOK      "); }
+        if (at(20722) && oh()) { p(22, 1000, 2); send_still("VVV VVV VVV DE DZR DZR DZR MANILA      "); }
     }
 
     stn();
@@ -303,29 +303,29 @@ void historical_block() {
         // to South America, Africa and the Far East.
         if (at(20015) && ct(1300, 1900)) { p(32, 1000, 4); send_still("VVV VVV VVV DE WEL WEL WEL  "); }
         if (at(20015) && ct(1300, 1900) && ms20(3)) { p(32, 1000, 4); send("GBB DE WEL NR 33 = "); qtc5f(33, 40); send_stack(" AR"); }
-        if (at(20040) && ct(1000, 1500)) { p(28, 1200, 3); send_still("VVV VVV DE GBC GBC GBC RUGBY  "); }
-        if (at(20080) && ct(700, 1300)) { p(30, 900, 4); send_still("VVV VVV VVV DE DGU DGU DGU NAUEN  "); }
+        if (at(20040) && ct(1000, 1500)) { p(28, 1200, 5); send_still("VVV VVV DE GBC GBC GBC RUGBY  "); }
+        if (at(20080) && ct(700, 1300)) { p(30, 900, 5); send_still("VVV VVV VVV DE DGU DGU DGU NAUEN  "); }
         if (at(20080) && ct(700, 1300) && cond(3)) { p(30, 900, 4); send_cond("LSN LSN DE DGU DGU QRV K"); }
         if (at(20130) && ct(1100, 1700)) { p(25, 1050, 3); send_still("CQ CQ CQ DE PPW PPW PPW PRESS  "); }
         if (at(20130) && ct(1100, 1700) && ml(20)) { p(25, 1050, 3); let_msg_latin("CQ DE PPW PRESS = ", 0x80); }
-        if (at(20170) && ct(800, 1400)) { p(34, 1100, 4); send_still("VVV VVV DE FTA FTA FTA SAINTE ASSISE  "); }
-        if (at(20200) && ct(500, 1000)) { p(27, 1300, 3); send_still("VVV VVV VVV DE JYR JYR JYR TOKIO  "); }
-        if (at(20200) && ct(500, 1000) && ms10(40)) { p(27, 1300, 3); fig4_msg("JYR DE JYR = ", 36); }
+        if (at(20170) && ct(800, 1400)) { p(34, 1100, 5); send_still("VVV VVV DE FTA FTA FTA SAINTE ASSISE  "); }
+        if (at(20200) && ct(500, 1000)) { p(27, 1300, 1); send_still("VVV VVV VVV DE JYR JYR JYR TOKIO  "); }
+        if (at(20200) && ct(500, 1000) && ms10(40)) { p(27, 1300, 2); fig4_msg("JYR DE JYR = ", 36); }
         if (at(20250) && ct(900, 1500)) { p(30, 1000, 4); send_still("VVV VVV DE ZSR ZSR ZSR KLIPHEUVEL  "); }
         if (at(20290) && ct(1200, 1800)) { p(26, 800, 3); send_still("VVV VVV VVV DE LSL LSL LSL  "); }
-        if (at(20335) && ct(700, 1200)) { p(28, 1150, 4); send_still("VVV VVV DE VLK VLK VLK SYDNEY  "); }
-        if (at(20335) && ct(700, 1200) && cond(3)) { p(28, 1150, 4); send_cond("GBP GBP DE VLK VLK QTC 12 K"); }
+        if (at(20335) && ct(700, 1200)) { p(28, 1150, 2); send_still("VVV VVV DE VLK VLK VLK SYDNEY  "); }
+        if (at(20335) && ct(700, 1200) && cond(3)) { p(28, 1150, 1); send_cond("GBP GBP DE VLK VLK QTC 12 K"); }
         if (at(20360) && ct(1000, 1600)) { p(30, 950, 3); send_still("VVV VVV DE CEC CEC CEC SANTIAGO  "); }
-        if (at(20420) && ct(1300, 1800)) { p(33, 1000, 4); send_still("VVV VVV VVV DE KKQ KKQ KKQ  "); }
-        if (at(20475) && ct(800, 1300)) { p(25, 1400, 3); send_still("VVV VVV DE PMN PMN PMN BANDOENG  "); }
+        if (at(20420) && ct(1300, 1800)) { p(33, 1000, 2); send_still("VVV VVV VVV DE KKQ KKQ KKQ  "); }
+        if (at(20475) && ct(800, 1300)) { p(25, 1400, 2); send_still("VVV VVV DE PMN PMN PMN BANDOENG  "); }
         if (at(20530) && eh()) { p(28, 1000, 4); send_still("VVV VVV DE IBC IBC IBC ROMA  "); }
         if (at(20530) && eh() && ml(15)) { p(28, 1000, 4); let_msg_latin("IBC DE IBC ITALCABLE = ", 0); }
-        if (at(20580) && ct(1100, 1500)) { p(29, 900, 3); send_still("VVV VVV DE XGOY XGOY XGOY  "); }
+        if (at(20580) && ct(1100, 1500)) { p(29, 900, 1); send_still("VVV VVV DE XGOY XGOY XGOY  "); }
         if (at(20640) && ct(600, 1100)) { p(31, 1100, 4); send_still("VVV VVV VVV DE OPM OPM OPM LEOPOLDVILLE  "); }
         if (at(20710) && ct(1200, 1700)) { p(24, 1000, 3); send_still("VVV VVV DE CTA CTA CTA  "); }
-        if (at(20760) && ct(900, 1500) && cond(2)) { p(22, 750, 3); send_cond("FTA FTA DE FZS FZS QTC 4 K"); }
+        if (at(20760) && ct(900, 1500) && cond(2)) { p(22, 750, 5); send_cond("FTA FTA DE FZS FZS QTC 4 K"); }
         if (at(20780) && ct(1000, 1600)) { p(35, 1000, 4); send_still("VVV VVV VVV DE WQV WQV WQV  "); }
-        if (at(20830) && ct(700, 1300)) { p(27, 1200, 3); send_still("VVV VVV DE ZBW ZBW ZBW HONGKONG  "); }
+        if (at(20830) && ct(700, 1300)) { p(27, 1200, 2); send_still("VVV VVV DE ZBW ZBW ZBW HONGKONG  "); }
         if (at(20890) && ct(1300, 1900)) { p(30, 850, 4); send_still("CQ CQ CQ DE GBR GBR GBR PRESS  "); }
         if (at(20950) && ct(800, 1400)) { p(26, 1000, 3); send_still("VVV VVV DE SUZ SUZ SUZ  "); }
         if (at(20975) && ct(1100, 1600)) { p(25, 1050, 4); send_still("VVV VVV VVV DE EAJ EAJ EAJ MADRID  "); }
