@@ -117,13 +117,13 @@ void band_15() {
     if (at(15956) && od()) { p(19, 1000, 3); send_cond_bug("YOX YOX DE YOX2 YOX2 QRU? K"); }
     if (at(15969) && ct(600, 1300)) { p(24, 700, 5); send_still("VVV VVV DE PBC PBC PBC QSX 15969  "); }
     if (at(15979) && cond(2)) { p(21, 1140, 3); send_cond("ODR ODR DE ODR2 ODR2 QTC? K"); }
-    if (at(15987) && ct(900, 1700)) { p(22, 1000, 3); send_still("VVV VVV DE 4XO 4XO 4XO  "); }
+    if (at(15987) && ct(900, 1700)) { p(22, 1000, 3); send_still("VVV VVV DE 4XZ 4XZ 4XZ QSX 15987  "); }
     if (at(15996) && cond(3)) { p(20, 1700, 3); send_cond_bug("JYK JYK DE JYK3 JYK3 QRV? K"); }
 
     // Embassy circuits, telegraph offices and military nets at work.
     if (at(15831) && ct(1400, 1600)) { p(23, 1000, 4); italian_diplo(); }
     if (at(15856) && ct(900, 1100) && ed()) { p(21, 1150, 3); polish_diplo("SPW47"); }
-    if (at(15865) && ct(1000, 1300)) telecom_opchat_dx("4XO", "SUA", "");
+    if (at(15865) && ct(1000, 1300)) telecom_opchat_dx("YKA", "SUV", "");
     if (at(15875) && ct(1500, 1700) && cond(2)) { p(24, 900, 4); cuban_diplo("CLP1"); }
     if (at(15882) && ct(700, 900)) { p(22, 1300, 3); bul_emba("LZC"); }
     if (at(15897) && t.wDayOfWeek == 2 && ct(1200, 1400)) { p(20, 1000, 3); nor_diplo("LGN"); }
@@ -155,7 +155,7 @@ void band_15() {
     // Operators arranging the next schedule before closing.
     if (at(15833) && ct(1500, 1510)) { p(24, 1000, 4); send("5YE2 DE 5YE = NW QRT = NEXT SKED 0900Z 15833 = "); wait(3); send_stack("73 SK"); }
     if (at(15884) && ct(1100, 1110)) { p(20, 1200, 4); send("6VU4 DE 6VU = QRX 30 = QSY 11 MHZ = "); wait(2); send_stack("AR"); }
-    if (at(15987) && ct(1700, 1715)) { p(22, 2050, 3); send("4XO3 DE 4XO = QRU = GN = "); wait(4); send_stack("SK"); }
+    if (at(15987) && ct(1700, 1715)) { p(22, 2050, 3); send("4XZ3 DE 4XZ = QRU = GN = "); wait(4); send_stack("SK"); }
 
     if (day()) {
         if (at(15016) && cond(2)) fone_cond(2);
@@ -207,7 +207,7 @@ void band_15() {
         if (at(15843) && cond(2)) { p(21, 1200, 1); send_cond("BZR BZR DE BZR7 BZR7 QTC K"); }
         if (at(15862) && ml(30)) { p(23, 940, 2); send_still("VVV VVV VVV DE JMC4 JMC4 JMC4  "); }
         if (at(15890) && oh()) { p(22, 1000, 2); send_still("VVV VVV DE PKX PKX PKX JAKARTA  "); }
-        if (at(15927)) { p(24, 800, 1); send_still("VVV VVV VVV DE VHP VHP VHP  "); }
+        if (at(15927)) { p(24, 800, 1); send_still("VVV VVV VVV DE VHP VHP VHP QTC?  "); }
     }
     if (reg1rus_day()) {
         if (at(15954)) { p(24, 1000, 3); send_still("VVV VVV VVV RJE RJE RJE  "); }
@@ -272,7 +272,7 @@ void band_15() {
         if (at(15360) && ct(1800, 2000)) { p(20, 900, 5); send_still("VVV VVV VVV DE GAU GAU GAU QSX 15360 19820  "); }
         if (at(15490) && ct(2000, 2200)) { p(26, 1000, 5); send("DFB DFB = "); qtc5l(41, 45, 2, 0); send_stack(" AR"); }
         if (at(15830) && ct(900, 1600)) { p(30, 1300, 3); send_still("VVV VVV DE GAA GAA GAA  "); }
-        if (at(15915) && ct(1100, 1700)) { p(26, 850, 3); send_still("VVV VVV VVV DE LSX LSX LSX  "); }
+        if (at(15915) && ct(1100, 1700)) { p(26, 850, 3); send_still("VVV VVV VVV DE LSX LSX LSX MONTE GRANDE  "); }
         if (at(15955) && ct(600, 1200)) { p(21, 750, 3); send_cond_bug("DFE DFE DE DGH DGH QRX 15 K"); }
     }
     stn();

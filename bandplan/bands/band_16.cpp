@@ -29,9 +29,9 @@ void fixed_and_ship_telephony() {
     if (at(16076)) { p(24, 960, 3); send_still("VVV VVV VVV IDR IDR IDR  "); }
     if (at(16079) && ct(600, 1800)) simplex_fix_radiocheck(net_nato_tac, 8, 21);
     if (at(16085) && ct(700, 1500)) { p(24, 1000, 5); send_still("VVV VVV VVV DE HEC4 HEC4 HEC4 QSX 16085  "); }
-    if (at(16085) && ct(700, 1500) && ms20(4)) { p(24, 1000, 5); send("HEC HEC DE HEC4 = "); qtc5l(2, 34, 2, 0x80); send_stack(" K"); }
+    if (at(16085) && ct(700, 1500) && ms20(4)) { p(24, 1000, 5); send("HBD HBD DE HEC4 QTC 2 = "); qtc5l(2, 34, 2, 0x80); send_stack(" K"); }
     if (at(16103) && oh()) { p(21, 1550, 3); send_cond_bug("TBA TBA DE TBA2 TBA2 QSA? K"); }
-    if (at(16124) && ct(900, 1600)) { p(23, 880, 4); send_still("CQ CQ DE YZO YZO YZO QTC?  "); }
+    if (at(16124) && ct(900, 1600)) { p(23, 880, 4); send_still("CQ CQ CQ DE YZO YZO BEOGRAD QRV  "); }
     if (at(16147) && cond(3)) { p(22, 1000, 3); send_cond("7TA 7TA DE 7TA23 7TA23 QRV? K"); }
     if (at(16158) && ct(800, 1500)) { p(25, 950, 3); send_still("VVV VVV DE OLX OLX OLX PRAHA  "); }
     if (at(16178) && eh()) { p(21, 1700, 3); send_cond_bug("HZN HZN DE HZN9 HZN9 QTC 2 K"); }
@@ -45,7 +45,7 @@ void fixed_and_ship_telephony() {
     if (at(16321) && ct(1100, 1300)) auto_morse(55);
     if (at(16339) && cond(2)) nato_qso();
     if (at(16352) && ct(600, 1400)) { p(24, 1300, 3); send_still("VVV VVV DE CNM CNM CNM RABAT  "); }
-    if (at(16085) && ct(600, 700)) send_vvv("HEC9");
+    if (at(16085) && ct(600, 700)) send_vvv("HBD");
     if (at(16124) && cond(3)) send_vvv("YZO2");
     if (at(16158) && ct(700, 800)) send_vvv("OLX5");
     if (at(16352) && ct(1400, 1415)) { p(24, 2000, 3); send("CNM4 DE CNM = QRU = NEXT SKED 0700Z = "); wait(3); send_stack("SK"); }
@@ -189,14 +189,14 @@ void daylight_block() {
         if (at(16868) && eh()) { p(22, 950, 2); send_still("CQ DE 5YC 5YC 5YC QSX 16 MHZ K  "); }
         if (at(16887) && oh()) { p(24, 900, 3); send_still("CQ DE HZG HZG HZG QSX 16 MHZ K  "); }
         if (at(16106)) { p(23, 1000, 3); send_still("VVV VVV VVV DE VTG VTG VTG K  "); }
-        if (at(16093) && ml(30)) { p(24, 1000, 4); send_still("VVV VVV VVV DE 5YE 5YE 5YE  "); }
+        if (at(16093) && ml(30)) { p(24, 1000, 4); send_still("VVV VVV DE 5YE 5YE 5YE QSX 16093  "); }
         if (at(16117)) { p(21, 1200, 3); send_still("QRA QRA DE 6VU 6VU 6VU  "); }
-        if (at(16141) && oh()) { p(23, 900, 3); send_cond("9GA 9GA DE 9GA3 9GA3 QTC K"); }
+        if (at(16141) && oh()) { p(23, 900, 3); send_cond("9GA 9GA DE 9GA3 9GA3 QTC 4 = QRQ? K"); }
         if (at(16164)) { p(22, 1000, 4); send_still("VVV VVV DE ETD ETD ETD  "); }
         if (at(16188) && cond(2)) { p(20, 1450, 3); send_cond_bug("ST2 ST2 DE ST24 ST24 QSA? K"); }
-        if (at(16210)) { p(25, 1000, 4); send_still("VVV VVV VVV DE TUM TUM TUM  "); }
+        if (at(16210)) { p(25, 1000, 4); send_still("QRA QRA DE TUM TUM ABIDJAN QRU  "); }
         if (at(16226) && eh()) { p(21, 1000, 3); send_still("VVV VVV DE D2A D2A D2A LUANDA  "); }
-        if (at(16244) && cond(3)) { p(24, 1250, 3); qsa_exchange("9QL2", "9QL", 3); }
+        if (at(16244) && cond(3)) { p(24, 1250, 3); clg_cond("9QL", "9QL2", 3); }
         if (at(16264)) { p(23, 1000, 3); send_still("VVV VVV VVV DE 5NN 5NN 5NN  "); }
         if (at(16286) && ml(20)) { p(22, 850, 1); send_still("CQ CQ DE C9M C9M C9M  "); }
         if (at(16310) && cond(2)) { p(20, 1000, 2); send_cond_bug("5HA 5HA DE 5HA3 5HA3 QTC? K"); }
@@ -234,7 +234,7 @@ void daylight_block() {
         if (at(16845)) { p(22, 1000, 3); coast_station_ex("CQ CQ CQ DE UFL UFL UFL QSX 16 MHZ K  ", "UFL", "VLADIVOSTOK"); }
         if (at(16877) && eh()) { p(23, 880, 3); send_still("CQ DE UKA UKA UKA QSX 12 16 MHZ K  "); }
         if (at(16228)) { p(24, 1000, 3); send_still("RJE RJE RJE  VVV VVV VVV  "); }
-        if (at(16067)) { p(22, 1000, 4); send_still("VVV VVV VVV DE RMGE RMGE RMGE  "); }
+        if (at(16067)) { p(22, 1000, 4); send_still("VVV VVV DE RMGE RMGE RMGE QSX 12 16 MHZ  "); }
         if (at(16067) && ms10(40)) { p(22, 1000, 4); send("RJD83 DE RMGE QTC = "); qtc5l(9, 28, 3, 0); send_stack(" K"); }
         if (at(16855) && cond(2)) { p(23, 880, 3); send_cond("UFL UFL DE UZCQ UZCQ QTC 2 K"); }
     }
@@ -267,13 +267,13 @@ void historical_block() {
         if (at(16030) && ct(1200, 1800)) { p(30, 1000, 4); send_still("VVV VVV VVV DE GBA GBA GBA  "); }
         if (at(16030) && ct(1200, 1800) && ms20(6)) { p(30, 1000, 4); send("LSL DE GBA NR 22 = "); qtc5f(22, 36); send_stack(" AR"); }
         if (at(16070) && ct(700, 1300)) { p(28, 1200, 3); send_still("VVV VVV DE DGK DGK DGK  "); }
-        if (at(16110) && ct(1300, 1900)) { p(32, 900, 4); send_still("VVV VVV VVV DE WKK WKK WKK  "); }
+        if (at(16110) && ct(1300, 1900)) { p(32, 900, 4); send_still("VVV VVV VVV DE WKK WKK WKK LAWRENCEVILLE  "); }
         if (at(16150) && ct(900, 1400)) { p(26, 1100, 3); send_still("CQ CQ DE FTN FTN FTN PRESSE  "); }
         if (at(16150) && ct(900, 1400) && ml(15)) { p(26, 1100, 3); let_msg_latin("CQ DE FTN HAVAS = ", 0x80); }
-        if (at(16200) && ct(500, 1100)) { p(27, 1300, 3); send_still("VVV VVV DE JVE JVE JVE  "); }
+        if (at(16200) && ct(500, 1100)) { p(27, 1300, 3); send_still("VVV VVV DE JVE JVE JVE NAZAKI QRU  "); }
         if (at(16250) && ct(1000, 1600)) { p(30, 1000, 4); send_still("VVV VVV VVV DE PPQ PPQ PPQ RIO  "); }
-        if (at(16270) && ct(600, 1200)) { p(25, 800, 3); send_still("VVV VVV DE VWY VWY VWY  "); }
-        if (at(16320) && ct(1100, 1700)) { p(28, 1050, 4); send_still("VVV VVV DE EAQ EAQ EAQ  "); }
+        if (at(16270) && ct(600, 1200)) { p(25, 800, 3); send_still("VVV VVV DE VWY VWY VWY QSX 16270 19060  "); }
+        if (at(16320) && ct(1100, 1700)) { p(28, 1050, 4); send_still("VVV VVV DE EHZ EHZ EHZ MADRID  "); }
         if (at(16340) && ct(1400, 2000) && cond(2)) { p(22, 950, 3); send_cond("WKK WKK DE PPQ PPQ QTC 11 K"); }
         // Ships of the 1930s calling their coast stations.
         if (at(16700) && cond(3)) { p(18, 650, 3); send_cond("DAN DAN DE DIDU DIDU QTC 1 K"); }

@@ -108,15 +108,15 @@ void band_19() {
     // More of the fixed service: ministries and forces of the Middle East,
     // Europe and Africa, with the traffic of their outstations.
     if (at(19012) && ct(700, 1500)) { p(24, 1000, 5); send_still("VVV VVV VVV DE HEC2 HEC2 HEC2 BERN  "); }
-    if (at(19012) && ct(700, 1500) && ms20(12)) { p(24, 1000, 5); send("HEC HEC DE HEC2 = "); qtc5l(4, 30, 2, 0); send_stack(" AR K"); }
+    if (at(19012) && ct(700, 1500) && ms20(12)) { p(24, 1000, 5); send("HEC HEC HEC DE HEC2 NR 12 = "); qtc5l(4, 30, 2, 0); send_stack(" AR K"); }
     if (at(19029) && oh()) { p(21, 1300, 3); send_cond_bug("TBA TBA DE TBA8 TBA8 QTC 1 K"); }
     if (at(19049) && ct(900, 1600)) { p(23, 900, 4); send_still("CQ CQ DE YZO YZO YZO BEOGRAD QRU?  "); }
     if (at(19073) && cond(3)) { p(20, 1100, 3); send_cond("7TA 7TA DE 7TA11 7TA11 QSA? K"); }
     if (at(19095) && ct(800, 1400)) { p(25, 1000, 3); send_still("VVV VVV DE OLX OLX OLX QSX 19095  "); }
     if (at(19095) && ct(800, 1400) && cond(3)) { p(25, 1000, 3); clg_cond_bug("OLX", "OLX33", 2); }
     if (at(19137) && eh()) { p(22, 1600, 3); send_cond_bug("9KL 9KL DE 9KL6 9KL6 QRV? K"); }
-    if (at(19151) && ct(1000, 1700)) { p(24, 1050, 5); send_still("VVV VVV VVV DE CTV CTV CTV  "); }
-    if (at(19178) && od()) { p(21, 940, 3); send_cond("IRM IRM DE IRM5 IRM5 QTC 2 K"); }
+    if (at(19151) && ct(1000, 1700)) { p(24, 1050, 5); send_still("VVV VVV VVV DE CTV CTV CTV QRU?  "); }
+    if (at(19178) && od()) { p(21, 940, 3); send_cond("IRM IRM DE IRM5 IRM5 QSA? QTC K"); }
     if (at(19207) && ct(600, 1300)) { p(23, 1000, 3); send_still("VVV VVV DE ODR ODR ODR QRU  "); }
     if (at(19238) && cond(2)) { p(24, 1200, 4); send_cond_bug("SUA SUA DE SUA27 SUA27 QTC K"); }
     if (at(19268) && ct(800, 1500)) { p(22, 800, 3); send_still("VVV VVV VVV DE HZN HZN HZN JEDDAH  "); }
@@ -130,7 +130,7 @@ void band_19() {
     if (at(19457) && cond(2)) nato_qso();
     if (at(19489) && ct(800, 1000)) { p(24, 950, 4); algerian_diplo("7RA"); }
     if (at(19012) && ct(600, 700)) send_vvv("HEC8");
-    if (at(19049) && cond(3)) send_vvv("YZO9");
+    if (at(19049) && cond(3)) send_vvv("YZD");
     if (at(19095) && ct(700, 800)) send_vvv("OLX33");
     if (at(19151) && mh(50)) send_vvv("CTV5");
     if (at(19268) && cond(2)) send_vvv("HZN6");
@@ -145,12 +145,12 @@ void band_19() {
         if (at(19474) && cond(2)) { p(21, 760, 2); clg_cond("FUG", "FUG5", 2); }
         if (at(19019) && ml(30)) { p(24, 1000, 4); send_still("VVV VVV VVV DE 5YE 5YE 5YE  "); }
         if (at(19043)) { p(21, 1150, 3); send_still("QRA QRA DE TUM TUM TUM ABIDJAN  "); }
-        if (at(19063) && oh()) { p(23, 900, 3); send_cond("9GA 9GA DE 9GA7 9GA7 QTC K"); }
+        if (at(19063) && oh()) { p(23, 900, 3); send_cond("QRA QRA DE 9GA7 9GA7 ACCRA K"); }
         if (at(19091)) { p(22, 1000, 4); send_still("VVV VVV DE 6VU 6VU 6VU  "); }
         if (at(19117) && cond(2)) { p(20, 1400, 3); send_cond_bug("ETD ETD DE ETD4 ETD4 QSA? K"); }
         if (at(19148)) { p(25, 1000, 4); send_still("VVV VVV VVV DE 5NN 5NN 5NN QSX 19148  "); }
         if (at(19172) && eh()) { p(21, 1000, 3); send_still("VVV VVV DE TJP TJP TJP DOUALA  "); }
-        if (at(19197) && cond(3)) { p(24, 1250, 3); qsa_exchange("9QL7", "9QL", 2); }
+        if (at(19197) && cond(3)) { p(24, 1250, 3); send_cond("9QL 9QL DE 9QL7 9QL7 QRK? QRV KINSHASA K"); }
         if (at(19219)) { p(23, 1000, 3); send_still("VVV VVV VVV DE D2A D2A D2A  "); }
         if (at(19252) && ml(20)) { p(22, 850, 1); send_still("CQ CQ DE C9M C9M C9M MAPUTO  "); }
         if (at(19276) && cond(2)) { p(20, 1000, 2); send_cond_bug("ZRH ZRH DE ZRH3 ZRH3 QTC? K"); }
@@ -167,7 +167,7 @@ void band_19() {
         if (at(19284) && cond(2)) { p(20, 900, 3); send_cond("CLP4 CLP4 CLP4 DE CLP1 CLP1 K"); }
         if (at(19284) && ms(25)) { p(20, 900, 3); fig_msg_ar("CLP4 DE CLP1 "); }
         if (at(19522)) { p(24, 1000, 3); send_still("PWZ33 PWZ33 PWZ33  VVV VVV VVV  "); }
-        if (at(19243)) { p(23, 1000, 2); send_still("VVV VVV VVV DE LOR LOR LOR  "); }
+        if (at(19243)) { p(23, 1000, 2); send_still("VVV VVV VVV DE LOR LOR LOR QSX 16 19 MHZ  "); }
         if (at(19316) && cond(2)) { p(21, 900, 1); send_cond_bug("CCS CCS DE CCS4 CCS4 QTC K"); }
         if (at(19497)) { p(22, 1150, 2); send_still("VVV VVV DE YVG2 YVG2 YVG2 CARACAS  "); }
     }
@@ -201,7 +201,7 @@ void band_19() {
         if (at(19819) && ct(1500, 1800)) { p(22, 900, 3); let_msg_latin("GBJ DE WKF = ", 0x80); }
         if (at(19950) && ct(600, 1000)) { p(19, 800, 2); qrh = 2; send_still("VVV VVV DE VIZ VIZ VIZ  "); }
         // Beam stations of the Empire and the long-haul offices of the 1930s.
-        if (at(19020) && ct(1200, 1800)) { p(30, 1000, 4); send_still("VVV VVV VVV DE GBK GBK GBK  "); }
+        if (at(19020) && ct(1200, 1800)) { p(30, 1000, 4); send_still("VVV VVV VVV DE GBK GBK GBK RUGBY  "); }
         if (at(19020) && ct(1200, 1800) && ms20(2)) { p(30, 1000, 4); send("WKF DE GBK NR 18 = "); qtc5f(18, 38); send_stack(" AR"); }
         if (at(19060) && ct(600, 1100)) { p(28, 1100, 3); send_still("VVV VVV DE VWY VWY VWY KIRKEE  "); }
         if (at(19100) && ct(1300, 1900)) { p(32, 900, 4); send_still("VVV VVV VVV DE WQA WQA WQA  "); }
@@ -216,7 +216,7 @@ void band_19() {
         if (at(19480) && ct(1400, 2000)) { p(30, 1000, 4); send_still("VVV VVV VVV DE LSY LSY LSY  "); }
         if (at(19550) && ct(800, 1400)) { p(24, 800, 3); send_still("VVV VVV DE CTA CTA CTA LISBOA  "); }
         if (at(19600) && ct(1000, 1500) && cond(2)) { p(22, 950, 3); send_cond("GBK GBK DE ZSR ZSR QTC 6 K"); }
-        if (at(19820) && ct(1300, 1900)) { p(32, 1150, 5); send_still("VVV VVV VVV DE GAU GAU GAU  "); }
+        if (at(19820) && ct(1300, 1900)) { p(32, 1150, 5); send_still("VVV VVV VVV DE GAU GAU GAU QRU  "); }
         if (at(19900) && ct(700, 1200)) { p(26, 1000, 1); send_still("VVV VVV DE XGM XGM XGM  "); }
         if (at(19920) && ct(1200, 1700)) { p(29, 900, 4); send_still("VVV VVV VVV DE RKI RKI RKI MOSKVA  "); }
         if (at(19960) && ct(1500, 2100)) { p(24, 1000, 3); send_still("CQ CQ DE WAR WAR WAR  "); }

@@ -192,7 +192,7 @@ void daylight_block() {
         if (at(20996) && ml(15)) { p(24, 1100, 3); send_still("VVV VVV DE 6YI 6YI QRU      "); }
         if (at(20011) && ml(30)) { p(23, 1000, 4); send_still("VVV VVV VVV DE 5YE 5YE 5YE NAIROBI      "); }
         if (at(20052)) { p(21, 1200, 3); send_still("QRA QRA DE 5NG 5NG 5NG LAGOS      "); }
-        if (at(20079) && oh()) { p(24, 900, 3); send_cond("9GA 9GA DE 9GA5 9GA5 QTC 2 K"); }
+        if (at(20079) && oh()) { p(24, 900, 3); send_cond("9GA 9GA DE 9GA5 9GA5 QRV? QSA? K"); }
         if (at(20093)) { p(22, 1000, 4); send_still("VVV VVV DE ETD ETD ETD ADDIS ABABA      "); }
         if (at(20116) && cond(2)) { p(20, 1500, 3); send_cond_bug("ST2 ST2 DE ST27 ST27 QRV? K"); }
         if (at(20143) && eh()) { p(25, 1000, 4); send_still("VVV VVV VVV DE 6VY 6VY 6VY DAKAR      "); }
@@ -261,7 +261,7 @@ void daylight_block() {
         if (at(20744)) { p(25, 1000, 3); send_still("VVV VVV VVV DE JMC5 JMC5 JMC5      "); }
         if (at(20943)) { p(22, 960, 3); send_still("VVV VVV VVV DE ZLO ZLO ZLO      "); }
         if (at(20043)) { p(24, 1000, 2); send_still("VVV VVV VVV DE BAF BAF BAF      "); }
-        if (at(20274) && cond(2)) { p(21, 900, 1); send_cond("XVN XVN DE XVN6 XVN6 QTC K"); }
+        if (at(20274) && cond(2)) { p(21, 900, 1); send_cond("XVN XVN DE XVN6 XVN6 QTC 3 = HANOI K"); }
         if (at(20534)) { p(23, 1100, 2); send_still("VVV VVV DE HSW HSW HSW BANGKOK      "); }
         if (at(20722) && oh()) { p(22, 1000, 2); send_still("VVV VVV VVV DE DZR DZR DZR MANILA      "); }
     }
@@ -324,9 +324,9 @@ void historical_block() {
         if (at(20640) && ct(600, 1100)) { p(31, 1100, 4); send_still("VVV VVV VVV DE OPM OPM OPM LEOPOLDVILLE  "); }
         if (at(20710) && ct(1200, 1700)) { p(24, 1000, 3); send_still("VVV VVV DE CTA CTA CTA  "); }
         if (at(20760) && ct(900, 1500) && cond(2)) { p(22, 750, 5); send_cond("FTA FTA DE FZS FZS QTC 4 K"); }
-        if (at(20780) && ct(1000, 1600)) { p(35, 1000, 4); send_still("VVV VVV VVV DE WQV WQV WQV  "); }
+        if (at(20780) && ct(1000, 1600)) { p(35, 1000, 4); send_still("VVV VVV VVV DE WQV WQV WQV RCA  "); }
         if (at(20830) && ct(700, 1300)) { p(27, 1200, 2); send_still("VVV VVV DE ZBW ZBW ZBW HONGKONG  "); }
-        if (at(20890) && ct(1300, 1900)) { p(30, 850, 4); send_still("CQ CQ CQ DE GBR GBR GBR PRESS  "); }
+        if (at(20890) && ct(1300, 1900)) { p(30, 850, 4); send_still("CQ CQ CQ DE GIC GIC GIC PRESS  "); }
         if (at(20950) && ct(800, 1400)) { p(26, 1000, 3); send_still("VVV VVV DE SUZ SUZ SUZ  "); }
         if (at(20975) && ct(1100, 1600)) { p(25, 1050, 4); send_still("VVV VVV VVV DE EAJ EAJ EAJ MADRID  "); }
     }
