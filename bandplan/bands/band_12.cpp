@@ -382,8 +382,8 @@ void historical_block() {
         if (at(12230) && cond(3)) { p(19, 620, 2); hand = 1; send_cond("WCC WCC DE WSBN WSBN QTC 2 K"); }
         if (at(12260) && cond(3)) { p(17, 700, 2); hand = 1; send_cond("GKU DE MZGV QTC 1 K"); }
         if (at(12400) && cond(3)) { p(20, 740, 2); hand = 1; send_cond("PCH PCH DE PFDL PFDL K"); }
-        band_12_history();
     }
+    band_12_history();
 
     stn();
 }
@@ -412,8 +412,8 @@ void background_block() {
         if (at({12448, 12615, 12843}) && t.wSecond % 4 == 0) tuning();
         qsa = 1;
         if (at({12112, 12160, 12230, 12470, 12654}) && eh()) n0n(1000);
-        band_12_printers();
     }
+    band_12_printers();
 
     get_background(175, background_tab_12, prob_tab_12);
 }

@@ -1,5 +1,5 @@
-// The longer blocks of band_12, kept in files of their own; each is called
-// from within its block's switch test in band_12.cpp.
+// The longer blocks of band_12, kept in files of their own; each holds its
+// own switch test and is called from band_12.cpp after the block it extends.
 #pragma once
 
 namespace kestrel {
