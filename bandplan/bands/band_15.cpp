@@ -374,7 +374,7 @@ void band_15() {
         qsa = 4;
         if (at({15805, 15839, 15893, 15917}) && ct(500, 700)) n0n(1000);
         qsa = 3;
-        if (at(15934) && eh()) n0n(2200);
+        if (at(15915) && eh()) n0n(2200);
     }
 
     get_background(121, background_tab_15, prob_tab_15);
