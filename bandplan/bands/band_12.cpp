@@ -4,6 +4,7 @@
 // channels 12555-12577, coast printing channels from 12579 and coast
 // telegraphy above them.
 
+#include "bandplan/bands/band_12_blocks.h"
 #include "bandplan/entry.h"
 
 namespace kestrel {
@@ -194,7 +195,7 @@ void synoptic_ships() {
     if (at(12418) && ct(400, 1400) && cond(3)) { p(23, 1000, 3); vsl_tfc("VWB"); }
     if (at({12555, 12561, 12567}) && ct(0, 800) && cond(4)) { p(20, 880, 2); clg_cond("UFL", "UCKD", 200); }
     if (at({12558, 12564, 12570}) && ct(300, 1100) && cond(4)) { p(22, 950, 2); clg_cond("XSG", "BOAB", 2); }
-    if (at({12557, 12563}) && ct(1800, 2400) && cond(4)) { p(18, 700, 2); clg_cond("WLO", "ELDK9", 3); }
+    if (at({12557, 12563}) && ct(1800, 0) && cond(4)) { p(18, 700, 2); clg_cond("WLO", "ELDK9", 3); }
     if (at({12560, 12572}) && ct(2200, 800) && cond(4)) { p(24, 1100, 2); clg_cond("JCS", "JGRS", 2); }
     if (at({12562, 12574}) && ct(600, 1600) && cond(4)) { p(21, 900, 3); clg_cond("SPH", "SQGM", 2); }
     if (at({12556, 12568}) && ct(800, 1800) && cond(4)) { p(19, 760, 3); clg_cond("LZW", "LZDO", 103); }
@@ -219,6 +220,66 @@ void synoptic_ships() {
     stn();
 }
 
+// Ships working their coast stations on the working channels, and the coast
+// stations calling ships, announcing lists and warnings on their own channels.
+void ships_and_answers() {
+    if (at(12231) && cond(3)) { p(18, 760, 3); send_cond("GKA GKA GKA DE GBSA GBSA QTC 2 = 1 PRIVATE 1 OWNERS K"); }
+    if (at(12234) && cond(3)) { p(21, 1000, 5); send_cond_bug("DAN DAN DE DHRU DHRU QSA? QTC 1 K"); }
+    if (at(12239) && cond(3)) { p(16, 640, 5); send_cond("PCH PCH DE PEAW PEAW TR = PEAW ROTTERDAM FOR SANTOS = AR"); }
+    if (at(12243) && cond(3)) { p(23, 1200, 3); send_cond("LGB LGB LGB DE LAJV4 LAJV4 QTC 3 K"); }
+    if (at(12246) && cond(3)) { p(19, 880, 4); send_cond("SAG SAG DE SKRQ SKRQ QRV? QSA? K"); }
+    if (at(12251) && cond(3)) { p(20, 1500, 3); send_cond_bug("OXZ OXZ DE OYEK2 OYEK2 QTC 1 K"); }
+    if (at(12257) && cond(3)) { p(17, 720, 3); send_cond("SPE SPE DE SQBZ SQBZ QTC 1 SVC = QSA? K"); }
+    if (at(12260) && cond(4)) { p(22, 900, 4); send_cond("UAT UAT DE UUHX UUHX QTC 4 RDO K"); }
+    if (at(12264) && cond(3)) { p(24, 1100, 3); send_cond_bug("IAR IAR DE ICPK ICPK TR QRV K"); }
+    if (at(12269) && cond(3)) { p(18, 1000, 3); send_cond("FFL FFL DE FNLC FNLC QTC 2 = PRIERE QRV K"); }
+    if (at(12272) && cond(3)) { p(21, 830, 4); send_cond("SVA SVA DE SZEP SZEP QSA? QTC 1 FOR PIRAEUS K"); }
+    if (at(12276) && cond(3)) { p(25, 1350, 3); send_cond_bug("WCC WCC DE KHJB KHJB QTC 1 K"); }
+    if (at(12278) && cond(3)) { p(20, 700, 3); send_cond("EAD EAD DE EBVW EBVW QRV? TENGO 3 K"); }
+    if (at(12282) && cond(3)) { p(16, 950, 5); send_cond("OST OST DE ORBN ORBN QTC 1 FOR ANTWERPEN K"); }
+    if (at(12286) && cond(3)) { p(22, 1250, 4); send_cond("JCS JCS DE JGYV JGYV QTC 2 OBS K"); }
+    if (at(12288) && cond(3)) { p(19, 1000, 3); send_cond_bug("TAH TAH DE TCWR TCWR TR K"); }
+    if (at(12291) && cond(3)) { p(23, 780, 3); send_cond("YUR YUR DE YUKD YUKD QTC 3 = RIJEKA K"); }
+    if (at(12296) && cond(3)) { p(20, 1100, 4); send_cond("VWB VWB DE VTJP VTJP QSA? UP 2 K"); }
+    if (at(12299) && cond(3)) { p(18, 860, 3); send_cond("9VG 9VG DE 9VRY 9VRY ETA SINGAPORE 0600 = QTC 1 K"); }
+    if (at(12303) && cond(3)) { p(24, 1000, 3); send_cond_bug("PPR PPR DE PPGM PPGM QRV? K"); }
+    if (at(12309) && cond(3)) { p(21, 1400, 3); send_cond("KPH KPH DE WHXR WHXR QTC 2 = QRU? K"); }
+    if (at(12313) && cond(3)) { p(17, 700, 3); send_cond("4XO 4XO DE 4XGA 4XGA QSA? QRK? K"); }
+    if (at(12318) && cond(3)) { p(22, 1000, 4); send_cond("SUH SUH DE SUPH SUPH QTC 1 AGENT K"); }
+    if (at(12322) && cond(3)) { p(20, 950, 3); send_cond_bug("CUL CUL DE CSAE CSAE TR K"); }
+    if (at(12327) && cond(3)) { p(19, 1150, 3); send_cond("OHG OHG DE OIXR OIXR QTC 2 = KOTKA K"); }
+    if (at(12332) && cond(3)) { p(23, 820, 3); send_cond("UDH UDH DE UPGT UPGT QSA? QRV 12 MHZ K"); }
+    if (at(12336) && cond(3)) { p(21, 1000, 4); send_cond("Y5P Y5P DE Y3EA Y3EA QTC 1 ROSTOCK K"); }
+    if (at(12339) && cond(3)) { p(18, 1300, 3); send_cond_bug("LZW LZW DE LZAF LZAF QRV? K"); }
+    if (at(12343) && cond(3)) { p(24, 900, 3); send_cond("YQI YQI DE YQDN YQDN QTC 2 = CONSTANTA K"); }
+    if (at(12123) && ct(600, 700)) send_vvv("RJD99");
+    if (at(12199) && cond(3)) send_vvv("FDE7");
+    if (at(12222) && ct(900, 1000)) send_vvv("SUA12");
+    if (at(12166) && mh(50)) send_vvv("FUG4");
+    // A ship finishing with its coast station.
+    if (at(12247) && cond(4)) { p(20, 1900, 3); send("DAN DE DHRU = QSL UR NR 12 = TNX = "); wait(2); send_stack("73 SK"); }
+    if (at(12264) && cond(4)) { p(22, 2000, 3); send("IAR DE ICPK = QRU = QRT 1800Z = "); wait(2); send_stack("SK"); }
+    // Coast stations calling ships, their lists and warnings.
+    if (at(12594) && cond(3)) { p(20, 960, 3); coast_qsx("IAR"); }
+    if (at(12613) && ms10(30)) { p(23, 870, 4); nav_wng_anm("SVA"); }
+    if (at(12618) && cond(3)) { p(24, 900, 4); coast_qsx("FFT"); }
+    if (at(12625) && eh() && ml(8)) { p(25, 1300, 4); send_cq_anm("DAM", "QTC FOR NORDDEICH = PSE QRV 12 MHZ K"); }
+    if (at(12657) && cond(3)) { p(21, 1310, 3); coast_qsx("GKL"); }
+    if (at(12674) && cond(3)) { p(25, 920, 4); coast_qsx("SAG"); }
+    if (at(12681) && ms20(10)) { p(21, 610, 4); tfc_anmt("CQ DE HEB HEB = SWISS SHIPS QTC = "); tfc_list(2, 6, "HEB"); }
+    if (at(12691) && cond(3)) { p(23, 1210, 4); coast_qsx("LGB"); }
+    if (at(12699) && oh() && ml(10)) { p(24, 700, 4); nav_wng_anm("GKA"); }
+    if (at(12713) && cond(3)) { p(21, 1030, 4); coast_qsx("ICB"); }
+    if (at(12716) && cond(3)) { p(22, 800, 4); coast_qsx("PCH"); }
+    if (at(12732) && cond(3)) { p(25, 1290, 3); coast_qsx("CNP"); }
+    if (at(12754) && oh() && ml(10)) { p(20, 1320, 3); send_cq_anm("7TA", "QTC FOR ALGER RADIO = QSX 8 12 MHZ K"); }
+    if (at(12797) && cond(3)) { p(22, 660, 4); coast_qsx("TAH"); }
+    if (at(12825) && cond(3)) { p(25, 1440, 3); coast_qsx("OST"); }
+    if (at(12845) && cond(3)) { p(24, 1070, 4); coast_qsx("DAN"); }
+    if (at(12869) && cond(3)) { p(21, 1130, 3); coast_qsx("YUR"); }
+    if (at(12877) && ct(1700, 700) && ms10(20)) { p(22, 1330, 3); tfc_anmt("CQ DE 6VA 6VA DAKAR RADIO QTC = "); tfc_list(1, 10, "6VA"); }
+}
+
 // Stations heard only while the path is in daylight.
 void daylight_block() {
     if (day()) {
@@ -234,6 +295,39 @@ void daylight_block() {
         if (at(12785) && cond(2)) { p(22, 900, 3); coast_qsx("DAN"); }
         if (at(12862)) { p(21, 950, 3); coast_station_ex("CQ DE SPE SPE SPE QSX 8 12 MHZ K   ", "SPE", "SZCZECIN"); }
         if (at(12894) && ml(30)) { p(22, 980, 3); coast_station_ex("CQ DE 5AT 5AT 5AT QSX 12 MHZ K   ", "5AT", "TRIPOLI"); }
+        // Ships far out whose path opens by day, calling their home stations.
+        if (at(12232) && cond(3)) { p(20, 880, 3); send_cond("DAN DAN DE DIBC DIBC QTC 1 OBS = QRV? K"); }
+        if (at(12237) && cond(3)) { p(22, 1000, 4); send_cond("PCH PCH DE PDSM PDSM QTC 3 = 2 PRIVATE 1 KLM K"); }
+        if (at(12241) && cond(3)) { p(18, 720, 3); send_cond_bug("GKA GKA DE GTZB GTZB QTC 1 K"); }
+        if (at(12249) && cond(3)) { p(24, 1300, 3); send_cond("OXZ OXZ DE OZJD OZJD QSA? QRK? AR"); }
+        if (at(12253) && cond(3)) { p(21, 900, 3); send_cond("SAG SAG DE SFVB SFVB QTC 2 FOR GOTEBORG K"); }
+        if (at(12258) && cond(3)) { p(19, 1050, 4); send_cond("SVA SVA DE SWHL SWHL TR = SWHL PIRAEUS FOR HOUSTON = K"); }
+        if (at(12262) && cond(3)) { p(23, 800, 3); send_cond_bug("LGB LGB DE LKTF LKTF QTC 2 K"); }
+        if (at(12266) && cond(3)) { p(17, 1200, 3); send_cond("KPH KPH DE WJLM WJLM QRV? QTC 1 K"); }
+        if (at(12271) && cond(3)) { p(22, 950, 3); send_cond("IAR IAR DE IBMD IBMD QTC 1 PER GENOVA K"); }
+        if (at(12275) && cond(3)) { p(20, 1000, 4); send_cond("FFL FFL DE FNPW FNPW QSA? QTC 1 ARMEMENT K"); }
+        if (at(12279) && cond(3)) { p(24, 700, 3); send_cond_bug("SAG SAG DE SKZN SKZN QTC 4 K"); }
+        if (at(12283) && cond(3)) { p(21, 1100, 3); send_cond("TAH TAH DE TCSY TCSY QTC 1 ISTANBUL K"); }
+        if (at(12287) && cond(3)) { p(18, 940, 3); send_cond("UAT UAT DE UWBE UWBE QRV? QSA? K"); }
+        if (at(12292) && cond(3)) { p(23, 1000, 4); send_cond("OXZ OXZ DE OUMA OUMA QTC 2 = 1 ARBEJDE 1 PRIVAT K"); }
+        if (at(12295) && cond(3)) { p(20, 1250, 3); send_cond_bug("SVB SVB DE SXKQ SXKQ QSA? K"); }
+        if (at(12298) && cond(3)) { p(22, 850, 3); send_cond("SPH SPH DE SPKR SPKR QTC 1 PLO K"); }
+        if (at(12302) && cond(3)) { p(19, 1000, 3); send_cond("PCH PCH DE PFWC PFWC TR = PFWC AMSTERDAM FOR PARAMARIBO K"); }
+        if (at(12305) && cond(3)) { p(24, 1150, 5); send_cond("OST OST DE OPAR OPAR QTC 2 CMB K"); }
+        if (at(12311) && cond(3)) { p(21, 800, 3); send_cond_bug("ICB ICB DE IQTM IQTM QRV? K"); }
+        if (at(12316) && cond(3)) { p(20, 1000, 3); send_cond("DAN DAN DE DJKW DJKW QTC 1 REEDEREI K"); }
+        if (at(12321) && cond(3)) { p(18, 1350, 3); send_cond("CUL CUL DE CTBL CTBL QSA? QTC 1 LISBOA K"); }
+        if (at(12326) && cond(3)) { p(23, 900, 4); send_cond("EAD EAD DE EAKY EAKY QTC 3 = BILBAO K"); }
+        if (at(12329) && cond(3)) { p(22, 1000, 3); send_cond_bug("LGB LGB DE LLEV LLEV QTC 1 K"); }
+        if (at(12333) && cond(3)) { p(19, 760, 3); send_cond("GKA GKA DE MTQH MTQH QTC 2 = 1 OWNERS 1 AGENTS K"); }
+        if (at(12337) && cond(3)) { p(24, 1000, 3); send_cond("SAG SAG DE SEGF SEGF QRV? QSW 12 MHZ K"); }
+        if (at(12340) && cond(3)) { p(21, 1180, 4); send_cond("DAN DAN DE DCFT DCFT QTC 1 BREMEN K"); }
+        if (at(12344) && cond(3)) { p(20, 900, 3); send_cond_bug("PCH PCH DE PHRN PHRN QSA? K"); }
+        if (at(12348) && cond(3)) { p(23, 1000, 3); send_cond("FFL FFL DE FNQB FNQB QTC 2 = LE HAVRE K"); }
+        if (at(12352) && cond(3)) { p(18, 1450, 3); send_cond("OXZ OXZ DE OXRL2 OXRL2 TR = OXRL2 ESBJERG FOR HALIFAX = K"); }
+        if (at(12355) && cond(3)) { p(22, 820, 4); send_cond("SVA SVA DE SYQR SYQR QTC 1 PIRAEUS = QRV? K"); }
+        if (at(12361) && cond(3)) { p(24, 1000, 3); send_cond_bug("IAR IAR DE IGHE IGHE QTC 3 K"); }
+        if (at(12364) && cond(3)) { p(21, 1100, 3); send_cond("SPE SPE DE SPHZ SPHZ QRV? QTC 1 PZM K"); }
     }
     if (reg2_day()) {
         if (at(12238) && cond(2)) { p(20, 800, 2); obs_tfc("WLO", "OBS NWS NEWORLEANS"); }
@@ -289,6 +383,7 @@ void historical_block() {
         if (at(12260) && cond(3)) { p(17, 700, 2); hand = 1; send_cond("GKU DE MZGV QTC 1 K"); }
         if (at(12400) && cond(3)) { p(20, 740, 2); hand = 1; send_cond("PCH PCH DE PFDL PFDL K"); }
     }
+    band_12_history();
 
     stn();
 }
@@ -318,6 +413,7 @@ void background_block() {
         qsa = 1;
         if (at({12112, 12160, 12230, 12470, 12654}) && eh()) n0n(1000);
     }
+    band_12_printers();
 
     get_background(175, background_tab_12, prob_tab_12);
 }
@@ -369,6 +465,7 @@ void band_12() {
     coast_watch(coast_watch_12, coast_watch_12_count);
     maritime_lists();
     synoptic_ships();
+    ships_and_answers();
     daylight_block();
     historical_block();
     background_block();

@@ -28,6 +28,30 @@ void fixed_and_ship_telephony() {
     if (at(16064) && ct(1000, 1040)) { p(22, 880, 3); let_msg_latin("OLX DE OLY2 = ", 1); }
     if (at(16076)) { p(24, 960, 3); send_still("VVV VVV VVV IDR IDR IDR  "); }
     if (at(16079) && ct(600, 1800)) simplex_fix_radiocheck(net_nato_tac, 8, 21);
+    if (at(16085) && ct(700, 1500)) { p(24, 1000, 5); send_still("VVV VVV VVV DE HEC4 HEC4 HEC4 QSX 16085  "); }
+    if (at(16085) && ct(700, 1500) && ms20(4)) { p(24, 1000, 5); send("HBD HBD DE HEC4 QTC 2 = "); qtc5l(2, 34, 2, 0x80); send_stack(" K"); }
+    if (at(16103) && oh()) { p(21, 1550, 3); send_cond_bug("TBA TBA DE TBA2 TBA2 QSA? K"); }
+    if (at(16124) && ct(900, 1600)) { p(23, 880, 4); send_still("CQ CQ CQ DE YZO YZO BEOGRAD QRV  "); }
+    if (at(16147) && cond(3)) { p(22, 1000, 3); send_cond("7TA 7TA DE 7TA23 7TA23 QRV? K"); }
+    if (at(16158) && ct(800, 1500)) { p(25, 950, 3); send_still("VVV VVV DE OLX OLX OLX PRAHA  "); }
+    if (at(16178) && eh()) { p(21, 1700, 3); send_cond_bug("HZN HZN DE HZN9 HZN9 QTC 2 K"); }
+    if (at(16203) && ct(1000, 1700)) { p(24, 1000, 4); send_still("VVV VVV VVV DE 9KL 9KL 9KL  "); }
+    if (at(16218) && od()) { p(20, 1200, 3); send_cond("SPW SPW DE SPW44 SPW44 QSA? K"); }
+    if (at(16236) && ct(1300, 1500)) { p(24, 1000, 4); italian_diplo(); }
+    if (at(16249) && ct(1000, 1200)) telecom_opchat_dx("OLX", "SUA", "");
+    if (at(16257) && ct(800, 1000)) { p(22, 1100, 3); polish_diplo("SPW62"); }
+    if (at(16279) && ct(1600, 1800)) { p(23, 900, 4); german_diplo(); }
+    if (at(16305) && ed()) simplex_fix_radiocheck(net_army_a, 6, 21);
+    if (at(16321) && ct(1100, 1300)) auto_morse(55);
+    if (at(16339) && cond(2)) nato_qso();
+    if (at(16352) && ct(600, 1400)) { p(24, 1300, 3); send_still("VVV VVV DE CNM CNM CNM RABAT  "); }
+    if (at(16085) && ct(600, 700)) send_vvv("HBD");
+    if (at(16124) && cond(3)) send_vvv("YZO2");
+    if (at(16158) && ct(700, 800)) send_vvv("OLX5");
+    if (at(16352) && ct(1400, 1415)) { p(24, 2000, 3); send("CNM4 DE CNM = QRU = NEXT SKED 0700Z = "); wait(3); send_stack("SK"); }
+    // Ship telephony.
+    if (at({16366, 16384, 16402}) && cond(2)) fone_cond(3);
+    if (at({16441, 16468}) && oh()) fone_cond(5);
     if (at(16080) && cond(3)) nato_qso();
     if (at(16094) && ml(30)) { p(23, 780, 3); send("AIJ1 AIJ1 DE NWP ZBO 1 O  "); nato_qtc(nr, 'O'); }
     if (at(16101) && eh()) { p(22, 1300, 4); send_still("VVV VVV VVV 4XZ 4XZ 4XZ  "); }
@@ -165,6 +189,20 @@ void daylight_block() {
         if (at(16868) && eh()) { p(22, 950, 2); send_still("CQ DE 5YC 5YC 5YC QSX 16 MHZ K  "); }
         if (at(16887) && oh()) { p(24, 900, 3); send_still("CQ DE HZG HZG HZG QSX 16 MHZ K  "); }
         if (at(16106)) { p(23, 1000, 3); send_still("VVV VVV VVV DE VTG VTG VTG K  "); }
+        if (at(16093) && ml(30)) { p(24, 1000, 4); send_still("VVV VVV DE 5YE 5YE 5YE QSX 16093  "); }
+        if (at(16117)) { p(21, 1200, 3); send_still("QRA QRA DE 6VU 6VU 6VU  "); }
+        if (at(16141) && oh()) { p(23, 900, 3); send_cond("9GA 9GA DE 9GA3 9GA3 QTC 4 = QRQ? K"); }
+        if (at(16164)) { p(22, 1000, 4); send_still("VVV VVV DE ETD ETD ETD  "); }
+        if (at(16188) && cond(2)) { p(20, 1450, 3); send_cond_bug("ST2 ST2 DE ST24 ST24 QSA? K"); }
+        if (at(16210)) { p(25, 1000, 4); send_still("QRA QRA DE TUM TUM ABIDJAN QRU  "); }
+        if (at(16226) && eh()) { p(21, 1000, 3); send_still("VVV VVV DE D2A D2A D2A LUANDA  "); }
+        if (at(16244) && cond(3)) { p(24, 1250, 3); clg_cond("9QL", "9QL2", 3); }
+        if (at(16264)) { p(23, 1000, 3); send_still("VVV VVV VVV DE 5NN 5NN 5NN  "); }
+        if (at(16286) && ml(20)) { p(22, 850, 1); send_still("CQ CQ DE C9M C9M C9M  "); }
+        if (at(16310) && cond(2)) { p(20, 1000, 2); send_cond_bug("5HA 5HA DE 5HA3 5HA3 QTC? K"); }
+        if (at(16330)) { p(24, 1100, 2); send_still("VVV VVV DE ZRH ZRH ZRH PRETORIA  "); }
+        if (at(16822) && cond(3)) { p(22, 900, 4); send_cond("5YC 5YC DE 5YUK 5YUK QTC 1 K"); }
+        if (at(16850) && cond(3)) { p(21, 1000, 3); send_cond_bug("VWB VWB DE VTAZ VTAZ QRV? K"); }
     }
     if (reg2_day()) {
         if (at(16684) && cond(3)) { p(22, 780, 3); clg_cond("KPH", "WSDX", 2); }
@@ -196,6 +234,9 @@ void daylight_block() {
         if (at(16845)) { p(22, 1000, 3); coast_station_ex("CQ CQ CQ DE UFL UFL UFL QSX 16 MHZ K  ", "UFL", "VLADIVOSTOK"); }
         if (at(16877) && eh()) { p(23, 880, 3); send_still("CQ DE UKA UKA UKA QSX 12 16 MHZ K  "); }
         if (at(16228)) { p(24, 1000, 3); send_still("RJE RJE RJE  VVV VVV VVV  "); }
+        if (at(16067)) { p(22, 1000, 4); send_still("VVV VVV DE RMGE RMGE RMGE QSX 12 16 MHZ  "); }
+        if (at(16067) && ms10(40)) { p(22, 1000, 4); send("RJD83 DE RMGE QTC = "); qtc5l(9, 28, 3, 0); send_stack(" K"); }
+        if (at(16855) && cond(2)) { p(23, 880, 3); send_cond("UFL UFL DE UZCQ UZCQ QTC 2 K"); }
     }
     stn();
 }
@@ -222,6 +263,23 @@ void historical_block() {
         if (at(16299) && ct(700, 1500)) { p(20, 1050, 3); qrh = 1; send_still("VVV VVV VVV GBC GBC GBC  "); }
         if (at(16241) && oh()) { p(21, 850, 2); qrh = 1; send_still("VVV VVV DE FYC FYC FYC  "); }
         if (at(16114) && cond(2)) { p(18, 800, 2); send_cond("CQ CQ DE IRW IRW QRU? K"); }
+        // Beam and press circuits of the 1930s above the coast band.
+        if (at(16030) && ct(1200, 1800)) { p(30, 1000, 4); send_still("VVV VVV VVV DE GBA GBA GBA  "); }
+        if (at(16030) && ct(1200, 1800) && ms20(6)) { p(30, 1000, 4); send("LSL DE GBA NR 22 = "); qtc5f(22, 36); send_stack(" AR"); }
+        if (at(16070) && ct(700, 1300)) { p(28, 1200, 3); send_still("VVV VVV DE DGK DGK DGK  "); }
+        if (at(16110) && ct(1300, 1900)) { p(32, 900, 4); send_still("VVV VVV VVV DE WKK WKK WKK LAWRENCEVILLE  "); }
+        if (at(16150) && ct(900, 1400)) { p(26, 1100, 3); send_still("CQ CQ DE FTN FTN FTN PRESSE  "); }
+        if (at(16150) && ct(900, 1400) && ml(15)) { p(26, 1100, 3); let_msg_latin("CQ DE FTN HAVAS = ", 0x80); }
+        if (at(16200) && ct(500, 1100)) { p(27, 1300, 3); send_still("VVV VVV DE JVE JVE JVE NAZAKI QRU  "); }
+        if (at(16250) && ct(1000, 1600)) { p(30, 1000, 4); send_still("VVV VVV VVV DE PPQ PPQ PPQ RIO  "); }
+        if (at(16270) && ct(600, 1200)) { p(25, 800, 3); send_still("VVV VVV DE VWY VWY VWY QSX 16270 19060  "); }
+        if (at(16320) && ct(1100, 1700)) { p(28, 1050, 4); send_still("VVV VVV DE EHZ EHZ EHZ MADRID  "); }
+        if (at(16340) && ct(1400, 2000) && cond(2)) { p(22, 950, 3); send_cond("WKK WKK DE PPQ PPQ QTC 11 K"); }
+        // Ships of the 1930s calling their coast stations.
+        if (at(16700) && cond(3)) { p(18, 650, 3); send_cond("DAN DAN DE DIDU DIDU QTC 1 K"); }
+        if (at(16720) && cond(3)) { p(20, 780, 3); send_cond("PCH PCH DE PEBR PEBR QRV? K"); }
+        if (at(16740) && cond(3)) { p(19, 900, 3); send_cond("FFL FFL DE FNRL FNRL QTC 2 K"); }
+        if (at(16812) && ct(1200, 2000)) { p(22, 850, 4); send_still("CQ CQ CQ DE FFL FFL FFL QRU?  "); }
     }
     stn();
 }
@@ -243,8 +301,44 @@ void background_block() {
         if (at(16954)) rtlx_cond_50_170("NMN", 2);
         if (at({16544, 16560})) { qsa = 2; data(300, 2); }
         if (at(16940) && cond(3)) tuning();
+        // Press: Europe's agencies by day, the Arab and Asian ones after them.
+        if (at(16005) && ct(700, 1700)) rtlx("REUTER LONDON EUROPE", 425, 50);
+        if (at(16027) && ml(40)) rtlx_cond("ANSA ROMA", 425, 50, 3);
+        if (at(16043) && ct(500, 1500)) rtlx("TANJUG YZJ", 425, 50);
+        if (at(16247) && day()) rtlx("DPA HAMBURG", 850, 50);
+        if (at(16284) && cond(2)) rtlx_cond("CTK OLP", 425, 50, 5);
+        if (at(16062) && ct(400, 1600)) rtlx_cond("MENA CAIRO", 850, 50, 2);
+        if (at(16135) && eh()) rtlx_cond("IRNA TEHRAN", 425, 50, 0);
+        if (at(16156) && (h(5) || h(9) || h(13))) rtlx("KUNA KUWAIT", 425, 50);
+        if (at(16174) && oh()) rtlx_cond("JANA TRIPOLI", 850, 50, 3);
+        if (at(16196) && ct(500, 1600) && t.wDayOfWeek != 5) rtlx("APS ALGER", 425, 50);
+        if (at(16083) && reg3f_day()) rtlx("XINHUA BZP", 425, 50);
+        if (at(16120) && ct(2100, 500)) rtlx("KCNA HMF", 850, 50);
+        if (at(16223) && reg3m_day()) rtlx_cond("PTI NEW DELHI", 425, 50, 2);
+        if (at(16096) && reg2_day()) rtlx_cond("PRENSA LATINA", 425, 50, 4);
+        // Weather and forces.
+        if (at(16302) && (h(4) || h(10) || h(16) || h(22))) rtlx("DDK OFFENBACH", 425, 50);
+        if (at(16317)) rtlx_cond_75_850("RFQP DJIBOUTI", 2);
+        if (at(16335) && eh()) rtlx_cond("AFE US ARMY", 850, 75, 0);
+        if (at(16356) && ct(800, 1800)) rtlx_cond_arqe_96("MFA ALGER", 3);
+        // Ship narrow-band printing and the coast stations' own channels.
+        if (at({16585, 16597})) sitor();
+        if (at(16913)) { qsa = 3; sitor_marker(940, 20, "SVB"); }
+        if (at(16928)) { qsa = 4; sitor_marker(880, 22, "DCL"); }
+        if (at(16944)) { qsa = 3; sitor_marker(1000, 19, "9VG"); }
+        if (at(16962)) { qsa = 3; sitor_marker(900, 21, "UAT"); }
+        if (at(16980) && cond(2)) { qsa = 3; sitor_marker(1060, 20, "CBV"); }
+        // Teleprinters beneath the Morse markers of the same offices.
+        if (at(16013) && t.wMinute >= 50) rtlx("RCV", 850, 50);
+        if (at(16085) && ct(1500, 1900)) rtlx_cond("HEC4", 425, 50, 0);
+        if (at(16050) && eh()) rtlx_cond("FUE", 850, 75, 2);
+        if (at(16076) && ct(1500, 2000)) rtlx("IDR", 850, 50);
+        if (at(16158) && ct(1500, 1800)) rtlx_cond("OLX", 425, 50, 3);
+        if (at(16352) && ct(1400, 1700)) rtlx("CNM", 425, 50);
         qsa = 1;
         if (at({16047, 16152, 16269, 16332}) && oh()) n0n(1500);
+        qsa = 3;
+        if (at({16093, 16117, 16164, 16210}) && ct(500, 700)) n0n(1000);
     }
 
     get_background(214, background_tab_16, prob_tab_16);

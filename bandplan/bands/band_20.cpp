@@ -107,6 +107,62 @@ void fixed_service() {
     if (at(20697) && ct(1000, 1800)) random_vvv();
     if (at(20918) && ct(500, 1300)) { qsa_exchange("RAL5", "RAL23", 200); }
 
+    // Foreign ministries, telegraph offices and forces: markers, calls and
+    // their traffic, the outstation answering on the same channel.
+    if (at(20009) && ct(700, 1600)) { p(24, 1000, 5); send_still("VVV VVV VVV DE HBD HBD HBD QSX 13 16 20 MHZ  "); }
+    if (at(20009) && ct(700, 1600) && ms20(8)) { p(24, 1000, 5); send("HBD22 HBD22 DE HBD = "); qtc5l(3, 36, 2, 0x80); send_stack(" K"); }
+    if (at(20016) && eh()) { p(21, 1450, 3); send_cond_bug("TAH TAH DE TAH9 TAH9 QTC 2 K"); }
+    if (at(20029) && ct(900, 1500)) { p(22, 860, 4); send_still("CQ CQ DE OLZ OLZ OLZ PRAHA  "); }
+    if (at(20037) && cond(3)) { p(25, 1100, 3); send_cond("YZO YZO DE YZO4 YZO4 QRU? K"); }
+    if (at(20047) && ct(1000, 1700)) { p(23, 1000, 3); send_still("VVV VVV DE 3VX 3VX 3VX TUNIS  "); }
+    if (at(20047) && ct(1000, 1700) && cond(3)) { p(23, 1000, 3); clg_cond_bug("3VX", "3VX9", 2); }
+    if (at(20069) && od()) { p(20, 1250, 3); send_cond_bug("IRM IRM DE IRM8 IRM8 QSA? K"); }
+    if (at(20073) && ct(800, 1500)) { p(26, 930, 4); send_still("VVV VVV VVV DE 7RA 7RA 7RA ALGER  "); }
+    if (at(20086) && oh()) { p(24, 1700, 3); send_cond("5AL 5AL DE 5AL7 5AL7 QTC 1 K"); }
+    if (at(20098) && ct(600, 1300)) { p(21, 1000, 4); send_still("VVV VVV DE JYK JYK JYK AMMAN  "); }
+    if (at(20109) && cond(2)) { p(22, 800, 3); send_cond_bug("SUA SUA DE SUA41 SUA41 QRV? K"); }
+    if (at(20120) && ct(900, 1600)) { p(24, 1050, 4); send_still("CQ CQ CQ DE 9KL 9KL 9KL KUWAIT QRU?  "); }
+    if (at(20133) && eh()) { p(23, 1900, 3); send_cond("HZN HZN DE HZN7 HZN7 QSA? K"); }
+    if (at(20158) && ct(1100, 1800)) { p(20, 1000, 3); send_still("VVV VVV DE ODR ODR ODR BEYROUTH  "); }
+    if (at(20158) && ct(1100, 1800) && ml(10)) { p(20, 1000, 3); send("ODR5 DE ODR = "); qtc5f(2, 26); send_stack(" AR"); }
+    if (at(20179) && cond(3)) { p(21, 1300, 4); send_cond_bug("YKA YKA DE YKA5 YKA5 QTC 3 K"); }
+    if (at(20191) && ct(700, 1400)) { p(25, 900, 3); send_still("VVV VVV VVV DE EQK EQK EQK TEHRAN  "); }
+    if (at(20209) && oh()) { p(22, 1150, 3); send_cond("AQP AQP DE AQP5 AQP5 QRV? K"); }
+    if (at(20221) && ct(800, 1500)) { p(24, 1000, 4); send_still("VVV VVV DE ATA ATA ATA NEW DELHI  "); }
+    if (at(20244) && cond(2)) { p(20, 760, 3); send_cond_bug("S2B S2B DE S2B3 S2B3 QTC K"); }
+    if (at(20253) && ct(600, 1200)) { p(23, 1000, 3); send_still("VVV VVV VVV DE 4SB 4SB 4SB COLOMBO  "); }
+    if (at(20276) && ed()) { p(21, 1600, 3); send_cond("XYR XYR DE XYR2 XYR2 QSA? K"); }
+    if (at(20291) && ct(1000, 1700)) { p(26, 1000, 5); send_still("VVV VVV DE PBC3 PBC3 PBC3 QSX 20291  "); }
+    if (at(20318) && cond(3)) { p(22, 900, 3); send_cond_bug("OXZ OXZ DE OXZ9 OXZ9 QTC? K"); }
+    if (at(20328) && ct(800, 1600)) { p(24, 1200, 4); send_still("CQ CQ DE SAM SAM SAM STOCKHOLM  "); }
+    if (at(20345) && eh()) { p(21, 1000, 3); send_cond("OFW OFW DE OFW3 OFW3 QRV K"); }
+    if (at(20358) && ct(900, 1500)) { p(23, 840, 5); send_still("VVV VVV VVV DE OEY OEY OEY WIEN  "); }
+    if (at(20372) && oh()) { p(24, 1000, 3); send_cond_bug("EBA EBA DE EBA9 EBA9 QSA? K"); }
+    if (at(20383) && ct(700, 1300)) { p(22, 1350, 5); send_still("VVV VVV DE CTV CTV CTV LISBOA  "); }
+    if (at(20399) && cond(2)) { p(20, 1000, 4); qsa_exchange("ZAA5", "ZAA", 2); }
+    if (at(20424) && ct(1000, 1600)) { p(25, 880, 3); send_still("VVV VVV VVV DE HAT HAT HAT BUDAPEST  "); }
+    if (at(20424) && ct(1000, 1600) && ms(20)) { p(25, 880, 3); send("HAT3 HAT3 DE HAT = "); qtc5f(7, 40); send_stack(" AR K"); }
+    if (at(20448) && ct(800, 1800)) { p(24, 1000, 4); italian_diplo(); }
+    if (at(20477) && ct(1100, 1300)) { p(22, 1100, 4); polish_diplo("SPW58"); }
+    if (at(20487) && ct(900, 1200)) telecom_opchat_dx("YIL", "SUA", "");
+    if (at(20497) && ct(1400, 1600)) { p(23, 1000, 3); german_diplo(); }
+    if (at(20531) && ct(600, 900)) { p(24, 950, 4); cuban_diplo("CLP1"); }
+    if (at(20566) && oh() && ct(800, 1400)) { p(21, 1000, 3); iranian_diplo(); }
+    if (at(20605) && ct(1200, 1400)) auto_morse(40);
+    if (at(20634) && ct(1000, 1600)) simplex_fix_radiocheck(net_army_e, 5, 21);
+    if (at(20650) && cond(2)) nato_qso();
+    // Outstations tuning up on their net controls' channels.
+    if (at(20009) && ct(600, 700)) send_vvv("HBD22");
+    if (at(20029) && cond(3)) send_vvv("OLZ3");
+    if (at(20120) && ct(800, 900)) send_vvv("9KL8");
+    if (at(20158) && ct(1000, 1100)) send_vvv("ODR5");
+    if (at(20424) && cond(2)) send_vvv("HAT3");
+    if (at(20548) && mh(45)) send_vvv("HBD4");
+    // Schedules arranged before the channel closes.
+    if (at(20073) && ct(1500, 1515)) { p(26, 930, 4); send("7RA3 DE 7RA = QRU = NEXT SKED 0800Z = "); wait(3); send_stack("SK"); }
+    if (at(20253) && ct(1145, 1200)) { p(23, 2150, 3); send("4SB2 DE 4SB = QSY 16 MHZ = "); wait(2); send_stack("AR"); }
+    if (at(20383) && ct(1245, 1300)) { p(22, 1350, 5); send("CTV8 DE CTV = QRX 15 = "); wait(3); send_stack("K"); }
+
     stn();
 }
 
@@ -134,6 +190,30 @@ void daylight_block() {
         if (at(20878)) { p(23, 900, 3); send_still("CQ CQ CQ DE UAT2 UAT2 UAT2 QRU      "); }
         if (at(20948) && hh(11)) { p(28, 1000, 3); send_still("VVV VVV VVV DE KRH50 KRH50 KRH50      "); }
         if (at(20996) && ml(15)) { p(24, 1100, 3); send_still("VVV VVV DE 6YI 6YI QRU      "); }
+        if (at(20011) && ml(30)) { p(23, 1000, 4); send_still("VVV VVV VVV DE 5YE 5YE 5YE NAIROBI      "); }
+        if (at(20052)) { p(21, 1200, 3); send_still("QRA QRA DE 5NG 5NG 5NG LAGOS      "); }
+        if (at(20079) && oh()) { p(24, 900, 3); send_cond("9GA 9GA DE 9GA5 9GA5 QRV? QSA? K"); }
+        if (at(20093)) { p(22, 1000, 4); send_still("VVV VVV DE ETD ETD ETD ADDIS ABABA      "); }
+        if (at(20116) && cond(2)) { p(20, 1500, 3); send_cond_bug("ST2 ST2 DE ST27 ST27 QRV? K"); }
+        if (at(20143) && eh()) { p(25, 1000, 4); send_still("VVV VVV VVV DE 6VY 6VY 6VY DAKAR      "); }
+        if (at(20164)) { p(23, 1100, 3); send_still("VVV VVV DE TUA TUA TUA ABIDJAN      "); }
+        if (at(20186) && ml(40)) { p(21, 900, 3); send_still("CQ CQ DE TJM TJM TJM YAOUNDE      "); }
+        if (at(20203) && cond(3)) { p(24, 1000, 3); qsa_exchange("9QL3", "9QL", 3); }
+        if (at(20228)) { p(22, 1300, 4); send_still("VVV VVV VVV DE D2L D2L D2L LUANDA      "); }
+        if (at(20258) && oh()) { p(20, 1000, 2); send_still("VVV VVV DE C9L C9L C9L MAPUTO      "); }
+        if (at(20283) && cond(2)) { p(23, 800, 3); send_cond_bug("5RT 5RT DE 5RT2 5RT2 QTC K"); }
+        if (at(20303)) { p(24, 1000, 2); send_still("VVV VVV VVV DE 9JB 9JB 9JB LUSAKA      "); }
+        if (at(20327) && eh()) { p(21, 1150, 1); send_still("QRA QRA DE 5HA 5HA 5HA DAR ES SALAAM      "); }
+        if (at(20354) && ml(20)) { p(22, 1000, 3); send_still("VVV VVV DE 5XA 5XA 5XA KAMPALA      "); }
+        if (at(20376) && cond(3)) { p(20, 1250, 2); clg_cond("7QA", "7QA4", 2); }
+        if (at(20392)) { p(25, 950, 4); send_still("VVV VVV VVV DE TZH TZH TZH BAMAKO      "); }
+        if (at(20420) && oh()) { p(23, 1000, 3); send_still("VVV VVV DE 5UB 5UB 5UB NIAMEY      "); }
+        if (at(20443) && cond(2)) { p(24, 1400, 3); send_cond("TTH TTH DE TTH6 TTH6 QSA? K"); }
+        if (at(20468)) { p(21, 1000, 4); send_still("VVV VVV VVV DE XTU XTU XTU OUAGADOUGOU      "); }
+        if (at(20494) && ml(30)) { p(22, 860, 3); send_still("VVV VVV DE TNA TNA TNA BRAZZAVILLE      "); }
+        if (at(20520) && cond(3)) { p(20, 1000, 3); send_cond_bug("TRA TRA DE TRA2 TRA2 QRU? K"); }
+        if (at(20541)) { p(23, 1200, 2); send_still("VVV VVV VVV DE A2D A2D A2D GABORONE      "); }
+        if (at(20559) && eh()) { p(24, 1000, 1); send_still("VVV VVV DE 3DA 3DA 3DA MBABANE      "); }
     }
 
     if (reg2_day()) {
@@ -146,6 +226,11 @@ void daylight_block() {
         if (at(20614) && ms10(0)) { p(23, 1000, 3); fig_msg_count("CLP5 DE CLP1 = ", 50); }
         if (at(20773)) { p(20, 950, 3); send_still("VVV VVV VVV DE HKC HKC HKC      "); }
         if (at(20886) && eh()) { p(24, 1000, 4); naval_coast("VVV VVV VVV DE NAW NAW NAW      ", "NAW", us_navy, 37); }
+        if (at(20064)) { p(23, 1000, 2); send_still("VVV VVV VVV DE XBA XBA XBA MEXICO      "); }
+        if (at(20214) && ct(1300, 1800)) { p(21, 880, 2); send_cond("HKC HKC DE HKC5 HKC5 QTC K"); }
+        if (at(20364)) { p(24, 1100, 1); send_still("VVV VVV DE OAX OAX OAX LIMA      "); }
+        if (at(20474) && oh()) { p(22, 1000, 2); send_still("CQ CQ DE CXR CXR CXR MONTEVIDEO      "); }
+        if (at(20688) && cond(2)) { p(20, 950, 3); send_cond_bug("PWZ PWZ DE PWZ33 PWZ33 QSA? K"); }
     }
 
     if (reg1rus_day()) {
@@ -175,6 +260,10 @@ void daylight_block() {
         if (at(20593)) { p(21, 1100, 2); french_navy_coast("VVV VVV DE FUJ FUJ FUJ      ", "FUJ"); }
         if (at(20744)) { p(25, 1000, 3); send_still("VVV VVV VVV DE JMC5 JMC5 JMC5      "); }
         if (at(20943)) { p(22, 960, 3); send_still("VVV VVV VVV DE ZLO ZLO ZLO      "); }
+        if (at(20043)) { p(24, 1000, 2); send_still("VVV VVV VVV DE BAF BAF BAF      "); }
+        if (at(20274) && cond(2)) { p(21, 900, 1); send_cond("XVN XVN DE XVN6 XVN6 QTC 3 = HANOI K"); }
+        if (at(20534)) { p(23, 1100, 2); send_still("VVV VVV DE HSW HSW HSW BANGKOK      "); }
+        if (at(20722) && oh()) { p(22, 1000, 2); send_still("VVV VVV VVV DE DZR DZR DZR MANILA      "); }
     }
 
     stn();
@@ -210,6 +299,36 @@ void historical_block() {
         }
         if (at(20850) && ct(500, 1300) && eh()) { p(20, 1100, 2); let_msg_count("GBR GBR DE GBR = ", 45, 0x80); }
         if (at(20988) && cond(3)) { p(18, 1200, 3); send_cond("WCC WCC DE KFZO KFZO QRU? K"); }
+        // More of the long-haul circuits: day paths across the Atlantic,
+        // to South America, Africa and the Far East.
+        if (at(20015) && ct(1300, 1900)) { p(32, 1000, 4); send_still("VVV VVV VVV DE WEL WEL WEL  "); }
+        if (at(20015) && ct(1300, 1900) && ms20(3)) { p(32, 1000, 4); send("GBB DE WEL NR 33 = "); qtc5f(33, 40); send_stack(" AR"); }
+        if (at(20040) && ct(1000, 1500)) { p(28, 1200, 5); send_still("VVV VVV DE GBC GBC GBC RUGBY  "); }
+        if (at(20080) && ct(700, 1300)) { p(30, 900, 5); send_still("VVV VVV VVV DE DGU DGU DGU NAUEN  "); }
+        if (at(20080) && ct(700, 1300) && cond(3)) { p(30, 900, 4); send_cond("LSN LSN DE DGU DGU QRV K"); }
+        if (at(20130) && ct(1100, 1700)) { p(25, 1050, 3); send_still("CQ CQ CQ DE PPW PPW PPW PRESS  "); }
+        if (at(20130) && ct(1100, 1700) && ml(20)) { p(25, 1050, 3); let_msg_latin("CQ DE PPW PRESS = ", 0x80); }
+        if (at(20170) && ct(800, 1400)) { p(34, 1100, 5); send_still("VVV VVV DE FTA FTA FTA SAINTE ASSISE  "); }
+        if (at(20200) && ct(500, 1000)) { p(27, 1300, 1); send_still("VVV VVV VVV DE JYR JYR JYR TOKIO  "); }
+        if (at(20200) && ct(500, 1000) && ms10(40)) { p(27, 1300, 2); fig4_msg("JYR DE JYR = ", 36); }
+        if (at(20250) && ct(900, 1500)) { p(30, 1000, 4); send_still("VVV VVV DE ZSR ZSR ZSR KLIPHEUVEL  "); }
+        if (at(20290) && ct(1200, 1800)) { p(26, 800, 3); send_still("VVV VVV VVV DE LSL LSL LSL  "); }
+        if (at(20335) && ct(700, 1200)) { p(28, 1150, 2); send_still("VVV VVV DE VLK VLK VLK SYDNEY  "); }
+        if (at(20335) && ct(700, 1200) && cond(3)) { p(28, 1150, 1); send_cond("GBP GBP DE VLK VLK QTC 12 K"); }
+        if (at(20360) && ct(1000, 1600)) { p(30, 950, 3); send_still("VVV VVV DE CEC CEC CEC SANTIAGO  "); }
+        if (at(20420) && ct(1300, 1800)) { p(33, 1000, 2); send_still("VVV VVV VVV DE KKQ KKQ KKQ  "); }
+        if (at(20475) && ct(800, 1300)) { p(25, 1400, 2); send_still("VVV VVV DE PMN PMN PMN BANDOENG  "); }
+        if (at(20530) && eh()) { p(28, 1000, 4); send_still("VVV VVV DE IBC IBC IBC ROMA  "); }
+        if (at(20530) && eh() && ml(15)) { p(28, 1000, 4); let_msg_latin("IBC DE IBC ITALCABLE = ", 0); }
+        if (at(20580) && ct(1100, 1500)) { p(29, 900, 1); send_still("VVV VVV DE XGOY XGOY XGOY  "); }
+        if (at(20640) && ct(600, 1100)) { p(31, 1100, 4); send_still("VVV VVV VVV DE OPM OPM OPM LEOPOLDVILLE  "); }
+        if (at(20710) && ct(1200, 1700)) { p(24, 1000, 3); send_still("VVV VVV DE CTA CTA CTA  "); }
+        if (at(20760) && ct(900, 1500) && cond(2)) { p(22, 750, 5); send_cond("FTA FTA DE FZS FZS QTC 4 K"); }
+        if (at(20780) && ct(1000, 1600)) { p(35, 1000, 4); send_still("VVV VVV VVV DE WQV WQV WQV RCA  "); }
+        if (at(20830) && ct(700, 1300)) { p(27, 1200, 2); send_still("VVV VVV DE ZBW ZBW ZBW HONGKONG  "); }
+        if (at(20890) && ct(1300, 1900)) { p(30, 850, 4); send_still("CQ CQ CQ DE GIC GIC GIC PRESS  "); }
+        if (at(20950) && ct(800, 1400)) { p(26, 1000, 3); send_still("VVV VVV DE SUZ SUZ SUZ  "); }
+        if (at(20975) && ct(1100, 1600)) { p(25, 1050, 4); send_still("VVV VVV VVV DE EAJ EAJ EAJ MADRID  "); }
     }
 }
 
@@ -233,6 +352,77 @@ void background_block() {
         if (at(20591)) qyt4();
         if (at(20141) && cond(4)) tuning();
         if (at(20679) && cond(5)) tuning();
+        // Western agencies' overseas services, strongest while the path to
+        // their readers is in daylight.
+        if (at(20007) && reg2_day()) rtlx("REUTER LONDON LATIN AMERICA", 425, 50);
+        if (at(20022) && ct(800, 1600)) rtlx_cond("AFP PARIS AFRICA", 425, 50, 3);
+        if (at(20031) && ct(600, 1800) && t.wDayOfWeek != 0) rtlx("DPA HAMBURG ASIA", 425, 50);
+        if (at(20046) && oh()) rtlx_cond("ANSA ROMA", 425, 50, 2);
+        if (at(20512) && ct(1300, 2000)) rtlx("EFE MADRID", 850, 50);
+        if (at(20554) && ml(40)) rtlx_cond("ANOP LISBOA", 425, 50, 4);
+        if (at(20539) && ct(1100, 2100)) rtlx("TELAM BUENOS AIRES", 425, 50);
+        if (at(20569) && ct(700, 1300)) rtlx_cond("ANA ATHINAI", 850, 50, 0);
+        // The Eastern agencies.
+        if (at(20056) && ct(500, 1500)) rtlx("TANJUG YZJ", 850, 50);
+        if (at(20071) && cond(2)) rtlx_cond("CTK OLP", 425, 50, 4);
+        if (at(20088) && ct(500, 1700)) rtlx("PAP SOH", 425, 50);
+        if (at(20111) && eh()) rtlx_cond("ADN Y2L", 425, 50, 0);
+        if (at(20129) && t.wMinute < 45) rtlx("MTI HGS", 425, 50);
+        if (at(20148) && ct(900, 1500)) rtlx_cond("AGERPRES YOP", 850, 50, 3);
+        if (at(20582) && day()) rtlx_cond("BTA LZB", 425, 50, 0);
+        if (at(20599) && ct(600, 1400)) rtlx("ATA ZAT", 425, 50);
+        if (at(20484) && reg2_day()) rtlx("PRENSA LATINA", 425, 50);
+        // Asia: the Far Eastern agencies' services to Europe and Africa.
+        if (at(20160) && ct(600, 1400)) rtlx("XINHUA BZR", 425, 50);
+        if (at(20181) && reg3f_day()) rtlx_cond("KYODO JJC", 425, 50, 2);
+        if (at(20193) && ct(300, 1300)) rtlx("ANTARA JAKARTA", 850, 50);
+        if (at(20211) && reg3m_day()) rtlx_cond("PTI NEW DELHI", 425, 50, 5);
+        if (at(20223) && ct(400, 1200)) rtlx("APP KARACHI", 425, 50);
+        if (at(20617) && ct(500, 1100)) rtlx_cond("VNA HANOI", 850, 50, 2);
+        if (at(20631) && ct(0, 1100)) rtlx("KCNA HMF", 425, 50);
+        // The Arab and Iranian agencies.
+        if (at(20237) && ct(500, 1300)) rtlx_cond("IRNA TEHRAN", 850, 50, 0);
+        if (at(20249) && ct(600, 1600) && t.wDayOfWeek != 5) rtlx("INA BAGHDAD", 425, 50);
+        if (at(20264) && ml(30)) rtlx_cond("KUNA KUWAIT", 425, 50, 3);
+        if (at(20281) && ct(600, 1400)) rtlx("WAM ABU DHABI", 425, 50);
+        if (at(20295) && eh()) rtlx_cond("SPA RIYADH", 850, 50, 0);
+        if (at(20311) && ct(800, 1700)) rtlx("JANA TRIPOLI", 425, 50);
+        if (at(20336) && cond(2)) rtlx_cond("APS ALGER", 425, 50, 4);
+        if (at(20347) && ct(700, 1900)) rtlx("MAP RABAT", 850, 50);
+        if (at(20362) && oh()) rtlx_cond("TAP TUNIS", 425, 50, 2);
+        if (at(20379) && ct(600, 1500)) rtlx("SUNA KHARTOUM", 425, 50);
+        // African agencies.
+        if (at(20389) && ct(800, 1800)) rtlx_cond("PANA DAKAR", 850, 50, 3);
+        if (at(20404) && day()) rtlx("KNA NAIROBI", 425, 50);
+        if (at(20427) && ct(900, 1600)) rtlx_cond("GNA ACCRA", 425, 50, 5);
+        if (at(20441) && ct(800, 1800)) rtlx("AIM MAPUTO", 850, 50);
+        if (at(20458) && eh()) rtlx_cond("ZIANA HARARE", 425, 50, 2);
+        // Weather services.
+        if (at(20659) && (h(6) || h(12) || h(18))) rtlx("DDH OFFENBACH", 425, 50);
+        if (at(20675) && ct(900, 1500)) rtlx_cond("GFL BRACKNELL", 425, 50, 0);
+        if (at(20693) && reg1rus_day()) rtlx_cond("RBI TASHKENT", 850, 50, 4);
+        if (at(20713) && reg3f_day()) rtlx("AXM MELBOURNE", 850, 50);
+        if (at(20733) && ct(0, 800)) rtlx_cond("JMG TOKYO", 425, 50, 2);
+        // Forces and ministries.
+        if (at(20749) && oh()) rtlx_cond_75_850("RFFA PARIS", 0);
+        if (at(20763) && reg2_day()) rtlx_cond("RFLI FORT DE FRANCE", 850, 75, 3);
+        if (at(20785) && ct(600, 1600)) rtlx("AFE US ARMY", 850, 75);
+        if (at(20808)) rtlx_cond_arqe_96("MFA ROMA", 2);
+        if (at(20826) && ct(700, 1500)) rtlx_cond("DFZG BONN", 425, 75, 4);
+        // Teleprinters under the markers of their offices.
+        if (at(20548) && t.wMinute >= 45) rtlx_cond("HEC", 425, 50, 0);
+        if (at(20009) && ct(1600, 2000)) rtlx("HBD", 425, 50);
+        if (at(20424) && ct(1600, 1800)) rtlx_cond("HAT", 850, 50, 2);
+        if (at(20158) && ct(1800, 2000)) rtlx("ODR", 425, 50);
+        // Weather charts and press photographs.
+        if (at(20849) && ct(1000, 1600)) fax(120, 576);
+        if (at(20876) && reg3f_day()) fax(120, 576);
+        if (at({20527, 20543}) && cond(2)) { qsa = 3; data(200, 3); }
+        qsa = 4;
+        if (at({20093, 20164, 20228, 20303}) && ct(600, 800)) n0n(1000);
+        qsa = 3;
+        if (at(20810) && day()) n0n(2300);
+        if (at({20046, 20512}) && cond(3)) fone_cond(5);
         qsa = 2;
         if (at({20013, 20136, 20268, 20333, 20455, 20577, 20721, 20860, 20981}) && day()) n0n(1000);
     }
