@@ -79,10 +79,10 @@ void band_23() {
     if (at(23972) && ct(600, 1500)) { p(21, 1180, 3); send_still("VVV VVV DE TBA3 TBA3 TBA3      "); }
     if (at(23027) && ct(700, 1500)) { p(24, 1000, 4); send_still("VVV VVV VVV DE 7TA 7TA 7TA QSX 18 23 MHZ  "); }
     if (at(23074) && cond(3)) send_cond_bug("SUA SUA DE SUA12 SUA12 QTC 1 K");
-    if (at(23148) && ct(800, 1600)) { p(22, 1200, 3); send_still("VVV VVV DE 4XZ 4XZ 4XZ QSX 23148  "); }
+    if (at(23148) && ct(800, 1600)) { p(19, 1200, 2); send_still("VVV VVV DE 4XZ 4XZ 4XZ QSX 23148  "); }
     if (at(23166) && oh()) { p(24, 950, 4); send("YZO9 YZO9 DE YZO = "); qtc5f(nr, 30); send_stack(" AR"); }
     if (at(23372) && cond(2)) send_vvv("RCV");
-    if (at(23488) && ct(900, 1500)) { p(21, 1000, 3); send_still("VVV VVV VVV DE SXA SXA SXA QRU  "); }
+    if (at(23488) && ct(900, 1500)) { p(18, 1000, 3); send_still("VVV VVV VVV DE SXA SXA SXA QRU  "); }
     if (at(23536) && cond(3)) send_cond_bug("OLX OLX DE OLX31 OLX31 QRV K");
 
     stn();
@@ -136,7 +136,7 @@ void band_23() {
         if (at(23150) && ct(1300, 1900)) { p(30, 1000, 4); send_still("VVV VVV VVV DE WKF WKF WKF ROCKY POINT  "); }
         if (at(23380) && eh()) { p(28, 1100, 3); send_still("VVV VVV DE PCJ PCJ PCJ KOOTWIJK  "); }
         if (at(23600) && ms10(30)) { p(36, 1100, 4); send("CGA DE GBU NR "); fig_msg_count("", 25); }
-        if (at(23720) && ct(1000, 1400)) { p(26, 900, 3); send_still("VVV VVV VVV DE IRY IRY IRY ROMA  "); }
+        if (at(23720) && ct(1000, 1400)) { p(26, 900, 2); send_still("VVV VVV VVV DE IRY IRY IRY ROMA  "); }
     }
 
     if (bkgnd) {

@@ -100,8 +100,8 @@ void band_25() {
         if (at(25523) && cond(4)) tuning();
         if (at({25036, 25058}) && day()) rtlx_cond("7TA ALGER", 850, 50, 2);
         if (at({25262, 25281}) && ct(900, 1500)) rtlx("AFP PARIS", 425, 50);
-        if (at({25305, 25342}) && day()) rtlx_cond("RFFA PARIS", 850, 50, 3);
-        if (at(25427) && ct(1000, 1600)) rtlx("MENA CAIRO", 850, 50);
+        if (at({25305, 25342}) && ct(900, 1500)) rtlx("RFFA PARIS", 850, 75);
+        if (at(25427) && day()) rtlx_cond("MENA CAIRO", 850, 50, 4);
         if (at(25512) && day()) rtlx_cond("MFA MOSKVA", 425, 75, 0);
         if (at(25200) && mh(49)) rtlx("TASS MOSKVA", 425, 50);
         qsa = 2;

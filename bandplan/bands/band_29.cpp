@@ -80,7 +80,7 @@ void band_29() {
         // Repeater inputs; military teleprinter and tactical voice above the amateurs.
         if (at({29520, 29540, 29560, 29580}) && day() && cond(2)) fone_cond(5);
         if (at({29742, 29768, 29797, 29833, 29857}) && ct(900, 1500)) rtlx_cond("RFFA PARIS", 850, 50, 2);
-        if (at({29915, 29945, 29975, 29990}) && day() && cond(3)) fone_cond(4);
+        if (at({29915, 29945, 29975, 29990}) && ct(800, 1600) && cond(3)) fone_cond(4);
         qsa = 1;
         if (at({29725, 29800, 29925}) && day()) n0n(1000);
     }
