@@ -23,65 +23,51 @@ void coast_and_fixed_more() {
     if (at(17035) && ml(40)) { p(17, 1450, 3); send_still("CQ DE ICB ICB ICB GENOVA RADIO K  "); }
     if (at(17039) && eh()) { p(22, 1300, 4); send_still("CQ CQ DE TAH TAH TAH ISTANBUL RADIO QSX 16 MHZ K  "); }
     if (at(17039) && cond(4)) { p(19, 900, 1); send_cond("TAH DE TCRM TCRM QTC 1 K"); }
-    if (at(17041) && cond(2)) { p(21, 1000, 4); send_cond("CQ DE 9HD 9HD 9HD MALTA RADIO QSX 16 MHZ K"); }
     if (at(17047) && ct(700, 1900)) { p(24, 880, 3); send_still("CQ DE LZW LZW LZW VARNA RADIO QSX 16 MHZ K  "); }
     if (at(17055) && oh()) { p(23, 1000, 4); coast_station_ex("CQ CQ DE 3VX 3VX 3VX QSX 16 MHZ K  ", "3VX", "TUNIS"); }
-    if (at(17075) && cond(3)) send_cond_bug("7TA 7TA DE 7TAX 7TAX QRV K");
+    if (at(17077) && cond(3)) send_cond_bug("7TA 7TA DE 7TAX 7TAX QRV K");
     if (at(17077) && ct(600, 2000)) { p(22, 2350, 3); send_still("CQ DE 7TA 7TA 7TA ALGER RADIO QSX 16 MHZ K  "); }
     if (at(17079) && eh()) { p(24, 1150, 4); coast_station_ex("CQ CQ DE CNP CNP CNP QSX 8 12 16 MHZ K  ", "CNP", "CASABLANCA"); }
-    if (at(17083) && cond(3)) { p(20, 800, 3); send_cond("CNP CNP DE CNUA CNUA QTC 1 K"); }
-    if (at(17085) && ml(45)) { p(23, 950, 2); send_still("CQ DE TFA TFA TFA REYKJAVIK RADIO QSX 16 MHZ K  "); }
-    if (at(17091) && od()) { p(22, 2350, 4); send_still("CQ CQ DE ESA ESA ESA TALLINN RADIO QSX 16 MHZ K  "); }
+    if (at(17079) && cond(3)) { p(20, 800, 3); send_cond("CNP CNP DE CNUA CNUA QTC 1 K"); }
     if (at(17094) && cond(3)) send_cond_bug("UDH UDH DE UCKL UCKL QTC 2 K");
     if (at(17099) && ct(500, 1700)) { p(24, 1000, 4); coast_station_ex("CQ DE Y5M Y5M Y5M RUEGEN RADIO QSX 16 MHZ K  ", "Y5M", "RUEGEN"); }
-    if (at(17102) && cond(4)) { p(21, 760, 3); send_cond("Y5M DE Y3EW Y3EW QTC 1 K"); }
-    if (at(17113) && eh()) { p(23, 1100, 2); send_still("CQ DE LYL LYL LYL KLAIPEDA RADIO K  "); }
+    if (at(17099) && cond(4)) { p(21, 760, 3); send_cond("Y5M DE Y3EW Y3EW QTC 1 K"); }
     if (at(17114) && ct(800, 2000)) { p(24, 750, 4); send_still("CQ CQ DE SAG SAG SAG QSX 8 12 16 22 MHZ K  "); }
-    if (at(17115) && cond(3)) send_cond_bug("SAG SAG DE SEXB SEXB QTC 3 K");
+    if (at(17114) && cond(3)) send_cond_bug("SAG SAG DE SEXB SEXB QTC 3 K");
     if (at(17122) && oh()) { p(22, 1600, 3); coast_station_ex("CQ DE IQX IQX IQX TRIESTE RADIO QSX 16 MHZ K  ", "IQX", "TRIESTE"); }
     if (at(17129) && ct(600, 1800)) { p(25, 1000, 4); send_still("CQ CQ DE EHY EHY EHY MADRID RADIO K  "); }
-    if (at(17131) && cond(3)) { p(20, 1050, 3); send_cond("EHY DE EBPQ EBPQ QRV K"); }
+    if (at(17129) && cond(3)) { p(20, 1050, 3); send_cond("EHY DE EBPQ EBPQ QRV K"); }
     if (at(17141) && eh()) { p(24, 1000, 5); send_still("CQ DE 5AB 5AB 5AB BENGHAZI RADIO QSX 16 MHZ K  "); }
     if (at(17147) && ct(700, 1900)) { p(22, 1400, 3); send_still("CQ CQ DE SUP SUP SUP PORT SAID RADIO K  "); }
-    if (at(17150) && cond(3)) send_cond_bug("SUP SUP DE SSBR SSBR QTC 1 K");
+    if (at(17147) && cond(3)) send_cond_bug("SUP SUP DE SSBR SSBR QTC 1 K");
     if (at(17154) && od()) { p(23, 1000, 4); coast_station_ex("CQ DE OHG OHG OHG HELSINKI RADIO QSX 16 MHZ K  ", "OHG", "HELSINKI"); }
     if (at(17158) && ml(30)) { p(21, 900, 2); send_still("CQ DE UFB UFB UFB ODESSA RADIO QSX 16 MHZ K  "); }
-    if (at(17159) && mh(29)) exchange("UFB", "UUAK", 2);
+    if (at(17158) && mh(29)) exchange("UFB", "UUAK", 2);
     if (at(17160) && ct(600, 2200)) { p(24, 1000, 4); send_still("CQ CQ CQ DE DAN DAN DAN QSX 4 6 8 12 16 22 MHZ K  "); }
     if (at(17160) && cond(4)) send_cond_bug("DAN DAN DE DLMQ DLMQ QTC 2 K");
     if (at(17167) && eh()) { p(22, 1100, 2); send_still("CQ DE HEB HEB HEB BERNE RADIO QSX 16 MHZ K  "); }
-    if (at(17174) && cond(3)) { p(24, 850, 4); send_cond("HEB DE HBDF HBDF QTC 1 K"); }
-    if (at(17180) && oh()) { p(23, 1000, 3); send_still("CQ DE YUR2 YUR2 YUR2 QSX 16 MHZ K  "); }
+    if (at(17167) && cond(3)) { p(24, 850, 4); send_cond("HEB DE HBDF HBDF QTC 1 K"); }
     if (at(17183) && ct(800, 1600)) { p(19, 1250, 4); send_still("CQ CQ DE 4XO 4XO 4XO HAIFA RADIO K  "); }
-    if (at(17185) && cond(4)) send_cond_bug("4XO 4XO DE 4XGA 4XGA QRV K");
+    if (at(17183) && cond(4)) send_cond_bug("4XO 4XO DE 4XGA 4XGA QRV K");
     if (at(17187) && ed()) { p(24, 1650, 3); send_still("CQ DE SVB SVB SVB ATHINAI RADIO QSX 16 MHZ K  "); }
-    if (at(17192) && cond(3)) { p(21, 1000, 4); send_cond("SVB DE SWTK SWTK QTC 2 K"); }
-    if (at(17193) && eh()) { p(25, 900, 3); send_still("CQ DE LPD LPD LPD QSX 16 MHZ K  "); }
+    if (at(17187) && cond(3)) { p(21, 1000, 4); send_cond("SVB DE SWTK SWTK QTC 2 K"); }
     if (at(17197) && ct(700, 1900)) { p(24, 1000, 4); send_still("CQ CQ DE GKB GKB GKB PORTISHEAD RADIO K  "); }
     if (at(17197) && cond(4)) { p(14, 1100, 3); send_cond("GKB DE GMPT GMPT QTC 1 K"); }
     // Fixed service above the coast telephony.
-    if (at(17404) && ct(600, 1800)) { p(24, 1000, 4); send_still("VVV VVV VVV DE 5AL 5AL 5AL QRU  "); }
-    if (at(17407) && cond(3)) send_cond_bug("RCV RCV DE RAL82 RAL82 QTC K");
-    if (at(17415) && eh()) { p(22, 1200, 2); send_still("VVV VVV DE TBA2 TBA2 TBA2 QSX 17415  "); }
     if (at(17420) && ct(900, 1500)) { p(24, 1000, 4); send("SUA44 DE SUA = "); qtc5l(nr, 35, 2, 1); send_stack(""); }
     if (at(17432) && oh()) { p(21, 880, 2); send_still("VVV VVV VVV DE 7TA 7TA 7TA QSX 17432  "); }
     if (at(17434) && cond(2)) send_vvv("OLX");
     if (at(17444) && ct(1000, 1800)) { p(24, 1000, 4); send_still("VVV VVV DE CLP1 CLP1 CLP1 QTC  "); }
     if (at(17444) && ms(40)) { p(24, 1000, 4); send("CLP18 CLP18 DE CLP1 = "); qtc5f(nr, 40); send_stack(" + K"); }
-    if (at(17447) && cond(3)) send_cond_bug("YZO YZO DE YZO6 YZO6 QRV K");
-    if (at(17452) && ed()) { p(23, 1100, 3); send_still("VVV VVV VVV DE HZN HZN HZN QRU  "); }
     if (at(17461) && ct(800, 1400)) { p(24, 1000, 4); polish_diplo("SPW"); }
     if (at(17470) && oh()) { p(20, 1500, 3); send_still("VVV VVV DE XVN XVN XVN QSX 17470  "); }
-    if (at(17473) && cond(3)) send_cond_bug("EPJ EPJ DE EPJ8 EPJ8 QTC K");
     if (at(17484) && ct(700, 1500)) { p(24, 1000, 5); send_still("VVV VVV VVV DE RIW RIW RIW QSX 12 17 MHZ  "); }
     if (at(17484) && h_4(6)) { p(24, 1000, 5); fig_msg_ar("RJD41 RJD41 DE RIW QTC "); }
     if (at(17497) && eh()) { p(22, 950, 3); send_still("VVV VVV DE 4XZ 4XZ 4XZ QSX 17497  "); }
-    if (at(17512) && cond(3)) send_cond_bug("FUV FUV DE FUV5 FUV5 QRK? K");
     if (at(17526) && ct(900, 1600)) { p(14, 1000, 4); send_still("VVV VVV VVV DE NAW NAW NAW QSX 12 17 MHZ  "); }
     // Aeronautical route service and military aeronautical stations.
     if (at({17907, 17916, 17955}) && eh() && cond(2)) fone_cond(4);
     if (at(17934) && ct(1000, 1800)) { p(22, 1000, 3); aero_fixed("HZA", "SUX", 5); }
-    if (at(17978) && cond(3)) send_cond_bug("MKL MKL DE MKD MKD QSA? K");
     if (at(17990) && eh()) { p(24, 1100, 4); send_still("VVV VVV VVV DE RFFA RFFA RFFA  "); }
 }
 
@@ -90,16 +76,16 @@ void daylight_more() {
     if (day()) {
         if (at(17003) && ct(700, 1600)) { p(24, 1000, 5); coast_station_ex("CQ CQ DE ZSD ZSD ZSD DURBAN RADIO QSX 16 MHZ K  ", "ZSD", "DURBAN"); }
         if (at(17003) && cond(4)) send_cond_bug("ZSD ZSD DE ZSKM ZSKM QTC 1 K");
-        if (at(17008) && eh()) { p(22, 1100, 3); send_still("CQ DE 5YE 5YE 5YE MOMBASA RADIO QSX 16 MHZ K  "); }
+        if (at(17008) && eh()) { p(22, 1100, 3); send_still("CQ DE 5ZF 5ZF 5ZF MOMBASA RADIO QSX 16 MHZ K  "); }
         if (at(17031) && cond(2)) { p(23, 900, 4); send_still("CQ DE VWC VWC VWC CALCUTTA RADIO QSX 16 MHZ K  "); }
         if (at(17031) && cond(4)) { p(18, 1250, 2); send_cond("VWC DE ATSE ATSE QTC 2 K"); }
-        if (at(17078) && oh()) { p(24, 1000, 3); send_still("CQ CQ DE AQP3 AQP3 AQP3 KARACHI RADIO K  "); }
+        if (at(17078) && oh()) { p(24, 1000, 3); send_still("CQ CQ DE ASK ASK ASK KARACHI RADIO K  "); }
         if (at(17086) && ct(800, 1500)) { p(21, 1300, 4); send_still("CQ DE A7D A7D A7D DOHA RADIO QSX 16 MHZ K  "); }
         if (at(17114) && cond(4)) send_cond_bug("SAG DE 7SAB 7SAB QRV K");
         if (at(17152) && ml(40)) { p(18, 1000, 3); coast_station_ex("CQ DE HZG HZG HZG DAMMAM RADIO K  ", "HZG", "DAMMAM"); }
         if (at(17199) && eh()) { p(24, 600, 4); send_still("CQ CQ DE 9KK 9KK 9KK KUWAIT RADIO QSX 16 MHZ K  "); }
         if (at(17201) && cond(3)) { p(20, 600, 1); send_cond("9KK DE 9KKW 9KKW QTC 1 K"); }
-        if (at(17206) && oh()) { p(23, 1600, 5); send_still("CQ DE 5ZF 5ZF 5ZF QSX 16 MHZ K  "); }
+        if (at(17206) && oh()) { p(23, 1600, 5); send_still("CQ DE 5RS 5RS 5RS TAMATAVE RADIO QSX 16 MHZ K  "); }
         if (at(17208) && ct(900, 1700)) { p(22, 1750, 3); send_still("CQ CQ DE 6VA 6VA 6VA DAKAR RADIO K  "); }
         if (at(17213) && cond(3)) send_cond_bug("6VA 6VA DE 6WKS 6WKS QTC 2 K");
         if (at(17215) && eh()) { p(24, 1200, 4); send_still("CQ DE 5NL 5NL 5NL LAGOS RADIO QSX 16 MHZ K  "); }
@@ -122,6 +108,10 @@ void daylight_more() {
         if (at(17556) && ed()) { p(22, 1300, 2); send_still("VVV VVV DE 5NR 5NR 5NR QRU  "); }
         if (at(17572) && cond(2)) { p(24, 1000, 4); send_cond("LOR LOR DE LOR7 LOR7 QTC 1 K"); }
         if (at(17588) && ct(1200, 1700)) { p(25, 1000, 3); send_still("VVV VVV VVV DE PWZ PWZ PWZ QSX 12 17 MHZ  "); }
+        if (at(17416) && cond(3)) send_vvv("5YE");
+        if (at(17543) && ml(20)) send_vvv("CTP");
+        if (at(17588) && od()) send_vvv("PWZ");
+        if (at(17459) && mh(44)) send_vvv("TUA");
     }
     if (reg2_day()) {
         if (at(17017) && cond(4)) send_cond_bug("WCC WCC DE WBQK WBQK QTC 1 K");
@@ -261,6 +251,19 @@ void background_more() {
         if (at(17694) && oh()) rtlx("NATO BRUSSELS", 850, 75);
         if (at(17484) && ml(20)) rtlx_cond("RIW MOSKVA", 850, 50, 0);
         if (at(17526) && mh(39)) rtlx("NAW FLEET BCST", 850, 75);
+        // Naval teleprinter broadcasts beneath the Morse markers of the coast band.
+        if (at(17028) && t.wHour % 6 == 3) rtlx("NMC FLEET BCST", 850, 75);
+        if (at(17064) && ml(10)) rtlx_cond("NMN PORTSMOUTH VA", 850, 75, 0);
+        if (at(17072) && ct(1500, 1700)) rtlx_cond("4XZ HAIFA", 425, 75, 3);
+        if (at(17084) && h_3(5)) rtlx("FUF FORT DE FRANCE", 850, 50);
+        if (at(17104) && ct(200, 500)) rtlx("GYA WHITEHALL", 850, 75);
+        if (at(17112) && t.wHour % 4 == 3) rtlx_cond("RIW MOSKVA", 850, 50, 0);
+        if (at(17120) && hl(6)) rtlx_cond("IGJ42 AUGUSTA", 850, 75, 2);
+        if (at(17136) && mh(49)) rtlx("CFH HALIFAX", 850, 75);
+        if (at(17162) && ct(1800, 2100)) rtlx_cond("FUG LA REGINE", 850, 50, 3);
+        if (at(17190) && ed() && ml(20)) rtlx("NPG SAN FRANCISCO", 850, 75);
+        if (at(17413) && ct(1200, 1300)) rtlx_cond("RCV SEVASTOPOL", 425, 50, 0);
+        if (at(17439) && oh() && mh(39)) rtlx("FUE BREST", 850, 50);
         // Data bursts in the aeronautical band, tuning carriers of the broadcasters.
         if (at(17946) && cond(3)) { qsa = 3; data(300, 3); }
         if (at({17535, 17595, 17650, 17725, 17760, 17840, 17880}) && ml(5)) tuning();

@@ -359,14 +359,14 @@ void historical_more() {
         if (at(18627) && eh()) { p(24, 1000, 4); send_still("VVV VVV DE RKI RKI RKI MOSKVA  "); }
         if (at(18627) && ms(30)) { p(24, 1000, 4); send("CQ PX DE RKI = TASS = "); let_msg_count("", 35, 0x80); }
         if (at(18652) && ct(1200, 1800)) { p(25, 1000, 3); send_still("VVV VVV DE PSA PSA PSA RIO  "); }
-        if (at(18674) && cond(2)) { p(20, 900, 3); send_cond("CQ DE WOO WOO WOO QSX 17 MHZ K"); }
-        if (at(18702) && ct(1300, 2100)) { p(21, 1000, 5); send_still("CQ CQ CQ DE WOO WOO WOO OCEANGATE  "); }
+        if (at(18674) && cond(2)) { p(20, 900, 3); send_cond("CQ DE WSC WSC WSC QSX 17 MHZ K"); }
+        if (at(18702) && ct(1300, 2100)) { p(21, 1000, 5); send_still("CQ CQ CQ DE WSC WSC WSC TUCKERTON  "); }
         if (at(18724) && eh()) { p(22, 1000, 3); send_still("CQ CQ DE GKU GKU GKU PORTISHEAD  "); }
         if (at(18724) && cond(4)) { p(19, 800, 3); send_cond("GKU DE GBTT GBTT QTC 1 K"); }
-        if (at(18745) && ct(900, 1500)) { p(20, 1450, 3); hand = 1; send_still("CQ CQ DE FFK FFK FFK QSX 36 M  "); }
+        if (at(18745) && ct(900, 1500)) { p(20, 1450, 3); hand = 1; send_still("CQ CQ DE FFT FFT FFT ST LYS QSX 36 M  "); }
         if (at(18762) && cond(3)) { p(22, 950, 4); send_cond("CQ DE DAN DAN DAN QSX 16 M K"); }
-        if (at(18929) && ct(1000, 1600)) { p(28, 1000, 3); send_still("VVV VVV VVV DE DJB DJB DJB ZEESEN  "); }
-        if (at(18968) && oh()) { p(26, 900, 2); send_still("VVV VVV DE VUD VUD VUD DELHI  "); }
+        if (at(18929) && ct(1000, 1600)) { p(28, 1000, 3); send_still("VVV VVV VVV DE PPE PPE PPE RIO  "); }
+        if (at(18968) && oh()) { p(26, 900, 2); send_still("VVV VVV DE VWN VWN VWN KIRKEE  "); }
     }
 }
 

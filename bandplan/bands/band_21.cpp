@@ -135,7 +135,7 @@ void band_21() {
         if (at(21340) && oh()) { p(24, 1000, 3); send_still("VVV VVV DE LSM LSM LSM BUENOS AIRES  "); }
         if (at(21390) && ct(800, 1400)) { p(25, 900, 3); send_still("VVV VVV VVV DE JVE JVE JVE NAZAKI  "); }
         if (at(21440) && ct(1200, 1800)) { p(28, 1600, 4); send_still("VVV VVV DE WQN WQN WQN  "); }
-        if (at(21470) && ct(1300, 1700)) { p(20, 1000, 2); send_still("VVV VVV DE GSJ GSJ GSJ DAVENTRY TEST  "); }
+        if (at(21470) && ct(1300, 1700)) { p(20, 1000, 2); send_still("VVV VVV DE GSH GSH GSH DAVENTRY TEST  "); }
         if (at(21520) && ct(1500, 1900)) { p(20, 1000, 3); send_still("VVV VVV DE W2XAD W2XAD TEST  "); }
         if (at(21540) && ct(1100, 1400)) { p(22, 900, 2); send_still("VVV VVV DE DJS DJS DJS ZEESEN TEST  "); }
     }
@@ -178,12 +178,12 @@ void band_21() {
         if (at({21853, 21887}) && ct(900, 1300)) fax(120, 576);
         if (at(21923)) { qsa = 3; sitor_marker(1000, 20, "SVA"); }
         if (at({21933, 21972}) && cond(3)) { qsa = 3; data(300, 3); }
-        if (at(21852) && ct(1500, 1600)) rtlx_cond("RCV SEVASTOPOL", 850, 75, 0);
+        if (at(21852) && h(15)) rtlx("RCV SEVASTOPOL", 850, 75);
         if (at(21856) && oh()) rtlx_cond("GYU GIBRALTAR", 850, 75, 0);
         if (at(21873) && ct(900, 1300)) rtlx("SUA CAIRO", 850, 50);
         if (at(21894) && eh()) rtlx_cond("FUV DJIBOUTI", 850, 50, 3);
         if (at(21908) && mh(44)) rtlx("NAW GUANTANAMO", 850, 75);
-        if (at(21919) && ct(1300, 1600)) rtlx_cond("4XZ HAIFA", 850, 75, 2);
+        if (at(21919) && ct(1300, 1600) && ed()) rtlx_cond("4XZ HAIFA", 850, 75, 2);
         if (at(21899) && ct(1100, 1500)) rtlx("OLX PRAHA", 425, 75);
         qsa = 5;
         if (at(21925)) sitor_marker(1700, 22, "GKE");

@@ -176,7 +176,7 @@ void daylight_block() {
         if (at(22688)) { p(22, 1000, 3); send_still("CQ DE 6VA 6VA 6VA QSX 8 12 16 22 MHZ K      "); }
         if (at(22664) && cond(4)) send_cond_bug("ZSC ZSC DE ZSNW ZSNW QTC 1 K");
         if (at(22688) && cond(4)) { p(21, 1200, 3); send_cond("6VA DE 6WGT 6WGT QRV K"); }
-        if (at(22658) && cond(3)) { p(24, 1000, 4); send_still("CQ DE 5YE 5YE 5YE MOMBASA RADIO QSX 22 MHZ K  "); }
+        if (at(22658) && cond(3)) { p(24, 1000, 4); send_still("CQ DE 5ZF 5ZF 5ZF MOMBASA RADIO QSX 22 MHZ K  "); }
         if (at(22640) && eh()) { p(22, 900, 5); send_still("CQ CQ DE PPR PPR PPR RIO RADIO QSX 16 22 MHZ K  "); }
         if (at(22634) && cond(3)) { p(15, 1100, 3); send_cond("PPR PPR DE PPSW PPSW QTC 2 K"); }
         if (at(22628) && oh()) { p(24, 1000, 4); send_still("CQ DE A9M A9M A9M BAHRAIN RADIO QSX 22 MHZ K  "); }

@@ -98,6 +98,9 @@ void band_23() {
         if (at(23324) && ct(900, 1500)) { p(22, 1100, 3); send_still("VVV VVV DE 5YE 5YE 5YE QRU  "); }
         if (at(23508) && cond(3)) send_cond_bug("ETD ETD DE ETD4 ETD4 QTC K");
         if (at(23630) && eh()) { p(23, 1000, 4); send_still("VVV VVV VVV DE 9QL 9QL 9QL  "); }
+        if (at(23187) && mh(39)) send_vvv("ZRH");
+        if (at(23630) && cond(3)) send_vvv("9QL");
+        if (at(23794) && ml(20)) send_vvv("TUA");
         if (at(23794) && ct(1000, 1600)) { p(21, 900, 3); send_still("VVV VVV DE TUA TUA TUA ABIDJAN  "); }
     }
 
@@ -157,6 +160,11 @@ void band_23() {
         if (at(23761) && day()) radar();
         if (at(23826) && cond(4)) tuning();
         if (at(23917)) rtlx_cond_50_425("MENA", 3);
+        if (at(23148) && mh(44)) rtlx("4XZ HAIFA", 850, 75);
+        if (at(23488) && ct(1200, 1500)) rtlx_cond("SXA ATHINAI", 850, 50, 0);
+        if (at(23705) && oh()) rtlx("HZN JEDDAH", 850, 50);
+        if (at(23972) && ed()) rtlx_cond("TBA3 ANKARA", 850, 75, 2);
+        if (at(23884) && ct(1000, 1400)) rtlx("9KL KUWAIT", 425, 50);
         if (at({23027, 23472}) && ct(900, 1500)) rtlx("7TA ALGER", 850, 50);
         if (at({23087, 23132, 23173}) && day()) rtlx_cond("AFP PARIS", 425, 50, 3);
         if (at({23256, 23268}) && eh()) rtlx("REUTERS LONDON", 425, 50);

@@ -86,7 +86,7 @@ void band_25() {
         if (at(25020) && ct(1200, 1800)) { p(34, 1000, 3); send_still("VVV VVV VVV DE WQZ WQZ WQZ      "); }
         if (at(25250) && ct(900, 1500)) { p(30, 1100, 3); send_still("VVV VVV DE GBS GBS GBS      "); }
         if (at(25450) && ct(800, 1400)) { p(28, 950, 3); send_still("VVV VVV VVV DE DFR DFR DFR      "); }
-        if (at(25650) && ct(1100, 1500)) { p(24, 1000, 3); send_still("VVV VVV DE PCJ PCJ PCJ EINDHOVEN TEST  "); }
+        if (at(25650) && ct(1100, 1500)) { p(24, 1000, 3); send_still("VVV VVV DE FTD FTD FTD STE ASSISE  "); }
         if (at(25350) && ct(1300, 1900)) { p(30, 900, 4); send_still("VVV VVV VVV DE WKQ WKQ WKQ ROCKY POINT  "); }
     }
 

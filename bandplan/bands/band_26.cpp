@@ -57,7 +57,7 @@ void band_26() {
     if (hist) {
         if (at(26104) && ct(1300, 1900)) { p(32, 1000, 3); send_still("VVV VVV VVV DE WQY WQY WQY      "); }
         if (at(26400) && ct(900, 1400)) { p(28, 1100, 3); send_still("VVV VVV DE GBW GBW GBW      "); }
-        if (at(26100) && ct(1000, 1600)) { p(30, 950, 2); send_still("VVV VVV VVV DE DGJ DGJ DGJ NAUEN  "); }
+        if (at(26100) && ct(1000, 1600)) { p(30, 950, 2); send_still("VVV VVV DE GSK GSK GSK DAVENTRY TEST  "); }
     }
 
     if (bkgnd) {

@@ -68,6 +68,9 @@ void band_27() {
         if (at(27405) && cond(5)) { p(16, 700, 3); send_cond("CQ DX DE 161RC457 161RC457 K"); }
         if (at(27335) && cond(6)) send_cond_bug("CQ DX CQ DX DE 13AT208 13AT208 K");
         if (at(27816) && eh()) { p(22, 1000, 4); send_still("VVV VVV VVV DE 5YE 5YE 5YE  "); }
+        if (at(27816) && eh() && ml(30)) send_vvv("5YE");
+        if (at(27874) && od()) send_vvv("ZRH");
+        if (at(27652) && ml(15)) send_vvv("TBA");
         if (at(27874) && cond(3)) { p(21, 2000, 3); send_still("VVV VVV DE ZRH ZRH ZRH QRU  "); }
     }
 
