@@ -492,7 +492,7 @@ void background_more() {
         qsa = 2;
         if (at({18175, 18339, 18569}) && ct(800, 1200)) n0n(2200);
         // Data and tuning carriers.
-        if (at({18157, 18416, 18679}) && cond(3)) { qsa = 3; data(300, 3); }
+        if (at({18027, 18416, 18679}) && cond(3)) { qsa = 3; data(300, 3); }
         qsa = 4;
         if (at({18217, 18318, 18475, 18593, 18713}) && eh() && ml(40)) n0n(1000);
         qsa = 3;

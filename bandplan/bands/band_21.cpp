@@ -177,7 +177,7 @@ void band_21() {
         if (at(21868) && mh(29)) rtlx_cond("RIW MOSKVA", 850, 50, 0);
         if (at({21853, 21887}) && ct(900, 1300)) fax(120, 576);
         if (at(21923)) { qsa = 3; sitor_marker(1000, 20, "SVA"); }
-        if (at({21933, 21972}) && cond(3)) { qsa = 3; data(300, 3); }
+        if (at({21933, 21972}) && day() && cond(4)) { qsa = 4; data(300, 4); }
         if (at(21852) && h(15)) rtlx("RCV SEVASTOPOL", 850, 75);
         if (at(21856) && oh()) rtlx_cond("GYU GIBRALTAR", 850, 75, 0);
         if (at(21873) && ct(900, 1300)) rtlx("SUA CAIRO", 850, 50);
