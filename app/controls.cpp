@@ -79,6 +79,8 @@ const char *const _info =
     "INFO .................... This info box\n"
     "SMPL .................. Sampling rate 3/4 (default is 3, 4 is not recommended)\n"
     "M1-M12 ............... One time memory\n"
+    "R .......................... Record what you hear into a WAV file on/off\n"
+    "C .......................... Copy check: what the stations send\n"
     "\n"
     "Kestrel keeps the sound and the operating practice of the telegraph services alive\n"
     "for listeners and Morse learners. Nothing is received from the air.\n"

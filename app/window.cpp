@@ -1,5 +1,7 @@
 #include "app/window.h"
 
+#include "app/recording.h"
+#include "app/report.h"
 #include "app/resources.h"
 
 #include <cstdio>
@@ -19,6 +21,18 @@
 
 namespace kestrel {
 
+void noise_start() {
+    media().send_string("open fone/noise.wav alias noise");
+    media().send_string("play noise notify");
+}
+
+void noise_notified() {
+    if (qrn == 1) {
+        media().send_string("seek noise to start");
+        media().send_string("play noise notify");
+    }
+}
+
 namespace {
 
 void show_freq(char *digits, int digits_size, char *text, int text_size) {
@@ -27,12 +41,8 @@ void show_freq(char *digits, int digits_size, char *text, int text_size) {
     ui().set_text(ID_FREQ_FIELD, text);
 }
 
-void noise_start() {
-    media().send_string("open fone/noise.wav alias noise");
-    media().send_string("play noise notify");
-}
-
 void quit_sequence() {
+    record_stop();  // the file is complete before anything else goes
     stop_all_devs();
     media().send_string("close fone/noise.wav");
     close_files();
@@ -147,12 +157,11 @@ intptr_t WndProc(int window_handle, uint32_t message, uintptr_t wparam, intptr_t
     }
     case WM_KEYDOWN:
         if (int id = button_for_key(wparam)) tune(id, window_handle);
+        else if (wparam == VK_RECORD) record_toggle();
+        else if (wparam == VK_COPY_CHECK) copy_check_toggle();
         return DefWindowProcA(window_handle, message, wparam, lparam);
     case MM_MCINOTIFY:
-        if (qrn == 1) {
-            media().send_string("seek noise to start");
-            media().send_string("play noise notify");
-        }
+        noise_notified();
         return 0;
     default:
         return DefWindowProcA(window_handle, message, wparam, lparam);
@@ -168,6 +177,7 @@ void dsp_freq(int window_handle) {
     WndProc(window_handle, WM_PAINT, 0, 0);
     stop_all_devs();
     bands();
+    copy_check_refresh();
 }
 
 void retune_tuned() { dsp_freq(hwnd); }
@@ -213,6 +223,7 @@ void scan_step() {
 }
 
 void notify_step() {
+    record_step();
     for (int n = media_take_notify(); n > 0; --n) WndProc(hwnd, MM_MCINOTIFY, MCI_NOTIFY_SUCCESSFUL, 0);
 }
 

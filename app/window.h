@@ -36,8 +36,12 @@ constexpr int FREQ_MAX = 30000;
 constexpr int WINDOW_WIDTH = 810;
 constexpr int WINDOW_HEIGHT = 295;
 constexpr int SCAN_PERIOD_MS = 200;
-// How often the window thread collects the noise loop's completion notices.
+// How often the window thread collects the noise loop's completion notices
+// and moves the recorded sound into its file.
 constexpr int NOTIFY_PERIOD_MS = 20;
+// Keys of the listening aids: R records what is heard, C opens the copy check.
+constexpr uintptr_t VK_RECORD = 'R';
+constexpr uintptr_t VK_COPY_CHECK = 'C';
 constexpr int VERSION_MAJOR = 4;
 constexpr int VERSION_MINOR = 29;
 
@@ -55,6 +59,11 @@ intptr_t DefWindowProcA(int window, uint32_t message, uintptr_t wparam, intptr_t
 void PostQuitMessage(int code);
 
 void dsp_freq(int window);
+// The band noise loop: its start ("open fone/noise.wav alias noise", "play
+// noise notify"), and what a completion notice does while `qrn` is 1 (seek to
+// the start, play again). The command-line mix loops it the same way.
+void noise_start();
+void noise_notified();
 // dsp_freq on the main window: the retune a station asks for (tuning2).
 void retune_tuned();
 void add_memory(int index, int window);
@@ -71,7 +80,8 @@ int first_frequency();
 
 // One scan step (the 200 ms timer): while scanning, 1 kHz up, past 30000 back to 10000, retune.
 void scan_step();
-// Hands each collected "play ... notify" completion to the window procedure.
+// Hands each collected "play ... notify" completion to the window procedure;
+// also empties the recording's buffer into its file.
 void notify_step();
 
 }  // namespace kestrel

@@ -8,6 +8,7 @@ void add_render(CLI::App &app);
 void add_tune(CLI::App &app);
 void add_guide(CLI::App &app);
 void add_list(CLI::App &app);
+void add_census(CLI::App &app);
 // Exit status left by the subcommand that ran.
 int exit_code();
 void set_exit_code(int code);

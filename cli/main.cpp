@@ -10,6 +10,7 @@ int main(int argc, char **argv) {
     kestrel::cli::add_tune(app);
     kestrel::cli::add_guide(app);
     kestrel::cli::add_list(app);
+    kestrel::cli::add_census(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError &e) {

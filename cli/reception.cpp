@@ -37,18 +37,6 @@ void tee_loop(const char *file) {
 int tee_devs() { return g_inner->num_devs(); }
 const MediaBackend tee = {"report", tee_play, tee_close, tee_string, tee_loop, tee_devs};
 
-uint32_t file_ms(int k) {
-    char name[16];
-    std::snprintf(name, sizeof name, "TOVA%d.WAV", k);
-    FILE *f = std::fopen(name, "rb");
-    if (!f) return 0;
-    uint8_t h[48];
-    size_t n = std::fread(h, 1, sizeof h, f);
-    std::fclose(f);
-    if (n < 48) return 0;
-    auto u32 = [&](int at) { return uint32_t(h[at]) | uint32_t(h[at + 1]) << 8 | uint32_t(h[at + 2]) << 16 | uint32_t(h[at + 3]) << 24; };
-    return play_time_ms(u32(40), u32(28));
-}
 // The receiver's retune without a window, for the retune a station asks for
 // (tuning2): the meter cleared, every channel and carrier stopped, then the
 // band plan again, rendered or composed as the outer reception is.
@@ -63,54 +51,6 @@ void retune_composed() {
     bands_compose();
 }
 }  // namespace
-
-std::string readable(const char *text) {
-    std::string out;
-    const unsigned char *p = reinterpret_cast<const unsigned char *>(text);
-    char buf[32];
-    while (*p) {
-        if (*p == CODE_SPD && p[1]) {
-            std::snprintf(buf, sizeof buf, "{spd %d}", p[1]);
-            out += buf;
-            p += 2;
-        } else if (*p == CODE_TON && p[1] && p[2]) {
-            std::snprintf(buf, sizeof buf, "{ton %d}", decode_tone(p[1], p[2]));
-            out += buf;
-            p += 3;
-        } else if (*p == CODE_QSA && p[1]) {
-            std::snprintf(buf, sizeof buf, "{qsa %d}", p[1] == 128 ? 0 : p[1]);
-            out += buf;
-            p += 2;
-        } else if (*p == CODE_TUNE) {
-            out += "{tune}";
-            ++p;
-        } else if (*p < 32 || *p >= 127) {
-            std::snprintf(buf, sizeof buf, "{%d}", *p);
-            out += buf;
-            ++p;
-        } else {
-            out += char(*p++);
-        }
-    }
-    return out;
-}
-
-bool audible(const char *text) {
-    const unsigned char *p = reinterpret_cast<const unsigned char *>(text);
-    while (*p) {
-        if (*p == CODE_SPD || *p == CODE_QSA) {
-            if (!p[1]) break;
-            p += 2;
-        } else if (*p == CODE_TON) {
-            if (!p[1] || !p[2]) break;
-            p += 3;
-        } else {
-            if (*p == CODE_TUNE || (*p < CW_TABLE_SIZE && cw_table[*p] != 0)) return true;
-            ++p;
-        }
-    }
-    return false;
-}
 
 bool prepare(const ReceptionSetup &s) {
     if (s.at.empty()) {
@@ -128,6 +68,7 @@ bool prepare(const ReceptionSetup &s) {
     att = s.att;
     filter = s.filter;
     sampling = s.sampling;
+    clips = s.clips;
     return true;
 }
 
@@ -152,26 +93,7 @@ Reception receive(const ReceptionSetup &s) {
     set_retune_hook(nullptr);
     r.commands = g_commands;
     media_use(g_inner);
-    for (int k = 0; k < send_call && k < SLOTS; ++k) {
-        Emission e{};
-        e.channel = k;
-        e.spd = spd_table[k];
-        e.ton = ton_table[k];
-        e.qsa = qsa_table[k];
-        e.rto = rto_table[k];
-        e.f1 = f1_table[k];
-        e.sz = sz_table[k];
-        e.kana = katokana_table[k];
-        e.qrh = qrh_table[k];
-        e.bw = bw_table[k];
-        e.hand = hand_table[k];
-        e.spark = spark_table[k];
-        e.spacing = spacing_table[k];
-        e.ms = s.render ? file_ms(k) : 0;
-        e.text = readable(send_buf[k]);
-        e.audible = audible(send_buf[k]);
-        r.emissions.push_back(e);
-    }
+    r.emissions = slot_reports(s.render);
     return r;
 }
 

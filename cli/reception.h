@@ -5,15 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "app/report.h"
+
 namespace kestrel::cli {
 
-struct Emission {
-    int channel;
-    int spd, ton, qsa, rto, f1, sz, kana, qrh, bw, hand, spark, spacing;
-    uint32_t ms;       // playing time, 0 when not rendered
-    std::string text;  // the slot text, control codes shown readably
-    bool audible;      // the text holds something that sounds
-};
+// One emission of the send stack (app/report.h says it in words for the receiver too).
+using Emission = SlotReport;
+using kestrel::audible;
+using kestrel::readable;
 
 struct Reception {
     int freq;
@@ -24,15 +23,10 @@ struct Reception {
 struct ReceptionSetup {
     int freq = 10000;
     std::string at;  // "" = now
-    int hist = 1, bkgnd = 1, att = 0, filter = 0, sampling = 4;
+    int hist = 1, bkgnd = 1, att = 0, filter = 0, sampling = 4, clips = 1;
     unsigned seed = 1;
     bool render = true;  // false: compose texts only, no audio files
 };
-
-// Control codes shown readably: {spd 24}{ton 1000}{qsa 3}, {tune} for the tuning mark.
-std::string readable(const char *text);
-// True when the slot holds a character that the Morse writer sounds.
-bool audible(const char *text);
 
 // Sets the clock and the receiver switches; false if `at` is malformed.
 bool prepare(const ReceptionSetup &s);

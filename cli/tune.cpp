@@ -5,6 +5,8 @@
 
 #include "cli/commands.h"
 #include "cli/reception.h"
+#include "app/window.h"
+#include "state/receiver.h"
 #include "platform/audio.h"
 #include "platform/files.h"
 #include "platform/media.h"
@@ -15,7 +17,7 @@ namespace {
 
 struct TuneOptions {
     int khz = 10000;
-    std::string at, hist = "on", bkgnd = "on", out, mix;
+    std::string at, hist = "on", bkgnd = "on", out, mix, qrn = "on", clips = "on";
     bool att = false;
     int filter = 2, sampling = 4, seconds = 30;
     unsigned seed = 1;
@@ -30,23 +32,6 @@ ReceptionSetup setup_from(int khz, const std::string &at, const std::string &his
     return s;
 }
 
-std::string flags_of(const Emission &e) {
-    std::string f;
-    auto add = [&](bool on, const char *name) {
-        if (on) f += std::string(f.empty() ? "" : " ") + name;
-    };
-    add(e.rto != 0, ("rto " + std::to_string(e.rto)).c_str());
-    add(e.f1, "f1");
-    add(e.bw, "bw");
-    add(e.hand, "hand");
-    add(e.spark, "spark");
-    add(e.sz, "sz");
-    add(e.kana, "kana");
-    add(e.qrh != 0, ("qrh " + std::to_string(e.qrh)).c_str());
-    add(e.spacing != 2, ("spacing " + std::to_string(e.spacing)).c_str());
-    return f.empty() ? "-" : f;
-}
-
 int run_tune(const TuneOptions &o) {
     namespace fs = std::filesystem;
     ReceptionSetup s = setup_from(o.khz, o.at, o.hist, o.bkgnd);
@@ -54,6 +39,7 @@ int run_tune(const TuneOptions &o) {
     s.filter = o.filter == 1 ? 1 : 0;
     s.sampling = o.sampling;
     s.seed = o.seed;
+    s.clips = o.clips == "on";
     if (!prepare(s)) {
         std::fprintf(stderr, "kestrel-cli: --at must be YYYY-MM-DDTHH:MM:SSZ, got '%s'\n", o.at.c_str());
         return 2;
@@ -84,17 +70,23 @@ int run_tune(const TuneOptions &o) {
         return 1;
     }
     if (!mixing) media_use(&media_null);
+    if (mixing) {
+        // The band noise as the receiver plays it: started with the reception and looped.
+        qrn = o.qrn == "on";
+        media_offline_on_notify(noise_notified);
+        if (qrn) noise_start();
+    }
     Reception r = receive(s);
-    if (mixing && !media_offline_end()) {
+    const bool mixed = !mixing || media_offline_end();
+    media_offline_on_notify(nullptr);
+    if (!mixed) {
         std::fprintf(stderr, "kestrel-cli: cannot write '%s'\n", o.mix.c_str());
         fs::current_path(cwd, ec);
         return 1;
     }
     std::printf("%d kHz  %s\n", r.freq, o.at.empty() ? "now" : o.at.c_str());
     for (const Emission &e : r.emissions) {
-        std::printf("\nchannel %d  spd %d  ton %d  qsa %d  %s  %u ms%s\n", e.channel, e.spd, e.ton, e.qsa,
-                    flags_of(e).c_str(), e.ms, e.audible ? "" : "  (silent)");
-        std::printf("%s\n", e.text.c_str());
+        std::printf("\n%s\n%s\n", slot_heading(e).c_str(), e.text.c_str());
     }
     if (!r.commands.empty()) std::printf("\n");
     for (const std::string &c : r.commands) std::printf("media: %s\n", c.c_str());
@@ -208,6 +200,10 @@ void add_tune(CLI::App &app) {
     c->add_option("--out", o->out, "Folder for the channel files (default: a temporary folder, removed afterwards)");
     c->add_option("--mix", o->mix, "Mix everything that would sound into this WAV file");
     c->add_option("--seconds", o->seconds, "Length of the mix in seconds (default 30)")->check(CLI::Range(1, 3600));
+    c->add_option("--qrn", o->qrn, "Band noise fone/noise.wav in the mix on|off (default on, as the receiver starts)")
+        ->check(CLI::IsMember({"on", "off"}));
+    c->add_option("--clips", o->clips, "Audio clips on|off, as the CLIP switch (default on)")
+        ->check(CLI::IsMember({"on", "off"}));
     c->callback([o]() { set_exit_code(run_tune(*o)); });
 }
 

@@ -33,6 +33,15 @@ int media_sdl_sources();
 // Sound files held open by either backend, process-wide.
 int media_files_open();
 
+// A tap on the mixed output: every block exactly as it goes to the sound card
+// or into the offline mix, after clipping, on the thread that mixes it (for the
+// sound card its callback, so the tap must only copy and never block).
+// nullptr removes it.
+using MixTap = void (*)(const float *samples, int frames);
+void media_tap(MixTap tap);
+// Sample rate of the mix that the tap receives; 0 while nothing mixes.
+int media_tap_rate();
+
 // Offline mixdown: everything that would sound during `seconds` of simulated
 // time goes into one file, `out_wav` (16-bit mono PCM WAV at `rate`; a name
 // ending in ".mp3" gives an MP3 file instead). media_offline_begin() installs

@@ -11,6 +11,7 @@
 
 #include "platform/audio.h"
 #include "platform/audio_mixer.h"
+#include "platform/audio_tap.h"
 #include "platform/log_sink.h"
 
 namespace kestrel {
@@ -25,6 +26,7 @@ struct Offline {
     int64_t done = 0;
     bool ok = true;
     const MediaBackend *previous = nullptr;
+    int previous_rate = 0;
     std::vector<float> block;
 };
 
@@ -47,6 +49,7 @@ void render(Offline *o, int64_t samples) {
         if (n > o->total - o->done) n = o->total - o->done;
         o->mixer->fill();
         o->mixer->mix(o->block.data(), static_cast<int>(n));
+        audio::tap_feed(o->block.data(), static_cast<int>(n));
         if (sf_writef_float(o->out, o->block.data(), n) != n) o->ok = false;
         o->done += n;
         samples -= n;
@@ -108,6 +111,7 @@ bool media_offline_begin(const char *out_wav, int seconds, int rate) {
     o->previous = &media();
     g_owner.store(std::this_thread::get_id());
     g_off = o;
+    o->previous_rate = audio::tap_set_rate(rate);
     media_use(&media_offline);
     return true;
 }
@@ -132,6 +136,7 @@ bool media_offline_end() {
     g_off = nullptr;  // later calls through a stale table do nothing
     g_owner.store(std::thread::id());
     if (&media() == &media_offline) media_use(o->previous);
+    audio::tap_set_rate(o->previous_rate);
     delete o->mixer;
     const bool ok = o->ok && sf_close(o->out) == 0 && o->done == o->total;
     delete o;

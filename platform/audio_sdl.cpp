@@ -12,6 +12,7 @@
 #include "platform/audio.h"
 #include "platform/audio_decoder.h"
 #include "platform/audio_mixer.h"
+#include "platform/audio_tap.h"
 #include "platform/log_sink.h"
 
 namespace kestrel {
@@ -70,6 +71,7 @@ void SDLCALL callback(void *userdata, Uint8 *stream, int len) {
         int n = static_cast<int>(d->mono.size());
         if (n > frames) n = frames;
         d->mixer->mix(d->mono.data(), n);
+        audio::tap_feed(d->mono.data(), n);
         for (int i = 0; i < n; ++i)
             for (int c = 0; c < ch; ++c) *out++ = d->mono[static_cast<size_t>(i)];
         frames -= n;
@@ -140,6 +142,7 @@ const MediaBackend *media_sdl_open() {
     d->mixer = new audio::Mixer(d->rate, wake_feeder);
     d->feeder = std::thread(feeder_main, d);
     g_dev = d;
+    audio::tap_set_rate(d->rate);
     if (!g_exit_hook) {
         g_exit_hook = true;
         std::atexit(exit_hook);
@@ -153,6 +156,7 @@ void media_sdl_close() {
     Device *d = g_dev;
     if (!d) return;
     SDL_CloseAudioDevice(d->id);  // returns once the callback is no longer running
+    audio::tap_set_rate(0);
     {
         std::lock_guard<std::mutex> wk(d->wake_mu);
         d->quit = true;

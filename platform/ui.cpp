@@ -11,13 +11,23 @@ std::mutex g_mutex;
 std::map<int, std::string> g_texts;
 std::string g_box_text, g_box_caption;
 int g_boxes = 0;
+std::string g_title, g_side_text;
+bool g_side_shown = false;
 const UiBackend *g_backend = &ui_headless;
+
+// The headless side window is only the flag; its text is kept by the front.
+bool g_headless_side = false;
 
 void headless_set_text(int, const char *) {}
 void headless_box(const char *, const char *, int) {}
+void headless_title(const char *) {}
+void headless_side_show(const char *, const char *) { g_headless_side = true; }
+int headless_side_update(const char *) { return g_headless_side ? 1 : 0; }
+void headless_side_close() { g_headless_side = false; }
 }  // namespace
 
-const UiBackend ui_headless = {"headless", headless_set_text, headless_box};
+const UiBackend ui_headless = {"headless",         headless_set_text,    headless_box,       headless_title,
+                               headless_side_show, headless_side_update, headless_side_close};
 
 void ui_use(const UiBackend *backend) { g_backend = backend ? backend : &ui_headless; }
 
@@ -40,7 +50,34 @@ void box_through(const char *text, const char *caption, int owner) {
     remember_box(text, caption);
     g_backend->message_box(text, caption, owner);
 }
-const UiBackend g_front = {"front", set_text_through, box_through};
+void title_through(const char *title) {
+    {
+        std::lock_guard<std::mutex> lock(g_mutex);
+        g_title = title ? title : "";
+    }
+    g_backend->set_title(title ? title : "");
+}
+void side_show_through(const char *title, const char *text) {
+    g_backend->side_show(title ? title : "", text ? text : "");
+    std::lock_guard<std::mutex> lock(g_mutex);
+    g_side_text = text ? text : "";
+    g_side_shown = true;
+}
+int side_update_through(const char *text) {
+    const int shown = g_backend->side_update(text ? text : "");
+    std::lock_guard<std::mutex> lock(g_mutex);
+    g_side_shown = shown != 0;
+    g_side_text = shown ? (text ? text : "") : "";
+    return shown;
+}
+void side_close_through() {
+    g_backend->side_close();
+    std::lock_guard<std::mutex> lock(g_mutex);
+    g_side_shown = false;
+    g_side_text.clear();
+}
+const UiBackend g_front = {"front",           set_text_through,    box_through,       title_through,
+                           side_show_through, side_update_through, side_close_through};
 }  // namespace
 
 // Every call passes through the front table, which keeps the texts for read-back
@@ -57,12 +94,32 @@ const char *ui_text(int id) {
 const char *ui_last_box_text() { return g_box_text.c_str(); }
 const char *ui_last_box_caption() { return g_box_caption.c_str(); }
 int ui_box_count() { return g_boxes; }
+const char *ui_title() {
+    std::lock_guard<std::mutex> lock(g_mutex);
+    static thread_local std::string copy;
+    copy = g_title;
+    return copy.c_str();
+}
+const char *ui_side_text() {
+    std::lock_guard<std::mutex> lock(g_mutex);
+    static thread_local std::string copy;
+    copy = g_side_text;
+    return copy.c_str();
+}
+bool ui_side_shown() {
+    std::lock_guard<std::mutex> lock(g_mutex);
+    return g_side_shown;
+}
 void ui_reset() {
     std::lock_guard<std::mutex> lock(g_mutex);
     g_texts.clear();
     g_box_text.clear();
     g_box_caption.clear();
     g_boxes = 0;
+    g_title.clear();
+    g_side_text.clear();
+    g_side_shown = false;
+    g_headless_side = false;
 }
 
 }  // namespace kestrel

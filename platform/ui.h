@@ -11,6 +11,16 @@ struct UiBackend {
     void (*set_text)(int id, const char *text);
     // A modal box; `owner` nonzero means owned by the main window.
     void (*message_box)(const char *text, const char *caption, int owner);
+    // Sets the main window's title.
+    void (*set_title)(const char *title);
+    // The side window: a separate, non-modal window of plain text in a fixed
+    // font. side_show creates it (or raises it) with `text`; side_update
+    // replaces its text only while it is shown and tells whether it is;
+    // side_close takes it away. Closing it by the window system is the same
+    // as side_close.
+    void (*side_show)(const char *title, const char *text);
+    int (*side_update)(const char *text);
+    void (*side_close)();
 };
 
 void ui_use(const UiBackend *backend);
@@ -24,6 +34,11 @@ const char *ui_text(int id);
 const char *ui_last_box_text();
 const char *ui_last_box_caption();
 int ui_box_count();
+// Last title set ("" if never set), and the side window's text while it is
+// shown ("" when it is not).
+const char *ui_title();
+const char *ui_side_text();
+bool ui_side_shown();
 void ui_reset();
 
 }  // namespace kestrel

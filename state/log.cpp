@@ -65,12 +65,16 @@ void Error_Code(int code) {
     Log("ERROR", text, static_cast<unsigned long>(code));
 }
 
-void save_file() {
-    char name[64];
+void save_file_name(char *name, int size) {
     SYSTEMTIME now;
     GetSystemTime(&now);
-    std::snprintf(name, sizeof name, "%05dkHz_%04d%02d%02d%02d%02d.wav", freq, now.wYear, now.wMonth, now.wDay,
-                  now.wHour, now.wMinute);
+    std::snprintf(name, static_cast<size_t>(size), "%05dkHz_%04d%02d%02d%02d%02d.wav", freq, now.wYear, now.wMonth,
+                  now.wDay, now.wHour, now.wMinute);
+}
+
+void save_file() {
+    char name[64];
+    save_file_name(name, sizeof name);
     savefile = std::fopen(name, "w");
     if (savefile) {
         std::fclose(savefile);

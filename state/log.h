@@ -17,8 +17,11 @@ void Error_Code(int code);
 // which belong to the window thread.
 void Log_thread(const char *function, const char *info, unsigned long param);
 
-// Creates the empty recording file "%05dkHz_%04d%02d%02d%02d%02d.wav" for the
-// tuned frequency and the present minute; nothing calls it yet.
+// The recording file name "%05dkHz_%04d%02d%02d%02d%02d.wav" for the tuned
+// frequency and the present minute, into `name` (at least 32 bytes).
+void save_file_name(char *name, int size);
+// Creates that file empty. The receiver's recorder (app/recording.h) forms
+// its file with save_file_name and writes it as it goes.
 void save_file();
 
 }  // namespace kestrel

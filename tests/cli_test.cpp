@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <filesystem>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -10,6 +12,8 @@
 #include "procedures/send.h"
 #include "state/receiver.h"
 #include "support/fixture.h"
+#include "support/morse_reader.h"
+#include "support/wav_file.h"
 #include "synth/morse.h"
 #include "synth/params.h"
 
@@ -123,6 +127,78 @@ TEST_F(Cli, TuneMixesWhatWouldSound) {
         loud += std::abs(int(v)) > 1000;
     }
     EXPECT_GT(loud, 1000u);
+}
+
+// The mix with the band noise: the noise file's level wherever no signal is
+// keyed, looping to the end, and the same Morse on top of it.
+TEST_F(Cli, TuneMixHasTheBandNoiseBetweenSignalsAndTheSameMorse) {
+    ASSERT_TRUE(std::filesystem::create_directory("fone"));
+    const double level = 0.05;
+    ASSERT_TRUE(write_sine_s16("fone/noise.wav", 22050, 1.3, 3000, level));
+    const std::string at = "tune 10512 --at 2026-03-10T12:00:00Z --seconds 6 --mix ";
+    ASSERT_EQ(run(at + "on.wav"), 0) << err_;  // on unless told otherwise, as the receiver starts
+    ASSERT_EQ(run(at + "off.wav --qrn off"), 0) << err_;
+    ASSERT_EQ(run(at + "on2.wav --qrn on"), 0) << err_;
+    EXPECT_EQ(read_file("on.wav"), read_file("on2.wav"));
+    WavData on = read_wav16("on.wav"), off = read_wav16("off.wav");
+    ASSERT_TRUE(on.ok && off.ok);
+    ASSERT_EQ(on.samples.size(), off.samples.size());
+    ASSERT_EQ(on.samples.size(), 6u * 22050u);
+
+    // Between the signals: silence without the noise, the noise's own level with it.
+    const double noise_rms = level * 32767.0 / std::sqrt(2.0);
+    const size_t window = 441;  // 20 ms
+    int quiet = 0, quiet_in_last_second = 0, at_level = 0;
+    for (size_t w = 0; w + window <= off.samples.size(); w += window) {
+        bool silent = true;
+        double sum = 0;
+        for (size_t i = w; i < w + window; ++i) {
+            silent = silent && off.samples[i] == 0;
+            sum += double(on.samples[i]) * on.samples[i];
+        }
+        if (!silent) continue;
+        ++quiet;
+        if (w >= 5u * 22050u) ++quiet_in_last_second;
+        const double rms = std::sqrt(sum / window);
+        if (std::abs(rms - noise_rms) <= 0.08 * noise_rms) ++at_level;
+        // Where the loop restarts (at the end of a 10 ms mixing block) a window
+        // holds less of it, but the noise is never gone for a whole window.
+        EXPECT_GT(rms, 0.5 * noise_rms) << "at sample " << w;
+    }
+    EXPECT_GT(quiet, 20);
+    EXPECT_GE(at_level, quiet * 9 / 10) << quiet;
+    EXPECT_GT(quiet_in_last_second, 0);  // the 1.3 s noise loops through the 6 s
+
+    // The Morse, read above the noise, is the same in both.
+    auto keyed = [](const std::vector<int16_t> &s) {
+        std::vector<uint8_t> g;
+        for (int16_t v : s) g.push_back(std::abs(int(v)) > 6000 ? 200 : 128);
+        return g;
+    };
+    const std::vector<uint8_t> with = keyed(on.samples), without = keyed(off.samples);
+    double dot = 1e9;
+    for (const MorseRun &r : morse_runs(without, Keying::Tone))
+        if (r.mark && r.len > 20 && r.len < dot) dot = r.len;
+    const std::string heard = read_morse(without, options_for(Keying::Tone, dot));
+    EXPECT_GE(heard.size(), 20u) << heard;
+    EXPECT_EQ(read_morse(with, options_for(Keying::Tone, dot)), heard);
+
+    // The clips follow the CLIP switch; a bad value is refused.
+    EXPECT_NE(run(at + "x.wav --qrn maybe"), 0);
+    EXPECT_NE(run(at + "x.wav --clips maybe"), 0);
+}
+
+TEST_F(Cli, TuneClipsFollowTheClipSwitch) {
+    // 10801 kHz holds a clip with no guard; the clip is drawn one time in two.
+    int with_clip = 0;
+    for (int seed = 1; seed <= 8; ++seed) {
+        const std::string args = "tune 10801 --at 2026-03-10T12:00:00Z --seed " + std::to_string(seed);
+        ASSERT_EQ(run(args), 0) << err_;
+        if (out_.find("play fone/") != std::string::npos) ++with_clip;
+        ASSERT_EQ(run(args + " --clips off"), 0) << err_;
+        EXPECT_EQ(out_.find("play fone/"), std::string::npos) << seed << out_;
+    }
+    EXPECT_GT(with_clip, 0);
 }
 
 TEST_F(Cli, GuideListsWhatIsOnTheAir) {

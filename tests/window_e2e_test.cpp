@@ -16,8 +16,14 @@
 #include <string>
 #include <thread>
 
+#include "app/report.h"
 #include "app/window.h"
+#include "bandplan/bands.h"
+#include "platform/clock.h"
 #include "platform/files.h"
+#include "platform/media.h"
+#include "procedures/send.h"
+#include "state/random.h"
 #include "state/receiver.h"
 
 namespace kestrel::test {
@@ -61,11 +67,13 @@ long long epoch_ms() {
 struct Dump {
     std::map<std::string, std::string> values;
     std::map<int, std::string> captions;
+    std::vector<std::string> side;  // the copy check window's lines, while it is shown
     bool read(const std::string &path) {
         std::ifstream in(path);
         if (!in) return false;
         values.clear();
         captions.clear();
+        side.clear();
         std::string line;
         while (std::getline(in, line)) {
             std::istringstream ls(line);
@@ -78,6 +86,8 @@ struct Dump {
                 auto close = line.rfind(']');
                 if (open != std::string::npos && close != std::string::npos)
                     captions[id] = line.substr(open + 1, close - open - 1);
+            } else if (key == "side") {
+                side.push_back(line.substr(5));
             } else {
                 std::string rest;
                 std::getline(ls, rest);
@@ -97,14 +107,15 @@ public:
     Receiver(std::string dir, std::string run, std::string display, std::string name)
         : dir_(std::move(dir)), run_(std::move(run)), display_(std::move(display)), name_(std::move(name)) {}
 
-    void start() {
+    void start(const std::string &args = "", const std::string &more_env = "") {
         std::remove(dump_path().c_str());
         std::remove(rc_path().c_str());
         started_ms_ = epoch_ms();
         std::string env = "DISPLAY=" + display_ + " XDG_RUNTIME_DIR=" + dir_ + " KESTREL_UI_DUMP=" + dump_path() +
-                          " SDL_AUDIODRIVER=dummy LSAN_OPTIONS=suppressions=" KESTREL_LSAN_SUPP ":print_suppressions=0";
-        sh("(cd " + run_ + " && env " + env + " " + KESTREL_BIN + " >" + dir_ + "/" + name_ + ".log 2>&1 & echo $! >" +
-           dir_ + "/" + name_ + ".pid; wait $!; echo $? >" + rc_path() + ") 2>/dev/null &");
+                          " SDL_AUDIODRIVER=dummy LSAN_OPTIONS=suppressions=" KESTREL_LSAN_SUPP ":print_suppressions=0 " +
+                          more_env;
+        sh("(cd " + run_ + " && env " + env + " " + KESTREL_BIN + " " + args + " >" + dir_ + "/" + name_ +
+           ".log 2>&1 & echo $! >" + dir_ + "/" + name_ + ".pid; wait $!; echo $? >" + rc_path() + ") 2>/dev/null &");
     }
     std::string dump_path() const { return dir_ + "/" + name_ + ".ui"; }
     std::string rc_path() const { return dir_ + "/" + name_ + ".rc"; }
@@ -325,6 +336,170 @@ TEST_F(WindowEndToEnd, KeysButtonsInfoSecondStartOffCrashAndSignal) {
     ASSERT_TRUE(wait_for([&] { return e.ended(); }));
     EXPECT_EQ(e.rc(), 0);
     for (int k = 0; k <= 9; ++k) EXPECT_FALSE(fs::exists(run_ + "/TOVA" + std::to_string(k) + ".WAV")) << k;
+#endif
+}
+
+// A frequency low on the dial whose one emission says the same words whatever
+// the draw (a beacon) at the present minute, with that text as the copy check
+// shows it; {0, ""} if there is none. Composed in `dir`, since carriers write a file.
+std::pair<int, std::string> fixed_station(const std::string &dir) {
+    const fs::path cwd = fs::current_path();
+    fs::current_path(dir);
+    media_use(&media_null);
+    test_clock_off();
+    std::pair<int, std::string> found{0, ""};
+    for (int f = 10000; f < 11000 && !found.first; ++f) {
+        std::string text;
+        bool same = true;
+        for (unsigned seed = 1; seed <= 6 && same; ++seed) {
+            receiver_reset();
+            random_reset(seed);
+            freq = f;
+            bands_compose();
+            std::vector<SlotReport> slots = slot_reports(false);
+            if (slots.size() != 1 || !slots[0].audible) same = false;
+            else if (seed == 1) text = slots[0].text;
+            else same = slots[0].text == text;
+        }
+        if (same) found = {f, text};
+    }
+    receiver_reset();
+    fs::current_path(cwd);
+    return found;
+}
+
+std::vector<std::string> recordings_in(const std::string &dir) {
+    std::vector<std::string> out;
+    for (const auto &e : fs::directory_iterator(dir)) {
+        const std::string n = e.path().filename().string();
+        // "%05dkHz_%04d%02d%02d%02d%02d.wav"
+        if (n.size() == 25 && n.substr(5, 4) == "kHz_" && n.substr(21) == ".wav") out.push_back(e.path().string());
+    }
+    return out;
+}
+
+// Both sizes of the header agree with the bytes on disk; the number of samples.
+long valid_wav_samples(const std::string &path) {
+    std::string b = slurp(path);
+    if (b.size() < 44 || b.compare(0, 4, "RIFF") != 0 || b.compare(8, 8, "WAVEfmt ") != 0 ||
+        b.compare(36, 4, "data") != 0)
+        return -1;
+    auto u32 = [&](size_t p) {
+        return uint32_t(uint8_t(b[p])) | uint32_t(uint8_t(b[p + 1])) << 8 | uint32_t(uint8_t(b[p + 2])) << 16 |
+               uint32_t(uint8_t(b[p + 3])) << 24;
+    };
+    if (u32(4) != b.size() - 8 || u32(40) != b.size() - 44) return -1;
+    return static_cast<long>((b.size() - 44) / 2);
+}
+
+TEST_F(WindowEndToEnd, CopyCheckRecordingAndTheDiagnosticLog) {
+#ifdef KESTREL_BIN
+    // An unknown option: a usage line and 2, no window.
+    Receiver bad(dir_, run_, display_, "bad");
+    bad.start("--loud");
+    ASSERT_TRUE(wait_for([&] { return bad.ended(); }));
+    EXPECT_EQ(bad.rc(), 2);
+    EXPECT_NE(slurp(dir_ + "/bad.log").find("--debug-log"), std::string::npos);
+
+    auto [beacon, beacon_text] = fixed_station(dir_);
+    Receiver a(dir_, run_, display_, "a");
+    a.start("--debug-log");
+    ASSERT_TRUE(wait_for([&] {
+        dismiss_boxes();
+        return a.drawn();
+    })) << slurp(dir_ + "/a.log");
+    std::string wid = window_id();
+    ASSERT_FALSE(wid.empty());
+    EXPECT_EQ(a.dump().number("side_shown"), 0);  // nothing shown before the listener asks
+    EXPECT_TRUE(a.dump().side.empty());
+
+    // Onto the beacon: LOW, then the keys.
+    click(wid, ID_LOW);
+    ASSERT_TRUE(wait_for([&] { return shown_freq(a.dump()) == 10000; }));
+    const int target = beacon ? beacon : 10512;
+    int f = 10000;
+    auto step = [&](const char *key, int button) {
+        press(key);
+        f = tuned_by_button(button, f);
+        ASSERT_TRUE(wait_for([&] { return shown_freq(a.dump()) == f; })) << key << " to " << f;
+    };
+    while (target - f >= 100) step("Prior", ID_UP_100K);
+    while (target - f >= 10) step("Up", ID_UP_10K);
+    while (target - f >= 1) step("Right", ID_UP_1K);
+    EXPECT_TRUE(a.dump().side.empty());
+
+    // C: the copy check lists the reception of the tuned frequency.
+    press("c");
+    ASSERT_TRUE(wait_for([&] { return a.dump().number("side_shown") == 1 && !a.dump().side.empty(); }));
+    Dump d = a.dump();
+    EXPECT_EQ(d.side[0].rfind(std::to_string(target) + " kHz  ", 0), 0u) << d.side[0];
+    if (beacon) {
+        std::cout << "[ note    ] copy check compared on " << beacon << " kHz\n";
+        bool listed = false;
+        for (size_t i = 1; i + 1 < d.side.size(); ++i)
+            if (d.side[i].rfind("channel 0  spd ", 0) == 0 && d.side[i + 1] == beacon_text) listed = true;
+        EXPECT_TRUE(listed) << "the beacon's text is not in the window: " << beacon_text;
+    } else {
+        std::cout << "[ note    ] no fixed station low on the dial at this minute: the texts are not compared\n";
+    }
+    std::string shot = std::string(KESTREL_BUILD_DIR) + "/copy_check_e2e.png";
+    std::remove(shot.c_str());
+    sh("DISPLAY=" + display_ + " import -window root " + shot);
+    // A retune, from either window's keys, shows the new reception.
+    press("Right");
+    ASSERT_TRUE(wait_for([&] {
+        Dump n = a.dump();
+        return !n.side.empty() && n.side[0].rfind(std::to_string(target + 1) + " kHz  ", 0) == 0;
+    })) << "the copy check did not follow the retune";
+    // C again closes it.
+    press("c");
+    ASSERT_TRUE(wait_for([&] { return a.dump().number("side_shown") == 0; }));
+    EXPECT_EQ(shown_freq(a.dump()), target + 1);
+
+    // R: recording, shown in the title; a retune does not stop it.
+    ASSERT_TRUE(recordings_in(run_).empty());
+    press("r");
+    ASSERT_TRUE(wait_for([&] { return a.dump().values["title"].find("[REC ") != std::string::npos; }))
+        << a.dump().values["title"] << slurp(dir_ + "/a.log");
+    press("Left");
+    ASSERT_TRUE(wait_for([&] { return shown_freq(a.dump()) == target; }));
+    EXPECT_NE(a.dump().values["title"].find("[REC "), std::string::npos);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    std::vector<std::string> files = recordings_in(run_);
+    ASSERT_EQ(files.size(), 1u);
+    EXPECT_NE(a.dump().values["title"].find(fs::path(files[0]).filename().string()), std::string::npos);
+
+    // A termination signal mid-recording: exit 0 and a complete file.
+    ASSERT_EQ(sh("kill -TERM " + a.pid()), 0);
+    ASSERT_TRUE(wait_for([&] { return a.ended(); }));
+    EXPECT_EQ(a.rc(), 0) << slurp(dir_ + "/a.log");
+    const long samples = valid_wav_samples(files[0]);
+    EXPECT_GT(samples, 22050L) << "a recording of about 1.5 s";  // at least half a second at 44.1 kHz
+
+    // The diagnostic log of that run: the statistics at start and a block per band function.
+    const std::string log = slurp(run_ + "/TOVA_LOG.TXT");
+    EXPECT_NE(log.find(" Function: band start 10 MHz \n"), std::string::npos);
+    EXPECT_NE(log.find(" Function: band end 10 MHz \n"), std::string::npos);
+
+    // The same log switched on from the environment; without either, none.
+    for (const char *env : {"KESTREL_DEBUG_LOG=1", ""}) {
+        fs::remove(run_ + "/TOVA_LOG.TXT");
+        Receiver e(dir_, run_, display_, "e");
+        e.start("", env);
+        ASSERT_TRUE(wait_for([&] {
+            dismiss_boxes();
+            return e.drawn();
+        }));
+        const int from = shown_freq(e.dump());
+        press("Right");
+        ASSERT_TRUE(wait_for([&] { return shown_freq(e.dump()) == tuned_by_button(ID_UP_1K, from); }));
+        click(window_id(), ID_OFF);
+        ASSERT_TRUE(wait_for([&] { return e.ended(); }));
+        EXPECT_EQ(fs::exists(run_ + "/TOVA_LOG.TXT"), *env != 0) << env;
+        if (*env) {
+            EXPECT_NE(slurp(run_ + "/TOVA_LOG.TXT").find(" Function: band start "), std::string::npos);
+        }
+    }
 #endif
 }
 

@@ -31,6 +31,8 @@ struct FakeWindow {
     std::vector<std::pair<int, void (*)()>> timers;
     int quit_code = -1;
     int box_owner = -1;
+    std::string side;  // the side window's text
+    bool side_shown = false;
     // What happens inside the message loop.
     std::function<void()> in_loop;
 };
@@ -84,7 +86,24 @@ inline void fake_box(const char *text, const char *caption, int owner) {
     note(std::string("box ") + caption + " | " + text);
     fake->box_owner = owner;
 }
-inline const UiBackend fake_ui_backend = {"fake", fake_set_text, fake_box};
+inline void fake_title(const char *title) { note(std::string("title [") + title + "]"); }
+inline void fake_side_show(const char *title, const char *text) {
+    note(std::string("side_show ") + title);
+    fake->side = text;
+    fake->side_shown = true;
+}
+inline int fake_side_update(const char *text) {
+    if (!fake->side_shown) return 0;
+    note("side_update");
+    fake->side = text;
+    return 1;
+}
+inline void fake_side_close() {
+    note("side_close");
+    fake->side_shown = false;
+}
+inline const UiBackend fake_ui_backend = {"fake",         fake_set_text,    fake_box,       fake_title,
+                                          fake_side_show, fake_side_update, fake_side_close};
 
 inline void media_note(const std::string &s) { note("media " + s + " @" + std::to_string(band)); }
 inline void fake_play(int k, const char *file) { media_note("play " + std::to_string(k) + " " + file); }

@@ -1,9 +1,14 @@
 // The receiver program: FLTK window and the sound card, then the start-up sequence.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
 #include "app/window.h"
 #include "platform/audio.h"
 #include "platform/media.h"
 #include "platform/ui.h"
 #include "platform/window_fltk.h"
+#include "state/log.h"
 
 namespace {
 using namespace kestrel;
@@ -22,9 +27,29 @@ int card_num_devs() { return card().num_devs(); }
 
 const MediaBackend media_card = {"sound card", card_channel_play, card_channel_close, card_send_string,
                                  card_loop_play, card_num_devs};
+
+// Set (not empty, not "0") in the environment, it switches the log on as --debug-log does.
+bool env_debug_log() {
+    const char *v = std::getenv("KESTREL_DEBUG_LOG");
+    return v && *v && std::strcmp(v, "0") != 0;
+}
 }  // namespace
 
-int main() {
+int main(int argc, char **argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--debug-log") == 0) {
+            debug = 1;
+        } else {
+            std::fprintf(stderr,
+                         "kestrel: unknown option '%s'\n"
+                         "usage: kestrel [--debug-log]\n"
+                         "  --debug-log  append the diagnostic log TOVA_LOG.TXT in the working folder\n"
+                         "               (also: KESTREL_DEBUG_LOG=1 in the environment)\n",
+                         argv[i]);
+            return 2;
+        }
+    }
+    if (env_debug_log()) debug = 1;
     window_use(window_fltk());
     ui_use(ui_fltk());
     media_use(&media_card);

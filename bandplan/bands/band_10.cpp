@@ -6,6 +6,12 @@
 
 namespace kestrel {
 
+// The larger blocks, in files of their own beside this one.
+void band_10_outstations();
+void band_10_day_paths();
+void band_10_prewar();
+void band_10_teleprinters();
+
 namespace {
 
 // Standard frequency, aeronautical voice and amateur telegraphy.
@@ -97,7 +103,7 @@ void fixed_service() {
     if (at(10158) && ms10(10)) duplex_radiocheck(6, 1);
     if (at(10167) && oh() && mh(30)) { p(18, 1100, 3); fig_msg("RJD99 RJD99 RJD99 DE RMP RMP QTC ", " + K"); }
     if (at(10170) && !ms(30)) { p(18, 1100, 3); send_still("VVV VVV VVV DE RMP RMP RMP  "); }
-    if (at(10181)) { p(22, 1250, 3); french_navy_coast("VVV VVV VVV DE FUE FUE FUE  ", "FUE"); }
+    if (at(10181)) { p(22, 1250, 3); french_navy_coast("VVV VVV VVV DE FUE FUE FUE BREST  ", "FUE"); }
     if (at(10193) && cond(3)) { p(20, 1000, 3); clg_cond("FDI2", "FDC", 2); }
     if (at(10206) && cond(3)) nato_qso();
     if (at(10211) && eh()) { p(24, 900, 3); naval_coast("VVV VVV VVV DE NSS NSS NSS  ", "NSS", us_navy, 37); }
@@ -109,7 +115,7 @@ void fixed_service() {
     if (at(10268) && hh(5)) qsl("RIT ");
     if (at(10283) && !ms10(20)) { p(21, 1000, 4); send_still("CQ CQ CQ DE EBA EBA EBA QSX 8 10 12  "); }
     if (at(10283) && ms10(20)) { p(21, 1000, 4); fig_msg("CQ CQ CQ DE EBA EBA EBA ", " AR QRU  "); }
-    if (at(10297)) { p(19, 1350, 3); send_still("VVV VVV VVV DE TBA2 TBA2 TBA2  "); }
+    if (at(10297)) { p(19, 1350, 3); send_still("VVV VVV VVV DE TBA2 TBA2 ANKARA  "); }
     if (at(10318) && ms20(0)) { p(20, 950, 3); let_msg("RJH77 RJH77 DE RIT RIT QTC = ", 3, 0x80); }
     if (at(10324) && !oh_sked(0)) { p(20, 800, 3); naval_coast("VVV VVV VVV DE GYA GYA GYA QSX 12  ", "GYA", rn_vsl, 38); }
     if (at(10324) && oh_sked(0)) { p(20, 800, 3); fig_msg("ZKN ZKN DE GYA GYA QTC ", " + K"); }
@@ -238,15 +244,17 @@ void daylight_block() {
         if (at(10912) && ms(5)) { p(20, 1050, 3); m12(); }
         if (at(10959) && mh(30) && oh()) { p(21, 1000, 3); fig_msg("SXA24 SXA24 DE SXA SXA QTC ", " + K"); }
     }
+    // The rest of the daylight paths, in band_10_day.cpp.
+    band_10_day_paths();
     if (reg2_day()) {
         if (at(10214) && cond(2)) { p(20, 900, 2); send_cond("CLP3 CLP3 DE CLP1 CLP1 K"); }
         if (at(10434)) { p(24, 1000, 2); naval_coast("VVV VVV VVV DE NAU NAU NAU  ", "NAU", us_navy, 37); }
-        if (at(10621)) { p(22, 1100, 2); send_still("VVV VVV VVV DE PWZ33 PWZ33 PWZ33  "); }
-        if (at(10745) && cond(3)) { p(18, 800, 1); send_cond("LOR LOR DE LPD LPD QRK? K"); }
+        if (at(10621)) { p(22, 1100, 2); send_still("VVV VVV VVV DE PWZ33 PWZ33 PWZ33 QSX 6 10 13  "); }
+        if (at(10745) && cond(3)) { p(18, 800, 1); send_cond("LOR LOR DE LPD LPD QRK? QSA? K"); }
     }
     if (reg3m_day()) {
         if (at(10299)) { p(22, 950, 2); french_navy_coast("VVV VVV VVV DE FUV FUV FUV  ", "FUV"); }
-        if (at(10537) && ml(30)) { p(20, 1050, 2); send_still("VVV VVV VVV DE VTP VTP VTP  "); }
+        if (at(10537) && ml(30)) { p(20, 1050, 2); send_still("VVV VVV VVV DE VTP VTP VTP VISAKHAPATNAM  "); }
         if (at(10713) && cond(3)) { p(25, 1000, 2); send_cond("VTG VTG DE VTP VTP QTC K"); }
     }
     if (reg3f_day()) {
@@ -344,6 +352,8 @@ void background_block() {
         if (at({10306, 10394, 10485, 10712, 10806}) && eh()) n0n(1100);
     }
 
+    band_10_teleprinters();
+
     get_background(243, background_tab_10, prob_tab_10);
 }
 
@@ -366,8 +376,12 @@ void band_10() {
     utility_and_amateur();
     fixed_service();
     evening_and_night();
+    band_10_outstations();
+    stn();
     daylight_block();
     historical_block();
+    band_10_prewar();
+    stn();
     background_block();
     band_end(10);
 }

@@ -7,6 +7,8 @@
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Text_Buffer.H>
+#include <FL/Fl_Text_Display.H>
 #include <FL/fl_ask.H>
 #include <FL/x.H>
 
@@ -34,6 +36,11 @@ bool g_quit = false;
 volatile std::sig_atomic_t g_signalled = 0;
 int g_quit_code = 0;
 
+// The side window (created on first use, then hidden and shown).
+Fl_Double_Window *g_side = nullptr;
+Fl_Text_Display *g_side_view = nullptr;
+Fl_Text_Buffer *g_side_buf = nullptr;
+
 // Test hook state.
 const char *g_dump_path = nullptr;
 bool g_dirty = false;
@@ -59,6 +66,21 @@ void dump() {
     for (auto &[id, w] : g_controls) {
         std::fprintf(f, "control\t%d\t%d\t%d\t%d\t%d\t[%s]\n", id, w->x(), w->y(), w->w(), w->h(),
                      w->label() ? w->label() : "");
+    }
+    const bool side = g_side && g_side->shown();
+    std::fprintf(f, "side_shown\t%d\n", side ? 1 : 0);
+    if (side) {
+        // The text as the widget holds it, one dump line per line.
+        char *text = g_side_buf->text();
+        std::string all = text ? text : "";
+        std::free(text);
+        size_t from = 0;
+        while (from <= all.size()) {
+            size_t nl = all.find('\n', from);
+            if (nl == std::string::npos) nl = all.size();
+            std::fprintf(f, "side\t%s\n", all.substr(from, nl - from).c_str());
+            from = nl + 1;
+        }
     }
     std::fclose(f);
     std::rename(tmp.c_str(), g_dump_path);
@@ -94,6 +116,32 @@ uintptr_t virtual_key(int key) {
     return 0;
 }
 
+// Every key stops here: none may close a window or move a focus.
+int take_key() {
+    uintptr_t vk = virtual_key(Fl::event_key());
+    if (vk && g_proc) {
+        auto start = std::chrono::steady_clock::now();
+        g_proc(MAIN_HANDLE, WM_KEYDOWN, vk, 0);
+        auto took = std::chrono::steady_clock::now() - start;
+        g_key_us = std::chrono::duration_cast<std::chrono::microseconds>(took).count();
+        ++g_keys;
+        g_dirty = true;
+        dump_if_dirty();
+    }
+    return 1;
+}
+
+// The side window passes the keys on to the receiver, so tuning goes on
+// whichever of the two has the keyboard.
+class SideWindow : public Fl_Double_Window {
+public:
+    SideWindow(int w, int h) : Fl_Double_Window(w, h) {}
+    int handle(int event) override {
+        if (event == FL_KEYBOARD || event == FL_SHORTCUT) return take_key();
+        return Fl_Double_Window::handle(event);
+    }
+};
+
 class MainWindow : public Fl_Double_Window {
 public:
     MainWindow(int w, int h, const char *title) : Fl_Double_Window(w, h) { copy_label(title); }
@@ -104,20 +152,8 @@ public:
         case FL_UNFOCUS:
             return 1;  // the window itself keeps the keyboard
         case FL_KEYBOARD:
-        case FL_SHORTCUT: {
-            // Every key stops here: none may close the window or move a focus.
-            uintptr_t vk = virtual_key(Fl::event_key());
-            if (vk && g_proc) {
-                auto start = std::chrono::steady_clock::now();
-                g_proc(MAIN_HANDLE, WM_KEYDOWN, vk, 0);
-                auto took = std::chrono::steady_clock::now() - start;
-                g_key_us = std::chrono::duration_cast<std::chrono::microseconds>(took).count();
-                ++g_keys;
-                g_dirty = true;
-                dump_if_dirty();
-            }
-            return 1;
-        }
+        case FL_SHORTCUT:
+            return take_key();
         default:
             return Fl_Double_Window::handle(event);
         }
@@ -284,9 +320,54 @@ void fltk_box(const char *text, const char *caption, int owner) {
         fl_alert("%s", text ? text : "");
 }
 
+void fltk_title(const char *title) {
+    if (!g_win) return;
+    g_win->copy_label(title ? title : "");
+    g_dirty = true;
+}
+
+void on_side_close(Fl_Widget *, void *) {
+    if (g_side) g_side->hide();
+    g_dirty = true;
+    dump_if_dirty();
+}
+
+void fltk_side_show(const char *title, const char *text) {
+    if (!g_display) return;
+    if (!g_side) {
+        g_side = new SideWindow(660, 320);
+        g_side_buf = new Fl_Text_Buffer();
+        g_side_view = new Fl_Text_Display(0, 0, 660, 320);
+        g_side_view->buffer(g_side_buf);
+        g_side_view->textfont(FL_COURIER);
+        g_side_view->textsize(13);
+        g_side_view->visible_focus(0);
+        g_side_view->wrap_mode(Fl_Text_Display::WRAP_AT_BOUNDS, 0);  // long texts read without scrolling
+        g_side->resizable(g_side_view);
+        g_side->end();
+        g_side->callback(on_side_close);
+    }
+    g_side->copy_label(title ? title : "");
+    g_side_buf->text(text ? text : "");
+    g_side->show();
+    g_dirty = true;
+}
+
+int fltk_side_update(const char *text) {
+    if (!g_side || !g_side->shown()) return 0;
+    g_side_buf->text(text ? text : "");
+    g_dirty = true;
+    return 1;
+}
+
+void fltk_side_close() {
+    if (g_side) g_side->hide();
+    g_dirty = true;
+}
+
 const WindowBackend g_window = {"fltk",        fltk_claim,    fltk_register, fltk_create, fltk_control,
                                 fltk_def_proc, fltk_timer,    fltk_run,      fltk_quit};
-const UiBackend g_ui = {"fltk", fltk_set_text, fltk_box};
+const UiBackend g_ui = {"fltk", fltk_set_text, fltk_box, fltk_title, fltk_side_show, fltk_side_update, fltk_side_close};
 
 }  // namespace
 

@@ -1,0 +1,232 @@
+#include "app/recording.h"
+
+#include <atomic>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <thread>
+
+#include "app/window.h"
+#include "platform/audio.h"
+#include "platform/files.h"
+#include "platform/ui.h"
+#include "state/log.h"
+#include "state/receiver.h"
+
+namespace kestrel {
+
+namespace {
+
+// The tap runs on the mixing thread and only copies into this ring; the
+// window thread empties it into the file. Four seconds at 48 kHz: a long
+// retune on the window thread does not lose samples.
+constexpr uint32_t kRing = 1u << 18;
+constexpr uint32_t kMask = kRing - 1;
+int16_t g_ring[kRing];
+std::atomic<uint32_t> g_wr{0}, g_rd{0};
+std::atomic<uint32_t> g_lost{0};  // samples the full ring could not take: written as silence
+std::atomic<bool> g_armed{false};
+std::atomic<int> g_in_tap{0};
+bool g_tap_installed = false;
+
+constexpr uint32_t kHeaderBytes = 44;
+// A WAV's sizes are 32-bit: stop short of 4 GiB.
+constexpr uint64_t kMaxData = 0xFFFFFFFFull - kHeaderBytes;
+
+void *g_file = nullptr;
+uint64_t g_data = 0;  // sample bytes in the file
+char g_name[64] = "";
+
+int16_t pcm16(float s) {
+    if (s > 1.0f) s = 1.0f;
+    if (s < -1.0f) s = -1.0f;
+    return static_cast<int16_t>(std::lrint(s * 32767.0f));
+}
+
+void tap(const float *samples, int frames) {
+    g_in_tap.fetch_add(1, std::memory_order_acq_rel);
+    if (g_armed.load(std::memory_order_acquire)) {
+        uint32_t w = g_wr.load(std::memory_order_relaxed);
+        const uint32_t r = g_rd.load(std::memory_order_acquire);
+        uint32_t lost = 0;
+        for (int i = 0; i < frames; ++i) {
+            if (w - r >= kRing) {
+                ++lost;
+                continue;
+            }
+            g_ring[w & kMask] = pcm16(samples[i]);
+            ++w;
+        }
+        g_wr.store(w, std::memory_order_release);
+        if (lost) g_lost.fetch_add(lost, std::memory_order_relaxed);
+    }
+    g_in_tap.fetch_sub(1, std::memory_order_acq_rel);
+}
+
+// Disarms the tap and waits until no block is being copied.
+void disarm() {
+    g_armed.store(false, std::memory_order_release);
+    while (g_in_tap.load(std::memory_order_acquire) != 0) std::this_thread::yield();
+}
+
+void put16(uint8_t *p, uint16_t v) {
+    p[0] = static_cast<uint8_t>(v);
+    p[1] = static_cast<uint8_t>(v >> 8);
+}
+void put32(uint8_t *p, uint32_t v) {
+    for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(v >> (8 * i));
+}
+
+// The 44-byte header, field by field, for `data` bytes of 16-bit mono samples.
+void header(uint8_t *h, int rate, uint32_t data) {
+    std::memcpy(h, "RIFF", 4);
+    put32(h + 4, 36 + data);
+    std::memcpy(h + 8, "WAVE", 4);
+    std::memcpy(h + 12, "fmt ", 4);
+    put32(h + 16, 16);
+    put16(h + 20, 1);  // PCM
+    put16(h + 22, 1);  // mono
+    put32(h + 24, static_cast<uint32_t>(rate));
+    put32(h + 28, static_cast<uint32_t>(rate) * 2);
+    put16(h + 32, 2);
+    put16(h + 34, 16);
+    std::memcpy(h + 36, "data", 4);
+    put32(h + 40, data);
+}
+
+// The two sizes, brought up to what is in the file.
+bool update_sizes() {
+    uint8_t b[4];
+    put32(b, static_cast<uint32_t>(36 + g_data));
+    if (!files().overwrite(g_file, 4, b, 4)) return false;
+    put32(b, static_cast<uint32_t>(g_data));
+    return files().overwrite(g_file, 40, b, 4) != 0;
+}
+
+void show_state() {
+    if (g_file) {
+        std::string title = std::string(window_title) + "  [REC " + g_name + "]";
+        ui().set_title(title.c_str());
+    } else {
+        ui().set_title(window_title);
+    }
+}
+
+// Ends the file after a fault or at the size limit: what was written stays a valid WAV.
+void end_with(const char *why) {
+    disarm();
+    update_sizes();
+    files().close(g_file);
+    g_file = nullptr;
+    show_state();
+    char text[256];
+    std::snprintf(text, sizeof text, "Recording stopped: %s\n\n%s keeps what was recorded until then.", why, g_name);
+    ui().message_box(text, "Recording", hwnd);
+}
+
+// Appends `count` samples; false after a fault has ended the recording.
+bool append(const int16_t *samples, uint32_t count) {
+    uint8_t bytes[8192];
+    while (count > 0) {
+        uint32_t n = count < sizeof bytes / 2 ? count : static_cast<uint32_t>(sizeof bytes / 2);
+        if (g_data + 2ull * n > kMaxData) {
+            end_with("a WAV file holds at most 4 GB.");
+            return false;
+        }
+        for (uint32_t i = 0; i < n; ++i) put16(bytes + 2 * i, static_cast<uint16_t>(samples ? samples[i] : 0));
+        const size_t put = files().append(g_file, bytes, 2 * n);
+        g_data += put & ~static_cast<size_t>(1);  // whole samples only
+        if (put != 2 * n) {
+            end_with("the disk is full or cannot be written.");
+            return false;
+        }
+        if (samples) samples += n;
+        count -= n;
+    }
+    return true;
+}
+
+void drain() {
+    if (!g_file) return;
+    uint32_t r = g_rd.load(std::memory_order_relaxed);
+    const uint32_t w = g_wr.load(std::memory_order_acquire);
+    const uint64_t before = g_data;
+    while (r != w) {
+        const uint32_t at = r & kMask;
+        uint32_t n = w - r;
+        if (n > kRing - at) n = kRing - at;
+        if (!append(g_ring + at, n)) return;
+        r += n;
+        g_rd.store(r, std::memory_order_release);
+    }
+    if (uint32_t lost = g_lost.exchange(0, std::memory_order_relaxed)) {
+        if (!append(nullptr, lost)) return;
+    }
+    if (g_data != before && !update_sizes()) end_with("the disk is full or cannot be written.");
+}
+
+}  // namespace
+
+bool record_start() {
+    if (g_file) return true;
+    const int rate = media_tap_rate();
+    if (rate <= 0) {
+        ui().message_box("Nothing to record: no sound output is open.", "Recording", hwnd);
+        return false;
+    }
+    save_file_name(g_name, sizeof g_name);
+    void *f = files().open_write(g_name);
+    if (!f) {
+        char text[160];
+        std::snprintf(text, sizeof text, "Cannot record into %s in the working folder.", g_name);
+        ui().message_box(text, "Recording", hwnd);
+        return false;
+    }
+    uint8_t h[kHeaderBytes];
+    header(h, rate, 0);
+    if (files().append(f, h, sizeof h) != sizeof h) {
+        files().close(f);
+        DeleteFileA(g_name);  // not even a header: no file at all is better
+        ui().message_box("Recording not started: the disk is full or cannot be written.", "Recording", hwnd);
+        return false;
+    }
+    g_file = f;
+    g_data = 0;
+    // Not armed, and no block in the tap: the ring is ours to empty.
+    g_wr.store(0);
+    g_rd.store(0);
+    g_lost.store(0);
+    if (!g_tap_installed) {
+        media_tap(tap);
+        g_tap_installed = true;
+    }
+    g_armed.store(true, std::memory_order_release);
+    show_state();
+    return true;
+}
+
+void record_stop() {
+    if (!g_file) return;
+    disarm();
+    drain();  // may itself end the file on a fault
+    if (!g_file) return;
+    update_sizes();
+    files().close(g_file);
+    g_file = nullptr;
+    show_state();
+}
+
+void record_toggle() {
+    if (g_file) record_stop();
+    else record_start();
+}
+
+bool recording() { return g_file != nullptr; }
+
+void record_step() { drain(); }
+
+const char *record_name() { return g_name; }
+uint64_t record_frames() { return g_data / 2; }
+
+}  // namespace kestrel
