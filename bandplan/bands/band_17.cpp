@@ -8,6 +8,272 @@
 
 namespace kestrel {
 
+namespace {
+
+// More coast stations on the channels of the older plan, the ships working
+// them, and the fixed service above the coast telephony.
+void coast_and_fixed_more() {
+    if (at(17002) && ct(600, 2200)) { p(24, 1000, 4); send_still("CQ CQ CQ DE OST OST OST QSX 4 6 8 12 16 MHZ K  "); }
+    if (at(17002) && cond(4)) send_cond_bug("OST OST DE ONGK ONGK QTC 1 K");
+    if (at(17007) && eh()) { p(22, 900, 4); coast_station_ex("CQ DE SPH SPH SPH GDYNIA RADIO QSX 16 MHZ K  ", "SPH", "GDYNIA"); }
+    if (at(17007) && cond(4)) { p(20, 1200, 2); send_cond("SPH DE SQLM SQLM QRV K"); }
+    if (at(17014) && oh()) { p(12, 1100, 3); send_still("CQ DE LGB LGB LGB ROGALAND RADIO QSX 16 MHZ K  "); }
+    if (at(17030) && ct(500, 2100)) { p(21, 800, 4); coast_station_ex("CQ CQ DE FFL FFL FFL QSX 8 12 16 22 MHZ K  ", "FFL", "STLYS"); }
+    if (at(17030) && cond(4)) send_cond_bug("FFL FFL DE FNQR FNQR QTC 2 K");
+    if (at(17035) && ml(40)) { p(17, 1450, 3); send_still("CQ DE ICB ICB ICB GENOVA RADIO K  "); }
+    if (at(17039) && eh()) { p(22, 1300, 4); send_still("CQ CQ DE TAH TAH TAH ISTANBUL RADIO QSX 16 MHZ K  "); }
+    if (at(17039) && cond(4)) { p(19, 900, 1); send_cond("TAH DE TCRM TCRM QTC 1 K"); }
+    if (at(17047) && ct(700, 1900)) { p(24, 880, 3); send_still("CQ DE LZW LZW LZW VARNA RADIO QSX 16 MHZ K  "); }
+    if (at(17055) && oh()) { p(23, 1000, 4); coast_station_ex("CQ CQ DE 3VX 3VX 3VX QSX 16 MHZ K  ", "3VX", "TUNIS"); }
+    if (at(17077) && cond(3)) send_cond_bug("7TA 7TA DE 7TAX 7TAX QRV K");
+    if (at(17077) && ct(600, 2000)) { p(22, 2350, 3); send_still("CQ DE 7TA 7TA 7TA ALGER RADIO QSX 16 MHZ K  "); }
+    if (at(17079) && eh()) { p(24, 1150, 4); coast_station_ex("CQ CQ DE CNP CNP CNP QSX 8 12 16 MHZ K  ", "CNP", "CASABLANCA"); }
+    if (at(17079) && cond(3)) { p(20, 800, 3); send_cond("CNP CNP DE CNUA CNUA QTC 1 K"); }
+    if (at(17094) && cond(3)) send_cond_bug("UDH UDH DE UCKL UCKL QTC 2 K");
+    if (at(17099) && ct(500, 1700)) { p(24, 1000, 4); coast_station_ex("CQ DE Y5M Y5M Y5M RUEGEN RADIO QSX 16 MHZ K  ", "Y5M", "RUEGEN"); }
+    if (at(17099) && cond(4)) { p(21, 760, 3); send_cond("Y5M DE Y3EW Y3EW QTC 1 K"); }
+    if (at(17114) && ct(800, 2000)) { p(24, 750, 4); send_still("CQ CQ DE SAG SAG SAG QSX 8 12 16 22 MHZ K  "); }
+    if (at(17114) && cond(3)) send_cond_bug("SAG SAG DE SEXB SEXB QTC 3 K");
+    if (at(17122) && oh()) { p(22, 1600, 3); coast_station_ex("CQ DE IQX IQX IQX TRIESTE RADIO QSX 16 MHZ K  ", "IQX", "TRIESTE"); }
+    if (at(17129) && ct(600, 1800)) { p(25, 1000, 4); send_still("CQ CQ DE EHY EHY EHY MADRID RADIO K  "); }
+    if (at(17129) && cond(3)) { p(20, 1050, 3); send_cond("EHY DE EBPQ EBPQ QRV K"); }
+    if (at(17141) && eh()) { p(24, 1000, 5); send_still("CQ DE 5AB 5AB 5AB BENGHAZI RADIO QSX 16 MHZ K  "); }
+    if (at(17147) && ct(700, 1900)) { p(22, 1400, 3); send_still("CQ CQ DE SUP SUP SUP PORT SAID RADIO K  "); }
+    if (at(17147) && cond(3)) send_cond_bug("SUP SUP DE SSBR SSBR QTC 1 K");
+    if (at(17154) && od()) { p(23, 1000, 4); coast_station_ex("CQ DE OHG OHG OHG HELSINKI RADIO QSX 16 MHZ K  ", "OHG", "HELSINKI"); }
+    if (at(17158) && ml(30)) { p(21, 900, 2); send_still("CQ DE UFB UFB UFB ODESSA RADIO QSX 16 MHZ K  "); }
+    if (at(17158) && mh(29)) exchange("UFB", "UUAK", 2);
+    if (at(17160) && ct(600, 2200)) { p(24, 1000, 4); send_still("CQ CQ CQ DE DAN DAN DAN QSX 4 6 8 12 16 22 MHZ K  "); }
+    if (at(17160) && cond(4)) send_cond_bug("DAN DAN DE DLMQ DLMQ QTC 2 K");
+    if (at(17167) && eh()) { p(22, 1100, 2); send_still("CQ DE HEB HEB HEB BERNE RADIO QSX 16 MHZ K  "); }
+    if (at(17167) && cond(3)) { p(24, 850, 4); send_cond("HEB DE HBDF HBDF QTC 1 K"); }
+    if (at(17183) && ct(800, 1600)) { p(19, 1250, 4); send_still("CQ CQ DE 4XO 4XO 4XO HAIFA RADIO K  "); }
+    if (at(17183) && cond(4)) send_cond_bug("4XO 4XO DE 4XGA 4XGA QRV K");
+    if (at(17187) && ed()) { p(24, 1650, 3); send_still("CQ DE SVB SVB SVB ATHINAI RADIO QSX 16 MHZ K  "); }
+    if (at(17187) && cond(3)) { p(21, 1000, 4); send_cond("SVB DE SWTK SWTK QTC 2 K"); }
+    if (at(17197) && ct(700, 1900)) { p(24, 1000, 4); send_still("CQ CQ DE GKB GKB GKB PORTISHEAD RADIO K  "); }
+    if (at(17197) && cond(4)) { p(14, 1100, 3); send_cond("GKB DE GMPT GMPT QTC 1 K"); }
+    // Fixed service above the coast telephony.
+    if (at(17420) && ct(900, 1500)) { p(24, 1000, 4); send("SUA44 DE SUA = "); qtc5l(nr, 35, 2, 1); send_stack(""); }
+    if (at(17432) && oh()) { p(21, 880, 2); send_still("VVV VVV VVV DE 7TA 7TA 7TA QSX 17432  "); }
+    if (at(17434) && cond(2)) send_vvv("OLX");
+    if (at(17444) && ct(1000, 1800)) { p(24, 1000, 4); send_still("VVV VVV DE CLP1 CLP1 CLP1 QTC  "); }
+    if (at(17444) && ms(40)) { p(24, 1000, 4); send("CLP18 CLP18 DE CLP1 = "); qtc5f(nr, 40); send_stack(" + K"); }
+    if (at(17461) && ct(800, 1400)) { p(24, 1000, 4); polish_diplo("SPW"); }
+    if (at(17470) && oh()) { p(20, 1500, 3); send_still("VVV VVV DE XVN XVN XVN QSX 17470  "); }
+    if (at(17484) && ct(700, 1500)) { p(24, 1000, 5); send_still("VVV VVV VVV DE RIW RIW RIW QSX 12 17 MHZ  "); }
+    if (at(17484) && h_4(6)) { p(24, 1000, 5); fig_msg_ar("RJD41 RJD41 DE RIW QTC "); }
+    if (at(17497) && eh()) { p(22, 950, 3); send_still("VVV VVV DE 4XZ 4XZ 4XZ QSX 17497  "); }
+    if (at(17526) && ct(900, 1600)) { p(14, 1000, 4); send_still("VVV VVV VVV DE NAW NAW NAW QSX 12 17 MHZ  "); }
+    // Aeronautical route service and military aeronautical stations.
+    if (at({17907, 17916, 17955}) && eh() && cond(2)) fone_cond(4);
+    if (at(17934) && ct(1000, 1800)) { p(22, 1000, 3); aero_fixed("HZA", "SUX", 5); }
+    if (at(17990) && eh()) { p(24, 1100, 4); send_still("VVV VVV VVV DE RFFA RFFA RFFA  "); }
+}
+
+// More coast stations and ships heard while their path is in daylight.
+void daylight_more() {
+    if (day()) {
+        if (at(17003) && ct(700, 1600)) { p(24, 1000, 5); coast_station_ex("CQ CQ DE ZSD ZSD ZSD DURBAN RADIO QSX 16 MHZ K  ", "ZSD", "DURBAN"); }
+        if (at(17003) && cond(4)) send_cond_bug("ZSD ZSD DE ZSKM ZSKM QTC 1 K");
+        if (at(17008) && eh()) { p(22, 1100, 3); send_still("CQ DE 5ZF 5ZF 5ZF MOMBASA RADIO QSX 16 MHZ K  "); }
+        if (at(17031) && cond(2)) { p(23, 900, 4); send_still("CQ DE VWC VWC VWC CALCUTTA RADIO QSX 16 MHZ K  "); }
+        if (at(17031) && cond(4)) { p(18, 1250, 2); send_cond("VWC DE ATSE ATSE QTC 2 K"); }
+        if (at(17078) && oh()) { p(24, 1000, 3); send_still("CQ CQ DE ASK ASK ASK KARACHI RADIO K  "); }
+        if (at(17086) && ct(800, 1500)) { p(21, 1300, 4); send_still("CQ DE A7D A7D A7D DOHA RADIO QSX 16 MHZ K  "); }
+        if (at(17114) && cond(4)) send_cond_bug("SAG DE 7SAB 7SAB QRV K");
+        if (at(17152) && ml(40)) { p(18, 1000, 3); coast_station_ex("CQ DE HZG HZG HZG DAMMAM RADIO K  ", "HZG", "DAMMAM"); }
+        if (at(17199) && eh()) { p(24, 600, 4); send_still("CQ CQ DE 9KK 9KK 9KK KUWAIT RADIO QSX 16 MHZ K  "); }
+        if (at(17201) && cond(3)) { p(20, 600, 1); send_cond("9KK DE 9KKW 9KKW QTC 1 K"); }
+        if (at(17206) && oh()) { p(23, 1600, 5); send_still("CQ DE 5RS 5RS 5RS TAMATAVE RADIO QSX 16 MHZ K  "); }
+        if (at(17208) && ct(900, 1700)) { p(22, 1750, 3); send_still("CQ CQ DE 6VA 6VA 6VA DAKAR RADIO K  "); }
+        if (at(17213) && cond(3)) send_cond_bug("6VA 6VA DE 6WKS 6WKS QTC 2 K");
+        if (at(17215) && eh()) { p(24, 1200, 4); send_still("CQ DE 5NL 5NL 5NL LAGOS RADIO QSX 16 MHZ K  "); }
+        if (at(17220) && ct(700, 1500)) { p(21, 1000, 3); send_still("CQ CQ DE 9GA 9GA 9GA TAKORADI RADIO K  "); }
+        if (at(17222) && cond(3)) { p(25, 1000, 5); send_cond("CQ DE D3E D3E D3E LUANDA RADIO QSX 16 MHZ K"); }
+        if (at(17229) && oh()) { p(22, 900, 3); send_still("CQ DE PPR PPR PPR RIO RADIO QSX 8 12 16 MHZ K  "); }
+        if (at(17229) && cond(4)) send_cond_bug("PPR PPR DE PPXO PPXO QTC 1 K");
+        if (at(17232) && ct(1100, 1700)) { p(24, 1000, 5); send_still("CQ CQ DE CWA CWA CWA CERRITO RADIO K  "); }
+        if (at(17234) && cond(3)) { p(20, 1100, 3); send_cond("CQ DE YVG YVG YVG LA GUAIRA RADIO K"); }
+        if (at(17237) && eh()) { p(23, 1000, 4); send_still("CQ DE 8PO 8PO 8PO BARBADOS RADIO QSX 16 MHZ K  "); }
+        if (at(17239) && ct(1000, 1700)) { p(22, 850, 3); send_still("CQ CQ DE HKB HKB HKB BARRANQUILLA RADIO K  "); }
+        if (at(17241) && cond(3)) send_cond_bug("CQ DE OBC3 OBC3 CALLAO RADIO QSX 16 MHZ K");
+        if (at(17416) && oh()) { p(24, 1000, 4); send_still("VVV VVV VVV DE 5YE 5YE 5YE QRU  "); }
+        if (at(17429) && ct(800, 1400)) { p(21, 900, 3); send_still("VVV VVV DE ETD ETD ETD QSX 17429  "); }
+        if (at(17446) && cond(3)) { p(22, 1600, 4); send_cond("ZRH ZRH DE ZRH4 ZRH4 QTC K"); }
+        if (at(17459) && eh()) { p(23, 1200, 2); send_still("VVV VVV VVV DE TUA TUA TUA ABIDJAN  "); }
+        if (at(17471) && ct(900, 1500)) { p(20, 1000, 3); send_still("VVV VVV DE 9QL 9QL 9QL QRU  "); }
+        if (at(17530) && cond(3)) send_cond_bug("STK STK DE STK7 STK7 QRV K");
+        if (at(17543) && ct(700, 1500)) { p(24, 1000, 4); send_still("VVV VVV VVV DE CTP CTP CTP QSX 12 17 MHZ  "); }
+        if (at(17556) && ed()) { p(22, 1300, 2); send_still("VVV VVV DE 5NR 5NR 5NR QRU  "); }
+        if (at(17572) && cond(2)) { p(24, 1000, 4); send_cond("LOR LOR DE LOR7 LOR7 QTC 1 K"); }
+        if (at(17588) && ct(1200, 1700)) { p(25, 1000, 3); send_still("VVV VVV VVV DE PWZ PWZ PWZ QSX 12 17 MHZ  "); }
+        if (at(17416) && cond(3)) send_vvv("5YE");
+        if (at(17543) && ml(20)) send_vvv("CTP");
+        if (at(17588) && od()) send_vvv("PWZ");
+        if (at(17459) && mh(44)) send_vvv("TUA");
+    }
+    if (reg2_day()) {
+        if (at(17017) && cond(4)) send_cond_bug("WCC WCC DE WBQK WBQK QTC 1 K");
+        if (at(17203) && cond(2)) { p(14, 1000, 5); send_still("CQ CQ DE KFS KFS KFS SAN FRANCISCO RADIO K  "); }
+        if (at(17209) && eh()) { p(22, 1150, 3); send_still("CQ DE VCS VCS VCS HALIFAX RADIO QSX 16 MHZ K  "); }
+        if (at(17224) && cond(3)) { p(21, 900, 4); send_cond("CQ DE NMF NMF NMF BOSTON QSX 8 12 16 MHZ K"); }
+        if (at(17227) && oh()) { p(16, 1000, 3); send_still("CQ CQ DE CBV CBV CBV VALPARAISO PLAYA ANCHA RADIO K  "); }
+        if (at(17231) && cond(4)) { p(20, 800, 3); send_cond("CBV DE CBMU CBMU QTC 1 K"); }
+    }
+    if (reg3f_day()) {
+        if (at(17014) && cond(4)) send_cond_bug("JCS JCS DE JDQX JDQX QTC 2 K");
+        if (at(17202) && eh()) { p(24, 1000, 4); send_still("CQ DE JNA JNA JNA TOKYO RADIO QSX 16 MHZ K  "); }
+        if (at(17205) && cond(3)) { p(22, 1300, 3); send_cond("CQ DE HLO HLO HLO SEOUL RADIO K"); }
+        if (at(17216) && oh()) { p(23, 1000, 4); send_still("CQ CQ DE VIS VIS VIS SYDNEY RADIO QSX 8 12 16 MHZ K  "); }
+        if (at(17219) && cond(3)) { p(21, 900, 3); send_cond("CQ DE ZLW ZLW ZLW WELLINGTON RADIO K"); }
+        if (at(17228) && ct(2200, 700)) { p(24, 1050, 4); send_still("CQ DE XSG XSG XSG SHANGHAI RADIO QSX 16 MHZ K  "); }
+    }
+    if (reg3m_day()) {
+        if (at(17212) && cond(2)) { p(22, 1000, 4); send_still("CQ CQ DE HSA HSA HSA BANGKOK RADIO K  "); }
+        if (at(17217) && eh()) { p(24, 900, 1); send_still("CQ DE 4PB 4PB 4PB COLOMBO RADIO QSX 16 MHZ K  "); }
+        if (at(17223) && cond(3)) send_cond_bug("CQ DE PKX PKX JAKARTA RADIO QSX 16 MHZ K");
+    }
+}
+
+// More of the years before 1950: the beam and press circuits that held
+// most of 17400-17750, and the coast stations of the first plans.
+void historical_more() {
+    if (hist) {
+        if (at(17018) && ct(1200, 2000)) { p(22, 1000, 3); send_still("CQ CQ DE WCC WCC WCC CHATHAM  "); }
+        if (at(17025) && eh()) { p(20, 900, 5); send_still("CQ DE KPH KPH KPH BOLINAS QSX 36 M  "); }
+        if (at(17025) && cond(4)) { p(18, 800, 3); send_cond("KPH DE KDPM KDPM QTC 2 K"); }
+        if (at(17066) && ct(700, 1700)) { p(21, 1100, 3); send_still("CQ CQ DE PCH PCH PCH QRU?  "); }
+        if (at(17097) && oh()) { p(20, 850, 5); send_still("CQ DE FFL FFL FFL ST LYS  "); }
+        if (at(17137) && cond(3)) { p(19, 1000, 2); send_cond("CQ DE IAR IAR IAR QSX 36 M K"); }
+        if (at(17164) && ct(900, 1500)) { p(22, 950, 3); send_still("CQ CQ DE JCS JCS JCS  "); }
+        if (at(17401) && ct(800, 1600)) { p(30, 1000, 4); send_still("VVV VVV VVV DE GAA GAA GAA RUGBY  "); }
+        if (at(17401) && ms10(10)) { p(30, 1000, 4); send("WKA DE GAA NR "); fig_msg_count("", 30); }
+        if (at(17408) && eh()) { p(28, 1100, 3); send_still("VVV VVV DE WKA WKA WKA ROCKY POINT  "); }
+        if (at(17482) && ct(1300, 2100)) { p(32, 900, 4); send_still("VVV VVV VVV DE WQP WQP WQP  "); }
+        if (at(17482) && ml(10)) { p(32, 900, 4); send("GBU DE WQP = "); let_msg_count("", 30, 0x80); }
+        if (at(17495) && oh()) { p(26, 1000, 3); send_still("VVV VVV DE DGK DGK DGK NAUEN  "); }
+        if (at(17508) && ct(700, 1300)) { p(28, 1000, 5); send_still("CQ CQ DE DGK DGK PRESS  "); }
+        if (at(17508) && ms20(20)) { p(28, 1000, 5); send("CQ PX DE DGK = TRANSOCEAN BERLIN = "); let_msg_count("", 40, 0x80); }
+        if (at(17516) && cond(3)) { p(22, 900, 3); send_cond("DGK DGK DE LSL LSL QRV K"); }
+        if (at(17533) && ct(1000, 1800)) { p(24, 1000, 4); send_still("VVV VVV VVV DE LSL LSL LSL HURLINGHAM  "); }
+        if (at(17547) && eh()) { p(26, 1200, 3); send_still("VVV VVV DE FTA FTA FTA STE ASSISE  "); }
+        if (at(17547) && ms(50)) { p(26, 1200, 3); send("FZS DE FTA = "); fig_msg_count("", 25); }
+        if (at(17563) && ct(600, 1200)) { p(24, 900, 3); send_still("VVV VVV DE FZS FZS FZS SAIGON  "); }
+        if (at(17577) && od()) { p(17, 1000, 5); send_still("VVV VVV VVV DE IAC IAC IAC COLTANO  "); }
+        if (at(17594) && ct(1100, 1900)) { p(22, 600, 3); send_still("VVV VVV DE PPA PPA PPA RIO  "); }
+        if (at(17594) && cond(4)) { p(22, 600, 3); send_cond("PPA PPA DE IAC IAC QTC 5 K"); }
+        if (at(17612) && oh()) { p(28, 1000, 4); send_still("VVV VVV VVV DE JNG JNG JNG TOKYO  "); }
+        if (at(17627) && ct(2200, 600)) { p(16, 1100, 2); send_still("VVV VVV DE KKQ KKQ KKQ KAHUKU  "); }
+        if (at(17627) && ms(15)) { p(16, 1100, 2); send("JNG DE KKQ NR "); fig_msg_count("", 20); }
+        if (at(17649) && eh()) { p(24, 1000, 3); send_still("VVV VVV VVV DE VIZ VIZ VIZ BALLAN  "); }
+        if (at(17663) && ct(900, 1500)) { p(30, 1000, 4); send_still("VVV VVV DE GBB GBB GBB RUGBY QRU  "); }
+        if (at(17678) && cond(3)) { p(22, 1000, 3); send_cond("GBB GBB DE VIZ VIZ QRV K"); }
+        if (at(17694) && ct(1400, 2000)) { p(26, 900, 5); send_still("CQ CQ DE WJQ WJQ WJQ PRESS  "); }
+        if (at(17694) && ml(15)) { p(26, 900, 5); send("CQ PX DE WJQ = UNITED PRESS = "); let_msg_count("", 35, 0x80); }
+        if (at(17707) && od()) { p(24, 1000, 2); send_still("VVV VVV VVV DE SPW SPW SPW WARSZAWA  "); }
+        if (at(17722) && ct(800, 1400)) { p(22, 1200, 3); send_still("VVV VVV DE OKI OKI OKI PODEBRADY  "); }
+        if (at(17735) && eh()) { p(26, 1000, 4); send_still("VVV VVV VVV DE SUZ SUZ SUZ ABU ZABAL  "); }
+        if (at(17746) && ct(1000, 1600)) { p(24, 800, 3); send_still("VVV VVV DE CTP CTP CTP LISBOA  "); }
+        if (at(17760) && oh()) { p(22, 1000, 3); send_still("VVV VVV VVV DE EDM EDM EDM MADRID  "); }
+        if (at(17780) && ct(700, 1100)) { p(25, 950, 2); send_still("VVV VVV DE SAS SAS SAS STOCKHOLM  "); }
+        if (at(17795) && eh()) { p(28, 1000, 4); send_still("VVV VVV VVV DE LCM LCM LCM OSLO  "); }
+        if (at(17830) && ct(1200, 1800)) { p(33, 1000, 3); send_still("VVV VVV DE HJY HJY HJY BOGOTA  "); }
+        if (at(17855) && cond(3)) { p(20, 900, 3); send_cond("CQ DE XDA XDA XDA MEXICO QRU? K"); }
+    }
+}
+
+// More of the background: coast and weather teleprinters, coast SITOR, the
+// press and ministries' circuits of the fixed band below the broadcasters.
+void background_more() {
+    if (bkgnd) {
+        // Coast stations' teleprinter and SITOR beside their Morse channels.
+        if (at(17206)) { qsa = 4; sitor_marker(1000, 22, "DAN"); }
+        if (at(17209)) { qsa = 3; sitor_marker(800, 19, "SPH"); }
+        if (at(17213)) { qsa = 4; sitor_marker(1150, 21, "LGB"); }
+        if (at(17220)) { qsa = 3; sitor_marker(900, 23, "OST"); }
+        if (at(17224)) { qsa = 4; sitor_marker(1300, 20, "9VG"); }
+        if (at(17229)) { qsa = 3; sitor_marker(1000, 18, "WLO"); }
+        if (at(17030) && t.wHour % 4 == 0) rtlx_cond("FFL ST LYS", 170, 50, 0);
+        if (at(17160) && mh(49)) rtlx_cond("DAN NORDDEICH", 170, 50, 0);
+        if (at(17002) && ml(10)) rtlx("OST OOSTENDE", 170, 50);
+        // Weather and hydrographic teleprinters and facsimile.
+        if (at(17023) && (ct(1100, 1400) || h(23))) fax(120, 576);
+        if (at(17062) && ct(0, 600)) fax(120, 576);
+        if (at(17117) && t.wHour % 6 == 0) rtlx("NMC POINT REYES", 850, 75);
+        if (at(17133) && (ct(400, 700) || ct(1600, 1900)) && ml(45)) fax(120, 576);
+        if (at(17404) && eh()) rtlx_cond("GIDROMET MOSKVA", 850, 50, 3);
+        if (at(17417) && ct(1000, 1400)) rtlx("METEO ROMA", 850, 50);
+        if (at(17436) && ct(700, 1100)) rtlx_cond("METEO ALGER", 425, 50, 2);
+        if (at(17449) && ct(1800, 2200)) rtlx("METEO JEDDAH", 850, 50);
+        // Press agencies in the fixed band.
+        if (at(17411) && ct(600, 1800)) rtlx("TASS MOSKVA", 425, 50);
+        if (at(17422) && oh()) rtlx_cond("XINHUA BEIJING", 425, 50, 2);
+        if (at(17439) && ct(1200, 2000)) rtlx("MENA CAIRO", 850, 50);
+        if (at(17452) && day()) rtlx_cond("ANSA ROMA", 850, 50, 3);
+        if (at(17465) && ct(900, 1700)) rtlx("AFP PARIS", 425, 50);
+        if (at(17475) && eh()) rtlx("REUTERS LONDON", 425, 50);
+        if (at(17488) && ct(1400, 2200)) rtlx_cond("PRENSA LATINA", 425, 50, 0);
+        if (at(17505) && ct(500, 1300)) rtlx("KCNA PYONGYANG", 425, 50);
+        if (at(17516) && oh()) rtlx_cond("IRNA TEHRAN", 425, 50, 4);
+        if (at(17533) && ct(800, 1600)) rtlx("JANA TRIPOLI", 425, 50);
+        if (at(17556) && day()) rtlx_cond("DPA HAMBURG", 425, 50, 2);
+        if (at(17572) && ct(1600, 2300)) rtlx("TANJUG BEOGRAD", 425, 50);
+        if (at(17580) && eh()) rtlx_cond("MAP RABAT", 425, 50, 0);
+        if (at(17594) && ct(1000, 1800)) rtlx("APS ALGER", 425, 50);
+        if (at(17612) && ct(300, 1100)) rtlx_cond("VNA HANOI", 425, 50, 3);
+        if (at(17627) && ct(700, 1500)) rtlx("QNA DOHA", 850, 50);
+        if (at(17649) && oh()) rtlx("WAFA", 425, 50);
+        if (at(17663) && ct(1100, 1900)) rtlx_cond("SUNA KHARTOUM", 425, 50, 2);
+        if (at(17678) && ct(900, 1500)) rtlx("ENA ADDIS ABABA", 425, 50);
+        if (at(17690) && day()) rtlx_cond("GNA ACCRA", 425, 50, 4);
+        // Military and diplomatic circuits.
+        if (at(17407) && t.wHour % 3 == 1) rtlx("RIW FLEET BCST", 850, 50);
+        if (at(17420) && ct(800, 2000)) rtlx_cond("RFFA PARIS", 850, 50, 2);
+        if (at(17429) && eh()) rtlx_cond("NAW GUANTANAMO", 850, 75, 0);
+        if (at(17444) && ct(1800, 2200)) rtlx("MINREX LA HABANA", 425, 50);
+        if (at(17456) && oh()) rtlx_cond("MKK LONDON", 850, 75, 3);
+        if (at(17461) && ct(1000, 1500)) rtlx("MFA WARSZAWA", 425, 75);
+        if (at(17473) && ct(1200, 1700)) rtlx_cond("MFA PRAHA", 425, 75, 2);
+        if (at(17495) && ct(900, 1300)) rtlx_cond_arqe_96("MFA BRUXELLES", 3);
+        if (at(17497) && od()) rtlx("MFA BEOGRAD", 850, 75);
+        if (at(17520) && oh()) rtlx("MFA KAIRO", 850, 75);
+        if (at(17543) && eh()) rtlx("MFA ALGER", 850, 75);
+        if (at(17560) && ct(700, 1300)) rtlx_cond("MFA TEHRAN", 425, 50, 4);
+        if (at(17574) && ct(1500, 2100)) rtlx("MFA ROMA", 850, 75);
+        if (at(17588) && ct(800, 1400)) rtlx_cond("MFA BONN", 425, 75, 0);
+        if (at(17605) && oh()) rtlx("MFA MOSKVA", 425, 75);
+        if (at(17623) && ct(1100, 1700)) rtlx_cond("MFA BUDAPEST", 425, 50, 3);
+        if (at(17640) && ct(600, 1200)) rtlx("MFA BAGHDAD", 425, 50);
+        if (at(17649) && eh()) rtlx_cond("MFA TRIPOLI", 850, 50, 2);
+        if (at(17669) && ct(1300, 1800)) rtlx("HBC88 GENEVE", 425, 50);
+        if (at(17683) && ct(900, 1900)) rtlx_cond("INTERPOL PARIS", 425, 50, 0);
+        if (at(17694) && oh()) rtlx("NATO BRUSSELS", 850, 75);
+        if (at(17484) && ml(20)) rtlx_cond("RIW MOSKVA", 850, 50, 0);
+        if (at(17526) && mh(39)) rtlx("NAW FLEET BCST", 850, 75);
+        // Naval teleprinter broadcasts beneath the Morse markers of the coast band.
+        if (at(17028) && t.wHour % 6 == 3) rtlx("NMC FLEET BCST", 850, 75);
+        if (at(17064) && ml(10)) rtlx_cond("NMN PORTSMOUTH VA", 850, 75, 0);
+        if (at(17072) && ct(1500, 1700)) rtlx_cond("4XZ HAIFA", 425, 75, 3);
+        if (at(17084) && h_3(5)) rtlx("FUF FORT DE FRANCE", 850, 50);
+        if (at(17104) && ct(200, 500)) rtlx("GYA WHITEHALL", 850, 75);
+        if (at(17112) && t.wHour % 4 == 3) rtlx_cond("RIW MOSKVA", 850, 50, 0);
+        if (at(17120) && hl(6)) rtlx_cond("IGJ42 AUGUSTA", 850, 75, 2);
+        if (at(17136) && mh(49)) rtlx("CFH HALIFAX", 850, 75);
+        if (at(17162) && ct(1800, 2100)) rtlx_cond("FUG LA REGINE", 850, 50, 3);
+        if (at(17190) && ed() && ml(20)) rtlx("NPG SAN FRANCISCO", 850, 75);
+        if (at(17413) && ct(1200, 1300)) rtlx_cond("RCV SEVASTOPOL", 425, 50, 0);
+        if (at(17439) && oh() && mh(39)) rtlx("FUE BREST", 850, 50);
+        // Data bursts in the aeronautical band, tuning carriers of the broadcasters.
+        if (at(17946) && cond(3)) { qsa = 3; data(300, 3); }
+        if (at({17535, 17595, 17650, 17725, 17760, 17840, 17880}) && ml(5)) tuning();
+        qsa = 4;
+        if (at({17408, 17445, 17492, 17562, 17604, 17665}) && ct(500, 1900) && oh()) n0n(1000);
+    }
+}
+
+}  // namespace
+
 void band_17() {
     band_start(17, 16);
     weather_broadcasts();
@@ -107,6 +373,8 @@ void band_17() {
     if (at(17982) && eh()) { p(24, 1000, 3); send_still("VVV VVV VVV DE MKL MKL MKL K  "); }
     if (at(17994) && ct(800, 1600)) simplex_fix_radiocheck(net_nato_tac, 8, 23);
 
+    coast_and_fixed_more();
+
     if (day()) {
         if (at(17138)) { p(22, 1000, 3); coast_station_ex("CQ DE ZSC ZSC ZSC QSX 16 MHZ K  ", "ZSC", "CAPETOWN"); }
         if (at(17149) && eh()) { p(21, 900, 2); coast_station_ex("CQ CQ DE VWB VWB VWB QSX 16 MHZ K  ", "VWB", "BOMBAY"); }
@@ -136,6 +404,7 @@ void band_17() {
         if (at(17046)) { p(22, 1000, 3); send_still("CQ CQ CQ DE UKA UKA UKA QSX 16 MHZ K  "); }
         if (at(17166) && eh()) { p(23, 880, 3); send_still("CQ DE UQB UQB UQB QSX 16 MHZ K  "); }
     }
+    daylight_more();
     stn();
 
     if (hist) {
@@ -152,6 +421,7 @@ void band_17() {
         if (at(17700) && ct(1400, 1800)) { p(22, 900, 3); let_msg_latin("GBA DE WQT = ", 0x80); }
         if (at(17740) && cond(2)) { p(20, 1000, 2); send_cond("CQ CQ DE LSN LSN QRU? K"); }
     }
+    historical_more();
     stn();
 
     if (bkgnd) {
@@ -170,6 +440,7 @@ void band_17() {
         if (at({17424, 17456, 17475}) && eh()) n0n(1000);
     }
 
+    background_more();
     get_background(180, background_tab_17, prob_tab_17);
 
     band_end(17);

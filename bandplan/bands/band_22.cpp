@@ -174,6 +174,14 @@ void daylight_block() {
         if (at(22676)) { p(20, 1150, 2); send_still("CQ DE 3BA 3BA 3BA QSX 8 12 16 22 MHZ K      "); }
         if (at(22682)) { p(26, 1100, 3); french_navy_coast("VVV  VVV  VVV  DE  FUX  FUX  FUX  3/12  3/16  3/22       ", "FUX"); }
         if (at(22688)) { p(22, 1000, 3); send_still("CQ DE 6VA 6VA 6VA QSX 8 12 16 22 MHZ K      "); }
+        if (at(22664) && cond(4)) send_cond_bug("ZSC ZSC DE ZSNW ZSNW QTC 1 K");
+        if (at(22688) && cond(4)) { p(21, 1200, 3); send_cond("6VA DE 6WGT 6WGT QRV K"); }
+        if (at(22658) && cond(3)) { p(24, 1000, 4); send_still("CQ DE 5ZF 5ZF 5ZF MOMBASA RADIO QSX 22 MHZ K  "); }
+        if (at(22640) && eh()) { p(22, 900, 5); send_still("CQ CQ DE PPR PPR PPR RIO RADIO QSX 16 22 MHZ K  "); }
+        if (at(22634) && cond(3)) { p(15, 1100, 3); send_cond("PPR PPR DE PPSW PPSW QTC 2 K"); }
+        if (at(22628) && oh()) { p(24, 1000, 4); send_still("CQ DE A9M A9M A9M BAHRAIN RADIO QSX 22 MHZ K  "); }
+        if (at(22616) && cond(3)) send_cond_bug("A9M A9M DE A9CQ A9CQ QTC 1 K");
+        if (at(22604) && ct(800, 1600)) { p(21, 1000, 3); send_still("CQ DE 4XO 4XO HAIFA RADIO QSX 12 16 22 MHZ QRU? K  "); }
     }
 
     stn();
@@ -196,6 +204,16 @@ void fixed_above_band() {
     if (at(22993) && ct(600, 1300)) { p(22, 1000, 3); send("XXXX DE RCV RCV = "); qtc5f(nr, 40); send_stack(" K"); }
     if (at(22881) && ct(900, 1600)) { p(20, 1300, 2); clg_cond_bug("SNN2", "SNN", 2); }
     if (at(22966) && ct(600, 1400)) { p(23, 900, 3); send("BZR62 DE BZR = "); qtc5l(nr, 50, 2, 0); send_stack(""); }
+    if (at(22859) && cond(3)) send_cond_bug("SUA SUA DE SUA9 SUA9 QTC 2 K");
+    if (at(22862) && eh()) { p(33, 1000, 4); send_still("VVV VVV VVV DE FUE FUE FUE QSX 12 16 22 MHZ  "); }
+    if (at(22875) && ct(800, 1400)) { p(21, 1300, 3); send_still("VVV VVV DE 4XZ 4XZ 4XZ QRU  "); }
+    if (at(22884) && cond(2)) send_vvv("YZO");
+    if (at(22896) && od()) { p(24, 900, 5); send_still("VVV VVV VVV DE TBA TBA TBA QSX 18 22 MHZ  "); }
+    if (at(22909) && ms20(0)) { p(22, 1000, 3); send("HZN4 HZN4 DE HZN = "); qtc5f(nr, 35); send_stack(" AR"); }
+    if (at(22925) && cond(3)) send_cond_bug("EBA EBA DE EBA4 EBA4 QRK? K");
+    if (at(22946) && oh()) { p(23, 1100, 4); send_still("VVV VVV DE CNM CNM CNM QSX 22946  "); }
+    if (at(22971) && ct(1000, 1800)) { p(24, 1000, 3); send_still("VVV VVV VVV DE NAU NAU NAU  "); }
+    if (at(22986) && cond(3)) send_cond_bug("GYA GYA DE MTN MTN QTC K");
 
     stn();
 }
@@ -220,6 +238,15 @@ void historical_block() {
         if (at(22270) && cond(4)) { p(18, 800, 3); send_cond("GKU GKU GKU DE GBTT GBTT QTC 3 K"); }
         if (at(22170) && cond(4)) { p(20, 1300, 2); send_cond("WCC WCC DE KFZO KFZO QRU? K"); }
         if (at(22899) && ct(800, 1500)) { p(22, 1000, 4); send("DHO DHO DHO = "); for (int i = 0; i < 35; ++i) send(group4l()); send_stack(" + "); }
+        if (at(22600) && cond(4)) { p(26, 1000, 4); send("CQ PX DE WSL = UNITED PRESS = "); let_msg_count("", 30, 0x80); }
+        if (at(22300) && cond(4)) { p(18, 900, 3); send_cond("DAN DAN DE DDLB DDLB QTC 1 K"); }
+        if (at(22392) && cond(4)) { p(20, 1100, 3); send_cond("PCH PCH DE PDGH PDGH QRV K"); }
+        if (at(22900) && ct(900, 1500)) { p(30, 1000, 4); send_still("VVV VVV VVV DE GBW GBW GBW RUGBY  "); }
+        if (at(22920) && ct(1200, 1800)) { p(28, 1100, 3); send_still("VVV VVV DE WQR WQR WQR RIVERHEAD  "); }
+        if (at(22950) && eh()) { p(26, 900, 2); send_still("VVV VVV DE DGF DGF DGF NAUEN  "); }
+        if (at(22975) && ct(1000, 1600)) { p(14, 1000, 4); send_still("VVV VVV VVV DE FTN FTN FTN STE ASSISE  "); }
+        if (at(22975) && ms(20)) { p(14, 1000, 4); send("FZE DE FTN = "); fig_msg_count("", 20); }
+        if (at(22990) && oh()) { p(25, 1200, 3); send_still("VVV VVV DE LSG LSG LSG MONTE GRANDE  "); }
     }
 }
 
@@ -237,6 +264,41 @@ void background_block() {
         if (at(22355) && cond(4)) tuning();
         if (at(22610) && cond(5)) tuning();
         if (at(22940)) radar();
+        if (at(22857) && ml(30) && eh()) rtlx("SUA CAIRO", 850, 50);
+        if (at(22863) && day() && oh()) rtlx("XINHUA ENGLISH", 425, 50);
+        if (at(22872) && eh()) rtlx_cond("MENA CAIRO", 850, 50, 3);
+        if (at(22886) && day()) rtlx("AFP PARIS", 425, 50);
+        if (at(22894) && ct(1000, 1800)) rtlx_cond("ANSA ROMA", 850, 50, 2);
+        if (at(22903) && mh(39)) rtlx("7TA ALGER", 850, 50);
+        if (at(22915) && oh()) rtlx_cond("RFFA PARIS", 850, 50, 4);
+        if (at(22928) && ct(1100, 1700)) rtlx("MFA MOSKVA", 425, 75);
+        if (at(22937) && day()) rtlx_cond("REUTERS LONDON", 425, 50, 0);
+        if (at(22952) && ct(600, 1400)) rtlx("IRNA TEHRAN", 425, 50);
+        if (at(22963) && h(21)) rtlx("MINREX LA HABANA", 425, 50);
+        if (at(22969) && ct(700, 1900)) rtlx("NATO BRUSSELS", 850, 75);
+        if (at(22983) && ct(900, 1500)) rtlx("DPA HAMBURG", 425, 50);
+        if (at(22996) && ed()) rtlx_cond("JANA TRIPOLI", 850, 50, 5);
+        if (at(22455) && day()) { qsa = 4; sitor_marker(1000, 22, "DAN"); }
+        if (at(22442) && ct(600, 2200)) { qsa = 3; sitor_marker(900, 19, "PCH"); }
+        if (at({22526, 22566}) && (ct(1000, 1200) || ct(2200, 0))) fax(120, 576);
+        qsa = 3;
+        if (at({22860, 22893, 22926, 22958}) && oh() && mh(9)) n0n(1000);
+        if (at(22857) && mh(9) && ml(20)) rtlx_cond("SUA4 CAIRO", 850, 75, 0);
+        if (at(22890) && ct(1400, 1800)) rtlx("RIW MOSKVA", 850, 50);
+        if (at(22903) && ml(30) && eh()) rtlx_cond("7TA7 ALGER", 425, 50, 0);
+        if (at(22918) && h(16)) rtlx("OLX PRAHA", 425, 75);
+        if (at(22955) && oh()) rtlx_cond("YIL BAGHDAD", 425, 50, 2);
+        if (at(22993) && ct(1300, 1700)) rtlx("RCV SEVASTOPOL", 850, 50);
+        if (at(22966) && ct(1500, 2000)) rtlx_cond("BZR BEIJING", 425, 50, 3);
+        if (at(22862) && oh()) rtlx("FUE BREST", 850, 50);
+        if (at(22896) && ed()) rtlx_cond("TBA ANKARA", 850, 75, 4);
+        if (at(22946) && eh()) rtlx("CNM RABAT", 425, 50);
+        if (at(22971) && ml(45)) rtlx_cond("NAU ROOSEVELT ROADS", 850, 75, 0);
+        if (at({22420, 22427}) && day() && oh()) sitor();
+        if (at(22434)) { qsa = 5; sitor_marker(2000, 23, "SPH"); }
+        if (at(22447)) { qsa = 4; sitor_marker(1400, 20, "UAT"); }
+        qsa = 1;
+        if (at({22875, 22909}) && ct(1000, 1300)) n0n(2350);
         qsa = 2;
         if (at({22180, 22230, 22262, 22310, 22450, 22530, 22620, 22865, 22905, 22949}) && day()) n0n(1000);
     }

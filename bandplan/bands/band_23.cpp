@@ -77,6 +77,13 @@ void band_23() {
     if (at(23912) && ct(900, 1500)) { p(16, 1550, 2); qtc_qsk("YIL4 DE YIL = NR 17 = QSL UR 9 AND 12 = QRU "); send_stack(" K"); }
     if (at(23948) && ct(800, 1600)) { simplex_fix_radiocheck(net_nato_tac, 8, 10); }
     if (at(23972) && ct(600, 1500)) { p(21, 1180, 3); send_still("VVV VVV DE TBA3 TBA3 TBA3      "); }
+    if (at(23027) && ct(700, 1500)) { p(24, 1000, 4); send_still("VVV VVV VVV DE 7TA 7TA 7TA QSX 18 23 MHZ  "); }
+    if (at(23074) && cond(3)) send_cond_bug("SUA SUA DE SUA12 SUA12 QTC 1 K");
+    if (at(23148) && ct(800, 1600)) { p(19, 1200, 2); send_still("VVV VVV DE 4XZ 4XZ 4XZ QSX 23148  "); }
+    if (at(23166) && oh()) { p(24, 950, 4); send("YZO9 YZO9 DE YZO = "); qtc5f(nr, 30); send_stack(" AR"); }
+    if (at(23372) && cond(2)) send_vvv("RCV");
+    if (at(23488) && ct(900, 1500)) { p(18, 1000, 3); send_still("VVV VVV VVV DE SXA SXA SXA QRU  "); }
+    if (at(23536) && cond(3)) send_cond_bug("OLX OLX DE OLX31 OLX31 QRV K");
 
     stn();
 
@@ -87,6 +94,14 @@ void band_23() {
         if (at(23572) && t.wDayOfWeek >= 1 && t.wDayOfWeek <= 4 && hl(12)) { fav22(); }
         if (at(23705)) { p(22, 1000, 4); send_still("VVV VVV VVV DE HZN HZN HZN      "); }
         if (at(23864) && ml(15)) { p(24, 1100, 3); send_still("VVV VVV DE 6VU 6VU QRU      "); }
+        if (at(23187) && cond(3)) { p(24, 1000, 4); send_still("VVV VVV VVV DE ZRH ZRH ZRH  "); }
+        if (at(23324) && ct(900, 1500)) { p(22, 1100, 3); send_still("VVV VVV DE 5YE 5YE 5YE QRU  "); }
+        if (at(23508) && cond(3)) send_cond_bug("ETD ETD DE ETD4 ETD4 QTC K");
+        if (at(23630) && eh()) { p(23, 1000, 4); send_still("VVV VVV VVV DE 9QL 9QL 9QL  "); }
+        if (at(23187) && mh(39)) send_vvv("ZRH");
+        if (at(23630) && cond(3)) send_vvv("9QL");
+        if (at(23794) && ml(20)) send_vvv("TUA");
+        if (at(23794) && ct(1000, 1600)) { p(21, 900, 3); send_still("VVV VVV DE TUA TUA TUA ABIDJAN  "); }
     }
 
     if (reg2_day()) {
@@ -121,6 +136,10 @@ void band_23() {
         if (at(23600) && ct(900, 1500)) { p(36, 1100, 4); send_still("VVV VVV VVV DE GBU GBU GBU      "); }
         if (at(23780) && ct(600, 1200)) { p(28, 1000, 3); send_still("VVV VVV DE RKS RKS RKS      "); }
         if (at(23900) && ct(1000, 1600)) { p(26, 950, 3); send_still("CQ CQ CQ DE FTN FTN FTN PRESSE      "); }
+        if (at(23150) && ct(1300, 1900)) { p(30, 1000, 4); send_still("VVV VVV VVV DE WKF WKF WKF ROCKY POINT  "); }
+        if (at(23380) && eh()) { p(28, 1100, 3); send_still("VVV VVV DE PCJ PCJ PCJ KOOTWIJK  "); }
+        if (at(23600) && ms10(30)) { p(36, 1100, 4); send("CGA DE GBU NR "); fig_msg_count("", 25); }
+        if (at(23720) && ct(1000, 1400)) { p(26, 900, 2); send_still("VVV VVV VVV DE IRY IRY IRY ROMA  "); }
     }
 
     if (bkgnd) {
@@ -141,6 +160,20 @@ void band_23() {
         if (at(23761) && day()) radar();
         if (at(23826) && cond(4)) tuning();
         if (at(23917)) rtlx_cond_50_425("MENA", 3);
+        if (at(23148) && mh(44)) rtlx("4XZ HAIFA", 850, 75);
+        if (at(23488) && ct(1200, 1500)) rtlx_cond("SXA ATHINAI", 850, 50, 0);
+        if (at(23705) && oh()) rtlx("HZN JEDDAH", 850, 50);
+        if (at(23972) && ed()) rtlx_cond("TBA3 ANKARA", 850, 75, 2);
+        if (at(23884) && ct(1000, 1400)) rtlx("9KL KUWAIT", 425, 50);
+        if (at({23027, 23472}) && ct(900, 1500)) rtlx("7TA ALGER", 850, 50);
+        if (at({23087, 23132, 23173}) && day()) rtlx_cond("AFP PARIS", 425, 50, 3);
+        if (at({23256, 23268}) && eh()) rtlx("REUTERS LONDON", 425, 50);
+        if (at({23404, 23423}) && ct(1100, 1700)) rtlx_cond("MFA BEOGRAD", 850, 75, 2);
+        if (at(23166) && mh(29)) rtlx_cond("TANJUG BEOGRAD", 425, 50, 0);
+        if (at({23514, 23587, 23642}) && day()) rtlx("RFFA PARIS", 850, 50);
+        if (at({23716, 23752}) && oh()) rtlx_cond("MENA CAIRO", 850, 50, 4);
+        if (at({23833, 23871, 23893}) && ct(800, 1600)) rtlx("ANSA ROMA", 850, 50);
+        if (at(23931)) { qsa = 3; sitor_marker(1000, 20, "HEC"); }
         qsa = 2;
         if (at({23020, 23140, 23395, 23545, 23690, 23850, 23960}) && day()) n0n(1000);
     }

@@ -86,6 +86,8 @@ void band_25() {
         if (at(25020) && ct(1200, 1800)) { p(34, 1000, 3); send_still("VVV VVV VVV DE WQZ WQZ WQZ      "); }
         if (at(25250) && ct(900, 1500)) { p(30, 1100, 3); send_still("VVV VVV DE GBS GBS GBS      "); }
         if (at(25450) && ct(800, 1400)) { p(28, 950, 3); send_still("VVV VVV VVV DE DFR DFR DFR      "); }
+        if (at(25650) && ct(1100, 1500)) { p(24, 1000, 3); send_still("VVV VVV DE FTD FTD FTD STE ASSISE  "); }
+        if (at(25350) && ct(1300, 1900)) { p(30, 900, 4); send_still("VVV VVV VVV DE WKQ WKQ WKQ ROCKY POINT  "); }
     }
 
     if (bkgnd) {
@@ -96,6 +98,12 @@ void band_25() {
         if (at(25455) && day()) radar();
         if (at(25490) && cond(2)) qyt4();
         if (at(25523) && cond(4)) tuning();
+        if (at({25036, 25058}) && day()) rtlx_cond("7TA ALGER", 850, 50, 2);
+        if (at({25262, 25281}) && ct(900, 1500)) rtlx("AFP PARIS", 425, 50);
+        if (at({25305, 25342}) && ct(900, 1500)) rtlx("RFFA PARIS", 850, 75);
+        if (at(25427) && day()) rtlx_cond("MENA CAIRO", 850, 50, 4);
+        if (at(25512) && day()) rtlx_cond("MFA MOSKVA", 425, 75, 0);
+        if (at(25200) && mh(49)) rtlx("TASS MOSKVA", 425, 50);
         qsa = 2;
         if (at({25015, 25230, 25410, 25545}) && day()) n0n(1000);
     }

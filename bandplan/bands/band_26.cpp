@@ -57,6 +57,7 @@ void band_26() {
     if (hist) {
         if (at(26104) && ct(1300, 1900)) { p(32, 1000, 3); send_still("VVV VVV VVV DE WQY WQY WQY      "); }
         if (at(26400) && ct(900, 1400)) { p(28, 1100, 3); send_still("VVV VVV DE GBW GBW GBW      "); }
+        if (at(26100) && ct(1000, 1600)) { p(30, 950, 2); send_still("VVV VVV DE GSK GSK GSK DAVENTRY TEST  "); }
     }
 
     if (bkgnd) {
@@ -69,6 +70,7 @@ void band_26() {
         if (at(26522) && cond(2)) qyt4();
         if (at(26740) && cond(4)) tuning();
         if (at(26890) && day()) rtlx_cond_75_425("RFFA", 2);
+        if (at({26272, 26298}) && day()) rtlx_cond("MFA KAIRO", 850, 50, 2);
         qsa = 1;
         if (at({26330, 26580, 26760}) && day()) n0n(1000);
     }

@@ -46,6 +46,10 @@ void band_28() {
     if (at(28284) && day()) { p(15, 1050, 2); send_still("VVV DE OK0EG OK0EG JO70 4W      "); }
     if (at(28291) && reg2_day()) { p(12, 680, 2); send_still("VVV DE W3VD/B FM19 5W      "); }
     if (at(28298) && day()) { p(14, 900, 1); send_still("VVV DE EA3JA/B JN11 10W      "); }
+    if (at(28017) && band_open() && cond(3)) send_cond_bug("CQ CQ DE S51KRD S51KRD K");
+    if (at(28045) && band_open() && cond(4)) { p(24, 800, 4); send_cond("CQ DE 9H1QXT 9H1QXT 9H1QXT K"); }
+    if (at(28187) && day()) { p(14, 820, 3); send_still("VVV DE OE3XAB/B JN88 10W      "); }
+    if (at(28228) && day()) { p(33, 1000, 3); send_still("VVV VVV DE SV3AQR/B KM07 5W      "); }
 
     stn();
 
@@ -53,9 +57,15 @@ void band_28() {
         if (at(28200)) world_beacon_net();
         if (at(28017)) { p(28, 700, 3); send_cond_par("TEST DE OH1XT OH1XT", 3); }
         if (at(28026) && cond(2)) { p(24, 650, 2); send_cond("VE1JS DE G0KPW 599 TU K"); }
+        if (at(28026) && cond(3)) { p(26, 900, 4); send_cond("CQ DX DE 5N8KWA 5N8KWA K"); }
+        if (at(28033) && cond(3)) { p(22, 700, 2); send_cond("CQ CQ DE 9Y4VDT 9Y4VDT K"); }
+        if (at(28040) && cond(3)) send_cond_bug("JA4TRW DE EA7CQH 579 TU K");
+        if (at(28052) && cond(2)) { p(30, 650, 4); send_cond_par("QRZ? DE ZD8MJB UP 2", 3); }
     }
 
     if (reg2_day()) {
+        if (at(28017) && cond(3)) { p(28, 1650, 4); send_cond("CQ CQ DE W5QPX W5QPX K"); }
+        if (at(28033) && cond(4)) send_cond_bug("CQ DE LU2FKT LU2FKT K");
     }
 
     stn();
@@ -63,12 +73,19 @@ void band_28() {
     if (hist) {
         // The ten-metre band of the 1930s: hand keys, plain calls, raw notes.
         if (at(28140) && day() && cond(4)) { p(13, 560, 2); hand = 1; send_cond("W2UK DE F8CT F8CT QSA4 QRK5 K"); }
+        if (at(28040) && day() && cond(4)) { p(12, 600, 3); hand = 1; send_cond("CQ CQ CQ DE G6NFX G6NFX K"); }
+        if (at(28100) && day() && cond(3)) { p(14, 520, 3); send_cond("CQ DX CQ DX DE W1GKQ W1GKQ K"); }
+        if (at(28140) && day() && cond(5)) { p(11, 620, 4); send_cond("F8CT DE ON4DMH ON4DMH QSA5 K"); }
+        if (at(28175) && day() && cond(4)) { p(13, 600, 3); send_cond("CQ DE D4ARZ D4ARZ D4ARZ K"); }
+        if (at(28300) && day() && cond(4)) { p(12, 560, 3); send_cond("CQ CQ DE VK2NQ VK2NQ K"); }
     }
 
     if (bkgnd) {
         if (within(28070, 28100) && band_open() && cond(4)) rtlx_cond_50_170("RTTY", 0);
         if (at({28080, 28085, 28092}) && band_open()) rtlx_cond_50_170("RTTY", 2);
         if (at(28120) && band_open()) qyt4();
+        if (at({28075, 28088}) && band_open()) rtlx_cond("RTTY", 170, 50, 3);
+        if (at(28092) && band_open() && cond(2)) rtlx("RTTY CONTEST", 170, 50);
     }
 
     get_background(2, background_tab_28, prob_tab_28);

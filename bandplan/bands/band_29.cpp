@@ -77,6 +77,10 @@ void band_29() {
         if (at({29600, 29620, 29640, 29660, 29680}) && day()) fone_cond(4);
         if (at({29780, 29820, 29860}) && day() && cond(2)) qyt4();
         if (at(29700) && day() && cond(4)) tuning();
+        // Repeater inputs; military teleprinter and tactical voice above the amateurs.
+        if (at({29520, 29540, 29560, 29580}) && day() && cond(2)) fone_cond(5);
+        if (at({29742, 29768, 29797, 29833, 29857}) && ct(900, 1500)) rtlx_cond("RFFA PARIS", 850, 50, 2);
+        if (at({29915, 29945, 29975, 29990}) && ct(800, 1600) && cond(3)) fone_cond(4);
         qsa = 1;
         if (at({29725, 29800, 29925}) && day()) n0n(1000);
     }
