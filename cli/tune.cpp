@@ -69,9 +69,15 @@ int run_tune(const TuneOptions &o) {
         std::fprintf(stderr, "kestrel-cli: cannot use output folder '%s'\n", o.out.c_str());
         return 1;
     }
-    // The recordings are found relative to the working folder, as the receiver finds them.
-    if (!fs::exists(fs::path(dir) / "fone") && fs::is_directory(cwd / "fone"))
-        fs::create_directory_symlink(cwd / "fone", fs::path(dir) / "fone", ec);
+    // The recordings are found relative to the working folder, as the receiver
+    // finds them: ./fone, else the ones installed with the program.
+    fs::path fone = cwd / "fone";
+    if (!fs::is_directory(fone)) {
+        std::string installed = installed_fone("/proc/self/exe");
+        if (!installed.empty()) fone = installed;
+    }
+    if (!fs::exists(fs::path(dir) / "fone") && fs::is_directory(fone))
+        fs::create_directory_symlink(fone, fs::path(dir) / "fone", ec);
     fs::current_path(dir, ec);
     if (ec) {
         std::fprintf(stderr, "kestrel-cli: cannot enter '%s'\n", dir.c_str());

@@ -1,6 +1,7 @@
 // The receiver program: FLTK window and the sound card, then the start-up sequence.
 #include "app/window.h"
 #include "platform/audio.h"
+#include "platform/files.h"
 #include "platform/media.h"
 #include "platform/ui.h"
 #include "platform/window_fltk.h"
@@ -25,6 +26,8 @@ const MediaBackend media_card = {"sound card", card_channel_play, card_channel_c
 }  // namespace
 
 int main() {
+    // Installed, it keeps its channel files in a folder of the user's own.
+    enter_working_folder();
     window_use(window_fltk());
     ui_use(ui_fltk());
     media_use(&media_card);
