@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build test run clean sanitize golden
+.PHONY: deps build test run clean sanitize golden deb
 
 deps:
 	@./scripts/install-deps.sh
@@ -43,6 +43,18 @@ run: deps
 	  fi; \
 	fi
 	cd $(RUN_DIR) && $(abspath $(BUILD))/app/kestrel
+
+# The Debian package $(BUILD)/kestrel_<version>_<arch>.deb (CPack, dependencies
+# from dpkg-shlibdeps), checked by lintian. Install it with
+#   sudo apt-get install ./$(BUILD)/kestrel_*.deb
+deb: deps
+	@./scripts/install-deps.sh dpkg-dev file lintian
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS) --target kestrel kestrel-cli manpages $(RECORDINGS_TARGET)
+	@test -f $(RECORDINGS_DIR)/noise.wav || { echo "No recordings in $(RECORDINGS_DIR)"; exit 1; }
+	rm -f $(BUILD)/kestrel_*.deb
+	cd $(BUILD) && cpack -G DEB
+	lintian --fail-on error $(BUILD)/kestrel_*.deb
 
 clean:
 	rm -rf $(BUILD) build-asan

@@ -13,6 +13,7 @@
 #include "state/receiver.h"
 #include "platform/audio.h"
 #include "platform/audio_command.h"
+#include "platform/files.h"
 #include "platform/media.h"
 #include "platform/temp_files.h"
 #include "synth/morse.h"
@@ -107,8 +108,15 @@ int run_tune(const TuneOptions &o) {
     const std::string dir = work.path();
     for (int k = 0; k <= 9; ++k) work.expect("TOVA" + std::to_string(k) + ".WAV");
     work.expect("fone");
-    // The recordings are found relative to the working folder, as the receiver finds them.
-    if (fs::is_directory(cwd / "fone")) fs::create_directory_symlink(cwd / "fone", fs::path(dir) / "fone", ec);
+    // The recordings are found relative to the working folder, as the receiver
+    // finds them: ./fone, else the ones installed with the program.
+    fs::path fone = cwd / "fone";
+    if (!fs::is_directory(fone)) {
+        std::string installed = installed_fone("/proc/self/exe");
+        if (!installed.empty()) fone = installed;
+    }
+    if (!fs::exists(fs::path(dir) / "fone") && fs::is_directory(fone))
+        fs::create_directory_symlink(fone, fs::path(dir) / "fone", ec);
     StagedFile mix;
     const bool mixing = !o.mix.empty();
     if (mixing && !mix.stage(fs::absolute(o.mix, ec).string())) {

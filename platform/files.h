@@ -16,6 +16,7 @@ int DeleteFileA(const char *path);
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace kestrel {
 
@@ -82,5 +83,29 @@ std::shared_ptr<WriteProgress> write_progress_begin(const std::string &path);
 void write_progress_end(const std::shared_ptr<WriteProgress> &p, const std::string &path, int state);
 // The progress of a file being written, by any name of it; nullptr when none.
 std::shared_ptr<WriteProgress> write_progress_find(const char *path);
+
+}  // namespace kestrel
+
+namespace kestrel {
+
+// The receiver's working folder holds its channel files and finds the
+// recordings in fone/. Started in a folder that has fone/ (the source tree's
+// run/), it stays there. Otherwise, when the recordings are installed beside
+// the program (<prefix>/share/kestrel/fone), it moves into a folder of the
+// user's own with a link to them, so that it never writes into whatever
+// folder it was started from.
+
+// <folder of exe>/../share/kestrel/fone, made absolute, if that folder exists; "" otherwise.
+std::string installed_fone(const char *exe);
+// The per-user folders to try, in order: $XDG_RUNTIME_DIR/kestrel, then
+// $XDG_CACHE_HOME/kestrel or $HOME/.cache/kestrel (unset or empty variables are skipped).
+std::vector<std::string> user_folders();
+// Creates `folder` (and its parents, private to the user) and a link
+// `folder`/fone to `fone`; a stale link is replaced, a real fone/ folder kept.
+// False when the folder cannot be made or holds no usable fone.
+bool link_fone(const std::string &folder, const std::string &fone);
+// Applies the rule above for the program at `exe` (nullptr: this process's
+// own file). Returns the folder it moved into, "" when it stayed.
+std::string enter_working_folder(const char *exe = nullptr);
 
 }  // namespace kestrel

@@ -104,15 +104,19 @@ struct Dump {
 
 class Receiver {
 public:
-    Receiver(std::string dir, std::string run, std::string display, std::string name)
-        : dir_(std::move(dir)), run_(std::move(run)), display_(std::move(display)), name_(std::move(name)) {}
+    Receiver(std::string dir, std::string run, std::string display, std::string name, std::string audio = "dummy")
+        : dir_(std::move(dir)),
+          run_(std::move(run)),
+          display_(std::move(display)),
+          name_(std::move(name)),
+          audio_(std::move(audio)) {}
 
     void start(const std::string &args = "", const std::string &more_env = "") {
         std::remove(dump_path().c_str());
         std::remove(rc_path().c_str());
         started_ms_ = epoch_ms();
         std::string env = "DISPLAY=" + display_ + " XDG_RUNTIME_DIR=" + dir_ + " KESTREL_UI_DUMP=" + dump_path() +
-                          " SDL_AUDIODRIVER=dummy LSAN_OPTIONS=suppressions=" KESTREL_LSAN_SUPP ":print_suppressions=0 " +
+                          " SDL_AUDIODRIVER=" + audio_ + " LSAN_OPTIONS=suppressions=" KESTREL_LSAN_SUPP ":print_suppressions=0 " +
                           more_env;
         sh("(cd " + run_ + " && env " + env + " " + KESTREL_BIN + " " + args + " >" + dir_ + "/" + name_ +
            ".log 2>&1 & echo $! >" + dir_ + "/" + name_ + ".pid; wait $!; echo $? >" + rc_path() + ") 2>/dev/null &");
@@ -131,7 +135,7 @@ public:
     bool drawn() const { return dump().number("first_draw_ms") > 0; }
 
 private:
-    std::string dir_, run_, display_, name_;
+    std::string dir_, run_, display_, name_, audio_;
     long long started_ms_ = 0;
 };
 
@@ -165,6 +169,7 @@ protected:
     }
 
     std::string x(const std::string &args) const { return "DISPLAY=" + display_ + " xdotool " + args; }
+    bool box_up() const { return sh(x("search --name '^Error!$' >/dev/null 2>&1")) == 0; }
     std::string window_id() const {
         sh(x("search --name 'TOVA 10' >" + dir_ + "/wid 2>/dev/null"));
         std::istringstream in(slurp(dir_ + "/wid"));
@@ -500,6 +505,22 @@ TEST_F(WindowEndToEnd, CopyCheckRecordingAndTheDiagnosticLog) {
             EXPECT_NE(slurp(run_ + "/TOVA_LOG.TXT").find(" Function: band start "), std::string::npos);
         }
     }
+#endif
+}
+
+// Without a sound device the start-up warning box waits for its button; a
+// termination signal (a timeout, a session logout) still ends the receiver.
+TEST_F(WindowEndToEnd, SignalEndsTheReceiverWhileTheStartUpBoxIsUp) {
+#ifdef KESTREL_BIN
+    Receiver r(dir_, run_, display_, "nodev", "no-such-audio-driver");
+    r.start();
+    ASSERT_TRUE(wait_for([&] { return box_up() || r.ended(); })) << slurp(dir_ + "/nodev.log");
+    ASSERT_FALSE(r.ended()) << "rc [" << slurp(r.rc_path()) << "] log [" << slurp(dir_ + "/nodev.log") << "]";
+    ASSERT_EQ(sh("kill -TERM " + r.pid()), 0);
+    ASSERT_TRUE(wait_for([&] { return r.ended(); }, 5)) << "still running with the box up";
+    EXPECT_EQ(r.rc(), 0);
+    EXPECT_FALSE(box_up());
+    for (int k = 0; k <= 9; ++k) EXPECT_FALSE(fs::exists(run_ + "/TOVA" + std::to_string(k) + ".WAV")) << k;
 #endif
 }
 

@@ -5,6 +5,7 @@
 
 #include "app/window.h"
 #include "platform/audio.h"
+#include "platform/files.h"
 #include "platform/media.h"
 #include "platform/ui.h"
 #include "platform/window_fltk.h"
@@ -50,6 +51,8 @@ int main(int argc, char **argv) {
         }
     }
     if (env_debug_log()) debug = 1;
+    // Installed, it keeps its channel files in a folder of the user's own.
+    enter_working_folder();
     window_use(window_fltk());
     ui_use(ui_fltk());
     media_use(&media_card);

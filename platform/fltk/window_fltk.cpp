@@ -307,17 +307,30 @@ void fltk_set_text(int id, const char *text) {
     }
 }
 
+// A box runs its own event loop until it is closed, so a termination request
+// that arrives meanwhile closes the box; the main loop then ends the receiver.
+void close_box_on_signal(void *) {
+    if (g_signalled) {
+        if (Fl_Window *box = Fl::modal()) box->hide();
+        return;
+    }
+    Fl::repeat_timeout(0.25, close_box_on_signal);
+}
+
 void fltk_box(const char *text, const char *caption, int owner) {
     if (!g_display) {
         std::fprintf(stderr, "%s %s\n", caption ? caption : "", text ? text : "");
         return;
     }
+    if (g_signalled) return;
     fl_message_title(caption ? caption : "");
+    Fl::add_timeout(0.25, close_box_on_signal);
     // Owned boxes inform; the unowned ones are the start-up warnings.
     if (owner)
         fl_message("%s", text ? text : "");
     else
         fl_alert("%s", text ? text : "");
+    Fl::remove_timeout(close_box_on_signal);
 }
 
 void fltk_title(const char *title) {
