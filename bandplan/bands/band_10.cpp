@@ -181,7 +181,7 @@ void evening_and_night() {
     // Evening and night: the band is open over long paths and the nets are busy.
     if (at(10159) && night() && cond(3)) pass_msg("RJE54", "RCV", "V");
     if (at(10197) && night() && ms10(20)) { p(21, 1020, 3); indicator_bcst("KKKKK KKKKK KKKKK = ", "QKNRT "); }
-    if (at(10203) && ct(1800, 2400) && cond(2)) pass_msg("FDY4", "FDC", "DE");
+    if (at(10203) && ct(1800, 0) && cond(2)) pass_msg("FDY4", "FDC", "DE");
     if (at(10248) && night()) { p(19, 930, 3); send_still("DE RJE54 RJE54 RJE54 QRU? K   "); }
     if (at(10276) && ct(2000, 300) && ms20(0)) { p(24, 980, 3); fig_msg("CQ CQ CQ DE RIW RIW RIW QTC ", " + K"); }
     if (at(10311) && night() && cond(3)) { stn(); bug(); clg_cond("FDX3", "FDC", 102); }

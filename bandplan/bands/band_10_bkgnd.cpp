@@ -170,7 +170,7 @@ void band_10_teleprinters() {
         if (at(10600) && day()) rtlx("NMF BOSTON NWS", 850, 50);
         if (at(10626) && ct(0, 1200)) rtlx_cond("IRIMO TEHRAN", 425, 50, 2);
         if (at(10650) && oh()) rtlx("PMD KARACHI", 850, 50);
-        if (at(10680) && ct(1200, 2400)) rtlx_cond("TMD BANGKOK", 850, 50, 3);
+        if (at(10680) && ct(1200, 0)) rtlx_cond("TMD BANGKOK", 850, 50, 3);
         if (at(10699) && eh()) rtlx("INSMET HABANA", 425, 50);
         if (at(10725) && ct(300, 1500)) rtlx_cond("ASCENSION USAF", 850, 75, 2);
         if (at(10751) && od()) rtlx("MOD LONDON WHITEHALL", 850, 75);

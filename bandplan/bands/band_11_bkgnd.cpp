@@ -50,7 +50,7 @@ void band_11_teleprinters() {
         if (at(11411)) rtlx_cond("6VY DAKAR ASECNA", 425, 50, 4);
         if (at(11419) && oh()) rtlx("SUU CAIRO SYNOP", 425, 50);
         if (at(11427)) rtlx_cond("ATA NEW DELHI SYNOP", 850, 50, 2);
-        if (at(11432) && ct(1200, 2400)) rtlx("BAF BEIJING SYNOP", 850, 50);
+        if (at(11432) && ct(1200, 0)) rtlx("BAF BEIJING SYNOP", 850, 50);
         if (at(11438)) rtlx_cond("JMG TOKYO SYNOP", 850, 50, 3);
         if (at(11448) && day()) rtlx("OXT COPENHAGEN METEO", 425, 50);
         if (at(11455)) rtlx_cond("OEM WIEN ZAMG", 425, 50, 5);

@@ -130,7 +130,7 @@ void fixed_service_and_nets() {
     if (at(13553) && ct(1200, 1600) && mh(40)) { p(18, 1000, 3); let_msg("RJH77 RJH77 DE RIT RIT = ", 3, 0x80); }
     if (at(13899) && ms10(50)) { p(21, 880, 3); indicator_bcst("ZZZZZ ZZZZZ = ", "RBKQE "); }
     if (at(13003) && cond(3)) { p(22, 900, 3); send_cond("DCJK DE DAN QSA5 QRV QTC 1 K"); }
-    if (at(13038) && ct(1800, 2400)) { p(23, 1000, 3); coast_station_ex("CQ DE WCC WCC WCC QSX 8 12 16 22 MHZ = TFC LIST ODD HRS + K   ", "WCC", "CHATHAM"); }
+    if (at(13038) && ct(1800, 0)) { p(23, 1000, 3); coast_station_ex("CQ DE WCC WCC WCC QSX 8 12 16 22 MHZ = TFC LIST ODD HRS + K   ", "WCC", "CHATHAM"); }
     if (at(13065) && ct(0, 600) && cond(2)) { p(21, 950, 3); send_cond("WMLH DE WCC QSA4 QRV TR? K"); }
     if (at(13074) && ml(30)) { p(22, 880, 3); coast_station_ex("CQ DE 4XO 4XO 4XO QSX 12 MHZ K   ", "4XO", "HAIFA"); }
 

@@ -36,7 +36,7 @@ void band_14_bkgnd() {
         if (at(14457)) rtlx_cond("AGERPRES BUCURESTI", 425, 50, 3);
         if (at(14470) && day()) rtlx("KCNA PYONGYANG", 425, 50);
         if (at(14477)) rtlx_cond("VNA HANOI", 425, 50, 2);
-        if (at(14486) && ct(1200, 2400)) rtlx("PRENSA LATINA HABANA", 425, 50);
+        if (at(14486) && ct(1200, 0)) rtlx("PRENSA LATINA HABANA", 425, 50);
         if (at(14497)) rtlx_cond("KYODO TOKYO", 850, 50, 4);
         if (at(14506) && night()) rtlx("ANTARA JAKARTA", 425, 50);
         if (at(14512)) rtlx_cond("PTI NEW DELHI", 850, 50, 3);

@@ -427,7 +427,7 @@ void band_17() {
     if (bkgnd) {
         // Coast facsimile and teleprinters, ship NBDP.
         if (at(17146) && (ct(0, 300) || ct(1700, 2000))) fax(120, 576);
-        if (at(17151) && (ct(1800, 2400) || ct(200, 400))) fax(120, 576);
+        if (at(17151) && (ct(1800, 0) || ct(200, 400))) fax(120, 576);
         if (at(17070)) rtlx_cond_50_170("NMN", 3);
         if (at({17240, 17236})) sitor();
         if (at({17402, 17478}) && t.wHour % 3 == 0) rtlx("TASS MOSCOW", 850, 50);
