@@ -158,3 +158,47 @@ TEST(Census, TheDialHoldsItsTellingRows) {
 
 }  // namespace
 }  // namespace kestrel
+
+namespace kestrel {
+namespace {
+
+// The dial keeps the size and shape it is built to: every band within a tenth
+// of its planned entries and frequencies, and the blocks, the sharing of
+// frequencies and the main kinds of station near the plan's figures.
+TEST(Census, TheDialKeepsItsPlannedSizeAndShape) {
+    CensusSummary s = summarize(dial_census());
+    for (const BandShape &b : band_shape) {
+        const auto &got = s.bands[b.band];
+        EXPECT_GE(got.entries * 10, b.entries * 9) << "band " << b.band;
+        EXPECT_LE(got.entries * 10, b.entries * 11) << "band " << b.band;
+        EXPECT_GE(got.frequencies * 10, b.frequencies * 9) << "band " << b.band;
+        EXPECT_LE(got.frequencies * 10, b.frequencies * 11) << "band " << b.band;
+    }
+    auto at_least = [](int got, int plan, const std::string &what) {
+        EXPECT_GE(got * 10, plan * 9) << what << ": " << got << " against " << plan;
+    };
+    at_least(s.blocks[""], 3500, "entries in no block");
+    at_least(s.blocks["bkgnd"], 1350, "bkgnd");
+    at_least(s.blocks["day()"], 700, "day()");
+    at_least(s.blocks["hist"], 720, "hist");
+    at_least(s.blocks["reg2_day()"] + s.blocks["reg3f_day()"] + s.blocks["reg3m_day()"] + s.blocks["reg1rus_day()"], 220,
+             "regional daylight");
+    at_least(s.multiplicity[1], 3900, "frequencies with one entry");
+    at_least(s.multiplicity[2], 970, "frequencies with two");
+    at_least(s.multiplicity[3], 310, "frequencies with three");
+    int teleprinters = 0;
+    for (const auto &[action, n] : s.actions)
+        if (action.rfind("rtlx", 0) == 0 && action != "rtlx_opchat") teleprinters += n;
+    at_least(teleprinters, 550 + 510, "teleprinters");
+    at_least(s.actions["send_still"], 1000, "send_still");
+    at_least(s.actions["send_cond"], 430, "send_cond");
+    at_least(s.actions["sitor_marker"], 95, "sitor_marker");
+    at_least(s.actions["coast_station_ex"], 540, "coast_station_ex");
+    // Strength 4 and 3 the most common, tones up to the top of the range.
+    for (const auto &[q, n] : s.qsa)
+        if (q != 3 && q != 4) EXPECT_LT(n, s.qsa[4]) << "strength " << q;
+    EXPECT_GE(s.ton.rbegin()->first, 2300);
+}
+
+}  // namespace
+}  // namespace kestrel
