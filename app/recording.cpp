@@ -37,6 +37,7 @@ constexpr uint64_t kMaxData = 0xFFFFFFFFull - kHeaderBytes;
 void *g_file = nullptr;
 uint64_t g_data = 0;  // sample bytes in the file
 char g_name[64] = "";
+std::string g_path;  // where the file is: g_name, in the folder the receiver was started from when installed
 
 int16_t pcm16(float s) {
     if (s > 1.0f) s = 1.0f;
@@ -176,7 +177,12 @@ bool record_start() {
         return false;
     }
     save_file_name(g_name, sizeof g_name);
-    void *f = files().open_write(g_name);
+    // Installed, the receiver works in a per-user runtime folder that goes at
+    // logout: a recording is kept in the folder the listener started it from,
+    // or in the working folder when that one cannot take it.
+    g_path = start_folder().empty() ? g_name : start_folder() + "/" + g_name;
+    void *f = files().open_write(g_path.c_str());
+    if (!f && g_path != g_name) f = files().open_write((g_path = g_name).c_str());
     if (!f) {
         char text[160];
         std::snprintf(text, sizeof text, "Cannot record into %s in the working folder.", g_name);
@@ -187,7 +193,7 @@ bool record_start() {
     header(h, rate, 0);
     if (files().append(f, h, sizeof h) != sizeof h) {
         files().close(f);
-        DeleteFileA(g_name);  // not even a header: no file at all is better
+        DeleteFileA(g_path.c_str());  // not even a header: no file at all is better
         ui().message_box("Recording not started: the disk is full or cannot be written.", "Recording", hwnd);
         return false;
     }

@@ -289,12 +289,23 @@ bool link_fone(const std::string &folder, const std::string &fone) {
     return symlink(fone.c_str(), link.c_str()) == 0;
 }
 
+namespace {
+std::string g_start_folder;
+}
+
+const std::string &start_folder() { return g_start_folder; }
+
 std::string enter_working_folder(const char *exe) {
     if (is_dir("fone")) return std::string();
     std::string fone = installed_fone(exe ? exe : "/proc/self/exe");
     if (fone.empty()) return std::string();
     for (const std::string &folder : user_folders()) {
-        if (link_fone(folder, fone) && chdir(folder.c_str()) == 0) return folder;
+        char here[4096];
+        const bool known = getcwd(here, sizeof here) != nullptr;
+        if (link_fone(folder, fone) && chdir(folder.c_str()) == 0) {
+            g_start_folder = known ? here : "";
+            return folder;
+        }
     }
     return std::string();
 }

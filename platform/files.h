@@ -107,5 +107,9 @@ bool link_fone(const std::string &folder, const std::string &fone);
 // Applies the rule above for the program at `exe` (nullptr: this process's
 // own file). Returns the folder it moved into, "" when it stayed.
 std::string enter_working_folder(const char *exe = nullptr);
+// The folder the program was started from when enter_working_folder moved
+// away from it (what the listener keeps, such as recordings, belongs there);
+// "" when it stayed.
+const std::string &start_folder();
 
 }  // namespace kestrel

@@ -117,6 +117,8 @@ TEST_F(WorkingFolder, InstalledItMovesIntoTheUsersFolder) {
     EXPECT_EQ(fs::current_path(), root_ / "runtime/kestrel");
     EXPECT_TRUE(fs::exists("fone/noise.wav"));
     EXPECT_TRUE(fs::is_empty(root_ / "start"));
+    // What the listener keeps (recordings) still goes where they started it.
+    EXPECT_EQ(fs::path(start_folder()), root_ / "start");
 }
 
 TEST_F(WorkingFolder, FallsBackToTheCacheWhenTheRuntimeFolderIsUnusable) {
