@@ -23,7 +23,8 @@ namespace {
 std::atomic<uint32_t> *const timers[9] = {&timer0, &timer1, &timer2, &timer3, &timer4,
                                           &timer5, &timer6, &timer7, &timer8};
 
-// The channel watchdogs: one thread watches the deadlines of every busy
+// Mended: a thread per started channel was started and joined on every
+// retune. The channel watchdogs: one thread watches the deadlines of every busy
 // channel, sleeping until the earliest, and releases each channel whose
 // deadline has passed. Starting, stopping and retuning only change what it
 // watches under its lock and wake it; nothing on the window thread waits for

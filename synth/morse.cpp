@@ -486,7 +486,8 @@ bool finish_file() {
         record_error(j.channel, write_error_line(j.path, err));
         return false;
     }
-    // The rest is written behind the sound; players read no further than it.
+    // Mended: a retune used to wait for the whole file to reach the disk. The
+    // rest is written behind the sound; players read no further than it.
     j.progress = write_progress_begin(j.path);
     j.progress->frames.store(frames_on_disk(j.offset));
     const uint64_t eager = 10ull * wavehdr.byte_rate;
