@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build test run clean sanitize golden deb
+.PHONY: deps build test run clean sanitize tsan golden deb
 
 deps:
 	@./scripts/install-deps.sh
@@ -18,6 +18,13 @@ sanitize: deps
 	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKESTREL_SANITIZE=ON -DKESTREL_BENCHMARKS=OFF
 	cmake --build build-asan -j $(JOBS)
 	cd build-asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
+
+# The threaded tests under ThreadSanitizer.
+TSAN_TESTS = write_behind_test playback_channels_test playback_sdl_test
+tsan: deps
+	cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESTREL_TSAN=ON -DKESTREL_BENCHMARKS=OFF -DKESTREL_GUI=OFF
+	cmake --build build-tsan -j $(JOBS) --target $(TSAN_TESTS)
+	for t in $(TSAN_TESTS); do TSAN_OPTIONS=halt_on_error=1 build-tsan/tests/$$t || exit 1; done
 
 # Rewrites tests/golden/dial.txt, the whole-dial digests, after a deliberate
 # content change (say so in the commit message).
@@ -57,4 +64,4 @@ deb: deps
 	lintian --fail-on error $(BUILD)/kestrel_*.deb
 
 clean:
-	rm -rf $(BUILD) build-asan
+	rm -rf $(BUILD) build-asan build-tsan

@@ -203,6 +203,7 @@ void info(int window_handle) {
 
 void close_files() {
     stop_all_devs();
+    wave_writes_wait();  // the writer lets go of the files before they are deleted
     char name[16];
     for (int k = 0; k <= 9; ++k) {
         std::snprintf(name, sizeof name, "TOVA%d.WAV", k);
@@ -234,6 +235,8 @@ int WinMain(int, int, const char *, int) {
         return 0;
     }
     wavehdr_init();
+    // A retune must not wait for a long channel file to reach the disk.
+    wave_write_behind(true);
     int created = window().create_window(window_class, window_title, WINDOW_WIDTH, WINDOW_HEIGHT, WndProc);
     if (created) WndProc(created, WM_CREATE, 0, 0);
     hwnd = created;

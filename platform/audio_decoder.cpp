@@ -1,12 +1,15 @@
 #include "platform/audio_decoder.h"
 
 #include "platform/audio.h"
+#include "platform/audio_mixer.h"
 #include "platform/files.h"
 
 #include <SDL2/SDL.h>
 #include <sndfile.h>
 
 #include <atomic>
+#include <chrono>
+#include <thread>
 #include <cmath>
 #include <filesystem>
 #include <string>
@@ -170,5 +173,11 @@ int decoder_count() { return g_open.load(); }
 }  // namespace kestrel::audio
 
 namespace kestrel {
-int media_files_open() { return audio::decoder_count(); }
+int media_files_open() {
+    // A file whose voice was closed while the producer decoded it is let go
+    // of within one decoding step; count after that.
+    for (int i = 0; i < 1000 && audio::Mixer::closes_pending() > 0; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    return audio::decoder_count();
+}
 }  // namespace kestrel

@@ -27,12 +27,13 @@ Mixer::Mixer(int out_rate, void (*wake)()) : rate_(out_rate > 0 ? out_rate : 441
 
 Mixer::~Mixer() {
     close_all();
+    fill();  // lets go of the files of voices closed while they were being decoded
     for (auto &v : v_) delete[] v.ring;
 }
 
 int Mixer::find_free() const {
     for (int i = 0; i < kVoices; ++i)
-        if (v_[i].kind == kNone) return i;
+        if (v_[i].kind == kNone || (v_[i].kind == kRetiring && v_[i].state.load() == kFree)) return i;
     return -1;
 }
 
@@ -81,7 +82,8 @@ int Mixer::open_voice(Kind kind, const char *path, const char **why) {
     v.channel = -1;
     v.path = path;
     v.alias.clear();
-    v.autoclose = v.notify = v.loop = false;
+    v.autoclose = v.notify = false;
+    v.loop.store(false);
     {
         std::lock_guard<std::mutex> lk(mix_mu_);
         v.state.store(kOpen);
@@ -89,28 +91,50 @@ int Mixer::open_voice(Kind kind, const char *path, const char **why) {
     return i;
 }
 
-void Mixer::close_voice(int i) {
-    Voice &v = v_[i];
-    Decoder *dec;
+namespace {
+std::atomic<int> g_closes_pending{0};
+}
+
+int Mixer::closes_pending() { return g_closes_pending.load(); }
+
+void Mixer::finish_close(Voice &v) {
+    Decoder *dec = v.dec;
+    v.dec = nullptr;
     {
-        std::lock_guard<std::mutex> lk(v.mu);
-        {
-            std::lock_guard<std::mutex> mk(mix_mu_);
-            v.state.store(kFree);
-        }
-        dec = v.dec;
-        v.dec = nullptr;
+        std::lock_guard<std::mutex> mk(mix_mu_);
         v.wr.store(0);
         v.rd.store(0);
         v.src_end.store(false);
         v.played.store(0);
+        v.state.store(kFree);
     }
     decoder_close(dec);
-    v.kind = kNone;
+}
+
+void Mixer::close_voice(int i) {
+    Voice &v = v_[i];
+    std::unique_lock<std::mutex> lk(v.mu, std::try_to_lock);
+    if (lk.owns_lock()) {
+        finish_close(v);
+        lk.unlock();
+        v.kind = kNone;
+    } else {
+        // Mended: a retune used to wait here for the producer's decoding. The
+        // voice is silenced now, and the producer lets go of the file after
+        // its step (fill()).
+        g_closes_pending.fetch_add(1);
+        {
+            std::lock_guard<std::mutex> mk(mix_mu_);
+            v.state.store(kClosing);
+        }
+        v.kind = kRetiring;
+        wake();
+    }
     v.channel = -1;
     v.path.clear();
     v.alias.clear();
-    v.autoclose = v.notify = v.loop = false;
+    v.autoclose = v.notify = false;
+    v.loop.store(false);
 }
 
 void Mixer::start(int i, bool notify) {
@@ -190,7 +214,7 @@ void Mixer::loop_play(const char *file) {
         log_ignored(why, file);
         return;
     }
-    v_[i].loop = true;
+    v_[i].loop.store(true);
     start(i, false);
 }
 
@@ -253,7 +277,7 @@ void Mixer::command(const char *text) {
 void Mixer::close_all() {
     std::lock_guard<std::mutex> lk(ctl_);
     for (int i = 0; i < kVoices; ++i)
-        if (v_[i].kind != kNone) close_voice(i);
+        if (v_[i].kind != kNone && v_[i].kind != kRetiring) close_voice(i);
 }
 
 void Mixer::fill() {
@@ -262,8 +286,17 @@ void Mixer::fill() {
         // closes it waits at most one step, not a whole ring's decoding.
         for (;;) {
             const int st = v.state.load(std::memory_order_acquire);
+            if (st == kClosing) {
+                std::lock_guard<std::mutex> lk(v.mu);
+                if (v.state.load() == kClosing) {
+                    finish_close(v);
+                    g_closes_pending.fetch_sub(1);
+                }
+                break;
+            }
             if ((st != kOpen && st != kPlaying) || v.src_end.load(std::memory_order_acquire)) break;
             std::lock_guard<std::mutex> lk(v.mu);
+            if (v.state.load() == kClosing) continue;
             if (!v.dec || v.src_end.load(std::memory_order_relaxed)) break;
             const uint32_t w = v.wr.load(std::memory_order_relaxed);
             const uint32_t used = w - v.rd.load(std::memory_order_acquire);
@@ -338,7 +371,7 @@ int Mixer::voices_open() const {
     std::lock_guard<std::mutex> lk(ctl_);
     int n = 0;
     for (const auto &v : v_)
-        if (v.kind != kNone) ++n;
+        if (v.kind != kNone && v.kind != kRetiring) ++n;
     return n;
 }
 

@@ -6,7 +6,9 @@
 // Threads: control calls (channel_*, loop_play, command, close_all) may come
 // from any thread; fill() and reap() from one producer thread; mix() from one
 // consumer (the sound card's callback). mix() takes only a short lock that
-// control calls hold for a few instructions; it never reads a file.
+// control calls hold for a few instructions; it never reads a file. A control
+// call never waits for the producer's decoding: a voice closed while it is
+// being decoded is finished off by the producer.
 #pragma once
 #include <atomic>
 #include <cstdint>
@@ -48,11 +50,15 @@ public:
     void mix(float *out, int frames);
 
     int voices_open() const;
+    // Voices closed while being decoded whose files the producer has not yet let go.
+    static int closes_pending();
     uint64_t underruns() const { return underruns_.load(std::memory_order_relaxed); }
 
 private:
-    enum State : int { kFree = 0, kOpen = 1, kPlaying = 2, kEnded = 3 };
-    enum Kind : int { kNone, kChannel, kLoop, kRecording };
+    // kClosing: closed by a control call while the producer was decoding it;
+    // the producer finishes the close after its step.
+    enum State : int { kFree = 0, kOpen = 1, kPlaying = 2, kEnded = 3, kClosing = 4 };
+    enum Kind : int { kNone, kChannel, kLoop, kRecording, kRetiring };
     struct Voice {
         // Guarded by ctl_ (the table's bookkeeping).
         Kind kind = kNone;
@@ -60,7 +66,7 @@ private:
         std::string path, alias;
         bool autoclose = false;  // opened by its play command: closed when it ends
         bool notify = false;
-        bool loop = false;
+        std::atomic<bool> loop{false};  // also read by the producer
         // Guarded by mu (the producer works on the decoder under it).
         std::mutex mu;
         Decoder *dec = nullptr;
@@ -80,6 +86,7 @@ private:
     int find_loop() const;
     int open_voice(Kind kind, const char *path, const char **why);
     void close_voice(int i);
+    void finish_close(Voice &v);  // with v.mu held
     void start(int i, bool notify);
     void stop(int i);
     void seek(int i, bool to_end);

@@ -23,74 +23,97 @@ namespace {
 std::atomic<uint32_t> *const timers[9] = {&timer0, &timer1, &timer2, &timer3, &timer4,
                                           &timer5, &timer6, &timer7, &timer8};
 
-// The channel watchdogs. A watchdog sleeps until its channel's deadline, then
-// releases the channel. Raising the channel's generation (the finish signal)
-// makes a sleeping watchdog give up at once; whoever raises it then joins the
-// thread, so no watchdog outlives the call that retired it, nor the program.
+// Mended: a thread per started channel was started and joined on every
+// retune. The channel watchdogs: one thread watches the deadlines of every busy
+// channel, sleeping until the earliest, and releases each channel whose
+// deadline has passed. Starting, stopping and retuning only change what it
+// watches under its lock and wake it; nothing on the window thread waits for
+// a thread to start or to end. The thread ends after a while with nothing to
+// watch, and at exit.
 struct Watchdogs {
     std::mutex mu;
     std::condition_variable cv;
-    uint64_t generation[9] = {};
-    std::thread thread[9];
+    bool watching[9] = {};
+    bool running = false;
+    bool quit = false;
+    std::thread thread;
 
-    // Finish signal for channel k (or for every channel with k < 0).
-    void signal(int k) {
+    ~Watchdogs() {
         {
             std::lock_guard<std::mutex> lk(mu);
-            for (int c = 0; c < 9; ++c)
-                if (k < 0 || c == k) ++generation[c];
+            quit = true;
         }
         cv.notify_all();
-    }
-    void join(int k) {
-        if (thread[k].joinable()) thread[k].join();
-    }
-    ~Watchdogs() {
-        signal(-1);
-        for (int k = 0; k < 9; ++k) join(k);
+        if (thread.joinable()) thread.join();
     }
 };
 
 Watchdogs g_dogs;
+constexpr auto kIdleLinger = std::chrono::seconds(2);
 
 // Mended: the tick count wraps after 49.7 days; comparing by the signed
 // difference keeps a deadline just past the wrap from counting as long over.
 bool tick_past(uint32_t now, uint32_t deadline) { return static_cast<int32_t>(now - deadline) > 0; }
 
-void watchdog(int k, uint64_t generation) {
-    uint32_t deadline = 0;
-    {
-        std::unique_lock<std::mutex> lk(g_dogs.mu);
-        for (;;) {
-            if (g_dogs.generation[k] != generation) return;
-            deadline = timers[k]->load();
-            if (deadline == 0) return;
-            const uint32_t now = GetTickCount();
-            if (tick_past(now, deadline)) break;
-            g_dogs.cv.wait_for(lk, std::chrono::milliseconds(deadline - now + 1));
+void watchdog_main() {
+    std::unique_lock<std::mutex> lk(g_dogs.mu);
+    auto idle_since = std::chrono::steady_clock::now();
+    while (!g_dogs.quit) {
+        const uint32_t now = GetTickCount();
+        bool any = false;
+        uint32_t wait_ms = UINT32_MAX;
+        for (int k = 0; k < 9; ++k) {
+            if (!g_dogs.watching[k]) continue;
+            const uint32_t deadline = timers[k]->load();
+            if (deadline == 0) {
+                g_dogs.watching[k] = false;
+                continue;
+            }
+            if (tick_past(now, deadline)) {
+                // Released under the lock: a retune that reuses the channel
+                // waits for this close, so it cannot land on the new emission.
+                g_dogs.watching[k] = false;
+                char text[48];
+                std::snprintf(text, sizeof text, "thread%d_timer%d condition STOP", k, k);
+                Log_thread(text, "", deadline);
+                // Closed before the deadline is cleared: once the window thread
+                // sees the channel idle, its old sound is gone.
+                media().channel_close(k);
+                uint32_t expected = deadline;
+                timers[k]->compare_exchange_strong(expected, 0);
+                continue;
+            }
+            any = true;
+            const uint32_t left = deadline - now + 1;
+            if (left < wait_ms) wait_ms = left;
         }
+        if (any) {
+            g_dogs.cv.wait_for(lk, std::chrono::milliseconds(wait_ms));
+            idle_since = std::chrono::steady_clock::now();
+            continue;
+        }
+        if (std::chrono::steady_clock::now() - idle_since >= kIdleLinger) break;
+        g_dogs.cv.wait_for(lk, kIdleLinger);
     }
-    char text[48];
-    std::snprintf(text, sizeof text, "thread%d_timer%d condition STOP", k, k);
-    Log_thread(text, "", deadline);
-    // Closed before the deadline is cleared: once the window thread sees the
-    // channel idle, its old sound is gone.
-    media().channel_close(k);
-    uint32_t expected = deadline;
-    timers[k]->compare_exchange_strong(expected, 0);
+    g_dogs.running = false;
 }
 
-// Ends channel k's watchdog, if any, before the channel is used again.
-void retire_watchdog(int k) {
-    g_dogs.signal(k);
-    g_dogs.join(k);
+// Channel k is no longer watched (or every channel, for k < 0). Once this
+// returns, no release of the old emission is under way.
+void unwatch(int k) {
+    {
+        std::lock_guard<std::mutex> lk(g_dogs.mu);
+        for (int c = 0; c < 9; ++c)
+            if (k < 0 || c == k) g_dogs.watching[c] = false;
+    }
+    g_dogs.cv.notify_all();
 }
 
 }  // namespace
 
 void sound(int k) {
     if (k < 0 || k > 8) return;
-    retire_watchdog(k);  // its close must not land on the new emission
+    unwatch(k);  // a release of the channel's old emission must not land on the new one
     char name[16];
     std::snprintf(name, sizeof name, "TOVA%d.WAV", k);
     media().channel_play(k, name);
@@ -98,19 +121,31 @@ void sound(int k) {
 
 void timer_start(int k, uint32_t ms) {
     if (k < 0 || k > 8) return;
-    retire_watchdog(k);
     uint32_t deadline = GetTickCount() + ms;
     if (deadline == 0) deadline = 1;  // 0 means idle
+    std::unique_lock<std::mutex> lk(g_dogs.mu);
     timers[k]->store(deadline);
-    uint64_t generation;
-    {
-        std::lock_guard<std::mutex> lk(g_dogs.mu);
-        generation = g_dogs.generation[k];
+    g_dogs.watching[k] = true;
+    if (g_dogs.running) {
+        lk.unlock();
+        g_dogs.cv.notify_all();
+        return;
     }
+    // The thread left (or never came): it has ended or is about to.
+    if (g_dogs.thread.joinable()) {
+        std::thread old = std::move(g_dogs.thread);
+        lk.unlock();
+        old.join();
+        lk.lock();
+        if (g_dogs.running) return;
+    }
+    g_dogs.running = true;
     try {
-        g_dogs.thread[k] = std::thread(watchdog, k, generation);
+        g_dogs.thread = std::thread(watchdog_main);
     } catch (const std::system_error &) {
         // No thread: the channel stays busy until the next stop_all_devs.
+        g_dogs.running = false;
+        g_dogs.watching[k] = false;
     }
 }
 
@@ -128,9 +163,9 @@ uint32_t channel_deadline(int k) { return (k < 0 || k > 8) ? 0 : timers[k]->load
 bool channel_busy(int k) { return channel_deadline(k) != 0; }
 
 int watchdogs_running() {
+    std::lock_guard<std::mutex> lk(g_dogs.mu);
     int n = 0;
-    for (const auto &th : g_dogs.thread)
-        if (th.joinable()) ++n;
+    for (bool w : g_dogs.watching) n += w;
     return n;
 }
 
@@ -142,8 +177,8 @@ void stop_all_devs() {
     media().loop_play(nullptr);
     // 2. every channel's voice
     for (int k = 0; k <= 9; ++k) media().channel_close(k);
-    // 3. the finish signals: sleeping watchdogs give up
-    g_dogs.signal(-1);
+    // 3. the finish signals: the watchdog lets go of every channel
+    unwatch(-1);
     // 4. every channel idle
     for (auto *tm : timers) tm->store(0);
     // 5. the playing audio clip
@@ -157,8 +192,6 @@ void stop_all_devs() {
         std::snprintf(cmd, sizeof cmd, "close %s", path);
         media().send_string(cmd);
     }
-    // The watchdogs woke at step 3; none is left running after this call.
-    for (int k = 0; k < 9; ++k) g_dogs.join(k);
 }
 
 void carrier_loop_start(const char *file) { media().loop_play(file); }

@@ -27,7 +27,7 @@ void timer_start(int k, uint32_t ms);
 // Deadline of channel k (0 for channels outside 0..8).
 uint32_t channel_deadline(int k);
 bool channel_busy(int k);
-// Channel watchdog threads not yet joined (finished or still waiting).
+// Channels whose deadline the watchdog is watching.
 int watchdogs_running();
 
 void stop_all_devs();

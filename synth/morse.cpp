@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <condition_variable>
 #include <cstring>
@@ -190,15 +191,24 @@ struct WaveJob {
     uint64_t end = 0;     // file length
     std::shared_ptr<WriteProgress> progress;
     std::atomic<bool> cancel{false};
+    // Written at once up to `eager_end` (the first seconds of sound); the
+    // rest once the receiver has stayed on the frequency until `hold_until`,
+    // so quick retunes past a busy frequency do not write what nobody hears.
+    // Both guarded by the writer's lock.
+    uint64_t eager_end = 0;
+    std::chrono::steady_clock::time_point hold_until;
 };
 
 constexpr int FILES = 10;  // TOVA0 .. TOVA9
 
 // The writer thread and what it shares with the window thread. The thread is
-// started when there is work and ends when there is none left.
+// started when there is work, stays a while for more (so quick retunes do not
+// start and end threads) and ends when none comes, or when told to.
 struct Writer {
     std::mutex mu;
     std::condition_variable idle;  // a job ended, or the thread is gone
+    std::condition_variable work;  // a job or a replaced file came, or the thread is to end
+    bool finish = false;           // end the thread once the work is done
     std::deque<std::shared_ptr<WaveJob>> queue;
     std::vector<std::string> trash;  // replaced files whose blocks are released here
     std::shared_ptr<WaveJob> current[FILES];
@@ -249,8 +259,30 @@ void writer_main() {
             lk.lock();
             continue;
         }
-        if (g_writer.queue.empty()) break;
-        std::shared_ptr<WaveJob> job = g_writer.queue.front();
+        if (g_writer.queue.empty()) {
+            if (g_writer.finish) break;
+            const bool more = g_writer.work.wait_for(lk, std::chrono::seconds(2), [] {
+                return !g_writer.queue.empty() || !g_writer.trash.empty() || g_writer.finish;
+            });
+            if (!more) break;
+            continue;
+        }
+        // The first job with work due: a given-up one, one short of its first
+        // seconds, or one whose frequency the receiver has stayed on.
+        const auto now = std::chrono::steady_clock::now();
+        auto wake = std::chrono::steady_clock::time_point::max();
+        std::shared_ptr<WaveJob> job;
+        for (const auto &q : g_writer.queue) {
+            if (q->cancel.load() || q->offset < q->eager_end || now >= q->hold_until || g_writer.finish) {
+                job = q;
+                break;
+            }
+            if (q->hold_until < wake) wake = q->hold_until;
+        }
+        if (!job) {
+            g_writer.work.wait_until(lk, wake);
+            continue;
+        }
         lk.unlock();
         WaveJob &j = *job;
         int err = 0;
@@ -277,7 +309,11 @@ void writer_main() {
         }
         lk.lock();
         if (done) {
-            g_writer.queue.pop_front();
+            for (auto it = g_writer.queue.begin(); it != g_writer.queue.end(); ++it)
+                if (*it == job) {
+                    g_writer.queue.erase(it);
+                    break;
+                }
             if (g_writer.current[j.channel] == job) {
                 g_writer.current[j.channel] = nullptr;
                 g_writer.error[j.channel] = line;
@@ -296,13 +332,20 @@ void writer_at_exit() {
 
 // Called with g_writer.mu held: makes sure a thread works on the queue.
 void writer_wake(std::unique_lock<std::mutex> &lk) {
-    if (g_writer.running) return;
+    if (g_writer.running) {
+        g_writer.work.notify_all();
+        return;
+    }
     if (g_writer.thread.joinable()) {
         // The last thread has left its loop (running is false) and is ending.
+        std::thread ended = std::move(g_writer.thread);
         lk.unlock();
-        g_writer.thread.join();
+        ended.join();
         lk.lock();
-        if (g_writer.running) return;
+        if (g_writer.running) {
+            g_writer.work.notify_all();
+            return;
+        }
     }
     static bool at_exit = false;
     if (!at_exit) {
@@ -314,9 +357,12 @@ void writer_wake(std::unique_lock<std::mutex> &lk) {
         g_writer.thread = std::thread(writer_main);
     } catch (const std::system_error &) {
         // No thread to be had: the writing is done here and now instead.
+        const bool finish = g_writer.finish;
+        g_writer.finish = true;
         lk.unlock();
         writer_main();
         lk.lock();
+        g_writer.finish = finish;
     }
 }
 
@@ -440,9 +486,13 @@ bool finish_file() {
         record_error(j.channel, write_error_line(j.path, err));
         return false;
     }
-    // The rest is written behind the sound; players read no further than it.
+    // Mended: a retune used to wait for the whole file to reach the disk. The
+    // rest is written behind the sound; players read no further than it.
     j.progress = write_progress_begin(j.path);
     j.progress->frames.store(frames_on_disk(j.offset));
+    const uint64_t eager = 10ull * wavehdr.byte_rate;
+    j.eager_end = j.end - WAVE_HEADER_SIZE > eager ? WAVE_HEADER_SIZE + eager : j.end;
+    j.hold_until = std::chrono::steady_clock::now() + std::chrono::milliseconds(300);
     {
         std::unique_lock<std::mutex> lk(g_writer.mu);
         g_writer.current[j.channel] = job;
@@ -715,7 +765,10 @@ void wave_write_behind(bool on) { g_behind.store(on); }
 std::string wave_write_error(int channel_nr) {
     if (channel_nr < 0 || channel_nr >= FILES) return std::string();
     std::unique_lock<std::mutex> lk(g_writer.mu);
-    if (g_writer.current[channel_nr] && !g_writer.running) writer_wake(lk);
+    if (g_writer.current[channel_nr]) {
+        g_writer.current[channel_nr]->hold_until = std::chrono::steady_clock::now();  // wanted now
+        writer_wake(lk);
+    }
     g_writer.idle.wait(lk, [&] { return !g_writer.current[channel_nr] || !g_writer.running; });
     return g_writer.error[channel_nr];
 }
@@ -728,10 +781,14 @@ void wave_writes_cancel() {
 void wave_writes_wait() {
     std::unique_lock<std::mutex> lk(g_writer.mu);
     if (!g_writer.queue.empty() || !g_writer.trash.empty()) writer_wake(lk);
+    g_writer.finish = true;
+    g_writer.work.notify_all();
     g_writer.idle.wait(lk, [] { return !g_writer.running; });
+    g_writer.finish = false;
     if (g_writer.thread.joinable()) {
+        std::thread ended = std::move(g_writer.thread);
         lk.unlock();
-        g_writer.thread.join();
+        ended.join();
     }
 }
 

@@ -94,8 +94,10 @@ uint32_t play_time_ms(uint32_t data_length, uint32_t byte_rate);
 //
 // Writing behind (the receiver's way): CreateWave writes the header and the
 // first seconds of the file itself and leaves the rest to a writer thread, so
-// a retune never waits for a long file. Players of such a file read only as
-// far as it is written. A new rendering of the channel, and stop_all_devs,
+// a retune never waits for a long file. The writer goes on at once to the
+// first seconds of sound and writes the rest once the receiver has stayed on
+// the frequency a moment. Players of such a file read only as far as it is
+// written. A new rendering of the channel, and stop_all_devs,
 // give up an unfinished write first; its file is then emptied. Off by
 // default: a file is then whole when CreateWave returns.
 void wave_write_behind(bool on);

@@ -1,0 +1,155 @@
+// A tuning key onto the busiest frequencies of the dial, on the sound-card
+// backend ("dummy" driver) with the receiver writing its channel files behind
+// the sound: from WM_KEYDOWN to the key handler's return (display, stop of
+// every channel, band plan, rendering, start of playback). Each case retunes
+// 200 times, a key press every 40 ms, and reports the median, the 99th
+// percentile and the worst press. Also stop_all_devs while ten voices play,
+// over 300 calls.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "app/window.h"
+#include "platform/audio.h"
+#include "platform/clock.h"
+#include "platform/files.h"
+#include "platform/media.h"
+#include "platform/ui.h"
+#include "platform/window.h"
+#include "state/random.h"
+#include "state/receiver.h"
+#include "synth/channels.h"
+#include "synth/morse.h"
+#include "tests/support/wav_file.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace kestrel;
+using Clock = std::chrono::steady_clock;
+
+// A scratch working folder for the channel files, removed at exit.
+struct Scratch {
+    std::string dir;
+    fs::path old;
+    Scratch() {
+        old = fs::current_path();
+        dir = make_temp_dir("kestrel-bench");
+        fs::current_path(dir);
+    }
+    ~Scratch() {
+        wave_writes_wait();
+        fs::current_path(old);
+        std::error_code ec;
+        fs::remove_all(dir, ec);
+    }
+};
+
+void report(benchmark::State &state, std::vector<double> us) {
+    if (us.empty()) return;
+    std::sort(us.begin(), us.end());
+    const auto at = [&](double q) { return us[static_cast<size_t>(q * static_cast<double>(us.size() - 1) + 0.5)]; };
+    state.counters["median_us"] = at(0.5);
+    state.counters["p99_us"] = at(0.99);
+    state.counters["worst_us"] = us.back();
+}
+
+struct Case {
+    int khz;
+    int year, month, day, hour, minute, second;
+};
+
+// 20585 kHz on a Wednesday at 12:05, and the five receptions with the most
+// bytes of channel files (22 to 26 MB) found in a sweep of the whole dial at
+// six instants.
+const Case cases[] = {
+    {20585, 2026, 12, 9, 12, 5, 0}, {12860, 2026, 6, 17, 20, 12, 36}, {10617, 2026, 12, 7, 0, 0, 0},
+    {12635, 2026, 12, 9, 12, 5, 0}, {19767, 2026, 12, 9, 12, 5, 0},   {12605, 2026, 12, 11, 11, 5, 30},
+};
+
+void BM_RetuneKey(benchmark::State &state) {
+    const Case &c = cases[state.range(0)];
+    Scratch scratch;
+    media_sdl_driver("dummy");
+    media_use(media_sdl_open());
+    ui_use(nullptr);
+    window_use(nullptr);
+    wave_write_behind(true);
+    hwnd = 1;
+    test_clock_set(c.year, c.month, c.day, c.hour, c.minute, c.second, 0);
+    test_clock_step(3);
+    random_reset(static_cast<unsigned>(c.khz));
+    std::vector<double> us;
+    for (auto _ : state) {
+        freq = c.khz - 1;
+        const auto t0 = Clock::now();
+        WndProc(hwnd, WM_KEYDOWN, VK_RIGHT, 0);
+        const double took = std::chrono::duration<double, std::micro>(Clock::now() - t0).count();
+        state.SetIterationTime(took / 1e6);
+        us.push_back(took);
+        std::this_thread::sleep_for(std::chrono::milliseconds(40));
+        // The same minute on every press: the schedule stays open.
+        test_clock_set(c.year, c.month, c.day, c.hour, c.minute, c.second, 0);
+    }
+    if (freq != c.khz) state.SkipWithError("the key did not tune");
+    report(state, us);
+    std::error_code ec;
+    uint64_t bytes = 0;
+    for (int k = 0; k < 7; ++k) bytes += fs::file_size("TOVA" + std::to_string(k) + ".WAV", ec) * !ec;
+    state.counters["last_bytes"] = static_cast<double>(bytes);
+    state.counters["underruns"] = static_cast<double>(media_sdl_underruns());
+    stop_all_devs();
+    wave_writes_wait();
+    wave_write_behind(false);
+    media_use(&media_null);
+    media_sdl_close();
+    test_clock_off();
+}
+BENCHMARK(BM_RetuneKey)->DenseRange(0, 5)->Iterations(200)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// Ten sources as the receiver has them: seven channel files at channel rates,
+// a carrier and two recordings.
+void write_ten(double seconds) {
+    for (int k = 0; k < 7; ++k)
+        test::write_tone_u8("TOVA" + std::to_string(k) + ".WAV", static_cast<uint32_t>(4800 + 800 * k), seconds, 20, 2);
+    test::write_tone_u8("TOVA9.WAV", 3200, 10, 20);
+    fs::create_directories("fone");
+    test::write_tone_u8("fone/ssb-002.wav", 8000, seconds, 20, 3);
+    test::write_tone_u8("fone/rtt-001.wav", 11025, seconds, 20, 4);
+}
+
+// stop_all_devs with ten voices playing and the feeder decoding them.
+void BM_StopAllDevsTenVoicesWorst(benchmark::State &state) {
+    Scratch scratch;
+    write_ten(60);
+    media_sdl_driver("dummy");
+    media_use(media_sdl_open());
+    std::vector<double> us;
+    for (auto _ : state) {
+        for (int k = 0; k < 7; ++k) {
+            sound(k);
+            timer_start(k, 60000);
+        }
+        carrier_loop_start("TOVA9.WAV");
+        media().send_string("play fone/ssb-002.wav");
+        media().send_string("play fone/rtt-001.wav");
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));  // let them sound
+        if (media_files_open() != 10) state.SkipWithError("ten voices did not start");
+        const auto t0 = Clock::now();
+        stop_all_devs();
+        const double took = std::chrono::duration<double, std::micro>(Clock::now() - t0).count();
+        state.SetIterationTime(took / 1e6);
+        us.push_back(took);
+    }
+    report(state, us);
+    media_use(&media_null);
+    media_sdl_close();
+}
+BENCHMARK(BM_StopAllDevsTenVoicesWorst)->Iterations(300)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+}  // namespace
