@@ -597,10 +597,18 @@ uint32_t CreateWave(int channel_nr, const char *text) {
         --qsa;
     }
     letter(' ', dot_size);
+    key_text(text, nullptr, nullptr);
+    const bool whole = finish_file();
+    restore_filter();
+    // Mended: a file that cannot be written whole plays nothing.
+    return whole ? play_time_ms(wavehdr.data_length, wavehdr.byte_rate) : 0;
+}
+
+size_t key_text(const char *text, void (*after_letter)(const unsigned char *past, void *ctx), void *ctx) {
+    const unsigned char *const start = reinterpret_cast<const unsigned char *>(text ? text : "");
     const unsigned char *p = reinterpret_cast<const unsigned char *>(text ? text : "");
     while (*p) {
         const unsigned char c = *p;
-        // A code cut short by the end of the text is dropped: nothing past the terminator is read.
         if (c == CODE_SPD) {
             if (!p[1]) break;
             spd = p[1];
@@ -619,12 +627,10 @@ uint32_t CreateWave(int channel_nr, const char *text) {
         } else {
             letter(c, dot_size);
             ++p;
+            if (after_letter) after_letter(p, ctx);
         }
     }
-    const bool whole = finish_file();
-    restore_filter();
-    // Mended: a file that cannot be written whole plays nothing.
-    return whole ? play_time_ms(wavehdr.data_length, wavehdr.byte_rate) : 0;
+    return static_cast<size_t>(p - start);
 }
 
 void letter(unsigned char c, int32_t a) {

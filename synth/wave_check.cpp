@@ -75,39 +75,25 @@ WaveMeasure wave_measure(const char *text, uint64_t max_data) {
     letter(' ', dot_size);
     count();
     m.fit_length = total;
-    const unsigned char *start = reinterpret_cast<const unsigned char *>(text ? text : "");
-    const unsigned char *p = start;
-    bool fits = total <= max_data;
-    while (*p) {
-        const unsigned char c = *p;
-        if (c == CODE_SPD) {
-            if (!p[1]) break;
-            spd = p[1];
-            p += 2;
-            load_params();
-        } else if (c == CODE_TON) {
-            if (!p[1] || !p[2]) break;
-            ton = decode_tone(p[1], p[2]);
-            p += 3;
-            load_params();
-        } else if (c == CODE_QSA) {
-            if (!p[1]) break;
-            qsa = p[1];
-            p += 2;
-            load_params();
+    struct Walk {
+        WaveMeasure &m;
+        uint64_t &total;
+        decltype(count) &step;
+        const unsigned char *start;
+        uint64_t max_data;
+        bool fits;
+    } w{m, total, count, reinterpret_cast<const unsigned char *>(text ? text : ""), max_data, total <= max_data};
+    const size_t read = key_text(text, [](const unsigned char *past, void *ctx) {
+        Walk &w = *static_cast<Walk *>(ctx);
+        w.step();
+        if (w.fits && w.total <= w.max_data) {
+            w.m.fit = static_cast<size_t>(past - w.start);
+            w.m.fit_length = w.total;
         } else {
-            letter(c, dot_size);
-            ++p;
-            count();
-            if (fits && total <= max_data) {
-                m.fit = static_cast<size_t>(p - start);
-                m.fit_length = total;
-            } else {
-                fits = false;
-            }
+            w.fits = false;
         }
-    }
-    if (fits) m.fit = static_cast<size_t>(p - start);
+    }, &w);
+    if (w.fits) m.fit = read;
     m.data_length = total;
     return m;
 }
