@@ -23,6 +23,21 @@ namespace kestrel::cli {
 
 namespace {
 
+namespace fs = std::filesystem;
+
+// The recordings are found relative to the work folder, as the receiver finds
+// them: the starting folder's fone/, else the ones installed with the program.
+void link_recordings(const fs::path &cwd, const std::string &dir) {
+    std::error_code ec;
+    fs::path fone = cwd / "fone";
+    if (!fs::is_directory(fone)) {
+        std::string installed = installed_fone("/proc/self/exe");
+        if (!installed.empty()) fone = installed;
+    }
+    if (!fs::exists(fs::path(dir) / "fone") && fs::is_directory(fone))
+        fs::create_directory_symlink(fone, fs::path(dir) / "fone", ec);
+}
+
 struct TuneOptions {
     int khz = 10000;
     std::string at, hist = "on", bkgnd = "on", out, mix, qrn = "on", clips = "on";
@@ -108,15 +123,7 @@ int run_tune(const TuneOptions &o) {
     const std::string dir = work.path();
     for (int k = 0; k <= 9; ++k) work.expect("TOVA" + std::to_string(k) + ".WAV");
     work.expect("fone");
-    // The recordings are found relative to the working folder, as the receiver
-    // finds them: ./fone, else the ones installed with the program.
-    fs::path fone = cwd / "fone";
-    if (!fs::is_directory(fone)) {
-        std::string installed = installed_fone("/proc/self/exe");
-        if (!installed.empty()) fone = installed;
-    }
-    if (!fs::exists(fs::path(dir) / "fone") && fs::is_directory(fone))
-        fs::create_directory_symlink(fone, fs::path(dir) / "fone", ec);
+    link_recordings(cwd, dir);
     StagedFile mix;
     const bool mixing = !o.mix.empty();
     if (mixing && !mix.stage(fs::absolute(o.mix, ec).string())) {
@@ -273,7 +280,7 @@ int run_guide(const GuideOptions &o) {
     work.expect("TOVA9.WAV");
     work.expect("fone");
     // The recordings are looked for where tune looks for them.
-    if (fs::is_directory(cwd / "fone")) fs::create_directory_symlink(cwd / "fone", fs::path(work.path()) / "fone", ec);
+    link_recordings(cwd, work.path());
     fs::current_path(work.path(), ec);
     if (ec) {
         std::fprintf(stderr, "kestrel-cli: cannot enter '%s': %s\n", work.path().c_str(), ec.message().c_str());
