@@ -195,8 +195,11 @@ TEST(Census, TheDialKeepsItsPlannedSizeAndShape) {
     at_least(s.actions["sitor_marker"], 95, "sitor_marker");
     at_least(s.actions["coast_station_ex"], 540, "coast_station_ex");
     // Strength 4 and 3 the most common, tones up to the top of the range.
-    for (const auto &[q, n] : s.qsa)
-        if (q != 3 && q != 4) EXPECT_LT(n, s.qsa[4]) << "strength " << q;
+    for (const auto &[q, n] : s.qsa) {
+        if (q != 3 && q != 4) {
+            EXPECT_LT(n, s.qsa[4]) << "strength " << q;
+        }
+    }
     EXPECT_GE(s.ton.rbegin()->first, 2300);
 }
 
