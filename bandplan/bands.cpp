@@ -3,6 +3,9 @@
 #include <cstdio>
 
 #include "bandplan/entry.h"
+#include "procedures/send.h"
+#include "state/log.h"
+#include "synth/morse.h"
 
 namespace kestrel {
 

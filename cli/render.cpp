@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "bandplan/reset.h"
 #include "cli/commands.h"
 #include "cli/outputs.h"
 #include "platform/clock.h"
@@ -51,16 +52,14 @@ std::string read_slot_from_stdin() {
 // Puts everything a rendering depends on where a fresh run has it, with the
 // slot closed: the measuring pass and the rendering start from the same state.
 void set_up(const RenderOptions &o, const SYSTEMTIME &at, const std::string &body) {
+    program_reset();
     test_clock_set(at.wYear, at.wMonth, at.wDay, at.wHour, at.wMinute, at.wSecond, at.wMilliseconds);
     test_clock_step(7);  // every clock read moves 7 ms on, so repeated runs match exactly
     random_reset(o.seed);
-    receiver_reset();
-    synth_reset();
     freq = o.freq_;
     att = o.att_ ? 1 : 0;
     filter = o.filter_ == 1 ? 1 : 0;
     sampling = o.sampling_;
-    send_stack_reset();
     stn();
     spd = o.spd_;
     ton = o.ton_;
@@ -123,7 +122,7 @@ int run_render(const RenderOptions &o) {
         report_write_failure(dest, work.why());
         return 1;
     }
-    work.expect("TOVA0.WAV");
+    work.expect(channel_file_name(0));
     std::error_code ec;
     const fs::path cwd = fs::current_path(ec);
     fs::current_path(work.path(), ec);
@@ -135,7 +134,7 @@ int run_render(const RenderOptions &o) {
     uint32_t ms = CreateWave(0, send_buf[0]);
     const std::string written_error = wave_write_error(0);
     fs::current_path(cwd, ec);
-    const std::string produced = work.path() + "/TOVA0.WAV";
+    const std::string produced = work.path() + "/" + channel_file_name(0);
     if (!written_error.empty()) {
         report_write_failure(dest, reason_of(written_error));
         return 1;

@@ -121,7 +121,7 @@ int run_tune(const TuneOptions &o) {
         return 1;
     }
     const std::string dir = work.path();
-    for (int k = 0; k <= 9; ++k) work.expect("TOVA" + std::to_string(k) + ".WAV");
+    for (int k = 0; k < CHANNEL_FILES; ++k) work.expect(channel_file_name(k));
     work.expect("fone");
     link_recordings(cwd, dir);
     StagedFile mix;
@@ -161,7 +161,7 @@ int run_tune(const TuneOptions &o) {
     std::string failed_file, failed_why;
     // Every channel file of this run, the carrier's (9) included.
     for (int k = 0; k <= 9 && failed_file.empty(); ++k) {
-        const std::string name = "TOVA" + std::to_string(k) + ".WAV";
+        const std::string name = channel_file_name(k);
         // Named where the user asked for it; without --out, in the work folder.
         const std::string shown = (fs::path(o.out.empty() ? dir : o.out) / name).string();
         std::string why = reason_of(wave_write_error(k));
@@ -184,7 +184,7 @@ int run_tune(const TuneOptions &o) {
     // Every file is complete: now they take their places.
     if (!o.out.empty()) {
         for (int k = 0; k <= 9; ++k) {
-            const std::string name = "TOVA" + std::to_string(k) + ".WAV";
+            const std::string name = channel_file_name(k);
             if (!fs::exists(fs::path(dir) / name)) continue;
             fs::rename(fs::path(dir) / name, fs::path(o.out) / name, ec);
             if (ec) {
@@ -277,7 +277,7 @@ int run_guide(const GuideOptions &o) {
                      fs::temp_directory_path(ec).c_str(), work.why().c_str());
         return 1;
     }
-    work.expect("TOVA9.WAV");
+    work.expect(channel_file_name(9));
     work.expect("fone");
     // The recordings are looked for where tune looks for them.
     link_recordings(cwd, work.path());

@@ -3,14 +3,7 @@
 #include "state/clock.h"
 #include "state/receiver.h"
 
-
 namespace kestrel {
-
-int emission_nr = 0;
-
-int spd_table[SLOTS], qsa_table[SLOTS], ton_table[SLOTS], rto_table[SLOTS], f1_table[SLOTS], sz_table[SLOTS],
-    qrh_table[SLOTS], katokana_table[SLOTS], bw_table[SLOTS], hand_table[SLOTS], spark_table[SLOTS],
-    spacing_table[SLOTS];
 
 // Mended: the codes travel in zero-terminated text, so a zero byte would end
 // the slot. Non-zero values keep the plain layout 1,spd 2,lo,hi 3,qsa; zeros
@@ -84,6 +77,13 @@ void save_cw_param(int i) {
     hand_table[i] = hand;
     spark_table[i] = spark;
     spacing_table[i] = spacing;
+}
+
+void params_reset() {
+    emission_nr = 0;
+    for (int i = 0; i < SLOTS; ++i)
+        spd_table[i] = qsa_table[i] = ton_table[i] = rto_table[i] = f1_table[i] = sz_table[i] = qrh_table[i] =
+            katokana_table[i] = bw_table[i] = hand_table[i] = spark_table[i] = spacing_table[i] = 0;
 }
 
 }  // namespace kestrel

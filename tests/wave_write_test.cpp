@@ -63,7 +63,7 @@ TEST_F(WaveWrite, AFullDiskLeavesAnEmptyFileThatIsNotPlayedAndSaysWhy) {
     EXPECT_EQ(wave_write_error(2), "");
     // Room again: the next file is whole and the error is gone.
     files_fake_free_space(-1);
-    synth_reset();   // the failed rendering's word space carries over otherwise
+    keying_reset();   // the failed rendering's word space carries over otherwise
     plain_params();  // and so does its doubled tone
     EXPECT_EQ(CreateWave(3, "E"), 360u);
     EXPECT_EQ(wave_write_error(3), "");
@@ -125,7 +125,7 @@ TEST_F(WriteBehind, FilesAreByteIdenticalToTheOnesWrittenAtOnce) {
     const std::string text = long_text();
     for (int variant = 0; variant < 3; ++variant) {
         random_reset(11 + variant);
-        synth_reset();
+        keying_reset();
         plain_params();
         hand = variant == 1;
         _f1 = variant == 2;
@@ -134,7 +134,7 @@ TEST_F(WriteBehind, FilesAreByteIdenticalToTheOnesWrittenAtOnce) {
         const auto whole = read_file("TOVA0.WAV");
 
         random_reset(11 + variant);
-        synth_reset();
+        keying_reset();
         plain_params();
         hand = variant == 1;
         _f1 = variant == 2;
@@ -151,12 +151,12 @@ TEST_F(WriteBehind, FilesAreByteIdenticalToTheOnesWrittenAtOnce) {
 TEST_F(WriteBehind, ARenderingOfTheChannelGivesUpTheUnfinishedWriteFirst) {
     const std::string text = long_text();
     for (int i = 0; i < 20; ++i) CreateWave(2, text.c_str());
-    synth_reset();
+    keying_reset();
     plain_params();
     wave_write_behind(false);
     const uint32_t ms = CreateWave(3, "E");
     wave_write_behind(true);
-    synth_reset();
+    keying_reset();
     plain_params();
     EXPECT_EQ(CreateWave(2, "E"), ms);
     EXPECT_EQ(wave_write_error(2), "");

@@ -22,6 +22,7 @@
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/media.h"
+#include "platform/temp_files.h"
 #include "procedures/send.h"
 #include "state/random.h"
 #include "state/receiver.h"
@@ -149,7 +150,7 @@ protected:
             GTEST_SKIP() << "Xvfb is not installed: end-to-end window test skipped (scripts/install-deps.sh installs it)";
         if (sh("command -v xdotool >/dev/null 2>&1 && command -v import >/dev/null 2>&1") != 0)
             GTEST_SKIP() << "xdotool or ImageMagick import missing: end-to-end window test skipped";
-        dir_ = make_temp_dir("kestrel-e2e");
+        dir_ = make_temp_dir_in("", "kestrel-e2e", nullptr);
         ASSERT_FALSE(dir_.empty());
         run_ = dir_ + "/run";
         fs::create_directories(run_ + "/fone");

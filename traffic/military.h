@@ -50,6 +50,8 @@ extern const int peleng_freq_tab[PELENG_FREQS];
 extern const char *const usarmy_wvt_001;
 // The direction-finding code of the last tuning: bearing, day key, frequency code.
 extern char pbuf[6], kbuf[6], cbuf[6];
+// No direction-finding code drawn yet.
+void military_reset();
 
 // A net broadcast after a call given three times: letter groups for kind 3, else figures.
 void red_army_broadcast(int kind, int flags);
