@@ -19,6 +19,7 @@
 #include "app/report.h"
 #include "app/window.h"
 #include "bandplan/bands.h"
+#include "bandplan/reset.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/media.h"
@@ -358,7 +359,7 @@ std::pair<int, std::string> fixed_station(const std::string &dir) {
         std::string text;
         bool same = true;
         for (unsigned seed = 1; seed <= 6 && same; ++seed) {
-            receiver_reset();
+            program_reset();  // each composition as the receiver's first after start-up
             random_reset(seed);
             freq = f;
             bands_compose();
@@ -369,7 +370,7 @@ std::pair<int, std::string> fixed_station(const std::string &dir) {
         }
         if (same) found = {f, text};
     }
-    receiver_reset();
+    program_reset();
     fs::current_path(cwd);
     return found;
 }
