@@ -67,8 +67,11 @@ void dump() {
     std::fprintf(f, "keys\t%ld\n", g_keys);
     std::fprintf(f, "key_us\t%lld\n", g_key_us);
     for (auto &[id, w] : g_controls) {
-        std::fprintf(f, "control\t%d\t%d\t%d\t%d\t%d\t[%s]\n", id, w->x(), w->y(), w->w(), w->h(),
-                     w->label() ? w->label() : "");
+        // One dump line per control: a caption's line breaks are written as \n.
+        std::string caption = w->label() ? w->label() : "";
+        for (size_t at = caption.find('\n'); at != std::string::npos; at = caption.find('\n', at + 2))
+            caption.replace(at, 1, "\\n");
+        std::fprintf(f, "control\t%d\t%d\t%d\t%d\t%d\t[%s]\n", id, w->x(), w->y(), w->w(), w->h(), caption.c_str());
         if (auto *b = dynamic_cast<Fl_Button *>(w)) std::fprintf(f, "state\t%d\t%d\n", id, b->value() ? 1 : 0);
     }
     const bool side = g_side && g_side->shown();
