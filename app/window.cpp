@@ -285,7 +285,7 @@ void announce_no_sound() {
                  "kestrel: the receiver runs on silently. To try:\n"
                  "kestrel:   kestrel --list-devices     the outputs the sound system offers\n"
                  "kestrel:   kestrel --device NAME      play through one of them\n"
-                 "kestrel:   SDL_AUDIODRIVER=pulse kestrel (or pipewire, alsa) to pick the sound system;\n"
+                 "kestrel:   SDL_AUDIODRIVER=pipewire kestrel (or pulseaudio, alsa) picks the sound system;\n"
                  "kestrel:   check that PulseAudio or PipeWire runs for this user (pactl info);\n"
                  "kestrel:   SDL_AUDIODRIVER=dummy kestrel runs and records without a sound card.\n",
                  why.empty() ? "" : ": ", why.c_str());

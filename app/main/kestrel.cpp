@@ -63,7 +63,7 @@ void usage(std::FILE *out) {
                  "(/usr/share/kestrel/fone) and keeps its channel files TOVA0.WAV .. TOVA9.WAV in\n"
                  "$XDG_RUNTIME_DIR/kestrel (else ~/.cache/kestrel).\n"
                  "\n"
-                 "No sound? SDL_AUDIODRIVER=pulse, pipewire or alsa picks the sound system;\n"
+                 "No sound? SDL_AUDIODRIVER=pipewire, pulseaudio or alsa picks the sound system;\n"
                  "SDL_AUDIODRIVER=dummy runs without a sound card. See kestrel(1).\n");
 }
 
