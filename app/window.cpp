@@ -232,8 +232,8 @@ int first_frequency() {
 
 void scan_step() {
     if (scan != 1) return;
-    // The step follows each message of the main loop; a box runs a loop of
-    // its own, so scanning waits until it is closed.
+    // Mended: the step follows each message of the main loop; a box runs a
+    // loop of its own, so scanning waits until it is closed.
     if (ui_box_up()) return;
     freq += 1;
     if (freq > FREQ_MAX) freq = FREQ_MIN;

@@ -415,7 +415,7 @@ void fltk_box(const char *text, const char *caption, int owner) {
         return;
     }
     if (g_signalled) return;
-    // The boxes have the one button "OK", as a box with only that button has.
+    // Mended: the boxes have the one button "OK", as a box with only that button has.
     fl_close = "OK";
     fl_message_title(caption ? caption : "");
     Fl::add_timeout(0.25, close_box_on_signal);
