@@ -4,7 +4,9 @@
 // the widgets themselves.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <sys/wait.h>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -561,6 +563,42 @@ TEST_F(WindowEndToEnd, SignalEndsTheReceiverWhileTheStartUpBoxIsUp) {
     EXPECT_EQ(r.rc(), 0);
     EXPECT_FALSE(box_up());
     for (int k = 0; k <= 9; ++k) EXPECT_FALSE(fs::exists(run_ + "/TOVA" + std::to_string(k) + ".WAV")) << k;
+#endif
+}
+
+// The receiver's own command line, which needs no display.
+TEST(ReceiverOptions, HelpVersionDevicesAndRefusals) {
+#ifdef KESTREL_BIN
+    auto run = [](const std::string &args, std::string *out) {
+        *out = "";
+        const std::string cmd = std::string("SDL_AUDIODRIVER=dummy ") + KESTREL_BIN + " " + args + " 2>&1";
+        FILE *p = popen(cmd.c_str(), "r");
+        if (!p) return -1;
+        char buf[4096];
+        size_t n;
+        while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) out->append(buf, n);
+        const int rc = pclose(p);
+        return WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+    };
+    std::string out;
+    EXPECT_EQ(run("--version", &out), 0);
+    EXPECT_EQ(out, "kestrel 4.29\n");
+    EXPECT_EQ(run("--help", &out), 0);
+    for (const char *word : {"--debug-log", "--device NAME", "--list-devices", "--version", "Keys:", "R record",
+                             "C copy check", "Files:", "SDL_AUDIODRIVER=dummy", "kestrel(1)"})
+        EXPECT_NE(out.find(word), std::string::npos) << word << " in\n" << out;
+    EXPECT_EQ(run("-h", &out), 0);
+    EXPECT_EQ(run("--list-devices", &out), 0);
+    EXPECT_EQ(out.rfind("driver dummy\n", 0), 0u) << out;
+    EXPECT_GE(std::count(out.begin(), out.end(), '\n'), 2) << "an output listed under the driver: " << out;
+    // Refused, with the usage: an unknown option, and --device without its name.
+    EXPECT_EQ(run("--loud", &out), 2);
+    EXPECT_NE(out.find("unknown option '--loud'"), std::string::npos) << out;
+    EXPECT_NE(out.find("usage: kestrel"), std::string::npos);
+    EXPECT_EQ(run("--device", &out), 2);
+    EXPECT_NE(out.find("missing the output name"), std::string::npos) << out;
+#else
+    GTEST_SKIP() << "the receiver program is not built";
 #endif
 }
 

@@ -383,6 +383,8 @@ void fltk_set_text(int id, const char *text) {
         const char *now = w->label() ? w->label() : "";
         if (std::strcmp(now, text ? text : "") == 0) continue;  // the clock sets it every second
         w->copy_label(text ? text : "");
+        // A status field clips what does not fit; the whole text shows under the pointer.
+        if (dynamic_cast<Fl_Box *>(w) && w->box() == FL_THIN_DOWN_BOX) w->copy_tooltip(text ? text : "");
         w->redraw();
         g_dirty = true;
     }
