@@ -289,8 +289,9 @@ void announce_no_sound() {
                  "kestrel:   check that PulseAudio or PipeWire runs for this user (pactl info);\n"
                  "kestrel:   SDL_AUDIODRIVER=dummy kestrel runs and records without a sound card.\n",
                  why.empty() ? "" : ": ", why.c_str());
-    status_message(("No sound output" + (why.empty() ? std::string() : ": " + why) +
-                    " (kestrel --list-devices, SDL_AUDIODRIVER=dummy)")
+    // What to try first: the reason may be too long for the line (its tooltip has it all).
+    status_message(("No sound output (kestrel --list-devices, SDL_AUDIODRIVER=dummy)" +
+                    (why.empty() ? std::string() : ": " + why))
                        .c_str());
 }
 
