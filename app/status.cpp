@@ -57,6 +57,8 @@ void status_create(int window_handle) {
     window().create_control(window_handle, status_field);
     window().create_control(window_handle, flags_field);
     g_created = true;
+    // The band plan first runs at the first retune: until then nothing plays but the noise.
+    if (g_heard.empty()) g_heard = "tune to listen (arrow keys, Page Up/Down)";
     g_shown_text.clear();
     g_shown_flags = "-";  // shown once, also when empty
     show();

@@ -47,6 +47,7 @@ TEST(HeardSummary, NamesEverySoundARetuneCanStart) {
 
 TEST_F(StatusLine, ShowsTheReceiversClockAndFollowsItEverySecond) {
     status_create(hwnd);
+    status_heard("");
     // A clock that is not the machine's, as a simulated one would be.
     test_clock_set(1987, 6, 21, 23, 59, 58);
     status_tick();
@@ -126,6 +127,8 @@ TEST_F(StatusLine, KeptBeforeTheWindowHasItAndShownOnceItDoes) {
     EXPECT_EQ(std::string(ui_text(ID_STATUS)), "");  // no field yet: nothing drawn, no clock read
     status_create(hwnd);
     EXPECT_EQ(line_two(), "Recordings from /usr/share/kestrel/fone");
+    // Nothing is on the air before the first retune: the line says how to get there.
+    EXPECT_NE(line_one().find("|   tune to listen"), std::string::npos) << line_one();
     EXPECT_EQ(std::string(ui_text(ID_STATUS_FLAGS)), "LIVE");
 }
 
