@@ -79,7 +79,7 @@ double rx_crash_rate(int month, int hour) {
     double d = std::fabs(double(((hour % 24) + 24) % 24) - 19.0);
     if (d > 12) d = 24 - d;
     const double of_day = 0.15 + 0.85 * std::exp(-d * d / (2 * 3.5 * 3.5));
-    return 0.5 * season * of_day;
+    return 0.35 * season * of_day;
 }
 
 namespace {
@@ -271,7 +271,7 @@ struct RxChain::Impl {
             for (auto &c : crash) c = Crash{};
             for (auto &f : fader) f.serial = ~0ull;
             std::fill(ahead.begin(), ahead.end(), 0.0f);
-            env = 0;
+            env = 0.35f;  // at rest: gain 1 until the first hang runs out
             hang_left = 0;
             flt_in_use = -1;
         }
