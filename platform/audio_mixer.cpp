@@ -372,6 +372,8 @@ int Mixer::take(Voice &v, float *dst, int frames) {
 }
 
 void Mixer::mix(float *out, int frames) {
+    // Mended: with the receiver sound chosen (never by default) the sum goes
+    // through the receiver chain instead of straight out.
     if (rx_->engaged()) {
         mix_receiver(out, frames);
         return;
