@@ -22,7 +22,7 @@ namespace {
 
 constexpr int kWidth = 800;    // one column per 7.5 Hz up to 6 kHz
 constexpr int kRows = 300;     // 12 seconds
-constexpr int kScale = 44;     // the scale under the picture
+constexpr int kScale = 58;     // the scale under the picture
 constexpr double kPeriod = 1.0 / kWaterfallLinesPerSecond;
 
 class WaterfallWindow : public Fl_Double_Window {
@@ -44,11 +44,15 @@ public:
             // moves on, with a line of silence.
             std::fill(line_.begin(), line_.end(), -200.0f);
         }
-        // The noise floor: the middle of the line, followed slowly, so the
-        // noise stays grey as the AGC or the filter moves it.
-        std::vector<float> sorted(line_);
-        std::nth_element(sorted.begin(), sorted.begin() + kWidth / 2, sorted.end());
-        const float median = std::max(sorted[size_t(kWidth / 2)], -110.0f);
+        // The noise floor: the middle of the line inside the passband (what
+        // lies outside is all but empty behind the filter), followed slowly,
+        // so the noise stays grey as the AGC or the filter moves it.
+        double lo, hi;
+        rx_passband(rx_get().filter, &lo, &hi);
+        std::vector<float> sorted(line_.begin() + x_of(lo), line_.begin() + x_of(hi));
+        const size_t mid = sorted.size() / 2;
+        std::nth_element(sorted.begin(), sorted.begin() + long(mid), sorted.end());
+        const float median = std::max(sorted[mid], -110.0f);
         floor_ = floor_ < -150.0f ? median : floor_ + 0.1f * (median - floor_);
         std::memmove(pixels_.data() + kWidth * 3, pixels_.data(), size_t(kWidth) * (kRows - 1) * 3);
         for (int x = 0; x < kWidth; ++x) colour(line_[size_t(x)] - floor_, pixels_.data() + x * 3);
@@ -88,9 +92,9 @@ public:
             }
         }
         char band[64];
-        std::snprintf(band, sizeof band, "%s %.0f-%.0f Hz", rx_get().filter == 1 ? "FLT1" : "FLT2", lo, hi);
-        fl_draw(band, kWidth - int(fl_width(band)) - 6, kRows + 36 - 12);
-        fl_draw("Hz", kWidth - 20, kRows + 36);
+        std::snprintf(band, sizeof band, "%s passband %.0f-%.0f Hz", rx_get().filter == 1 ? "FLT1" : "FLT2", lo, hi);
+        fl_draw(band, kWidth - int(fl_width(band)) - 6, kRows + 52);
+        fl_draw("audio frequency, Hz", 6, kRows + 52);
     }
 
 private:
