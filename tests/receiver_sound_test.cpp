@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <cstring>
 #include <random>
+#include <thread>
+#include <chrono>
 #include <vector>
 
 #include "app/sound_mode.h"
@@ -371,6 +373,37 @@ TEST_F(RxSound, KeysCycleTheSoundAndOpenTheWaterfall) {
     RxEffects fx;
     ASSERT_TRUE(sound_effects_parse("agc,crashes", &fx, nullptr));
     EXPECT_TRUE(fx.agc && fx.crashes && !fx.filter && !fx.fading && !fx.flutter);
+}
+
+// The sound card's thread mixes through the chain while the window thread
+// changes the sound, the filter and the attenuator and draws waterfall lines.
+TEST_F(RxSound, TheSoundCardMixesThroughTheChainWhileTheSoundChanges) {
+    station("VVV VVV VVV VVV VVV", 1000, 3, 0);
+    band_noise(0.045);
+    media_sdl_driver("dummy");
+    media_use(media_sdl_open());
+    ASSERT_GT(media_sdl_rate(), 0);
+    media().send_string("open fone/noise.wav alias noise");
+    media().send_string("play noise notify");
+    media().channel_play(0, "TOVA0.WAV");
+    spectrum_arm(true);
+    std::vector<float> line(800);
+    int lines = 0;
+    for (int i = 0; i < 60; ++i) {
+        RxSettings s = receiver("all", i % 2 == 0, 7, 19);
+        s.mode = static_cast<SoundMode>(i % 3);
+        s.filter = (i / 3) % 2;
+        s.att = (i / 5) % 2;
+        rx_set(s);
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        lines += spectrum_line(line.data(), 800, 6000) ? 1 : 0;
+        if (i == 30) media().channel_play(0, "TOVA0.WAV");  // a retune's new emission
+    }
+    spectrum_arm(false);
+    EXPECT_GT(lines, 0);  // the mixed sound reached the tap
+    media_use(&media_null);
+    media_sdl_close();
+    media_sdl_driver(nullptr);
 }
 
 // The waterfall's line: a tone shows in its column, far over the rest.
