@@ -4,6 +4,7 @@
 #include "app/recording.h"
 #include "app/report.h"
 #include "app/resources.h"
+#include "app/sound_mode.h"
 #include "app/status.h"
 
 #include <cstdio>
@@ -168,6 +169,8 @@ intptr_t WndProc(int window_handle, uint32_t message, uintptr_t wparam, intptr_t
         else if (command_key(lparam)) {
         } else if (wparam == VK_RECORD) record_toggle();
         else if (wparam == VK_COPY_CHECK) copy_check_toggle();
+        else if (wparam == VK_SOUND_MODE) sound_cycle();
+        else if (wparam == VK_WATERFALL) waterfall_toggle();
         show_switches();
         status_tick();
         return DefWindowProcA(window_handle, message, wparam, lparam);
@@ -191,6 +194,7 @@ void dsp_freq(int window_handle) {
     bands();
     heard_end();
     status_heard(heard_summary(heard_commands()));
+    sound_sync();
     copy_check_refresh();
 }
 
@@ -332,6 +336,7 @@ int WinMain(int, int, const char *, int) {
         announce_no_sound();
         ui().message_box("Cannot Find Device Driver!", "Error!", 0);
     }
+    sound_start();
 
     window().start_timer(SCAN_PERIOD_MS, scan_step);
     window().start_timer(NOTIFY_PERIOD_MS, notify_step);

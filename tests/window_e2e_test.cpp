@@ -596,7 +596,7 @@ TEST(ReceiverOptions, HelpVersionDevicesAndRefusals) {
     EXPECT_NE(out.find("unknown option '--loud'"), std::string::npos) << out;
     EXPECT_NE(out.find("usage: kestrel"), std::string::npos);
     EXPECT_EQ(run("--device", &out), 2);
-    EXPECT_NE(out.find("missing the output name"), std::string::npos) << out;
+    EXPECT_NE(out.find("missing the value after '--device'"), std::string::npos) << out;
 #else
     GTEST_SKIP() << "the receiver program is not built";
 #endif

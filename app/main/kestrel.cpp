@@ -5,11 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "app/sound_mode.h"
 #include "app/window.h"
 #include "platform/audio.h"
 #include "platform/files.h"
 #include "platform/media.h"
 #include "platform/ui.h"
+#include "platform/waterfall.h"
 #include "platform/window_fltk.h"
 #include "state/log.h"
 
@@ -37,10 +39,9 @@ bool env_debug_log() {
     return v && *v && std::strcmp(v, "0") != 0;
 }
 
-
 void usage(std::FILE *out) {
     std::fprintf(out,
-                 "usage: kestrel [--debug-log] [--device NAME]\n"
+                 "usage: kestrel [--debug-log] [--device NAME] [--sound MODE] [--effects LIST]\n"
                  "       kestrel --list-devices | --help | --version\n"
                  "\n"
                  "Kestrel, a shortwave listening simulator: a receiver for 10000 - 30000 kHz on which\n"
@@ -50,11 +51,17 @@ void usage(std::FILE *out) {
                  "  --debug-log      append the diagnostic log TOVA_LOG.TXT in the working folder\n"
                  "                   (also: KESTREL_DEBUG_LOG=1 in the environment)\n"
                  "  --device NAME    play through the output NAME (see --list-devices)\n"
+                 "  --sound MODE     described (the channel files as they are, the default),\n"
+                 "                   receiver (filter, AGC, fading, noise and static crashes) or\n"
+                 "                   receiver-nofading; the key F cycles them\n"
+                 "  --effects LIST   the parts of the receiver sound, a comma list of filter, agc,\n"
+                 "                   fading, flutter, crashes (default: all; none: plain chain)\n"
                  "  --list-devices   list the sound outputs and exit\n"
                  "  --help           this text\n"
                  "  --version        the version\n"
                  "\n"
-                 "Keys: arrows 1 and 10 kHz, Page Up / Page Down 100 kHz, R record, C copy check.\n"
+                 "Keys: arrows 1 and 10 kHz, Page Up / Page Down 100 kHz, R record, C copy check,\n"
+                 "F sound, W waterfall (letter keys alone: with Ctrl or Alt they are not the receiver's).\n"
                  "The buttons: INFO lists them all.\n"
                  "\n"
                  "Files: recordings NNNNNkHz_YYYYMMDDHHMM.wav go into the folder the receiver was\n"
@@ -82,6 +89,7 @@ int list_devices() {
 }  // namespace
 
 int main(int argc, char **argv) {
+    std::string sound = "described", effects = "all";
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--debug-log") == 0) {
             debug = 1;
@@ -95,20 +103,30 @@ int main(int argc, char **argv) {
             return list_devices();
         } else if (std::strcmp(argv[i], "--device") == 0 && i + 1 < argc) {
             media_sdl_device(argv[++i]);
+        } else if ((std::strcmp(argv[i], "--sound") == 0 || std::strcmp(argv[i], "--effects") == 0) && i + 1 < argc) {
+            (argv[i][2] == 's' ? sound : effects) = argv[i + 1];
+            ++i;
         } else {
             // Mended: an unknown option stops the receiver with status 2.
-            std::fprintf(stderr, "kestrel: %s '%s'\n\n",
-                         std::strcmp(argv[i], "--device") == 0 ? "missing the output name after" : "unknown option",
-                         argv[i]);
+            const bool bare = std::strcmp(argv[i], "--device") == 0 || std::strcmp(argv[i], "--sound") == 0 ||
+                              std::strcmp(argv[i], "--effects") == 0;
+            std::fprintf(stderr, "kestrel: %s '%s'\n\n", bare ? "missing the value after" : "unknown option", argv[i]);
             usage(stderr);
             return 2;
         }
+    }
+    std::string why;
+    if (!sound_select(sound, effects, 0, &why)) {
+        std::fprintf(stderr, "kestrel: %s\n\n", why.c_str());
+        usage(stderr);
+        return 2;
     }
     if (env_debug_log()) debug = 1;
     // Installed, it keeps its channel files in a folder of the user's own.
     enter_working_folder();
     window_use(window_fltk());
     ui_use(ui_fltk());
+    waterfall_use(waterfall_fltk());
     media_use(&media_card);
     int code = WinMain(0, 0, "", 1);
     media_sdl_close();
