@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/heard.h"
+#include "app/sound_mode.h"
 #include "app/status.h"
 #include "app/window.h"
 #include "platform/clock.h"
@@ -119,6 +120,17 @@ TEST_F(StatusLine, MessagesStayOnOneLineAndFlagsStandApart) {
     // The flags never crowd the line itself, nor the message.
     EXPECT_EQ(std::string(ui_text(ID_STATUS)).find("SIM"), std::string::npos);
     EXPECT_EQ(line_two(), "No sound output");
+}
+
+TEST_F(StatusLine, TheSoundInForceIsAFlag) {
+    status_create(hwnd);
+    ASSERT_EQ(sound_mode(), SoundMode::described);
+    const char *shown[] = {"RX", "RX steady", ""};  // F: receiver, without fading, described again
+    for (const char *flag : shown) {
+        key(VK_SOUND_MODE);
+        EXPECT_EQ(std::string(ui_text(ID_STATUS_FLAGS)), flag);
+    }
+    EXPECT_EQ(sound_mode(), SoundMode::described);
 }
 
 TEST_F(StatusLine, KeptBeforeTheWindowHasItAndShownOnceItDoes) {
