@@ -27,6 +27,7 @@ std::string g_shown;  // the text last given to the window
 struct Practice {
     int channel = -1;
     int khz = 0;
+    uint32_t from_ms = 0;  // the copy starts with the first word keyed after this
     std::string typed;
     bool logged = false;
     std::string note;  // what became of the log line
@@ -68,7 +69,7 @@ bool practice_cut_zero() {
 const CopyScore &practice_score(uint32_t played) {
     Practice &p = g_practice;
     const int k = p.channel;
-    const std::string keyed = copy_by(keyed_text(k), played);
+    const std::string keyed = copy_by(keyed_text(k), played, p.from_ms);
     const bool final = finished(k, played);
     if (keyed != p.scored_keyed || p.typed != p.scored_typed || final != p.scored_final) {
         p.score = score_copy(keyed, p.typed, !final, practice_cut_zero());
@@ -226,9 +227,12 @@ void copy_check_set_mode(CopyMode mode) {
 void copy_check_practise(int k) {
     if (g_practice.channel >= 0) practice_log_once(channel_played_ms(g_practice.channel));
     g_practice = Practice{};
-    if (k >= 0 && k < SLOTS && k < send_call && keyed_end_ms(keyed_text(k)) > 0) {
+    // Only a station still sending: the copy starts with its next word.
+    const uint32_t played = k >= 0 ? channel_played_ms(k) : UINT32_MAX;
+    if (k >= 0 && k < SLOTS && k < send_call && !finished(k, played)) {
         g_practice.channel = k;
         g_practice.khz = freq;
+        g_practice.from_ms = played;
     }
     if (g_open) show();
 }

@@ -109,9 +109,9 @@ std::string keyed_by(const KeyedText &k, uint32_t ms) {
 
 std::string keyed_all(const KeyedText &k) { return keyed_by(k, UINT32_MAX); }
 
-std::string copy_by(const KeyedText &k, uint32_t ms) {
+std::string copy_by(const KeyedText &k, uint32_t ms, uint32_t from_ms) {
     std::string out;
-    bool gap = false;
+    bool gap = true, taken = false;
     for (const KeyedStep &s : k.steps) {
         if (!heard_by(k, s, ms)) break;
         if (is_space(s.step) || is_tune(s.step)) {
@@ -119,9 +119,12 @@ std::string copy_by(const KeyedText &k, uint32_t ms) {
             continue;
         }
         if (!sounds(s.step)) continue;
-        if (gap && !out.empty()) out += ' ';
+        if (gap) {
+            taken = keyed_ms(k, s.begin) >= from_ms;
+            if (taken && !out.empty()) out += ' ';
+        }
         gap = false;
-        out += copied_char(s.step.value);
+        if (taken) out += copied_char(s.step.value);
     }
     return out;
 }

@@ -34,8 +34,9 @@ std::string keyed_by(const KeyedText &k, uint32_t ms);
 // The whole text in the same form (keyed_by at the end of the file).
 std::string keyed_all(const KeyedText &k);
 // What a listener copies by `ms`: the characters that sound, upper case,
-// with a single blank where words part; no codes, no tuning marks.
-std::string copy_by(const KeyedText &k, uint32_t ms);
+// with a single blank where words part; no codes, no tuning marks. Only
+// the words that began at or after `from_ms` (a copy started late).
+std::string copy_by(const KeyedText &k, uint32_t ms, uint32_t from_ms = 0);
 // When the last character that sounds has ended, in ms of playback (0 if none).
 uint32_t keyed_end_ms(const KeyedText &k);
 // Playing time of the file in ms.
