@@ -461,8 +461,9 @@ TEST_F(WindowEndToEnd, CopyCheckRecordingAndTheDiagnosticLog) {
     std::remove(shot.c_str());
     sh("DISPLAY=" + display_ + " import -window root " + shot);
     // A selection copies to the clipboard with Ctrl+C, which does not close the window.
-    ASSERT_EQ(sh(x("mousemove --window " + sid + " 6 34 mousedown 1 mousemove --window " + sid +
-                   " 240 34 mouseup 1")), 0);
+    ASSERT_EQ(sh(x("mousemove --window " + sid + " 6 34 sleep 0.2 mousedown 1 sleep 0.2 mousemove --window " + sid +
+                   " 120 34 sleep 0.2 mousemove --window " + sid + " 240 34 sleep 0.2 mouseup 1 sleep 0.2")), 0);
+    ASSERT_EQ(sh(x("windowfocus --sync " + sid)), 0);
     press("ctrl+c");
     ASSERT_TRUE(wait_for([&] { return a.dump().values["side_copied"].size() > 5; })) << "nothing copied";
     d = a.dump();
