@@ -118,10 +118,53 @@ void show_controls() {
     copy_window_controls(buttons, static_cast<int>(g_mode), foot_line());
 }
 
-void show() {
+// What a reception holds besides the moving text: read once per retune, not
+// at every tick (the headings read the channel files, the media lines open
+// the recordings).
+struct Heard {
+    std::vector<SlotReport> slots;
+    std::vector<std::string> media;
+    size_t commands = 0;
+};
+Heard g_reception;
+
+Heard reception_now() {
+    return {slot_reports(true), on_air_lines(on_air_commands()), on_air_commands().size()};
+}
+
+std::string view_of(CopyMode mode, const uint32_t played_ms[9], const Heard &r) {
+    std::string text = std::to_string(freq) + " kHz  " + utc_now(false) + "\n";
+    const std::vector<SlotReport> &slots = r.slots;
+    for (const SlotReport &e : slots) {
+        text += "\n" + slot_heading(e) + "\n";
+        const KeyedText &kt = keyed_text(e.channel);
+        const uint32_t played = played_ms[e.channel];
+        // Not rendered (nothing to wait for), or shown whole.
+        if (mode == CopyMode::all_at_once || kt.rate == 0) {
+            text += e.text + "\n";
+        } else if (mode == CopyMode::as_keyed) {
+            text += keyed_by(kt, played);
+            text += finished(e.channel, played) ? "\n" : "_\n";
+        } else if (finished(e.channel, played)) {
+            text += keyed_all(kt) + "\n";
+        } else {
+            const uint32_t left = keyed_end_ms(kt) - played;
+            text += "(hidden until the station has finished: " + std::to_string((left + 999) / 1000) + " s to go)\n";
+        }
+    }
+    const std::vector<std::string> &media = r.media;
+    if (!media.empty()) text += "\n";
+    for (const std::string &line : media) text += line + "\n";
+    if (slots.empty() && media.empty()) text += "\nnothing on the air\n";
+    return text;
+}
+
+// The window brought up to date; `fresh` after a retune or on opening.
+void show(bool fresh = false) {
+    if (fresh || g_reception.commands != on_air_commands().size()) g_reception = reception_now();
     uint32_t played[9];
     played_now(played);
-    const std::string text = copy_check_view(g_mode, played);
+    const std::string text = view_of(g_mode, played, g_reception);
     if (text != g_shown) {
         if (!ui().side_update(text.c_str())) {
             g_open = false;
@@ -153,30 +196,7 @@ std::string copy_check_text() {
 }
 
 std::string copy_check_view(CopyMode mode, const uint32_t played_ms[9]) {
-    std::string text = std::to_string(freq) + " kHz  " + utc_now(false) + "\n";
-    const std::vector<SlotReport> slots = slot_reports(true);
-    for (const SlotReport &e : slots) {
-        text += "\n" + slot_heading(e) + "\n";
-        const KeyedText &kt = keyed_text(e.channel);
-        const uint32_t played = played_ms[e.channel];
-        // Not rendered (nothing to wait for), or shown whole.
-        if (mode == CopyMode::all_at_once || kt.rate == 0) {
-            text += e.text + "\n";
-        } else if (mode == CopyMode::as_keyed) {
-            text += keyed_by(kt, played);
-            text += finished(e.channel, played) ? "\n" : "_\n";
-        } else if (finished(e.channel, played)) {
-            text += keyed_all(kt) + "\n";
-        } else {
-            const uint32_t left = keyed_end_ms(kt) - played;
-            text += "(hidden until the station has finished: " + std::to_string((left + 999) / 1000) + " s to go)\n";
-        }
-    }
-    const std::vector<std::string> media = on_air_lines(on_air_commands());
-    if (!media.empty()) text += "\n";
-    for (const std::string &line : media) text += line + "\n";
-    if (slots.empty() && media.empty()) text += "\nnothing on the air\n";
-    return text;
+    return view_of(mode, played_ms, reception_now());
 }
 
 bool copy_check_open() { return g_open; }
@@ -190,9 +210,10 @@ void copy_check_toggle() {
         return;
     }
     copy_window_events(&g_events);
+    g_reception = reception_now();
     uint32_t played[9];
     played_now(played);
-    g_shown = copy_check_view(g_mode, played);
+    g_shown = view_of(g_mode, played, g_reception);
     ui().side_show(kCopyTitle, g_shown.c_str());
     g_open = true;
     show_controls();
@@ -200,7 +221,7 @@ void copy_check_toggle() {
 
 void copy_check_refresh() {
     if (!g_open) return;
-    show();
+    show(true);
 }
 
 void copy_check_tick() {
