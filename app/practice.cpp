@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdint>
 #include <cstring>
 #include <vector>
 
@@ -26,38 +27,43 @@ std::string copy_letters(const std::string &text, bool cut_zero) {
 }
 
 CopyScore score_copy(const std::string &keyed_text, const std::string &typed_text, bool open_end, bool cut_zero) {
-    const std::string a = copy_letters(keyed_text, cut_zero), b = copy_letters(typed_text, cut_zero);
+    std::string a = copy_letters(keyed_text, cut_zero);
+    const std::string b = copy_letters(typed_text, cut_zero);
+    // While the station sends on, a copy can only lag it: what lies far
+    // beyond the copy's length cannot be its match and is not compared.
+    if (open_end && a.size() > b.size() + 200) a.resize(b.size() + 200);
     const size_t n = a.size(), m = b.size();
-    // d[i][j]: edits turning the first i keyed letters into the first j typed.
-    std::vector<std::vector<size_t>> d(n + 1, std::vector<size_t>(m + 1));
-    for (size_t i = 0; i <= n; ++i) d[i][0] = i;
-    for (size_t j = 0; j <= m; ++j) d[0][j] = j;
+    // d(i, j): edits turning the first i keyed letters into the first j typed.
+    std::vector<uint32_t> cells((n + 1) * (m + 1));
+    auto d = [&](size_t i, size_t j) -> uint32_t & { return cells[i * (m + 1) + j]; };
+    for (size_t i = 0; i <= n; ++i) d(i, 0) = static_cast<uint32_t>(i);
+    for (size_t j = 0; j <= m; ++j) d(0, j) = static_cast<uint32_t>(j);
     for (size_t i = 1; i <= n; ++i)
         for (size_t j = 1; j <= m; ++j) {
-            size_t best = d[i - 1][j - 1] + (a[i - 1] == b[j - 1] ? 0 : 1);
-            if (d[i - 1][j] + 1 < best) best = d[i - 1][j] + 1;
-            if (d[i][j - 1] + 1 < best) best = d[i][j - 1] + 1;
-            d[i][j] = best;
+            uint32_t best = d(i - 1, j - 1) + (a[i - 1] == b[j - 1] ? 0 : 1);
+            if (d(i - 1, j) + 1 < best) best = d(i - 1, j) + 1;
+            if (d(i, j - 1) + 1 < best) best = d(i, j - 1) + 1;
+            d(i, j) = best;
         }
     // Open end: the copy may stop short of the keyed text without penalty.
     size_t end = n;
     if (open_end)
         for (size_t i = 0; i <= n; ++i)
-            if (d[i][m] < d[end][m] || (d[i][m] == d[end][m] && i > end)) end = i;
+            if (d(i, m) < d(end, m) || (d(i, m) == d(end, m) && i > end)) end = i;
     CopyScore s;
     s.letters = end;
     s.typed = m;
     std::string missed, confused;
     size_t i = end, j = m;
     while (i > 0 || j > 0) {
-        if (i > 0 && j > 0 && d[i][j] == d[i - 1][j - 1] + (a[i - 1] == b[j - 1] ? 0 : 1)) {
+        if (i > 0 && j > 0 && d(i, j) == d(i - 1, j - 1) + (a[i - 1] == b[j - 1] ? 0u : 1u)) {
             if (a[i - 1] != b[j - 1]) {
                 ++s.confused;
                 confused = std::string(1, a[i - 1]) + ">" + b[j - 1] + (confused.empty() ? "" : " ") + confused;
             }
             --i;
             --j;
-        } else if (i > 0 && d[i][j] == d[i - 1][j] + 1) {
+        } else if (i > 0 && d(i, j) == d(i - 1, j) + 1) {
             ++s.missed;
             missed = std::string(1, a[i - 1]) + (missed.empty() ? "" : " ") + missed;
             --i;
