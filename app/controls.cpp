@@ -82,6 +82,8 @@ const char *const _info =
     "R .......................... Record what you hear into a WAV file on/off\n"
     "C .......................... Copy check: what the stations send\n"
     "   (in it: Tab modes, Ctrl+0..6 copy practice, Ctrl+C copies)\n"
+    "F .......................... Sound: described / receiver / receiver without fading\n"
+    "W .......................... Waterfall of what you hear on/off\n"
     "\n"
     "Kestrel keeps the sound and the operating practice of the telegraph services alive\n"
     "for listeners and Morse learners. Nothing is received from the air.\n"
