@@ -1,36 +1,10 @@
 #include "app/heard.h"
 
-#include <atomic>
-#include <cstring>
-
-#include "platform/media.h"
+#include <utility>
 
 namespace kestrel {
 
 namespace {
-
-// The backend underneath while a retune runs. The channel watchdogs may still
-// hold the note-taker after the retune is over, so it always has one to pass to.
-std::atomic<const MediaBackend *> g_inner{&media_null};
-std::vector<std::string> g_commands;  // window thread only
-int g_depth = 0;
-
-// Only the window thread notes; the watchdogs' closes pass straight on.
-void note_play(int k, const char *file) {
-    g_commands.push_back("play channel " + std::to_string(k) + " " + (file ? file : ""));
-    g_inner.load()->channel_play(k, file);
-}
-void pass_close(int k) { g_inner.load()->channel_close(k); }
-void note_string(const char *command) {
-    if (command && std::strncmp(command, "play ", 5) == 0) g_commands.push_back(command);
-    g_inner.load()->send_string(command);
-}
-void note_loop(const char *file) {
-    if (file) g_commands.push_back(std::string("loop ") + file);
-    g_inner.load()->loop_play(file);
-}
-int pass_devs() { return g_inner.load()->num_devs(); }
-const MediaBackend note_taker = {"heard", note_play, pass_close, note_string, note_loop, pass_devs};
 
 // Names of the recordings the machine modes, the voice and the radar play.
 struct Kind {
@@ -45,21 +19,6 @@ const Kind kinds[] = {
 };
 
 }  // namespace
-
-void heard_begin() {
-    // Every retune stops what sounded before it, a nested one too.
-    g_commands.clear();
-    if (g_depth++ > 0) return;
-    g_inner.store(&media());
-    media_use(&note_taker);
-}
-
-void heard_end() {
-    if (g_depth == 0 || --g_depth > 0) return;
-    media_use(g_inner.load());
-}
-
-const std::vector<std::string> &heard_commands() { return g_commands; }
 
 std::string heard_summary(const std::vector<std::string> &commands) {
     int morse = 0;
@@ -81,6 +40,7 @@ std::string heard_summary(const std::vector<std::string> &commands) {
             add("carrier");
             continue;
         }
+        if (c.rfind("play ", 0) != 0) continue;  // opens, seeks, stops
         const char *words = "clip";
         for (const Kind &k : kinds)
             if (c == k.command) words = k.words;
