@@ -23,7 +23,7 @@ sanitize: deps
 	cd build-asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
 # The threaded tests under ThreadSanitizer.
-TSAN_TESTS = write_behind_test playback_channels_test playback_sdl_test
+TSAN_TESTS = write_behind_test playback_channels_test playback_sdl_test receiver_sound_test
 tsan: deps
 	cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESTREL_TSAN=ON -DKESTREL_BENCHMARKS=OFF -DKESTREL_GUI=OFF $(CONFIGURE)
 	cmake --build build-tsan -j $(JOBS) --target $(TSAN_TESTS)
@@ -58,13 +58,18 @@ run: deps
 # from dpkg-shlibdeps), checked by lintian. Install it with
 #   sudo apt-get install ./$(BUILD)/kestrel_*.deb
 deb: deps
-	@./scripts/install-deps.sh dpkg-dev file lintian
+	@./scripts/install-deps.sh dpkg-dev file lintian appstream desktop-file-utils
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CONFIGURE)
 	cmake --build $(BUILD) -j $(JOBS) --target kestrel kestrel-cli manpages $(RECORDINGS_TARGET)
 	@test -f $(RECORDINGS_DIR)/noise.wav || { echo "No recordings in $(RECORDINGS_DIR)"; exit 1; }
 	rm -f $(BUILD)/kestrel_*.deb
 	cd $(BUILD) && cpack -G DEB
 	lintian --fail-on error $(BUILD)/kestrel_*.deb
+	@# The installed desktop entry and metainfo, as a desktop and a software centre read them.
+	rm -rf $(BUILD)/deb-check && mkdir -p $(BUILD)/deb-check && dpkg-deb -x $(BUILD)/kestrel_*.deb $(BUILD)/deb-check
+	appstreamcli validate --no-net $(BUILD)/deb-check/usr/share/metainfo/*.metainfo.xml
+	@out="$$(desktop-file-validate $(BUILD)/deb-check/usr/share/applications/kestrel.desktop)"; \
+	  if [ -n "$$out" ]; then echo "$$out"; exit 1; fi
 
 clean:
 	rm -rf $(BUILD) build-asan build-tsan

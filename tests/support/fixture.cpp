@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "app/status.h"
 #include "bandplan/reset.h"
 #include "platform/clock.h"
 #include "platform/files.h"
@@ -30,6 +31,7 @@ void Kestrel::SetUp() {
     test_clock_step(0);
     media_use(&media_recording);
     ui_reset();
+    status_reset();
     debug = 0;
     program_reset();
     media_recorded_clear();
