@@ -78,8 +78,8 @@ void band_11_prewar() {
         if (at(11647) && night()) { p(24, 900, 3); send_still("VVV VVV DE NPM NPM NPM HONOLULU  "); }
 
         // The government network of the war years and the embassy circuits.
-        if (at(11652) && ct(800, 1100) && eh()) pol_gov_ldn_net_wrk(5);
-        if (at(11652) && ct(1700, 2000) && oh()) pol_gov_ldn_net_wrk(6);
+        if (at(11652) && ct(800, 1100) && eh() && ms10(40)) pol_gov_ldn_net_wrk(5);
+        if (at(11652) && ct(1700, 2000) && oh() && ms10(50)) pol_gov_ldn_net_wrk(6);
         if (at(11658) && ct(1200, 1800)) { p(18, 760, 3); british_diplo_old(); }
         if (at(11664) && ct(1300, 1500)) { p(20, 880, 3); fig_msg_ar("GBXZ DE VPW = "); }
 

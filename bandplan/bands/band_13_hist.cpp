@@ -73,7 +73,7 @@ void band_13_hist() {
 
         // The war years: Allied and Axis networks.
         if (at(13441) && ct(900, 1300)) { p(20, 800, 3); brusa("WAR", "GBZ"); }
-        if (at(13508) && ct(1000, 1100)) pol_gov_ldn_net_wrk(3);
+        if (at(13508) && ct(1000, 1100) && ms10(20)) pol_gov_ldn_net_wrk(3);
         if (at(13576) && t.wMinute % 5 == 0) { p(21, 720, 5); nkvd_2(3); }
         if (at(13600) && night() && cond(2)) { p(19, 680, 2); uboot(); }
         if (at(13640) && ct(600, 1800)) { p(23, 900, 3); send_still("VVV VVV VVV DE NAA NAA NAA  "); }

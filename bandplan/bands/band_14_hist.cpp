@@ -66,8 +66,8 @@ void band_14_hist() {
 
         // The war years.
         if (at(14376) && ct(1000, 1400)) { p(21, 760, 3); brusa("WAR", "GBR"); }
-        if (at(14398) && ct(1300, 1400)) pol_gov_ldn_net_wrk(4);
-        if (at(14417) && ct(1800, 1900)) pol_gov_ldn_net_wrk(81);
+        if (at(14398) && ct(1300, 1400) && ms10(30)) pol_gov_ldn_net_wrk(4);
+        if (at(14417) && ct(1800, 1900) && ms10(10)) pol_gov_ldn_net_wrk(81);
         if (at(14446) && t.wMinute % 5 == 0) { p(20, 700, 5); nkvd_2(1); }
         if (at(14475) && night() && cond(2)) { p(18, 640, 2); uboot(); }
         if (at(14509) && ct(800, 1600)) { p(24, 880, 3); send_still("VVV VVV VVV DE NBA NBA NBA  "); }
