@@ -266,7 +266,7 @@ void ships_and_answers() {
     if (at(12625) && eh() && ml(8)) { p(25, 1300, 4); send_cq_anm("DAM", "QTC FOR NORDDEICH = PSE QRV 12 MHZ K"); }
     if (at(12657) && cond(3)) { p(21, 1310, 3); coast_qsx("GKL"); }
     if (at(12674) && cond(3)) { p(25, 920, 4); coast_qsx("SAG"); }
-    if (at(12681) && ms20(10)) { p(21, 610, 4); tfc_anmt("CQ DE HEB HEB = SWISS SHIPS QTC = "); tfc_list(2, 6, "HEB"); }
+    if (at(12681) && ms20(10)) { p(21, 610, 4); tfc_anmt("CQ DE HEB HEB = SWISS SHIPS QTC = "); national_tfc_list(2, "HEB", "HB"); }
     if (at(12691) && cond(3)) { p(23, 1210, 4); coast_qsx("LGB"); }
     if (at(12699) && oh() && ml(10)) { p(24, 700, 4); nav_wng_anm("GKA"); }
     if (at(12713) && cond(3)) { p(21, 1030, 4); coast_qsx("ICB"); }
