@@ -19,7 +19,7 @@ void band_11_prewar() {
 
         // Nauen and Transradio on the overseas press and traffic circuits.
         if (at(11050) && ct(1500, 1900)) { p(31, 820, 4); send_still("CQ CQ CQ DE DFE DFE DFE PRESS  "); }
-        if (at(11050) && ct(1500, 1900) && ms10(30)) { p(31, 1870, 4); fig_msg_count("CQ PX DE DFE = ", 20); }
+        if (at(11050) && ct(1500, 1900) && ms10(30)) { p(31, 1870, 4); press_px("DFE", PRESS_TRANSOCEAN); }
         if (at(11063) && ct(1000, 1400)) { p(27, 900, 3); send_still("VVV VVV VVV DE DGT DGT DGT  "); }
         if (at(11063) && ct(1000, 1400) && cond(3)) send_cond_bug("DGT DGT DE JUP JUP QRV K");
         if (at(11078) && night()) { p(25, 960, 3); send_still("VVV VVV DE DHE DHE DHE NAUEN  "); }

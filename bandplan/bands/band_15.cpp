@@ -240,7 +240,7 @@ void band_15() {
         if (at(15380) && ct(300, 900) && ms20(5)) { p(28, 1200, 2); send("PCV DE PLE NR 14 = "); qtc5l(14, 24, 2, 0); send_stack(" AR"); }
         if (at(15395) && ct(1300, 2000)) { p(35, 900, 3); send_still("VVV VVV VVV DE WKF WKF WKF ROCKY POINT  "); }
         if (at(15405) && ct(1900, 2300)) { p(24, 1000, 4); send_still("CQ CQ CQ DE LSY LSY LSY PRESS  "); }
-        if (at(15405) && ct(1900, 2300) && ml(20)) { p(24, 1000, 4); let_msg_latin("CQ DE LSY PRESS = ", 0x80); }
+        if (at(15405) && ct(1900, 2300) && ml(20)) { p(24, 1000, 4); press_px("LSY", PRESS_TELAM); }
         if (at(15425) && ct(700, 1300)) { p(30, 1100, 5); send_still("VVV VVV DE FTK FTK FTK SAINTE ASSISE  "); }
         if (at(15440) && cond(2)) { p(22, 760, 5); send_cond("FTK FTK DE FZR FZR SAIGON QTC 5 K"); }
         if (at(15450) && ct(1000, 1600)) { p(26, 1250, 4); send_still("VVV VVV VVV DE SUZ SUZ SUZ ABU ZABAL  "); }
@@ -251,7 +251,7 @@ void band_15() {
         if (at(15500) && ct(1400, 2000) && cond(3)) { p(25, 1400, 5); send_cond_bug("DFB DFB DE PSE PSE QRU? K"); }
         if (at(15530) && ct(1200, 1800)) { p(28, 1000, 4); send_still("VVV VVV VVV DE WQV WQV WQV  "); }
         if (at(15545) && oh()) { p(22, 850, 3); send_still("CQ CQ CQ DE IRM IRM IRM STEFANI  "); }
-        if (at(15545) && oh() && ml(30)) { p(22, 850, 3); let_msg_latin("CQ DE IRM STEFANI PRESS = ", 0x80); }
+        if (at(15545) && oh() && ml(30)) { p(22, 850, 3); press_px("IRM", PRESS_STEFANI); }
         if (at(15565) && ct(600, 1200)) { p(30, 1150, 2); send_still("VVV VVV DE VIY VIY VIY BALLAN  "); }
         if (at(15595) && ct(1500, 2100)) { p(24, 700, 1); send_still("VVV VVV VVV DE KKP KKP KKP KAHUKU  "); }
         if (at(15610) && cond(2)) { p(26, 950, 2); send_cond("KKP KKP DE KAZ KAZ MANILA QRV K"); }

@@ -269,7 +269,7 @@ void historical_block() {
         if (at(16070) && ct(700, 1300)) { p(28, 1200, 3); send_still("VVV VVV DE DGK DGK DGK  "); }
         if (at(16110) && ct(1300, 1900)) { p(32, 900, 4); send_still("VVV VVV VVV DE WKK WKK WKK LAWRENCEVILLE  "); }
         if (at(16150) && ct(900, 1400)) { p(26, 1100, 3); send_still("CQ CQ DE FTN FTN FTN PRESSE  "); }
-        if (at(16150) && ct(900, 1400) && ml(15)) { p(26, 1100, 3); let_msg_latin("CQ DE FTN HAVAS = ", 0x80); }
+        if (at(16150) && ct(900, 1400) && ml(15)) { p(26, 1100, 3); press_px("FTN", PRESS_HAVAS); }
         if (at(16200) && ct(500, 1100)) { p(27, 1300, 3); send_still("VVV VVV DE JVE JVE JVE NAZAKI QRU  "); }
         if (at(16250) && ct(1000, 1600)) { p(30, 1000, 4); send_still("VVV VVV VVV DE PPQ PPQ PPQ RIO  "); }
         if (at(16270) && ct(600, 1200)) { p(25, 800, 3); send_still("VVV VVV DE VWY VWY VWY QSX 16270 19060  "); }

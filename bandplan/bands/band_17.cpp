@@ -154,7 +154,7 @@ void historical_more() {
         if (at(17482) && ml(10)) { p(32, 900, 4); send("GBU DE WQP = "); let_msg_count("", 30, 0x80); }
         if (at(17495) && oh()) { p(26, 1000, 3); send_still("VVV VVV DE DGK DGK DGK NAUEN  "); }
         if (at(17508) && ct(700, 1300)) { p(28, 1000, 5); send_still("CQ CQ DE DGK DGK PRESS  "); }
-        if (at(17508) && ms20(20)) { p(28, 1000, 5); send("CQ PX DE DGK = TRANSOCEAN BERLIN = "); let_msg_count("", 40, 0x80); }
+        if (at(17508) && ms20(20)) { p(28, 1000, 5); press_px("DGK", PRESS_TRANSOCEAN); }
         if (at(17516) && cond(3)) { p(22, 900, 3); send_cond("DGK DGK DE LSL LSL QRV K"); }
         if (at(17533) && ct(1000, 1800)) { p(24, 1000, 4); send_still("VVV VVV VVV DE LSL LSL LSL HURLINGHAM  "); }
         if (at(17547) && eh()) { p(26, 1200, 3); send_still("VVV VVV DE FTA FTA FTA STE ASSISE  "); }
@@ -170,7 +170,7 @@ void historical_more() {
         if (at(17663) && ct(900, 1500)) { p(30, 1000, 4); send_still("VVV VVV DE GBB GBB GBB RUGBY QRU  "); }
         if (at(17678) && cond(3)) { p(22, 1000, 3); send_cond("GBB GBB DE VIZ VIZ QRV K"); }
         if (at(17694) && ct(1400, 2000)) { p(26, 900, 5); send_still("CQ CQ DE WJQ WJQ WJQ PRESS  "); }
-        if (at(17694) && ml(15)) { p(26, 900, 5); send("CQ PX DE WJQ = UNITED PRESS = "); let_msg_count("", 35, 0x80); }
+        if (at(17694) && ml(15)) { p(26, 900, 5); press_px("WJQ", PRESS_UP); }
         if (at(17707) && od()) { p(24, 1000, 2); send_still("VVV VVV VVV DE SPW SPW SPW WARSZAWA  "); }
         if (at(17722) && ct(800, 1400)) { p(22, 1200, 3); send_still("VVV VVV DE OKI OKI OKI PODEBRADY  "); }
         if (at(17735) && eh()) { p(26, 1000, 4); send_still("VVV VVV VVV DE SUZ SUZ SUZ ABU ZABAL  "); }

@@ -326,7 +326,7 @@ void historical_more() {
         if (at(18184) && cond(3)) { p(22, 850, 3); send_cond("PMC PMC DE PCV PCV QRV? K"); }
         if (at(18184) && ct(700, 1500)) { p(24, 1100, 4); send_still("VVV VVV VVV DE PMC PMC PMC BANDOENG  "); }
         if (at(18207) && oh()) { p(30, 1000, 2); send_still("CQ CQ DE FTO FTO FTO PRESS  "); }
-        if (at(18207) && ms20(5)) { p(30, 1000, 2); send("CQ PX DE FTO = AGENCE HAVAS = "); let_msg_count("", 40, 0x80); }
+        if (at(18207) && ms20(5)) { p(30, 1000, 2); press_px("FTO", PRESS_HAVAS); }
         if (at(18222) && ct(1000, 1800)) { p(25, 800, 4); send_still("VVV VVV DE LSN LSN LSN MONTE GRANDE  "); }
         if (at(18236) && cond(2)) { p(22, 1000, 2); send_cond("LSN LSN DE PPU PPU QRV K"); }
         if (at(18241) && eh()) { p(28, 950, 3); send_still("VVV VVV VVV DE JVH JVH JVH NAZAKI  "); }
@@ -336,10 +336,10 @@ void historical_more() {
         if (at(18286) && ct(1100, 1700)) { p(20, 800, 2); send_still("VVV VVV VVV DE SUV SUV SUV ABU ZABAL  "); }
         if (at(18303) && cond(3)) { p(24, 1000, 4); send_cond("SUV SUV DE GBK GBK QRU? K"); }
         if (at(18319) && ct(600, 1000)) { p(26, 1000, 3); send_still("VVV VVV DE IRW IRW IRW ROMA  "); }
-        if (at(18319) && ms(5)) { p(26, 1000, 3); send("CQ PX DE IRW = STEFANI = "); let_msg_count("", 30, 0x80); }
+        if (at(18319) && ms(5)) { p(26, 1000, 3); press_px("IRW", PRESS_STEFANI); }
         if (at(18337) && eh()) { p(32, 900, 4); send_still("VVV VVV VVV DE WKN WKN WKN QRU  "); }
         if (at(18358) && ct(1300, 1900)) { p(28, 1000, 3); send_still("VVV VVV DE WJS WJS WJS PRESS WIRELESS  "); }
-        if (at(18358) && ml(10)) { p(28, 1000, 3); send("CQ PX DE WJS = ASSOCIATED PRESS = "); let_msg_count("", 36, 0x80); }
+        if (at(18358) && ml(10)) { p(28, 1000, 3); press_px("WJS", PRESS_AP); }
         if (at(18376) && oh()) { p(24, 1200, 3); send_still("VVV VVV DE OPL OPL OPL LEOPOLDVILLE  "); }
         if (at(18376) && cond(4)) { p(22, 900, 2); send_cond("OPL OPL DE ORK ORK QTC 4 K"); }
         if (at(18392) && ct(700, 1300)) { p(26, 1000, 4); send_still("VVV VVV VVV DE ORK ORK ORK RUYSSELEDE  "); }
@@ -357,7 +357,7 @@ void historical_more() {
         if (at(18574) && oh()) { p(29, 1100, 3); send_still("VVV VVV DE OKP OKP OKP PRAHA  "); }
         if (at(18601) && ct(800, 1400)) { p(22, 800, 3); send_still("VVV VVV VVV DE TAQ TAQ TAQ ANKARA  "); }
         if (at(18627) && eh()) { p(24, 1000, 4); send_still("VVV VVV DE RKI RKI RKI MOSKVA  "); }
-        if (at(18627) && ms(30)) { p(24, 1000, 4); send("CQ PX DE RKI = TASS = "); let_msg_count("", 35, 0x80); }
+        if (at(18627) && ms(30)) { p(24, 1000, 4); press_px("RKI", PRESS_TASS); }
         if (at(18652) && ct(1200, 1800)) { p(25, 1000, 3); send_still("VVV VVV DE PSA PSA PSA RIO  "); }
         if (at(18674) && cond(2)) { p(20, 900, 3); send_cond("CQ DE WSC WSC WSC QSX 17 MHZ K"); }
         if (at(18702) && ct(1300, 2100)) { p(21, 1000, 5); send_still("CQ CQ CQ DE WSC WSC WSC TUCKERTON  "); }

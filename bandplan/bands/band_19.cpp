@@ -211,7 +211,7 @@ void band_19() {
         if (at(19260) && ct(700, 1300) && ml(15)) { p(30, 1000, 4); let_msg_latin("DFE DE DFE TRANSRADIO = ", 0x80); }
         if (at(19310) && ct(500, 1000)) { p(26, 900, 2); send_still("VVV VVV DE JVF JVF JVF  "); }
         if (at(19350) && ct(1100, 1700)) { p(28, 1050, 4); send_still("CQ CQ CQ DE FTM FTM FTM PRESSE  "); }
-        if (at(19350) && ct(1100, 1700) && mh(39)) { p(28, 1050, 4); let_msg_latin("CQ DE FTM HAVAS = ", 0x80); }
+        if (at(19350) && ct(1100, 1700) && mh(39)) { p(28, 1050, 4); press_px("FTM", PRESS_HAVAS); }
         if (at(19400) && ct(900, 1500)) { p(25, 1300, 3); send_still("VVV VVV DE PCJ PCJ PCJ  "); }
         if (at(19480) && ct(1400, 2000)) { p(30, 1000, 4); send_still("VVV VVV VVV DE LSY LSY LSY  "); }
         if (at(19550) && ct(800, 1400)) { p(24, 800, 3); send_still("VVV VVV DE CTA CTA CTA LISBOA  "); }

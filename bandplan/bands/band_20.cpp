@@ -307,7 +307,7 @@ void historical_block() {
         if (at(20080) && ct(700, 1300)) { p(30, 900, 5); send_still("VVV VVV VVV DE DGU DGU DGU NAUEN  "); }
         if (at(20080) && ct(700, 1300) && cond(3)) { p(30, 900, 4); send_cond("LSN LSN DE DGU DGU QRV K"); }
         if (at(20130) && ct(1100, 1700)) { p(25, 1050, 3); send_still("CQ CQ CQ DE PPW PPW PPW PRESS  "); }
-        if (at(20130) && ct(1100, 1700) && ml(20)) { p(25, 1050, 3); let_msg_latin("CQ DE PPW PRESS = ", 0x80); }
+        if (at(20130) && ct(1100, 1700) && ml(20)) { p(25, 1050, 3); press_px("PPW", PRESS_AGENCIA_NACIONAL); }
         if (at(20170) && ct(800, 1400)) { p(34, 1100, 5); send_still("VVV VVV DE FTA FTA FTA SAINTE ASSISE  "); }
         if (at(20200) && ct(500, 1000)) { p(27, 1300, 1); send_still("VVV VVV VVV DE JYR JYR JYR TOKIO  "); }
         if (at(20200) && ct(500, 1000) && ms10(40)) { p(27, 1300, 2); fig4_msg("JYR DE JYR = ", 36); }

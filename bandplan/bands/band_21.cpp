@@ -131,7 +131,7 @@ void band_21() {
         if (at(21210) && ct(700, 1300)) { p(26, 1200, 3); send_still("VVV VVV DE PCM PCM PCM KOOTWIJK  "); }
         if (at(21240) && cond(3)) { p(22, 900, 3); send_cond("PCM PCM DE PMB PMB QRV K"); }
         if (at(21300) && ct(1100, 1700)) { p(28, 1000, 4); send_still("CQ CQ DE IRX IRX PRESS  "); }
-        if (at(21300) && ml(15)) { p(28, 1000, 4); send("CQ PX DE IRX = STEFANI ROMA = "); let_msg_count("", 30, 0x80); }
+        if (at(21300) && ml(15)) { p(28, 1000, 4); press_px("IRX", PRESS_STEFANI); }
         if (at(21340) && oh()) { p(24, 1000, 3); send_still("VVV VVV DE LSM LSM LSM BUENOS AIRES  "); }
         if (at(21390) && ct(800, 1400)) { p(25, 900, 3); send_still("VVV VVV VVV DE JVE JVE JVE NAZAKI  "); }
         if (at(21440) && ct(1200, 1800)) { p(28, 1600, 4); send_still("VVV VVV DE WQN WQN WQN  "); }

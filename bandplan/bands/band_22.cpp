@@ -238,7 +238,7 @@ void historical_block() {
         if (at(22270) && cond(4)) { p(18, 800, 3); send_cond("GKU GKU GKU DE GBTT GBTT QTC 3 K"); }
         if (at(22170) && cond(4)) { p(20, 1300, 2); send_cond("WCC WCC DE KFZO KFZO QRU? K"); }
         if (at(22899) && ct(800, 1500)) { p(22, 1000, 4); send("DHO DHO DHO = "); for (int i = 0; i < 35; ++i) send(group4l()); send_stack(" + "); }
-        if (at(22600) && cond(4)) { p(26, 1000, 4); send("CQ PX DE WSL = UNITED PRESS = "); let_msg_count("", 30, 0x80); }
+        if (at(22600) && cond(4)) { p(26, 1000, 4); press_px("WSL", PRESS_UP); }
         if (at(22300) && cond(4)) { p(18, 900, 3); send_cond("DAN DAN DE DDLB DDLB QTC 1 K"); }
         if (at(22392) && cond(4)) { p(20, 1100, 3); send_cond("PCH PCH DE PDGH PDGH QRV K"); }
         if (at(22900) && ct(900, 1500)) { p(30, 1000, 4); send_still("VVV VVV VVV DE GBW GBW GBW RUGBY  "); }
