@@ -49,7 +49,9 @@ void band_10_outstations() {
     // their transmissions.
     if (at(10101) && mh(55)) { p(30, 2310, 4); send("DE DDK9 DDK9 DDK9 PINNEBERG METEO "); wait(2); send_stack("DDK9"); }
     if (at(10153) && ml(2)) { p(28, 1250, 4); send("QRA DE FTN FTN FTN AFP PARIS "); wait(2); send_stack("FTN"); }
+    if (at(10153) && ms20(5)) { p(28, 1250, 4); press_px("FTN", PRESS_AFP); }
     if (at(10178) && ms(0)) { p(26, 820, 4); send("DE RAL RAL RAL TASS MOSKVA "); wait(2); send_stack("RAL"); }
+    if (at(10178) && ms20(5)) { p(26, 820, 4); press_px("RAL", PRESS_TASS); }
     if (at(10202) && ml(3)) { p(25, 1560, 4); send("DE HGP HGP HGP MTI BUDAPEST "); wait(2); send_stack("HGP"); }
     if (at(10233) && ms(30)) { p(24, 1450, 3); send("DE BZR6 BZR6 BZR6 XINHUA "); wait(2); send_stack("BZR6"); }
     if (at(10247) && mh(56)) { p(25, 950, 3); send("DE HMF36 HMF36 HMF36 KCNA "); wait(2); send_stack("HMF36"); }
