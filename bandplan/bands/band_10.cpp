@@ -98,11 +98,9 @@ void fixed_service() {
         }
     }
     // Fixed service.
-    if (at(10152) && ed() && ml(20)) { p(21, 1100, 3); send_still("VVV VVV VVV DE RCV RCV RCV QSX 6 8 10  "); }
     if (at(10155) && t.wMinute % 3 == 0) { p(18, 900, 3); clg_cond("RJE54", "RIT", 200); }
     if (at(10158) && ms10(10)) duplex_radiocheck(6, 1);
     if (at(10167) && oh() && mh(30)) { p(18, 1100, 3); fig_msg("RJD99 RJD99 RJD99 DE RMP RMP QTC ", " + K"); }
-    if (at(10170) && !ms(30)) { p(18, 1100, 3); send_still("VVV VVV VVV DE RMP RMP RMP  "); }
     if (at(10181)) { p(22, 1250, 3); french_navy_coast("VVV VVV VVV DE FUE FUE FUE BREST  ", "FUE"); }
     if (at(10193) && cond(3)) { p(20, 1000, 3); clg_cond("FDI2", "FDC", 2); }
     if (at(10206) && cond(3)) nato_qso();
@@ -173,7 +171,6 @@ void fixed_service() {
     if (at(10759) && ms10(50)) simplex_fix_radiocheck(net_fr_mil, 7, 41);
     if (at(10767) && cond(3)) qsa_exchange("QKD", "X2R", 3);
     if (at(10836) && cond(2)) { send("TBB DE TBA2 QTC 1 "); qtc_qsk("NR 32 GR 6 = 48213 90217 33581 62044 15790 87326 = +"); send_stack(" K"); }
-    if (at(10903)) { p(20, 950, 2); send_still("DE RJD99 RJD99 QRK? K     "); }
 }
 
 // Evening and night nets over the long paths.
@@ -182,7 +179,6 @@ void evening_and_night() {
     if (at(10159) && night() && cond(3)) pass_msg("RJE54", "RCV", "V");
     if (at(10197) && night() && ms10(20)) { p(21, 1020, 3); indicator_bcst("KKKKK KKKKK KKKKK = ", "QKNRT "); }
     if (at(10203) && ct(1800, 0) && cond(2)) pass_msg("FDY4", "FDC", "DE");
-    if (at(10248) && night()) { p(19, 930, 3); send_still("DE RJE54 RJE54 RJE54 QRU? K   "); }
     if (at(10276) && ct(2000, 300) && ms20(0)) { p(24, 980, 3); fig_msg("CQ CQ CQ DE RIW RIW RIW QTC ", " + K"); }
     if (at(10311) && night() && cond(3)) { stn(); bug(); clg_cond("FDX3", "FDC", 102); }
     if (at(10343) && ct(1900, 100)) { p(22, 1100, 3); french_navy_coast("VVV VVV VVV DE FUX FUX FUX  ", "FUX"); }
@@ -192,7 +188,6 @@ void evening_and_night() {
     if (at(10419) && ct(2100, 400) && eh()) { p(26, 1000, 3); fig4_msg("BZG41 BZG41 DE BZR62 = 0318 = ", 36); }
     if (at(10438) && night() && cond(3)) { p(18, 800, 2); hand = 1; send_times("RKS RKS DE RJH77 ", 3); send_stack("QSA? K"); }
     if (at(10459) && night() && t.wMinute % 5 == 2) duplex_radiocheck(8, 1);
-    if (at(10482) && ct(2200, 500)) { p(23, 1150, 3); send_still("VVV VVV VVV DE RMP RMP RMP QSX 8 10 13  "); }
     if (at(10507) && night() && cond(3)) pass_msg("IGJ", "IDR", "DE");
     if (at(10523) && night() && ms10(0)) { p(22, 950, 3); m12(); }
     if (at(10544) && night() && cond(2)) nato_qso();
@@ -202,11 +197,9 @@ void evening_and_night() {
     if (at(10616) && night() && cond(3)) pass_msg("RIT", "RBX2", "V");
     if (at(10646) && night() && ms(30)) { p(24, 1250, 3); nato_msg("X2R DE QKD = ", 'I'); }
     if (at(10663) && ct(1900, 2300) && ms10(10)) simplex_fix_radiocheck(net_fr_mil, 7, 12);
-    if (at(10679) && night()) { p(20, 1000, 3); send_still("DE 4XZ 4XZ QRU? K   "); }
     if (at(10702) && night() && cond(3)) { ss(); p(19, 880, 3); send_cond("RJD99 RJD99 DE RIW RIW QTC K"); }
     if (at(10722) && ct(2000, 200) && mh(40)) { p(18, 1000, 3); let_msg("RJH77 RJH77 DE RJS RJS = ", 3, 0x80); }
     if (at(10751) && night() && cond(3)) pass_msg("TBB", "TBA2", "DE");
-    if (at(10773) && night()) { p(22, 1050, 3); send_still("VVV VVV VVV DE CKN CKN CKN QSX 6 10 12  "); }
     if (at(10796) && night() && ms10(50)) { p(21, 880, 3); indicator_bcst("ZZZZZ ZZZZZ = ", "UYGLX "); }
     if (at(10822) && ct(2200, 300) && cond(2)) { p(20, 950, 3); send_cond_par("RMP RMP RMP DE RJE54 RJE54 K", 2); }
     if (at(10844) && night() && cond(3)) pass_msg("EBC", "EBA", "DE");

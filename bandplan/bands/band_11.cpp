@@ -108,7 +108,6 @@ void fixed_and_night_nets() {
     if (at(11604) && night()) qsl("RMP ");
     if (at(11612) && t.wMinute % 4 == 0) duplex_radiocheck(5, 1);
     if (at(11619)) { p(23, 1000, 3); naval_coast("VVV VVV VVV DE NAM NAM NAM  ", "NAM", us_navy, 37); }
-    if (at(11627) && cond(2)) { p(20, 1050, 3); send_cond("DE 4XZ 4XZ QRU? K"); }
     if (at(11634) && cond(3)) { send("RJE54 DE RKS QTC 1 "); qtc_qsk("NR 214 = 1630 = 27431 58806 11493 70215 38342 = +"); send_stack(" K"); }
     if (at(11643) && ms(40)) { p(24, 900, 3); send_still("VVV VVV VVV DE RCV RCV RCV QSX 11 13  "); }
 
@@ -126,7 +125,6 @@ void fixed_and_night_nets() {
     if (at(11404) && ct(2100, 400) && oh()) { p(24, 1000, 3); fig_msg("BZG41 BZG41 DE BZR62 QTC ", " + "); }
     if (at(11422) && night() && cond(3)) { p(18, 800, 2); hand = 1; send_times("RIW RIW DE RBX2 ", 3); send_stack("QSA? K"); }
     if (at(11439) && night() && t.wMinute % 5 == 3) duplex_radiocheck(8, 2);
-    if (at(11453) && ct(2200, 500)) { p(23, 1150, 3); send_still("VVV VVV VVV DE RIW RIW RIW QSX 8 11 13  "); }
     if (at(11466) && night() && cond(3)) pass_msg("IDQ", "IDR", "DE");
     if (at(11487) && night() && ms10(20)) { p(22, 950, 3); m12(); }
     if (at(11502) && night() && cond(2)) nato_qso();

@@ -72,7 +72,6 @@ void fixed_service_and_nets() {
     if (at(13482) && oh()) duplex_osn(5, 2);
     if (at(13488)) { p(23, 1200, 3); send_still("VVV VVV VVV DE TBA2 TBA2 TBA2  "); }
     if (at(13494) && ms10(40)) simplex_fix_radiocheck(net_rus_mil, 6, 24);
-    if (at(13501) && cond(2)) { p(19, 1100, 2); send_cond("RKS RKS DE RJD99 RJD99 QSA? K"); }
     if (at(13517) && ml(30)) { p(21, 1000, 4); send_still("VVV VVV VVV DE EBA EBA EBA QSX 11 13  "); }
     if (at(13523)) qsl("RIW ");
     if (at(13529) && t.wMinute % 3 == 1) duplex_radiocheck(4, 3);
@@ -116,7 +115,6 @@ void fixed_service_and_nets() {
     if (at(13876) && ct(300, 1000) && eh()) { p(24, 1000, 3); fig_msg("BZG41 BZG41 DE BZR62 QTC ", " + "); }
     if (at(13882) && cond(3)) { p(18, 800, 2); hand = 1; send_times("RMP RMP DE RJH77 ", 3); send_stack("QSA? K"); }
     if (at(13895) && t.wMinute % 5 == 4) duplex_radiocheck(8, 1);
-    if (at(13912) && ct(600, 1400)) { p(23, 1150, 3); send_still("VVV VVV VVV DE RCV RCV RCV QSX 11 13 16  "); }
     if (at(13926) && hl(18) && cond(3)) pass_msg("IGJ", "IDR", "DE");
     if (at(13933) && ms10(40) && od()) { p(22, 950, 3); m12(); }
     if (at(13946) && cond(2)) nato_qso();

@@ -125,7 +125,6 @@ void fixed_service() {
     if (at(14674) && ms(40)) { p(19, 740, 2); fig_msg_ar("CNA DE CNA4 "); }
     if (at(14730)) { p(24, 1000, 3); send_still("VVV VVV VVV DE 5AL 5AL 5AL QSX 14730  "); }
     if (at(14766) && ct(700, 900)) { p(26, 1180, 3); let_msg_latin("HZN HZN DE HZN6 = ", 0x81); }
-    if (at(14781) && ed() && cond(2)) { p(21, 850, 3); send_cond("YKA YKA DE YKA14 YKA14 QTC? K"); }
     if (at(14829) && mh(44)) { p(22, 920, 3); fig_msg_ar("PWZ DE PWZ33 QTC "); }
     if (at(14856) && ct(1300, 1500)) { p(20, 990, 2); send_still("VVV VVV DE 3VX 3VX QRV?  "); }
     if (at(14893) && eh()) { p(24, 1050, 4); send_still("VVV VVV VVV DE 4XZ 4XZ 4XZ  "); }

@@ -33,11 +33,8 @@ void band_15() {
     if (at(15055) && cond(4)) nato_qso();
     if (at(15062)) { p(25, 1000, 3); send_still("VVV VVV VVV DE RFH RFH RFH QSX 11 15 MHZ  "); }
     if (at(15070) && ct(600, 1800)) simplex_fix_radiocheck(net_nato_tac, 8, 23);
-    if (at(15084) && cond(3)) { p(21, 1250, 2); send_cond("VVV VVV DE FDY4 FDY4 QSA? K"); }
-    if (at(15091) && ed()) { p(19, 720, 2); send_cond("AH1A AH1A DE 7QL 7QL QTC? K"); }
 
     // Broadcasters' transmitters are heard keying their call on a test now and then.
-    if (at(15120) && ct(545, 600)) { p(20, 900, 4); send_still("VVV VVV VVV DE RSA RSA RSA TEST  "); }
     if (at(15345) && ct(1155, 1200)) { p(18, 1000, 5); send_still("VVV VVV DE CSB CSB TEST TEST  "); }
 
     // Fixed service above the broadcast band.
@@ -55,28 +52,21 @@ void band_15() {
     if (at(15871) && ct(800, 1000)) simplex_fix_radiocheck(net_diplo, 5, 21);
     if (at(15871) && ct(1000, 1100)) { p(23, 900, 3); let_msg_latin("OLX DE OLT44 = ", 1); }
     if (at(15876)) { p(23, 950, 3); italian_naval("VVV VVV VVV DE IDR IDR IDR  ", "IDR"); }
-    if (at(15888) && ml(40)) { p(20, 1150, 2); send_still("VVV VVV DE CNM CNM QSX 15888  "); }
     if (at(15894) && cond(3)) nato_qso();
-    if (at(15900) && eh()) { p(24, 760, 3); send_still("VVV VVV VVV DE SXA SXA SXA  "); }
     if (at(15914) && ct(1300, 1700)) simplex_fix_radiocheck(net_nato_tac, 8, 10);
     if (at(15916) && od()) { p(22, 880, 2); send_cond_par("YIH YIH DE YIH5 YIH5 QTC K", 2); }
     if (at(15929)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RIW RIW RIW K  "); }
     if (at(15929) && t.wMinute % 15 == 2) { p(24, 1000, 3); fig_msg_ar("RJD69 RJD69 DE RIW QTC "); }
-    if (at(15932) && oh()) { p(22, 1200, 3); send_still("VVV VVV DE 7TA23 7TA23 7TA23  "); }
     if (at(15938) && cond(2)) { p(20, 800, 2); clg_cond("SPW", "SPW17", 2); }
     if (at(15946) && ct(600, 1200)) { p(26, 1050, 4); send_still("VVV VVV DE OXZ OXZ OXZ QRU  "); }
     if (at(15957) && mh(39)) { p(21, 950, 3); send("AIJ1 DE NWP ZBO 1 P  "); nato_qtc(nr, 'P'); }
-    if (at(15967) && eh() && cond(2)) { p(20, 1000, 2); send_cond("5AL 5AL 5AL DE 5AL14 5AL14 QRU? K"); }
-    if (at(15975)) { p(24, 1300, 3); send_still("VVV VVV DE TBA TBA TBA QRU  "); }
     if (at(15976) && ms20(0)) { p(22, 900, 3); fig_msg_ar("HZN DE HZN2 QTC "); }
-    if (at(15991) && ed()) { p(19, 700, 2); send_still("VVV VVV DE YKA YKA QRV?  "); }
     if (at(15992) && cond(3)) { p(20, 840, 2); send_cond("EPJ EPJ EPJ DE EPJ7 EPJ7 K"); }
 
     // Off-route aeronautical: ground stations of air forces keeping their
     // transport flights and their outstations.
     if (at(15019) && oh()) { p(24, 1000, 4); send_still("VVV VVV DE FDY FDY FDY QSX 11 15 MHZ  "); }
     if (at(15019) && eh() && cond(2)) { p(24, 1000, 4); send_cond("FDY4 FDY4 DE FDY QSA? QRK? K"); }
-    if (at(15027) && ct(700, 1900)) { p(21, 1350, 3); send_still("QRA QRA DE OFW OFW OFW  "); }
     if (at(15038) && ml(20)) { p(26, 880, 4); send_cond_bug("MKD MKD MKD DE MKL MKL QRV 15038 K"); }
     if (at(15044) && cond(3)) { p(18, 1620, 3); clg_cond("YZC", "YZC3", 2); }
     if (at(15052) && ct(500, 1300)) { p(22, 760, 3); send_still("VVV VVV VVV DE RCH58 RCH58 RCH58 QRU?  "); }
@@ -85,7 +75,6 @@ void band_15() {
     if (at(15076) && cond(2)) { p(23, 930, 4); qsa_exchange("CTP6", "CTP", 2); }
     if (at(15081) && ct(1200, 1800)) { p(25, 1000, 5); send_vvv("HBD9"); }
     if (at(15095) && oh()) { p(21, 1480, 3); send_cond("7TA4 7TA4 DE 7TA QTC 2 = QSK? K"); }
-    if (at(15097) && cond(3)) { p(19, 1000, 4); send_cond("OGA OGA DE OGA9 OGA9 QRU? K"); }
 
     // Fixed service: navies, foreign ministries and telegraph offices above
     // the broadcast band, some with their outstations answering.
@@ -95,23 +84,14 @@ void band_15() {
     if (at(15813) && ct(800, 1700)) { p(23, 880, 4); send_still("CQ CQ DE YZO YZO YZO QTC?  "); }
     if (at(15813) && ct(800, 1700) && cond(3)) { p(22, 880, 3); clg_cond_bug("YZO", "YZO7", 3); }
     if (at(15819) && ml(30)) { p(20, 1100, 3); send_still("VVV DE ST2 ST2 ST2 KHARTOUM  "); }
-    if (at(15824) && oh()) { p(22, 1900, 3); send_cond("HZN HZN HZN DE HZN4 HZN4 QSA? K"); }
-    if (at(15833) && ct(900, 1500)) { p(24, 1000, 4); send_still("VVV VVV VVV DE 5YE 5YE 5YE QRU  "); }
     if (at(15836) && cond(2)) { p(19, 700, 3); send_cond_bug("LZC LZC DE LZC4 LZC4 QTC 3 K"); }
-    if (at(15847) && ct(1000, 1600)) { p(26, 1020, 4); send_still("CQ DE TAH TAH TAH ANKARA  "); }
     if (at(15849) && ms20(15)) { p(25, 1020, 3); send("TAH7 TAH7 DE TAH = "); qtc5l(2, 25, 2, 0); send_stack(" AR K"); }
-    if (at(15855) && t.wDayOfWeek >= 1 && t.wDayOfWeek <= 5) { p(21, 1000, 3); send_still("VVV VVV DE OLZ7 OLZ7 OLZ7 QRV?  "); }
     if (at(15859) && ed()) { p(23, 760, 3); send_cond("IRM IRM DE IRM3 IRM3 QTC 2 K"); }
     if (at(15866) && ct(700, 1400)) { p(24, 1600, 5); send_still("VVV VVV VVV DE HEC3 HEC3 HEC3  "); }
     if (at(15866) && ct(700, 1400) && ms(10)) { p(24, 1600, 5); send("HEC HEC DE HEC3 = "); qtc5l(3, 40, 2, 0x80); send_stack(" K"); }
     if (at(15880) && cond(3)) { p(28, 950, 3); send_cond_bug("SPW SPW DE SPW22 SPW22 QSA? K"); }
-    if (at(15884) && ct(500, 1100)) { p(20, 1200, 4); send_still("VVV VVV DE 6VU 6VU 6VU DAKAR  "); }
-    if (at(15891) && oh()) { p(22, 1040, 3); send_still("QRA QRA DE OLX OLX QSX 15891  "); }
-    if (at(15898) && cond(2)) { p(24, 1000, 3); send_cond("FUE FUE DE FUE6 FUE6 QSA? QRV K"); }
     if (at(15905) && ct(800, 1500)) { p(21, 1250, 4); send_still("VVV VVV VVV DE 9KL3 9KL3 9KL3  "); }
     if (at(15920) && eh()) { p(23, 1800, 3); send_cond_bug("CNA CNA DE CNA5 CNA5 QTC K"); }
-    if (at(15925) && ct(1200, 2000)) { p(22, 1000, 2); send_still("CQ CQ DE XVN XVN XVN HANOI QRU?  "); }
-    if (at(15942) && cond(3)) { p(20, 1350, 3); send_cond("3VX 3VX DE 3VX7 3VX7 QSA? K"); }
     if (at(15948) && ml(30)) { p(25, 900, 4); send_still("VVV VVV VVV DE EBA2 EBA2 EBA2  "); }
     if (at(15948) && mh(29) && cond(2)) { p(25, 900, 4); send("EBA EBA DE EBA2 = "); qtc5f(4, 28); send_stack(" AR"); }
     if (at(15956) && od()) { p(19, 1000, 3); send_cond_bug("YOX YOX DE YOX2 YOX2 QRU? K"); }

@@ -32,11 +32,8 @@ void fixed_and_ship_telephony() {
     if (at(16085) && ct(700, 1500) && ms20(4)) { p(24, 1000, 5); send("HBD HBD DE HEC4 QTC 2 = "); qtc5l(2, 34, 2, 0x80); send_stack(" K"); }
     if (at(16103) && oh()) { p(21, 1550, 3); send_cond_bug("TBA TBA DE TBA2 TBA2 QSA? K"); }
     if (at(16124) && ct(900, 1600)) { p(23, 880, 4); send_still("CQ CQ CQ DE YZO YZO BEOGRAD QRV  "); }
-    if (at(16147) && cond(3)) { p(22, 1000, 3); send_cond("7TA 7TA DE 7TA23 7TA23 QRV? K"); }
     if (at(16158) && ct(800, 1500)) { p(25, 950, 3); send_still("VVV VVV DE OLX OLX OLX PRAHA  "); }
     if (at(16178) && eh()) { p(21, 1700, 3); send_cond_bug("HZN HZN DE HZN9 HZN9 QTC 2 K"); }
-    if (at(16203) && ct(1000, 1700)) { p(24, 1000, 4); send_still("VVV VVV VVV DE 9KL 9KL 9KL  "); }
-    if (at(16218) && od()) { p(20, 1200, 3); send_cond("SPW SPW DE SPW44 SPW44 QSA? K"); }
     if (at(16236) && ct(1300, 1500)) { p(24, 1000, 4); italian_diplo(); }
     if (at(16249) && ct(1000, 1200)) telecom_opchat_dx("OLX", "SUA", "");
     if (at(16257) && ct(800, 1000)) { p(22, 1100, 3); polish_diplo("SPW62"); }
@@ -56,27 +53,18 @@ void fixed_and_ship_telephony() {
     if (at(16094) && ml(30)) { p(23, 780, 3); send("AIJ1 AIJ1 DE NWP ZBO 1 O  "); nato_qtc(nr, 'O'); }
     if (at(16101) && eh()) { p(22, 1300, 4); send_still("VVV VVV VVV 4XZ 4XZ 4XZ  "); }
     if (at(16113) && od()) { p(20, 850, 2); send_cond_par("YIH YIH DE YIH2 YIH2 QTC K", 2); }
-    if (at(16119)) { p(20, 1150, 2); send_still("VVV VVV DE CNM CNM QSX 16119  "); }
     if (at(16119) && ms(50)) { p(20, 1150, 2); fig_msg_ar("CNA DE CNM "); }
     if (at(16122) && ed()) { p(24, 1240, 4); send_cond_par("7TA 7TA 7TA DE 7TA31 7TA31 K", 2); }
-    if (at(16144)) { p(21, 1150, 2); send_still("VVV VVV DE TBA2 TBA2 QSX 16144  "); }
     if (at(16154) && ct(1200, 1600)) simplex_fix_radiocheck(net_nato_tac, 8, 23);
     if (at(16161) && cond(2)) { p(20, 800, 2); clg_cond("SPW", "SPW31", 2); }
     if (at(16167)) { p(24, 760, 3); send_still("VVV VVV VVV SXA SXA SXA  "); }
     if (at(16172) && ms20(20)) { p(22, 900, 3); fig_msg_ar("HZN DE HZN4 QTC "); }
-    if (at(16183) && cond(3)) { p(20, 1000, 2); send_cond("5AL 5AL DE 5AL22 5AL22 QRU? K"); }
     if (at(16199)) { p(23, 800, 3); send_still("VVV VVV VVV DE RIW RIW RIW  "); }
     if (at(16199) && t.wMinute % 30 == 17) { p(23, 800, 3); fig_msg_ar("RJD69 RJD69 DE RIW QTC "); }
-    if (at(16207) && oh()) { p(26, 880, 3); send_still("VVV VVV VVV DE EBA EBA EBA  "); }
-    if (at(16212) && cond(3)) { p(20, 840, 2); send_cond("EPJ EPJ EPJ DE EPJ2 EPJ2 K"); }
-    if (at(16215) && ed()) { p(19, 700, 2); send_still("VVV VVV DE YKA YKA QRV?  "); }
     if (at(16230) && mh(39)) { p(21, 950, 3); send("CTP DE CTP4 ZBO 2 R  "); nato_qtc(nr, 'R'); }
-    if (at(16245)) { p(24, 1300, 3); send_still("VVV VVV VVV DE PBC PBC PBC  "); }
     if (at(16252) && eh() && cond(2)) { p(20, 1000, 3); clg_cond("3VX", "3VX8", 3); }
     if (at(16271)) { p(25, 1000, 4); naval_coast("VVV VVV VVV DE GYA GYA GYA  ", "GYA", rn_vsl, 38); }
     if (at(16271) && t.wMinute % 15 == 6) { p(25, 1000, 4); let_msg_latin("GYA GYA DE GYA = ", 0x80); }
-    if (at(16287) && cond(2)) { p(22, 900, 2); send_cond("GYU GYU GYU DE GYA GYA QSA? K"); }
-    if (at(16298) && ml(40)) { p(23, 1120, 3); send_still("VVV VVV DE DHJ59 DHJ59 DHJ59  "); }
     if (at(16308) && cond(3)) nato_qso();
     if (at(16327)) { p(22, 950, 3); send_still("VVV VVV VVV DE 5AL 5AL 5AL QSX 16327  "); }
     if (at(16336) && ms(25)) { p(20, 1000, 3); fig_msg_ar("SUA DE SUA4 = "); }

@@ -60,10 +60,8 @@ void coast_and_fixed_more() {
     if (at(17444) && ct(1000, 1800)) { p(24, 1000, 4); send_still("VVV VVV DE CLP1 CLP1 CLP1 QTC  "); }
     if (at(17444) && ms(40)) { p(24, 1000, 4); send("CLP18 CLP18 DE CLP1 = "); qtc5f(nr, 40); send_stack(" + K"); }
     if (at(17461) && ct(800, 1400)) { p(24, 1000, 4); polish_diplo("SPW"); }
-    if (at(17470) && oh()) { p(20, 1500, 3); send_still("VVV VVV DE XVN XVN XVN QSX 17470  "); }
     if (at(17484) && ct(700, 1500)) { p(24, 1000, 5); send_still("VVV VVV VVV DE RIW RIW RIW QSX 12 17 MHZ  "); }
     if (at(17484) && h_4(6)) { p(24, 1000, 5); fig_msg_ar("RJD41 RJD41 DE RIW QTC "); }
-    if (at(17497) && eh()) { p(22, 950, 3); send_still("VVV VVV DE 4XZ 4XZ 4XZ QSX 17497  "); }
     if (at(17526) && ct(900, 1600)) { p(14, 1000, 4); send_still("VVV VVV VVV DE NAW NAW NAW QSX 12 17 MHZ  "); }
     // Aeronautical route service and military aeronautical stations.
     if (at({17907, 17916, 17955}) && eh() && cond(2)) fone_cond(4);
@@ -359,12 +357,9 @@ void band_17() {
     if (at(17449) && ct(700, 1700)) simplex_fix_radiocheck(net_nato_tac, 8, 21);
     if (at(17458) && cond(3)) nato_qso();
     if (at(17465) && ct(1000, 1100)) simplex_fix_radiocheck(net_diplo, 5, 25);
-    if (at(17468) && ml(30)) { p(20, 1150, 2); send_still("VVV VVV DE CNM CNM QSX 17468  "); }
     if (at(17479) && ed()) { p(22, 880, 3); send_cond_par("YIH YIH DE YIH9 YIH9 QTC K", 2); }
 
     // Broadcast transmitters keying their call on test.
-    if (at(17560) && ct(755, 800)) { p(20, 1000, 5); send_still("VVV VVV VVV DE RSB RSB RSB TEST  "); }
-    if (at(17715) && ct(1355, 1400)) { p(18, 900, 4); send_still("VVV VVV DE CSC CSC TEST TEST  "); }
 
     // Aeronautical telephony and military aeronautical ground stations.
     if (at({17904, 17946, 17961}) && cond(2)) fone_cond(4);

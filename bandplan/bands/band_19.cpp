@@ -32,40 +32,28 @@ void band_19() {
     if (at(19129) && eh()) { p(22, 1300, 4); send_still("4XZ 4XZ 4XZ  VVV VVV VVV  "); }
     if (at(19143) && ct(900, 1000)) simplex_fix_radiocheck(net_diplo, 5, 25);
     if (at(19143) && ct(1000, 1030)) { p(22, 880, 3); let_msg_latin("OLX DE OLZ7 = ", 1); }
-    if (at(19158)) { p(20, 1150, 2); send_still("VVV VVV DE CNM CNM QSX 19158  "); }
     if (at(19166) && od()) { p(20, 850, 2); send_cond_par("YIH YIH DE YIH7 YIH7 QTC K", 2); }
     if (at(19185)) { p(22, 800, 3); send_still("VVV VVV VVV DE RIW RIW RIW  "); }
     if (at(19185) && t.wMinute % 15 == 7) { p(22, 800, 3); fig_msg_ar("RJD69 RJD69 DE RIW QTC "); }
     if (at(19194) && ed()) { p(24, 1240, 4); send_cond_par("7TA 7TA 7TA DE 7TA35 7TA35 K", 2); }
-    if (at(19214)) { p(21, 1150, 2); send_still("VVV VVV DE TBA4 TBA4 QSX 19214  "); }
     if (at(19226) && ml(30)) { p(23, 780, 3); send("AIJ1 AIJ1 DE NWP ZBO 1 O  "); nato_qtc(nr, 'O'); }
     if (at(19245) && cond(2)) { p(20, 800, 2); clg_cond("SPW", "SPW52", 2); }
     if (at(19261)) { p(24, 760, 3); send_still("SXA SXA SXA  VVV VVV VVV  "); }
     if (at(19282) && ms20(0)) { p(22, 900, 3); fig_msg_ar("HZN DE HZN3 QTC "); }
-    if (at(19297) && oh()) { p(26, 880, 3); send_still("VVV VVV DE EBA EBA EBA QRU  "); }
-    if (at(19308) && cond(3)) { p(20, 840, 2); send_cond("EPJ EPJ EPJ DE EPJ3 EPJ3 K"); }
     if (at(19330)) { p(24, 1300, 3); send_still("PBC PBC PBC  VVV VVV VVV  "); }
     if (at(19347) && mh(39)) { p(21, 950, 3); send("CTP DE CTP3 ZBO 1 R  "); nato_qtc(nr, 'R'); }
     if (at(19363)) { p(25, 1000, 4); naval_coast("VVV VVV VVV DE GYA GYA GYA K  ", "GYA", rn_vsl, 38); }
     if (at(19363) && t.wMinute % 20 == 15) { p(25, 1000, 4); let_msg_latin("GYA GYA DE GYA = ", 0x80); }
     if (at(19376) && cond(3)) nato_qso();
-    if (at(19397) && ml(40)) { p(23, 1120, 3); send_still("VVV VVV DE DHJ59 DHJ59 DHJ59  "); }
     if (at(19411)) { p(22, 1150, 3); send_still("RMP RMP RMP  VVV VVV VVV  "); }
     if (at(19411) && ms(55)) { p(22, 1150, 3); fig_msg_ar("RJD38 DE RMP "); }
-    if (at(19428) && cond(3)) { p(20, 1000, 2); send_cond("5AL 5AL DE 5AL19 5AL19 QRU? K"); }
     if (at(19450) && ct(1200, 1600)) simplex_fix_radiocheck(net_nato_tac, 8, 10);
-    if (at(19467) && od()) { p(19, 700, 2); send_still("VVV VVV DE YKA YKA QRV?  "); }
     if (at(19483)) { p(24, 850, 3); french_navy_coast("VVV VVV VVV DE FUM FUM FUM  ", "FUM"); }
     if (at(19509) && eh() && cond(2)) { p(20, 1000, 3); clg_cond("3VX", "3VX2", 2); }
-    if (at(19524)) { p(22, 1000, 3); send_still("VVV VVV VVV DE 5AL 5AL 5AL QSX 19524  "); }
-    if (at(19540) && cond(2)) { p(22, 900, 2); send_cond("GYU GYU GYU DE GYA GYA QSA? K"); }
     if (at(19560) && ms(35)) { p(20, 1000, 3); fig_msg_ar("SUA DE SUA6 = "); }
-    if (at(19583) && oh()) { p(24, 1000, 3); send_still("VVV VVV DE IGJ42 IGJ42 IGJ42 QRU  "); }
     if (at(19594) && cond(3)) { p(20, 900, 2); send_cond_par("RCV RCV RCV DE RKXX RKXX K", 2); }
     if (at(19618) && eh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
-    if (at(19634)) { p(24, 1050, 4); send_still("VVV VVV DE 4XZ 4XZ 4XZ QRU  "); }
     if (at(19656) && ct(800, 1000)) simplex_fix_radiocheck(net_diplo, 5, 21);
-    if (at(19668) && cond(2)) { p(20, 1150, 2); send_cond("CNA CNA DE CNA9 CNA9 QSA? K"); }
 
     // Coast telegraphy: call markers and general calls.
     if (at(19681)) { p(22, 1000, 4); coast_station_ex("CQ CQ CQ DE UAT UAT UAT QSX 16 19 22 MHZ K  ", "UAT", "MOSKVA"); }
@@ -96,7 +84,6 @@ void band_19() {
     if (at(19808) && t.wMinute % 30 == 21) { p(24, 1000, 3); fig_msg_ar("RJD99 RJD99 DE RIW QTC "); }
     if (at(19826) && cond(3)) nato_qso();
     if (at(19844) && oh()) { p(25, 1100, 3); send_still("FUF FUF FUF  VVV VVV VVV  "); }
-    if (at(19861) && cond(2)) { p(21, 1000, 3); send_cond("SUA SUA DE SUA1 SUA1 QTC 1 K"); }
     if (at(19876) && ct(600, 1800)) simplex_fix_radiocheck(net_nato_tac, 8, 21);
     if (at(19894)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RJE RJE RJE K  "); }
     if (at(19917) && ed()) { p(22, 880, 3); send_cond_par("YIH YIH DE YIH4 YIH4 QTC K", 2); }
@@ -110,14 +97,10 @@ void band_19() {
     if (at(19012) && ct(700, 1500)) { p(24, 1000, 5); send_still("VVV VVV VVV DE HEC2 HEC2 HEC2 BERN  "); }
     if (at(19012) && ct(700, 1500) && ms20(12)) { p(24, 1000, 5); send("HEC HEC HEC DE HEC2 NR 12 = "); qtc5l(4, 30, 2, 0); send_stack(" AR K"); }
     if (at(19029) && oh()) { p(21, 1300, 3); send_cond_bug("TBA TBA DE TBA8 TBA8 QTC 1 K"); }
-    if (at(19049) && ct(900, 1600)) { p(23, 900, 4); send_still("CQ CQ DE YZO YZO YZO BEOGRAD QRU?  "); }
-    if (at(19073) && cond(3)) { p(20, 1100, 3); send_cond("7TA 7TA DE 7TA11 7TA11 QSA? K"); }
     if (at(19095) && ct(800, 1400)) { p(25, 1000, 3); send_still("VVV VVV DE OLX OLX OLX QSX 19095  "); }
     if (at(19095) && ct(800, 1400) && cond(3)) { p(25, 1000, 3); clg_cond_bug("OLX", "OLX33", 2); }
     if (at(19137) && eh()) { p(22, 1600, 3); send_cond_bug("9KL 9KL DE 9KL6 9KL6 QRV? K"); }
     if (at(19151) && ct(1000, 1700)) { p(24, 1050, 5); send_still("VVV VVV VVV DE CTV CTV CTV QRU?  "); }
-    if (at(19178) && od()) { p(21, 940, 3); send_cond("IRM IRM DE IRM5 IRM5 QSA? QTC K"); }
-    if (at(19207) && ct(600, 1300)) { p(23, 1000, 3); send_still("VVV VVV DE ODR ODR ODR QRU  "); }
     if (at(19238) && cond(2)) { p(24, 1200, 4); send_cond_bug("SUA SUA DE SUA27 SUA27 QTC K"); }
     if (at(19268) && ct(800, 1500)) { p(22, 800, 3); send_still("VVV VVV VVV DE HZN HZN HZN JEDDAH  "); }
     if (at(19289) && ct(1200, 1400)) { p(24, 1000, 4); italian_diplo(); }

@@ -27,7 +27,6 @@ void band_21() {
     if (at(21856) && ct(800, 1600) && eh()) { p(22, 1250, 3); naval_coast("VVV VVV VVV DE GYU GYU GYU      ", "GYU", rn_vsl, 38); }
     if (at(21863) && ct(1200, 1900)) { p(20, 1100, 2); clg_cond("CLP9", "CLP1", 2); }
     if (at(21868) && ct(600, 1500)) { p(21, 900, 3); send_cond_par("RIW RIW RIW DE RMDX RMDX QTC K", 3); }
-    if (at(21873) && ct(800, 1600)) { p(24, 1000, 3); send_still("VVV VVV DE SUA SUA SUA QRU      "); }
     if (at(21878) && ct(900, 1500)) { qsa_exchange("YZO8", "YZO", 2); }
     if (at(21889) && ct(600, 1400)) { duplex_radiocheck(5, 1); }
     if (at(21894) && ct(700, 1700) && od()) { p(26, 1100, 3); french_navy_coast("VVV  VVV  VVV  DE  FUV  FUV  FUV  3/12  3/16  3/20       ", "FUV"); }

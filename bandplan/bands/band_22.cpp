@@ -198,7 +198,6 @@ void fixed_above_band() {
     if (at(22918) && ct(900, 1500)) { qsa_exchange("OLX22", "OLX", 3); }
     if (at(22931) && ct(800, 1600) && ms10(10)) { p(21, 1000, 3); send("OLX22 DE OLX QTC = "); qtc5f(nr, 70); send_stack(" K"); }
     if (at(22942) && ct(600, 1500)) { simplex_fix_radiocheck(net_nato_tac, 8, 23); }
-    if (at(22955) && ct(700, 1400)) { p(24, 1250, 3); send_still("VVV VVV DE YIL YIL YIL      "); }
     if (at(22963) && ct(1300, 2100)) { p(22, 1000, 4); send_still("VVV VVV VVV DE CLN CLN CLN      "); }
     if (at(22979) && ct(800, 1400) && cond(2)) { low_pwr_mil(); }
     if (at(22993) && ct(600, 1300)) { p(22, 1000, 3); send("XXXX DE RCV RCV = "); qtc5f(nr, 40); send_stack(" K"); }
@@ -211,7 +210,6 @@ void fixed_above_band() {
     if (at(22896) && od()) { p(24, 900, 5); send_still("VVV VVV VVV DE TBA TBA TBA QSX 18 22 MHZ  "); }
     if (at(22909) && ms20(0)) { p(22, 1000, 3); send("HZN4 HZN4 DE HZN = "); qtc5f(nr, 35); send_stack(" AR"); }
     if (at(22925) && cond(3)) send_cond_bug("EBA EBA DE EBA4 EBA4 QRK? K");
-    if (at(22946) && oh()) { p(23, 1100, 4); send_still("VVV VVV DE CNM CNM CNM QSX 22946  "); }
     if (at(22971) && ct(1000, 1800)) { p(24, 1000, 3); send_still("VVV VVV VVV DE NAU NAU NAU  "); }
     if (at(22986) && cond(3)) send_cond_bug("GYA GYA DE MTN MTN QTC K");
 

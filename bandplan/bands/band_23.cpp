@@ -48,7 +48,6 @@ void band_23() {
     // Government and embassy nets.
     if (at(23360) && ct(1200, 2100)) { p(22, 1150, 3); clg_cond("CLP8", "CLP1", 3); }
     if (at(23362) && ct(1200, 2100) && ms20(20)) { p(22, 1150, 3); let_msg_count("CLP8 DE CLP1 QTC = ", 60, 0x80); }
-    if (at(23384) && ct(700, 1500)) { p(24, 1000, 3); send_still("VVV VVV VVV DE SUA SUA SUA QRU      "); }
     if (at(23391) && ct(700, 1500)) { qsa_exchange("SUA41", "SUA", 3); }
     if (at(23417) && ct(800, 1400)) { p(21, 980, 3); clg_cond("SNN9", "SNN", 2); }
     if (at(23419) && ct(800, 1400) && ms(30)) { p(21, 980, 3); let_msg_count("SNN9 DE SNN = ", 45, 3); }
@@ -59,7 +58,6 @@ void band_23() {
     if (at(23498) && ct(500, 1200) && ml(20)) { p(25, 1020, 3); indicator_qtc(2, 60, "BZR62 "); }
     if (at(23517) && ct(800, 1600)) { p(24, 1000, 3); send_still("VVV VVV VVV DE 7RA20 7RA20 7RA20      "); }
     if (at(23538) && ct(700, 1500)) { p(20, 1200, 2); clg_cond("CNA2", "CNA", 2); }
-    if (at(23553) && ct(600, 1400)) { p(25, 1000, 3); send_still("VVV VVV VVV DE YIL YIL YIL      "); }
     if (at(23578) && ct(800, 1400) && cond(2)) { low_pwr_mil(); }
     if (at(23603) && ct(700, 1600)) { p(23, 1100, 3); send_cond_par("5AF 5AF DE 5AF3 5AF3 QTC K", 2); }
     if (at(23646) && ct(600, 1700)) { p(24, 760, 3); send_still("VVV VVV VVV DE RAL23 RAL23 RAL23      "); }

@@ -20,7 +20,6 @@ void band_24() {
     if (at(24052) && ct(1000, 2000)) { p(24, 850, 4); naval_coast("VVV VVV VVV DE NAM NAM NAM      ", "NAM", us_navy, 37); }
     if (at(24087) && ct(800, 1500)) { p(26, 1100, 3); french_navy_coast("VVV  VVV  VVV  DE  FUG  FUG  FUG  3/16  3/20  3/24       ", "FUG"); }
     if (at(24128) && ct(700, 1500)) { simplex_fix_radiocheck(net_rus_mil, 6, 24); }
-    if (at(24165) && ct(900, 1600)) { p(24, 1000, 3); send_still("VVV VVV DE SUA SUA SUA QRU      "); }
     if (at(24169) && ct(900, 1600) && ms10(30)) { p(24, 1000, 3); send("SUA22 DE SUA = "); qtc5l(nr, 50, 2, 1); send_stack(""); }
     if (at(24196) && ct(1200, 2000)) { p(22, 1150, 3); clg_cond("CLP9", "CLP1", 2); }
     if (at(24249) && ct(800, 1500)) { duplex_radiocheck(3, 1); }

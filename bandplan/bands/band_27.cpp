@@ -33,7 +33,6 @@ void band_27() {
     if (at(27830) && ct(900, 1600)) send_vvv("RKA");
     if (at(27861) && ct(700, 1500)) { p(22, 1040, 3); italian_naval("VVV VVV DE IDR IDR IDR      ", "IDR"); }
     if (at(27890) && ct(800, 1600)) { duplex_osn(3, 1); }
-    if (at(27935) && ct(900, 1500)) { p(24, 1000, 3); send_still("VVV VVV DE SUA SUA SUA QRU      "); }
     if (at(27958) && ct(1100, 1800)) { p(24, 850, 4); naval_coast("VVV VVV VVV DE NAM NAM NAM      ", "NAM", us_navy, 37); }
     // Outstations answering their control stations, and more of the short-range nets.
     if (at(27567) && ms(15)) { p(22, 1000, 3); fig_msg_count("RJD64 DE RCV QTC = ", 20); }
