@@ -48,17 +48,17 @@ void band_10_day_paths() {
         // The European armies and police: fixed-net markers and calls.
         if (at(10403) && ml(45)) { p(25, 1000, 4); send_still("VVV VVV VVV DE HBN HBN HBN  "); }
         if (at(10416) && cond(3)) { p(19, 920, 4); clg_cond("OEF", "OEK", 2); }
-        if (at(10424) && ms10(20)) simplex_fix_radiocheck(net_army_a, 6, 21);
+        if (at(10424) && ms10(20)) fixed_net(NET_ARMY_A, 21);
         if (at(10432) && eh()) { p(24, 1340, 4); send_still("CQ CQ CQ DE SAM SAM SAM QSX 10 13  "); }
         if (at(10440) && cond(2)) { p(20, 760, 3); send_cond("LGB LGB DE LGB2 LGB2 QRK? K"); }
         if (at(10447) && ms20(40)) { p(23, 870, 3); fig_msg("OVG OVG DE OVG3 OVG3 QTC ", " AR K"); }
         if (at(10455) && oh()) { p(24, 1100, 4); send_still("VVV VVV VVV DE OHM OHM OHM  "); }
         if (at(10462) && cond(3)) send_cond_bug("EIB EIB DE EIB7 EIB7 QTC K");
-        if (at(10473) && ct(600, 900)) simplex_fix_radiocheck(net_tac_f, 6, 23);
+        if (at(10473)) fixed_net(NET_TAC_F, 23);
         if (at(10481) && ml(30)) { p(21, 940, 4); send_still("VVV VVV DE CTP CTP CTP QSX 10 12 14  "); }
         if (at(10490) && cond(2)) { p(17, 1000, 3); send_cond("CTP CTP DE CTP4 CTP4 QRV K"); }
         if (at(10498) && eh() && mh(30)) { p(24, 1450, 4); nato_msg("CTP DE CTV = ", 'O'); }
-        if (at(10506) && ms10(0)) simplex_fix_radiocheck(net_army_d, 6, 10);
+        if (at(10506) && ms10(0)) fixed_net(NET_ARMY_D, 10);
         if (at(10517)) { p(26, 1180, 4); send_still("VVV VVV VVV DE YZA YZA YZA BEOGRAD  "); }
         if (at(10526) && cond(3)) { p(20, 980, 3); send_cond("YZA YZA DE YZS YZS SPLIT QTC K"); }
         if (at(10535) && ms(30)) { p(22, 2310, 3); let_msg("ZAD ZAD DE ZAT ZAT = ", 2, 0); }

@@ -48,9 +48,9 @@ void band_11_day_paths() {
         if (at(11476) && ml(30)) { p(23, 1520, 4); send_still("VVV VVV DE YOC YOC YOC BUCURESTI  "); }
         if (at(11484) && ms10(20)) { p(21, 1000, 3); let_msg("HGK HGK DE HGA HGA = ", 3, 0); }
         if (at(11495) && cond(2)) { p(19, 1040, 3); send_cond("OLK OLK DE OLK8 OLK8 QRK? K"); }
-        if (at(11503) && ct(600, 900)) simplex_fix_radiocheck(net_army_e, 5, 21);
-        if (at(11512) && ct(1300, 1400)) simplex_fix_radiocheck(net_gov_b, 5, 22);
-        if (at(11520) && ms(40)) simplex_fix_radiocheck(net_tac_g, 5, 23);
+        if (at(11503)) fixed_net(NET_ARMY_E, 21);
+        if (at(11512)) fixed_net(NET_GOV_B, 22);
+        if (at(11520) && ms(40)) fixed_net(NET_TAC_G, 23);
 
         // Embassy stations on their day schedules.
         if (at(11526) && ms20(20)) { p(24, 1070, 3); italian_diplo(); }

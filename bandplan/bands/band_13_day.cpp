@@ -43,7 +43,7 @@ void band_13_day() {
         if (at(13448) && cond(2)) nato_qso();
         if (at(13462) && ml(30)) { p(23, 1000, 4); send_still("VVV VVV VVV DE DHJ51 DHJ51 DHJ51  "); }
         if (at(13462) && mh(29) && cond(2)) { p(23, 1000, 4); send_cond("DHJ59 DHJ59 DE DHJ51 DHJ51 QTC 2 K"); }
-        if (at(13475) && ct(700, 1100)) simplex_fix_radiocheck(net_nato_tac, 8, 10);
+        if (at(13475)) fixed_net(NET_US_ARMY, 10);
         if (at(13477) && cond(3)) { p(19, 2020, 3); send_cond_bug("OSN OSN DE OSN4 OSN4 QRV K"); }
         if (at(13484)) { p(24, 1000, 3); send_still("VVV VVV VVV DE EBC EBC EBC  "); }
         if (at(13491) && ct(800, 1400)) { p(21, 1060, 5); send_still("VVV VVV VVV DE SPW SPW SPW QSX 13 16  "); }
@@ -51,7 +51,7 @@ void band_13_day() {
         if (at(13508) && eh() && ml(30)) { p(20, 1000, 4); fig_msg("CTP CTP DE CTV = ", " AR"); }
         if (at(13515) && cond(2)) { p(24, 1260, 3); send_cond_bug("RIW RIW DE RJD99 RJD99 QTC 1 K"); }
         if (at(13521) && ct(600, 900)) { p(21, 1000, 4); send_still("VVV VVV VVV DE TBA2 TBA2 TBA2 QSX 13  "); }
-        if (at(13532) && ms10(0)) simplex_fix_radiocheck(net_fr_mil, 7, 12);
+        if (at(13532) && ms10(0)) fixed_net(NET_FR_ARMY, 12);
         if (at(13538) && cond(3)) { p(23, 1180, 4); send_cond("GYA GYA DE GYU GYU QRU? K"); }
         if (at(13546)) { p(15, 1000, 3); send_still("VVV VVV VVV DE CFH CFH CFH  "); }
         if (at(13551) && mh(45)) { p(15, 1430, 1); fig_msg("CFH CFH DE CKN CKN QTC ", " K"); }

@@ -39,7 +39,7 @@ void band_14_day() {
         if (at(14457) && oh()) { p(30, 1100, 5); send_still("VVV VVV VVV DE SPW SPW SPW  "); }
         if (at(14466) && cond(2)) { p(20, 1000, 4); send_cond_bug("OVG OVG DE OVG2 OVG2 QTC 3 K"); }
         if (at(14472) && ml(20)) { p(35, 1200, 1); send_still("VVV VVV VVV DE PBB PBB PBB  "); }
-        if (at(14481) && ms10(0)) simplex_fix_radiocheck(net_nato_tac, 8, 21);
+        if (at(14481) && ms10(0)) fixed_net(NET_TAC_2, 21);
         if (at(14489) && cond(3)) { p(16, 1000, 3); send_cond("TBA TBA DE TBA5 TBA5 QSA? K"); }
         if (at(14498) && eh()) { p(24, 1000, 4); send_still("VVV VVV VVV DE 4XZ 4XZ 4XZ QSX 13 14  "); }
         if (at(14506) && cond(3)) { p(32, 1340, 3); send_cond("CTV CTV DE CTP CTP QTC 1 K"); }

@@ -65,7 +65,7 @@ void western_military() {
     if (at(14517) && cond(2)) nato_qso();
     if (at(14532)) { p(24, 1000, 4); send_still("VVV VVV VVV DE NSS NSS NSS QSX 8 14 18  "); }
     if (at(14532) && ms(10)) { p(24, 1000, 4); naval_coast("VVV VVV VVV DE NSS NSS NSS  ", "NSS", us_navy, 37); }
-    if (at(14551) && ms10(10)) simplex_fix_radiocheck(net_nato_tac, 8, 23);
+    if (at(14551) && ms10(10)) fixed_net(NET_TAC_3, 23);
     if (at(14562) && cond(3)) { p(23, 1160, 3); send_cond_bug("NWP NWP DE AIJ1 AIJ1 R K"); }
     if (at(14576) && ct(900, 2100)) { p(21, 1000, 4); send_still("VVV VVV VVV DE CTV CTV CTV  "); }
     if (at(14593) && eh()) { p(25, 1000, 3); send_still("VVV VVV VVV DE SXA SXA SXA QSX 13 14  "); }
@@ -79,7 +79,7 @@ void western_military() {
     if (at(14759) && ml(20)) { p(24, 1000, 3); send_still("VVV VVV VVV DE VHP VHP VHP  "); }
     if (at(14786) && eh()) { p(21, 1220, 3); send_still("VVV VVV VVV DE FUX FUX FUX  "); }
     if (at(14798) && cond(2)) nato_qso();
-    if (at(14811) && ms10(50)) simplex_fix_radiocheck(net_fr_mil, 7, 41);
+    if (at(14811) && ms10(50)) fixed_net(NET_FR_NAVY_1, 41);
     if (at(14835) && oh()) { p(16, 1000, 4); send_still("VVV VVV VVV DE FUV FUV FUV QSX 6 8 14  "); }
 }
 

@@ -32,7 +32,7 @@ void band_15() {
     if (at(15048) && mh(29) && cond(2)) { p(18, 780, 2); fig_msg_ar("RCH DE ZH4L = "); }
     if (at(15055) && cond(4)) nato_qso();
     if (at(15062)) { p(25, 1000, 3); send_still("VVV VVV VVV DE RFH RFH RFH QSX 11 15 MHZ  "); }
-    if (at(15070) && ct(600, 1800)) simplex_fix_radiocheck(net_nato_tac, 8, 23);
+    if (at(15070)) fixed_net(NET_US_NAVY, 23);
 
     // Broadcasters' transmitters are heard keying their call on a test now and then.
     if (at(15345) && ct(1155, 1200)) { p(18, 1000, 5); send_still("VVV VVV DE CSB CSB TEST TEST  "); }
@@ -42,18 +42,18 @@ void band_15() {
     if (at(15809) && ml(6)) { p(24, 1000, 4); fig_msg_ar("RJD99 RJD99 DE RCV QTC "); }
     if (at(15821) && cond(3)) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE RMCB RMCB QSA? K", 2); }
     if (at(15821) && ct(1000, 1030)) { p(21, 1000, 3); clg_cond("RIW", "RMCB", 200); }
-    if (at(15828) && oh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
+    if (at(15828) && oh()) fixed_net(NET_RU_NAVY_NORTH, 24);
     if (at(15840)) { p(25, 1080, 3); french_navy_coast("VVV VVV VVV DE FUE FUE FUE K  ", "FUE"); }
     if (at(15840) && ms10(30)) { p(25, 1080, 3); let_msg_latin("FUE FUE DE FUE = ", 0x80); }
-    if (at(15842) && eh()) simplex_fix_radiocheck(net_fr_mil, 7, 41);
+    if (at(15842) && eh()) fixed_net(NET_FR_NAVY_2, 41);
     if (at(15857) && day()) { p(22, 1400, 3); send_still("4XZ 4XZ 4XZ  VVV VVV VVV  "); }
     if (at(15861) && cond(2)) { p(21, 1000, 3); send_cond("SUA SUA DE SUA3 SUA3 QTC 2 K"); }
     if (at(15861) && ms(15)) { p(21, 1000, 3); fig_msg_ar("SUA DE SUA3 = "); }
-    if (at(15871) && ct(800, 1000)) simplex_fix_radiocheck(net_diplo, 5, 21);
+    if (at(15871)) fixed_net(NET_CZ_DIPLO, 21);
     if (at(15871) && ct(1000, 1100)) { p(23, 900, 3); let_msg_latin("OLX DE OLT44 = ", 1); }
     if (at(15876)) { p(23, 950, 3); italian_naval("VVV VVV VVV DE IDR IDR IDR  ", "IDR"); }
     if (at(15894) && cond(3)) nato_qso();
-    if (at(15914) && ct(1300, 1700)) simplex_fix_radiocheck(net_nato_tac, 8, 10);
+    if (at(15914)) fixed_net(NET_US_ARMY, 10);
     if (at(15916) && od()) { p(22, 880, 2); send_cond_par("YIH YIH DE YIH5 YIH5 QTC K", 2); }
     if (at(15929)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RIW RIW RIW K  "); }
     if (at(15929) && t.wMinute % 15 == 2) { p(24, 1000, 3); fig_msg_ar("RJD69 RJD69 DE RIW QTC "); }
@@ -116,7 +116,7 @@ void band_15() {
     if (at(15970) && ct(1000, 1200)) { p(21, 1200, 5); red_cross("HBD"); }
     if (at(15978) && ed() && ct(800, 1100)) { p(24, 1100, 3); albanian_diplo("ZAA"); }
     if (at(15984) && ct(1300, 1500)) { p(23, 950, 4); thai_mfa(); }
-    if (at(15988) && oh()) simplex_fix_radiocheck(net_army_d, 6, 21);
+    if (at(15988) && oh()) fixed_net(NET_ARMY_D, 21);
     if (at(15999) && ct(900, 1600)) duplex_radiocheck(4, 2);
     if (at(15820) && ct(1700, 1900)) { p(24, 1000, 3); vietnamese_diplo(); }
     if (at(15853) && ct(1900, 2100) && cond(2)) { p(22, 850, 4); brussels_mfa(); }

@@ -16,18 +16,18 @@ void fixed_and_ship_telephony() {
     if (at(16013) && t.wMinute % 20 == 4) { p(24, 1000, 4); fig_msg_ar("RJD99 RJD99 DE RCV QTC "); }
     if (at(16018) && cond(3)) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE RMGE RMGE QSA? K", 2); }
     if (at(16018) && ct(1130, 1200)) { p(20, 950, 3); clg_cond("RIW", "RMGE", 200); }
-    if (at(16025) && eh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
+    if (at(16025) && eh()) fixed_net(NET_RU_ARMY, 24);
     if (at(16032)) { p(22, 1150, 3); send_still("VVV VVV VVV DE RMP RMP RMP  "); }
     if (at(16032) && ms(45)) { p(22, 1150, 3); fig_msg_ar("RJD38 DE RMP "); }
-    if (at(16040) && oh()) simplex_fix_radiocheck(net_fr_mil, 7, 41);
+    if (at(16040) && oh()) fixed_net(NET_FR_ARMY, 41);
     if (at(16050)) { p(25, 1100, 3); french_navy_coast("VVV VVV VVV DE FUE FUE FUE  ", "FUE"); }
     if (at(16050) && ms10(0)) { p(25, 1100, 3); let_msg_latin("FUE FUE DE FUE = ", 0x80); }
     if (at(16055) && cond(2)) { p(21, 1000, 3); send_cond("SUA SUA SUA DE SUA9 SUA9 QTC 1 K"); }
     if (at(16055) && ms(35)) { p(21, 1000, 3); fig_msg_ar("SUA DE SUA9 = "); }
-    if (at(16064) && ct(900, 1000)) simplex_fix_radiocheck(net_diplo, 5, 25);
+    if (at(16064)) fixed_net(NET_HU_DIPLO, 25);
     if (at(16064) && ct(1000, 1040)) { p(22, 880, 3); let_msg_latin("OLX DE OLY2 = ", 1); }
     if (at(16076)) { p(24, 960, 3); send_still("VVV VVV VVV IDR IDR IDR  "); }
-    if (at(16079) && ct(600, 1800)) simplex_fix_radiocheck(net_nato_tac, 8, 21);
+    if (at(16079)) fixed_net(NET_UK_NAVY, 21);
     if (at(16085) && ct(700, 1500)) { p(24, 1000, 5); send_still("VVV VVV VVV DE HEC4 HEC4 HEC4 QSX 16085  "); }
     if (at(16085) && ct(700, 1500) && ms20(4)) { p(24, 1000, 5); send("HBD HBD DE HEC4 QTC 2 = "); qtc5l(2, 34, 2, 0x80); send_stack(" K"); }
     if (at(16103) && oh()) { p(21, 1550, 3); send_cond_bug("TBA TBA DE TBA2 TBA2 QSA? K"); }
@@ -38,7 +38,7 @@ void fixed_and_ship_telephony() {
     if (at(16249) && ct(1000, 1200)) telecom_opchat_dx("OLX", "SUA", "");
     if (at(16257) && ct(800, 1000)) { p(22, 1100, 3); polish_diplo("SPW62"); }
     if (at(16279) && ct(1600, 1800)) { p(23, 900, 4); german_diplo(); }
-    if (at(16305) && ed()) simplex_fix_radiocheck(net_army_a, 6, 21);
+    if (at(16305) && ed()) fixed_net(NET_ARMY_A, 21);
     if (at(16321) && ct(1100, 1300)) auto_morse(55);
     if (at(16339) && cond(2)) nato_qso();
     if (at(16352) && ct(600, 1400)) { p(24, 1300, 3); send_still("VVV VVV DE CNM CNM CNM RABAT  "); }
@@ -55,7 +55,7 @@ void fixed_and_ship_telephony() {
     if (at(16113) && od()) { p(20, 850, 2); send_cond_par("YIH YIH DE YIH2 YIH2 QTC K", 2); }
     if (at(16119) && ms(50)) { p(20, 1150, 2); fig_msg_ar("CNA DE CNM "); }
     if (at(16122) && ed()) { p(24, 1240, 4); send_cond_par("7TA 7TA 7TA DE 7TA31 7TA31 K", 2); }
-    if (at(16154) && ct(1200, 1600)) simplex_fix_radiocheck(net_nato_tac, 8, 23);
+    if (at(16154)) fixed_net(NET_IT_NAVY, 23);
     if (at(16161) && cond(2)) { p(20, 800, 2); clg_cond("SPW", "SPW31", 2); }
     if (at(16167)) { p(24, 760, 3); send_still("VVV VVV VVV SXA SXA SXA  "); }
     if (at(16172) && ms20(20)) { p(22, 900, 3); fig_msg_ar("HZN DE HZN4 QTC "); }

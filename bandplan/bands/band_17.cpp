@@ -349,14 +349,14 @@ void band_17() {
     // Fixed service below the broadcast band.
     if (at(17413)) { p(24, 1000, 4); send_still("RCV RCV RCV  VVV VVV VVV  "); }
     if (at(17413) && ms(25)) { p(24, 1000, 4); fig_msg_ar("RJD99 RJD99 DE RCV QTC "); }
-    if (at(17422) && eh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
-    if (at(17426) && oh()) simplex_fix_radiocheck(net_fr_mil, 7, 41);
+    if (at(17422) && eh()) fixed_net(NET_RU_AIR, 24);
+    if (at(17426) && oh()) fixed_net(NET_FR_AIR_1, 41);
     if (at(17439)) { p(25, 1100, 3); french_navy_coast("VVV VVV VVV DE FUE FUE FUE  ", "FUE"); }
     if (at(17442) && cond(2)) { p(21, 1000, 3); send_cond("SUA SUA DE SUA5 SUA5 QTC 3 K"); }
     if (at(17442) && ms(5)) { p(21, 1000, 3); fig_msg_ar("SUA DE SUA5 = "); }
-    if (at(17449) && ct(700, 1700)) simplex_fix_radiocheck(net_nato_tac, 8, 21);
+    if (at(17449)) fixed_net(NET_TAC_1, 21);
     if (at(17458) && cond(3)) nato_qso();
-    if (at(17465) && ct(1000, 1100)) simplex_fix_radiocheck(net_diplo, 5, 25);
+    if (at(17465)) fixed_net(NET_RO_DIPLO, 25);
     if (at(17479) && ed()) { p(22, 880, 3); send_cond_par("YIH YIH DE YIH9 YIH9 QTC K", 2); }
 
     // Broadcast transmitters keying their call on test.
@@ -366,7 +366,7 @@ void band_17() {
     if (at(17925) && day()) fone_cond(3);
     if (at(17975) && cond(3)) { p(20, 1100, 2); send_cond("RFH RFH DE 9TN7 9TN7 QSA? K"); }
     if (at(17982) && eh()) { p(24, 1000, 3); send_still("VVV VVV VVV DE MKL MKL MKL K  "); }
-    if (at(17994) && ct(800, 1600)) simplex_fix_radiocheck(net_nato_tac, 8, 23);
+    if (at(17994)) fixed_net(NET_TAC_2, 23);
 
     coast_and_fixed_more();
 

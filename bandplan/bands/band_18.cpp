@@ -15,11 +15,11 @@ void aero_and_amateur() {
     // Military aeronautical and fixed stations below the amateur band.
     if (at(18013) && cond(3)) { p(20, 1100, 2); send_cond("RFH RFH DE 9TN4 9TN4 QSA? K"); }
     if (at(18021)) fone_cond(4);
-    if (at(18024) && ct(700, 1700)) simplex_fix_radiocheck(net_nato_tac, 8, 10);
+    if (at(18024)) fixed_net(NET_TAC_3, 10);
     if (at(18032)) { p(24, 1000, 4); send_still("VVV VVV VVV DE RCV RCV RCV  "); }
     if (at(18032) && t.wMinute % 20 == 8) { p(24, 1000, 4); fig_msg_ar("RJD99 RJD99 DE RCV QTC "); }
     if (at(18046) && oh()) { p(25, 1100, 3); french_navy_coast("VVV VVV VVV DE FUE FUE FUE  ", "FUE"); }
-    if (at(18064) && eh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
+    if (at(18064) && eh()) fixed_net(NET_RU_NAVY_BALTIC, 24);
 
     // Amateur telegraphy.
 
@@ -47,16 +47,16 @@ void fixed_and_ships() {
     if (at(18177)) { p(24, 1000, 3); send_still("VVV VVV DE RIW RIW RIW QRU  "); }
     if (at(18177) && t.wMinute % 15 == 4) { p(24, 1000, 3); fig_msg_ar("RJD69 RJD69 DE RIW QTC "); }
     if (at(18182) && cond(3)) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE RKXX RKXX QSA? K", 2); }
-    if (at(18191) && oh()) simplex_fix_radiocheck(net_fr_mil, 7, 41);
+    if (at(18191) && oh()) fixed_net(NET_FR_AIR_2, 41);
     if (at(18198)) { p(22, 1150, 3); send_still("VVV VVV VVV DE RMP RMP RMP K  "); }
     if (at(18198) && ms(40)) { p(22, 1150, 3); fig_msg_ar("RJD38 DE RMP "); }
-    if (at(18205) && ct(900, 1000)) simplex_fix_radiocheck(net_diplo, 5, 21);
+    if (at(18205)) fixed_net(NET_CZ_DIPLO, 21);
     if (at(18205) && ct(1000, 1040)) { p(22, 880, 3); let_msg_latin("OLX DE OLV = ", 1); }
     if (at(18215)) { p(24, 960, 3); italian_naval("VVV VVV VVV DE IDR IDR IDR K  ", "IDR"); }
     if (at(18225) && cond(3)) nato_qso();
     if (at(18235) && ms(0)) { p(22, 1000, 3); fig_msg_ar("SUA DE SUA8 = "); }
     if (at(18248) && eh()) { p(22, 1300, 4); send_still("VVV VVV VVV DE 4XZ 4XZ 4XZ  "); }
-    if (at(18253) && ct(600, 1800)) simplex_fix_radiocheck(net_nato_tac, 8, 21);
+    if (at(18253)) fixed_net(NET_TAC_4, 21);
     if (at(18271) && ml(30)) { p(23, 780, 3); send("AIJ1 AIJ1 DE NWP ZBO 1 R  "); nato_qtc(nr, 'R'); }
     if (at(18278) && od()) { p(20, 850, 2); send_cond_par("YIH YIH DE YIH3 YIH3 QTC K", 2); }
     if (at(18290) && ed()) { p(24, 1240, 4); send_cond_par("7TA 7TA 7TA DE 7TA33 7TA33 K", 2); }
@@ -72,10 +72,10 @@ void fixed_and_ships() {
     if (at(18379) && t.wMinute % 15 == 9) { p(25, 1000, 4); let_msg_latin("GYA GYA DE GYA = ", 0x80); }
     if (at(18393) && ml(40)) { p(23, 1120, 3); send_still("VVV VVV DE DHJ59 DHJ59 DHJ59  "); }
     if (at(18406) && cond(3)) nato_qso();
-    if (at(18414) && eh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
+    if (at(18414) && eh()) fixed_net(NET_RU_NAVY_BLACK_SEA, 24);
     if (at(18428)) { p(22, 1000, 3); send_still("RJE RJE RJE  VVV VVV VVV  "); }
     if (at(18460)) { p(24, 1050, 3); send_still("VVV VVV DE 5AL 5AL 5AL QRU  "); }
-    if (at(18471) && ct(1200, 1600)) simplex_fix_radiocheck(net_nato_tac, 8, 23);
+    if (at(18471)) fixed_net(NET_US_NAVY, 23);
     if (at(18488) && cond(2)) { p(22, 900, 2); send_cond("GYU GYU GYU DE GYA GYA QSA? K"); }
     if (at(18504)) { p(24, 850, 3); send_still("FUX FUX FUX  VVV VVV VVV  "); }
     if (at(18517) && eh() && cond(2)) { p(20, 1000, 3); clg_cond("3VX", "3VX5", 2); }
@@ -83,13 +83,13 @@ void fixed_and_ships() {
     if (at(18546)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RCV RCV RCV QSX 16 18 MHZ  "); }
     if (at(18560) && cond(3)) { p(20, 900, 2); send_cond_par("RCV RCV RCV DE RHFE RHFE K", 2); }
     if (at(18583) && oh()) { p(24, 1000, 3); send_still("VVV VVV VVV IGJ42 IGJ42 IGJ42  "); }
-    if (at(18612) && ct(800, 1000)) simplex_fix_radiocheck(net_diplo, 5, 25);
+    if (at(18612)) fixed_net(NET_HU_DIPLO, 25);
     if (at(18624)) { p(24, 900, 3); send_still("VVV VVV VVV FUM FUM FUM  "); }
     if (at(18660) && mh(44)) { p(22, 920, 3); fig_msg_ar("PWZ DE PWZ33 QTC "); }
     if (at(18681)) { p(23, 800, 3); send_still("VVV VVV VVV DE RIW RIW RIW QSX 14 16 18 MHZ  "); }
     if (at(18693) && cond(3)) nato_qso();
     if (at(18730) && ml(30)) { p(22, 1100, 3); naval_coast("VVV VVV DE GYU GYU QSX 18730  ", "GYU", rn_vsl, 38); }
-    if (at(18753) && oh()) simplex_fix_radiocheck(net_fr_mil, 7, 41);
+    if (at(18753) && oh()) fixed_net(NET_FR_NAVY_1, 41);
 
     // Ship stations of the 18/19 MHz band: telephony, then telegraphy calling the coast.
     if (at({18792, 18810, 18822}) && cond(2)) fone_cond(3);
@@ -110,7 +110,7 @@ void fixed_and_ships() {
     if (at(18908)) { p(24, 1000, 3); send_still("RCV RCV RCV  VVV VVV VVV  "); }
     if (at(18938) && cond(3)) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE RMCB RMCB QSA? K", 2); }
     if (at(18954) && eh()) { p(22, 1150, 3); french_navy_coast("VVV VVV DE FUG FUG FUG  ", "FUG"); }
-    if (at(18980) && ct(900, 1500)) simplex_fix_radiocheck(net_nato_tac, 8, 21);
+    if (at(18980)) fixed_net(NET_US_ARMY, 21);
 }
 
 // Stations heard only while the path is in daylight.

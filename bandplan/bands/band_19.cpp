@@ -20,17 +20,17 @@ void band_19() {
     if (at(19008)) { p(24, 1000, 4); send_still("VVV VVV VVV DE RCV RCV RCV QSX 14 19 MHZ  "); }
     if (at(19008) && t.wMinute % 20 == 12) { p(24, 1000, 4); fig_msg_ar("RJD99 RJD99 DE RCV QTC "); }
     if (at(19024) && cond(3)) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE RMGE RMGE QSA? K", 2); }
-    if (at(19038) && eh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
+    if (at(19038) && eh()) fixed_net(NET_RU_NAVY_NORTH, 24);
     if (at(19054)) { p(25, 1100, 3); send_still("FUE FUE FUE  VVV VVV VVV  "); }
     if (at(19054) && ms10(20)) { p(25, 1100, 3); let_msg_latin("FUE FUE DE FUE = ", 0x80); }
-    if (at(19067) && oh()) simplex_fix_radiocheck(net_fr_mil, 7, 41);
+    if (at(19067) && oh()) fixed_net(NET_FR_NAVY_2, 41);
     if (at(19081) && cond(2)) { p(21, 1000, 3); send_cond("SUA SUA SUA DE SUA4 SUA4 QTC 2 K"); }
     if (at(19081) && ms(45)) { p(21, 1000, 3); fig_msg_ar("SUA DE SUA4 = "); }
     if (at(19087)) { p(24, 960, 3); send_still("IDR IDR IDR  VVV VVV VVV  "); }
-    if (at(19104) && ct(700, 1700)) simplex_fix_radiocheck(net_nato_tac, 8, 23);
+    if (at(19104)) fixed_net(NET_UK_NAVY, 23);
     if (at(19120) && cond(3)) nato_qso();
     if (at(19129) && eh()) { p(22, 1300, 4); send_still("4XZ 4XZ 4XZ  VVV VVV VVV  "); }
-    if (at(19143) && ct(900, 1000)) simplex_fix_radiocheck(net_diplo, 5, 25);
+    if (at(19143)) fixed_net(NET_RO_DIPLO, 25);
     if (at(19143) && ct(1000, 1030)) { p(22, 880, 3); let_msg_latin("OLX DE OLZ7 = ", 1); }
     if (at(19166) && od()) { p(20, 850, 2); send_cond_par("YIH YIH DE YIH7 YIH7 QTC K", 2); }
     if (at(19185)) { p(22, 800, 3); send_still("VVV VVV VVV DE RIW RIW RIW  "); }
@@ -47,13 +47,13 @@ void band_19() {
     if (at(19376) && cond(3)) nato_qso();
     if (at(19411)) { p(22, 1150, 3); send_still("RMP RMP RMP  VVV VVV VVV  "); }
     if (at(19411) && ms(55)) { p(22, 1150, 3); fig_msg_ar("RJD38 DE RMP "); }
-    if (at(19450) && ct(1200, 1600)) simplex_fix_radiocheck(net_nato_tac, 8, 10);
+    if (at(19450)) fixed_net(NET_IT_NAVY, 10);
     if (at(19483)) { p(24, 850, 3); french_navy_coast("VVV VVV VVV DE FUM FUM FUM  ", "FUM"); }
     if (at(19509) && eh() && cond(2)) { p(20, 1000, 3); clg_cond("3VX", "3VX2", 2); }
     if (at(19560) && ms(35)) { p(20, 1000, 3); fig_msg_ar("SUA DE SUA6 = "); }
     if (at(19594) && cond(3)) { p(20, 900, 2); send_cond_par("RCV RCV RCV DE RKXX RKXX K", 2); }
-    if (at(19618) && eh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
-    if (at(19656) && ct(800, 1000)) simplex_fix_radiocheck(net_diplo, 5, 21);
+    if (at(19618) && eh()) fixed_net(NET_RU_ARMY, 24);
+    if (at(19656)) fixed_net(NET_CZ_DIPLO, 21);
 
     // Coast telegraphy: call markers and general calls.
     if (at(19681)) { p(22, 1000, 4); coast_station_ex("CQ CQ CQ DE UAT UAT UAT QSX 16 19 22 MHZ K  ", "UAT", "MOSKVA"); }
@@ -84,7 +84,7 @@ void band_19() {
     if (at(19808) && t.wMinute % 30 == 21) { p(24, 1000, 3); fig_msg_ar("RJD99 RJD99 DE RIW QTC "); }
     if (at(19826) && cond(3)) nato_qso();
     if (at(19844) && oh()) { p(25, 1100, 3); send_still("FUF FUF FUF  VVV VVV VVV  "); }
-    if (at(19876) && ct(600, 1800)) simplex_fix_radiocheck(net_nato_tac, 8, 21);
+    if (at(19876)) fixed_net(NET_TAC_1, 21);
     if (at(19894)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RJE RJE RJE K  "); }
     if (at(19917) && ed()) { p(22, 880, 3); send_cond_par("YIH YIH DE YIH4 YIH4 QTC K", 2); }
     if (at(19933) && eh()) { p(24, 760, 3); send_still("VVV VVV VVV SXA SXA SXA  "); }
@@ -107,7 +107,7 @@ void band_19() {
     if (at(19322) && ct(900, 1100)) { p(22, 1100, 3); polish_diplo("SPW35"); }
     if (at(19341) && ct(1300, 1600)) telecom_opchat_dx("SUA", "YKA", "");
     if (at(19369) && ct(700, 900) && ed()) { p(25, 900, 4); german_diplo(); }
-    if (at(19384) && oh()) simplex_fix_radiocheck(net_tac_f, 6, 21);
+    if (at(19384) && oh()) fixed_net(NET_TAC_F, 21);
     if (at(19403) && ct(1500, 1700)) { p(23, 1000, 3); cuban_diplo("CLP1"); }
     if (at(19436) && ct(1000, 1200)) auto_morse(50);
     if (at(19457) && cond(2)) nato_qso();

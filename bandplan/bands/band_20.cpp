@@ -59,15 +59,15 @@ void fixed_service() {
     if (at(20168) && ct(800, 1400)) { p(24, 1000, 3); qsa_exchange("SUA38", "SUA", 2); }
     if (at(20247) && ct(600, 1700)) { p(20, 1200, 2); clg_cond("CNA2", "CNA", 2); }
     if (at(20247) && ct(600, 1700) && ms(40)) { p(20, 1200, 2); let_msg_count("CNA2 DE CNA QTC = ", 45, 0x80 | 2); }
-    if (at(20301) && ct(700, 1600)) { simplex_fix_radiocheck(net_gov_b, 5, 22); }
-    if (at(20367) && ct(800, 1300) && t.wDayOfWeek >= 1 && t.wDayOfWeek <= 5) { simplex_fix_radiocheck(net_fr_mil, 7, 41); }
-    if (at(20394) && ct(600, 1200)) { simplex_fix_radiocheck(net_rus_mil, 6, 24); }
-    if (at(20462) && ct(800, 1700) && oh()) { simplex_fix_radiocheck(net_army_a, 6, 21); }
+    if (at(20301)) fixed_net(NET_GOV_B, 22);
+    if (at(20367) && t.wDayOfWeek >= 1 && t.wDayOfWeek <= 5) fixed_net(NET_FR_ARMY, 41);
+    if (at(20394)) fixed_net(NET_RU_AIR, 24);
+    if (at(20462) && oh()) fixed_net(NET_ARMY_A, 21);
     if (at(20462) && ct(800, 1700) && eh()) { duplex_radiocheck(4, 1); }
     if (at(20508) && ct(500, 1400)) { duplex_radiocheck(6, 2); }
     if (at(20509) && ct(500, 1400)) { duplex_osn(4, 2); }
-    if (at(20536) && ct(900, 1600)) { simplex_fix_radiocheck(net_nato_tac, 8, 23); }
-    if (at(20572) && ct(1000, 1700) && ed()) { simplex_fix_radiocheck(net_nato_tac, 8, 10); }
+    if (at(20536)) fixed_net(NET_TAC_2, 23);
+    if (at(20572) && ed()) fixed_net(NET_TAC_3, 10);
     if (at(20621) && ct(600, 1700)) { p(24, 1300, 3); clg_cond("YZO5", "YZO", 3); }
     if (at(20680) && ct(700, 1500)) { p(20, 900, 2); clg_cond_bug("OLX27", "OLX", 1); }
     if (at(20684) && ct(700, 1500) && ms10(0)) { p(20, 900, 2); fig_msg_count("OLX27 DE OLX NR 4 = ", 80); }
@@ -122,7 +122,7 @@ void fixed_service() {
     if (at(20531) && ct(600, 900)) { p(24, 950, 4); cuban_diplo("CLP1"); }
     if (at(20566) && oh() && ct(800, 1400)) { p(21, 1000, 3); iranian_diplo(); }
     if (at(20605) && ct(1200, 1400)) auto_morse(40);
-    if (at(20634) && ct(1000, 1600)) simplex_fix_radiocheck(net_army_e, 5, 21);
+    if (at(20634)) fixed_net(NET_ARMY_E, 21);
     if (at(20650) && cond(2)) nato_qso();
     // Outstations tuning up on their net controls' channels.
     if (at(20009) && ct(600, 700)) send_vvv("HBD22");

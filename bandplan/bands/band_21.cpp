@@ -32,10 +32,10 @@ void band_21() {
     if (at(21894) && ct(700, 1700) && od()) { p(26, 1100, 3); french_navy_coast("VVV  VVV  VVV  DE  FUV  FUV  FUV  3/12  3/16  3/20       ", "FUV"); }
     if (at(21899) && ct(900, 1600)) { p(19, 820, 2); send_cond_par("OLX OLX DE OLX14 OLX14 QTC K", 2); }
     if (at(21908) && ct(1000, 1800)) { p(24, 900, 4); naval_coast("VVV VVV VVV DE NAW NAW NAW      ", "NAW", us_navy, 37); }
-    if (at(21913) && ct(700, 1300)) { simplex_fix_radiocheck(net_fr_mil, 7, 41); }
+    if (at(21913)) fixed_net(NET_FR_AIR_1, 41);
     if (at(21858) && ct(900, 1500) && ms10(40)) { p(24, 1000, 3); send("SUA63 SUA63 DE SUA QTC = "); qtc5l(nr, 60, 2, 1); send_stack(""); }
     if (at(21895) && ct(700, 1500)) { p(21, 1280, 3); clg_cond("SNN4", "SNN", 3); }
-    if (at(21906) && ct(900, 1700)) { simplex_fix_radiocheck(net_nato_tac, 8, 21); }
+    if (at(21906)) fixed_net(NET_TAC_4, 21);
     if (at(21922) && ct(500, 1400)) { duplex_osn(3, 1); }
     if (at(21919) && ct(500, 1300)) { p(23, 1000, 3); send_still("VVV VVV VVV DE 4XZ 4XZ 4XZ      "); }
 

@@ -103,7 +103,7 @@ void naval_shore() {
     if (at(22449) && ct(600, 1700)) { p(26, 1100, 3); french_navy_coast("VVV  VVV  VVV  DE  FUG  FUG  FUG  3/8  3/12  3/16  3/22       ", "FUG"); }
     if (at(22455) && ct(700, 1600)) { p(22, 1250, 3); naval_coast("VVV VVV VVV DE GYA GYA GYA      ", "GYA", rn_vsl, 38); }
     if (at(22460) && ct(500, 1500) && cond(3)) { p(20, 900, 2); send_cond("RIW RIW RIW DE RJD83 RJD83 QTC K"); }
-    if (at(22466) && ct(600, 1600)) { simplex_fix_radiocheck(net_rus_mil, 6, 24); }
+    if (at(22466)) fixed_net(NET_RU_NAVY_BALTIC, 24);
     if (at(22471) && ct(900, 1700)) { p(22, 1000, 3); italian_naval("VVV VVV DE IDQ IDQ IDQ      ", "IDQ"); }
     if (at(22477) && ct(1100, 2100) && ml(15)) { p(24, 850, 4); send("NAM NAM DE NAM "); nato_qtc(nr, 'R'); }
 
@@ -197,7 +197,7 @@ void fixed_above_band() {
     if (at(22903) && ct(700, 1700)) { p(25, 1100, 3); send_still("VVV VVV VVV DE 7TA7 7TA7 7TA7      "); }
     if (at(22918) && ct(900, 1500)) { qsa_exchange("OLX22", "OLX", 3); }
     if (at(22931) && ct(800, 1600) && ms10(10)) { p(21, 1000, 3); send("OLX22 DE OLX QTC = "); qtc5f(nr, 70); send_stack(" K"); }
-    if (at(22942) && ct(600, 1500)) { simplex_fix_radiocheck(net_nato_tac, 8, 23); }
+    if (at(22942)) fixed_net(NET_US_NAVY, 23);
     if (at(22963) && ct(1300, 2100)) { p(22, 1000, 4); send_still("VVV VVV VVV DE CLN CLN CLN      "); }
     if (at(22979) && ct(800, 1400) && cond(2)) { low_pwr_mil(); }
     if (at(22993) && ct(600, 1300)) { p(22, 1000, 3); send("XXXX DE RCV RCV = "); qtc5f(nr, 40); send_stack(" K"); }
