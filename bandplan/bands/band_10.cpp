@@ -229,9 +229,7 @@ void daylight_block() {
         if (at(10469)) { p(23, 1000, 4); send_still("VVV VVV VVV DE DHJ59 DHJ59 DHJ59  "); }
         if (at(10516) && cond(2)) { p(22, 900, 3); send_cond("DHJ59 DHJ59 DE DHM91 DHM91 QSA? K"); }
         if (at(10594) && eh() && ms20(0)) { p(23, 1000, 3); fig_msg("EBC EBC DE EBA EBA QTC ", " K"); }
-        if (at(10642) && ml(40)) { p(21, 1400, 3); send_still("VVV VVV VVV DE CTV CTV CTV  "); }
         if (at(10733)) low_pwr_mil();
-        if (at(10781) && ct(1000, 1200)) { p(22, 1000, 3); send_still("VVV VVV VVV DE 9HD 9HD 9HD  "); }
         if (at(10811) && cond(3)) { p(19, 750, 2); clg_cond("OSN", "ORK", 3); }
         if (at(10862) && t.wDayOfWeek == 2) fixed_net(NET_CZ_DIPLO, 25);
         if (at(10912) && ms(5)) { p(20, 1050, 3); m12(); }

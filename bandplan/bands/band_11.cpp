@@ -147,7 +147,6 @@ void daylight_block() {
         if (at(11011) && cond(2)) { p(22, 1000, 3); clg_cond("FDC", "FDY4", 1); }
         if (at(11042)) fixed_net(NET_FR_NAVY_2, 41);
         if (at(11089) && cond(2)) nato_qso();
-        if (at(11127) && ml(30)) { p(22, 1100, 3); send_still("VVV VVV DE DHJ59 DHJ59 QSX 11 MHZ  "); }
         if (at(11143) && cond(3)) { p(21, 950, 3); send_cond("DHM91 DHM91 DE DHJ59 DHJ59 QTC K"); }
         if (at(11415) && ms10(0)) fixed_net(NET_TAC_4, 10);
         if (at(11437) && mh(20)) { p(23, 1000, 3); send_still("VVV VVV VVV DE 9HD 9HD 9HD  "); }

@@ -98,14 +98,12 @@ void fixed_service_and_nets() {
     if (at(13961) && ms10(20) && ed()) fixed_net(NET_HU_DIPLO, 25);
     if (at(13968)) { p(24, 1000, 3); naval_coast("VVV VVV VVV DE NSS NSS NSS  ", "NSS", us_navy, 37); }
     if (at(13974) && od() && ms(45)) { p(22, 1200, 3); nato_msg("H5F DE QKD = ", 'R'); }
-    if (at(13981) && cond(2)) { p(19, 900, 2); send_cond("RIT RIT DE RJD99 RJD99 QRK? K"); }
     if (at(13995)) qsl("RMP ");
 
     // Nets through the day and evening on the 13 MHz fixed channels.
     if (at(13414) && hh(7) && hl(22) && cond(3)) pass_msg("RJE54", "RIW", "V");
     if (at(13425) && ct(1600, 2200) && ms10(30)) { p(21, 1020, 3); indicator_bcst("KKKKK KKKKK KKKKK = ", "PTLVD "); }
     if (at(13446) && hh(8) && hl(20) && cond(2)) pass_msg("FDG", "FDC", "DE");
-    if (at(13457) && ct(500, 1100)) { p(19, 930, 3); send_still("DE RBX2 RBX2 RBX2 QRU? K   "); }
     if (at(13479) && ct(1500, 2100) && ms20(0)) { p(24, 980, 3); fig_msg("CQ CQ CQ DE RIW RIW RIW QTC ", " + K"); }
     if (at(13491) && cond(3)) { stn(); bug(); clg_cond("FDE7", "FDC", 102); }
     if (at(13505) && ct(1200, 1800)) { p(22, 1100, 3); french_navy_coast("VVV VVV VVV DE FUF FUF FUF  ", "FUF"); }

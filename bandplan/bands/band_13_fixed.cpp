@@ -93,10 +93,8 @@ void fixed_high() {
     if (at(13748)) { p(20, 1000, 3); send_still("VVV VVV VVV DE JTA JTA JTA  "); }
     if (at(13762) && cond(3)) { p(23, 1700, 4); send_cond_bug("YZJ YZJ DE YZJ9 YZJ9 QTC K"); }
     if (at(13777) && eh() && ml(30)) { p(21, 1000, 4); let_msg_latin("TAD TAD DE TAD7 = ", 0x81); }
-    if (at(13826) && cond(3)) { p(22, 1150, 4); send_cond("5NA 5NA DE 5NA8 5NA8 QTC 1 K"); }
     if (at(13839) && mh(50)) { p(21, 1000, 3); fig_msg("9GA 9GA DE 9GA3 = ", " +"); }
     if (at(13853)) { p(24, 1180, 4); send_still("VVV VVV VVV DE FUX FUX FUX  "); }
-    if (at(13862) && cond(3)) { p(25, 1000, 5); send_cond("C9A C9A DE C9A5 C9A5 QSA? K"); }
     if (at(13871) && cond(2)) { p(21, 1080, 3); send_cond_bug("RMP RMP DE RJH45 RJH45 QTC 5 K"); }
     if (at(13886)) send_vvv("RCV");
     if (at(13892) && ct(400, 1600)) { p(23, 1000, 4); send_still("VVV VVV VVV DE GXH GXH GXH  "); }
@@ -104,16 +102,11 @@ void fixed_high() {
     if (at(13907) && cond(3)) nato_qso();
     if (at(13914) && ms20(10)) { p(22, 1240, 1); nato_msg("VVV DE NAM = ", 'O'); }
     if (at(13924)) { p(21, 1000, 4); send_still("VVV VVV VVV DE IGJ IGJ IGJ QSX 8 13  "); }
-    if (at(13931) && cond(3)) { p(20, 1320, 3); send_cond("IDR IDR DE IGJ IGJ QTC 2 K"); }
-    if (at(13939) && oh() && ml(30)) { p(24, 1500, 4); send_still("VVV VVV VVV DE TBA TBA TBA  "); }
     if (at(13944) && cond(3)) { p(19, 1000, 3); send_cond_bug("SXA SXA DE SXA24 SXA24 QRU? K"); }
     if (at(13957) && ct(1300, 1700)) { p(21, 1210, 4); french_navy_coast("VVV VVV VVV DE FUO FUO FUO  ", "FUO"); }
-    if (at(13963) && cond(2)) { p(24, 1000, 3); send_cond("EBA EBA DE EBB EBB QTC 1 K"); }
     if (at(13970) && mh(20) && ml(30)) { p(23, 940, 4); fig_msg("RCV RCV DE RIR RIR QTC ", " + K"); }
-    if (at(13979) && cond(3)) { p(36, 2100, 3); send_cond("CUB CUB DE CTP CTP QSA? K"); }
     if (at(13990) && eh()) { p(21, 2180, 5); send_still("VVV VVV VVV DE NPN NPN NPN  "); }
     if (at(13993) && cond(3)) { p(16, 1090, 3); send_cond_bug("NPN NPN DE NRV NRV QTC K"); }
-    if (at(13998) && t.wMinute % 15 == 7) { p(20, 1000, 4); send_still("VVV VVV VVV DE 4XZ 4XZ 4XZ  "); }
 }
 
 

@@ -108,7 +108,6 @@ void fixed_service() {
     if (at(14511) && eh()) { p(22, 1300, 4); send_still("ZKR ZKR ZKR  VVV VVV VVV DE 4XZ 4XZ 4XZ  "); }
     if (at(14537) && ct(900, 1500)) { p(26, 880, 3); send_still("EBA EBA EBA  VVV VVV VVV  "); }
     if (at(14562) && ml(30)) { p(23, 750, 3); send("AIJ1 AIJ1 DE NWP NWP ZBO 1 R  "); nato_qtc(nr, 'R'); }
-    if (at(14579)) { p(21, 1150, 2); send_still("VVV VVV DE TBA2 TBA2 QSX 12 MHZ  "); }
     if (at(14612) && cond(3)) nato_qso();
     if (at(14647) && ml(45)) { p(20, 900, 3); send_still("VVV VVV VVV DE SXA SXA SXA K  "); }
     if (at(14688)) fixed_net(NET_TAC_4, 10);
@@ -119,7 +118,6 @@ void fixed_service() {
     if (at(14439) && ms(20)) { p(20, 1000, 3); fig_msg_ar("SUA DE SUA7 = "); }
     if (at(14492)) fixed_net(NET_CZ_DIPLO, 25);
     if (at(14492) && ct(1100, 1200)) { p(22, 870, 3); let_msg_latin("OLX DE OLZ7 = ", 1); }
-    if (at(14555) && oh()) { p(21, 1020, 3); send_still("QRV? QRV? DE YIH YIH  "); }
     if (at(14631) && eh() && ml(30)) { p(24, 1240, 4); send_cond_par("7TA 7TA 7TA DE 7TA21 7TA21 K", 2); }
     if (at(14674) && cond(2)) { p(19, 740, 2); send_cond("CNA CNA DE CNA4 CNA4 QSA? K"); }
     if (at(14674) && ms(40)) { p(19, 740, 2); fig_msg_ar("CNA DE CNA4 "); }
@@ -141,9 +139,7 @@ void fixed_service() {
 // Stations heard only while the path is in daylight.
 void daylight_block() {
     if (day()) {
-        if (at(14398)) { p(26, 1150, 3); send_still("VVV VVV DE OXZ OXZ OXZ QRU  "); }
         if (at(14581) && ml(20)) { p(24, 880, 3); send_cond_par("FUG FUG DE FUG2 FUG2 QTC K", 2); }
-        if (at(14703) && oh()) { p(22, 1000, 3); send_still("VVV VVV DE SUA8 SUA8 QSX 14703 18235  "); }
         if (at(14817)) { p(20, 700, 2); send_still("7TA21 7TA21 7TA21  VVV VVV VVV  "); }
     }
     if (reg2_day()) {

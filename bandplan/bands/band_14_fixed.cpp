@@ -88,7 +88,6 @@ void government() {
     if (at(14439) && cond(4)) { p(21, 1000, 4); send_cond("SUA7 SUA7 DE SUA SUA QRV K"); }
     if (at(14479) && cond(3)) { p(12, 1250, 4); send_cond_bug("LZO LZO DE LZO32 LZO32 QTC 1 K"); }
     if (at(14492) && ms(40)) { p(22, 870, 3); let_msg_latin("OLX DE OLZ4 = ", 1); }
-    if (at(14503) && cond(3)) { p(21, 2340, 3); send_cond("HMB HMB DE HMB27 HMB27 QRV? K"); }
     if (at(14543) && cond(2)) { p(19, 1000, 1); send_cond_bug("XVN XVN DE XVN9 XVN9 QTC 2 K"); }
     if (at(14631) && mh(30) && eh()) { p(40, 1240, 4); fig_msg("7TA 7TA DE 7TA21 = ", " AR"); }
     if (at(14674) && ms(50)) { p(19, 740, 3); let_msg_latin("CNA DE CNA4 = ", 1); }

@@ -24,18 +24,15 @@ void band_15() {
 
     // Off-route aeronautical: military ground stations.
     if (at(15016)) fone_cond(3);
-    if (at(15022) && cond(3)) { p(20, 1100, 2); send_cond("MKL MKL DE MKD MKD QSA? K"); }
     if (at(15031)) fone_cond(5);
     if (at(15035) && eh()) { p(22, 850, 3); send_cond_par("RFH RFH RFH DE 9TN2 9TN2 QSA? K", 2); }
     if (at(15041) && oh()) fone_cond(4);
     if (at(15048) && ml(30)) { p(18, 780, 2); clg_cond("RCH", "ZH4L", 3); }
     if (at(15048) && mh(29) && cond(2)) { p(18, 780, 2); fig_msg_ar("RCH DE ZH4L = "); }
     if (at(15055) && cond(4)) nato_qso();
-    if (at(15062)) { p(25, 1000, 3); send_still("VVV VVV VVV DE RFH RFH RFH QSX 11 15 MHZ  "); }
     if (at(15070)) fixed_net(NET_US_NAVY, 23);
 
     // Broadcasters' transmitters are heard keying their call on a test now and then.
-    if (at(15345) && ct(1155, 1200)) { p(18, 1000, 5); send_still("VVV VVV DE CSB CSB TEST TEST  "); }
 
     // Fixed service above the broadcast band.
     if (at(15809)) { p(24, 1000, 4); send_still("VVV VVV VVV DE RCV RCV RCV  "); }
@@ -58,10 +55,8 @@ void band_15() {
     if (at(15929)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RIW RIW RIW K  "); }
     if (at(15929) && t.wMinute % 15 == 2) { p(24, 1000, 3); fig_msg_ar("RJD69 RJD69 DE RIW QTC "); }
     if (at(15938) && cond(2)) { p(20, 800, 2); clg_cond("SPW", "SPW17", 2); }
-    if (at(15946) && ct(600, 1200)) { p(26, 1050, 4); send_still("VVV VVV DE OXZ OXZ OXZ QRU  "); }
     if (at(15957) && mh(39)) { p(21, 950, 3); send("AIJ1 DE NWP ZBO 1 P  "); nato_qtc(nr, 'P'); }
     if (at(15976) && ms20(0)) { p(22, 900, 3); fig_msg_ar("HZN DE HZN2 QTC "); }
-    if (at(15992) && cond(3)) { p(20, 840, 2); send_cond("EPJ EPJ EPJ DE EPJ7 EPJ7 K"); }
 
     // Off-route aeronautical: ground stations of air forces keeping their
     // transport flights and their outstations.
@@ -74,7 +69,6 @@ void band_15() {
     if (at(15059) && ed()) { p(20, 1150, 3); send_cond_par("SXA SXA DE SXA74 SXA74 QTC 1 K", 2); }
     if (at(15076) && cond(2)) { p(23, 930, 4); qsa_exchange("CTP6", "CTP", 2); }
     if (at(15081) && ct(1200, 1800)) { p(25, 1000, 5); send_vvv("HBD9"); }
-    if (at(15095) && oh()) { p(21, 1480, 3); send_cond("7TA4 7TA4 DE 7TA QTC 2 = QSK? K"); }
 
     // Fixed service: navies, foreign ministries and telegraph offices above
     // the broadcast band, some with their outstations answering.
@@ -83,20 +77,15 @@ void band_15() {
     if (at(15810) && eh()) { p(21, 1300, 3); send_cond_bug("TBA TBA DE TBA6 TBA6 QRK? K"); }
     if (at(15813) && ct(800, 1700)) { p(23, 880, 4); send_still("CQ CQ DE YZO YZO YZO QTC?  "); }
     if (at(15813) && ct(800, 1700) && cond(3)) { p(22, 880, 3); clg_cond_bug("YZO", "YZO7", 3); }
-    if (at(15819) && ml(30)) { p(20, 1100, 3); send_still("VVV DE ST2 ST2 ST2 KHARTOUM  "); }
     if (at(15836) && cond(2)) { p(19, 700, 3); send_cond_bug("LZC LZC DE LZC4 LZC4 QTC 3 K"); }
     if (at(15849) && ms20(15)) { p(25, 1020, 3); send("TAH7 TAH7 DE TAH = "); qtc5l(2, 25, 2, 0); send_stack(" AR K"); }
-    if (at(15859) && ed()) { p(23, 760, 3); send_cond("IRM IRM DE IRM3 IRM3 QTC 2 K"); }
     if (at(15866) && ct(700, 1400)) { p(24, 1600, 5); send_still("VVV VVV VVV DE HEC3 HEC3 HEC3  "); }
     if (at(15866) && ct(700, 1400) && ms(10)) { p(24, 1600, 5); send("HEC HEC DE HEC3 = "); qtc5l(3, 40, 2, 0x80); send_stack(" K"); }
     if (at(15880) && cond(3)) { p(28, 950, 3); send_cond_bug("SPW SPW DE SPW22 SPW22 QSA? K"); }
-    if (at(15905) && ct(800, 1500)) { p(21, 1250, 4); send_still("VVV VVV VVV DE 9KL3 9KL3 9KL3  "); }
     if (at(15920) && eh()) { p(23, 1800, 3); send_cond_bug("CNA CNA DE CNA5 CNA5 QTC K"); }
     if (at(15948) && ml(30)) { p(25, 900, 4); send_still("VVV VVV VVV DE EBA2 EBA2 EBA2  "); }
     if (at(15948) && mh(29) && cond(2)) { p(25, 900, 4); send("EBA EBA DE EBA2 = "); qtc5f(4, 28); send_stack(" AR"); }
     if (at(15956) && od()) { p(19, 1000, 3); send_cond_bug("YOX YOX DE YOX2 YOX2 QRU? K"); }
-    if (at(15969) && ct(600, 1300)) { p(24, 700, 5); send_still("VVV VVV DE PBC PBC PBC QSX 15969  "); }
-    if (at(15979) && cond(2)) { p(21, 1140, 3); send_cond("ODR ODR DE ODR2 ODR2 QTC? K"); }
     if (at(15987) && ct(900, 1700)) { p(22, 1000, 3); send_still("VVV VVV DE 4XZ 4XZ 4XZ QSX 15987  "); }
     if (at(15996) && cond(3)) { p(20, 1700, 3); send_cond_bug("JYK JYK DE JYK3 JYK3 QRV? K"); }
 

@@ -177,16 +177,11 @@ void daylight_block() {
         if (at(16868) && eh()) { p(22, 950, 2); send_still("CQ DE 5YC 5YC 5YC QSX 16 MHZ K  "); }
         if (at(16887) && oh()) { p(24, 900, 3); send_still("CQ DE HZG HZG HZG QSX 16 MHZ K  "); }
         if (at(16106)) { p(23, 1000, 3); send_still("VVV VVV VVV DE VTG VTG VTG K  "); }
-        if (at(16093) && ml(30)) { p(24, 1000, 4); send_still("VVV VVV DE 5YE 5YE 5YE QSX 16093  "); }
-        if (at(16117)) { p(21, 1200, 3); send_still("QRA QRA DE 6VU 6VU 6VU  "); }
         if (at(16141) && oh()) { p(23, 900, 3); send_cond("9GA 9GA DE 9GA3 9GA3 QTC 4 = QRQ? K"); }
-        if (at(16164)) { p(22, 1000, 4); send_still("VVV VVV DE ETD ETD ETD  "); }
         if (at(16188) && cond(2)) { p(20, 1450, 3); send_cond_bug("ST2 ST2 DE ST24 ST24 QSA? K"); }
-        if (at(16210)) { p(25, 1000, 4); send_still("QRA QRA DE TUM TUM ABIDJAN QRU  "); }
         if (at(16226) && eh()) { p(21, 1000, 3); send_still("VVV VVV DE D2A D2A D2A LUANDA  "); }
         if (at(16244) && cond(3)) { p(24, 1250, 3); clg_cond("9QL", "9QL2", 3); }
         if (at(16264)) { p(23, 1000, 3); send_still("VVV VVV VVV DE 5NN 5NN 5NN  "); }
-        if (at(16286) && ml(20)) { p(22, 850, 1); send_still("CQ CQ DE C9M C9M C9M  "); }
         if (at(16310) && cond(2)) { p(20, 1000, 2); send_cond_bug("5HA 5HA DE 5HA3 5HA3 QTC? K"); }
         if (at(16330)) { p(24, 1100, 2); send_still("VVV VVV DE ZRH ZRH ZRH PRETORIA  "); }
         if (at(16822) && cond(3)) { p(22, 900, 4); send_cond("5YC 5YC DE 5YUK 5YUK QTC 1 K"); }

@@ -100,11 +100,8 @@ void daylight_more() {
         if (at(17429) && ct(800, 1400)) { p(21, 900, 3); send_still("VVV VVV DE ETD ETD ETD QSX 17429  "); }
         if (at(17446) && cond(3)) { p(22, 1600, 4); send_cond("ZRH ZRH DE ZRH4 ZRH4 QTC K"); }
         if (at(17459) && eh()) { p(23, 1200, 2); send_still("VVV VVV VVV DE TUA TUA TUA ABIDJAN  "); }
-        if (at(17471) && ct(900, 1500)) { p(20, 1000, 3); send_still("VVV VVV DE 9QL 9QL 9QL QRU  "); }
         if (at(17530) && cond(3)) send_cond_bug("STK STK DE STK7 STK7 QRV K");
         if (at(17543) && ct(700, 1500)) { p(24, 1000, 4); send_still("VVV VVV VVV DE CTP CTP CTP QSX 12 17 MHZ  "); }
-        if (at(17556) && ed()) { p(22, 1300, 2); send_still("VVV VVV DE 5NR 5NR 5NR QRU  "); }
-        if (at(17572) && cond(2)) { p(24, 1000, 4); send_cond("LOR LOR DE LOR7 LOR7 QTC 1 K"); }
         if (at(17588) && ct(1200, 1700)) { p(25, 1000, 3); send_still("VVV VVV VVV DE PWZ PWZ PWZ QSX 12 17 MHZ  "); }
         if (at(17416) && cond(3)) send_vvv("5YE");
         if (at(17543) && ml(20)) send_vvv("CTP");

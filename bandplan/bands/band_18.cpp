@@ -64,7 +64,6 @@ void fixed_and_ships() {
     if (at(18311) && cond(2)) { p(20, 800, 2); clg_cond("SPW", "SPW44", 2); }
     if (at(18317)) { p(24, 760, 3); send_still("VVV VVV VVV DE SXA SXA SXA  "); }
     if (at(18332) && ms20(40)) { p(22, 900, 3); fig_msg_ar("HZN DE HZN7 QTC "); }
-    if (at(18335) && cond(3)) { p(20, 1000, 2); send_cond("5AL 5AL DE 5AL18 5AL18 QRU? K"); }
     if (at(18346) && oh()) { p(26, 880, 3); send_still("VVV VVV VVV DE EBA EBA EBA K  "); }
     if (at(18369) && mh(39)) { p(21, 950, 3); send("CTP DE CTP2 ZBO 1 P  "); nato_qtc(nr, 'P'); }
     if (at(18375)) { p(24, 1300, 3); send_still("VVV VVV VVV DE PBC PBC PBC  "); }
@@ -76,7 +75,6 @@ void fixed_and_ships() {
     if (at(18428)) { p(22, 1000, 3); send_still("RJE RJE RJE  VVV VVV VVV  "); }
     if (at(18460)) { p(24, 1050, 3); send_still("VVV VVV DE 5AL 5AL 5AL QRU  "); }
     if (at(18471)) fixed_net(NET_US_NAVY, 23);
-    if (at(18488) && cond(2)) { p(22, 900, 2); send_cond("GYU GYU GYU DE GYA GYA QSA? K"); }
     if (at(18504)) { p(24, 850, 3); send_still("FUX FUX FUX  VVV VVV VVV  "); }
     if (at(18517) && eh() && cond(2)) { p(20, 1000, 3); clg_cond("3VX", "3VX5", 2); }
     if (at(18533) && ms(30)) { p(20, 1000, 3); fig_msg_ar("SUA DE SUA2 = "); }
@@ -172,14 +170,12 @@ void fixed_more() {
     if (at(18174) && ct(700, 1900)) { p(24, 1000, 5); send_still("VVV VVV DE 7TA 7TA 7TA QRU QSX 14 18 MHZ  "); }
     if (at(18174) && ms10(30)) { p(24, 1000, 5); send("7TA28 DE 7TA = "); qtc5f(nr, 45); send_stack(" AR"); }
     if (at(18186) && cond(3)) send_cond_bug("OLX OLX DE OLX9 QRV? K");
-    if (at(18194) && ed()) { p(21, 1250, 3); send_still("VVV VVV DE HZN HZN HZN QRU? K  "); }
     if (at(18202) && eh()) { p(23, 1700, 4); send_still("VVV VVV VVV DE YZO YZO YZO ZAN  "); }
     if (at(18202) && ms(10)) { p(23, 1700, 4); send("YZO14 YZO14 DE YZO QTC NR "); fig_msg_count("", 30); }
     if (at(18209) && cond(2)) send_vvv("SPW");
     if (at(18238) && ct(800, 1600)) { p(26, 1000, 4); send_still("CQ CQ DE CLP1 CLP1 CLP1 QTC  "); }
     if (at(18238) && ms20(20)) { p(26, 1000, 4); send("CLP33 CLP33 DE CLP1 = "); qtc5f(nr, 60); send_stack(" + K"); }
     if (at(18244) && ct(900, 1500)) { p(24, 960, 3); telecom_opchat_dx("SUA", "SUA7", ""); }
-    if (at(18257) && od()) { p(21, 800, 2); send_still("VVV VVV VVV DE LOR LOR LOR QSX 12 18 MHZ  "); }
     if (at(18262) && cond(3)) send_cond_bug("TBA TBA DE TBA5 TBA5 QTC 2 K");
     if (at(18268) && ct(1300, 1900)) { p(23, 1400, 4); send_still("PWZ33 PWZ33 PWZ33  VVV VVV VVV  RIO  "); }
     if (at(18274) && oh()) { p(16, 1900, 3); send_still("XSS XSS XSS  VVV VVV VVV  "); }
@@ -187,27 +183,21 @@ void fixed_more() {
     if (at(18281) && ms(35)) { p(24, 1000, 4); nato_msg("DHJ59 DE DHJ51 ZBO 1 P  ", 'P'); }
     if (at(18287) && cond(4)) send_cond_bug("HMF HMF DE HMF27 HMF27 QTC K");
     if (at(18306) && ml(20)) { p(14, 1100, 3); send("4XZ DE 4XZ2 = "); qtc5f(nr, 35); send_stack(" K"); }
-    if (at(18314) && cond(2)) { p(22, 930, 4); send_cond("YIH YIH YIH DE YIH7 YIH7 QRV K"); }
     if (at(18322) && eh()) { p(24, 1000, 3); send_still("VVV VVV VVV DE 5AF 5AF 5AF TRIPOLI  "); }
     if (at(18322) && h_3(7)) { p(24, 1000, 3); fig_msg_ar("5AF7 5AF7 DE 5AF QTC "); }
     if (at(18339) && cond(3)) send_cond_bug("CNM CNM CNM DE CNM4 QSA? K");
     if (at(18343) && ct(1000, 1600)) { p(40, 820, 1); send_cond_par("EPJ EPJ DE EPJ7 EPJ7 QTC 1 K", 3); }
-    if (at(18364) && cond(2)) { p(21, 1000, 3); send_cond("VVV VVV DE BZR BZR BZR QRV? K"); }
     if (at(18382) && ms(15)) { p(24, 900, 4); send("SUA31 SUA31 DE SUA = "); qtc5l(nr, 40, 2, 1); send_stack(""); }
-    if (at(18388) && oh()) { p(26, 1250, 3); send_still("VVV VVV VVV DE IDR IDR IDR QSX 12 18 MHZ  "); }
     if (at(18399) && cond(3)) send_cond_bug("EBA EBA DE EBA7 EBA7 QRU? K");
     if (at(18417) && ms10(20)) { p(20, 700, 3); send("XVN4 XVN4 DE XVN = "); qtc5f(nr, 50); send_stack(" + K"); }
     if (at(18438) && cond(2)) send_cond_bug("LZW LZW DE LZA2 LZA2 QTC K");
-    if (at(18449) && ct(600, 1300)) { p(24, 1300, 1); send_still("VVV VVV DE AQP AQP AQP KARACHI  "); }
     if (at(18491) && ct(800, 1400) && eh()) { p(23, 1000, 3); polish_diplo("SPW"); }
     if (at(18498) && cond(3)) send_cond_bug("Y7A Y7A DE Y7A36 Y7A36 QRV? K");
-    if (at(18508) && eh()) { p(27, 2100, 4); send_still("VVV VVV VVV DE OXZ OXZ OXZ LYNGBY  "); }
     if (at(18528) && cond(2)) send_vvv("TBA");
     if (at(18552) && ct(500, 1500)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RMP RMP RMP  "); }
     if (at(18552) && ms(55)) { p(24, 1000, 3); fig_msg_ar("RJD87 RJD87 DE RMP QTC "); }
     if (at(18571) && cond(3)) { p(20, 1000, 3); clg_cond("JJC", "JJC5", 2); }
     if (at(18635) && cond(2)) send_cond_bug("RCV RCV DE RAL45 RAL45 QSA? K");
-    if (at(18668) && oh()) { p(22, 880, 3); send_still("VVV VVV DE SAB2 SAB2 SAB2 QRU  "); }
     if (at(18676) && cond(3)) send_cond_bug("ZLO ZLO DE ZLO3 QTC 1 K");
     if (at(18699) && ct(1000, 2000)) { p(24, 550, 4); send_still("VVV VVV VVV DE NSS NSS NSS  "); }
     if (at(18699) && ms(5)) { p(24, 550, 4); send("NSS DE NSS ZBO 2 R  "); nato_qtc(nr, 'R'); }
@@ -215,7 +205,6 @@ void fixed_more() {
     if (at(18759) && cond(3)) send_cond_bug("FUJ FUJ DE FUJ3 FUJ3 QRK? K");
     if (at(18917) && ct(600, 1400)) { p(24, 1000, 5); send_still("RIW RIW RIW  VVV VVV VVV  QSX 12 18 MHZ  "); }
     if (at(18926) && cond(2)) send_cond_bug("UMS UMS DE RDL RDL QTC K");
-    if (at(18945) && eh()) { p(22, 750, 3); send_still("VVV VVV DE GYA GYA GYA NORTHWOOD  "); }
     if (at(18971) && cond(3)) send_cond_bug("NPN NPN DE NRV NRV QRK? K");
 }
 

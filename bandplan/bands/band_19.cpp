@@ -124,21 +124,13 @@ void band_19() {
         if (at(19686)) { p(22, 1000, 3); coast_station_ex("CQ DE ZSC ZSC ZSC QSX 18 MHZ K  ", "ZSC", "CAPETOWN"); }
         if (at(19694) && eh()) { p(21, 900, 2); coast_station_ex("CQ CQ DE VWB VWB VWB QSX 18 MHZ K  ", "VWB", "BOMBAY"); }
         if (at(19698) && oh()) { p(22, 1100, 3); coast_station_ex("CQ DE A9M A9M A9M QSX 18 MHZ K  ", "A9M", "BAHRAIN"); }
-        if (at(19200)) { p(23, 1000, 3); send_still("VVV VVV VVV DE VTG VTG VTG K  "); }
         if (at(19474) && cond(2)) { p(21, 760, 2); clg_cond("FUG", "FUG5", 2); }
-        if (at(19019) && ml(30)) { p(24, 1000, 4); send_still("VVV VVV VVV DE 5YE 5YE 5YE  "); }
         if (at(19043)) { p(21, 1150, 3); send_still("QRA QRA DE TUM TUM TUM ABIDJAN  "); }
         if (at(19063) && oh()) { p(23, 900, 3); send_cond("QRA QRA DE 9GA7 9GA7 ACCRA K"); }
-        if (at(19091)) { p(22, 1000, 4); send_still("VVV VVV DE 6VU 6VU 6VU  "); }
         if (at(19117) && cond(2)) { p(20, 1400, 3); send_cond_bug("ETD ETD DE ETD4 ETD4 QSA? K"); }
-        if (at(19148)) { p(25, 1000, 4); send_still("VVV VVV VVV DE 5NN 5NN 5NN QSX 19148  "); }
-        if (at(19172) && eh()) { p(21, 1000, 3); send_still("VVV VVV DE TJP TJP TJP DOUALA  "); }
         if (at(19197) && cond(3)) { p(24, 1250, 3); send_cond("9QL 9QL DE 9QL7 9QL7 QRK? QRV KINSHASA K"); }
-        if (at(19219)) { p(23, 1000, 3); send_still("VVV VVV VVV DE D2A D2A D2A  "); }
         if (at(19252) && ml(20)) { p(22, 850, 1); send_still("CQ CQ DE C9M C9M C9M MAPUTO  "); }
         if (at(19276) && cond(2)) { p(20, 1000, 2); send_cond_bug("ZRH ZRH DE ZRH3 ZRH3 QTC? K"); }
-        if (at(19303)) { p(24, 1100, 2); send_still("VVV VVV DE 5HA 5HA 5HA  "); }
-        if (at(19335) && oh()) { p(21, 1000, 1); send_still("VVV VVV DE 9JA 9JA 9JA LUSAKA  "); }
         if (at(19359)) { p(23, 1300, 3); send_still("VVV VVV VVV DE 5XA 5XA 5XA  "); }
         if (at(19388) && cond(3)) { p(22, 900, 2); send_cond("5RS 5RS DE 5RS8 5RS8 QRV K"); }
         if (at(19418)) { p(24, 1000, 4); send_still("VVV VVV DE ST2 ST2 ST2 QSX 19418  "); }

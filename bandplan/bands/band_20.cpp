@@ -22,20 +22,12 @@ void fixed_service() {
     // Naval broadcast markers and channel markers of the fixed service.
     if (at(20004) && ct(600, 1800)) { p(26, 1100, 3); french_navy_coast("VVV  VVV  VVV  DE  FUE  FUE  FUE  3/8  3/12  3/16  3/20       ", "FUE"); }
     if (at(20034) && ct(800, 2000)) { p(24, 850, 4); naval_coast("VVV VVV VVV DE NSS NSS NSS      ", "NSS", us_navy, 37); }
-    if (at(20066) && ct(400, 1400) && om()) { p(21, 760, 2); send_still("VVV VVV VVV DE RMP RMP RMP      "); }
     if (at(20101) && ct(700, 1700)) { p(22, 1250, 3); naval_coast("VVV VVV VVV DE GYA GYA GYA      ", "GYA", rn_vsl, 38); }
     if (at(20162) && ct(600, 1700) && ed()) { p(22, 1040, 3); italian_naval("VVV VVV VVV DE IDR IDR IDR      ", "IDR"); }
     if (at(20183) && ct(1100, 2000)) { p(24, 880, 4); naval_coast("VVV VVV VVV DE NAM NAM NAM      ", "NAM", us_navy, 37); }
-    if (at(20198) && ct(500, 1300)) { p(17, 1550, 2); send_still("VVV VVV VVV DE 4XZ 4XZ 4XZ      "); }
-    if (at(20232) && reg3m_day()) { p(20, 1300, 2); send_still("VVV VVV VVV DE 9VF59 9VF59 9VF59 QRU      "); }
     if (at(20270) && ct(600, 1400)) { p(28, 920, 3); send_still("CQ CQ CQ DE RIW RIW RIW QSX 13 16 20 K      "); }
-    if (at(20387) && ct(700, 1500)) { p(16, 1777, 2); send_still("VVV VVV VVV DE ICB ICB ICB      "); }
     if (at(20412) && ct(1300, 2200)) { p(24, 960, 3); naval_coast("VVV VVV VVV DE NAU NAU NAU      ", "NAU", us_navy, 37); }
     if (at(20548) && ct(700, 1800)) { p(24, 1000, 4); send_still("VVV VVV VVV DE HEC HEC HEC      "); }
-    if (at(20596) && ct(900, 1700)) { p(18, 1420, 2); send_still("VVV VVV VVV DE OLX OLX OLX      "); }
-    if (at(20727) && ct(800, 1400)) { p(19, 850, 2); send_still("VVV VVV VVV DE 7TA7 7TA7 7TA7      "); }
-    if (at(20893) && ct(600, 1600)) { p(24, 760, 3); send_still("VVV VVV VVV DE RAL23 RAL23 RAL23      "); }
-    if (at(20962) && ct(800, 1600)) { p(27, 1000, 2); send_still("VVV VVV VVV DE DHJ58 DHJ58 DHJ58      "); }
 
     // Russian naval units calling Moscow, and the answer.
     if (at(20270) && ct(600, 1400)) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE RJD83 RJD83 QSA? K", 3); }
@@ -106,10 +98,7 @@ void fixed_service() {
     if (at(20158) && ct(1100, 1800) && ml(10)) { p(20, 1000, 3); send("ODR5 DE ODR = "); qtc5f(2, 26); send_stack(" AR"); }
     if (at(20179) && cond(3)) { p(21, 1300, 4); send_cond_bug("YKA YKA DE YKA5 YKA5 QTC 3 K"); }
     if (at(20244) && cond(2)) { p(20, 760, 3); send_cond_bug("S2B S2B DE S2B3 S2B3 QTC K"); }
-    if (at(20291) && ct(1000, 1700)) { p(26, 1000, 5); send_still("VVV VVV DE PBC3 PBC3 PBC3 QSX 20291  "); }
     if (at(20318) && cond(3)) { p(22, 900, 3); send_cond_bug("OXZ OXZ DE OXZ9 OXZ9 QTC? K"); }
-    if (at(20328) && ct(800, 1600)) { p(24, 1200, 4); send_still("CQ CQ DE SAM SAM SAM STOCKHOLM  "); }
-    if (at(20358) && ct(900, 1500)) { p(23, 840, 5); send_still("VVV VVV VVV DE OEY OEY OEY WIEN  "); }
     if (at(20372) && oh()) { p(24, 1000, 3); send_cond_bug("EBA EBA DE EBA9 EBA9 QSA? K"); }
     if (at(20383) && ct(700, 1300)) { p(22, 1350, 5); send_still("VVV VVV DE CTV CTV CTV LISBOA  "); }
     if (at(20399) && cond(2)) { p(20, 1000, 4); qsa_exchange("ZAA5", "ZAA", 2); }

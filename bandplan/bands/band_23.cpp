@@ -31,7 +31,6 @@ void band_23() {
     if (at(23044) && ct(1000, 2100)) { p(24, 850, 4); naval_coast("VVV VVV VVV DE NSS NSS NSS      ", "NSS", us_navy, 37); }
     if (at(23044) && ct(1000, 2100) && mh(49)) { p(24, 850, 4); send("NSS NSS DE NSS "); nato_qtc(nr, 'O'); }
     if (at(23057) && ct(700, 1700)) { p(26, 1100, 3); french_navy_coast("VVV  VVV  VVV  DE  FUE  FUE  FUE  3/12  3/16  3/20  3/23       ", "FUE"); }
-    if (at(23086) && ct(500, 1400)) { p(20, 760, 3); send_still("VVV VVV VVV DE RMP RMP RMP      "); }
     if (at(23088) && ct(500, 1400)) { p(19, 880, 2); call_hq("RMP", "QTC 1 K"); }
     if (at(23108) && ct(800, 1600) && ed()) { p(22, 1250, 3); naval_coast("VVV VVV VVV DE GYA GYA GYA      ", "GYA", rn_vsl, 38); }
     if (at(23121) && ct(700, 1500)) { p(23, 1400, 3); send_still("VVV VVV VVV DE AQP2/4/5/6/7/8      "); }
@@ -51,12 +50,10 @@ void band_23() {
     if (at(23391) && ct(700, 1500)) { qsa_exchange("SUA41", "SUA", 3); }
     if (at(23417) && ct(800, 1400)) { p(21, 980, 3); clg_cond("SNN9", "SNN", 2); }
     if (at(23419) && ct(800, 1400) && ms(30)) { p(21, 980, 3); let_msg_count("SNN9 DE SNN = ", 45, 3); }
-    if (at(23444) && ct(600, 1500)) { p(20, 1300, 3); send_still("VVV VVV DE YZO YZO YZO QRU      "); }
     if (at(23451)) fixed_net(NET_US_ARMY, 21);
     if (at(23479) && ct(900, 1700)) { p(18, 1420, 2); clg_cond_bug("OLX31", "OLX", 1); }
     if (at(23497) && ct(500, 1200)) { p(25, 1020, 3); send_still("VVV VVV VVV DE BZR BZR BZR      "); }
     if (at(23498) && ct(500, 1200) && ml(20)) { p(25, 1020, 3); indicator_qtc(2, 60, "BZR62 "); }
-    if (at(23517) && ct(800, 1600)) { p(24, 1000, 3); send_still("VVV VVV VVV DE 7RA20 7RA20 7RA20      "); }
     if (at(23538) && ct(700, 1500)) { p(20, 1200, 2); clg_cond("CNA2", "CNA", 2); }
     if (at(23578) && ct(800, 1400) && cond(2)) { low_pwr_mil(); }
     if (at(23603) && ct(700, 1600)) { p(23, 1100, 3); send_cond_par("5AF 5AF DE 5AF3 5AF3 QTC K", 2); }

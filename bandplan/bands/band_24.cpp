@@ -31,7 +31,6 @@ void band_24() {
     if (at(24455) && ct(800, 1400) && cond(2)) { low_pwr_mil(); }
     if (at(24503) && ct(600, 1400)) { p(24, 760, 3); send("RAL5 RAL5 DE RAL23 = "); qtc5f(nr, 40); send_stack(" K"); }
     if (at(24542) && ct(900, 1700)) { p(18, 1420, 2); clg_cond("OLX14", "OLX", 3); }
-    if (at(24617) && ct(800, 1600)) { p(24, 1000, 4); send_still("VVV VVV VVV DE HEC HEC HEC      "); }
     if (at(24662) && ct(1100, 1900)) { nato_qso(); }
     if (at(24715) && ct(700, 1500)) { p(23, 1400, 3); send_still("VVV VVV VVV DE AQP2/4/5/6/7/8      "); }
     if (at(24772) && ct(800, 1600)) random_vvv();
@@ -47,7 +46,6 @@ void band_24() {
     if (at(24397) && cond(3)) send_cond_bug("RAL59 RAL59 DE RCV QRV? K");
     if (at(24478) && ct(700, 1500)) { p(23, 1100, 5); send_still("VVV VVV VVV DE SXA SXA SXA  "); }
     if (at(24597) && cond(3)) send_cond_bug("YZO YZO DE YZO17 YZO17 QRV K");
-    if (at(24643) && od()) { p(22, 1000, 1); send_still("VVV VVV DE HZN HZN HZN QSX 24643  "); }
     if (at(24726) && cond(3)) { p(20, 900, 4); send_cond("EPJ EPJ DE EPJ12 EPJ12 QTC 1 K"); }
     if (at(24866) && ct(800, 1400)) { p(24, 1000, 3); send_still("VVV VVV VVV DE IDR IDR IDR  "); }
 
