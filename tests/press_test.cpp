@@ -34,6 +34,7 @@ std::set<std::string> vocabulary(const PressLanguage &l) {
     for (int i = 0; i < l.surname_count; ++i) words_of(l.surnames[i], v);
     for (int i = 0; i < l.ship_count; ++i) words_of(l.ships[i], v);
     words_of(l.end, v);
+    if (&l == &press_languages[PL_FRENCH]) v.insert({"D", "DU", "AU"});  // DE and A joined to the place
     return v;
 }
 
@@ -98,6 +99,10 @@ TEST_F(Press, EveryAgencySendsPlainLanguageUnderTheDaysDatelines) {
                 if (c.language != PL_RUSSIAN) {
                     EXPECT_FALSE(std::strchr("!@$#%", ch)) << c.name << ": " << ch;
                 }
+            }
+            if (c.language == PL_FRENCH) {
+                for (const char *wrong : {" DE A", " DE E", " DE O", " DE LE ", " A LE "})
+                    EXPECT_EQ(s.find(wrong), std::string::npos) << wrong << " in " << s;
             }
             items_seen.insert(s.substr(head.size(), 60));
         }

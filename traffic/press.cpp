@@ -1,6 +1,7 @@
 #include "traffic/press.h"
 
 #include <cstring>
+#include <string>
 
 #include "procedures/send.h"
 #include "procedures/sendf.h"
@@ -109,6 +110,19 @@ void fill(const PressLanguage &lang, const char *text, char *out, int size, cons
     out[o] = 0;
 }
 
+// French joins DE and A to the place that follows: D ALGER, DU HAVRE, AU HAVRE.
+void contract_french(char *text) {
+    std::string s = text;
+    auto swap = [&](const std::string &from, const std::string &to) {
+        for (size_t at = s.find(from); at != std::string::npos; at = s.find(from, at + to.size()))
+            s.replace(at, from.size(), to);
+    };
+    swap(" DE LE ", " DU ");
+    swap(" A LE ", " AU ");
+    for (const char *v : {" DE A", " DE E", " DE I", " DE O", " DE U"}) swap(v, std::string(" D ") + v[4]);
+    std::strcpy(text, s.c_str());  // never longer than before
+}
+
 }  // namespace
 
 void press_px(const char *call, int agency) {
@@ -127,6 +141,7 @@ void press_px(const char *call, int agency) {
         char text[512];
         const char *place;
         fill(lang, lang.texts[k], text, sizeof text, &place);
+        if (a.language == PL_FRENCH) contract_french(text);
         char date[64];
         switch (style_of(a.language)) {
         case DAY_DOT_MONTH: textf(date, sizeof date, "%s %d. %s (%s) -", place, t.wDay, month, a.tag); break;
