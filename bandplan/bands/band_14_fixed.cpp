@@ -13,20 +13,20 @@ namespace {
 void amateurs() {
     if (at(14002) && cond(2)) amateur_dx();
     if (at(14005) && ct(2200, 600)) dx_pileup();
-    if (at(14008) && cond(3)) amateur_qso();
-    if (at(14012) && eh()) amateur_qso();
-    if (at(14016) && cond(2)) find_2stns();
+    if (at(14008) && cond(3)) { find_2stns(); amateur_qso(); }
+    if (at(14012) && eh()) { find_2stns(); amateur_qso(); }
+    if (at(14016) && cond(2)) qsa_qra_qso("PA0WJV", "ON4KRS", "JAN", "MARCEL");
     if (at(14021) && ct(600, 1000)) amateur_dx();
     if (at(14028) && weekend() && cond(2)) contest_qso();
     if (at(14033) && cond(3)) qrp_qso();
     if (at(14038) && ct(1800, 2300)) german_qso();
-    if (at(14044) && cond(2)) amateur_qso();
+    if (at(14044) && cond(2)) { find_2stns(); amateur_qso(); }
     if (at(14052) && night()) amateur_tfc();
     if (at(14055) && cond(3)) spe_event();
     if (at(14057) && ct(1300, 1700)) cluster_beacon();
     if (at(14062) && od()) propagation_info();
-    if (at(14064) && cond(2)) amateur_qso();
-    if (at(14067) && cond(3)) find_2stns();
+    if (at(14064) && cond(2)) { find_2stns(); amateur_qso(); }
+    if (at(14067) && cond(3)) qsa_qra_qso("EA4BT", "CT1PQ", "JOSE", "ARMANDO");
     // Club stations on the air at fixed times.
     if (at(14026) && ct(1400, 1600) && t.wDayOfWeek == 0) { p(22, 700, 5); send_still("CQ CQ CQ DE W1AW W1AW W1AW  QRV  "); }
     if (at(14045) && ct(1900, 2000) && t.wDayOfWeek == 3) { p(30, 640, 5); send_still("QST QST DE GB2CW GB2CW  RSGB SLOW MORSE PRACTICE  "); }
