@@ -4,6 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
 #include <set>
 #include <string>
 #include <vector>
@@ -19,7 +23,14 @@
 #include "synth/channels.h"
 #include "synth/morse.h"
 #include "synth/params.h"
+#include "bandplan/bands/coast_watch.h"
+#include "traffic/aero.h"
 #include "traffic/amateur.h"
+#include "traffic/weather.h"
+
+#ifndef KESTREL_SOURCE_DIR
+#error "KESTREL_SOURCE_DIR names the source tree whose station texts are read"
+#endif
 
 namespace kestrel::test {
 namespace {
@@ -125,6 +136,70 @@ TEST_F(DialContent, TheSecondStationDrawnIsNeverOneAlreadyOnTheAir) {
         drawn = std::strcmp(am_1, amateur[row]) == 0 || std::strcmp(am_2, amateur[row]) == 0;
     }
     EXPECT_TRUE(drawn);
+}
+
+// A text that a primitive keys over and over, or that other text follows, must
+// end in a blank, or its last word runs into the next: "NAM NAM NAMVVV VVV".
+bool ends_apart(const std::string &text) {
+    if (text.empty() || text.back() == ' ') return true;
+    // A data burst (a run of one letter) is meant to run on.
+    return text.find_first_not_of(text[0]) == std::string::npos;
+}
+
+TEST_F(DialContent, EveryRepeatedTextEndsApartFromTheNext) {
+    // Every literal handed to a primitive or generator that repeats it.
+    const std::regex call(
+        R"re(\b(send_still|send_still_f1|send_times|coast_station_ex|naval_coast|usn_pg|italian_naval|french_navy_coast|gkb_opchat|tfc_anmt)\(\s*((?:"(?:[^"\\]|\\.)*"\s*)+))re");
+    const std::regex piece(R"re("((?:[^"\\]|\\.)*)")re");
+    int literals = 0;
+    for (const char *folder : {"bandplan/bands", "traffic", "procedures"}) {
+        for (const auto &file : std::filesystem::directory_iterator(std::string(KESTREL_SOURCE_DIR) + "/" + folder)) {
+            if (file.path().extension() != ".cpp") continue;
+            std::ifstream in(file.path());
+            std::string line;
+            for (int nr = 1; std::getline(in, line); ++nr) {
+                for (std::sregex_iterator m(line.begin(), line.end(), call), end; m != end; ++m) {
+                    std::string text;
+                    const std::string args = (*m)[2];
+                    for (std::sregex_iterator q(args.begin(), args.end(), piece); q != end; ++q) text += (*q)[1];
+                    ++literals;
+                    EXPECT_TRUE(ends_apart(text)) << file.path().filename().string() << ":" << nr << " " << (*m)[1]
+                                                  << "(\"" << text << "\")";
+                }
+            }
+        }
+    }
+    EXPECT_GT(literals, 1500);
+
+    // The coast stations' watch markers, repeated behind every watch.
+    const std::pair<const CoastWatch *, int> watches[] = {
+        {coast_watch_12, coast_watch_12_count}, {coast_watch_13, coast_watch_13_count},
+        {coast_watch_16, coast_watch_16_count}, {coast_watch_17, coast_watch_17_count},
+        {coast_watch_19, coast_watch_19_count}, {coast_watch_22, coast_watch_22_count},
+        {coast_watch_25, coast_watch_25_count}, {coast_watch_26, coast_watch_26_count}};
+    for (auto [rows, count] : watches)
+        for (int i = 0; i < count; ++i) EXPECT_TRUE(ends_apart(rows[i].marker)) << rows[i].freq << " " << rows[i].marker;
+
+    // The fixed bulletins, each followed by a closing or by the station's next text.
+    const char *const bulletins[] = {propagation_odd_day, propagation_even_day, aero_wx_report, _navarea_i,
+                                     _navarea_ii, _navarea_iii, _navarea_iv, _navarea_v, _navarea_vii_even,
+                                     _navarea_vii_odd, _navarea_viii, _navarea_ix, _navarea_xi, _navarea_xiii,
+                                     _metarea_xx, _xsg_nw, nss_part_one, nss_1, nss_2, gfa_wx, uswb_txt,
+                                     brasil_wx_4, brasil_wx_5, bmb_wx_txt, japan_wx_tokyo, japan_wx_kobe,
+                                     japan_wx_nagoya, japan_wx_sendai, gka_wx_txt, qtc_891, qtc_898, qtc_899};
+    for (const char *b : bulletins) EXPECT_TRUE(ends_apart(b)) << "a bulletin ends \"" << std::string(b).substr(std::strlen(b) - 30) << "\"";
+}
+
+TEST_F(DialContent, ThePropagationBulletinAndTheBeaconAreSeparateWords) {
+    reception_at(2026, 3, 11, 15, 2, 27, 0, 3);
+    propagation_info();
+    ASSERT_EQ(send_call, 1);
+    const std::string text = send_buf[0];
+    const size_t beacon = text.find("DK0PRB BEACON");
+    ASSERT_NE(beacon, std::string::npos);
+    ASSERT_GT(beacon, 2u);
+    EXPECT_EQ(text.substr(beacon - 1, 1), " ") << text.substr(beacon - 20, 40);
+    EXPECT_NE(text.find("2400 UT +"), std::string::npos);
 }
 
 }  // namespace

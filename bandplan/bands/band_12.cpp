@@ -431,7 +431,7 @@ void band_12() {
     if (at(12433)) rcn("CFH");
     if (at(12398)) fn("FUE");
     if (at(12220) && oh()) russian_navy_qsx("RCV", rus_navy_rcv, 26);
-    if (at(12135)) { p(22, 900, 3); usn_pg("VVV VVV VVV DE NPG NPG NPG", "NPG", us_navy, 37); }
+    if (at(12135)) { p(22, 900, 3); usn_pg("VVV VVV VVV DE NPG NPG NPG  ", "NPG", us_navy, 37); }
 
     if (at(12700) && ml(5)) { qsa = 1; qrh = 2; send_cond_bug("CQ CQ CQ DE H4H H4H H4H QRU QRU? QSX 12 MHZ KK"); }
     if (at(12700) && reg1rus_day()) aeroflot("UUF", "RBYO");
@@ -456,7 +456,7 @@ void band_12() {
     if (at(12307) && (ct(200, 230) || ct(1100, 1130) || ct(1600, 1630) || ct(2100, 2130))) {
         p(19, 600, 1);
         qrh = 1;
-        send_times("CQ CQ CQ DE OBC3 OBC3 OBC3 WX/NAV WRNG/NAVAREA XVI  *", 2);
+        send_times("CQ CQ CQ DE OBC3 OBC3 OBC3 WX/NAV WRNG/NAVAREA XVI  *    ", 2);
     }
     fixed_and_ship_working();
     ship_calling_and_coast();
