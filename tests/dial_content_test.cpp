@@ -202,5 +202,67 @@ TEST_F(DialContent, ThePropagationBulletinAndTheBeaconAreSeparateWords) {
     EXPECT_NE(text.find("2400 UT +"), std::string::npos);
 }
 
+// The warning numbers "NNN/YY" of a reception's slot, in order.
+std::vector<std::pair<int, int>> warnings_heard() {
+    std::vector<std::pair<int, int>> w;
+    const std::regex number(R"((?:^|[^0-9])([0-9]{3,4})/([0-9]{2})(?![0-9]))");
+    const std::string text = send_buf[0];
+    for (std::sregex_iterator m(text.begin(), text.end(), number), end; m != end; ++m)
+        w.push_back({std::stoi((*m)[1]), std::stoi((*m)[2])});
+    return w;
+}
+
+TEST_F(DialContent, NavigationalWarningsAreNumberedThroughTheYear) {
+    auto heard_on = [](int month, int day) {
+        reception_at(2026, month, day, 10, 0, 0, 0, 1);
+        navarea_iv("NMN");
+        return warnings_heard();
+    };
+    const auto january = heard_on(1, 2), july = heard_on(7, 1), december = heard_on(12, 20);
+    ASSERT_EQ(january.size(), 6u);  // four warnings and the two cancelled
+    ASSERT_EQ(july.size(), january.size());
+    // About the first of July the series stands where the bulletin was written.
+    EXPECT_EQ(july[0], std::make_pair(612, 26));
+    EXPECT_EQ(july[4], std::make_pair(598, 26));
+    for (size_t k = 0; k < 4; ++k) {
+        EXPECT_LT(january[k].first, 60) << k;
+        EXPECT_EQ(january[k].second, 26);
+        EXPECT_GT(december[k].first, july[k].first) << k;
+        EXPECT_EQ(december[k].first - december[0].first, july[k].first - july[0].first) << "one warning after the other";
+    }
+    // In January the warnings being cancelled are last year's.
+    EXPECT_EQ(january[4].second, 25);
+    EXPECT_GT(january[4].first, 1000);
+    EXPECT_GT(december[0].first, 1000) << "a busy area passes a thousand warnings a year";
+    // Each day of the year a little further on.
+    reception_at(2026, 3, 1, 10, 0, 0, 0, 1);
+    navarea_i();
+    const int first_of_march = warnings_heard()[0].first;
+    reception_at(2026, 3, 2, 10, 0, 0, 0, 1);
+    navarea_i();
+    EXPECT_GE(warnings_heard()[0].first, first_of_march);
+    EXPECT_LE(warnings_heard()[0].first, first_of_march + 2);
+}
+
+TEST_F(DialContent, CoastTelegraphyKeepsOutOfTheCoastTelephonyBand) {
+    // 13077-13200 kHz is the coast stations' radiotelephone band: their
+    // telegraphy watches and the ships calling them are elsewhere.
+    media_use(&media_null);
+    set_retune_hook(bands_compose);
+    for (const Instant &at : sweep_instants) {
+        for (int f = 13077; f <= 13200; ++f) {
+            compose_band(at, f, unsigned(f));
+            for (int k = 0; k < send_call; ++k) {
+                const std::string text = send_buf[k];
+                EXPECT_EQ(text.find("RADIO"), std::string::npos) << f << ": " << text.substr(0, 80);
+                EXPECT_EQ(text.find("QSX"), std::string::npos) << f << ": " << text.substr(0, 80);
+            }
+        }
+    }
+    set_retune_hook(nullptr);
+    for (int i = 0; i < coast_watch_13_count; ++i)
+        EXPECT_TRUE(coast_watch_13[i].freq < 13077) << coast_watch_13[i].call << " " << coast_watch_13[i].freq;
+}
+
 }  // namespace
 }  // namespace kestrel::test

@@ -112,6 +112,33 @@ void ship_calling_and_coast() {
     if (at(12575) && cond(2)) vsl_clg_coast();
     if (at(12576) && cond(3)) vsl_clg_coast();
     if (at(12577) && cond(3)) vsl_clg_coast();
+    if (at(12555) && mh(20) && cond(2)) { p(13, 860, 3); send_cond("SPE SPE DE SQHC SQHC QTC 4 QRU? K"); }
+    if (at(12557) && cond(4)) { p(17, 1230, 4); send_cond_bug("9HD 9HD DE 9HPQ 9HPQ QSA? K"); }
+    if (at(12559) && cond(3)) { p(21, 1300, 3); send_cond("CUL CUL DE CSBA CSBA QTC 2 QSL? K"); }
+    if (at(12561) && cond(3)) { p(25, 700, 4); send_cond_bug("TAH TAH TAH DE TCVK TCVK AS K"); }
+    if (at(12563) && cond(2)) { p(22, 1900, 3); send_cond("UAT UAT DE UMKQ UMKQ RPT QTC K"); }
+    if (at(12565) && cond(4)) { p(20, 980, 5); send_cond("CNP CNP DE CNHA CNHA TR? K"); }
+    if (at(12567) && cond(2)) { p(21, 1250, 3); send_cond("XSQ XSQ DE BOAK BOAK QTC 2 K"); }
+    if (at(12569) && cond(3)) { p(24, 1070, 4); send_cond("YUR YUR DE YTQB YTQB QTC 1 TR K"); }
+    if (at(12571) && cond(4)) { p(18, 1460, 3); send_cond_bug("4PB 4PB DE 4PCN 4PCN QSA? QRV K"); }
+    if (at(12573) && cond(3)) { p(22, 1000, 4); send_cond("ZSD ZSD DE ZSRC ZSRC QTC 3 PSE QRV K"); }
+    if (at(12575) && cond(3)) { p(20, 1480, 3); send_cond_bug("LFN LFN DE LMBH LMBH QTC 2 K"); }
+    if (at(12556) && cond(3)) { p(18, 660, 2); hand = 1; send_cond("DAN DAN DE DIDQ DIDQ QTC 1 K"); }
+    if (at(12558) && cond(4)) { p(30, 820, 5); send_cond("SAB SAB DE SKPT SKPT QTC 2 K"); }
+    if (at(12560) && cond(3)) { p(19, 1230, 1); send_cond_bug("OST OST DE ONCV ONCV QRV? K"); }
+    if (at(12562) && cond(3)) { p(21, 700, 3); send_cond("ICB ICB DE IBLM IBLM QTC 1 K"); }
+    if (at(12564) && cond(2)) { p(23, 1380, 5); send_cond_bug("FFL FFL DE FNRQ FNRQ QTC 3 K"); }
+    if (at(12566) && cond(3)) { p(20, 920, 3); send_cond("YQI YQI DE YQFB YQFB QTC 1 K"); }
+    if (at(12568) && cond(3)) { p(21, 1000, 3); send_cond("HEB HEB DE HBEF HBEF QSA? K"); }
+    if (at(12570) && cond(3)) { p(20, 760, 3); send_cond("LGB LGB LGB DE LDQT LDQT QTC 1 K"); }
+    if (at(12572) && cond(3)) { p(22, 1150, 4); send_cond_bug("DAN DAN DE DCLW DCLW QRV? K"); }
+    if (at(12574) && cond(4)) { p(19, 690, 3); send_cond("Y5M Y5M DE Y3DW Y3DW QSA? QTC 2 K"); }
+    if (at(12576) && cond(3)) { p(23, 940, 2); send_cond_bug("UFL UFL DE UBHT UBHT QTC 3 AS? K"); }
+    if (at(12556) && cond(3)) { p(18, 1420, 3); send_cond("SUH SUH SUH DE SSBQ SSBQ QRV? K"); }
+    if (at(12558) && cond(4)) { p(32, 1010, 4); send_cond("LZW DE LZRB LZRB QTC 1 OBS K"); }
+    if (at(12560) && cond(3)) { p(23, 1340, 4); send_cond("CWA CWA DE CXBD CXBD QTC 1 K"); }
+    if (at(12562) && cond(4)) { p(19, 880, 3); send_cond_bug("5AT 5AT DE 5ADW 5ADW QRV K"); }
+    if (at(12564) && cond(3)) { p(20, 1320, 5); send_cond("SVF SVF DE SXCP SXCP QTC 1 K"); }
     if (at({12556, 12562, 12568, 12574}) && cond(4)) { p(17, 820, 2); send_cond("QRL? DE ZSBD K"); }
     if (at({12559, 12565, 12571}) && cond(4)) send_cond_bug("DAN DAN DAN DE DGNB DGNB K");
     if (at({12557, 12563, 12569, 12575}) && cond(4)) { p(22, 960, 3); clg_cond("SAG", "SKUZ", 3); }

@@ -11,7 +11,7 @@ void band_12_history() {
     if (hist) {
         // Fixed service: the beam and commercial offices and their press.
         if (at(12004) && ct(1100, 1700)) { p(30, 1000, 5); send_still("VVV VVV VVV DE GCS GCS GCS RUGBY  "); }
-        if (at(12004) && ct(1100, 1700) && ms20(7)) { p(30, 1000, 5); send("WQN DE GCS NR 41 = "); qtc5f(41, 32); send_stack(" AR"); }
+        if (at(12004) && ct(1100, 1700) && ms20(7)) { p(30, 1000, 5); sendf("WQN DE GCS NR %d = ", serial_of_day(3)); qtc5f(serial_of_day(3), 32); send_stack(" AR"); }
         if (at(12017) && ct(600, 1200)) { p(28, 1150, 5); send_still("VVV VVV DE DFQ DFQ DFQ NAUEN  "); }
         if (at(12017) && ct(600, 1200) && cond(3)) { p(28, 1150, 3); send_cond("PPA PPA DE DFQ DFQ QRV K"); }
         if (at(12029) && ct(1300, 1900)) { p(33, 900, 4); send_still("VVV VVV VVV DE WQN WQN WQN ROCKY POINT  "); }

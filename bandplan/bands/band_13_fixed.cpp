@@ -11,29 +11,8 @@ namespace {
 
 // Ships working the coast stations whose watch channels are in band_13.
 void ships_answering() {
-    if (at(13018) && cond(3)) { p(20, 760, 3); send_cond("LGB LGB LGB DE LDQT LDQT QTC 1 K"); }
-    if (at(13029) && cond(3)) { p(22, 1150, 4); send_cond_bug("DAN DAN DE DCLW DCLW QRV? K"); }
     if (at(13004) && ml(30) && cond(2)) vsl_tfc("DAN");
-    if (at(13034) && cond(4)) { p(19, 690, 3); send_cond("Y5M Y5M DE Y3DW Y3DW QSA? QTC 2 K"); }
-    if (at(13043) && ct(1600, 2200) && cond(3)) { p(23, 940, 2); send_cond_bug("UFL UFL DE UBHT UBHT QTC 3 AS? K"); }
-    if (at(13068) && cond(3)) { p(18, 1420, 3); send_cond("SUH SUH SUH DE SSBQ SSBQ QRV? K"); }
-    if (at(13094) && cond(4)) { p(32, 1010, 4); send_cond("LZW DE LZRB LZRB QTC 1 OBS K"); }
-    if (at(13110) && cond(3)) vsl_tfc("OHG");
-    if (at(13139) && mh(20) && cond(2)) { p(13, 860, 3); send_cond("SPE SPE DE SQHC SQHC QTC 4 QRU? K"); }
-    if (at(13157) && cond(4)) { p(17, 1230, 4); send_cond_bug("9HD 9HD DE 9HPQ 9HPQ QSA? K"); }
-    if (at(13159) && cond(3)) { p(21, 1300, 3); send_cond("CUL CUL DE CSBA CSBA QTC 2 QSL? K"); }
-    if (at(13167) && cond(3)) { p(25, 700, 4); send_cond_bug("TAH TAH TAH DE TCVK TCVK AS K"); }
-    if (at(13172) && cond(2)) { p(22, 1900, 3); send_cond("UAT UAT DE UMKQ UMKQ RPT QTC K"); }
-    if (at(13186) && cond(4)) { p(20, 980, 5); send_cond("CNP CNP DE CNHA CNHA TR? K"); }
-    if (at(13140) && ct(1200, 330) && cond(3)) vsl_tfc("WSC");
-    if (at(13066) && ct(1930, 630) && cond(3)) { p(23, 1340, 4); send_cond("CWA CWA DE CXBD CXBD QTC 1 K"); }
-    if (at(13091) && cond(4)) { p(19, 880, 3); send_cond_bug("5AT 5AT DE 5ADW 5ADW QRV K"); }
-    if (at(13121) && ct(600, 1030) && cond(2)) { p(21, 1250, 3); send_cond("XSQ XSQ DE BOAK BOAK QTC 2 K"); }
-    if (at(13183) && cond(3)) { p(24, 1070, 4); send_cond("YUR YUR DE YTQB YTQB QTC 1 TR K"); }
     if (at(13055) && ct(1030, 200) && cond(3)) vsl_tfc("VCS");
-    if (at(13133) && ct(1300, 2130) && cond(4)) { p(18, 1460, 3); send_cond_bug("4PB 4PB DE 4PCN 4PCN QSA? QRV K"); }
-    if (at(13169) && cond(3)) { p(22, 1000, 4); send_cond("ZSD ZSD DE ZSRC ZSRC QTC 3 PSE QRV K"); }
-    if (at(13008) && cond(3)) { p(20, 1320, 5); send_cond("SVF SVF DE SXCP SXCP QTC 1 K"); }
 }
 
 // The aeronautical band: route and VOLMET voice, military families in

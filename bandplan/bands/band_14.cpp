@@ -54,8 +54,8 @@ void amateur_band() {
     }
     if (at(14048) && (ct(100, 120) || ct(400, 420) || ct(2200, 2220))) {
         p(18, 750, 3);
-        send_stack("QST QST QST DE W1AW W1AW W1AW  ARRL BULLETIN NR 12 = "
-                   "THE SOLAR FLUX THIS WEEK AVERAGED 142 AND THE PLANETARY A INDEX 9 = "
+        sendf("QST QST QST DE W1AW W1AW W1AW  ARRL BULLETIN NR %d = ", day_of_year() / 7 + 1);
+        send_stack("THE SOLAR FLUX THIS WEEK AVERAGED 142 AND THE PLANETARY A INDEX 9 = "
                    "CONDITIONS ON 20 AND 17 METERS WERE GOOD TO ALL CONTINENTS DURING DAYLIGHT = "
                    "NEXT BULLETIN AT 0400 UTC = QST DE W1AW  AR  SK");
     }

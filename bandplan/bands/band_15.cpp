@@ -98,7 +98,7 @@ void band_15() {
     if (at(15824) && oh()) { p(22, 1900, 3); send_cond("HZN HZN HZN DE HZN4 HZN4 QSA? K"); }
     if (at(15833) && ct(900, 1500)) { p(24, 1000, 4); send_still("VVV VVV VVV DE 5YE 5YE 5YE QRU  "); }
     if (at(15836) && cond(2)) { p(19, 700, 3); send_cond_bug("LZC LZC DE LZC4 LZC4 QTC 3 K"); }
-    if (at(15847) && ct(1000, 1600)) { p(26, 1020, 4); send_still("CQ DE TAH TAH TAH ANKARA  "); }
+    if (at(15847) && ct(1000, 1600)) { p(26, 1020, 4); send_still("CQ DE TAH TAH TAH ISTANBUL  "); }
     if (at(15849) && ms20(15)) { p(25, 1020, 3); send("TAH7 TAH7 DE TAH = "); qtc5l(2, 25, 2, 0); send_stack(" AR K"); }
     if (at(15855) && t.wDayOfWeek >= 1 && t.wDayOfWeek <= 5) { p(21, 1000, 3); send_still("VVV VVV DE OLZ7 OLZ7 OLZ7 QRV?  "); }
     if (at(15859) && ed()) { p(23, 760, 3); send_cond("IRM IRM DE IRM3 IRM3 QTC 2 K"); }
@@ -237,7 +237,7 @@ void band_15() {
         if (at(15360) && ct(1100, 1700) && cond(3)) { p(30, 1000, 5); send_cond("LSL LSL DE GAU GAU QRV 20 WPM K"); }
         if (at(15370) && oh()) { p(32, 800, 3); send_still("VVV VVV DE PCV PCV PCV KOOTWIJK  "); }
         if (at(15380) && ct(300, 900)) { p(28, 1200, 2); send_still("VVV VVV VVV DE PLE PLE PLE BANDOENG  "); }
-        if (at(15380) && ct(300, 900) && ms20(5)) { p(28, 1200, 2); send("PCV DE PLE NR 14 = "); qtc5l(14, 24, 2, 0); send_stack(" AR"); }
+        if (at(15380) && ct(300, 900) && ms20(5)) { p(28, 1200, 2); sendf("PCV DE PLE NR %d = ", serial_of_day(2)); qtc5l(serial_of_day(2), 24, 2, 0); send_stack(" AR"); }
         if (at(15395) && ct(1300, 2000)) { p(35, 900, 3); send_still("VVV VVV VVV DE WKF WKF WKF ROCKY POINT  "); }
         if (at(15405) && ct(1900, 2300)) { p(24, 1000, 4); send_still("CQ CQ CQ DE LSY LSY LSY PRESS  "); }
         if (at(15405) && ct(1900, 2300) && ml(20)) { p(24, 1000, 4); let_msg_latin("CQ DE LSY PRESS = ", 0x80); }
@@ -257,7 +257,7 @@ void band_15() {
         if (at(15610) && cond(2)) { p(26, 950, 2); send_cond("KKP KKP DE KAZ KAZ MANILA QRV K"); }
         if (at(15625) && ct(900, 1500)) { p(28, 1050, 3); send_still("VVV VVV DE EHY EHY EHY MADRID  "); }
         if (at(15640) && ct(1300, 1900)) { p(32, 1000, 5); send_still("VVV VVV VVV DE GBW GBW GBW RUGBY  "); }
-        if (at(15640) && ct(1300, 1900) && ms20(10)) { p(32, 1000, 5); send("WKN DE GBW MSG NR 27 = "); qtc5f(27, 35); send_stack(" AR"); }
+        if (at(15640) && ct(1300, 1900) && ms20(10)) { p(32, 1000, 5); sendf("WKN DE GBW MSG NR %d = ", serial_of_day(3)); qtc5f(serial_of_day(3), 35); send_stack(" AR"); }
         if (at(15660) && ct(600, 1000)) { p(25, 800, 3); send_still("VVV VVV DE VWZ VWZ VWZ POONA  "); }
         if (at(15670) && eh()) { p(22, 1300, 2); send_cond_bug("XGM XGM DE XGM XGM SHANGHAI QTC K"); }
         if (at(15710) && ct(1000, 1500)) { p(27, 1000, 4); send_still("VVV VVV VVV DE CTA CTA CTA  "); }

@@ -92,38 +92,38 @@ void ships_and_coast() {
     // Ships calling coast stations on the calling channels.
     if (at(16684) && cond(2)) vsl_clg_coast();
     if (at(16685) && cond(2)) vsl_clg_coast();
-    if (at(16685) && oh()) exchange("GKA", "GBTT", 2);
+    if (at(16685) && oh()) post_call("GKA", "GBTT", "QTC K");
     if (at(16686) && cond(2)) vsl_clg_coast();
     if (at(16687) && cond(2)) vsl_clg_coast();
-    if (at(16687) && eh()) exchange("SPH", "SQKE", 2);
+    if (at(16687) && eh()) post_call("SPH", "SQKE", "QRV? K");
     if (at(16688) && cond(2)) vsl_clg_coast();
     if (at(16689) && cond(2)) vsl_clg_coast();
-    if (at(16689) && ed()) exchange("UAT", "UPYM", 2);
+    if (at(16689) && ed()) post_call("UAT", "UPYM", "QTC 1 K");
     if (at(16690) && cond(2)) vsl_clg_coast();
     if (at(16691) && cond(2)) vsl_clg_coast();
-    if (at(16691) && od()) exchange("SVA", "SWJQ", 4);
+    if (at(16691) && od()) post_call("SVA", "SWJQ", "QSA? K");
     if (at(16692) && cond(2)) vsl_clg_coast();
     if (at(16693) && cond(2)) vsl_clg_coast();
     if (at(16694) && cond(2)) vsl_clg_coast();
 
     // Ship working channels: the exchange after a call.
-    if (at(16698) && ml(30)) exchange("UAT", "UFLS", 2);
+    if (at(16698) && ml(30)) post_call("UAT", "UFLS", "QTC 2 K");
     if (at(16702) && cond(3)) { p(22, 900, 3); send_cond("DAN DE DGUS QTC 2 K"); }
-    if (at(16707) && mh(29)) exchange("PCH", "PEXR", 2);
+    if (at(16707) && mh(29)) post_call("PCH", "PEXR", "QTC K");
     if (at(16713) && cond(3)) { p(20, 780, 2); send_cond("SVA DE SVBK QRV K"); }
-    if (at(16718) && eh()) exchange("GKA", "MQXY5", 2);
+    if (at(16718) && eh()) post_call("GKA", "MQXY5", "QRV? K");
     if (at(16724) && cond(3)) { p(24, 1000, 3); send_cond("UFB DE URBK QTC 1 QTC? K"); }
-    if (at(16731) && oh()) exchange("LGB", "LNCK3", 2);
+    if (at(16731) && oh()) post_call("LGB", "LNCK3", "QTC 1 K");
     if (at(16737) && cond(3)) { p(21, 1150, 2); send_cond("SPH DE SPKB QRU K"); }
-    if (at(16744) && ed()) exchange("IAR", "IBKL", 2);
+    if (at(16744) && ed()) post_call("IAR", "IBKL", "QSA? K");
     if (at(16752) && cond(3)) { p(19, 870, 2); send_cond("OXZ DE OXKE2 QTC 3 K"); }
-    if (at(16758) && od()) exchange("SAG", "SKRN", 2);
+    if (at(16758) && od()) post_call("SAG", "SKRN", "QTC 2 K");
     if (at(16766) && cond(3)) { p(22, 700, 3); send_cond("UAT DE UWEB QTC 1 K"); }
-    if (at(16773) && ml(20)) exchange("A9M", "3EHV7", 4);
+    if (at(16773) && ml(20)) post_call("A9M", "3EHV7", "QTC K");
     if (at(16779) && cond(3)) { p(20, 1050, 2); send_cond("FFL DE FNQD QTC 2 K"); }
-    if (at(16786) && eh()) exchange("YUR", "YUQS", 2);
+    if (at(16786) && eh()) post_call("YUR", "YUQS", "QRV? K");
     if (at(16793) && cond(3)) { p(23, 950, 3); send_cond("SUH DE SUBL QRV K"); }
-    if (at(16800) && oh()) exchange("UFB", "UIPQ", 2);
+    if (at(16800) && oh()) post_call("UFB", "UIPQ", "QTC 1 K");
 
     // Coast stations: call markers and general calls.
     if (at(16807)) { p(22, 1000, 4); coast_station_ex("CQ CQ CQ DE UAT UAT UAT QSX 12 16 MHZ K  ", "UAT", "MOSKVA"); }
@@ -265,7 +265,7 @@ void historical_block() {
         if (at(16114) && cond(2)) { p(18, 800, 2); send_cond("CQ CQ DE IRW IRW QRU? K"); }
         // Beam and press circuits of the 1930s above the coast band.
         if (at(16030) && ct(1200, 1800)) { p(30, 1000, 4); send_still("VVV VVV VVV DE GBA GBA GBA  "); }
-        if (at(16030) && ct(1200, 1800) && ms20(6)) { p(30, 1000, 4); send("LSL DE GBA NR 22 = "); qtc5f(22, 36); send_stack(" AR"); }
+        if (at(16030) && ct(1200, 1800) && ms20(6)) { p(30, 1000, 4); sendf("LSL DE GBA NR %d = ", serial_of_day(2)); qtc5f(serial_of_day(2), 36); send_stack(" AR"); }
         if (at(16070) && ct(700, 1300)) { p(28, 1200, 3); send_still("VVV VVV DE DGK DGK DGK  "); }
         if (at(16110) && ct(1300, 1900)) { p(32, 900, 4); send_still("VVV VVV VVV DE WKK WKK WKK LAWRENCEVILLE  "); }
         if (at(16150) && ct(900, 1400)) { p(26, 1100, 3); send_still("CQ CQ DE FTN FTN FTN PRESSE  "); }

@@ -42,7 +42,7 @@ void coast_and_fixed_more() {
     if (at(17147) && cond(3)) send_cond_bug("SUP SUP DE SSBR SSBR QTC 1 K");
     if (at(17154) && od()) { p(23, 1000, 4); coast_station_ex("CQ DE OHG OHG OHG HELSINKI RADIO QSX 16 MHZ K  ", "OHG", "HELSINKI"); }
     if (at(17158) && ml(30)) { p(21, 900, 2); send_still("CQ DE UFB UFB UFB ODESSA RADIO QSX 16 MHZ K  "); }
-    if (at(17158) && mh(29)) exchange("UFB", "UUAK", 2);
+    if (at(17158) && mh(29)) post_call("UUAK", "UFB", "QRV K");
     if (at(17160) && ct(600, 2200)) { p(24, 1000, 4); send_still("CQ CQ CQ DE DAN DAN DAN QSX 4 6 8 12 16 22 MHZ K  "); }
     if (at(17160) && cond(4)) send_cond_bug("DAN DAN DE DLMQ DLMQ QTC 2 K");
     if (at(17167) && eh()) { p(22, 1100, 2); send_still("CQ DE HEB HEB HEB BERNE RADIO QSX 16 MHZ K  "); }
@@ -332,8 +332,8 @@ void band_17() {
     if (at(17009) && cond(4)) { p(20, 780, 2); send_cond("DAF DE DGXR QRV K"); }
     if (at(17020) && cond(4)) { p(23, 1000, 2); send_cond("PCH DE PEXR QTC 2 K"); }
     if (at(17056) && cond(4)) { p(19, 1200, 2); send_cond("SVA DE SXPG QRV K"); }
-    if (at(17044) && ml(20)) exchange("UFN", "UPYM", 2);
-    if (at(17092) && mh(39)) exchange("UJQ", "UWEB", 4);
+    if (at(17044) && ml(20)) post_call("UPYM", "UFN", "QSA4 QRV K");
+    if (at(17092) && mh(39)) post_call("UWEB", "UJQ", "GA K");
 
     // Coast NBDP.
     if (at(17198)) { qsa = 3; sitor_marker(900, 18, "DCF"); }

@@ -27,8 +27,8 @@ void aero_and_amateur() {
     // W1AW bulletins, as on 14 MHz.
     if (at(18097) && (ct(100, 120) || ct(400, 420) || ct(2200, 2220))) {
         p(18, 750, 3);
-        send_stack("QST QST QST DE W1AW W1AW W1AW  ARRL DX BULLETIN NR 31 = "
-                   "STATIONS IN THE SOUTH PACIFIC ARE ACTIVE ON 17 METERS IN THE LATE EVENING = "
+        sendf("QST QST QST DE W1AW W1AW W1AW  ARRL DX BULLETIN NR %d = ", day_of_year() / 7 + 1);
+        send_stack("STATIONS IN THE SOUTH PACIFIC ARE ACTIVE ON 17 METERS IN THE LATE EVENING = "
                    "PLEASE LISTEN FOR THE OPERATORS INSTRUCTIONS AND CALL ONLY WHEN ASKED = "
                    "QST DE W1AW  AR  SK");
     }
@@ -105,10 +105,10 @@ void fixed_and_ships() {
     if (at(18872) && cond(2)) { p(21, 900, 3); clg_cond("UAT", "UHQS", 2); }
     if (at(18874) && cond(2)) { p(23, 1100, 2); clg_cond("DAN", "DHMP", 2); }
     if (at(18876) && cond(2)) { p(19, 760, 2); clg_cond("SVA", "SVBK", 4); }
-    if (at(18878) && eh()) exchange("PCH", "PDKY", 2);
+    if (at(18878) && eh()) post_call("PCH", "PDKY", "QSA? K");
     if (at(18880) && cond(2)) { p(22, 1200, 3); clg_cond("LGB", "LAVK2", 2); }
     if (at(18882) && cond(3)) { p(20, 880, 2); clg_cond("A9M", "ELQY8", 4); }
-    if (at(18884) && oh()) exchange("UFB", "UFLS", 4);
+    if (at(18884) && oh()) post_call("UFB", "UFLS", "QTC 2 K");
     if (at(18886) && cond(2)) { p(24, 1000, 3); clg_cond("GKA", "MQXY5", 2); }
     if (at(18888) && cond(3)) { p(18, 700, 2); clg_cond("SUH", "SSBE", 2); }
     if (at(18890) && cond(2)) { p(21, 1050, 3); send_cond("SPH DE SQKE QTC 1 K"); }

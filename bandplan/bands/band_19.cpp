@@ -108,7 +108,7 @@ void band_19() {
     // More of the fixed service: ministries and forces of the Middle East,
     // Europe and Africa, with the traffic of their outstations.
     if (at(19012) && ct(700, 1500)) { p(24, 1000, 5); send_still("VVV VVV VVV DE HEC2 HEC2 HEC2 BERN  "); }
-    if (at(19012) && ct(700, 1500) && ms20(12)) { p(24, 1000, 5); send("HEC HEC HEC DE HEC2 NR 12 = "); qtc5l(4, 30, 2, 0); send_stack(" AR K"); }
+    if (at(19012) && ct(700, 1500) && ms20(12)) { p(24, 1000, 5); sendf("HEC HEC HEC DE HEC2 NR %d = ", serial_of_day(1)); qtc5l(serial_of_day(1), 30, 2, 0); send_stack(" AR K"); }
     if (at(19029) && oh()) { p(21, 1300, 3); send_cond_bug("TBA TBA DE TBA8 TBA8 QTC 1 K"); }
     if (at(19049) && ct(900, 1600)) { p(23, 900, 4); send_still("CQ CQ DE YZO YZO YZO BEOGRAD QRU?  "); }
     if (at(19073) && cond(3)) { p(20, 1100, 3); send_cond("7TA 7TA DE 7TA11 7TA11 QSA? K"); }
@@ -202,7 +202,7 @@ void band_19() {
         if (at(19950) && ct(600, 1000)) { p(19, 800, 2); qrh = 2; send_still("VVV VVV DE VIZ VIZ VIZ  "); }
         // Beam stations of the Empire and the long-haul offices of the 1930s.
         if (at(19020) && ct(1200, 1800)) { p(30, 1000, 4); send_still("VVV VVV VVV DE GBK GBK GBK RUGBY  "); }
-        if (at(19020) && ct(1200, 1800) && ms20(2)) { p(30, 1000, 4); send("WKF DE GBK NR 18 = "); qtc5f(18, 38); send_stack(" AR"); }
+        if (at(19020) && ct(1200, 1800) && ms20(2)) { p(30, 1000, 4); sendf("WKF DE GBK NR %d = ", serial_of_day(2)); qtc5f(serial_of_day(2), 38); send_stack(" AR"); }
         if (at(19060) && ct(600, 1100)) { p(28, 1100, 3); send_still("VVV VVV DE VWY VWY VWY KIRKEE  "); }
         if (at(19100) && ct(1300, 1900)) { p(32, 900, 4); send_still("VVV VVV VVV DE WQA WQA WQA  "); }
         if (at(19100) && ct(1300, 1900) && cond(3)) { p(32, 900, 4); send_cond("PPU PPU DE WQA WQA QTC 9 K"); }

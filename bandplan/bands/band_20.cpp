@@ -302,7 +302,7 @@ void historical_block() {
         // More of the long-haul circuits: day paths across the Atlantic,
         // to South America, Africa and the Far East.
         if (at(20015) && ct(1300, 1900)) { p(32, 1000, 4); send_still("VVV VVV VVV DE WEL WEL WEL  "); }
-        if (at(20015) && ct(1300, 1900) && ms20(3)) { p(32, 1000, 4); send("GBB DE WEL NR 33 = "); qtc5f(33, 40); send_stack(" AR"); }
+        if (at(20015) && ct(1300, 1900) && ms20(3)) { p(32, 1000, 4); sendf("GBB DE WEL NR %d = ", serial_of_day(3)); qtc5f(serial_of_day(3), 40); send_stack(" AR"); }
         if (at(20040) && ct(1000, 1500)) { p(28, 1200, 5); send_still("VVV VVV DE GBC GBC GBC RUGBY  "); }
         if (at(20080) && ct(700, 1300)) { p(30, 900, 5); send_still("VVV VVV VVV DE DGU DGU DGU NAUEN  "); }
         if (at(20080) && ct(700, 1300) && cond(3)) { p(30, 900, 4); send_cond("LSN LSN DE DGU DGU QRV K"); }
@@ -325,7 +325,7 @@ void historical_block() {
         if (at(20710) && ct(1200, 1700)) { p(24, 1000, 3); send_still("VVV VVV DE CTA CTA CTA  "); }
         if (at(20760) && ct(900, 1500) && cond(2)) { p(22, 750, 5); send_cond("FTA FTA DE FZS FZS QTC 4 K"); }
         if (at(20780) && ct(1000, 1600)) { p(35, 1000, 4); send_still("VVV VVV VVV DE WQV WQV WQV RCA  "); }
-        if (at(20830) && ct(700, 1300)) { p(27, 1200, 2); send_still("VVV VVV DE ZBW ZBW ZBW HONGKONG  "); }
+        if (at(20830) && ct(700, 1300)) { p(27, 1200, 2); send_still("VVV VVV DE ZBW ZBW ZBW HONG KONG  "); }
         if (at(20890) && ct(1300, 1900)) { p(30, 850, 4); send_still("CQ CQ CQ DE GIC GIC GIC PRESS  "); }
         if (at(20950) && ct(800, 1400)) { p(26, 1000, 3); send_still("VVV VVV DE SUZ SUZ SUZ  "); }
         if (at(20975) && ct(1100, 1600)) { p(25, 1050, 4); send_still("VVV VVV VVV DE EAJ EAJ EAJ MADRID  "); }
