@@ -26,6 +26,7 @@
 #include "bandplan/bands/coast_watch.h"
 #include "traffic/aero.h"
 #include "traffic/amateur.h"
+#include "traffic/military.h"
 #include "traffic/weather.h"
 
 #ifndef KESTREL_SOURCE_DIR
@@ -262,6 +263,59 @@ TEST_F(DialContent, CoastTelegraphyKeepsOutOfTheCoastTelephonyBand) {
     set_retune_hook(nullptr);
     for (int i = 0; i < coast_watch_13_count; ++i)
         EXPECT_TRUE(coast_watch_13[i].freq < 13077) << coast_watch_13[i].call << " " << coast_watch_13[i].freq;
+}
+
+// Whether a reception at the instant, with any of the first seeds, has a
+// slot holding `text`.
+bool heard(int f, const Instant &at, const char *text, unsigned seeds = 40) {
+    for (unsigned seed = 1; seed <= seeds; ++seed) {
+        compose_band(at, f, seed);
+        for (int k = 0; k < send_call; ++k)
+            if (std::strstr(send_buf[k], text)) return true;
+    }
+    return false;
+}
+
+TEST_F(DialContent, TheCommonChannelHoldsSanJuanAndSuvaAtTheirHours) {
+    media_use(&media_null);
+    set_retune_hook(bands_compose);
+    EXPECT_TRUE(heard(12700, {2026, 6, 16, 16, 30, 20}, "DE NMR NMR NMR"));
+    EXPECT_FALSE(heard(12700, {2026, 6, 16, 14, 30, 20}, "DE NMR NMR NMR"));
+    EXPECT_TRUE(heard(12700, {2026, 6, 16, 22, 30, 20}, "DE 3DP4 3DP4 3DP4 SUVA"));
+    EXPECT_TRUE(heard(12700, {2026, 6, 17, 3, 30, 20}, "DE 3DP4"));
+    EXPECT_FALSE(heard(12700, {2026, 6, 17, 10, 30, 20}, "DE 3DP4"));
+    set_retune_hook(nullptr);
+}
+
+TEST_F(DialContent, TheArmyFixedNetsWorkTheirOwnCalls) {
+    // Net control and the stations it calls, from the net's own table.
+    reception_at(2026, 6, 16, 16, 30, 21, 0, 1);
+    std::set<std::string> seen;
+    for (unsigned seed = 1; seed <= 300; ++seed) {
+        reception_at(2026, 6, 16, 16, 30, 21, 0, seed);
+        usarmy_fixed_net(usarmy_net_atlantic, 4);
+        for (int k = 0; k < send_call; ++k) {
+            const std::string text = send_buf[k];
+            for (const char *c : {"WAR", "WVNF", "WVQA", "WXRK"})
+                if (text.find(c) != std::string::npos) seen.insert(c);
+            EXPECT_EQ(text.find(" DE "), std::string::npos) << "the Army's procedure signs with V: " << text;
+        }
+    }
+    EXPECT_TRUE(seen.count("WAR") && seen.count("WVNF") && seen.count("WVQA")) << seen.size();
+    // The historical message of the Pacific net goes to WVT.
+    bool wvt = false;
+    for (unsigned seed = 1; seed <= 300 && !wvt; ++seed) {
+        reception_at(2026, 6, 16, 16, 30, 21, 0, seed);
+        usarmy_fixed_net(usarmy_net_pacific, 5);
+        wvt = send_call > 0 && std::strstr(send_buf[0], "PORT OF EMBARKATION") != nullptr;
+    }
+    EXPECT_TRUE(wvt);
+    // Heard on its frequencies with HIST on.
+    media_use(&media_null);
+    set_retune_hook(bands_compose);
+    EXPECT_TRUE(heard(13825, {1944, 6, 16, 16, 30, 21}, "WAR"));
+    EXPECT_TRUE(heard(10915, {1944, 6, 16, 5, 30, 21}, "WVY"));
+    set_retune_hook(nullptr);
 }
 
 }  // namespace

@@ -9,6 +9,8 @@ namespace kestrel {
 
 void band_10_prewar() {
     if (hist) {
+        // The Army's fixed nets of the war years: San Francisco and the Pacific.
+        if (at(10915) && ct(300, 1100)) usarmy_fixed_net(usarmy_net_pacific, 5);
         // The Post Office beam stations and their far ends.
         if (at(10103) && ct(1900, 2300)) { p(30, 820, 3); send_still("VVV VVV VVV DE GBU GBU GBU  "); }
         if (at(10103) && ct(1900, 2300) && cond(3)) send_cond_bug("GBU GBU DE WQO WQO QRV? K");

@@ -462,6 +462,9 @@ void band_12() {
 
     if (at(12700) && ml(5)) { qsa = 1; qrh = 2; send_cond_bug("CQ CQ CQ DE H4H H4H H4H QRU QRU? QSX 12 MHZ KK"); }
     if (at(12700) && reg1rus_day()) aeroflot("UUF", "RBYO");
+    // The Coast Guard at San Juan after 15 UTC, Suva through the Pacific night.
+    if (at(12700) && t.wHour >= 15) { p(22, 1180, 2); coast_station_ex("CQ CQ CQ DE NMR NMR NMR QSX 4 8 12 MHZ K   ", "NMR", "SANJUAN"); }
+    if (at(12700) && ct(2000, 400)) { p(19, 650, 1); send_still("CQ DE 3DP4 3DP4 3DP4 SUVA RADIO QSX 8 12 MHZ AR   "); }
     // Guangzhou on the common channel: its traffic list at 02, 08, 14 and 20,
     // on watch otherwise.
     if (at(12700)) {

@@ -221,6 +221,7 @@ void band_15() {
 
     if (hist) {
         // Short-wave circuits of the 1930s and 1940s, before broadcasting took the band.
+        if (at(15765) && ct(1200, 2300)) usarmy_fixed_net(usarmy_net_caribbean, 3);
         if (at(15000) && ml(5)) { p(20, 1000, 3); send_still("JJY JJY JJY  "); }
         if (at(15355) && ct(900, 1700)) { p(22, 900, 3); qrh = 1; send_still("VVV VVV VVV DE GBU GBU GBU  "); }
         if (at(15415) && ct(1200, 2000)) { p(20, 1100, 3); qrh = 2; send_still("VVV VVV VVV DE WQP WQP WQP  "); }

@@ -273,6 +273,7 @@ void daylight_block() {
 void historical_block() {
     if (hist) {
         // Transoceanic beam and press circuits of the 1930s and the war years.
+        if (at(20636) && ct(1800, 300)) usarmy_fixed_net(usarmy_net_pacific, 5);
         if (at(20020) && ct(1200, 1800)) { p(35, 1100, 4); send_still("VVV VVV VVV DE WQA WQA WQA      "); }
         if (at(20060) && ct(900, 1600)) { p(40, 900, 3); send_still("VVV VVV VVV DE GBB GBB GBB      "); }
         if (at(20105) && ct(700, 1500)) { p(38, 1300, 3); send_still("VVV VVV DE DFA DFA DFA      "); }
