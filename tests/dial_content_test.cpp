@@ -318,5 +318,31 @@ TEST_F(DialContent, TheArmyFixedNetsWorkTheirOwnCalls) {
     set_retune_hook(nullptr);
 }
 
+TEST_F(DialContent, NetMessagesRepeatTheirOwnClosingAndIndicator) {
+    // A net message with a check group repeats the check group, apart.
+    int checked = 0;
+    for (unsigned seed = 1; seed <= 20; ++seed) {
+        reception_at(2026, 6, 16, 16, 30, 21, 0, seed);
+        simplex_qtc(2, 1);
+        if (send_call == 0) continue;
+        const std::string text = send_buf[0];
+        std::smatch m;
+        ASSERT_TRUE(std::regex_search(text, m, std::regex(R"(([A-Z]{5}) K ([A-Z]{5}) )"))) << text.substr(0, 300);
+        EXPECT_EQ(m[1], m[2]) << "the closing group once more";
+        ++checked;
+    }
+    EXPECT_GT(checked, 5);
+    // The receipt broadcast's indicator is its own, not what a work string held.
+    for (unsigned seed = 1; seed <= 20; ++seed) {
+        reception_at(2026, 6, 16, 16, 30, 21, 0, seed);
+        std::strcpy(str2, "GA");
+        red_army_broadcast_qsl(3, 1);
+        ASSERT_EQ(send_call, 1);
+        const std::string text = send_buf[0];
+        EXPECT_EQ(text.find("ZGA "), std::string::npos) << text.substr(0, 200);
+        EXPECT_TRUE(std::regex_search(text, std::regex(R"( = Z[A-Z]{2} [0-9]{3} = )"))) << text.substr(0, 200);
+    }
+}
+
 }  // namespace
 }  // namespace kestrel::test

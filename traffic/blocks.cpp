@@ -124,6 +124,7 @@ void qtc5l(int number, int groups, int alphabet, int flags) {
     char check[24];
     check_group(check, groups - 1, flags);
     sendf("%s %s", check, flags & 0x80 ? "+" : "K");
+    textf(str, STR_SIZE, "%s ", check);  // the closing group, as after a plain message
 }
 
 void qtc5f(int number, int groups) {
