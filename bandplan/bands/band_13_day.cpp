@@ -30,7 +30,7 @@ void band_13_day() {
         if (at(13409) && mh(35) && ml(45)) { p(24, 1000, 4); nato_msg("OVG11 DE OVG = ", 'R'); }
         if (at(13415) && cond(2)) { p(36, 2020, 3); send_cond("LLK LLK DE LLK3 LLK3 QTC 1 K"); }
         if (at(13422)) { p(22, 980, 4); send_still("VVV VVV VVV DE FUG FUG FUG QSX 6 8 13  "); }
-        if (at(13422) && ms10(20)) { p(22, 980, 4); let_msg_latin("FUG DE FUG = ", 0x80); }
+        if (at(13422) && ms10(20)) { p(22, 980, 4); let_msg_latin("CQ DE FUG = ", 0x80); }
         if (at(13432) && cond(3)) { p(20, 1000, 3); clg_cond("FUG", "FUG7", 2); }
         if (at(13442) && eh()) { p(14, 1350, 3); send_still("VVV VVV VVV DE IDQ IDQ IDQ  "); }
         if (at(13448) && cond(2)) nato_qso();

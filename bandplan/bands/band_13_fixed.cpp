@@ -35,7 +35,7 @@ void fixed_low() {
     if (at(13413)) { p(22, 1740, 4); send_still("VVV VVV VVV DE RIT RIT RIT QSX 8 11 13  "); }
     if (at(13413) && ms10(40)) { p(22, 1740, 4); fig_msg("RJD38 RJD38 DE RIT RIT QTC ", " + K"); }
     if (at(13420) && eh()) { p(21, 1340, 3); send_still("VVV VVV VVV DE FUM FUM FUM  "); }
-    if (at(13420) && eh() && mh(44)) { p(21, 1340, 3); let_msg_latin("FUM DE FUM = ", 0x80); }
+    if (at(13420) && eh() && mh(44)) { p(21, 1340, 3); let_msg_latin("CQ DE FUM = ", 0x80); }
     if (at(13423)) send_vvv("RIW");
     if (at(13429) && t.wHour % 4 == 1) { p(25, 1650, 1); send_still("ZKR ZKR ZKR DE GYU GYU GYU  "); }
     if (at(13432) && cond(3)) qsa_exchange("OVG", "OVG4", 3);
@@ -138,7 +138,7 @@ void reports_and_exchanges() {
     if (at(13628) && cond(4)) { p(21, 1980, 3); send("5AL 5AL DE 5AL30 5AL30 "); wait(10); send_stack("QRV? QTC 2 K"); }
     if (at(13748) && ct(1000, 1200)) { p(19, 1000, 1); send("JTA JTA DE JTA7 JTA7 "); wait(7); send_stack("QSA? K"); }
     if (at(13853) && cond(3)) { p(24, 1180, 4); send("FUX FUX DE FUX2 FUX2 "); wait(6); send_stack("QTC 3 QRV? K"); }
-    if (at(13990) && eh() && mh(45)) { p(22, 2180, 5); send("NPN NPN DE NPN NPN "); wait(3); send_stack("QRT QRT SK"); }
+    if (at(13990) && eh() && mh(45)) { p(22, 2180, 5); send("CQ CQ DE NPN NPN "); wait(3); send_stack("QRT QRT SK"); }
     if (at(13474) && ct(2000, 2100)) { p(25, 2080, 4); send("CTV CTV DE CUB CUB "); wait(6); send_stack("QSL QTC 1 K"); }
     if (at(13565) && ct(1300, 1400)) { p(13, 1000, 1); send("YIH YIH DE YIH3 YIH3 "); wait(9); send_stack("QTC 1 QRV? K"); }
 }

@@ -100,7 +100,7 @@ void fixed_service() {
 
     // Western naval and military stations.
     if (at(14416)) { p(25, 1100, 3); send_still("VVV VVV VVV FUE FUE FUE  "); }
-    if (at(14416) && (ml(5) || (mh(29) && ml(35)))) { p(25, 1100, 3); let_msg_latin("FUE FUE DE FUE = QTC ", 0x80); }
+    if (at(14416) && (ml(5) || (mh(29) && ml(35)))) { p(25, 1100, 3); let_msg_latin("CQ CQ DE FUE = QTC ", 0x80); }
     if (at(14446) && oh()) simplex_fix_radiocheck(net_fr_mil, 7, 41);
     if (at(14453)) { p(24, 960, 3); italian_naval("VVV VVV VVV DE IDR IDR IDR  ", "IDR"); }
     if (at(14474) && ct(600, 1800)) simplex_fix_radiocheck(net_nato_tac, 8, 21);

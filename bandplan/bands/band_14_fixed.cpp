@@ -60,7 +60,7 @@ void russian_navy() {
 void western_military() {
     if (at(14416) && cond(3)) { p(40, 1050, 3); send_cond("FUE FUE DE FUE7 FUE7 QRV? K"); }
     if (at(14429) && eh()) { p(24, 1000, 4); send_still("VVV VVV VVV DE FUM FUM FUM  "); }
-    if (at(14429) && eh() && ms(30)) { p(24, 1000, 4); let_msg_latin("FUM DE FUM = ", 0x80); }
+    if (at(14429) && eh() && ms(30)) { p(24, 1000, 4); let_msg_latin("CQ DE FUM = ", 0x80); }
     if (at(14443) && oh()) { p(22, 1240, 1); send_still("VVV VVV VVV DE FUJ FUJ FUJ QSX 8 14  "); }
     if (at(14453) && cond(3)) { p(36, 1000, 3); send_cond_bug("IDR IDR DE IGJ IGJ QTC 1 K"); }
     if (at(14461) && ct(600, 1800)) { p(15, 1380, 4); send_still("VVV VVV VVV DE GYU GYU GYU  "); }

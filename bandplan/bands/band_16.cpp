@@ -21,7 +21,7 @@ void fixed_and_ship_telephony() {
     if (at(16032) && ms(45)) { p(22, 1150, 3); fig_msg_ar("RJD38 DE RMP "); }
     if (at(16040) && oh()) simplex_fix_radiocheck(net_fr_mil, 7, 41);
     if (at(16050)) { p(25, 1100, 3); french_navy_coast("VVV VVV VVV DE FUE FUE FUE  ", "FUE"); }
-    if (at(16050) && ms10(0)) { p(25, 1100, 3); let_msg_latin("FUE FUE DE FUE = ", 0x80); }
+    if (at(16050) && ms10(0)) { p(25, 1100, 3); let_msg_latin("CQ CQ DE FUE = ", 0x80); }
     if (at(16055) && cond(2)) { p(21, 1000, 3); send_cond("SUA SUA SUA DE SUA9 SUA9 QTC 1 K"); }
     if (at(16055) && ms(35)) { p(21, 1000, 3); fig_msg_ar("SUA DE SUA9 = "); }
     if (at(16064) && ct(900, 1000)) simplex_fix_radiocheck(net_diplo, 5, 25);
@@ -74,7 +74,7 @@ void fixed_and_ship_telephony() {
     if (at(16245)) { p(24, 1300, 3); send_still("VVV VVV VVV DE PBC PBC PBC  "); }
     if (at(16252) && eh() && cond(2)) { p(20, 1000, 3); clg_cond("3VX", "3VX8", 3); }
     if (at(16271)) { p(25, 1000, 4); naval_coast("VVV VVV VVV DE GYA GYA GYA  ", "GYA", rn_vsl, 38); }
-    if (at(16271) && t.wMinute % 15 == 6) { p(25, 1000, 4); let_msg_latin("GYA GYA DE GYA = ", 0x80); }
+    if (at(16271) && t.wMinute % 15 == 6) { p(25, 1000, 4); let_msg_latin("CQ CQ DE GYA = ", 0x80); }
     if (at(16287) && cond(2)) { p(22, 900, 2); send_cond("GYU GYU GYU DE GYA GYA QSA? K"); }
     if (at(16298) && ml(40)) { p(23, 1120, 3); send_still("VVV VVV DE DHJ59 DHJ59 DHJ59  "); }
     if (at(16308) && cond(3)) nato_qso();
@@ -127,7 +127,7 @@ void ships_and_coast() {
 
     // Coast stations: call markers and general calls.
     if (at(16807)) { p(22, 1000, 4); coast_station_ex("CQ CQ CQ DE UAT UAT UAT QSX 12 16 MHZ K  ", "UAT", "MOSKVA"); }
-    if (at(16810) && cond(2)) { p(24, 900, 3); send_cond("UAT UAT DE UAT QRU K"); }
+    if (at(16810) && cond(2)) { p(24, 900, 3); send_cond("CQ CQ DE UAT QRU K"); }
     if (at(16813)) { p(25, 1150, 4); coast_station_ex("CQ DE DAN DAN DAN QSX 12 16 MHZ K  ", "DAN", "NORDDEICH"); }
     if (at(16816) && ct(600, 2200)) { p(24, 850, 4); send_still("CQ CQ CQ DE GKB6 GKB6 GKB6 QSX 16 MHZ K  "); }
     if (at(16819)) { p(22, 1300, 3); coast_station_ex("CQ DE PCH PCH PCH QSX 16 MHZ K  ", "PCH", "SCHEVENINGEN"); }

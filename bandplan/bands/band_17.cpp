@@ -293,7 +293,7 @@ void band_17() {
     if (at(17028)) { p(24, 950, 4); naval_coast("VVV VVV VVV DE NMC NMC NMC K  ", "NMC", us_navy, 37); }
     if (at(17032) && day()) { p(23, 1000, 3); send_still("CQ DE FFT6 FFT6 FFT6 QSX 16 MHZ K  "); }
     if (at(17036)) { p(21, 880, 3); send_still("CQ CQ DE IAR36 IAR36 IAR36 QSX 16 MHZ K  "); }
-    if (at(17040) && cond(2)) { p(22, 1150, 3); send_cond("LGB LGB DE LGB QRU K"); }
+    if (at(17040) && cond(2)) { p(22, 1150, 3); send_cond("CQ CQ DE LGB QRU K"); }
     if (at(17044)) { p(22, 700, 3); coast_station_ex("CQ CQ CQ DE UFN UFN UFN QSX 16 MHZ K  ", "UFN", "NOVOROSSIYSK"); }
     if (at(17048) && ct(600, 2000)) { p(21, 1200, 3); send_still("CQ DE SPA SPA SPA QSX 16 MHZ K  "); }
     if (at(17052) && eh()) { p(25, 900, 3); send_still("CQ DE OXZ6 OXZ6 OXZ6 QSX 16 MHZ K  "); }
@@ -310,7 +310,7 @@ void band_17() {
     if (at(17096) && ml(30)) { p(21, 1000, 3); coast_station_ex("CQ DE CUL CUL CUL QSX 16 MHZ K  ", "CUL", "LISBOA"); }
     if (at(17100) && od()) { p(23, 920, 3); coast_station_ex("CQ DE WLO WLO WLO QSX 4 8 12 16 22 MHZ K  ", "WLO", "MOBILE"); }
     if (at(17104)) { p(24, 1050, 4); send_still("VVV VVV VVV GYA GYA GYA  "); }
-    if (at(17104) && t.wMinute % 20 == 13) { p(24, 1050, 4); let_msg_latin("GYA GYA DE GYA = ", 0x80); }
+    if (at(17104) && t.wMinute % 20 == 13) { p(24, 1050, 4); let_msg_latin("CQ CQ DE GYA = ", 0x80); }
     if (at(17108) && cond(2)) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE RMKE RMKE QSA? K", 2); }
     if (at(17112)) { p(22, 1000, 3); send_still("VVV VVV VVV RIW RIW RIW  "); }
     if (at(17112) && t.wMinute % 15 == 11) { p(22, 1000, 3); fig_msg_ar("RJD99 RJD99 DE RIW QTC "); }

@@ -73,7 +73,7 @@ void fixed_and_ships() {
     if (at(18369) && mh(39)) { p(21, 950, 3); send("CTP DE CTP2 ZBO 1 P  "); nato_qtc(nr, 'P'); }
     if (at(18375)) { p(24, 1300, 3); send_still("VVV VVV VVV DE PBC PBC PBC  "); }
     if (at(18379)) { p(25, 1000, 4); naval_coast("VVV VVV VVV DE GYA GYA GYA  ", "GYA", rn_vsl, 38); }
-    if (at(18379) && t.wMinute % 15 == 9) { p(25, 1000, 4); let_msg_latin("GYA GYA DE GYA = ", 0x80); }
+    if (at(18379) && t.wMinute % 15 == 9) { p(25, 1000, 4); let_msg_latin("CQ CQ DE GYA = ", 0x80); }
     if (at(18393) && ml(40)) { p(23, 1120, 3); send_still("VVV VVV DE DHJ59 DHJ59 DHJ59  "); }
     if (at(18406) && cond(3)) nato_qso();
     if (at(18414) && eh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);

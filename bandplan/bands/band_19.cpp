@@ -22,7 +22,7 @@ void band_19() {
     if (at(19024) && cond(3)) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE RMGE RMGE QSA? K", 2); }
     if (at(19038) && eh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
     if (at(19054)) { p(25, 1100, 3); send_still("FUE FUE FUE  VVV VVV VVV  "); }
-    if (at(19054) && ms10(20)) { p(25, 1100, 3); let_msg_latin("FUE FUE DE FUE = ", 0x80); }
+    if (at(19054) && ms10(20)) { p(25, 1100, 3); let_msg_latin("CQ CQ DE FUE = ", 0x80); }
     if (at(19067) && oh()) simplex_fix_radiocheck(net_fr_mil, 7, 41);
     if (at(19081) && cond(2)) { p(21, 1000, 3); send_cond("SUA SUA SUA DE SUA4 SUA4 QTC 2 K"); }
     if (at(19081) && ms(45)) { p(21, 1000, 3); fig_msg_ar("SUA DE SUA4 = "); }
@@ -47,7 +47,7 @@ void band_19() {
     if (at(19330)) { p(24, 1300, 3); send_still("PBC PBC PBC  VVV VVV VVV  "); }
     if (at(19347) && mh(39)) { p(21, 950, 3); send("CTP DE CTP3 ZBO 1 R  "); nato_qtc(nr, 'R'); }
     if (at(19363)) { p(25, 1000, 4); naval_coast("VVV VVV VVV DE GYA GYA GYA K  ", "GYA", rn_vsl, 38); }
-    if (at(19363) && t.wMinute % 20 == 15) { p(25, 1000, 4); let_msg_latin("GYA GYA DE GYA = ", 0x80); }
+    if (at(19363) && t.wMinute % 20 == 15) { p(25, 1000, 4); let_msg_latin("CQ CQ DE GYA = ", 0x80); }
     if (at(19376) && cond(3)) nato_qso();
     if (at(19397) && ml(40)) { p(23, 1120, 3); send_still("VVV VVV DE DHJ59 DHJ59 DHJ59  "); }
     if (at(19411)) { p(22, 1150, 3); send_still("RMP RMP RMP  VVV VVV VVV  "); }
@@ -208,7 +208,7 @@ void band_19() {
         if (at(19100) && ct(1300, 1900) && cond(3)) { p(32, 900, 4); send_cond("PPU PPU DE WQA WQA QTC 9 K"); }
         if (at(19180) && ct(1000, 1600)) { p(27, 1250, 3); send_still("VVV VVV DE PPU PPU PPU  "); }
         if (at(19260) && ct(700, 1300)) { p(30, 1000, 5); send_still("VVV VVV VVV DE DFE DFE DFE NAUEN  "); }
-        if (at(19260) && ct(700, 1300) && ml(15)) { p(30, 1000, 4); let_msg_latin("DFE DE DFE TRANSRADIO = ", 0x80); }
+        if (at(19260) && ct(700, 1300) && ml(15)) { p(30, 1000, 4); let_msg_latin("CQ DE DFE TRANSRADIO = ", 0x80); }
         if (at(19310) && ct(500, 1000)) { p(26, 900, 2); send_still("VVV VVV DE JVF JVF JVF  "); }
         if (at(19350) && ct(1100, 1700)) { p(28, 1050, 4); send_still("CQ CQ CQ DE FTM FTM FTM PRESSE  "); }
         if (at(19350) && ct(1100, 1700) && mh(39)) { p(28, 1050, 4); let_msg_latin("CQ DE FTM HAVAS = ", 0x80); }
