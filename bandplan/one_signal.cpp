@@ -63,14 +63,20 @@ bool call_like(const char *w) {
     return digit || n <= 4;
 }
 
-// Calls pass through fn(call) once per "DE <call>" of the slot.
+// Calls pass through fn(call) once per "DE <call>" of the slot; a slot that
+// is one call and nothing else, over and over (a SITOR channel's Morse
+// identification), signs with it at every repeat.
 template <class F>
 void each_signature(const char *slot, F fn) {
     const unsigned char *p = reinterpret_cast<const unsigned char *>(slot);
-    char prev[32] = "", word[32];
+    char prev[32] = "", word[32], only[32] = "";
+    int words = 0;
+    bool one_word = true;
     for (;;) {
         p = next_word(p, word, sizeof word);
         if (!word[0]) break;
+        if (words++ == 0) std::strcpy(only, word);
+        else one_word &= std::strcmp(only, word) == 0;
         if (std::strcmp(prev, "DE") == 0) {
             char call[32];
             std::strcpy(call, word);
@@ -79,6 +85,8 @@ void each_signature(const char *slot, F fn) {
         }
         std::strcpy(prev, word);
     }
+    if (one_word && words >= 2 && call_like(only))
+        for (int i = 0; i < words; ++i) fn(only);
 }
 
 Calls signatures(const char *slot) {

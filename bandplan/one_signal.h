@@ -5,7 +5,8 @@
 namespace kestrel {
 
 // The number of times slot text signs with "DE <call>" (folded to upper case,
-// parameter codes skipped; a stroke ends the call: "DE FUG/3" signs FUG).
+// parameter codes skipped; a stroke ends the call: "DE FUG/3" signs FUG). A
+// slot that is one call repeated and nothing else signs at every repeat.
 int signs_with(const char *slot, const char *call);
 
 // Takes out the closed slots from `first` on whose station is already keyed in

@@ -5,7 +5,9 @@
 // "DE <call>" on two channels of one reception.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
+#include <cstring>
 #include <map>
 #include <set>
 #include <sstream>
@@ -13,6 +15,7 @@
 #include <vector>
 
 #include "bandplan/bands.h"
+#include "bandplan/one_signal.h"
 #include "platform/clock.h"
 #include "platform/media.h"
 #include "procedures/procedures.h"
@@ -68,10 +71,12 @@ bool call_like(const std::string &w) {
     return (digit || w.size() <= 4) && !words.count(w);
 }
 
-// The calls a slot signs with ("DE X", the part before a stroke).
+// The calls a slot signs with ("DE X", the part before a stroke), and the call
+// of a slot that is that call alone, repeated (a SITOR channel's identification).
 std::set<std::string> signatures(const char *slot) {
     std::set<std::string> calls;
     const std::vector<std::string> w = heard_words(slot);
+    if (w.size() >= 2 && std::count(w.begin(), w.end(), w[0]) == long(w.size()) && call_like(w[0])) calls.insert(w[0]);
     for (size_t i = 0; i + 1 < w.size(); ++i) {
         if (w[i] != "DE") continue;
         std::string c = w[i + 1].substr(0, w[i + 1].find('/'));
@@ -88,6 +93,42 @@ TEST_F(OneSignal, TheSignatureReaderFindsCallsAndSkipsWords) {
     EXPECT_TRUE(signatures("CQ DE").empty());
     EXPECT_TRUE(signatures("BULLETIN DE PARIS").empty());
     EXPECT_EQ((std::set<std::string>{"HB9CW"}), signatures("SP5DC DE HB9CW K"));
+}
+
+TEST_F(OneSignal, AMarkerGivesWayToWhatItAnnounces) {
+    auto close = [](const char *text, int speed, int tone) {
+        std::strcpy(send_buf[send_call], text);
+        spd = speed;
+        ton = tone;
+        send_stack("");
+    };
+    reception_at(2026, 3, 22, 13, 17, 54, 0, 1);
+    std::string marker;
+    for (int i = 0; i < 20; ++i) marker += "VVV VVV VVV DE GCS GCS GCS RUGBY  ";
+    close(marker.c_str(), 30, 1000);
+    close("WQN DE GCS NR 40 = 12345 AR", 31, 1010);
+    close("KPH KPH DE WXYZ WXYZ QTC K", 18, 700);  // another station on the frequency
+    close("        SVA SVA          SVA SVA          SVA SVA     ", 22, 1150);
+    close("CQ CQ DE SVA SVA SVA QTC LIST EVERY HR K   CQ CQ DE SVA SVA SVA QTC LIST EVERY HR K", 23, 870);
+    std::strcpy(send_buf[send_call], "open slot");
+    EXPECT_EQ(one_signal_per_station(0), 2);
+    ASSERT_EQ(send_call, 3);
+    EXPECT_STREQ(send_buf[0], "WQN DE GCS NR 40 = 12345 AR");
+    EXPECT_EQ(spd_table[0], 31);
+    EXPECT_EQ(ton_table[0], 1010);
+    EXPECT_EQ(std::string(send_buf[1]).rfind("KPH KPH DE WXYZ", 0), 0u);
+    EXPECT_EQ(spd_table[1], 18);
+    EXPECT_EQ(std::string(send_buf[2]).rfind("CQ CQ DE SVA", 0), 0u) << "the watch stays, the identification gives way";
+    EXPECT_EQ(spd_table[2], 23);
+    EXPECT_EQ(std::string(send_buf[3]), "open slot");
+    // A slot already on the air stays; the later one gives way, marker or not.
+    EXPECT_EQ(one_signal_per_station(0), 0);
+    close(marker.c_str(), 30, 1000);
+    EXPECT_EQ(one_signal_per_station(1), 1);
+    EXPECT_STREQ(send_buf[0], "WQN DE GCS NR 40 = 12345 AR");
+    EXPECT_EQ(send_call, 3);
+    EXPECT_EQ(signs_with("VVV DE FUG/3 DE fug K", "FUG"), 2);
+    EXPECT_EQ(signs_with("BULLETIN DE PARIS", "PARIS"), 0);
 }
 
 TEST_F(OneSignal, NoCallIsKeyedOnTwoChannelsAtOnce) {
