@@ -1,8 +1,11 @@
 #include "app/window.h"
 
+#include "app/copy_desk.h"
+#include "app/on_air.h"
 #include "app/recording.h"
 #include "app/report.h"
 #include "app/resources.h"
+#include "app/sound_mode.h"
 
 #include <cstdio>
 
@@ -159,6 +162,8 @@ intptr_t WndProc(int window_handle, uint32_t message, uintptr_t wparam, intptr_t
         if (int id = button_for_key(wparam)) tune(id, window_handle);
         else if (wparam == VK_RECORD) record_toggle();
         else if (wparam == VK_COPY_CHECK) copy_check_toggle();
+        else if (wparam == VK_SOUND_MODE) sound_cycle();
+        else if (wparam == VK_WATERFALL) waterfall_toggle();
         return DefWindowProcA(window_handle, message, wparam, lparam);
     case MM_MCINOTIFY:
         noise_notified();
@@ -175,8 +180,10 @@ void dsp_freq(int window_handle) {
     show_freq(digits, sizeof digits, text, sizeof text);
     clr_smetr(window_handle);
     WndProc(window_handle, WM_PAINT, 0, 0);
+    copy_check_retuning();
     stop_all_devs();
     bands();
+    sound_sync();
     copy_check_refresh();
 }
 
@@ -237,6 +244,7 @@ int WinMain(int, int, const char *, int) {
     wavehdr_init();
     // A retune must not wait for a long channel file to reach the disk.
     wave_write_behind(true);
+    on_air_watch();  // the copy check lists what each retune starts
     int created = window().create_window(window_class, window_title, WINDOW_WIDTH, WINDOW_HEIGHT, WndProc);
     if (created) WndProc(created, WM_CREATE, 0, 0);
     hwnd = created;
@@ -258,9 +266,11 @@ int WinMain(int, int, const char *, int) {
     stn();
     noise_generation();
     if (media().num_devs() == 0) ui().message_box("Cannot Find Device Driver!", "Error!", 0);
+    sound_start();
 
     window().start_timer(SCAN_PERIOD_MS, scan_step);
     window().start_timer(NOTIFY_PERIOD_MS, notify_step);
+    window().start_timer(COPY_TICK_MS, copy_check_tick);
     return window().run();
 }
 
