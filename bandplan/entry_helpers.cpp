@@ -6,6 +6,9 @@
 
 namespace kestrel {
 
+// Mended: qsa_exchange leaves an unanswered call in the open slot, where the
+// next station's text would be appended to it; the helper closes it, so the
+// call that gets no answer is heard on its own.
 void exchange(const char *called, const char *caller, int form) {
     qsa_exchange(called, caller, form);
     if (send_call < 7 && send_buf[send_call][0]) send_stack("");

@@ -86,4 +86,11 @@ void save_cw_param(int i) {
     spacing_table[i] = spacing;
 }
 
+void copy_cw_param(int to, int from) {
+    if (to < 0 || to >= SLOTS || from < 0 || from >= SLOTS) return;
+    int *const tables[] = {spd_table, qsa_table, ton_table, rto_table, f1_table, sz_table,
+                           qrh_table, katokana_table, bw_table, hand_table, spark_table, spacing_table};
+    for (int *table : tables) table[to] = table[from];
+}
+
 }  // namespace kestrel

@@ -31,5 +31,7 @@ void prop();
 void load_cw_param();
 // Freezes the current parameters into slot i's record.
 void save_cw_param(int i);
+// Copies slot from's record onto slot to's (a slot taken out of the stack).
+void copy_cw_param(int to, int from);
 
 }  // namespace kestrel

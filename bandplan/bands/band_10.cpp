@@ -44,11 +44,11 @@ void utility_and_amateur() {
     // The French navy at Paris, and the US Navy at Norfolk.
     if (at(10186)) {
         p(26, 1100, 3);
-        french_navy_coast("VVV  VVV  VVV  DE  FUG  FUG  FUG  3/4  3/6  3/8  3/12  3/16", "FUG");
+        french_navy_coast("VVV  VVV  VVV  DE  FUG  FUG  FUG  3/4  3/6  3/8  3/12  3/16    ", "FUG");
     }
     if (at(10258)) {
         p(23, 850, 4);
-        naval_coast("VVV VVV VVV DE NAM NAM NAM", "NAM", us_navy, 37);
+        naval_coast("VVV VVV VVV DE NAM NAM NAM  ", "NAM", us_navy, 37);
     }
     if (at(10980) && ct(930, 1000)) {
         p(19, 1200, 4);
@@ -86,7 +86,7 @@ void fixed_service() {
     if (at(10349)) {
         p(24, 1040, 3);
         if (oh() && ml(5)) tfc_list(1, 5, "KPH");
-        else coast_station_ex("CQ CQ CQ DE KPH KPH QSX 4 6 12 16 MHZ K", "KPH", "SANFRANCISCO");
+        else coast_station_ex("CQ CQ CQ DE KPH KPH QSX 4 6 12 16 MHZ K   ", "KPH", "SANFRANCISCO");
     }
     // The Italian naval weather bulletin of the Cyrenaican stations, in summer
     // at 06:10 and 12:15, in winter at 08:30 and 12:30.

@@ -34,7 +34,7 @@ void band_10_day_paths() {
         if (at(10338) && ms20(0)) { p(24, 1640, 4); fig_msg("5NK 5NK DE 5NG 5NG QTC ", " + K"); }
         if (at(10359) && cond(2)) send_cond_bug("ST2 ST2 DE STK STK QSA? K");
         if (at(10374) && cond(3)) { p(20, 820, 1); clg_cond("5YK", "5YN", 1); }
-        if (at(10386) && ct(900, 1500)) { p(24, 1940, 3); send_still("CQ CQ CQ DE 5ZK 5ZK 5ZK DAR ES SALAAM  "); }
+        if (at(10386) && ct(900, 1500)) { p(24, 1940, 3); send_still("CQ CQ CQ DE 5HA 5HA 5HA DAR ES SALAAM  "); }
         if (at(10393) && cond(2)) { p(21, 1040, 3); send("5HD DE 5HK QTC 2 "); qtc_qsk("NR 41 GR 14 = POLICE DODOMA = ARRIVED TODAY TWO LANDROVERS ONE DEFECTIVE SPARES REQUIRED = +"); send_stack(" K"); }
 
         // The European armies and police: fixed-net markers and calls.

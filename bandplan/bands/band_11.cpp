@@ -152,7 +152,7 @@ void daylight_block() {
         if (at(11437) && mh(20)) { p(23, 1000, 3); send_still("VVV VVV VVV DE 9HD 9HD 9HD  "); }
         if (at(11493)) low_pwr_mil();
         if (at(11517) && cond(3)) { p(20, 900, 3); clg_cond("ORK", "OSN", 3); }
-        if (at(11548) && eh()) { p(24, 1000, 3); send_still("CTV CTV CTV DE CTV QSX 11 MHZ QRV  "); }
+        if (at(11548) && eh()) { p(24, 1000, 3); send_still("CQ CQ CQ DE CTV QSX 11 MHZ QRV  "); }
         if (at(11572) && cond(3)) { p(22, 1050, 3); clg_cond("IDR", "IGJ42", 2); }
         if (at(11608) && ms20(20)) { p(21, 1000, 3); fig_msg("EBA EBA DE EBC EBC NR ", " AR K"); }
     }

@@ -50,7 +50,7 @@ void band_11_prewar() {
         if (at(11454) && ct(1100, 1700)) { p(25, 890, 3); telecom_opchat_dx("GBC", "WKN", ""); }
 
         // South America, the Near and the Far East.
-        if (at(11464) && ct(2100, 200)) { p(27, 1000, 3); send_still("VVV VVV VVV DE LQB LQB LQB BUENOSAIRES  "); }
+        if (at(11464) && ct(2100, 200)) { p(27, 1000, 3); send_still("VVV VVV VVV DE LQB LQB LQB BUENOS AIRES  "); }
         if (at(11474) && night()) { p(23, 900, 3); send_still("VVV VVV DE PPQ PPQ PPQ RIO  "); }
         if (at(11474) && night() && cond(3)) { p(17, 680, 2); qrh = 2; send_cond("PPQ PPQ DE CEF CEF SANTIAGO QTC K"); }
         if (at(11486) && ct(1000, 1300)) { p(24, 900, 3); send_still("VVV VVV DE JVM JVM JVM NAZAKI  "); }

@@ -185,7 +185,6 @@ void historical_block() {
     if (hist) {
         if (at(13030) && night()) { p(24, 760, 3); send_still("CQ DE GKU GKU GKU  "); }
         if (at(13050) && ct(1400, 2200)) { p(25, 850, 3); coast_station_ex("CQ DE WCC WCC WCC  ", "WCC", "CHATHAM"); }
-        if (at(13070) && cond(3)) { p(18, 660, 2); hand = 1; send_cond("DAN DAN DE DIDQ DIDQ QTC 1 K"); }
         if (at(13415) && night()) { p(32, 900, 3); send_still("VVV VVV VVV DE DFB DFB DFB PX  "); }
         if (at(13440) && ct(1100, 1700)) { p(34, 1000, 3); send_still("VVV VVV VVV DE WQP WQP WQP  "); }
         if (at(13470) && day()) { p(30, 820, 4); send_still("VVV VVV VVV DE GBW GBW GBW  "); }
@@ -236,7 +235,7 @@ void band_13() {
     if (at(13563) && night() && ms10(10)) vietnam_intel();
     if (at(13528)) _4xz();
     if (at(13498)) { p(22, 1000, 3); taiwan_navy(); }
-    if (at(13147) && cond(3)) { p(20, 900, 3); jap_coast_guard("JNL"); }
+    if (at(13052) && cond(3)) { p(20, 900, 3); jap_coast_guard("JNL"); }
     if (at(13614) && cond(4)) { p(18, 800, 3); bangladesh_navy(); }
     if (at(13377)) german_navy();
     if (at(13618) && ms(10)) venezuelian_navy();

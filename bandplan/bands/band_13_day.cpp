@@ -10,34 +10,27 @@ void band_13_day() {
     if (day()) {
         // Coast stations and their ships at the top of the maritime band.
         if (at(13002) && ml(40)) { p(30, 1000, 4); coast_station_ex("CQ DE SAB SAB SAB GOTEBORG RADIO QSX 12 MHZ QRU? K   ", "SAB", "GOTEBORG"); }
-        if (at(13002) && cond(4)) { p(30, 820, 5); send_cond("SAB SAB DE SKPT SKPT QTC 2 K"); }
         if (at(13005) && oh()) { p(22, 1500, 1); coast_station_ex("CQ DE EAD EAD EAD ARANJUEZ RADIO QSX 8 12 MHZ K   ", "EAD", "ARANJUEZ"); }
         if (at(13010)) { p(21, 960, 4); coast_station_ex("CQ CQ DE OST OST OST OOSTENDE RADIO QSX 12 16 MHZ K   ", "OST", "OOSTENDE"); }
-        if (at(13010) && cond(3)) { p(19, 1230, 1); send_cond_bug("OST OST DE ONCV ONCV QRV? K"); }
         if (at(13022) && eh()) { p(23, 1080, 4); coast_station_ex("CQ DE TFA TFA TFA REYKJAVIK RADIO QSX 12 MHZ K   ", "TFA", "REYKJAVIK"); }
         if (at(13031) && ml(30)) { p(22, 1000, 3); coast_station_ex("CQ DE EJK EJK EJK VALENTIA RADIO QSX 8 12 MHZ K   ", "EJK", "VALENTIA"); }
         if (at(13037)) { p(25, 1280, 4); coast_station_ex("CQ DE ICB ICB ICB GENOVA RADIO QSX 8 12 16 MHZ K   ", "ICB", "GENOVA"); }
-        if (at(13037) && cond(3)) { p(21, 700, 3); send_cond("ICB ICB DE IBLM IBLM QTC 1 K"); }
         if (at(13041) && mh(30)) { p(20, 1110, 3); coast_station_ex("CQ DE FFL FFL FFL ST LYS RADIO QSX 8 12 16 22 MHZ K   ", "FFL", "SAINTLYS"); }
-        if (at(13045) && cond(2)) { p(23, 1380, 5); send_cond_bug("FFL FFL DE FNRQ FNRQ QTC 3 K"); }
         if (at(13051) && eh()) { p(22, 1000, 4); coast_station_ex("CQ DE YQI YQI YQI CONSTANTA RADIO QSX 8 12 MHZ K   ", "YQI", "CONSTANTA"); }
-        if (at(13056) && cond(3)) { p(20, 920, 3); send_cond("YQI YQI DE YQFB YQFB QTC 1 K"); }
         if (at(13069)) { p(24, 1900, 3); coast_station_ex("CQ DE SPH SPH SPH GDYNIA RADIO QSX 8 12 MHZ QRU? K   ", "SPH", "GDYNIA"); }
         if (at(13069) && cond(4)) vsl_tfc("SPH");
         if (at(13074) && ml(20)) { p(12, 1640, 5); coast_station_ex("CQ DE HEB HEB HEB BERN RADIO QSX 8 12 16 MHZ K   ", "HEB", "BERN"); }
-        if (at(13080) && cond(3)) { p(21, 1000, 3); send_cond("HEB HEB DE HBEF HBEF QSA? K"); }
-        if (at(13098) && oh()) { p(22, 1660, 3); coast_station_ex("CQ DE CTV CTV CTV QSX 8 12 MHZ K   ", "CTV", ""); }
-        if (at(13121) && ct(900, 1500)) { p(23, 1500, 4); send_still("CQ CQ CQ DE LFN LFN LFN QSX 12 MHZ  "); }
-        if (at(13147) && cond(3)) { p(20, 1480, 3); send_cond_bug("LFN LFN DE LMBH LMBH QTC 2 K"); }
-        if (at(13160) && ml(30)) { p(16, 1180, 4); send_still("DE ZRH ZRH ZRH CAPE TOWN RADIO QRU?  "); }
-        if (at(13176) && eh()) { p(24, 1660, 3); coast_station_ex("CQ DE 5YC 5YC 5YC MOMBASA RADIO QSX 8 12 MHZ K   ", "5YC", "MOMBASA"); }
+        if (at(13075) && oh()) { p(22, 1660, 3); coast_station_ex("CQ DE CTV CTV CTV QSX 8 12 MHZ K   ", "CTV", ""); }
+        if (at(13023) && ct(900, 1500)) { p(23, 1500, 4); send_still("CQ CQ CQ DE LFN LFN LFN QSX 12 MHZ  "); }
+        if (at(13032) && ml(30)) { p(16, 1180, 4); send_still("DE ZRH ZRH ZRH CAPE TOWN RADIO QRU?  "); }
+        if (at(13044) && eh()) { p(24, 1660, 3); coast_station_ex("CQ DE 5YC 5YC 5YC MOMBASA RADIO QSX 8 12 MHZ K   ", "5YC", "MOMBASA"); }
 
         // Naval and military stations on the fixed channels.
         if (at(13409)) { p(24, 1000, 4); send_still("VVV VVV VVV DE OVG OVG OVG QSX 8 13  "); }
         if (at(13409) && mh(35) && ml(45)) { p(24, 1000, 4); nato_msg("OVG11 DE OVG = ", 'R'); }
         if (at(13415) && cond(2)) { p(36, 2020, 3); send_cond("LLK LLK DE LLK3 LLK3 QTC 1 K"); }
         if (at(13422)) { p(22, 980, 4); send_still("VVV VVV VVV DE FUG FUG FUG QSX 6 8 13  "); }
-        if (at(13422) && ms10(20)) { p(22, 980, 4); let_msg_latin("FUG DE FUG = ", 0x80); }
+        if (at(13422) && ms10(20)) { p(22, 980, 4); let_msg_latin("CQ DE FUG = ", 0x80); }
         if (at(13432) && cond(3)) { p(20, 1000, 3); clg_cond("FUG", "FUG7", 2); }
         if (at(13442) && eh()) { p(14, 1350, 3); send_still("VVV VVV VVV DE IDQ IDQ IDQ  "); }
         if (at(13448) && cond(2)) nato_qso();

@@ -11,29 +11,8 @@ namespace {
 
 // Ships working the coast stations whose watch channels are in band_13.
 void ships_answering() {
-    if (at(13018) && cond(3)) { p(20, 760, 3); send_cond("LGB LGB LGB DE LDQT LDQT QTC 1 K"); }
-    if (at(13029) && cond(3)) { p(22, 1150, 4); send_cond_bug("DAN DAN DE DCLW DCLW QRV? K"); }
     if (at(13004) && ml(30) && cond(2)) vsl_tfc("DAN");
-    if (at(13034) && cond(4)) { p(19, 690, 3); send_cond("Y5M Y5M DE Y3DW Y3DW QSA? QTC 2 K"); }
-    if (at(13043) && ct(1600, 2200) && cond(3)) { p(23, 940, 2); send_cond_bug("UFL UFL DE UBHT UBHT QTC 3 AS? K"); }
-    if (at(13068) && cond(3)) { p(18, 1420, 3); send_cond("SUH SUH SUH DE SSBQ SSBQ QRV? K"); }
-    if (at(13094) && cond(4)) { p(32, 1010, 4); send_cond("LZW DE LZRB LZRB QTC 1 OBS K"); }
-    if (at(13110) && cond(3)) vsl_tfc("OHG");
-    if (at(13139) && mh(20) && cond(2)) { p(13, 860, 3); send_cond("SPE SPE DE SQHC SQHC QTC 4 QRU? K"); }
-    if (at(13157) && cond(4)) { p(17, 1230, 4); send_cond_bug("9HD 9HD DE 9HPQ 9HPQ QSA? K"); }
-    if (at(13159) && cond(3)) { p(21, 1300, 3); send_cond("CUL CUL DE CSBA CSBA QTC 2 QSL? K"); }
-    if (at(13167) && cond(3)) { p(25, 700, 4); send_cond_bug("TAH TAH TAH DE TCVK TCVK AS K"); }
-    if (at(13172) && cond(2)) { p(22, 1900, 3); send_cond("UAT UAT DE UMKQ UMKQ RPT QTC K"); }
-    if (at(13186) && cond(4)) { p(20, 980, 5); send_cond("CNP CNP DE CNHA CNHA TR? K"); }
-    if (at(13140) && ct(1200, 330) && cond(3)) vsl_tfc("WSC");
-    if (at(13066) && ct(1930, 630) && cond(3)) { p(23, 1340, 4); send_cond("CWA CWA DE CXBD CXBD QTC 1 K"); }
-    if (at(13091) && cond(4)) { p(19, 880, 3); send_cond_bug("5AT 5AT DE 5ADW 5ADW QRV K"); }
-    if (at(13121) && ct(600, 1030) && cond(2)) { p(21, 1250, 3); send_cond("XSQ XSQ DE BOAK BOAK QTC 2 K"); }
-    if (at(13183) && cond(3)) { p(24, 1070, 4); send_cond("YUR YUR DE YTQB YTQB QTC 1 TR K"); }
     if (at(13055) && ct(1030, 200) && cond(3)) vsl_tfc("VCS");
-    if (at(13133) && ct(1300, 2130) && cond(4)) { p(18, 1460, 3); send_cond_bug("4PB 4PB DE 4PCN 4PCN QSA? QRV K"); }
-    if (at(13169) && cond(3)) { p(22, 1000, 4); send_cond("ZSD ZSD DE ZSRC ZSRC QTC 3 PSE QRV K"); }
-    if (at(13008) && cond(3)) { p(20, 1320, 5); send_cond("SVF SVF DE SXCP SXCP QTC 1 K"); }
 }
 
 // The aeronautical band: route and VOLMET voice, military families in
@@ -55,7 +34,7 @@ void fixed_low() {
     if (at(13413)) { p(22, 1740, 4); send_still("VVV VVV VVV DE RIT RIT RIT QSX 8 11 13  "); }
     if (at(13413) && ms10(40)) { p(22, 1740, 4); fig_msg("RJD38 RJD38 DE RIT RIT QTC ", " + K"); }
     if (at(13420) && eh()) { p(21, 1340, 3); send_still("VVV VVV VVV DE FUM FUM FUM  "); }
-    if (at(13420) && eh() && mh(44)) { p(21, 1340, 3); let_msg_latin("FUM DE FUM = ", 0x80); }
+    if (at(13420) && eh() && mh(44)) { p(21, 1340, 3); let_msg_latin("CQ DE FUM = ", 0x80); }
     if (at(13423)) send_vvv("RIW");
     if (at(13432) && cond(3)) qsa_exchange("OVG", "OVG4", 3);
     if (at(13441) && cond(2)) { p(23, 940, 3); send_cond_bug("PBC PBC DE PBC3 PBC3 QRV? K"); }
@@ -131,7 +110,7 @@ void reports_and_exchanges() {
     if (at(13628) && cond(4)) { p(21, 1980, 3); send("5AL 5AL DE 5AL30 5AL30 "); wait(10); send_stack("QRV? QTC 2 K"); }
     if (at(13748) && ct(1000, 1200)) { p(19, 1000, 1); send("JTA JTA DE JTA7 JTA7 "); wait(7); send_stack("QSA? K"); }
     if (at(13853) && cond(3)) { p(24, 1180, 4); send("FUX FUX DE FUX2 FUX2 "); wait(6); send_stack("QTC 3 QRV? K"); }
-    if (at(13990) && eh() && mh(45)) { p(22, 2180, 5); send("NPN NPN DE NPN NPN "); wait(3); send_stack("QRT QRT SK"); }
+    if (at(13990) && eh() && mh(45)) { p(22, 2180, 5); send("CQ CQ DE NPN NPN "); wait(3); send_stack("QRT QRT SK"); }
     if (at(13474) && ct(2000, 2100)) { p(25, 2080, 4); send("CTV CTV DE CUB CUB "); wait(6); send_stack("QSL QTC 1 K"); }
     if (at(13565) && ct(1300, 1400)) { p(13, 1000, 1); send("YIH YIH DE YIH3 YIH3 "); wait(9); send_stack("QTC 1 QRV? K"); }
 }

@@ -8,6 +8,8 @@ namespace kestrel {
 
 void band_13_hist() {
     if (hist) {
+        // The War Department's net across the Atlantic.
+        if (at(13825) && ct(1100, 2100)) usarmy_fixed_net(usarmy_net_atlantic, 4);
         // Beam and commercial circuits between the capitals and the empires.
         if (at(13005) && ct(600, 1200)) { p(22, 1340, 3); qrh = 1; send_still("VVV VVV VVV DE PCV PCV PCV QSX PLV  "); }
         if (at(13005) && ct(1200, 1300)) { p(24, 1340, 3); fig_msg("PLV PLV DE PCV PCV = ", " AR"); }

@@ -54,8 +54,8 @@ void amateur_band() {
     }
     if (at(14048) && (ct(100, 120) || ct(400, 420) || ct(2200, 2220))) {
         p(18, 750, 3);
-        send_stack("QST QST QST DE W1AW W1AW W1AW  ARRL BULLETIN NR 12 = "
-                   "THE SOLAR FLUX THIS WEEK AVERAGED 142 AND THE PLANETARY A INDEX 9 = "
+        sendf("QST QST QST DE W1AW W1AW W1AW  ARRL BULLETIN NR %d = ", day_of_year() / 7 + 1);
+        send_stack("THE SOLAR FLUX THIS WEEK AVERAGED 142 AND THE PLANETARY A INDEX 9 = "
                    "CONDITIONS ON 20 AND 17 METERS WERE GOOD TO ALL CONTINENTS DURING DAYLIGHT = "
                    "NEXT BULLETIN AT 0400 UTC = QST DE W1AW  AR  SK");
     }
@@ -100,7 +100,7 @@ void fixed_service() {
 
     // Western naval and military stations.
     if (at(14416)) { p(25, 1100, 3); send_still("VVV VVV VVV FUE FUE FUE  "); }
-    if (at(14416) && (ml(5) || (mh(29) && ml(35)))) { p(25, 1100, 3); let_msg_latin("FUE FUE DE FUE = QTC ", 0x80); }
+    if (at(14416) && (ml(5) || (mh(29) && ml(35)))) { p(25, 1100, 3); let_msg_latin("CQ CQ DE FUE = QTC ", 0x80); }
     if (at(14446) && oh()) fixed_net(NET_FR_AIR_2, 41);
     if (at(14453)) { p(24, 960, 3); italian_naval("VVV VVV VVV DE IDR IDR IDR  ", "IDR"); }
     if (at(14474)) fixed_net(NET_TAC_1, 21);

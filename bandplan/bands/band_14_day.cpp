@@ -11,13 +11,13 @@ void band_14_day() {
         // The amateur band open to the far east and the south by day.
         if (at(14004) && cond(2)) amateur_dx();
         if (at(14007) && ml(30)) dx_pileup();
-        if (at(14011) && cond(3)) amateur_qso();
+        if (at(14011) && cond(3)) { find_2stns(); amateur_qso(); }
         if (at(14015) && eh()) amateur_tfc();
-        if (at(14027) && cond(2)) find_2stns();
+        if (at(14027) && cond(2)) qsa_qra_qso("LA3HK", "OZ7GU", "KNUT", "POUL");
         if (at(14039) && ct(700, 1100)) amateur_dx();
         if (at(14046) && cond(3)) qrp_qso();
         if (at(14050) && weekend()) contest_qso();
-        if (at(14059) && cond(2)) amateur_qso();
+        if (at(14059) && cond(2)) { find_2stns(); amateur_qso(); }
         if (at(14063) && ct(1200, 1600)) spe_event();
         if (at(14066) && cond(3)) amateur_tfc();
         if (at({14140, 14185, 14230, 14260, 14295}) && cond(2)) fone_cond(2);

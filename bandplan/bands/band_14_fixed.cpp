@@ -13,20 +13,20 @@ namespace {
 void amateurs() {
     if (at(14002) && cond(2)) amateur_dx();
     if (at(14005) && ct(2200, 600)) dx_pileup();
-    if (at(14008) && cond(3)) amateur_qso();
-    if (at(14012) && eh()) amateur_qso();
-    if (at(14016) && cond(2)) find_2stns();
+    if (at(14008) && cond(3)) { find_2stns(); amateur_qso(); }
+    if (at(14012) && eh()) { find_2stns(); amateur_qso(); }
+    if (at(14016) && cond(2)) qsa_qra_qso("PA0WJV", "ON4KRS", "JAN", "MARCEL");
     if (at(14021) && ct(600, 1000)) amateur_dx();
     if (at(14028) && weekend() && cond(2)) contest_qso();
     if (at(14033) && cond(3)) qrp_qso();
     if (at(14038) && ct(1800, 2300)) german_qso();
-    if (at(14044) && cond(2)) amateur_qso();
+    if (at(14044) && cond(2)) { find_2stns(); amateur_qso(); }
     if (at(14052) && night()) amateur_tfc();
     if (at(14055) && cond(3)) spe_event();
     if (at(14057) && ct(1300, 1700)) cluster_beacon();
     if (at(14062) && od()) propagation_info();
-    if (at(14064) && cond(2)) amateur_qso();
-    if (at(14067) && cond(3)) find_2stns();
+    if (at(14064) && cond(2)) { find_2stns(); amateur_qso(); }
+    if (at(14067) && cond(3)) qsa_qra_qso("EA4BT", "CT1PQ", "JOSE", "ARMANDO");
     // Club stations on the air at fixed times.
     if (at(14026) && ct(1400, 1600) && t.wDayOfWeek == 0) { p(22, 700, 5); send_still("CQ CQ CQ DE W1AW W1AW W1AW  QRV  "); }
     if (at(14045) && ct(1900, 2000) && t.wDayOfWeek == 3) { p(30, 640, 5); send_still("QST QST DE GB2CW GB2CW  RSGB SLOW MORSE PRACTICE  "); }
@@ -57,7 +57,7 @@ void russian_navy() {
 // Western naval and military stations.
 void western_military() {
     if (at(14429) && eh()) { p(24, 1000, 4); send_still("VVV VVV VVV DE FUM FUM FUM  "); }
-    if (at(14429) && eh() && ms(30)) { p(24, 1000, 4); let_msg_latin("FUM DE FUM = ", 0x80); }
+    if (at(14429) && eh() && ms(30)) { p(24, 1000, 4); let_msg_latin("CQ DE FUM = ", 0x80); }
     if (at(14453) && cond(3)) { p(36, 1000, 3); send_cond_bug("IDR IDR DE IGJ IGJ QTC 1 K"); }
     if (at(14461) && ct(600, 1800)) { p(15, 1380, 4); send_still("VVV VVV VVV DE GYU GYU GYU  "); }
     if (at(14486) && mh(40)) { p(35, 1000, 4); nato_msg("B7F DE NAM = ", 'R'); }

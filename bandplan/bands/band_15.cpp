@@ -41,7 +41,7 @@ void band_15() {
     if (at(15821) && ct(1000, 1030)) { p(21, 1000, 3); clg_cond("RIW", "RMCB", 200); }
     if (at(15828) && oh()) fixed_net(NET_RU_NAVY_NORTH, 24);
     if (at(15840)) { p(25, 1080, 3); french_navy_coast("VVV VVV VVV DE FUE FUE FUE K  ", "FUE"); }
-    if (at(15840) && ms10(30)) { p(25, 1080, 3); let_msg_latin("FUE FUE DE FUE = ", 0x80); }
+    if (at(15840) && ms10(30)) { p(25, 1080, 3); let_msg_latin("CQ CQ DE FUE = ", 0x80); }
     if (at(15842) && eh()) fixed_net(NET_FR_NAVY_2, 41);
     if (at(15857) && day()) { p(22, 1400, 3); send_still("4XZ 4XZ 4XZ  VVV VVV VVV  "); }
     if (at(15861) && cond(2)) { p(21, 1000, 3); send_cond("SUA SUA DE SUA3 SUA3 QTC 2 K"); }
@@ -190,6 +190,7 @@ void band_15() {
 
     if (hist) {
         // Short-wave circuits of the 1930s and 1940s, before broadcasting took the band.
+        if (at(15765) && ct(1200, 2300)) usarmy_fixed_net(usarmy_net_caribbean, 3);
         if (at(15000) && ml(5)) { p(20, 1000, 3); send_still("JJY JJY JJY  "); }
         if (at(15355) && ct(900, 1700)) { p(22, 900, 3); qrh = 1; send_still("VVV VVV VVV DE GBU GBU GBU  "); }
         if (at(15415) && ct(1200, 2000)) { p(20, 1100, 3); qrh = 2; send_still("VVV VVV VVV DE WQP WQP WQP  "); }
@@ -206,7 +207,7 @@ void band_15() {
         if (at(15360) && ct(1100, 1700) && cond(3)) { p(30, 1000, 5); send_cond("LSL LSL DE GAU GAU QRV 20 WPM K"); }
         if (at(15370) && oh()) { p(32, 800, 3); send_still("VVV VVV DE PCV PCV PCV KOOTWIJK  "); }
         if (at(15380) && ct(300, 900)) { p(28, 1200, 2); send_still("VVV VVV VVV DE PLE PLE PLE BANDOENG  "); }
-        if (at(15380) && ct(300, 900) && ms20(5)) { p(28, 1200, 2); send("PCV DE PLE NR 14 = "); qtc5l(14, 24, 2, 0); send_stack(" AR"); }
+        if (at(15380) && ct(300, 900) && ms20(5)) { p(28, 1200, 2); sendf("PCV DE PLE NR %d = ", serial_of_day(2)); qtc5l(serial_of_day(2), 24, 2, 0); send_stack(" AR"); }
         if (at(15395) && ct(1300, 2000)) { p(35, 900, 3); send_still("VVV VVV VVV DE WKF WKF WKF ROCKY POINT  "); }
         if (at(15405) && ct(1900, 2300)) { p(24, 1000, 4); send_still("CQ CQ CQ DE LSY LSY LSY PRESS  "); }
         if (at(15405) && ct(1900, 2300) && ml(20)) { p(24, 1000, 4); press_px("LSY", PRESS_TELAM); }
@@ -214,7 +215,7 @@ void band_15() {
         if (at(15440) && cond(2)) { p(22, 760, 5); send_cond("FTK FTK DE FZR FZR SAIGON QTC 5 K"); }
         if (at(15450) && ct(1000, 1600)) { p(26, 1250, 4); send_still("VVV VVV VVV DE SUZ SUZ SUZ ABU ZABAL  "); }
         if (at(15470) && ct(500, 1100)) { p(28, 900, 1); send_still("VVV VVV DE JVH JVH JVH NAZAKI  "); }
-        if (at(15470) && ct(500, 1100) && ms10(30)) { p(28, 900, 2); fig4_msg("JVH DE JVH KOKUSAI = ", 30); }
+        if (at(15470) && ct(500, 1100) && ms10(30)) { p(28, 900, 2); fig4_msg("CQ DE JVH KOKUSAI = ", 30); }
         if (at(15490) && eh()) { p(33, 1000, 5); send_still("VVV VVV VVV DE DFB DFB DFB NAUEN  "); }
         if (at(15500) && ct(1400, 2000)) { p(25, 1400, 3); send_still("VVV VVV DE PSE PSE PSE RIO  "); }
         if (at(15500) && ct(1400, 2000) && cond(3)) { p(25, 1400, 5); send_cond_bug("DFB DFB DE PSE PSE QRU? K"); }
@@ -226,9 +227,9 @@ void band_15() {
         if (at(15610) && cond(2)) { p(26, 950, 2); send_cond("KKP KKP DE KAZ KAZ MANILA QRV K"); }
         if (at(15625) && ct(900, 1500)) { p(28, 1050, 3); send_still("VVV VVV DE EHY EHY EHY MADRID  "); }
         if (at(15640) && ct(1300, 1900)) { p(32, 1000, 5); send_still("VVV VVV VVV DE GBW GBW GBW RUGBY  "); }
-        if (at(15640) && ct(1300, 1900) && ms20(10)) { p(32, 1000, 5); send("WKN DE GBW MSG NR 27 = "); qtc5f(27, 35); send_stack(" AR"); }
+        if (at(15640) && ct(1300, 1900) && ms20(10)) { p(32, 1000, 5); sendf("WKN DE GBW MSG NR %d = ", serial_of_day(3)); qtc5f(serial_of_day(3), 35); send_stack(" AR"); }
         if (at(15660) && ct(600, 1000)) { p(25, 800, 3); send_still("VVV VVV DE VWZ VWZ VWZ POONA  "); }
-        if (at(15670) && eh()) { p(22, 1300, 2); send_cond_bug("XGM XGM DE XGM XGM SHANGHAI QTC K"); }
+        if (at(15670) && eh()) { p(22, 1300, 2); send_cond_bug("CQ CQ DE XGM XGM SHANGHAI QTC K"); }
         if (at(15710) && ct(1000, 1500)) { p(27, 1000, 4); send_still("VVV VVV VVV DE CTA CTA CTA  "); }
         if (at(15720) && cond(3)) { p(20, 900, 3); send_cond("FYA FYA DE FZE FZE QTC 2 K"); }
         if (at(15750) && ct(1100, 1600)) { p(30, 900, 4); send_still("VVV VVV DE OPL OPL OPL LEOPOLDVILLE  "); }
@@ -237,7 +238,7 @@ void band_15() {
         if (at(15780) && ct(800, 1400)) { p(26, 1600, 3); send_still("VVV VVV DE RIM RIM RIM TASHKENT  "); }
         if (at(15790) && ct(1800, 2200)) { p(25, 1000, 4); send_still("CQ CQ DE KES KES KES BOLINAS PRESS  "); }
         // The same channels in the war years.
-        if (at(15425) && ct(1300, 1500)) { p(24, 1100, 5); let_msg_latin("FTK DE FTK = ", 0x80); }
+        if (at(15425) && ct(1300, 1500)) { p(24, 1100, 5); let_msg_latin("CQ DE FTK = ", 0x80); }
         if (at(15360) && ct(1800, 2000)) { p(20, 900, 5); send_still("VVV VVV VVV DE GAU GAU GAU QSX 15360 19820  "); }
         if (at(15490) && ct(2000, 2200)) { p(26, 1000, 5); send("DFB DFB = "); qtc5l(41, 45, 2, 0); send_stack(" AR"); }
         if (at(15830) && ct(900, 1600)) { p(30, 1300, 3); send_still("VVV VVV DE GAA GAA GAA  "); }

@@ -21,7 +21,7 @@ void fixed_and_ship_telephony() {
     if (at(16032) && ms(45)) { p(22, 1150, 3); fig_msg_ar("RJD38 DE RMP "); }
     if (at(16040) && oh()) fixed_net(NET_FR_ARMY, 41);
     if (at(16050)) { p(25, 1100, 3); french_navy_coast("VVV VVV VVV DE FUE FUE FUE  ", "FUE"); }
-    if (at(16050) && ms10(0)) { p(25, 1100, 3); let_msg_latin("FUE FUE DE FUE = ", 0x80); }
+    if (at(16050) && ms10(0)) { p(25, 1100, 3); let_msg_latin("CQ CQ DE FUE = ", 0x80); }
     if (at(16055) && cond(2)) { p(21, 1000, 3); send_cond("SUA SUA SUA DE SUA9 SUA9 QTC 1 K"); }
     if (at(16055) && ms(35)) { p(21, 1000, 3); fig_msg_ar("SUA DE SUA9 = "); }
     if (at(16064)) fixed_net(NET_HU_DIPLO, 25);
@@ -64,7 +64,7 @@ void fixed_and_ship_telephony() {
     if (at(16230) && mh(39)) { p(21, 950, 3); send("CTP DE CTP4 ZBO 2 R  "); nato_qtc(nr, 'R'); }
     if (at(16252) && eh() && cond(2)) { p(20, 1000, 3); clg_cond("3VX", "3VX8", 3); }
     if (at(16271)) { p(25, 1000, 4); naval_coast("VVV VVV VVV DE GYA GYA GYA  ", "GYA", rn_vsl, 38); }
-    if (at(16271) && t.wMinute % 15 == 6) { p(25, 1000, 4); let_msg_latin("GYA GYA DE GYA = ", 0x80); }
+    if (at(16271) && t.wMinute % 15 == 6) { p(25, 1000, 4); let_msg_latin("CQ CQ DE GYA = ", 0x80); }
     if (at(16308) && cond(3)) nato_qso();
     if (at(16327)) { p(22, 950, 3); send_still("VVV VVV VVV DE 5AL 5AL 5AL QSX 16327  "); }
     if (at(16336) && ms(25)) { p(20, 1000, 3); fig_msg_ar("SUA DE SUA4 = "); }
@@ -80,42 +80,42 @@ void ships_and_coast() {
     // Ships calling coast stations on the calling channels.
     if (at(16684) && cond(2)) vsl_clg_coast();
     if (at(16685) && cond(2)) vsl_clg_coast();
-    if (at(16685) && oh()) exchange("GKA", "GBTT", 2);
+    if (at(16685) && oh()) post_call("GKA", "GBTT", "QTC K");
     if (at(16686) && cond(2)) vsl_clg_coast();
     if (at(16687) && cond(2)) vsl_clg_coast();
-    if (at(16687) && eh()) exchange("SPH", "SQKE", 2);
+    if (at(16687) && eh()) post_call("SPH", "SQKE", "QRV? K");
     if (at(16688) && cond(2)) vsl_clg_coast();
     if (at(16689) && cond(2)) vsl_clg_coast();
-    if (at(16689) && ed()) exchange("UAT", "UPYM", 2);
+    if (at(16689) && ed()) post_call("UAT", "UPYM", "QTC 1 K");
     if (at(16690) && cond(2)) vsl_clg_coast();
     if (at(16691) && cond(2)) vsl_clg_coast();
-    if (at(16691) && od()) exchange("SVA", "SWJQ", 4);
+    if (at(16691) && od()) post_call("SVA", "SWJQ", "QSA? K");
     if (at(16692) && cond(2)) vsl_clg_coast();
     if (at(16693) && cond(2)) vsl_clg_coast();
     if (at(16694) && cond(2)) vsl_clg_coast();
 
     // Ship working channels: the exchange after a call.
-    if (at(16698) && ml(30)) exchange("UAT", "UFLS", 2);
+    if (at(16698) && ml(30)) post_call("UAT", "UFLS", "QTC 2 K");
     if (at(16702) && cond(3)) { p(22, 900, 3); send_cond("DAN DE DGUS QTC 2 K"); }
-    if (at(16707) && mh(29)) exchange("PCH", "PEXR", 2);
+    if (at(16707) && mh(29)) post_call("PCH", "PEXR", "QTC K");
     if (at(16713) && cond(3)) { p(20, 780, 2); send_cond("SVA DE SVBK QRV K"); }
-    if (at(16718) && eh()) exchange("GKA", "MQXY5", 2);
+    if (at(16718) && eh()) post_call("GKA", "MQXY5", "QRV? K");
     if (at(16724) && cond(3)) { p(24, 1000, 3); send_cond("UFB DE URBK QTC 1 QTC? K"); }
-    if (at(16731) && oh()) exchange("LGB", "LNCK3", 2);
+    if (at(16731) && oh()) post_call("LGB", "LNCK3", "QTC 1 K");
     if (at(16737) && cond(3)) { p(21, 1150, 2); send_cond("SPH DE SPKB QRU K"); }
-    if (at(16744) && ed()) exchange("IAR", "IBKL", 2);
+    if (at(16744) && ed()) post_call("IAR", "IBKL", "QSA? K");
     if (at(16752) && cond(3)) { p(19, 870, 2); send_cond("OXZ DE OXKE2 QTC 3 K"); }
-    if (at(16758) && od()) exchange("SAG", "SKRN", 2);
+    if (at(16758) && od()) post_call("SAG", "SKRN", "QTC 2 K");
     if (at(16766) && cond(3)) { p(22, 700, 3); send_cond("UAT DE UWEB QTC 1 K"); }
-    if (at(16773) && ml(20)) exchange("A9M", "3EHV7", 4);
+    if (at(16773) && ml(20)) post_call("A9M", "3EHV7", "QTC K");
     if (at(16779) && cond(3)) { p(20, 1050, 2); send_cond("FFL DE FNQD QTC 2 K"); }
-    if (at(16786) && eh()) exchange("YUR", "YUQS", 2);
+    if (at(16786) && eh()) post_call("YUR", "YUQS", "QRV? K");
     if (at(16793) && cond(3)) { p(23, 950, 3); send_cond("SUH DE SUBL QRV K"); }
-    if (at(16800) && oh()) exchange("UFB", "UIPQ", 2);
+    if (at(16800) && oh()) post_call("UFB", "UIPQ", "QTC 1 K");
 
     // Coast stations: call markers and general calls.
     if (at(16807)) { p(22, 1000, 4); coast_station_ex("CQ CQ CQ DE UAT UAT UAT QSX 12 16 MHZ K  ", "UAT", "MOSKVA"); }
-    if (at(16810) && cond(2)) { p(24, 900, 3); send_cond("UAT UAT DE UAT QRU K"); }
+    if (at(16810) && cond(2)) { p(24, 900, 3); send_cond("CQ CQ DE UAT QRU K"); }
     if (at(16813)) { p(25, 1150, 4); coast_station_ex("CQ DE DAN DAN DAN QSX 12 16 MHZ K  ", "DAN", "NORDDEICH"); }
     if (at(16816) && ct(600, 2200)) { p(24, 850, 4); send_still("CQ CQ CQ DE GKB6 GKB6 GKB6 QSX 16 MHZ K  "); }
     if (at(16819)) { p(22, 1300, 3); coast_station_ex("CQ DE PCH PCH PCH QSX 16 MHZ K  ", "PCH", "SCHEVENINGEN"); }
@@ -248,7 +248,7 @@ void historical_block() {
         if (at(16114) && cond(2)) { p(18, 800, 2); send_cond("CQ CQ DE IRW IRW QRU? K"); }
         // Beam and press circuits of the 1930s above the coast band.
         if (at(16030) && ct(1200, 1800)) { p(30, 1000, 4); send_still("VVV VVV VVV DE GBA GBA GBA  "); }
-        if (at(16030) && ct(1200, 1800) && ms20(6)) { p(30, 1000, 4); send("LSL DE GBA NR 22 = "); qtc5f(22, 36); send_stack(" AR"); }
+        if (at(16030) && ct(1200, 1800) && ms20(6)) { p(30, 1000, 4); sendf("LSL DE GBA NR %d = ", serial_of_day(2)); qtc5f(serial_of_day(2), 36); send_stack(" AR"); }
         if (at(16070) && ct(700, 1300)) { p(28, 1200, 3); send_still("VVV VVV DE DGK DGK DGK  "); }
         if (at(16110) && ct(1300, 1900)) { p(32, 900, 4); send_still("VVV VVV VVV DE WKK WKK WKK LAWRENCEVILLE  "); }
         if (at(16150) && ct(900, 1400)) { p(26, 1100, 3); send_still("CQ CQ DE FTN FTN FTN PRESSE  "); }

@@ -42,7 +42,7 @@ void coast_and_fixed_more() {
     if (at(17147) && cond(3)) send_cond_bug("SUP SUP DE SSBR SSBR QTC 1 K");
     if (at(17154) && od()) { p(23, 1000, 4); coast_station_ex("CQ DE OHG OHG OHG HELSINKI RADIO QSX 16 MHZ K  ", "OHG", "HELSINKI"); }
     if (at(17158) && ml(30)) { p(21, 900, 2); send_still("CQ DE UFB UFB UFB ODESSA RADIO QSX 16 MHZ K  "); }
-    if (at(17158) && mh(29)) exchange("UFB", "UUAK", 2);
+    if (at(17158) && mh(29)) post_call("UUAK", "UFB", "QRV K");
     if (at(17160) && ct(600, 2200)) { p(24, 1000, 4); send_still("CQ CQ CQ DE DAN DAN DAN QSX 4 6 8 12 16 22 MHZ K  "); }
     if (at(17160) && cond(4)) send_cond_bug("DAN DAN DE DLMQ DLMQ QTC 2 K");
     if (at(17167) && eh()) { p(22, 1100, 2); send_still("CQ DE HEB HEB HEB BERNE RADIO QSX 16 MHZ K  "); }
@@ -288,7 +288,7 @@ void band_17() {
     if (at(17028)) { p(24, 950, 4); naval_coast("VVV VVV VVV DE NMC NMC NMC K  ", "NMC", us_navy, 37); }
     if (at(17032) && day()) { p(23, 1000, 3); send_still("CQ DE FFT6 FFT6 FFT6 QSX 16 MHZ K  "); }
     if (at(17036)) { p(21, 880, 3); send_still("CQ CQ DE IAR36 IAR36 IAR36 QSX 16 MHZ K  "); }
-    if (at(17040) && cond(2)) { p(22, 1150, 3); send_cond("LGB LGB DE LGB QRU K"); }
+    if (at(17040) && cond(2)) { p(22, 1150, 3); send_cond("CQ CQ DE LGB QRU K"); }
     if (at(17044)) { p(22, 700, 3); coast_station_ex("CQ CQ CQ DE UFN UFN UFN QSX 16 MHZ K  ", "UFN", "NOVOROSSIYSK"); }
     if (at(17048) && ct(600, 2000)) { p(21, 1200, 3); send_still("CQ DE SPA SPA SPA QSX 16 MHZ K  "); }
     if (at(17052) && eh()) { p(25, 900, 3); send_still("CQ DE OXZ6 OXZ6 OXZ6 QSX 16 MHZ K  "); }
@@ -305,7 +305,7 @@ void band_17() {
     if (at(17096) && ml(30)) { p(21, 1000, 3); coast_station_ex("CQ DE CUL CUL CUL QSX 16 MHZ K  ", "CUL", "LISBOA"); }
     if (at(17100) && od()) { p(23, 920, 3); coast_station_ex("CQ DE WLO WLO WLO QSX 4 8 12 16 22 MHZ K  ", "WLO", "MOBILE"); }
     if (at(17104)) { p(24, 1050, 4); send_still("VVV VVV VVV GYA GYA GYA  "); }
-    if (at(17104) && t.wMinute % 20 == 13) { p(24, 1050, 4); let_msg_latin("GYA GYA DE GYA = ", 0x80); }
+    if (at(17104) && t.wMinute % 20 == 13) { p(24, 1050, 4); let_msg_latin("CQ CQ DE GYA = ", 0x80); }
     if (at(17108) && cond(2)) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE RMKE RMKE QSA? K", 2); }
     if (at(17112)) { p(22, 1000, 3); send_still("VVV VVV VVV RIW RIW RIW  "); }
     if (at(17112) && t.wMinute % 15 == 11) { p(22, 1000, 3); fig_msg_ar("RJD99 RJD99 DE RIW QTC "); }
@@ -327,8 +327,8 @@ void band_17() {
     if (at(17009) && cond(4)) { p(20, 780, 2); send_cond("DAF DE DGXR QRV K"); }
     if (at(17020) && cond(4)) { p(23, 1000, 2); send_cond("PCH DE PEXR QTC 2 K"); }
     if (at(17056) && cond(4)) { p(19, 1200, 2); send_cond("SVA DE SXPG QRV K"); }
-    if (at(17044) && ml(20)) exchange("UFN", "UPYM", 2);
-    if (at(17092) && mh(39)) exchange("UJQ", "UWEB", 4);
+    if (at(17044) && ml(20)) post_call("UPYM", "UFN", "QSA4 QRV K");
+    if (at(17092) && mh(39)) post_call("UWEB", "UJQ", "GA K");
 
     // Coast NBDP.
     if (at(17198)) { qsa = 3; sitor_marker(900, 18, "DCF"); }

@@ -26,8 +26,8 @@ void aero_and_amateur() {
     // W1AW bulletins, as on 14 MHz.
     if (at(18097) && (ct(100, 120) || ct(400, 420) || ct(2200, 2220))) {
         p(18, 750, 3);
-        send_stack("QST QST QST DE W1AW W1AW W1AW  ARRL DX BULLETIN NR 31 = "
-                   "STATIONS IN THE SOUTH PACIFIC ARE ACTIVE ON 17 METERS IN THE LATE EVENING = "
+        sendf("QST QST QST DE W1AW W1AW W1AW  ARRL DX BULLETIN NR %d = ", day_of_year() / 7 + 1);
+        send_stack("STATIONS IN THE SOUTH PACIFIC ARE ACTIVE ON 17 METERS IN THE LATE EVENING = "
                    "PLEASE LISTEN FOR THE OPERATORS INSTRUCTIONS AND CALL ONLY WHEN ASKED = "
                    "QST DE W1AW  AR  SK");
     }
@@ -68,7 +68,7 @@ void fixed_and_ships() {
     if (at(18369) && mh(39)) { p(21, 950, 3); send("CTP DE CTP2 ZBO 1 P  "); nato_qtc(nr, 'P'); }
     if (at(18375)) { p(24, 1300, 3); send_still("VVV VVV VVV DE PBC PBC PBC  "); }
     if (at(18379)) { p(25, 1000, 4); naval_coast("VVV VVV VVV DE GYA GYA GYA  ", "GYA", rn_vsl, 38); }
-    if (at(18379) && t.wMinute % 15 == 9) { p(25, 1000, 4); let_msg_latin("GYA GYA DE GYA = ", 0x80); }
+    if (at(18379) && t.wMinute % 15 == 9) { p(25, 1000, 4); let_msg_latin("CQ CQ DE GYA = ", 0x80); }
     if (at(18393) && ml(40)) { p(23, 1120, 3); send_still("VVV VVV DE DHJ59 DHJ59 DHJ59  "); }
     if (at(18406) && cond(3)) nato_qso();
     if (at(18414) && eh()) fixed_net(NET_RU_NAVY_BLACK_SEA, 24);
@@ -94,10 +94,10 @@ void fixed_and_ships() {
     if (at(18872) && cond(2)) { p(21, 900, 3); clg_cond("UAT", "UHQS", 2); }
     if (at(18874) && cond(2)) { p(23, 1100, 2); clg_cond("DAN", "DHMP", 2); }
     if (at(18876) && cond(2)) { p(19, 760, 2); clg_cond("SVA", "SVBK", 4); }
-    if (at(18878) && eh()) exchange("PCH", "PDKY", 2);
+    if (at(18878) && eh()) post_call("PCH", "PDKY", "QSA? K");
     if (at(18880) && cond(2)) { p(22, 1200, 3); clg_cond("LGB", "LAVK2", 2); }
     if (at(18882) && cond(3)) { p(20, 880, 2); clg_cond("A9M", "ELQY8", 4); }
-    if (at(18884) && oh()) exchange("UFB", "UFLS", 4);
+    if (at(18884) && oh()) post_call("UFB", "UFLS", "QTC 2 K");
     if (at(18886) && cond(2)) { p(24, 1000, 3); clg_cond("GKA", "MQXY5", 2); }
     if (at(18888) && cond(3)) { p(18, 700, 2); clg_cond("SUH", "SSBE", 2); }
     if (at(18890) && cond(2)) { p(21, 1050, 3); send_cond("SPH DE SQKE QTC 1 K"); }

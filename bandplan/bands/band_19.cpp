@@ -22,7 +22,7 @@ void band_19() {
     if (at(19024) && cond(3)) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE RMGE RMGE QSA? K", 2); }
     if (at(19038) && eh()) fixed_net(NET_RU_NAVY_NORTH, 24);
     if (at(19054)) { p(25, 1100, 3); send_still("FUE FUE FUE  VVV VVV VVV  "); }
-    if (at(19054) && ms10(20)) { p(25, 1100, 3); let_msg_latin("FUE FUE DE FUE = ", 0x80); }
+    if (at(19054) && ms10(20)) { p(25, 1100, 3); let_msg_latin("CQ CQ DE FUE = ", 0x80); }
     if (at(19067) && oh()) fixed_net(NET_FR_NAVY_2, 41);
     if (at(19081) && cond(2)) { p(21, 1000, 3); send_cond("SUA SUA SUA DE SUA4 SUA4 QTC 2 K"); }
     if (at(19081) && ms(45)) { p(21, 1000, 3); fig_msg_ar("SUA DE SUA4 = "); }
@@ -43,7 +43,7 @@ void band_19() {
     if (at(19330)) { p(24, 1300, 3); send_still("PBC PBC PBC  VVV VVV VVV  "); }
     if (at(19347) && mh(39)) { p(21, 950, 3); send("CTP DE CTP3 ZBO 1 R  "); nato_qtc(nr, 'R'); }
     if (at(19363)) { p(25, 1000, 4); naval_coast("VVV VVV VVV DE GYA GYA GYA K  ", "GYA", rn_vsl, 38); }
-    if (at(19363) && t.wMinute % 20 == 15) { p(25, 1000, 4); let_msg_latin("GYA GYA DE GYA = ", 0x80); }
+    if (at(19363) && t.wMinute % 20 == 15) { p(25, 1000, 4); let_msg_latin("CQ CQ DE GYA = ", 0x80); }
     if (at(19376) && cond(3)) nato_qso();
     if (at(19411)) { p(22, 1150, 3); send_still("RMP RMP RMP  VVV VVV VVV  "); }
     if (at(19411) && ms(55)) { p(22, 1150, 3); fig_msg_ar("RJD38 DE RMP "); }
@@ -95,7 +95,7 @@ void band_19() {
     // More of the fixed service: ministries and forces of the Middle East,
     // Europe and Africa, with the traffic of their outstations.
     if (at(19012) && ct(700, 1500)) { p(24, 1000, 5); send_still("VVV VVV VVV DE HEC2 HEC2 HEC2 BERN  "); }
-    if (at(19012) && ct(700, 1500) && ms20(12)) { p(24, 1000, 5); send("HEC HEC HEC DE HEC2 NR 12 = "); qtc5l(4, 30, 2, 0); send_stack(" AR K"); }
+    if (at(19012) && ct(700, 1500) && ms20(12)) { p(24, 1000, 5); sendf("HEC HEC HEC DE HEC2 NR %d = ", serial_of_day(1)); qtc5l(serial_of_day(1), 30, 2, 0); send_stack(" AR K"); }
     if (at(19029) && oh()) { p(21, 1300, 3); send_cond_bug("TBA TBA DE TBA8 TBA8 QTC 1 K"); }
     if (at(19095) && ct(800, 1400)) { p(25, 1000, 3); send_still("VVV VVV DE OLX OLX OLX QSX 19095  "); }
     if (at(19095) && ct(800, 1400) && cond(3)) { p(25, 1000, 3); clg_cond_bug("OLX", "OLX33", 2); }
@@ -177,13 +177,13 @@ void band_19() {
         if (at(19950) && ct(600, 1000)) { p(19, 800, 2); qrh = 2; send_still("VVV VVV DE VIZ VIZ VIZ  "); }
         // Beam stations of the Empire and the long-haul offices of the 1930s.
         if (at(19020) && ct(1200, 1800)) { p(30, 1000, 4); send_still("VVV VVV VVV DE GBK GBK GBK RUGBY  "); }
-        if (at(19020) && ct(1200, 1800) && ms20(2)) { p(30, 1000, 4); send("WKF DE GBK NR 18 = "); qtc5f(18, 38); send_stack(" AR"); }
+        if (at(19020) && ct(1200, 1800) && ms20(2)) { p(30, 1000, 4); sendf("WKF DE GBK NR %d = ", serial_of_day(2)); qtc5f(serial_of_day(2), 38); send_stack(" AR"); }
         if (at(19060) && ct(600, 1100)) { p(28, 1100, 3); send_still("VVV VVV DE VWY VWY VWY KIRKEE  "); }
         if (at(19100) && ct(1300, 1900)) { p(32, 900, 4); send_still("VVV VVV VVV DE WQA WQA WQA  "); }
         if (at(19100) && ct(1300, 1900) && cond(3)) { p(32, 900, 4); send_cond("PPU PPU DE WQA WQA QTC 9 K"); }
         if (at(19180) && ct(1000, 1600)) { p(27, 1250, 3); send_still("VVV VVV DE PPU PPU PPU  "); }
         if (at(19260) && ct(700, 1300)) { p(30, 1000, 5); send_still("VVV VVV VVV DE DFE DFE DFE NAUEN  "); }
-        if (at(19260) && ct(700, 1300) && ml(15)) { p(30, 1000, 4); let_msg_latin("DFE DE DFE TRANSRADIO = ", 0x80); }
+        if (at(19260) && ct(700, 1300) && ml(15)) { p(30, 1000, 4); let_msg_latin("CQ DE DFE TRANSRADIO = ", 0x80); }
         if (at(19310) && ct(500, 1000)) { p(26, 900, 2); send_still("VVV VVV DE JVF JVF JVF  "); }
         if (at(19350) && ct(1100, 1700)) { p(28, 1050, 4); send_still("CQ CQ CQ DE FTM FTM FTM PRESSE  "); }
         if (at(19350) && ct(1100, 1700) && mh(39)) { p(28, 1050, 4); press_px("FTM", PRESS_HAVAS); }

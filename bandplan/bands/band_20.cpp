@@ -37,8 +37,8 @@ void fixed_service() {
     if (at(20206) && ct(700, 1500) && ml(30)) { p(23, 880, 3); fig_msg_count("XXX XXX DE RCV RCV RCV QTC = ", 30 + static_cast<int>(myrand() % 40)); }
 
     // US and NATO fleet traffic.
-    if (at(20034) && ct(800, 2000) && mh(44)) { p(24, 850, 4); nato_msg("NSS NSS DE NSS NSS ", 'R'); }
-    if (at(20183) && ct(1100, 2000) && ml(10)) { p(24, 880, 4); nato_msg("NAM NAM NAM DE NAM ", 'P'); }
+    if (at(20034) && ct(800, 2000) && mh(44)) { p(24, 850, 4); nato_msg("CQ CQ DE NSS NSS ", 'R'); }
+    if (at(20183) && ct(1100, 2000) && ml(10)) { p(24, 880, 4); nato_msg("CQ CQ CQ DE NAM ", 'P'); }
     if (at(20214) && ct(900, 1800)) { nato_qso(); }
     if (at(20286) && ct(1000, 1800) && cond(2)) { nato_qso(); }
     if (at(20308) && ct(800, 1600) && oh()) { p(22, 1100, 3); nato_msg("VVV VVV DE MKL MKL ", 'O'); }
@@ -135,7 +135,7 @@ void daylight_block() {
         if (at(20019) && ml(30)) { p(24, 1000, 3); naval_coast("VVV VVV VVV DE CFH CFH CFH      ", "CFH", canadian_navy, 24); }
         if (at(20019) && mh(29)) { p(24, 1000, 3); naval_coast("C13L   C13L   VVV   VVV   DE   CFH   CFH      ", "CFH", canadian_navy, 24); }
         if (at(20027)) { p(21, 1000, 3); clg_cond("CKN", "CFH", 2); }
-        if (at(20102) && ml(20)) { p(22, 1250, 3); let_msg_count("GYA GYA GYA DE GYA = ", 50, 0); }
+        if (at(20102) && ml(20)) { p(22, 1250, 3); let_msg_count("CQ CQ CQ DE GYA = ", 50, 0); }
         if (at(20175) && ct(900, 1700)) { p(21, 650, 2); send_still("VVV VVV VVV DE GXQ GXQ GXQ      "); }
         if (at(20256) && eh()) { p(20, 1000, 3); fig_msg_count("ZZZZ DE OXZ1 = ", 25); }
         if (at(20333) && cond(4)) { p(23, 1280, 3); send_cond("QRA? QRA? DE SPW SPW K"); }
@@ -199,7 +199,7 @@ void daylight_block() {
         if (at(20081) && ml(45)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RIW RIW RIW      "); }
         if (at(20124) && t.wMinute % 10 < 5) { p(20, 880, 3); riw("QSA? K"); }
         if (at(20266)) { p(22, 1100, 3); send_still("VVV VVV DE RJH74 RJH74 RJH74      "); }
-        if (at(20266) && ms(30)) { p(22, 1100, 3); fig_msg_count("RJH74 RJH74 DE RJH74 QTC = ", 40); }
+        if (at(20266) && ms(30)) { p(22, 1100, 3); fig_msg_count("CQ CQ DE RJH74 QTC = ", 40); }
         if (at(20471)) { p(18, 1500, 2); riw("QSB K"); }
         if (at(20611)) { p(25, 900, 4); send_still("VVV VVV VVV DE RKA RKA RKA      "); }
         if (at(20701)) { qsa_exchange("RCF43", "RCV", 3); }
@@ -235,6 +235,7 @@ void daylight_block() {
 void historical_block() {
     if (hist) {
         // Transoceanic beam and press circuits of the 1930s and the war years.
+        if (at(20636) && ct(1800, 300)) usarmy_fixed_net(usarmy_net_pacific, 5);
         if (at(20020) && ct(1200, 1800)) { p(35, 1100, 4); send_still("VVV VVV VVV DE WQA WQA WQA      "); }
         if (at(20060) && ct(900, 1600)) { p(40, 900, 3); send_still("VVV VVV VVV DE GBB GBB GBB      "); }
         if (at(20105) && ct(700, 1500)) { p(38, 1300, 3); send_still("VVV VVV DE DFA DFA DFA      "); }
@@ -252,19 +253,19 @@ void historical_block() {
         if (at(20870) && ct(800, 1500)) { p(36, 1150, 3); send_still("VVV VVV VVV DE IAC IAC IAC      "); }
         if (at(20920) && ct(900, 1800)) { p(30, 1000, 3); send_still("VVV VVV DE GBJ GBJ GBJ      "); }
         // Wartime fleet broadcasts, four-letter and five-letter groups.
-        if (at(20126) && ct(600, 1800) && ml(30)) { p(22, 1000, 4); let_msg_count("NSS NSS NSS DE NSS = ", 60, 0); }
+        if (at(20126) && ct(600, 1800) && ml(30)) { p(22, 1000, 4); let_msg_count("CQ CQ CQ DE NSS = ", 60, 0); }
         if (at(20670) && ct(800, 1600)) {
             p(24, 800, 3);
             send("DHO DHO DHO = ");
             for (int i = 0; i < 40; ++i) send(group4l());
             send_stack(" + ");
         }
-        if (at(20850) && ct(500, 1300) && eh()) { p(20, 1100, 2); let_msg_count("GBR GBR DE GBR = ", 45, 0x80); }
+        if (at(20850) && ct(500, 1300) && eh()) { p(20, 1100, 2); let_msg_count("CQ CQ DE GBR = ", 45, 0x80); }
         if (at(20988) && cond(3)) { p(18, 1200, 3); send_cond("WCC WCC DE KFZO KFZO QRU? K"); }
         // More of the long-haul circuits: day paths across the Atlantic,
         // to South America, Africa and the Far East.
         if (at(20015) && ct(1300, 1900)) { p(32, 1000, 4); send_still("VVV VVV VVV DE WEL WEL WEL  "); }
-        if (at(20015) && ct(1300, 1900) && ms20(3)) { p(32, 1000, 4); send("GBB DE WEL NR 33 = "); qtc5f(33, 40); send_stack(" AR"); }
+        if (at(20015) && ct(1300, 1900) && ms20(3)) { p(32, 1000, 4); sendf("GBB DE WEL NR %d = ", serial_of_day(3)); qtc5f(serial_of_day(3), 40); send_stack(" AR"); }
         if (at(20040) && ct(1000, 1500)) { p(28, 1200, 5); send_still("VVV VVV DE GBC GBC GBC RUGBY  "); }
         if (at(20080) && ct(700, 1300)) { p(30, 900, 5); send_still("VVV VVV VVV DE DGU DGU DGU NAUEN  "); }
         if (at(20080) && ct(700, 1300) && cond(3)) { p(30, 900, 4); send_cond("LSN LSN DE DGU DGU QRV K"); }
@@ -272,7 +273,7 @@ void historical_block() {
         if (at(20130) && ct(1100, 1700) && ml(20)) { p(25, 1050, 3); press_px("PPW", PRESS_AGENCIA_NACIONAL); }
         if (at(20170) && ct(800, 1400)) { p(34, 1100, 5); send_still("VVV VVV DE FTA FTA FTA SAINTE ASSISE  "); }
         if (at(20200) && ct(500, 1000)) { p(27, 1300, 1); send_still("VVV VVV VVV DE JYR JYR JYR TOKIO  "); }
-        if (at(20200) && ct(500, 1000) && ms10(40)) { p(27, 1300, 2); fig4_msg("JYR DE JYR = ", 36); }
+        if (at(20200) && ct(500, 1000) && ms10(40)) { p(27, 1300, 2); fig4_msg("CQ DE JYR = ", 36); }
         if (at(20250) && ct(900, 1500)) { p(30, 1000, 4); send_still("VVV VVV DE ZSR ZSR ZSR KLIPHEUVEL  "); }
         if (at(20290) && ct(1200, 1800)) { p(26, 800, 3); send_still("VVV VVV VVV DE LSL LSL LSL  "); }
         if (at(20335) && ct(700, 1200)) { p(28, 1150, 2); send_still("VVV VVV DE VLK VLK VLK SYDNEY  "); }
@@ -281,13 +282,13 @@ void historical_block() {
         if (at(20420) && ct(1300, 1800)) { p(33, 1000, 2); send_still("VVV VVV VVV DE KKQ KKQ KKQ  "); }
         if (at(20475) && ct(800, 1300)) { p(25, 1400, 2); send_still("VVV VVV DE PMN PMN PMN BANDOENG  "); }
         if (at(20530) && eh()) { p(28, 1000, 4); send_still("VVV VVV DE IBC IBC IBC ROMA  "); }
-        if (at(20530) && eh() && ml(15)) { p(28, 1000, 4); let_msg_latin("IBC DE IBC ITALCABLE = ", 0); }
+        if (at(20530) && eh() && ml(15)) { p(28, 1000, 4); let_msg_latin("CQ DE IBC ITALCABLE = ", 0); }
         if (at(20580) && ct(1100, 1500)) { p(29, 900, 1); send_still("VVV VVV DE XGOY XGOY XGOY  "); }
         if (at(20640) && ct(600, 1100)) { p(31, 1100, 4); send_still("VVV VVV VVV DE OPM OPM OPM LEOPOLDVILLE  "); }
         if (at(20710) && ct(1200, 1700)) { p(24, 1000, 3); send_still("VVV VVV DE CTA CTA CTA  "); }
         if (at(20760) && ct(900, 1500) && cond(2)) { p(22, 750, 5); send_cond("FTA FTA DE FZS FZS QTC 4 K"); }
         if (at(20780) && ct(1000, 1600)) { p(35, 1000, 4); send_still("VVV VVV VVV DE WQV WQV WQV RCA  "); }
-        if (at(20830) && ct(700, 1300)) { p(27, 1200, 2); send_still("VVV VVV DE ZBW ZBW ZBW HONGKONG  "); }
+        if (at(20830) && ct(700, 1300)) { p(27, 1200, 2); send_still("VVV VVV DE ZBW ZBW ZBW HONG KONG  "); }
         if (at(20890) && ct(1300, 1900)) { p(30, 850, 4); send_still("CQ CQ CQ DE GIC GIC GIC PRESS  "); }
         if (at(20950) && ct(800, 1400)) { p(26, 1000, 3); send_still("VVV VVV DE SUZ SUZ SUZ  "); }
         if (at(20975) && ct(1100, 1600)) { p(25, 1050, 4); send_still("VVV VVV VVV DE EAJ EAJ EAJ MADRID  "); }

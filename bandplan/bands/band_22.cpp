@@ -105,7 +105,7 @@ void naval_shore() {
     if (at(22460) && ct(500, 1500) && cond(3)) { p(20, 900, 2); send_cond("RIW RIW RIW DE RJD83 RJD83 QTC K"); }
     if (at(22466)) fixed_net(NET_RU_NAVY_BALTIC, 24);
     if (at(22471) && ct(900, 1700)) { p(22, 1000, 3); italian_naval("VVV VVV DE IDQ IDQ IDQ      ", "IDQ"); }
-    if (at(22477) && ct(1100, 2100) && ml(15)) { p(24, 850, 4); send("NAM NAM DE NAM "); nato_qtc(nr, 'R'); }
+    if (at(22477) && ct(1100, 2100) && ml(15)) { p(24, 850, 4); send("CQ CQ DE NAM "); nato_qtc(nr, 'R'); }
 
     stn();
 

@@ -27,9 +27,9 @@ void band_23() {
     // Naval shore stations and army headquarters.
     if (at(23008) && ct(600, 1600)) { p(22, 900, 3); send_still("VVV VVV VVV DE RIW RIW RIW      "); }
     if (at(23010) && ct(600, 1600) && t.wMinute % 5 != 0) { p(20, 900, 2); call_hq("RIW", "QSA? K"); }
-    if (at(23010) && ct(600, 1600) && t.wMinute % 5 == 0) { p(24, 1000, 3); fig_msg_count("RIW RIW DE RIW QTC = ", 30); }
+    if (at(23010) && ct(600, 1600) && t.wMinute % 5 == 0) { p(24, 1000, 3); fig_msg_count("CQ CQ DE RIW QTC = ", 30); }
     if (at(23044) && ct(1000, 2100)) { p(24, 850, 4); naval_coast("VVV VVV VVV DE NSS NSS NSS      ", "NSS", us_navy, 37); }
-    if (at(23044) && ct(1000, 2100) && mh(49)) { p(24, 850, 4); send("NSS NSS DE NSS "); nato_qtc(nr, 'O'); }
+    if (at(23044) && ct(1000, 2100) && mh(49)) { p(24, 850, 4); send("CQ CQ DE NSS "); nato_qtc(nr, 'O'); }
     if (at(23057) && ct(700, 1700)) { p(26, 1100, 3); french_navy_coast("VVV  VVV  VVV  DE  FUE  FUE  FUE  3/12  3/16  3/20  3/23       ", "FUE"); }
     if (at(23088) && ct(500, 1400)) { p(19, 880, 2); call_hq("RMP", "QTC 1 K"); }
     if (at(23108) && ct(800, 1600) && ed()) { p(22, 1250, 3); naval_coast("VVV VVV VVV DE GYA GYA GYA      ", "GYA", rn_vsl, 38); }
