@@ -213,15 +213,15 @@ void add_guide(CLI::App &app) {
     c->add_option("--at", o->at,
                   "Instant YYYY-MM-DDTHH:MM:SSZ, or with an offset such as +01:00 instead of Z, converted to UTC "
                   "(default: now, to the second); the first line gives the instant and seed used");
-    c->add_option("--from", o->from, "First frequency in kHz, 10000..30000 (default 10000)")->check(Whole(10000, 30000));
-    c->add_option("--to", o->to, "Last frequency in kHz, 10000..30000 (default 30000)")->check(Whole(10000, 30000));
+    c->add_option("--from", o->from, "First frequency in kHz, 10000..30000 (default 10000)")->transform(Whole(10000, 30000));
+    c->add_option("--to", o->to, "Last frequency in kHz, 10000..30000 (default 30000)")->transform(Whole(10000, 30000));
     c->add_option("--hist", o->hist, "Historical stations on|off (default on)")->check(OnOff());
     c->add_option("--bkgnd", o->bkgnd, "Background stations on|off (default on)")->check(OnOff());
     CLI::Option *clips =
         c->add_option("--clips", o->clips, "Audio clips on|off, as the CLIP switch and tune --clips (default on)")
             ->check(OnOff());
     c->add_option("--seed", o->seed, "Seed of both random sources, as for tune (default 1)")
-        ->check(Whole(0, 4294967295));
+        ->transform(Whole(0, 4294967295));
     c->add_flag("--json", o->json,
                 "Write JSON: the instant, seed and switches, and one object per emission with its khz, kind "
                 "(morse, recording, clip, carrier), channel, wpm, tone, strength, keying, text and file");

@@ -13,7 +13,8 @@ namespace kestrel::cli {
 // "'TEXT' is out of range LO..HI" in *error.
 bool parse_whole(const std::string &text, int64_t lo, int64_t hi, int64_t *value, std::string *error);
 // The same as a check on an option; it hands the option the number written
-// plainly, so that nothing downstream reads 012 as octal or 0x10 as hex.
+// plainly, so that nothing downstream reads 012 as octal or 0x10 as hex
+// (register it with transform(), which lets it rewrite the value).
 CLI::Validator Whole(int64_t lo, int64_t hi);
 // "on" or "off": "'TEXT' is not on or off".
 CLI::Validator OnOff();

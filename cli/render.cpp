@@ -306,36 +306,36 @@ void add_render(CLI::App &app) {
     r->add_option("--spd", o->spd_,
                   "Speed in words per minute (default 20). The dot is a whole number of tone cycles, so fast "
                   "speeds key in steps (said when it applies); a speed that keys nothing is refused")
-        ->check(Whole(1, kMaxSpd));
+        ->transform(Whole(1, kMaxSpd));
     r->add_option("--ton", o->ton_,
                   "Tone in Hz (default 800); held to 250..2000 with the 2 kHz filter, 500..2000 with the 1 kHz "
                   "filter or --spark (said when it applies)")
-        ->check(Whole(1, 4000));
-    r->add_option("--qsa", o->qsa_, "Strength 0..5 (default 3)")->check(Whole(0, 5));
+        ->transform(Whole(1, 4000));
+    r->add_option("--qsa", o->qsa_, "Strength 0..5 (default 3)")->transform(Whole(0, 5));
     r->add_option("--rto", o->rto_, "Dash weighting: 0 none, 1..20 dashes of 4-4.5 dots, 21..255 of 4-5 dots")
-        ->check(Whole(0, 255));
+        ->transform(Whole(0, 255));
     r->add_flag("--f1", o->f1_, "Frequency-shift keying: spaces as a lower tone");
     r->add_flag("--bw", o->bw_, "Inverted keying: tone in the spaces");
     r->add_flag("--hand", o->hand_, "Hand keying irregularity");
     r->add_flag("--spark", o->spark_, "Spark transmitter");
     r->add_flag("--sz", o->sz_, "Cut zero: 0 sent as T");
     r->add_flag("--kana", o->kana_, "Kana alphabet for lower case and high codes");
-    r->add_option("--spacing", o->spacing_, "Letter space in dots, 1..3 (default 2)")->check(Whole(1, 3));
+    r->add_option("--spacing", o->spacing_, "Letter space in dots, 1..3 (default 2)")->transform(Whole(1, 3));
     r->add_flag("--att", o->att_, "Attenuator on (one strength step weaker; strength 0 gives silence)");
-    r->add_option("--filter", o->filter_, "Receiver filter: 2 = 2 kHz (default), 1 = 1 kHz")->check(Whole(1, 2));
-    r->add_option("--sampling", o->sampling_, "Sample-rate factor 3 or 4 (default 4)")->check(Whole(3, 4));
+    r->add_option("--filter", o->filter_, "Receiver filter: 2 = 2 kHz (default), 1 = 1 kHz")->transform(Whole(1, 2));
+    r->add_option("--sampling", o->sampling_, "Sample-rate factor 3 or 4 (default 4)")->transform(Whole(3, 4));
     r->add_option("--at", o->at,
                   "Instant YYYY-MM-DDTHH:MM:SSZ, or with an offset such as +01:00 instead of Z, converted to UTC "
                   "(default 2026-01-01T12:00:00Z)");
     r->add_option("--freq", o->freq_, "Tuned frequency in kHz, for the night-time weakening (default 10000)")
-        ->check(Whole(10000, 30000));
+        ->transform(Whole(10000, 30000));
     CLI::Option *seed = r->add_option("--seed", o->seed, "Seed of the random draws of --hand and --rto (default 1)")
-        ->check(Whole(0, 4294967295));
+        ->transform(Whole(0, 4294967295));
     r->add_option("--out", o->out, "Output WAV file")->required();
     r->add_option("--max-bytes", o->max_bytes,
                   "Largest output file; a longer rendering stops after the last character that fits "
                   "(default and most: " + std::to_string(kMaxWavBytes) + ", the largest a WAV header states)")
-        ->check(Whole(1000, static_cast<int64_t>(kMaxWavBytes)));
+        ->transform(Whole(1000, static_cast<int64_t>(kMaxWavBytes)));
     r->callback([o, seed]() {
         o->seed_given = seed->count() > 0;
         set_exit_code(run_render(*o));

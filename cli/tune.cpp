@@ -233,21 +233,21 @@ int run_tune(const TuneOptions &o) {
 void add_tune(CLI::App &app) {
     auto o = std::make_shared<TuneOptions>();
     CLI::App *c = app.add_subcommand("tune", "Run one complete reception of a frequency and show what is heard");
-    c->add_option("KHZ", o->khz, "Frequency in kHz, 10000..30000")->required()->check(Whole(10000, 30000));
+    c->add_option("KHZ", o->khz, "Frequency in kHz, 10000..30000")->required()->transform(Whole(10000, 30000));
     c->add_option("--at", o->at,
                   "Instant YYYY-MM-DDTHH:MM:SSZ, or with an offset such as +01:00 instead of Z, converted to UTC "
                   "(default: now, to the second); the output starts with the instant used");
     c->add_option("--hist", o->hist, "Historical stations on|off (default on)")->check(OnOff());
     c->add_option("--bkgnd", o->bkgnd, "Background stations on|off (default on)")->check(OnOff());
     c->add_flag("--att", o->att, "Attenuator on");
-    c->add_option("--filter", o->filter, "Receiver filter: 2 = 2 kHz (default), 1 = 1 kHz")->check(Whole(1, 2));
-    c->add_option("--sampling", o->sampling, "Sample-rate factor 3 or 4 (default 4)")->check(Whole(3, 4));
-    c->add_option("--seed", o->seed, "Seed of both random sources (default 1)")->check(Whole(0, 4294967295));
+    c->add_option("--filter", o->filter, "Receiver filter: 2 = 2 kHz (default), 1 = 1 kHz")->transform(Whole(1, 2));
+    c->add_option("--sampling", o->sampling, "Sample-rate factor 3 or 4 (default 4)")->transform(Whole(3, 4));
+    c->add_option("--seed", o->seed, "Seed of both random sources (default 1)")->transform(Whole(0, 4294967295));
     c->add_option("--out", o->out, "Folder for the channel files (default: a temporary folder, removed afterwards)");
     c->add_option("--mix", o->mix, "Mix everything that would sound into this WAV file");
     CLI::Option *seconds =
         c->add_option("--seconds", o->seconds, "Length of the mix, 1..3600 seconds (default 30; needs --mix)")
-            ->check(Whole(1, 3600));
+            ->transform(Whole(1, 3600));
     CLI::Option *qrn =
         c->add_option("--qrn", o->qrn, "Band noise fone/noise.wav in the mix on|off (default on, as the receiver "
                                        "starts; needs --mix)")

@@ -41,10 +41,10 @@ struct Reader {
             if (at + i >= s.size() || !digit(s[at + i])) return fail(wanted);
             v = v * 10 + (s[at + i] - '0');
         }
-        // A fifth digit of a year, a third of a month...: the field is too long.
-        if (at + width < s.size() && digit(s[at + width])) {
+        // A fifth digit of a year: said so (a third digit of a month is where its mark should be).
+        if (width == 4 && at + width < s.size() && digit(s[at + width])) {
             at += width;
-            return fail(width == 4 ? "'-' after a four-digit year" : "a field of two digits");
+            return fail("'-' after a four-digit year");
         }
         at += width;
         *out = v;
