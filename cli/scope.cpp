@@ -27,7 +27,12 @@ InFolder::~InFolder() {
     fs::current_path(back_, ec);
 }
 
-ChannelFolder::ChannelFolder(const std::string &dir) : back_(wave_folder()) { wave_folder_set(dir); }
+ChannelFolder::ChannelFolder(const std::string &dir) : back_(wave_folder()) {
+    // Made absolute now: the working folder may change within the scope.
+    std::error_code ec;
+    const fs::path full = fs::absolute(dir, ec);
+    wave_folder_set(ec ? dir : full.string());
+}
 ChannelFolder::~ChannelFolder() { wave_folder_set(back_); }
 
 QuietStderr::QuietStderr() { quiet_stderr_begin(); }

@@ -216,8 +216,10 @@ int run_tune(const TuneOptions &o) {
         report_write_failure(o.mix, mix.why());
         return 1;
     }
+    // Absolute: the reception runs inside it, where a relative name would mean another folder.
+    const std::string dir = fs::absolute(work.path(), ec).string();
     Heard h;
-    if (const int status = receive_in(o, s, work.path(), mixing ? &mix : nullptr, &h)) return status;
+    if (const int status = receive_in(o, s, dir, mixing ? &mix : nullptr, &h)) return status;
     if (!place_channel_files(work.path(), o.out)) return 1;
     if (mixing && !mix.commit()) {
         report_write_failure(o.mix, mix.why());
