@@ -114,6 +114,7 @@ std::string line_of(const Item &it) {
     return s;
 }
 
+// Mended: the JSON holds fields a program can use, not the display strings.
 std::string json_of(int khz, const Item &it) {
     const Emission *e = it.morse;
     auto flag = [](int v) { return std::string(v ? "true" : "false"); };

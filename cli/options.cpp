@@ -7,6 +7,7 @@
 
 namespace kestrel::cli {
 
+// Mended: decimal only; the option parser read a leading 0 as octal and 0x as hex.
 bool parse_whole(const std::string &text, int64_t lo, int64_t hi, int64_t *value, std::string *error) {
     size_t i = 0;
     bool negative = false;

@@ -94,6 +94,8 @@ void test_clock_off() { g_test = false; g_step = 0; }
 bool test_clock_on() { return g_test; }
 int64_t test_clock_epoch_ms() { return g_test_ms; }
 
+// Mended: read by the one strict reader of instants; a sscanf here used to
+// ignore whatever followed its fields.
 bool test_clock_parse(const char *iso) {
     int64_t ms = 0;
     std::string why;
