@@ -81,6 +81,8 @@ const char *const _info =
     "M1-M12 ............... One time memory\n"
     "R .......................... Record what you hear into a WAV file on/off\n"
     "C .......................... Copy check: what the stations send\n"
+    "F .......................... Sound: described / receiver / receiver without fading\n"
+    "W .......................... Waterfall of what you hear on/off\n"
     "\n"
     "Kestrel keeps the sound and the operating practice of the telegraph services alive\n"
     "for listeners and Morse learners. Nothing is received from the air.\n"

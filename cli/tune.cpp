@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/sound_mode.h"
 #include "app/window.h"
 #include "cli/commands.h"
 #include "cli/options.h"
@@ -28,11 +29,12 @@ namespace fs = std::filesystem;
 struct TuneOptions {
     int khz = 10000;
     std::string at, hist = "on", bkgnd = "on", out, mix, qrn = "on", clips = "on";
+    std::string sound = "described", effects = "all";
     bool att = false;
     int filter = 2, sampling = 4, seconds = 30;
     unsigned seed = 1;
     // Given on the command line, not left at their defaults.
-    bool seconds_given = false, qrn_given = false, clips_given = false;
+    bool seconds_given = false, qrn_given = false, clips_given = false, sound_given = false, effects_given = false;
 };
 
 std::string channel_name(int k) { return "TOVA" + std::to_string(k) + ".WAV"; }
@@ -55,6 +57,9 @@ ReceptionSetup setup_of(const TuneOptions &o, int64_t at_ms) {
 void warn_idle_options(const TuneOptions &o) {
     if (o.mix.empty() && o.seconds_given) warn("--seconds has no effect without --mix");
     if (o.mix.empty() && o.qrn_given) warn("--qrn has no effect without --mix");
+    if (o.mix.empty() && o.sound_given) warn("--sound has no effect without --mix");
+    if (o.effects_given && (o.mix.empty() || o.sound == "described"))
+        warn("--effects has no effect without --mix and --sound receiver or receiver-nofading");
     if (o.clips_given && o.bkgnd == "off") warn("--clips has no effect with --bkgnd off: clips sound only with the background");
 }
 
@@ -141,6 +146,7 @@ int receive_in(const TuneOptions &o, const ReceptionSetup &s, const std::string 
             if (qrn) noise_start();
         }
         h->r = receive(s);
+        sound_sync();  // the receiver's filter, attenuator and hour, as after a retune
         if (mix && !media_offline_end()) mix_why = media_offline_error();
         if (mix) media_offline_on_notify(nullptr);
         h->missing = unplayable(h->r.commands, dir);
@@ -201,6 +207,11 @@ void print_reception(const Heard &h, int64_t at_ms, unsigned seed) {
 int run_tune(const TuneOptions &o) {
     int64_t at_ms = 0;
     if (!instant_of(o.at, &at_ms)) return 2;
+    std::string sound_why;
+    if (!sound_select(o.sound, o.effects, uint64_t(o.seed) + 1, &sound_why)) {
+        std::fprintf(stderr, "kestrel-cli: %s\n", sound_why.c_str());
+        return 2;
+    }
     warn_idle_options(o);
     const ReceptionSetup s = setup_of(o, at_ms);
     prepare(s);
@@ -256,10 +267,20 @@ void add_tune(CLI::App &app) {
             ->check(OnOff());
     CLI::Option *clips = c->add_option("--clips", o->clips, "Audio clips on|off, as the CLIP switch (default on)")
                              ->check(OnOff());
-    c->callback([o, seconds, qrn, clips]() {
+    CLI::Option *sound =
+        c->add_option("--sound", o->sound,
+                      "The mix's sound: described (the channel files as they are, default), receiver "
+                      "(filter, AGC, fading, noise, crashes) or receiver-nofading")
+            ->check(CLI::IsMember({"described", "receiver", "receiver-nofading"}));
+    CLI::Option *effects = c->add_option("--effects", o->effects,
+                                         "Parts of the receiver sound: a comma list of filter, agc, fading, flutter, "
+                                         "crashes; all (default) or none");
+    c->callback([o, seconds, qrn, clips, sound, effects]() {
         o->seconds_given = seconds->count() > 0;
         o->qrn_given = qrn->count() > 0;
         o->clips_given = clips->count() > 0;
+        o->sound_given = sound->count() > 0;
+        o->effects_given = effects->count() > 0;
         set_exit_code(run_tune(*o));
     });
 }

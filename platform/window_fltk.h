@@ -1,6 +1,7 @@
 // The receiver window drawn by FLTK (library kestrel_window_fltk).
 #pragma once
 #include "platform/ui.h"
+#include "platform/waterfall.h"
 #include "platform/window.h"
 
 namespace kestrel {
@@ -11,5 +12,11 @@ namespace kestrel {
 // changes and when the window is first drawn.
 const WindowBackend *window_fltk();
 const UiBackend *ui_fltk();
+// The waterfall in a window of its own (platform/fltk/waterfall_fltk.cpp).
+const WaterfallBackend *waterfall_fltk();
+// The key of the event being handled, passed to the receiver as the main
+// window takes it: the other windows pass the keys on, so tuning goes on
+// whichever window has the keyboard.
+int fltk_pass_key();
 
 }  // namespace kestrel
