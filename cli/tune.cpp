@@ -180,8 +180,8 @@ bool place_channel_files(const std::string &dir, const std::string &out) {
 }
 
 // What nobody hears, told once on standard error: no recordings at all, or the band noise.
-void warn_silent_recordings(const Recordings &rec, const Heard &h, bool mixing) {
-    bool wanted = mixing && qrn;
+void warn_silent_recordings(const Recordings &rec, const Heard &h, bool noise) {
+    bool wanted = noise;
     for (const std::string &c : h.r.commands) wanted = wanted || names_recording(c);
     if (wanted && rec.folder.empty()) {
         warn(no_recordings_line(rec));
@@ -236,7 +236,7 @@ int run_tune(const TuneOptions &o) {
         report_write_failure(o.mix, mix.why());
         return 1;
     }
-    warn_silent_recordings(rec, h, mixing);
+    warn_silent_recordings(rec, h, mixing && o.qrn == "on");
     print_reception(h, at_ms, o.seed);
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
