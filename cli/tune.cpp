@@ -1,4 +1,5 @@
 // kestrel-cli tune: one complete reception, its channel files and its mix.
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <map>
@@ -13,6 +14,7 @@
 #include "cli/reception.h"
 #include "cli/recordings.h"
 #include "cli/scope.h"
+#include "cli/subtitles.h"
 #include "platform/audio.h"
 #include "platform/instant.h"
 #include "platform/media.h"
@@ -28,7 +30,7 @@ namespace fs = std::filesystem;
 
 struct TuneOptions {
     int khz = 10000;
-    std::string at, hist = "on", bkgnd = "on", out, mix, qrn = "on", clips = "on";
+    std::string at, hist = "on", bkgnd = "on", out, mix, qrn = "on", clips = "on", subtitles;
     std::string sound = "described", effects = "all";
     bool att = false;
     int filter = 2, sampling = 4, seconds = 30;
@@ -190,8 +192,11 @@ void warn_silent_recordings(const Recordings &rec, const Heard &h, bool noise) {
     if (!h.noise_why.empty()) warn("the band noise fone/noise.wav is not in the mix: " + h.noise_why);
 }
 
+// What the run was made from, after the frequency: the instant and the seed.
+std::string when_of(int64_t at_ms, unsigned seed) { return format_instant(at_ms) + "  seed " + std::to_string(seed); }
+
 void print_reception(const Heard &h, int64_t at_ms, unsigned seed) {
-    std::printf("%d kHz  %s  seed %u\n", h.r.freq, format_instant(at_ms).c_str(), seed);
+    std::printf("%d kHz  %s\n", h.r.freq, when_of(at_ms, seed).c_str());
     for (const Emission &e : h.r.emissions) std::printf("\n%s\n%s\n", slot_heading(e).c_str(), e.text.c_str());
     if (!h.r.commands.empty()) std::printf("\n");
     for (const std::string &c : h.r.commands) {
@@ -236,6 +241,10 @@ int run_tune(const TuneOptions &o) {
         report_write_failure(o.mix, mix.why());
         return 1;
     }
+    if (!o.subtitles.empty() &&
+        write_reception_subtitles(o.subtitles, h.r, when_of(at_ms, o.seed),
+                                  mixing ? 1000u * static_cast<uint32_t>(o.seconds) : UINT32_MAX))
+        return 1;
     warn_silent_recordings(rec, h, mixing && o.qrn == "on");
     print_reception(h, at_ms, o.seed);
     return std::fflush(stdout) == 0 ? 0 : 1;
@@ -275,6 +284,8 @@ void add_tune(CLI::App &app) {
     CLI::Option *effects = c->add_option("--effects", o->effects,
                                          "Parts of the receiver sound: a comma list of filter, agc, fading, flutter, "
                                          "crashes; all (default) or none");
+    c->add_option("--subtitles", o->subtitles,
+                  "Write the texts as WebVTT subtitles timed to the channels (and to the mix), a cue per word");
     c->callback([o, seconds, qrn, clips, sound, effects]() {
         o->seconds_given = seconds->count() > 0;
         o->qrn_given = qrn->count() > 0;
