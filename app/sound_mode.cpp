@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "app/recording.h"
+#include "app/status.h"
 #include "app/window.h"
 #include "platform/ui.h"
 #include "platform/waterfall.h"
@@ -113,6 +114,10 @@ void sound_start() {
 }
 
 void title_refresh() {
+    // The sound in force is an option flag of the status line too.
+    status_flag_set("sound", g_rx.mode == SoundMode::described ? ""
+                             : g_rx.mode == SoundMode::receiver ? "RX"
+                                                                : "RX steady");
     std::string title = window_title;
     if (g_rx.mode != SoundMode::described) title += std::string("  [SOUND ") + sound_mode_name(g_rx.mode) + "]";
     if (recording()) title += std::string("  [REC ") + record_name() + "]";
