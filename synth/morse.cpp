@@ -419,12 +419,15 @@ void record_error(int nr, const std::string &line) {
     if (!line.empty()) Log("CreateWave", line.c_str(), static_cast<unsigned long>(nr));
 }
 
-// Creates "TOVA<nr>.WAV" in the working folder; false (and the reason
+// Where the channel files go: set by the caller, else the working folder.
+std::string g_folder;
+
+// Creates "TOVA<nr>.WAV" in the channel files' folder; false (and the reason
 // recorded) when it cannot be created.
 bool create_file(int nr) {
     runs.clear();
     samples = 0;
-    const std::string folder = working_folder();
+    const std::string folder = g_folder.empty() ? working_folder() : g_folder;
     char name[16];
     std::snprintf(name, sizeof name, "TOVA%d.WAV", nr);
     g_out.nr = nr;
@@ -795,6 +798,9 @@ void n0n(int tone) {
 void noise_generation() {}
 
 void wave_write_behind(bool on) { g_behind.store(on); }
+
+void wave_folder_set(const std::string &folder) { g_folder = folder; }
+const std::string &wave_folder() { return g_folder; }
 
 std::string wave_write_error(int channel_nr) {
     if (channel_nr < 0 || channel_nr >= FILES) return std::string();

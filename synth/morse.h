@@ -118,6 +118,11 @@ void wave_writes_cancel();
 void wave_writes_wait();
 bool wave_writer_running();
 
+// The folder the channel files are written into; "" (the default) is the
+// working folder at the time of writing.
+void wave_folder_set(const std::string &folder);
+const std::string &wave_folder();
+
 // Puts the synthesis state that carries between files back to its start.
 void synth_reset();
 
