@@ -7,6 +7,7 @@
 #include <string>
 #include <thread>
 
+#include "app/listening.h"
 #include "app/window.h"
 #include "platform/audio.h"
 #include "platform/files.h"
@@ -105,14 +106,8 @@ bool update_sizes() {
     return files().overwrite(g_file, 40, b, 4) != 0;
 }
 
-void show_state() {
-    if (g_file) {
-        std::string title = std::string(window_title) + "  [REC " + g_name + "]";
-        ui().set_title(title.c_str());
-    } else {
-        ui().set_title(window_title);
-    }
-}
+// The title names the file while it records (with the other listening options' marks).
+void show_state() { ui().set_title(listening_title().c_str()); }
 
 // Ends the file after a fault or at the size limit: what was written stays a valid WAV.
 void end_with(const char *why) {

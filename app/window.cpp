@@ -1,5 +1,6 @@
 #include "app/window.h"
 
+#include "app/listening.h"
 #include "app/recording.h"
 #include "app/report.h"
 #include "app/resources.h"
@@ -49,17 +50,7 @@ void quit_sequence() {
     PostQuitMessage(0);
 }
 
-void tune(int id, int window) {
-    scan = 0;
-    freq = tuned_by_button(id, freq);
-    dsp_freq(window);
-}
-
-void set_and_tune(int to, int window) {
-    scan = 0;
-    freq = to;
-    dsp_freq(window);
-}
+void set_and_tune(int to, int window) { tune_to(to, window); }
 
 void command(int id, int window) {
     if (id >= ID_M1 && id < ID_M1 + 12) {
@@ -67,7 +58,7 @@ void command(int id, int window) {
         return;
     }
     if (id >= ID_DOWN_1K && id <= ID_UP_1M) {
-        tune(id, window);
+        tune_step(id, window);
         return;
     }
     switch (id) {
@@ -156,12 +147,16 @@ intptr_t WndProc(int window_handle, uint32_t message, uintptr_t wparam, intptr_t
         return DefWindowProcA(window_handle, message, wparam, lparam);
     }
     case WM_KEYDOWN:
-        if (int id = button_for_key(wparam)) tune(id, window_handle);
+        if (listening_key(wparam, window_handle)) {
+        } else if (int id = button_for_key(wparam)) tune_step(id, window_handle);
         else if (wparam == VK_RECORD) record_toggle();
         else if (wparam == VK_COPY_CHECK) copy_check_toggle();
         return DefWindowProcA(window_handle, message, wparam, lparam);
     case MM_MCINOTIFY:
         noise_notified();
+        return 0;
+    case WM_MOUSEWHEEL:
+        listening_wheel(wparam, lparam, window_handle);
         return 0;
     default:
         return DefWindowProcA(window_handle, message, wparam, lparam);
@@ -177,7 +172,26 @@ void dsp_freq(int window_handle) {
     WndProc(window_handle, WM_PAINT, 0, 0);
     stop_all_devs();
     bands();
+    listening_received();
     copy_check_refresh();
+}
+
+void tune_step(int id, int window_handle) {
+    scan = 0;
+    freq = tuned_by_button(id, freq);
+    dsp_freq(window_handle);
+}
+
+void tune_to(int khz, int window_handle) {
+    scan = 0;
+    freq = khz;
+    dsp_freq(window_handle);
+}
+
+void show_frequency() {
+    char digits[16];
+    char text[32];
+    show_freq(digits, sizeof digits, text, sizeof text);
 }
 
 void retune_tuned() { dsp_freq(hwnd); }
@@ -218,6 +232,7 @@ int first_frequency() {
 
 void scan_step() {
     if (scan != 1) return;
+    if (scan_holds()) return;
     freq += 1;
     if (freq > FREQ_MAX) freq = FREQ_MIN;
     dsp_freq(hwnd);
@@ -261,6 +276,7 @@ int WinMain(int, int, const char *, int) {
 
     window().start_timer(SCAN_PERIOD_MS, scan_step);
     window().start_timer(NOTIFY_PERIOD_MS, notify_step);
+    listening_start();
     return window().run();
 }
 

@@ -10,6 +10,7 @@ namespace kestrel {
 
 namespace {
 bool g_test = false;
+std::atomic<int64_t> g_offset{0};
 int64_t g_test_ms = 0;
 uint32_t g_step = 0;
 
@@ -55,10 +56,20 @@ void GetSystemTime(SYSTEMTIME *st) {
         g_test_ms += g_step;
         return;
     }
-    auto now = std::chrono::system_clock::now();
-    int64_t ms = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count();
-    fill_from_epoch_ms(ms, st);
+    fill_from_epoch_ms(clock_utc_ms(), st);
 }
+
+void clock_offset_set(int64_t ms) { g_offset.store(ms); }
+int64_t clock_offset_ms() { return g_offset.load(); }
+
+int64_t clock_utc_ms() {
+    auto now = std::chrono::system_clock::now();
+    return std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() + g_offset.load();
+}
+
+void clock_start_at(int64_t utc_ms) { g_offset.store(utc_ms - (clock_utc_ms() - g_offset.load())); }
+
+void clock_fields(int64_t utc_ms, SYSTEMTIME *st) { fill_from_epoch_ms(utc_ms, st); }
 
 uint32_t GetTickCount() {
     auto now = std::chrono::steady_clock::now();
@@ -82,6 +93,14 @@ bool test_clock_on() { return g_test; }
 int64_t test_clock_epoch_ms() { return g_test_ms; }
 
 bool test_clock_parse(const char *iso) {
+    int64_t ms = 0;
+    if (!clock_parse_utc(iso, &ms)) return false;
+    g_test = true;
+    g_test_ms = ms;
+    return true;
+}
+
+bool clock_parse_utc(const char *iso, int64_t *utc_ms) {
     int y, mo, d, h, mi, s = 0;
     char tail[4] = {0};
     int n = std::sscanf(iso, "%4d-%2d-%2dT%2d:%2d:%2d%3s", &y, &mo, &d, &h, &mi, &s, tail);
@@ -97,7 +116,8 @@ bool test_clock_parse(const char *iso) {
     static const int mdays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
     if (d > mdays[mo - 1] || (mo == 2 && d == 29 && !leap)) return false;
-    test_clock_set(y, mo, d, h, mi, s, 0);
+    *utc_ms = days_from_civil(y, static_cast<unsigned>(mo), static_cast<unsigned>(d)) * 86400000 +
+              static_cast<int64_t>(h) * 3600000 + static_cast<int64_t>(mi) * 60000 + static_cast<int64_t>(s) * 1000;
     return true;
 }
 

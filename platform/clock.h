@@ -35,5 +35,22 @@ bool test_clock_on();
 int64_t test_clock_epoch_ms();
 // Parses "YYYY-MM-DDTHH:MM:SSZ" (seconds and the Z optional) into the test clock; false if malformed.
 bool test_clock_parse(const char *iso);
+// The same reading into milliseconds since 1970-01-01 00:00 UTC, touching no clock.
+bool clock_parse_utc(const char *iso, int64_t *utc_ms);
+
+// The receiver's own clock, set apart from the system clock: GetSystemTime
+// (while no test clock is set) and clock_utc_ms read the system clock plus
+// this many milliseconds, so a clock started at another instant runs on in
+// real time from there. 0, the start value, is the system clock itself.
+// Any thread may read it.
+void clock_offset_set(int64_t ms);
+int64_t clock_offset_ms();
+// The offset that makes the clock read `utc_ms` now.
+void clock_start_at(int64_t utc_ms);
+// Milliseconds since 1970-01-01 00:00 UTC of the system clock plus the offset
+// (never the test clock); safe on any thread.
+int64_t clock_utc_ms();
+// The same instant as clock fields.
+void clock_fields(int64_t utc_ms, SYSTEMTIME *st);
 
 }  // namespace kestrel

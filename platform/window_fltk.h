@@ -1,5 +1,6 @@
 // The receiver window drawn by FLTK (library kestrel_window_fltk).
 #pragma once
+#include "platform/ask.h"
 #include "platform/ui.h"
 #include "platform/window.h"
 
@@ -11,5 +12,7 @@ namespace kestrel {
 // changes and when the window is first drawn.
 const WindowBackend *window_fltk();
 const UiBackend *ui_fltk();
+// The listener's one-line answers in a modal input box.
+AskLine ask_fltk();
 
 }  // namespace kestrel

@@ -2,7 +2,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
+#include "app/listening.h"
 #include "app/window.h"
 #include "platform/audio.h"
 #include "platform/files.h"
@@ -10,6 +12,7 @@
 #include "platform/ui.h"
 #include "platform/window_fltk.h"
 #include "state/log.h"
+#include "state/receiver.h"
 
 namespace {
 using namespace kestrel;
@@ -29,6 +32,12 @@ int card_num_devs() { return card().num_devs(); }
 const MediaBackend media_card = {"sound card", card_channel_play, card_channel_close, card_send_string,
                                  card_loop_play, card_num_devs};
 
+// What sounds besides the band noise and the channels, as the live band asks.
+int others_sounding() {
+    const int others = media_sdl_sources() - (qrn ? 1 : 0);
+    return others > 0 ? others : 0;
+}
+
 // Set (not empty, not "0") in the environment, it switches the log on as --debug-log does.
 bool env_debug_log() {
     const char *v = std::getenv("KESTREL_DEBUG_LOG");
@@ -38,15 +47,22 @@ bool env_debug_log() {
 
 int main(int argc, char **argv) {
     for (int i = 1; i < argc; ++i) {
+        std::string error;
         if (std::strcmp(argv[i], "--debug-log") == 0) {
             debug = 1;
+        } else if (int taken = listening_option(argc, argv, &i, &error)) {
+            if (taken < 0) {
+                std::fprintf(stderr, "kestrel: %s\n", error.c_str());
+                return 2;
+            }
         } else {
             std::fprintf(stderr,
                          "kestrel: unknown option '%s'\n"
-                         "usage: kestrel [--debug-log]\n"
+                         "usage: kestrel [--debug-log] [--live] [--at YYYY-MM-DDTHH:MM:SSZ] [--scan-stop]\n"
                          "  --debug-log  append the diagnostic log TOVA_LOG.TXT in the working folder\n"
-                         "               (also: KESTREL_DEBUG_LOG=1 in the environment)\n",
-                         argv[i]);
+                         "               (also: KESTREL_DEBUG_LOG=1 in the environment)\n"
+                         "%s",
+                         argv[i], listening_usage);
             return 2;
         }
     }
@@ -56,6 +72,8 @@ int main(int argc, char **argv) {
     window_use(window_fltk());
     ui_use(ui_fltk());
     media_use(&media_card);
+    ask_use(ask_fltk());
+    live_use_probe(others_sounding);
     int code = WinMain(0, 0, "", 1);
     media_sdl_close();
     return code;
