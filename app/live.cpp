@@ -62,10 +62,9 @@ void live_set(bool on) {
     g_live = on;
     if (!on) return;
     listening_timer_needed();
-    // Counted from now: what plays now is the reception that the band goes on from.
+    // The gap counts from now; the band goes on from what the last reception
+    // started (before any reception, the next look receives the band).
     g_last_tick = GetTickCount();
-    g_last_minute = minute_of(t);
-    g_channels_started = channels_busy();
 }
 
 bool live_on() { return g_live; }

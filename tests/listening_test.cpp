@@ -113,9 +113,17 @@ TEST_F(Listening, LiveBandReceivesTheStartFrequencyAtOnceAndOnlyWhenAsked) {
     EXPECT_EQ(entries("title").size(), 0u);
     EXPECT_EQ(listening_title(), std::string(window_title));
     EXPECT_EQ(live_receptions(), 0);
+    // L later, before any reception: the band is received at the first look past the gap.
+    key(VK_LIVE);
+    EXPECT_EQ(timers_of(LISTENING_PERIOD_MS), 1);
+    EXPECT_FALSE(live_step_at(GetTickCount() + 10));
+    EXPECT_TRUE(live_step_at(GetTickCount() + LIVE_MIN_GAP_MS));
+    EXPECT_EQ(band, freq / 1000);
+    listening_reset();
 
     // kestrel --live: the same start-up, then the start frequency is received.
     w_ = FakeWindow{};
+    band = 0;
     hwnd = 0;
     char prog[] = "kestrel", opt[] = "--live";
     char *argv[] = {prog, opt};
