@@ -93,8 +93,9 @@ void time_machine_ask(int window);
 // Escape); any other key ends the typing and is not taken.
 bool typed_key(uintptr_t vk, int window);
 bool typed_active();
-const std::string &typed_digits();
 void typed_cancel();
+// The digits typed so far in the frequency display: "   1400_ kHz".
+void typed_show();
 // The pause check at tick count `now`.
 void typed_step_at(uint32_t now);
 

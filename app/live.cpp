@@ -77,11 +77,8 @@ void listening_received() {
     g_last_tick = GetTickCount();
     g_last_minute = minute_of(t);
     g_channels_started = channels_busy();
-    if (typed_active()) {
-        // A retune from elsewhere (the scan, the live band) must not hide what is being typed.
-        std::string shown = "   " + typed_digits() + "_ kHz";
-        ui().set_text(ID_FREQ_FIELD, shown.c_str());
-    }
+    // A retune from elsewhere (the scan, the live band) must not hide what is being typed.
+    if (typed_active()) typed_show();
 }
 
 bool live_step_at(uint32_t now) {

@@ -17,11 +17,6 @@ std::string g_digits;
 bool g_typing = false;
 uint32_t g_last_key = 0;
 
-void show_typed() {
-    const std::string shown = "   " + g_digits + "_ kHz";
-    ui().set_text(ID_FREQ_FIELD, shown.c_str());
-}
-
 const ControlSpec *control(int id) {
     for (const ControlSpec &c : controls)
         if (c.id == id) return &c;
@@ -30,8 +25,12 @@ const ControlSpec *control(int id) {
 
 }  // namespace
 
+void typed_show() {
+    const std::string shown = "   " + g_digits + "_ kHz";
+    ui().set_text(ID_FREQ_FIELD, shown.c_str());
+}
+
 bool typed_active() { return g_typing; }
-const std::string &typed_digits() { return g_digits; }
 
 void typed_cancel() {
     if (!g_typing) return;
@@ -48,7 +47,7 @@ bool typed_key(uintptr_t vk, int window_handle) {
         g_typing = true;
         g_last_key = GetTickCount();
         if (static_cast<int>(g_digits.size()) < TYPED_DIGITS) g_digits += static_cast<char>(vk);
-        show_typed();
+        typed_show();
         return true;
     }
     switch (vk) {
@@ -56,7 +55,7 @@ bool typed_key(uintptr_t vk, int window_handle) {
         g_last_key = GetTickCount();
         if (!g_digits.empty()) g_digits.pop_back();
         if (g_digits.empty()) typed_cancel();
-        else show_typed();
+        else typed_show();
         return true;
     case VK_ESCAPE:
         typed_cancel();
