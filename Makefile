@@ -20,7 +20,7 @@ sanitize: deps
 	cd build-asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
 # The threaded tests under ThreadSanitizer.
-TSAN_TESTS = write_behind_test playback_channels_test playback_sdl_test
+TSAN_TESTS = write_behind_test playback_channels_test playback_sdl_test receiver_sound_test
 tsan: deps
 	cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESTREL_TSAN=ON -DKESTREL_BENCHMARKS=OFF -DKESTREL_GUI=OFF
 	cmake --build build-tsan -j $(JOBS) --target $(TSAN_TESTS)

@@ -81,6 +81,8 @@ const char *const _info =
     "M1-M12 ............... One time memory\n"
     "R .......................... Record what you hear into a WAV file on/off\n"
     "C .......................... Copy check: what the stations send\n"
+    "F .......................... Sound: described / receiver / receiver without fading\n"
+    "W .......................... Waterfall of what you hear on/off\n"
     "0-9, Enter ............. Type a frequency in kHz (Esc cancels)\n"
     "Mouse wheel ............ Over the frequency: 1 kHz a notch, 10 kHz with Shift\n"
     "L .......................... Live band on/off: the band goes on while you listen (--live)\n"

@@ -106,8 +106,9 @@ bool scan_stop_on();
 bool scan_skip();
 
 // ---- what the window title shows while any of them is on ----
-// The title: the window's name, then [LIVE], [SIM date time UTC], [SCAN STOPS]
-// and [REC file] as they apply; exactly the window's name when none does.
+// The title: the window's name, then [LIVE], [SIM date time UTC], [SCAN STOPS],
+// [SOUND mode] and [REC file] as they apply; exactly the window's name when
+// none does.
 std::string listening_title();
 // Sets the title when it changed.
 void title_refresh();

@@ -5,6 +5,7 @@
 
 #include "app/listening.h"
 #include "app/recording.h"
+#include "app/sound_mode.h"
 #include "app/window.h"
 #include "platform/clock.h"
 #include "platform/ui.h"
@@ -147,11 +148,12 @@ bool listening_key(uintptr_t vk, int window_handle) {
 // ---- the command line ----
 
 const char *const listening_usage =
-    "  --live       a band that lives while you listen: the start frequency is received\n"
-    "               at once, and again when its stations end or a new minute begins (key L)\n"
+    "  --live            a band that lives while you listen: the start frequency is\n"
+    "                    received at once, and again when its stations end or a new\n"
+    "                    minute begins (key L)\n"
     "  --at YYYY-MM-DDTHH:MM:SSZ\n"
-    "               the receiver's clock starts at that UTC instant and runs on (key T)\n"
-    "  --scan-stop  SCAN stops on a signal and goes on when it ends (key S)\n";
+    "                    the receiver's clock starts at that UTC instant and runs on (key T)\n"
+    "  --scan-stop       SCAN stops on a signal and goes on when it ends (key S)\n";
 
 int listening_option(int argc, char **argv, int *i, std::string *error) {
     const char *arg = argv[*i];
@@ -195,6 +197,7 @@ std::string listening_title() {
         title += text;
     }
     if (scan_stop_on()) title += "  [SCAN STOPS]";
+    if (sound_mode() != SoundMode::described) title += std::string("  [SOUND ") + sound_mode_name(sound_mode()) + "]";
     if (recording()) title += std::string("  [REC ") + record_name() + "]";
     return title;
 }

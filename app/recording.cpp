@@ -106,8 +106,8 @@ bool update_sizes() {
     return files().overwrite(g_file, 40, b, 4) != 0;
 }
 
-// The title names the file while it records (with the other listening options' marks).
-void show_state() { ui().set_title(listening_title().c_str()); }
+// The title names the file while it records, beside the other marks.
+void show_state() { title_refresh(); }
 
 // Ends the file after a fault or at the size limit: what was written stays a valid WAV.
 void end_with(const char *why) {

@@ -4,6 +4,7 @@
 #include "app/recording.h"
 #include "app/report.h"
 #include "app/resources.h"
+#include "app/sound_mode.h"
 
 #include <cstdio>
 
@@ -151,6 +152,8 @@ intptr_t WndProc(int window_handle, uint32_t message, uintptr_t wparam, intptr_t
         } else if (int id = button_for_key(wparam)) tune_step(id, window_handle);
         else if (wparam == VK_RECORD) record_toggle();
         else if (wparam == VK_COPY_CHECK) copy_check_toggle();
+        else if (wparam == VK_SOUND_MODE) sound_cycle();
+        else if (wparam == VK_WATERFALL) waterfall_toggle();
         return DefWindowProcA(window_handle, message, wparam, lparam);
     case MM_MCINOTIFY:
         noise_notified();
@@ -173,6 +176,7 @@ void dsp_freq(int window_handle) {
     stop_all_devs();
     bands();
     listening_received();
+    sound_sync();
     copy_check_refresh();
 }
 
@@ -273,6 +277,7 @@ int WinMain(int, int, const char *, int) {
     stn();
     noise_generation();
     if (media().num_devs() == 0) ui().message_box("Cannot Find Device Driver!", "Error!", 0);
+    sound_start();
 
     window().start_timer(SCAN_PERIOD_MS, scan_step);
     window().start_timer(NOTIFY_PERIOD_MS, notify_step);

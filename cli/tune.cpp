@@ -9,6 +9,7 @@
 #include "cli/commands.h"
 #include "cli/outputs.h"
 #include "cli/reception.h"
+#include "app/sound_mode.h"
 #include "app/window.h"
 #include "state/receiver.h"
 #include "platform/audio.h"
@@ -41,6 +42,7 @@ void link_recordings(const fs::path &cwd, const std::string &dir) {
 struct TuneOptions {
     int khz = 10000;
     std::string at, hist = "on", bkgnd = "on", out, mix, qrn = "on", clips = "on";
+    std::string sound = "described", effects = "all";
     bool att = false;
     int filter = 2, sampling = 4, seconds = 30;
     unsigned seed = 1;
@@ -95,6 +97,11 @@ int run_tune(const TuneOptions &o) {
     s.clips = o.clips == "on";
     if (!prepare(s)) {
         std::fprintf(stderr, "kestrel-cli: --at must be YYYY-MM-DDTHH:MM:SSZ, got '%s'\n", o.at.c_str());
+        return 2;
+    }
+    std::string sound_why;
+    if (!sound_select(o.sound, o.effects, uint64_t(o.seed) + 1, &sound_why)) {
+        std::fprintf(stderr, "kestrel-cli: %s\n", sound_why.c_str());
         return 2;
     }
     std::error_code ec;
@@ -152,6 +159,7 @@ int run_tune(const TuneOptions &o) {
     // The decoder of damaged MPEG files talks on standard error by itself.
     quiet_stderr_begin();
     Reception r = receive(s);
+    sound_sync();  // the receiver's filter, attenuator and hour, as after a retune
     if (mixing && mixed && !media_offline_end()) {
         mixed = false;
         mix_why = media_offline_error();
@@ -342,6 +350,13 @@ void add_tune(CLI::App &app) {
         ->check(CLI::IsMember({"on", "off"}));
     c->add_option("--clips", o->clips, "Audio clips on|off, as the CLIP switch (default on)")
         ->check(CLI::IsMember({"on", "off"}));
+    c->add_option("--sound", o->sound,
+                  "The mix's sound: described (the channel files as they are, default), receiver "
+                  "(filter, AGC, fading, noise, crashes) or receiver-nofading")
+        ->check(CLI::IsMember({"described", "receiver", "receiver-nofading"}));
+    c->add_option("--effects", o->effects,
+                  "Parts of the receiver sound: a comma list of filter, agc, fading, flutter, crashes; "
+                  "all (default) or none");
     c->callback([o]() { set_exit_code(run_tune(*o)); });
 }
 

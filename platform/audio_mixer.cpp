@@ -1,10 +1,12 @@
 #include "platform/audio_mixer.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "platform/audio_command.h"
 #include "platform/audio_decoder.h"
 #include "platform/log_sink.h"
+#include "platform/rx_chain.h"
 
 namespace kestrel::audio {
 
@@ -12,6 +14,12 @@ namespace {
 
 constexpr int kMinFill = 256;     // do not wake the decoder for less
 constexpr int kFillChunk = 1024;  // samples decoded per step while holding a voice
+
+// The band noise loop, which the receiver chain treats apart from the signals.
+bool is_band_noise(const char *path) {
+    const char *base = std::strrchr(path, '/');
+    return same_name(base ? base + 1 : path, "noise.wav");
+}
 
 void log_ignored(const char *reason, const char *what) {
     char head[160];
@@ -21,7 +29,8 @@ void log_ignored(const char *reason, const char *what) {
 
 }  // namespace
 
-Mixer::Mixer(int out_rate, void (*wake)()) : rate_(out_rate > 0 ? out_rate : 44100), wake_(wake) {
+Mixer::Mixer(int out_rate, void (*wake)())
+    : rate_(out_rate > 0 ? out_rate : 44100), wake_(wake), rx_(new RxChain(rate_)) {
     for (auto &v : v_) v.ring = new float[kRingFrames];
 }
 
@@ -29,6 +38,7 @@ Mixer::~Mixer() {
     close_all();
     fill();  // lets go of the files of voices closed while they were being decoded
     for (auto &v : v_) delete[] v.ring;
+    delete rx_;
 }
 
 int Mixer::find_free() const {
@@ -86,6 +96,8 @@ int Mixer::open_voice(Kind kind, const char *path, const char **why) {
     v.loop.store(false);
     {
         std::lock_guard<std::mutex> lk(mix_mu_);
+        v.noise.store(kind == kRecording && is_band_noise(path));
+        v.serial.store(++opened_);
         v.state.store(kOpen);
     }
     return i;
@@ -339,27 +351,38 @@ int Mixer::reap() {
     return notices;
 }
 
+int Mixer::take(Voice &v, float *dst, int frames) {
+    const bool end = v.src_end.load(std::memory_order_acquire);
+    const uint32_t w = v.wr.load(std::memory_order_acquire);
+    const uint32_t r = v.rd.load(std::memory_order_relaxed);
+    const int avail = static_cast<int>(w - r);
+    const int n = avail < frames ? avail : frames;
+    int pos = static_cast<int>(r % kRingFrames);
+    for (int j = 0; j < n; ++j) {
+        dst[j] += v.ring[pos];
+        if (++pos == kRingFrames) pos = 0;
+    }
+    v.rd.store(r + static_cast<uint32_t>(n), std::memory_order_release);
+    const uint64_t before = v.played.fetch_add(static_cast<uint64_t>(n), std::memory_order_relaxed);
+    if (n < frames) {
+        if (end) v.state.store(kEnded, std::memory_order_release);
+        else if (before + static_cast<uint64_t>(n) > 0) underruns_.fetch_add(1, std::memory_order_relaxed);
+    }
+    return n;
+}
+
 void Mixer::mix(float *out, int frames) {
+    // Mended: with the receiver sound chosen (never by default) the sum goes
+    // through the receiver chain instead of straight out.
+    if (rx_->engaged()) {
+        mix_receiver(out, frames);
+        return;
+    }
     for (int j = 0; j < frames; ++j) out[j] = 0.0f;
     std::lock_guard<std::mutex> lk(mix_mu_);
     for (auto &v : v_) {
         if (v.state.load(std::memory_order_relaxed) != kPlaying) continue;
-        const bool end = v.src_end.load(std::memory_order_acquire);
-        const uint32_t w = v.wr.load(std::memory_order_acquire);
-        const uint32_t r = v.rd.load(std::memory_order_relaxed);
-        const int avail = static_cast<int>(w - r);
-        const int n = avail < frames ? avail : frames;
-        int pos = static_cast<int>(r % kRingFrames);
-        for (int j = 0; j < n; ++j) {
-            out[j] += v.ring[pos];
-            if (++pos == kRingFrames) pos = 0;
-        }
-        v.rd.store(r + static_cast<uint32_t>(n), std::memory_order_release);
-        const uint64_t before = v.played.fetch_add(static_cast<uint64_t>(n), std::memory_order_relaxed);
-        if (n < frames) {
-            if (end) v.state.store(kEnded, std::memory_order_release);
-            else if (before + static_cast<uint64_t>(n) > 0) underruns_.fetch_add(1, std::memory_order_relaxed);
-        }
+        take(v, out, frames);
     }
     for (int j = 0; j < frames; ++j) {
         if (out[j] > 1.0f) out[j] = 1.0f;

@@ -18,6 +18,7 @@
 namespace kestrel::audio {
 
 struct Decoder;
+class RxChain;
 
 constexpr int kVoices = 24;
 constexpr int kRingFrames = 16384;  // per voice; about 0.37 s at 44.1 kHz
@@ -78,6 +79,10 @@ private:
         std::atomic<uint32_t> wr{0}, rd{0};
         std::atomic<bool> src_end{false};   // the producer has delivered the last sample
         std::atomic<uint64_t> played{0};    // samples mixed since the last play command
+        // Set with the state when the voice opens: the band noise loop, and
+        // which opening this is (the receiver chain fades each one apart).
+        std::atomic<bool> noise{false};
+        std::atomic<uint64_t> serial{0};
     };
 
     int find_free() const;
@@ -91,6 +96,10 @@ private:
     void stop(int i);
     void seek(int i, bool to_end);
     void wake() const { if (wake_) wake_(); }
+    // Adds what voice v has ready (up to `frames`) into dst; consumer only.
+    int take(Voice &v, float *dst, int frames);
+    // mix() with the receiver chain engaged (audio_mixer_rx.cpp).
+    void mix_receiver(float *out, int frames);
 
     const int rate_;
     void (*const wake_)();
@@ -98,6 +107,8 @@ private:
     std::mutex mix_mu_;
     Voice v_[kVoices];
     std::atomic<uint64_t> underruns_{0};
+    uint64_t opened_ = 0;  // guarded by ctl_
+    RxChain *const rx_;
 };
 
 }  // namespace kestrel::audio

@@ -3,6 +3,7 @@
 #include <atomic>
 
 #include "platform/audio.h"
+#include "platform/spectrum.h"
 
 namespace kestrel {
 
@@ -17,6 +18,7 @@ int media_tap_rate() { return g_rate.load(); }
 namespace audio {
 
 void tap_feed(const float *samples, int frames) {
+    spectrum_feed(samples, frames);  // the waterfall, when it is open
     if (MixTap tap = g_tap.load(std::memory_order_acquire)) tap(samples, frames);
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 #include "platform/ask.h"
 #include "platform/ui.h"
+#include "platform/waterfall.h"
 #include "platform/window.h"
 
 namespace kestrel {
@@ -12,6 +13,12 @@ namespace kestrel {
 // changes and when the window is first drawn.
 const WindowBackend *window_fltk();
 const UiBackend *ui_fltk();
+// The waterfall in a window of its own (platform/fltk/waterfall_fltk.cpp).
+const WaterfallBackend *waterfall_fltk();
+// The key of the event being handled, passed to the receiver as the main
+// window takes it: the other windows pass the keys on, so tuning goes on
+// whichever window has the keyboard.
+int fltk_pass_key();
 // The listener's one-line answers in a modal input box.
 AskLine ask_fltk();
 

@@ -155,6 +155,31 @@ TEST_F(Cli, TuneMixesWhatWouldSound) {
     EXPECT_GT(loud, 1000u);
 }
 
+// --sound receiver: the same chain as the receiver's, the same mix for the
+// same seed; the described sound stays the default, byte for byte, and the
+// channel files and the report do not change with the sound.
+TEST_F(Cli, TuneMixWithTheReceiverSound) {
+    const std::string at = "tune 10512 --at 2026-03-10T12:00:00Z --seconds 3 --seed 5 --out rx";
+    ASSERT_EQ(run(at + " --mix plain.wav"), 0) << err_;
+    const std::string report = out_;
+    const std::vector<uint8_t> channel = read_file("rx/TOVA0.WAV");
+    ASSERT_EQ(run(at + " --mix described.wav --sound described"), 0) << err_;
+    EXPECT_EQ(read_file("described.wav"), read_file("plain.wav"));
+    ASSERT_EQ(run(at + " --mix rx1.wav --sound receiver"), 0) << err_;
+    EXPECT_EQ(out_, report);
+    EXPECT_EQ(read_file("rx/TOVA0.WAV"), channel);
+    ASSERT_EQ(run(at + " --mix rx2.wav --sound receiver"), 0) << err_;
+    EXPECT_EQ(read_file("rx1.wav"), read_file("rx2.wav"));
+    EXPECT_NE(read_file("rx1.wav"), read_file("plain.wav"));
+    ASSERT_EQ(run("tune 10512 --at 2026-03-10T12:00:00Z --seconds 3 --seed 6 --mix rx3.wav --sound receiver"), 0);
+    EXPECT_NE(read_file("rx3.wav"), read_file("rx1.wav"));
+    ASSERT_EQ(run(at + " --mix steady.wav --sound receiver-nofading --effects filter,agc"), 0) << err_;
+    EXPECT_NE(read_file("steady.wav"), read_file("rx1.wav"));
+    EXPECT_EQ(run(at + " --mix x.wav --sound receiver --effects filter,qsb"), 2);
+    EXPECT_NE(err_.find("unknown effect 'qsb'"), std::string::npos) << err_;
+    EXPECT_NE(run(at + " --mix x.wav --sound radio"), 0);
+}
+
 // The mix with the band noise: the noise file's level wherever no signal is
 // keyed, looping to the end, and the same Morse on top of it.
 TEST_F(Cli, TuneMixHasTheBandNoiseBetweenSignalsAndTheSameMorse) {

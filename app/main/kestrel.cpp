@@ -5,11 +5,13 @@
 #include <string>
 
 #include "app/listening.h"
+#include "app/sound_mode.h"
 #include "app/window.h"
 #include "platform/audio.h"
 #include "platform/files.h"
 #include "platform/media.h"
 #include "platform/ui.h"
+#include "platform/waterfall.h"
 #include "platform/window_fltk.h"
 #include "state/log.h"
 #include "state/receiver.h"
@@ -43,34 +45,54 @@ bool env_debug_log() {
     const char *v = std::getenv("KESTREL_DEBUG_LOG");
     return v && *v && std::strcmp(v, "0") != 0;
 }
+
+void usage(const char *what) {
+    std::fprintf(stderr,
+                 "kestrel: %s\n"
+                 "usage: kestrel [--debug-log] [--sound MODE] [--effects LIST] [--live]\n"
+                 "               [--at YYYY-MM-DDTHH:MM:SSZ] [--scan-stop]\n"
+                 "  --debug-log       append the diagnostic log TOVA_LOG.TXT in the working folder\n"
+                 "                    (also: KESTREL_DEBUG_LOG=1 in the environment)\n"
+                 "  --sound MODE      described (the channel files as they are, the default),\n"
+                 "                    receiver (filter, AGC, fading, noise and static crashes) or\n"
+                 "                    receiver-nofading; the key F cycles them\n"
+                 "  --effects LIST    the parts of the receiver sound, a comma list of filter, agc,\n"
+                 "                    fading, flutter, crashes (default: all; none: plain chain)\n"
+                 "%s",
+                 what, listening_usage);
+}
 }  // namespace
 
 int main(int argc, char **argv) {
+    std::string sound = "described", effects = "all";
     for (int i = 1; i < argc; ++i) {
         std::string error;
         if (std::strcmp(argv[i], "--debug-log") == 0) {
             debug = 1;
+        } else if ((std::strcmp(argv[i], "--sound") == 0 || std::strcmp(argv[i], "--effects") == 0) && i + 1 < argc) {
+            (argv[i][2] == 's' ? sound : effects) = argv[i + 1];
+            ++i;
         } else if (int taken = listening_option(argc, argv, &i, &error)) {
             if (taken < 0) {
-                std::fprintf(stderr, "kestrel: %s\n", error.c_str());
+                usage(error.c_str());
                 return 2;
             }
         } else {
-            std::fprintf(stderr,
-                         "kestrel: unknown option '%s'\n"
-                         "usage: kestrel [--debug-log] [--live] [--at YYYY-MM-DDTHH:MM:SSZ] [--scan-stop]\n"
-                         "  --debug-log  append the diagnostic log TOVA_LOG.TXT in the working folder\n"
-                         "               (also: KESTREL_DEBUG_LOG=1 in the environment)\n"
-                         "%s",
-                         argv[i], listening_usage);
+            usage((std::string("unknown option '") + argv[i] + "'").c_str());
             return 2;
         }
+    }
+    std::string why;
+    if (!sound_select(sound, effects, 0, &why)) {
+        usage(why.c_str());
+        return 2;
     }
     if (env_debug_log()) debug = 1;
     // Installed, it keeps its channel files in a folder of the user's own.
     enter_working_folder();
     window_use(window_fltk());
     ui_use(ui_fltk());
+    waterfall_use(waterfall_fltk());
     media_use(&media_card);
     ask_use(ask_fltk());
     live_use_probe(others_sounding);

@@ -403,6 +403,7 @@ const UiBackend g_ui = {"fltk", fltk_set_text, fltk_box, fltk_title, fltk_side_s
 
 }  // namespace
 
+int fltk_pass_key() { return take_key(); }
 const WindowBackend *window_fltk() { return &g_window; }
 const UiBackend *ui_fltk() { return &g_ui; }
 
