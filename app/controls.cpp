@@ -81,6 +81,7 @@ const char *const _info =
     "M1-M12 ............... One time memory\n"
     "R .......................... Record what you hear into a WAV file on/off\n"
     "C .......................... Copy check: what the stations send\n"
+    "   (in it: Tab modes, Ctrl+0..6 copy practice, Ctrl+C copies)\n"
     "F .......................... Sound: described / receiver / receiver without fading\n"
     "W .......................... Waterfall of what you hear on/off\n"
     "0-9, Enter ............. Type a frequency in kHz (Esc cancels)\n"

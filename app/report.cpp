@@ -6,61 +6,44 @@
 #include "platform/ui.h"
 #include "procedures/send.h"
 #include "state/receiver.h"
+#include "synth/key_walk.h"
 #include "synth/morse.h"
 #include "synth/params.h"
 
 namespace kestrel {
 
-namespace {
-bool g_copy_open = false;
-const char *const kCopyTitle = "KESTREL copy check";
-}  // namespace
+std::string step_text(const KeyStep &s) {
+    char buf[32];
+    switch (s.kind) {
+    case StepKind::speed: std::snprintf(buf, sizeof buf, "{spd %d}", s.value); break;
+    case StepKind::tone: std::snprintf(buf, sizeof buf, "{ton %d}", s.value); break;
+    case StepKind::strength: std::snprintf(buf, sizeof buf, "{qsa %d}", s.value == 128 ? 0 : s.value); break;
+    case StepKind::character:
+        if (s.value == CODE_TUNE) return "{tune}";
+        if (s.value < 32 || s.value >= 127) {
+            std::snprintf(buf, sizeof buf, "{%d}", s.value);
+            break;
+        }
+        return std::string(1, static_cast<char>(s.value));
+    default: return "";
+    }
+    return buf;
+}
+
+bool sounds(const KeyStep &s) {
+    return s.kind == StepKind::character &&
+           (s.value == CODE_TUNE || (s.value < CW_TABLE_SIZE && cw_table[static_cast<size_t>(s.value)] != 0));
+}
 
 std::string readable(const char *text) {
     std::string out;
-    const unsigned char *p = reinterpret_cast<const unsigned char *>(text);
-    char buf[32];
-    while (*p) {
-        if (*p == CODE_SPD && p[1]) {
-            std::snprintf(buf, sizeof buf, "{spd %d}", p[1]);
-            out += buf;
-            p += 2;
-        } else if (*p == CODE_TON && p[1] && p[2]) {
-            std::snprintf(buf, sizeof buf, "{ton %d}", decode_tone(p[1], p[2]));
-            out += buf;
-            p += 3;
-        } else if (*p == CODE_QSA && p[1]) {
-            std::snprintf(buf, sizeof buf, "{qsa %d}", p[1] == 128 ? 0 : p[1]);
-            out += buf;
-            p += 2;
-        } else if (*p == CODE_TUNE) {
-            out += "{tune}";
-            ++p;
-        } else if (*p < 32 || *p >= 127) {
-            std::snprintf(buf, sizeof buf, "{%d}", *p);
-            out += buf;
-            ++p;
-        } else {
-            out += char(*p++);
-        }
-    }
+    for (KeyStep s = key_step(text, 0); s.kind != StepKind::end; s = key_step(text, s.next)) out += step_text(s);
     return out;
 }
 
 bool audible(const char *text) {
-    const unsigned char *p = reinterpret_cast<const unsigned char *>(text);
-    while (*p) {
-        if (*p == CODE_SPD || *p == CODE_QSA) {
-            if (!p[1]) break;
-            p += 2;
-        } else if (*p == CODE_TON) {
-            if (!p[1] || !p[2]) break;
-            p += 3;
-        } else {
-            if (*p == CODE_TUNE || (*p < CW_TABLE_SIZE && cw_table[*p] != 0)) return true;
-            ++p;
-        }
-    }
+    for (KeyStep s = key_step(text, 0); s.kind != StepKind::end; s = key_step(text, s.next))
+        if (sounds(s)) return true;
     return false;
 }
 
@@ -122,38 +105,6 @@ std::string slot_heading(const SlotReport &e) {
     std::snprintf(head, sizeof head, "channel %d  spd %d  ton %d  qsa %d  %s  %u ms%s", e.channel, e.spd, e.ton, e.qsa,
                   f.empty() ? "-" : f.c_str(), e.ms, e.audible ? "" : "  (silent)");
     return head;
-}
-
-std::string copy_check_text() {
-    SYSTEMTIME now;
-    GetSystemTime(&now);
-    char head[96];
-    std::snprintf(head, sizeof head, "%d kHz  %04d-%02d-%02d %02d:%02d UTC\n", freq, now.wYear, now.wMonth, now.wDay,
-                  now.wHour, now.wMinute);
-    std::string text = head;
-    const std::vector<SlotReport> slots = slot_reports(true);
-    for (const SlotReport &e : slots) text += "\n" + slot_heading(e) + "\n" + e.text + "\n";
-    if (slots.empty()) text += "\nnothing on the air\n";
-    return text;
-}
-
-bool copy_check_open() { return g_copy_open; }
-
-void copy_check_toggle() {
-    const std::string text = copy_check_text();
-    // Closed by its own window button since: C opens it again.
-    if (g_copy_open && ui().side_update(text.c_str())) {
-        ui().side_close();
-        g_copy_open = false;
-        return;
-    }
-    ui().side_show(kCopyTitle, text.c_str());
-    g_copy_open = true;
-}
-
-void copy_check_refresh() {
-    if (!g_copy_open) return;
-    if (!ui().side_update(copy_check_text().c_str())) g_copy_open = false;
 }
 
 }  // namespace kestrel

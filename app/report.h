@@ -16,6 +16,12 @@ struct SlotReport {
     bool audible;      // the text holds something that sounds
 };
 
+struct KeyStep;
+// One step of slot text as the reports show it: "{spd 24}", "{ton 1000}",
+// "{qsa 3}", "{tune}", "{200}" for a byte that prints as nothing, else the character.
+std::string step_text(const KeyStep &step);
+// True when the step is a character that the Morse writer sounds.
+bool sounds(const KeyStep &step);
 // Control codes shown readably: {spd 24}{ton 1000}{qsa 3}, {tune} for the tuning mark.
 std::string readable(const char *text);
 // True when the slot holds a character that the Morse writer sounds.
@@ -28,8 +34,10 @@ std::vector<SlotReport> slot_reports(bool rendered);
 // "channel 0  spd 18  ton 800  qsa 3  hand  5120 ms" ("  (silent)" after a slot that sounds nothing).
 std::string slot_heading(const SlotReport &e);
 
-// The copy check: the tuned frequency and the time, then every emission's
-// heading and text, as the command-line tool prints a reception.
+// The copy check (app/copy_desk.cpp): the tuned frequency and the time, then
+// every emission's heading and text, as the command-line tool prints a
+// reception, and every recording, clip and carrier the reception started.
+// copy_check_text is the whole of it at once.
 std::string copy_check_text();
 // C: opens the copy check window, or closes it when it is open.
 void copy_check_toggle();

@@ -1,6 +1,8 @@
 #include "app/window.h"
 
+#include "app/copy_desk.h"
 #include "app/listening.h"
+#include "app/on_air.h"
 #include "app/recording.h"
 #include "app/report.h"
 #include "app/resources.h"
@@ -173,6 +175,7 @@ void dsp_freq(int window_handle) {
     show_freq(digits, sizeof digits, text, sizeof text);
     clr_smetr(window_handle);
     WndProc(window_handle, WM_PAINT, 0, 0);
+    copy_check_retuning();
     stop_all_devs();
     bands();
     listening_received();
@@ -256,6 +259,7 @@ int WinMain(int, int, const char *, int) {
     wavehdr_init();
     // A retune must not wait for a long channel file to reach the disk.
     wave_write_behind(true);
+    on_air_watch();  // the copy check lists what each retune starts
     int created = window().create_window(window_class, window_title, WINDOW_WIDTH, WINDOW_HEIGHT, WndProc);
     if (created) WndProc(created, WM_CREATE, 0, 0);
     hwnd = created;
@@ -281,6 +285,7 @@ int WinMain(int, int, const char *, int) {
 
     window().start_timer(SCAN_PERIOD_MS, scan_step);
     window().start_timer(NOTIFY_PERIOD_MS, notify_step);
+    window().start_timer(COPY_TICK_MS, copy_check_tick);
     listening_start();
     return window().run();
 }

@@ -8,6 +8,7 @@
 
 #include "cli/commands.h"
 #include "cli/outputs.h"
+#include "cli/subtitles.h"
 #include "platform/clock.h"
 #include "procedures/send.h"
 #include "state/receiver.h"
@@ -28,7 +29,7 @@ struct RenderOptions {
     bool f1_ = false, bw_ = false, hand_ = false, spark_ = false, sz_ = false, kana_ = false, att_ = false;
     std::string at;
     unsigned seed = 1;
-    std::string out;
+    std::string out, subtitles;
     uint64_t max_bytes = kMaxWavBytes;
 };
 
@@ -156,6 +157,14 @@ int run_render(const RenderOptions &o) {
         }
         ms = 0;
     }
+    if (!o.subtitles.empty()) {
+        const std::vector<SubtitleTrack> tracks = {{0, &keyed_text(0), 0}};
+        const std::string why = write_text_file(o.subtitles, webvtt(tracks, ms ? UINT32_MAX : 0, {}));
+        if (!why.empty()) {
+            report_write_failure(o.subtitles, why);
+            return 1;
+        }
+    }
     fs::rename(produced, dest, ec);
     if (ec) {
         report_write_failure(dest, ec.message());
@@ -200,6 +209,7 @@ void add_render(CLI::App &app) {
         ->check(CLI::Range(10000, 30000));
     r->add_option("--seed", o->seed, "Seed of the random sources (default 1)");
     r->add_option("--out", o->out, "Output WAV file")->required();
+    r->add_option("--subtitles", o->subtitles, "Also write the text as WebVTT subtitles timed to the file, a cue per word");
     r->add_option("--max-bytes", o->max_bytes,
                   "Largest output file; a longer rendering stops after the last character that fits "
                   "(default and most: " + std::to_string(kMaxWavBytes) + ", the largest a WAV header states)")

@@ -9,6 +9,7 @@
 #include "cli/commands.h"
 #include "cli/outputs.h"
 #include "cli/reception.h"
+#include "cli/subtitles.h"
 #include "app/sound_mode.h"
 #include "app/window.h"
 #include "state/receiver.h"
@@ -41,7 +42,7 @@ void link_recordings(const fs::path &cwd, const std::string &dir) {
 
 struct TuneOptions {
     int khz = 10000;
-    std::string at, hist = "on", bkgnd = "on", out, mix, qrn = "on", clips = "on";
+    std::string at, hist = "on", bkgnd = "on", out, mix, qrn = "on", clips = "on", subtitles;
     std::string sound = "described", effects = "all";
     bool att = false;
     int filter = 2, sampling = 4, seconds = 30;
@@ -205,6 +206,9 @@ int run_tune(const TuneOptions &o) {
         report_write_failure(o.mix, mix.why());
         return 1;
     }
+    if (!o.subtitles.empty() &&
+        write_reception_subtitles(o.subtitles, r, o.at, mixing ? 1000u * static_cast<uint32_t>(o.seconds) : UINT32_MAX))
+        return 1;
     std::printf("%d kHz  %s\n", r.freq, o.at.empty() ? "now" : o.at.c_str());
     for (const Emission &e : r.emissions) {
         std::printf("\n%s\n%s\n", slot_heading(e).c_str(), e.text.c_str());
@@ -357,6 +361,8 @@ void add_tune(CLI::App &app) {
     c->add_option("--effects", o->effects,
                   "Parts of the receiver sound: a comma list of filter, agc, fading, flutter, crashes; "
                   "all (default) or none");
+    c->add_option("--subtitles", o->subtitles,
+                  "Write the texts as WebVTT subtitles timed to the channels (and to the mix), a cue per word");
     c->callback([o]() { set_exit_code(run_tune(*o)); });
 }
 

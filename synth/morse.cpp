@@ -126,6 +126,11 @@ size_t expand(const std::vector<Run> &list, Cursor &c, uint8_t *out, size_t cap)
 
 bool level_ok() { return qsa >= 0 && qsa <= 5; }
 
+// The sample count just past the last keyed element: where a character's
+// sound ends, before its spaces.
+uint32_t mark_end_at = 0;
+void mark_ends() { mark_end_at = static_cast<uint32_t>(samples); }
+
 void mark_cycles(int level, uint64_t cycles) {
     if (level >= 0 && level <= 5) put(mark_tile[level], cycles * 8);
 }
@@ -579,11 +584,17 @@ void load_params() {
     }
 }
 
+namespace {
+void keep_step(const KeyedStep &step, void *record) { static_cast<KeyedText *>(record)->steps.push_back(step); }
+}  // namespace
+
 uint32_t CreateWave(int channel_nr, const char *text) {
     if (!tiles_ready) build_tiles();
     prop();
     load_params();
     set_rate(ton);
+    // What is keyed where, for the transcript and the subtitles; a rate of 0 until it sounds.
+    KeyedText *record = keyed_begin(channel_nr, 0);
     if (!create_file(channel_nr)) {  // unwritable folder, or a directory of that name: nothing to play
         restore_filter();
         return 0;
@@ -597,40 +608,51 @@ uint32_t CreateWave(int channel_nr, const char *text) {
         --qsa;
     }
     letter(' ', dot_size);
-    key_text(text, nullptr, nullptr);
+    key_text(text, record ? keep_step : nullptr, record);
     const bool whole = finish_file();
+    if (record && whole) {
+        record->rate = wavehdr.sample_rate;
+        record->total = 4u + static_cast<uint32_t>(samples);
+    }
     restore_filter();
     // Mended: a file that cannot be written whole plays nothing.
     return whole ? play_time_ms(wavehdr.data_length, wavehdr.byte_rate) : 0;
 }
 
-size_t key_text(const char *text, void (*after_letter)(const unsigned char *past, void *ctx), void *ctx) {
-    const unsigned char *const start = reinterpret_cast<const unsigned char *>(text ? text : "");
-    const unsigned char *p = reinterpret_cast<const unsigned char *>(text ? text : "");
-    while (*p) {
-        const unsigned char c = *p;
-        if (c == CODE_SPD) {
-            if (!p[1]) break;
-            spd = p[1];
-            p += 2;
+size_t key_text(const char *text, void (*keyed)(const KeyedStep &step, void *ctx), void *ctx) {
+    // 64-bit positions from the 32-bit count's steps: each step adds far less than 2^32.
+    uint64_t pos = 4u + static_cast<uint32_t>(samples);
+    KeyStep s = key_step(text, 0);
+    for (; s.kind != StepKind::end; s = key_step(text, s.next)) {
+        const uint32_t before = static_cast<uint32_t>(samples);
+        mark_end_at = before;
+        switch (s.kind) {
+        case StepKind::speed:
+            spd = s.value;
             load_params();
-        } else if (c == CODE_TON) {
-            if (!p[1] || !p[2]) break;
-            ton = decode_tone(p[1], p[2]);
-            p += 3;
+            break;
+        case StepKind::tone:
+            ton = s.value;
             load_params();
-        } else if (c == CODE_QSA) {
-            if (!p[1]) break;
-            qsa = p[1];
-            p += 2;
+            break;
+        case StepKind::strength:
+            qsa = s.value;
             load_params();
-        } else {
-            letter(c, dot_size);
-            ++p;
-            if (after_letter) after_letter(p, ctx);
+            break;
+        default:
+            letter(static_cast<unsigned char>(s.value), dot_size);
+            break;
         }
+        if (!keyed) continue;
+        KeyedStep k;
+        k.step = s;
+        k.begin = pos;
+        k.mark_end = pos + (mark_end_at - before);
+        pos += static_cast<uint32_t>(samples) - before;
+        k.end = pos;
+        keyed(k, ctx);
     }
-    return static_cast<size_t>(p - start);
+    return s.at;
 }
 
 void letter(unsigned char c, int32_t a) {
@@ -675,10 +697,12 @@ void dot(int32_t a) {
     extension(a);
     if (spark) {
         spark_dot(rto_rand);
+        mark_ends();
         space(a);
         return;
     }
     if (level_ok()) mark_cycles(qsa, count(1, rto_rand));
+    mark_ends();
     if (_f1) space_f1(a);
     else space(a);
 }
@@ -691,10 +715,12 @@ void dash(int32_t a) {
     if (rto == 0 && hand == 0) rto_rand = 0;
     if (spark) {
         spark_dash(rto_rand);
+        mark_ends();
         space(a);
         return;
     }
     if (level_ok()) mark_cycles(qsa, count(3, rto_rand));
+    mark_ends();
     if (_f1) space_f1(a);
     if (!tuning_flag) space(a);
 }
@@ -713,11 +739,13 @@ void space_f1(int32_t a) {
 
 void dot_inv(int32_t a) {
     if (a > 0) put(silence_tile, static_cast<uint32_t>(a));
+    mark_ends();  // inverted keying: the keyed element is the gap
     space_inv(a);
 }
 
 void dash_inv(int32_t a) {
     if (a > 0) put(silence_tile, 3ull * static_cast<uint32_t>(a));
+    mark_ends();
     space_inv(a);
 }
 
@@ -804,6 +832,7 @@ bool wave_writer_running() {
 }
 
 void synth_reset() {
+    keyed_reset();
     last_space = 0;
     tuning_flag = 0;
     rto_rand = 0;

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <string>
 
+#include "synth/key_walk.h"
+
 namespace kestrel {
 
 // The 48-byte header at the start of every file written here.
@@ -48,12 +50,12 @@ void wavehdr_bytes(const WaveHeader &h, uint8_t out[WAVE_HEADER_SIZE]);
 uint32_t CreateWave(int channel_nr, const char *text);
 void load_params();
 void letter(unsigned char c, int32_t a);
-// Keys a send-buffer text: the codes of speed, tone and strength change the
-// emission in force, every other byte is keyed with `letter`, after which
-// `after_letter(past, ctx)` is told where the text goes on. A code cut short
-// by the end of the text is dropped: nothing past the terminator is read.
-// Returns how many bytes of the text were read.
-size_t key_text(const char *text, void (*after_letter)(const unsigned char *past, void *ctx), void *ctx);
+// Keys a send-buffer text step by step (synth/key_walk.h): the codes of
+// speed, tone and strength change the emission in force, every character is
+// keyed with `letter`; after each step `keyed(step, ctx)` is told where it
+// went in the file. A code cut short by the end of the text is dropped:
+// nothing past the terminator is read. Returns how many bytes were read.
+size_t key_text(const char *text, void (*keyed)(const KeyedStep &step, void *ctx), void *ctx);
 
 void dot(int32_t a);
 void dash(int32_t a);

@@ -79,15 +79,15 @@ WaveMeasure wave_measure(const char *text, uint64_t max_data) {
         WaveMeasure &m;
         uint64_t &total;
         decltype(count) &step;
-        const unsigned char *start;
         uint64_t max_data;
         bool fits;
-    } w{m, total, count, reinterpret_cast<const unsigned char *>(text ? text : ""), max_data, total <= max_data};
-    const size_t read = key_text(text, [](const unsigned char *past, void *ctx) {
+    } w{m, total, count, max_data, total <= max_data};
+    const size_t read = key_text(text, [](const KeyedStep &k, void *ctx) {
         Walk &w = *static_cast<Walk *>(ctx);
+        if (k.step.kind != StepKind::character) return;
         w.step();
         if (w.fits && w.total <= w.max_data) {
-            w.m.fit = static_cast<size_t>(past - w.start);
+            w.m.fit = k.step.next;
             w.m.fit_length = w.total;
         } else {
             w.fits = false;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/copy_desk.h"
 #include "app/recording.h"
 #include "app/report.h"
 #include "app/window.h"
@@ -107,6 +108,7 @@ protected:
     void TearDown() override {
         record_stop();
         if (copy_check_open()) copy_check_toggle();
+        copy_check_set_mode(CopyMode::as_keyed);
         files_use(nullptr);
         media_offline_on_notify(nullptr);
         media_offline_end();
@@ -297,6 +299,11 @@ TEST_F(ListeningAids, CopyCheckShowsNothingUntilAskedThenFollowsEveryRetune) {
     EXPECT_EQ(shown.rfind(std::to_string(a) + " kHz  2026-12-09 06:30 UTC\n", 0), 0u) << shown;
     const std::vector<SlotReport> slots = slot_reports(true);
     ASSERT_EQ(slots.size(), 1u);
+    // As keyed at first: the heading, and no text before its first character has sounded.
+    EXPECT_NE(shown.find("\n" + slot_heading(slots[0]) + "\n"), std::string::npos) << shown;
+    EXPECT_EQ(shown.find(slots[0].text), std::string::npos) << shown;
+    copy_check_set_mode(CopyMode::all_at_once);
+    shown = ui_side_text();
     EXPECT_NE(shown.find("\n" + slot_heading(slots[0]) + "\n" + slots[0].text + "\n"), std::string::npos) << shown;
     char head[64];
     std::snprintf(head, sizeof head, "channel 0  spd %d  ton %d  qsa %d  ", slots[0].spd, slots[0].ton, slots[0].qsa);

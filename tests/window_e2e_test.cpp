@@ -433,9 +433,19 @@ TEST_F(WindowEndToEnd, CopyCheckRecordingAndTheDiagnosticLog) {
     while (target - f >= 1) step("Right", ID_UP_1K);
     EXPECT_TRUE(a.dump().side.empty());
 
-    // C: the copy check lists the reception of the tuned frequency.
+    // C: the copy check lists the reception of the tuned frequency, as keyed at first.
     press("c");
     ASSERT_TRUE(wait_for([&] { return a.dump().number("side_shown") == 1 && !a.dump().side.empty(); }));
+    EXPECT_NE(a.dump().values["side_foot"].find("(as keyed)"), std::string::npos) << a.dump().values["side_foot"];
+    // Its own keys work in it: Tab shows the texts all at once.
+    sh(x("search --name 'KESTREL copy check' >" + dir_ + "/sid 2>/dev/null"));
+    std::string sid;
+    std::istringstream(slurp(dir_ + "/sid")) >> sid;
+    ASSERT_FALSE(sid.empty());
+    ASSERT_EQ(sh(x("windowfocus --sync " + sid)), 0);
+    press("Tab");
+    ASSERT_TRUE(wait_for([&] { return a.dump().values["side_foot"].find("(all at once)") != std::string::npos; }))
+        << a.dump().values["side_foot"];
     Dump d = a.dump();
     EXPECT_EQ(d.side[0].rfind(std::to_string(target) + " kHz  ", 0), 0u) << d.side[0];
     if (beacon) {
@@ -450,6 +460,15 @@ TEST_F(WindowEndToEnd, CopyCheckRecordingAndTheDiagnosticLog) {
     std::string shot = std::string(KESTREL_BUILD_DIR) + "/copy_check_e2e.png";
     std::remove(shot.c_str());
     sh("DISPLAY=" + display_ + " import -window root " + shot);
+    // A selection copies to the clipboard with Ctrl+C, which does not close the window.
+    ASSERT_EQ(sh(x("mousemove --window " + sid + " 6 34 sleep 0.2 mousedown 1 sleep 0.2 mousemove --window " + sid +
+                   " 120 34 sleep 0.2 mousemove --window " + sid + " 240 34 sleep 0.2 mouseup 1 sleep 0.2")), 0);
+    ASSERT_EQ(sh(x("windowfocus --sync " + sid)), 0);
+    press("ctrl+c");
+    ASSERT_TRUE(wait_for([&] { return a.dump().values["side_copied"].size() > 5; })) << "nothing copied";
+    d = a.dump();
+    EXPECT_EQ(d.side[0].rfind(d.values["side_copied"], 0), 0u) << d.values["side_copied"] << " | " << d.side[0];
+    EXPECT_EQ(d.number("side_shown"), 1);
     // A retune, from either window's keys, shows the new reception.
     press("Right");
     ASSERT_TRUE(wait_for([&] {

@@ -3,6 +3,8 @@
 // ever takes the focus, so the arrows always tune and never move the focus.
 #include "platform/window_fltk.h"
 
+#include "platform/fltk/copy_window_fltk.h"
+
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
@@ -36,11 +38,6 @@ bool g_quit = false;
 volatile std::sig_atomic_t g_signalled = 0;
 int g_quit_code = 0;
 
-// The side window (created on first use, then hidden and shown).
-Fl_Double_Window *g_side = nullptr;
-Fl_Text_Display *g_side_view = nullptr;
-Fl_Text_Buffer *g_side_buf = nullptr;
-
 // Test hook state.
 const char *g_dump_path = nullptr;
 bool g_dirty = false;
@@ -67,21 +64,7 @@ void dump() {
         std::fprintf(f, "control\t%d\t%d\t%d\t%d\t%d\t[%s]\n", id, w->x(), w->y(), w->w(), w->h(),
                      w->label() ? w->label() : "");
     }
-    const bool side = g_side && g_side->shown();
-    std::fprintf(f, "side_shown\t%d\n", side ? 1 : 0);
-    if (side) {
-        // The text as the widget holds it, one dump line per line.
-        char *text = g_side_buf->text();
-        std::string all = text ? text : "";
-        std::free(text);
-        size_t from = 0;
-        while (from <= all.size()) {
-            size_t nl = all.find('\n', from);
-            if (nl == std::string::npos) nl = all.size();
-            std::fprintf(f, "side\t%s\n", all.substr(from, nl - from).c_str());
-            from = nl + 1;
-        }
-    }
+    fltk_side::dump(f);
     std::fclose(f);
     std::rename(tmp.c_str(), g_dump_path);
 }
@@ -148,16 +131,10 @@ int take_wheel() {
     return 1;
 }
 
-// The side window passes the keys on to the receiver, so tuning goes on
-// whichever of the two has the keyboard.
-class SideWindow : public Fl_Double_Window {
-public:
-    SideWindow(int w, int h) : Fl_Double_Window(w, h) {}
-    int handle(int event) override {
-        if (event == FL_KEYBOARD || event == FL_SHORTCUT) return take_key();
-        return Fl_Double_Window::handle(event);
-    }
-};
+// The side window (platform/fltk/copy_window_fltk.cpp) passes the keys it
+// does not take on to the receiver, so tuning goes on whichever of the two
+// has the keyboard.
+void side_dirty() { g_dirty = true; }
 
 class MainWindow : public Fl_Double_Window {
 public:
@@ -358,44 +335,15 @@ void fltk_title(const char *title) {
     g_dirty = true;
 }
 
-void on_side_close(Fl_Widget *, void *) {
-    if (g_side) g_side->hide();
-    g_dirty = true;
-    dump_if_dirty();
-}
-
 void fltk_side_show(const char *title, const char *text) {
     if (!g_display) return;
-    if (!g_side) {
-        g_side = new SideWindow(660, 320);
-        g_side_buf = new Fl_Text_Buffer();
-        g_side_view = new Fl_Text_Display(0, 0, 660, 320);
-        g_side_view->buffer(g_side_buf);
-        g_side_view->textfont(FL_COURIER);
-        g_side_view->textsize(13);
-        g_side_view->visible_focus(0);
-        g_side_view->wrap_mode(Fl_Text_Display::WRAP_AT_BOUNDS, 0);  // long texts read without scrolling
-        g_side->resizable(g_side_view);
-        g_side->end();
-        g_side->callback(on_side_close);
-    }
-    g_side->copy_label(title ? title : "");
-    g_side_buf->text(text ? text : "");
-    g_side->show();
-    g_dirty = true;
+    fltk_side::init(take_key, side_dirty);
+    fltk_side::show(title, text);
 }
 
-int fltk_side_update(const char *text) {
-    if (!g_side || !g_side->shown()) return 0;
-    g_side_buf->text(text ? text : "");
-    g_dirty = true;
-    return 1;
-}
+int fltk_side_update(const char *text) { return fltk_side::update(text); }
 
-void fltk_side_close() {
-    if (g_side) g_side->hide();
-    g_dirty = true;
-}
+void fltk_side_close() { fltk_side::close(); }
 
 const WindowBackend g_window = {"fltk",        fltk_claim,    fltk_register, fltk_create, fltk_control,
                                 fltk_def_proc, fltk_timer,    fltk_run,      fltk_quit};
