@@ -55,13 +55,18 @@ run: deps
 # from dpkg-shlibdeps), checked by lintian. Install it with
 #   sudo apt-get install ./$(BUILD)/kestrel_*.deb
 deb: deps
-	@./scripts/install-deps.sh dpkg-dev file lintian
+	@./scripts/install-deps.sh dpkg-dev file lintian appstream desktop-file-utils
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j $(JOBS) --target kestrel kestrel-cli manpages $(RECORDINGS_TARGET)
 	@test -f $(RECORDINGS_DIR)/noise.wav || { echo "No recordings in $(RECORDINGS_DIR)"; exit 1; }
 	rm -f $(BUILD)/kestrel_*.deb
 	cd $(BUILD) && cpack -G DEB
 	lintian --fail-on error $(BUILD)/kestrel_*.deb
+	@# The installed desktop entry and metainfo, as a desktop and a software centre read them.
+	rm -rf $(BUILD)/deb-check && mkdir -p $(BUILD)/deb-check && dpkg-deb -x $(BUILD)/kestrel_*.deb $(BUILD)/deb-check
+	appstreamcli validate --no-net $(BUILD)/deb-check/usr/share/metainfo/*.metainfo.xml
+	@out="$$(desktop-file-validate $(BUILD)/deb-check/usr/share/applications/kestrel.desktop)"; \
+	  if [ -n "$$out" ]; then echo "$$out"; exit 1; fi
 
 clean:
 	rm -rf $(BUILD) build-asan build-tsan

@@ -6,6 +6,7 @@
 #include "app/listening.h"
 #include "app/recording.h"
 #include "app/sound_mode.h"
+#include "app/status.h"
 #include "app/window.h"
 #include "platform/clock.h"
 #include "platform/ui.h"
@@ -40,6 +41,14 @@ int channels_busy() {
     int n = 0;
     for (int k = 0; k <= 8; ++k) n += channel_busy(k) ? 1 : 0;
     return n;
+}
+
+// The status line's flags as last set here: a flag is set only when it changes.
+const char *g_flags[3] = {"", "", ""};
+void flag(int i, const char *key, const char *text) {
+    if (std::strcmp(g_flags[i], text) == 0) return;
+    g_flags[i] = text;
+    status_flag_set(key, text);
 }
 
 void receive_afresh(const char *why) {
@@ -148,12 +157,12 @@ bool listening_key(uintptr_t vk, int window_handle) {
 // ---- the command line ----
 
 const char *const listening_usage =
-    "  --live            a band that lives while you listen: the start frequency is\n"
-    "                    received at once, and again when its stations end or a new\n"
-    "                    minute begins (key L)\n"
+    "  --live           a band that lives while you listen: the start frequency is\n"
+    "                   received at once, and again when its stations end or a new\n"
+    "                   minute begins (key L)\n"
     "  --at YYYY-MM-DDTHH:MM:SSZ\n"
-    "                    the receiver's clock starts at that UTC instant and runs on (key T)\n"
-    "  --scan-stop       SCAN stops on a signal and goes on when it ends (key S)\n";
+    "                   the receiver's clock starts at that UTC instant and runs on (key T)\n"
+    "  --scan-stop      SCAN stops on a signal and goes on when it ends (key S)\n";
 
 int listening_option(int argc, char **argv, int *i, std::string *error) {
     const char *arg = argv[*i];
@@ -203,6 +212,14 @@ std::string listening_title() {
 }
 
 void title_refresh() {
+    // The option flags of the status line, and the same marks in the title.
+    flag(0, "live", g_live ? "LIVE" : "");
+    flag(1, "sim", time_machine_on() ? "SIM" : "");
+    flag(2, "scan", scan_stop_on() ? "SCAN STOPS" : "");
+    // The sound's flag is set every time, as the sound's own switch expects.
+    status_flag_set("sound", sound_mode() == SoundMode::described ? ""
+                             : sound_mode() == SoundMode::receiver ? "RX"
+                                                                   : "RX steady");
     const std::string title = listening_title();
     const char *shown = ui_title();
     if (title == (*shown ? shown : window_title)) return;
@@ -221,6 +238,7 @@ void listening_reset() {
     time_machine_off();
     scan_stop_set(false);
     typed_cancel();
+    for (const char *&f : g_flags) f = "";
 }
 
 }  // namespace kestrel

@@ -1,13 +1,18 @@
 #include "app/recording.h"
 
 #include <atomic>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "app/listening.h"
+#include "app/status.h"
 #include "app/window.h"
 #include "platform/audio.h"
 #include "platform/files.h"
@@ -38,7 +43,9 @@ constexpr uint64_t kMaxData = 0xFFFFFFFFull - kHeaderBytes;
 void *g_file = nullptr;
 uint64_t g_data = 0;  // sample bytes in the file
 char g_name[64] = "";
-std::string g_path;  // where the file is: g_name, in the folder the receiver was started from when installed
+std::string g_path;    // where the file is: g_name in g_folder
+std::string g_folder;  // the folder the listener started in, else the home or the working folder
+int g_rate = 0;
 
 int16_t pcm16(float s) {
     if (s > 1.0f) s = 1.0f;
@@ -116,8 +123,10 @@ void end_with(const char *why) {
     files().close(g_file);
     g_file = nullptr;
     show_state();
-    char text[256];
-    std::snprintf(text, sizeof text, "Recording stopped: %s\n\n%s keeps what was recorded until then.", why, g_name);
+    char text[512];
+    std::snprintf(text, sizeof text, "Recording stopped: %s\n\n%s in %s keeps what was recorded until then.", why,
+                  g_name, g_folder.c_str());
+    status_message(text);
     ui().message_box(text, "Recording", hwnd);
 }
 
@@ -164,25 +173,86 @@ void drain() {
 
 }  // namespace
 
+namespace {
+
+// `base`, or with -2, -3 ... before its extension, whichever is free in `folder`.
+std::string free_name(const std::string &folder, const char *base) {
+    namespace fs = std::filesystem;
+    const std::string name = base;
+    const size_t dot = name.rfind('.');
+    const std::string stem = dot == std::string::npos ? name : name.substr(0, dot);
+    const std::string ext = dot == std::string::npos ? "" : name.substr(dot);
+    for (int n = 1; n < 10000; ++n) {
+        const std::string candidate = n == 1 ? name : stem + "-" + std::to_string(n) + ext;
+        const std::string path = folder.empty() ? candidate : folder + "/" + candidate;
+        std::error_code ec;
+        // A dangling link counts as taken too: opening it would write through it.
+        if (fs::symlink_status(path, ec).type() == fs::file_type::not_found) return candidate;
+    }
+    return "";
+}
+
+std::vector<std::string> record_folders() {
+    std::vector<std::string> out;
+    const std::string here = working_folder();
+    out.push_back(start_folder().empty() ? here : start_folder());
+    const char *home = std::getenv("HOME");
+    if (home && *home && home != out.front()) out.push_back(home);
+    if (!start_folder().empty() && here != out.front()) out.push_back(here);
+    return out;
+}
+
+}  // namespace
+
 bool record_start() {
     if (g_file) return true;
     const int rate = media_tap_rate();
     if (rate <= 0) {
-        ui().message_box("Nothing to record: no sound output is open.", "Recording", hwnd);
+        ui().message_box("Nothing to record: no sound output is open.\n\n"
+                         "To record without a sound card, start the receiver with SDL_AUDIODRIVER=dummy.",
+                         "Recording", hwnd);
+        status_message("Nothing to record: no sound output is open");
         return false;
     }
-    save_file_name(g_name, sizeof g_name);
+    char base[64];
+    save_file_name(base, sizeof base);
     // Installed, the receiver works in a per-user runtime folder that goes at
-    // logout: a recording is kept in the folder the listener started it from,
-    // or in the working folder when that one cannot take it.
-    g_path = start_folder().empty() ? g_name : start_folder() + "/" + g_name;
-    void *f = files().open_write(g_path.c_str());
-    if (!f && g_path != g_name) f = files().open_write((g_path = g_name).c_str());
+    // logout: a recording is kept in the folder the listener started it from;
+    // when that one cannot take it, in the home folder, and only then in the
+    // working folder. An older recording of the same minute keeps its file.
+    void *f = nullptr;
+    std::string refused, why;
+    for (const std::string &folder : record_folders()) {
+        const std::string name = free_name(folder, base);
+        if (name.empty()) continue;
+        const std::string path = folder + "/" + name;
+        errno = 0;
+        f = files().open_write(path.c_str());
+        if (f) {
+            std::snprintf(g_name, sizeof g_name, "%s", name.c_str());
+            g_path = path;
+            g_folder = folder;
+            break;
+        }
+        if (refused.empty()) {
+            refused = folder;
+            why = errno ? std::strerror(errno) : "cannot be written";
+        }
+    }
     if (!f) {
-        char text[160];
-        std::snprintf(text, sizeof text, "Cannot record into %s in the working folder.", g_name);
+        char text[512];
+        std::snprintf(text, sizeof text, "Cannot record: %s in %s (%s), nor in the home or working folder.", base,
+                      refused.c_str(), why.c_str());
         ui().message_box(text, "Recording", hwnd);
+        status_message(text);
         return false;
+    }
+    if (!refused.empty()) {
+        // Said when it happens, so the listener knows where to look.
+        std::string text = "Cannot write in " + refused + " (" + why + "): recording into " + g_folder;
+        if (g_folder == working_folder() && !start_folder().empty()) text += ", a folder emptied at logout";
+        std::fprintf(stderr, "kestrel: %s\n", text.c_str());
+        status_message(text.c_str());
     }
     uint8_t h[kHeaderBytes];
     header(h, rate, 0);
@@ -202,6 +272,7 @@ bool record_start() {
         media_tap(tap);
         g_tap_installed = true;
     }
+    g_rate = rate;
     g_armed.store(true, std::memory_order_release);
     show_state();
     return true;
@@ -213,9 +284,14 @@ void record_stop() {
     drain();  // may itself end the file on a fault
     if (!g_file) return;
     update_sizes();
-    files().close(g_file);
+    const bool closed = files().close(g_file) != 0;
     g_file = nullptr;
     show_state();
+    const uint64_t s = record_seconds();
+    char text[512];
+    std::snprintf(text, sizeof text, "%s %s in %s (%llu:%02llu)", closed ? "Saved" : "Could not finish", g_name,
+                  g_folder.c_str(), static_cast<unsigned long long>(s / 60), static_cast<unsigned long long>(s % 60));
+    status_message(text);
 }
 
 void record_toggle() {
@@ -228,6 +304,8 @@ bool recording() { return g_file != nullptr; }
 void record_step() { drain(); }
 
 const char *record_name() { return g_name; }
+const std::string &record_path() { return g_path; }
+uint64_t record_seconds() { return g_rate > 0 ? record_frames() / static_cast<uint64_t>(g_rate) : 0; }
 uint64_t record_frames() { return g_data / 2; }
 
 }  // namespace kestrel

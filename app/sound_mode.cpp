@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "app/listening.h"
+#include "app/status.h"
 #include "app/window.h"
 #include "platform/waterfall.h"
 #include "state/clock.h"

@@ -1,16 +1,21 @@
 #include "app/window.h"
 
 #include "app/copy_desk.h"
+#include "app/heard.h"
 #include "app/listening.h"
 #include "app/on_air.h"
 #include "app/recording.h"
 #include "app/report.h"
 #include "app/resources.h"
 #include "app/sound_mode.h"
+#include "app/status.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <string>
 
 #include "bandplan/bands.h"
+#include "platform/audio.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/media.h"
@@ -147,15 +152,21 @@ intptr_t WndProc(int window_handle, uint32_t message, uintptr_t wparam, intptr_t
             return 0;
         }
         command(id, window_handle);
+        show_switches();
         return DefWindowProcA(window_handle, message, wparam, lparam);
     }
     case WM_KEYDOWN:
-        if (listening_key(wparam, window_handle)) {
+        if (!command_key(lparam) && listening_key(wparam, window_handle)) {
         } else if (int id = button_for_key(wparam)) tune_step(id, window_handle);
-        else if (wparam == VK_RECORD) record_toggle();
+        // Ctrl+C, Alt+R ... belong to the desktop and to the copy check's
+        // selection: a letter or digit key is the receiver's only when typed alone.
+        else if (command_key(lparam)) {
+        } else if (wparam == VK_RECORD) record_toggle();
         else if (wparam == VK_COPY_CHECK) copy_check_toggle();
         else if (wparam == VK_SOUND_MODE) sound_cycle();
         else if (wparam == VK_WATERFALL) waterfall_toggle();
+        show_switches();
+        status_tick();
         return DefWindowProcA(window_handle, message, wparam, lparam);
     case MM_MCINOTIFY:
         noise_notified();
@@ -178,6 +189,7 @@ void dsp_freq(int window_handle) {
     copy_check_retuning();
     stop_all_devs();
     bands();
+    status_heard(heard_summary(on_air_commands()));
     listening_received();
     sound_sync();
     copy_check_refresh();
@@ -239,6 +251,9 @@ int first_frequency() {
 
 void scan_step() {
     if (scan != 1) return;
+    // Mended: the step follows each message of the main loop; a box runs a
+    // loop of its own, so scanning waits until it is closed.
+    if (ui_box_up()) return;
     if (scan_holds()) return;
     freq += 1;
     if (freq > FREQ_MAX) freq = FREQ_MIN;
@@ -248,6 +263,56 @@ void scan_step() {
 void notify_step() {
     record_step();
     for (int n = media_take_notify(); n > 0; --n) WndProc(hwnd, MM_MCINOTIFY, MCI_NOTIFY_SUCCESSFUL, 0);
+}
+
+bool command_key(intptr_t lparam) { return (lparam & KEY_COMMAND_MODIFIERS) != 0; }
+
+void show_switches() {
+    const struct {
+        int id;
+        bool on;
+    } lamps[] = {
+        {ID_SCAN, scan != 0},    {ID_ATT, att != 0},    {ID_FLT, filter != 0},  {ID_HIST, hist != 0},
+        {ID_CLIP, clips != 0},   {ID_BGND, bkgnd != 0}, {ID_QRN, qrn != 0},     {ID_SMPL, sampling == 4},
+    };
+    for (const auto &l : lamps) ui().set_state(l.id, l.on ? 1 : 0);
+}
+
+void announce_recordings() {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path fone = fs::path(working_folder()) / "fone";
+    if (fs::exists(fone / "noise.wav", ec)) {
+        const fs::path real = fs::canonical(fone, ec);
+        const std::string where = ec ? fone.string() : real.string();
+        std::fprintf(stderr, "kestrel: recordings from %s\n", where.c_str());
+        status_message(("Recordings from " + where).c_str());
+        return;
+    }
+    const std::string where = fone.string();
+    std::fprintf(stderr,
+                 "kestrel: no recordings in %s: the band noise and the recorded signals stay silent.\n"
+                 "kestrel: start the receiver in a folder that holds fone/ (./kestrel run prepares run/),\n"
+                 "kestrel: or install the package, which brings them to /usr/share/kestrel/fone.\n",
+                 where.c_str());
+    status_message(("No recordings folder: " + where + " is missing (no noise, no recorded signals)").c_str());
+}
+
+void announce_no_sound() {
+    const std::string why = media_sdl_problem();
+    std::fprintf(stderr,
+                 "kestrel: no sound output%s%s\n"
+                 "kestrel: the receiver runs on silently. To try:\n"
+                 "kestrel:   kestrel --list-devices     the outputs the sound system offers\n"
+                 "kestrel:   kestrel --device NAME      play through one of them\n"
+                 "kestrel:   SDL_AUDIODRIVER=pipewire kestrel (or pulseaudio, alsa) picks the sound system;\n"
+                 "kestrel:   check that PulseAudio or PipeWire runs for this user (pactl info);\n"
+                 "kestrel:   SDL_AUDIODRIVER=dummy kestrel runs and records without a sound card.\n",
+                 why.empty() ? "" : ": ", why.c_str());
+    // What to try first: the reason may be too long for the line (its tooltip has it all).
+    status_message(("No sound output (kestrel --list-devices, SDL_AUDIODRIVER=dummy)" +
+                    (why.empty() ? std::string() : ": " + why))
+                       .c_str());
 }
 
 int WinMain(int, int, const char *, int) {
@@ -280,12 +345,20 @@ int WinMain(int, int, const char *, int) {
     stop_all_devs();
     stn();
     noise_generation();
-    if (media().num_devs() == 0) ui().message_box("Cannot Find Device Driver!", "Error!", 0);
+    status_create(hwnd);
+    show_switches();
+    announce_recordings();
+    if (media().num_devs() == 0) {
+        // Said before the box, which waits for its OK.
+        announce_no_sound();
+        ui().message_box("Cannot Find Device Driver!", "Error!", 0);
+    }
     sound_start();
 
     window().start_timer(SCAN_PERIOD_MS, scan_step);
     window().start_timer(NOTIFY_PERIOD_MS, notify_step);
     window().start_timer(COPY_TICK_MS, copy_check_tick);
+    window().start_timer(STATUS_PERIOD_MS, status_tick);
     listening_start();
     return window().run();
 }

@@ -39,6 +39,8 @@ constexpr int SCAN_PERIOD_MS = 200;
 // How often the window thread collects the noise loop's completion notices
 // and moves the recorded sound into its file.
 constexpr int NOTIFY_PERIOD_MS = 20;
+// How often the status line looks at the clock (it shows whole seconds).
+constexpr int STATUS_PERIOD_MS = 250;
 // Keys of the listening aids: R records what is heard, C opens the copy check.
 constexpr uintptr_t VK_RECORD = 'R';
 constexpr uintptr_t VK_COPY_CHECK = 'C';
@@ -84,6 +86,18 @@ int tuned_by_button(int id, int from);
 int button_for_key(uintptr_t vk);
 // The first frequency: 15000..24999 by day, 10000..14999 by night.
 int first_frequency();
+
+// True when the key came with Ctrl, Alt or the logo key held (lParam of
+// WM_KEYDOWN): such a key is never taken as one of the receiver's letter or
+// digit keys. Every plain key the receiver adds goes after this test.
+bool command_key(intptr_t lparam);
+// Shows each switch lit while it is on: SCAN, ATT, FLT (lit for FLT1), HIST,
+// CLIP, BGND, QRN and SMPL (lit at 4). Run after every change of a switch.
+void show_switches();
+// Start-up: says once (stderr and status line) which recordings folder is
+// used, or that there is none; and why there is no sound and what to try.
+void announce_recordings();
+void announce_no_sound();
 
 // One scan step (the 200 ms timer): while scanning, 1 kHz up, past 30000 back to 10000, retune.
 void scan_step();

@@ -7,6 +7,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/media.h"
 
@@ -25,6 +26,16 @@ void media_sdl_close();
 // into nothing at the sound card's pace: for tests and machines without a
 // sound card). nullptr restores the default choice.
 void media_sdl_driver(const char *name);
+// Selects the output by its name (one of media_sdl_devices') before
+// media_sdl_open(); nullptr or "" is the sound system's default.
+void media_sdl_device(const char *name);
+// Why the last media_sdl_open() found no output, in words with the driver
+// and the sound system's own reason; "" when it opened one.
+std::string media_sdl_problem();
+// The driver in use and the names of the outputs it offers; false (with the
+// reason in *why) when the sound system does not start. A list may be empty
+// where the driver cannot tell its outputs; the default output may still work.
+bool media_sdl_devices(std::string *driver, std::vector<std::string> *names, std::string *why);
 // Diagnostics of the open device: output rate, and how many times a playing
 // source had no decoded audio ready when the device asked for it.
 int media_sdl_rate();

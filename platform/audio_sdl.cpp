@@ -6,6 +6,7 @@
 #include <condition_variable>
 #include <cstdlib>
 #include <mutex>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -37,6 +38,16 @@ struct Device {
 std::mutex g_mu;
 Device *g_dev = nullptr;
 bool g_exit_hook = false;
+std::string g_device_name;  // "" = the sound system's default output
+std::string g_problem;      // why the last open found no output
+
+// The driver SDL chose or was told to use, for messages.
+std::string driver_words() {
+    const char *current = SDL_GetCurrentAudioDriver();
+    if (current) return std::string("driver ") + current;
+    const char *asked = std::getenv("SDL_AUDIODRIVER");
+    return asked && *asked ? std::string("driver ") + asked : std::string("no driver");
+}
 
 void wake_feeder() {
     // Only called from mixer control calls, which run under g_mu.
@@ -115,7 +126,9 @@ void media_sdl_driver(const char *name) {
 const MediaBackend *media_sdl_open() {
     std::lock_guard<std::mutex> lk(g_mu);
     if (g_dev) return &media_sdl;
+    g_problem.clear();
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        g_problem = std::string("the sound system did not start (") + driver_words() + "): " + SDL_GetError();
         platform_log("media: no audio", SDL_GetError(), 0);
         return &media_sdl;  // num_devs() is 0 and every call does nothing
     }
@@ -127,9 +140,11 @@ const MediaBackend *media_sdl_open() {
     want.callback = callback;
     auto *d = new Device;
     want.userdata = d;
-    d->id = SDL_OpenAudioDevice(nullptr, 0, &want, &have,
+    d->id = SDL_OpenAudioDevice(g_device_name.empty() ? nullptr : g_device_name.c_str(), 0, &want, &have,
                                 SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
     if (d->id == 0 || have.channels < 1) {
+        const std::string which = g_device_name.empty() ? "the default output" : "the output \"" + g_device_name + "\"";
+        g_problem = which + " did not open (" + driver_words() + "): " + SDL_GetError();
         platform_log("media: no output device", SDL_GetError(), 0);
         if (d->id) SDL_CloseAudioDevice(d->id);
         delete d;
@@ -167,6 +182,30 @@ void media_sdl_close() {
     delete d->mixer;
     delete d;
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+void media_sdl_device(const char *name) { g_device_name = name ? name : ""; }
+
+std::string media_sdl_problem() {
+    std::lock_guard<std::mutex> lk(g_mu);
+    return g_problem;
+}
+
+bool media_sdl_devices(std::string *driver, std::vector<std::string> *names, std::string *why) {
+    names->clear();
+    const bool was_up = SDL_WasInit(SDL_INIT_AUDIO) != 0;
+    if (!was_up && SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        *driver = driver_words();
+        *why = SDL_GetError();
+        return false;
+    }
+    *driver = driver_words();
+    const int n = SDL_GetNumAudioDevices(0);
+    for (int i = 0; i < n; ++i)
+        if (const char *name = SDL_GetAudioDeviceName(i, 0)) names->push_back(name);
+    if (n < 0) *why = SDL_GetError();
+    if (!was_up) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return n >= 0;
 }
 
 int media_sdl_rate() {

@@ -9,6 +9,8 @@ namespace kestrel {
 namespace {
 std::mutex g_mutex;
 std::map<int, std::string> g_texts;
+std::map<int, int> g_states;
+int g_boxes_up = 0;  // window thread only
 std::string g_box_text, g_box_caption;
 int g_boxes = 0;
 std::string g_title, g_side_text;
@@ -24,10 +26,11 @@ void headless_title(const char *) {}
 void headless_side_show(const char *, const char *) { g_headless_side = true; }
 int headless_side_update(const char *) { return g_headless_side ? 1 : 0; }
 void headless_side_close() { g_headless_side = false; }
+void headless_state(int, int) {}
 }  // namespace
 
-const UiBackend ui_headless = {"headless",         headless_set_text,    headless_box,       headless_title,
-                               headless_side_show, headless_side_update, headless_side_close};
+const UiBackend ui_headless = {"headless",         headless_set_text,    headless_box,        headless_title,
+                               headless_side_show, headless_side_update, headless_side_close, headless_state};
 
 void ui_use(const UiBackend *backend) { g_backend = backend ? backend : &ui_headless; }
 
@@ -48,7 +51,16 @@ void set_text_through(int id, const char *text) {
 }
 void box_through(const char *text, const char *caption, int owner) {
     remember_box(text, caption);
+    ++g_boxes_up;
     g_backend->message_box(text, caption, owner);
+    --g_boxes_up;
+}
+void state_through(int id, int on) {
+    {
+        std::lock_guard<std::mutex> lock(g_mutex);
+        g_states[id] = on ? 1 : 0;
+    }
+    if (g_backend->set_state) g_backend->set_state(id, on ? 1 : 0);
 }
 void title_through(const char *title) {
     {
@@ -76,8 +88,8 @@ void side_close_through() {
     g_side_shown = false;
     g_side_text.clear();
 }
-const UiBackend g_front = {"front",           set_text_through,    box_through,       title_through,
-                           side_show_through, side_update_through, side_close_through};
+const UiBackend g_front = {"front",           set_text_through,    box_through,        title_through,
+                           side_show_through, side_update_through, side_close_through, state_through};
 }  // namespace
 
 // Every call passes through the front table, which keeps the texts for read-back
@@ -110,9 +122,16 @@ bool ui_side_shown() {
     std::lock_guard<std::mutex> lock(g_mutex);
     return g_side_shown;
 }
+int ui_state(int id) {
+    std::lock_guard<std::mutex> lock(g_mutex);
+    auto it = g_states.find(id);
+    return it == g_states.end() ? 0 : it->second;
+}
+bool ui_box_up() { return g_boxes_up > 0; }
 void ui_reset() {
     std::lock_guard<std::mutex> lock(g_mutex);
     g_texts.clear();
+    g_states.clear();
     g_box_text.clear();
     g_box_caption.clear();
     g_boxes = 0;

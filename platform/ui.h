@@ -21,6 +21,9 @@ struct UiBackend {
     void (*side_show)(const char *title, const char *text);
     int (*side_update)(const char *text);
     void (*side_close)();
+    // Shows switch `id` lit and pressed (on nonzero) or plain; its caption
+    // stays. May be left out (nullptr) by a backend that draws no switches.
+    void (*set_state)(int id, int on);
 };
 
 void ui_use(const UiBackend *backend);
@@ -39,6 +42,11 @@ int ui_box_count();
 const char *ui_title();
 const char *ui_side_text();
 bool ui_side_shown();
+// The state last shown for switch `id` (0 if never set).
+int ui_state(int id);
+// True while a message box is up: it runs its own loop, and what the main
+// loop would do after each message waits until it is closed.
+bool ui_box_up();
 void ui_reset();
 
 }  // namespace kestrel

@@ -41,10 +41,21 @@ constexpr uintptr_t VK_INSERT = 0x2D;
 constexpr uintptr_t VK_DELETE = 0x2E;
 constexpr uintptr_t VK_F1 = 0x70;  // .. F12 = 0x7B
 
+// Modifier keys held with a WM_KEYDOWN, carried in its lParam. Bit 29 is where
+// the classic window system tells that Alt is down; Ctrl and the logo key take
+// two bits it leaves unused.
+constexpr intptr_t KEY_ALT = intptr_t(1) << 29;
+constexpr intptr_t KEY_CTRL = intptr_t(1) << 27;
+constexpr intptr_t KEY_META = intptr_t(1) << 26;
+// A letter or digit typed with one of these is a command for someone else (a
+// copy, a desktop shortcut), never a key of the receiver.
+constexpr intptr_t KEY_COMMAND_MODIFIERS = KEY_ALT | KEY_CTRL | KEY_META;
+
 // A window procedure: window, message, wParam, lParam.
 using WindowProc = intptr_t (*)(int window, uint32_t message, uintptr_t wparam, intptr_t lparam);
 
-enum ControlKind { CONTROL_BUTTON = 0, CONTROL_STATIC = 1 };
+// CONTROL_STATUS: a text field of the status line, in a plain smaller font.
+enum ControlKind { CONTROL_BUTTON = 0, CONTROL_STATIC = 1, CONTROL_STATUS = 2 };
 
 struct ControlSpec {
     int id;

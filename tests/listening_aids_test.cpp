@@ -3,7 +3,9 @@
 // up (a file layer that stops taking bytes), and the copy check window.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -11,6 +13,7 @@
 
 #include "app/copy_desk.h"
 #include "app/recording.h"
+#include "app/status.h"
 #include "app/report.h"
 #include "app/window.h"
 #include "bandplan/bands.h"
@@ -233,21 +236,100 @@ TEST_F(ListeningAids, RecordingNeedsAMixAndStopsCleanlyWhenTheDiskFills) {
     Recorded r = load_recording(name);
     EXPECT_TRUE(r.valid);
     EXPECT_EQ(r.samples.size(), static_cast<size_t>(kRate + 500));
-    // The next start takes a fresh file once there is room again.
+    // The next start takes a fresh file once there is room again; the cut one stays.
     files_use(nullptr);
     ASSERT_TRUE(record_start());
+    const std::string again = record_name();
+    EXPECT_NE(again, name);
     play(1000);
     record_stop();
     record_stop();  // twice is harmless
-    EXPECT_TRUE(load_recording(name).valid);
-    EXPECT_EQ(load_recording(name).samples.size(), static_cast<size_t>(kRate));
+    EXPECT_TRUE(load_recording(again).valid);
+    EXPECT_EQ(load_recording(again).samples.size(), static_cast<size_t>(kRate));
+    EXPECT_EQ(load_recording(name).samples.size(), static_cast<size_t>(kRate + 500));
 
     // A disk too full for even the header: no recording, no file left half made.
     files_use(&limited_disk);
     g_budget = 10;
     EXPECT_FALSE(record_start());
     EXPECT_FALSE(recording());
-    EXPECT_FALSE(file_exists(name));
+    EXPECT_EQ(fs::directory_iterator(dir_) == fs::directory_iterator(), false);
+    int wavs = 0;
+    for (const auto &e : fs::directory_iterator(dir_))
+        if (e.path().extension() == ".wav" && e.path().filename() != "mix.wav") ++wavs;
+    EXPECT_EQ(wavs, 2) << "only the two recordings";
+}
+
+TEST_F(ListeningAids, ARecordingInTheSameMinuteNeverReplacesAnEarlierOne) {
+    ASSERT_TRUE(media_offline_begin("mix.wav", 30, kRate));
+    freq = 10101;
+    char base[64];
+    save_file_name(base, sizeof base);
+    const std::string stem = std::string(base).substr(0, std::strlen(base) - 4);
+    // A dangling link of a later name counts as taken: a write would go through it.
+    fs::create_symlink("nowhere/at/all.wav", stem + "-3.wav");
+    const struct {
+        uint32_t ms;
+        std::string name;
+        const char *took;
+    } takes[] = {{2000, base, "0:02"}, {1000, stem + "-2.wav", "0:01"}, {3000, stem + "-4.wav", "0:03"}};
+    for (const auto &take : takes) {
+        ASSERT_TRUE(record_start());
+        EXPECT_EQ(std::string(record_name()), take.name);
+        play(take.ms);
+        // While it runs, the status line shows REC with the time and the file.
+        EXPECT_NE(status_text().find(std::string("REC ") + take.took + " " + take.name), std::string::npos)
+            << status_text();
+        record_stop();
+        EXPECT_EQ(status_last_message(), "Saved " + take.name + " in " + working_folder() + " (" + take.took + ")");
+        EXPECT_EQ(status_text().find("REC "), std::string::npos);
+    }
+    // Every take whole, in its own file, the first one untouched by the others.
+    for (const auto &take : takes) {
+        Recorded r = load_recording(take.name);
+        EXPECT_TRUE(r.valid) << take.name;
+        EXPECT_EQ(r.samples.size(), static_cast<size_t>(take.ms / 1000 * kRate)) << take.name;
+    }
+    EXPECT_TRUE(fs::is_symlink(stem + "-3.wav"));
+}
+
+// A file layer on which one folder cannot be written.
+std::string g_refused;
+void *refusing_open(const char *path) {
+    if (std::string(path).rfind(g_refused + "/", 0) == 0) {
+        errno = EACCES;
+        return nullptr;
+    }
+    return files_stdio.open_write(path);
+}
+const FileBackend refusing_disk = {"read-only folder", refusing_open, files_stdio.append, files_stdio.overwrite,
+                                   files_stdio.close};
+
+TEST_F(ListeningAids, AFolderThatCannotBeWrittenSendsTheRecordingHomeAndSaysSo) {
+    ASSERT_TRUE(media_offline_begin("mix.wav", 10, kRate));
+    const std::string home = make_temp_dir("kestrel-home");  // outside the refused folder
+    ASSERT_FALSE(home.empty());
+    const char *old_home = std::getenv("HOME");
+    const std::string kept = old_home ? old_home : "";
+    setenv("HOME", home.c_str(), 1);
+    g_refused = working_folder();
+    files_use(&refusing_disk);
+    freq = 14000;
+    const bool started = record_start();
+    const std::string message = status_last_message();
+    play(1000);
+    record_stop();
+    files_use(nullptr);
+    if (old_home) setenv("HOME", kept.c_str(), 1);
+    else unsetenv("HOME");
+    ASSERT_TRUE(started);
+    // Announced when it happens, with the reason, and named again at the end.
+    EXPECT_EQ(message, "Cannot write in " + g_refused + " (" + std::strerror(EACCES) + "): recording into " + home);
+    EXPECT_EQ(status_last_message(), "Saved " + std::string(record_name()) + " in " + home + " (0:01)");
+    EXPECT_TRUE(load_recording(home + "/" + record_name()).valid);
+    EXPECT_FALSE(file_exists(record_name()));
+    std::error_code ec;
+    fs::remove_all(home, ec);
 }
 
 TEST_F(ListeningAids, QuittingEndsTheRecordingWithAValidFile) {

@@ -12,6 +12,7 @@
 #include "app/listening.h"
 #include "app/recording.h"
 #include "app/report.h"
+#include "app/status.h"
 #include "app/window.h"
 #include "platform/ask.h"
 #include "platform/audio.h"
@@ -145,10 +146,12 @@ TEST_F(Listening, LiveBandReceivesTheStartFrequencyAtOnceAndOnlyWhenAsked) {
     EXPECT_LT(received_again, find("run"));
     EXPECT_EQ(std::string(ui_text(ID_FREQ_FIELD)), freq_text(freq));
     EXPECT_NE(std::string(ui_title()).find("[LIVE]"), std::string::npos);
+    EXPECT_NE(status_flags_text().find("LIVE"), std::string::npos) << status_flags_text();
 
-    // L toggles it; the title says so.
+    // L toggles it; the title and the status line say so.
     key(VK_LIVE);
     EXPECT_FALSE(live_on());
+    EXPECT_EQ(status_flags_text().find("LIVE"), std::string::npos) << status_flags_text();
     EXPECT_EQ(std::string(ui_title()), std::string(window_title));
     key(VK_LIVE);
     EXPECT_TRUE(live_on());
@@ -317,6 +320,8 @@ TEST_F(Listening, TimeMachineKeyTakesAnInstantAnOffsetOrNowAndRetunes) {
     EXPECT_TRUE(retuned());  // heard at the new time at once
     EXPECT_EQ(timers_of(LISTENING_PERIOD_MS), 1);
     EXPECT_NE(std::string(ui_title()).find("[SIM 1938-06-01 20:00:0"), std::string::npos) << ui_title();
+    EXPECT_NE(status_flags_text().find("SIM"), std::string::npos) << status_flags_text();
+    EXPECT_NE(status_text().find("1938"), std::string::npos) << status_text();  // the receiver's clock
 
     g_answer = "-1d2h30m";
     key(VK_TIME_MACHINE);
@@ -497,6 +502,7 @@ TEST_F(Listening, StoppingScanHoldsWhileAStationSendsAndMovesOnWhenItEnds) {
     key(VK_SCAN_STOP);
     EXPECT_TRUE(scan_stop_on());
     EXPECT_NE(std::string(ui_title()).find("[SCAN STOPS]"), std::string::npos);
+    EXPECT_NE(status_flags_text().find("SCAN STOPS"), std::string::npos) << status_flags_text();
 }
 
 }  // namespace

@@ -2,15 +2,20 @@
 // command and every option the tool accepts, so that none is added unexplained.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <regex>
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "app/listening.h"
 #include "app/window.h"
+#include "platform/files.h"
 
 namespace kestrel::test {
 namespace {
@@ -29,8 +34,7 @@ std::string page(const char *name) {
     return plain;
 }
 
-std::string output_of(const std::string &args) {
-    std::string cmd = std::string(KESTREL_CLI_PATH) + " " + args + " 2>&1";
+std::string shell_output(const std::string &cmd) {
     std::string out;
     if (FILE *p = popen(cmd.c_str(), "r")) {
         char buf[4096];
@@ -40,6 +44,8 @@ std::string output_of(const std::string &args) {
     }
     return out;
 }
+
+std::string output_of(const std::string &args) { return shell_output(std::string(KESTREL_CLI_PATH) + " " + args + " 2>&1"); }
 
 // The words after "Subcommands:" in a help text, one per line.
 std::set<std::string> subcommands_in(const std::string &help) {
@@ -143,6 +149,54 @@ TEST(ManPages, HelpParsingFindsWhatItLooksFor) {
     EXPECT_EQ(subcommands_in(help), (std::set<std::string>{"render", "tune"}));
     EXPECT_EQ(options_in("  --at TEXT  --seconds INT:INT in [1 - 3600]  --f1"),
               (std::set<std::string>{"--at", "--seconds", "--f1"}));
+}
+
+// The page as `man` shows it, in plain text; "" when groff is not installed.
+std::string rendered(const char *name) {
+    return shell_output("groff -man -Tascii -P-cbou " + std::string(KESTREL_MAN_DIR) + "/" + name + " 2>/dev/null");
+}
+
+// The lines of a rendered section that begin with `program`, the way a reader copies them.
+std::vector<std::string> commands_in(const std::string &text, const std::string &section, const std::string &program) {
+    std::vector<std::string> out;
+    std::istringstream lines(text);
+    std::string line;
+    bool inside = false;
+    while (std::getline(lines, line)) {
+        if (!line.empty() && line[0] != ' ') inside = line == section;
+        const size_t at = line.find_first_not_of(' ');
+        if (inside && at != std::string::npos && line.compare(at, program.size() + 1, program + " ") == 0)
+            out.push_back(line.substr(at));
+    }
+    return out;
+}
+
+TEST(ManPages, EveryExamplePastedIntoAShellRuns) {
+    const std::string cli = rendered("kestrel-cli.1");
+    if (cli.empty()) GTEST_SKIP() << "groff is not installed";
+    const std::vector<std::string> examples = commands_in(cli, "EXAMPLES", "kestrel-cli");
+    ASSERT_GE(examples.size(), 3u) << cli;
+    const std::string dir = make_temp_dir("kestrel-man");
+    ASSERT_FALSE(dir.empty());
+    for (const std::string &example : examples) {
+        // The line as pasted, with the tool of this build in place of the installed one.
+        const std::string command = "cd " + dir + " && " + KESTREL_CLI_PATH + example.substr(11) + " >/dev/null 2>&1";
+        EXPECT_EQ(std::system(command.c_str()), 0) << example;
+    }
+    EXPECT_NE(std::find(examples.begin(), examples.end(),
+                        "kestrel-cli render --text \"CQ CQ DE DAN\" --spd 18 --out cq.wav"),
+              examples.end())
+        << "the text's quotes are lost";
+    // Quotes in the running text survive roff too.
+    EXPECT_NE(cli.find("{\"khz\": ..., \"heard\": [...]}"), std::string::npos);
+    std::filesystem::remove_all(dir);
+
+    const std::string receiver = rendered("kestrel.1");
+    for (const char *section : {"EXIT STATUS", "SIGNALS", "ENVIRONMENT", "TROUBLESHOOTING", "FILES"})
+        EXPECT_NE(receiver.find(std::string("\n") + section + "\n"), std::string::npos) << section;
+    const std::vector<std::string> receiver_examples = commands_in(receiver, "EXAMPLES", "kestrel");
+    EXPECT_NE(std::find(receiver_examples.begin(), receiver_examples.end(), "kestrel --list-devices"),
+              receiver_examples.end());
 }
 
 }  // namespace

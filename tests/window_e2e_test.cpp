@@ -4,7 +4,9 @@
 // the widgets themselves.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <sys/wait.h>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -17,6 +19,7 @@
 #include <thread>
 
 #include "app/report.h"
+#include "app/status.h"
 #include "app/window.h"
 #include "bandplan/bands.h"
 #include "platform/clock.h"
@@ -67,12 +70,14 @@ long long epoch_ms() {
 struct Dump {
     std::map<std::string, std::string> values;
     std::map<int, std::string> captions;
+    std::map<int, int> states;      // each button: 1 while shown pressed and lit
     std::vector<std::string> side;  // the copy check window's lines, while it is shown
     bool read(const std::string &path) {
         std::ifstream in(path);
         if (!in) return false;
         values.clear();
         captions.clear();
+        states.clear();
         side.clear();
         std::string line;
         while (std::getline(in, line)) {
@@ -86,6 +91,10 @@ struct Dump {
                 auto close = line.rfind(']');
                 if (open != std::string::npos && close != std::string::npos)
                     captions[id] = line.substr(open + 1, close - open - 1);
+            } else if (key == "state") {
+                int id = 0, on = 0;
+                ls >> id >> on;
+                states[id] = on;
             } else if (key == "side") {
                 side.push_back(line.substr(5));
             } else {
@@ -222,12 +231,15 @@ TEST_F(WindowEndToEnd, KeysButtonsInfoSecondStartOffCrashAndSignal) {
 
     const std::string title = " TOVA 10" + std::string(16, ' ') + "10000 - 30000 kHz" + std::string(27, ' ') + "KESTREL";
     EXPECT_EQ(d.values["title"], title);
-    ASSERT_EQ(d.captions.size(), 35u);
+    ASSERT_EQ(d.captions.size(), 37u);  // the 35 of the panel and the status line's two fields
     for (const ControlSpec &c : controls) {
         if (c.id == ID_FREQ_FIELD || c.id == ID_SMETER) continue;
         EXPECT_EQ(d.captions[c.id], c.caption) << c.id;
     }
     EXPECT_EQ(d.captions[ID_SMETER], "     ");
+    // The switches as they start: HIST, CLIP, BGND, QRN and SMPL (at 4) lit, the rest plain.
+    for (int id : {ID_HIST, ID_CLIP, ID_BGND, ID_QRN, ID_SMPL}) EXPECT_EQ(d.states[id], 1) << id;
+    for (int id : {ID_SCAN, ID_ATT, ID_FLT, ID_LOW, ID_INFO, ID_OFF}) EXPECT_EQ(d.states[id], 0) << id;
     int f = shown_freq(d);
     ASSERT_GE(f, 10000);
     ASSERT_LE(f, 24999);
@@ -277,6 +289,11 @@ TEST_F(WindowEndToEnd, KeysButtonsInfoSecondStartOffCrashAndSignal) {
     ASSERT_TRUE(wait_for([&] { return shown_freq(a.dump()) == 20000; })) << "M1 recall";
     click(wid, ID_FLT);
     ASSERT_TRUE(wait_for([&] { return a.dump().captions[ID_FLT] == "FLT1"; })) << "FLT";
+    EXPECT_EQ(a.dump().states[ID_FLT], 1);
+    click(wid, ID_CLIP);
+    ASSERT_TRUE(wait_for([&] { return a.dump().states[ID_CLIP] == 0; })) << "CLIP off shows plain";
+    click(wid, ID_CLIP);
+    ASSERT_TRUE(wait_for([&] { return a.dump().states[ID_CLIP] == 1; })) << "CLIP on shows lit";
     click(wid, ID_HIGH);
     ASSERT_TRUE(wait_for([&] { return shown_freq(a.dump()) == 30000; })) << "HIGH";
     // Keys still tune after clicks: no button took the keyboard.
@@ -292,6 +309,19 @@ TEST_F(WindowEndToEnd, KeysButtonsInfoSecondStartOffCrashAndSignal) {
     ASSERT_EQ(sh(x("mousemove 1000 740")), 0);
     press("Right");
     ASSERT_TRUE(wait_for([&] { return shown_freq(a.dump()) == 10001; })) << "Right after the info box";
+
+    // Scanning waits while the info box is up, and goes on once it is closed.
+    click(wid, ID_SCAN);
+    ASSERT_TRUE(wait_for([&] { return a.dump().states[ID_SCAN] == 1 && shown_freq(a.dump()) > 10001; }));
+    click(wid, ID_INFO);
+    ASSERT_TRUE(wait_for([&] { return sh(x("search --name '^ KESTREL Info' >/dev/null 2>&1")) == 0; }));
+    const int under_box = shown_freq(a.dump());
+    std::this_thread::sleep_for(std::chrono::milliseconds(1200));  // six scan periods
+    EXPECT_EQ(shown_freq(a.dump()), under_box) << "the scan retuned under the box";
+    press("Return");
+    ASSERT_TRUE(wait_for([&] { return shown_freq(a.dump()) > under_box; })) << "the scan did not go on";
+    press("Right");  // a tuning key ends the scan
+    ASSERT_TRUE(wait_for([&] { return a.dump().states[ID_SCAN] == 0; }));
 
     // A second start leaves at once with 0 and the first keeps running.
     Receiver b(dir_, run_, display_, "b");
@@ -480,7 +510,17 @@ TEST_F(WindowEndToEnd, CopyCheckRecordingAndTheDiagnosticLog) {
     ASSERT_TRUE(wait_for([&] { return a.dump().number("side_shown") == 0; }));
     EXPECT_EQ(shown_freq(a.dump()), target + 1);
 
-    // R: recording, shown in the title; a retune does not stop it.
+    // Ctrl and Alt make a letter someone else's: no recording, no copy check.
+    for (const char *chord : {"ctrl+r", "alt+r", "ctrl+c", "alt+c"}) {
+        const long long keys_before = a.dump().number("keys");
+        press(chord);
+        ASSERT_TRUE(wait_for([&] { return a.dump().number("keys") > keys_before; })) << chord;
+        EXPECT_EQ(a.dump().values["title"].find("[REC "), std::string::npos) << chord;
+        EXPECT_EQ(a.dump().number("side_shown"), 0) << chord;
+    }
+    EXPECT_TRUE(recordings_in(run_).empty());
+
+    // R: recording, shown in the title and the status line; a retune does not stop it.
     ASSERT_TRUE(recordings_in(run_).empty());
     press("r");
     ASSERT_TRUE(wait_for([&] { return a.dump().values["title"].find("[REC ") != std::string::npos; }))
@@ -492,6 +532,8 @@ TEST_F(WindowEndToEnd, CopyCheckRecordingAndTheDiagnosticLog) {
     std::vector<std::string> files = recordings_in(run_);
     ASSERT_EQ(files.size(), 1u);
     EXPECT_NE(a.dump().values["title"].find(fs::path(files[0]).filename().string()), std::string::npos);
+    EXPECT_NE(a.dump().captions[ID_STATUS].find("REC 0:0"), std::string::npos) << a.dump().captions[ID_STATUS];
+    EXPECT_NE(a.dump().captions[ID_STATUS].find(fs::path(files[0]).filename().string()), std::string::npos);
 
     // A termination signal mid-recording: exit 0 and a complete file.
     ASSERT_EQ(sh("kill -TERM " + a.pid()), 0);
@@ -588,6 +630,42 @@ TEST_F(WindowEndToEnd, LiveBandAtAnInstantOf1938ReceivesAfreshAtTheMinuteWithout
     click(window_id(), ID_OFF);
     ASSERT_TRUE(wait_for([&] { return r.ended(); })) << "OFF did not end the program";
     EXPECT_EQ(r.rc(), 0);
+#endif
+}
+
+// The receiver's own command line, which needs no display.
+TEST(ReceiverOptions, HelpVersionDevicesAndRefusals) {
+#ifdef KESTREL_BIN
+    auto run = [](const std::string &args, std::string *out) {
+        *out = "";
+        const std::string cmd = std::string("SDL_AUDIODRIVER=dummy ") + KESTREL_BIN + " " + args + " 2>&1";
+        FILE *p = popen(cmd.c_str(), "r");
+        if (!p) return -1;
+        char buf[4096];
+        size_t n;
+        while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) out->append(buf, n);
+        const int rc = pclose(p);
+        return WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+    };
+    std::string out;
+    EXPECT_EQ(run("--version", &out), 0);
+    EXPECT_EQ(out, "kestrel 4.29\n");
+    EXPECT_EQ(run("--help", &out), 0);
+    for (const char *word : {"--debug-log", "--device NAME", "--list-devices", "--version", "Keys:", "R record",
+                             "C copy check", "Files:", "SDL_AUDIODRIVER=dummy", "kestrel(1)"})
+        EXPECT_NE(out.find(word), std::string::npos) << word << " in\n" << out;
+    EXPECT_EQ(run("-h", &out), 0);
+    EXPECT_EQ(run("--list-devices", &out), 0);
+    EXPECT_EQ(out.rfind("driver dummy\n", 0), 0u) << out;
+    EXPECT_GE(std::count(out.begin(), out.end(), '\n'), 2) << "an output listed under the driver: " << out;
+    // Refused, with the usage: an unknown option, and --device without its name.
+    EXPECT_EQ(run("--loud", &out), 2);
+    EXPECT_NE(out.find("unknown option '--loud'"), std::string::npos) << out;
+    EXPECT_NE(out.find("usage: kestrel"), std::string::npos);
+    EXPECT_EQ(run("--device", &out), 2);
+    EXPECT_NE(out.find("missing the value after '--device'"), std::string::npos) << out;
+#else
+    GTEST_SKIP() << "the receiver program is not built";
 #endif
 }
 

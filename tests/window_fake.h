@@ -33,8 +33,9 @@ struct FakeWindow {
     int box_owner = -1;
     std::string side;  // the side window's text
     bool side_shown = false;
-    // What happens inside the message loop.
+    // What happens inside the message loop, and while a box is up (its own loop).
     std::function<void()> in_loop;
+    std::function<void()> in_box;
 };
 
 inline FakeWindow *fake = nullptr;
@@ -85,6 +86,7 @@ inline void fake_set_text(int id, const char *text) { note("text " + std::to_str
 inline void fake_box(const char *text, const char *caption, int owner) {
     note(std::string("box ") + caption + " | " + text);
     fake->box_owner = owner;
+    if (fake->in_box) fake->in_box();
 }
 inline void fake_title(const char *title) { note(std::string("title [") + title + "]"); }
 inline void fake_side_show(const char *title, const char *text) {
@@ -102,8 +104,9 @@ inline void fake_side_close() {
     note("side_close");
     fake->side_shown = false;
 }
-inline const UiBackend fake_ui_backend = {"fake",         fake_set_text,    fake_box,       fake_title,
-                                          fake_side_show, fake_side_update, fake_side_close};
+// Switch states are read back through ui_state(); the fake draws none.
+inline const UiBackend fake_ui_backend = {"fake",         fake_set_text,    fake_box,        fake_title,
+                                          fake_side_show, fake_side_update, fake_side_close, nullptr};
 
 inline void media_note(const std::string &s) { note("media " + s + " @" + std::to_string(band)); }
 inline void fake_play(int k, const char *file) { media_note("play " + std::to_string(k) + " " + file); }

@@ -403,5 +403,96 @@ TEST_F(WindowPanel, StationRetuneRunsTheWholeDspFreqInOrder) {
     EXPECT_FALSE(retune_nested());
 }
 
+TEST_F(WindowPanel, LettersWithCtrlAltOrTheLogoKeyAreNeverTheReceiversKeys) {
+    freq = 17000;
+    const intptr_t chords[] = {KEY_CTRL, KEY_ALT, KEY_META, KEY_CTRL | KEY_ALT};
+    const uintptr_t letters[] = {VK_RECORD, VK_COPY_CHECK, 'A', 'Z', '5'};
+    for (intptr_t mod : chords) {
+        for (uintptr_t vk : letters) {
+            w_.trace.clear();
+            ui_reset();
+            WndProc(hwnd, WM_KEYDOWN, vk, mod);
+            EXPECT_TRUE(entries("side_show").empty()) << vk << " with " << mod << ": the copy check opened";
+            EXPECT_TRUE(entries("box").empty()) << vk << " with " << mod << ": the recorder answered";
+            EXPECT_TRUE(entries("title").empty()) << vk << " with " << mod;
+            EXPECT_TRUE(entries("media").empty()) << vk << " with " << mod;
+            EXPECT_EQ(entries("def 256").size(), 1u);  // still passed on, as every key is
+        }
+    }
+    EXPECT_EQ(freq, 17000);
+    // Typed alone, the same letters are the receiver's: C opens the copy
+    // check, R answers (with no sound output open, that there is nothing to record).
+    w_.trace.clear();
+    key(VK_COPY_CHECK);
+    EXPECT_EQ(entries("side_show").size(), 1u);
+    key(VK_COPY_CHECK);
+    EXPECT_EQ(entries("side_close").size(), 1u);
+    key(VK_RECORD);
+    ASSERT_EQ(entries("box Recording | Nothing to record").size(), 1u);
+    // Shift changes no key's meaning; the tuning keys tune with any modifier.
+    w_.trace.clear();
+    WndProc(hwnd, WM_KEYDOWN, VK_COPY_CHECK, 0);
+    EXPECT_EQ(entries("side_show").size(), 1u);
+    key(VK_COPY_CHECK);
+    WndProc(hwnd, WM_KEYDOWN, VK_RIGHT, KEY_CTRL);
+    EXPECT_EQ(freq, 17001);
+    WndProc(hwnd, WM_KEYDOWN, VK_PRIOR, KEY_ALT);
+    EXPECT_EQ(freq, 17101);
+}
+
+TEST_F(WindowPanel, EverySwitchShowsItsStateAtAGlanceAndKeepsItsCaption) {
+    struct Lamp {
+        int id;
+        bool (*lit)();
+    } lamps[] = {
+        {ID_ATT, [] { return att == 1; }},      {ID_FLT, [] { return filter == 1; }},
+        {ID_HIST, [] { return hist == 1; }},    {ID_CLIP, [] { return clips == 1; }},
+        {ID_BGND, [] { return bkgnd == 1; }},   {ID_QRN, [] { return qrn == 1; }},
+        {ID_SMPL, [] { return sampling == 4; }}, {ID_SCAN, [] { return scan == 1; }},
+    };
+    freq = 21000;
+    show_switches();
+    for (const Lamp &l : lamps) EXPECT_EQ(ui_state(l.id), l.lit() ? 1 : 0) << "at start, control " << l.id;
+    for (const Lamp &l : lamps) {
+        for (int press = 1; press <= 2; ++press) {
+            const bool before = l.lit();
+            click(l.id);
+            ASSERT_NE(l.lit(), before) << "control " << l.id << " did not switch";
+            EXPECT_EQ(ui_state(l.id), l.lit() ? 1 : 0) << "control " << l.id << " press " << press;
+        }
+        // The caption stays; only FLT names its filter.
+        if (l.id != ID_FLT) {
+            EXPECT_EQ(std::string(ui_text(l.id)), "") << l.id;
+        }
+    }
+    // A tuning key ends the scan, and its lamp goes out with it.
+    click(ID_SCAN);
+    EXPECT_EQ(ui_state(ID_SCAN), 1);
+    key(VK_LEFT);
+    EXPECT_EQ(ui_state(ID_SCAN), 0);
+    // Buttons that are no switches are never lit.
+    for (int id : {ID_OFF, ID_LOW, ID_MID, ID_HIGH, ID_INFO, ID_M1, ID_UP_1K}) EXPECT_EQ(ui_state(id), 0) << id;
+}
+
+TEST_F(WindowPanel, ScanningWaitsWhileABoxIsUp) {
+    freq = 15000;
+    click(ID_SCAN);
+    int steps_under_box = 0;
+    // The box's own loop keeps the timers going; each of them tries a step.
+    w_.in_box = [&] {
+        for (int i = 0; i < 5; ++i) {
+            const int before = freq;
+            scan_step();
+            if (freq != before) ++steps_under_box;
+        }
+    };
+    click(ID_INFO);
+    EXPECT_EQ(steps_under_box, 0);
+    EXPECT_EQ(freq, 15000);
+    EXPECT_EQ(scan, 1);
+    scan_step();  // closed: the scan goes on where it was
+    EXPECT_EQ(freq, 15001);
+}
+
 }  // namespace
 }  // namespace kestrel::test

@@ -8,8 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "app/status.h"
 #include "app/window.h"
 #include "platform/clock.h"
+#include "platform/files.h"
 #include "platform/ui.h"
 #include "platform/window.h"
 #include "procedures/send.h"
@@ -57,13 +59,22 @@ TEST_F(WindowStartup, RunsItsStepsInOrder) {
     for (int k = 0; k <= 9; ++k) expected.push_back("media close " + std::to_string(k) + " @0");
     ASSERT_GE(w_.trace.size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i) ASSERT_EQ(w_.trace[i], expected[i]) << "step " << i;
-    // Then the clip closes of stop_all_devs, the timers and the loop; no band dispatch at start-up.
+    // Then the clip closes of stop_all_devs, the status line's two fields and
+    // their texts, the timers and the loop; no band dispatch at start-up.
     size_t i = expected.size();
     while (i < w_.trace.size() && w_.trace[i].rfind("media string close ", 0) == 0) ++i;
-    ASSERT_EQ(w_.trace.size(), i + 5);
+    ASSERT_LT(i + 1, w_.trace.size());
+    EXPECT_EQ(w_.trace[i], "control 160");
+    EXPECT_EQ(w_.trace[i + 1], "control 161");
+    i += 2;
+    while (i < w_.trace.size() && (w_.trace[i].rfind("text 160 ", 0) == 0 || w_.trace[i].rfind("text 161 ", 0) == 0))
+        ++i;
+    ASSERT_EQ(w_.trace.size(), i + 6);
     EXPECT_EQ(w_.trace[i], "timer 200");
     EXPECT_EQ(w_.trace[i + 1], "timer 20");
     EXPECT_EQ(w_.trace[i + 2], "timer 25");  // the copy check's text moving with the sound
+    EXPECT_EQ(w_.trace[i + 3], "timer 250");
+    i += 1;
     EXPECT_EQ(w_.trace[i + 3], "run");
     EXPECT_EQ(w_.trace[i + 4], "-- loop");
     EXPECT_EQ(band, 0);
@@ -76,7 +87,17 @@ TEST_F(WindowStartup, RunsItsStepsInOrder) {
 
 TEST_F(WindowStartup, ControlsMatchThePanelLayout) {
     WinMain(0, 0, "", 1);
-    ASSERT_EQ(w_.controls.size(), 35u);
+    // The panel's 35, then the status line's two fields below them.
+    ASSERT_EQ(w_.controls.size(), 37u);
+    EXPECT_EQ(w_.controls[35].id, ID_STATUS);
+    EXPECT_EQ(w_.controls[36].id, ID_STATUS_FLAGS);
+    for (const ControlSpec &c : w_.controls) {
+        if (c.id < ID_STATUS) continue;
+        EXPECT_EQ(c.kind, CONTROL_STATUS);
+        EXPECT_GT(c.y, 235) << "below the lowest row of buttons";
+    }
+    EXPECT_LE(w_.controls[35].x + w_.controls[35].w, w_.controls[36].x) << "the flags stand apart";
+    w_.controls.resize(35);
     std::set<int> seen;
     int buttons = 0;
     for (const ControlSpec &c : w_.controls) {
@@ -179,6 +200,22 @@ TEST_F(WindowStartup, MissingOutputDeviceWarnsAndGoesOn) {
     EXPECT_EQ(w_.box_owner, 0);
     EXPECT_GT(box, find("media close 9"));  // after the devices were stopped
     EXPECT_GT(find("run"), box);
+    // Why and what to try, in the status line; the box above keeps its text.
+    EXPECT_EQ(status_last_message().rfind("No sound output", 0), 0u) << status_last_message();
+    EXPECT_NE(status_last_message().find("SDL_AUDIODRIVER=dummy"), std::string::npos);
+}
+
+TEST_F(WindowStartup, SaysWhichRecordingsFolderIsUsedOrThatItIsMissing) {
+    WinMain(0, 0, "", 1);
+    const std::string missing = status_last_message();
+    EXPECT_EQ(missing.rfind("No recordings folder: ", 0), 0u) << missing;
+    EXPECT_NE(missing.find(working_folder() + "/fone"), std::string::npos) << missing;
+    EXPECT_NE(std::string(ui_text(ID_STATUS)).find(missing), std::string::npos) << "shown in the line";
+
+    std::filesystem::create_directory("fone");
+    std::ofstream("fone/noise.wav") << "RIFF";
+    announce_recordings();
+    EXPECT_EQ(status_last_message(), "Recordings from " + std::filesystem::canonical("fone").string());
 }
 
 TEST_F(WindowStartup, RetuneShowsClearsStopsThenDispatches) {

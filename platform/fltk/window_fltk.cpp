@@ -10,8 +10,10 @@
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Text_Buffer.H>
+#include <FL/Fl_RGB_Image.H>
 #include <FL/Fl_Text_Display.H>
 #include <FL/fl_ask.H>
+#include <FL/fl_draw.H>
 #include <FL/x.H>
 
 #include <chrono>
@@ -19,6 +21,7 @@
 #include <signal.h>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
@@ -61,8 +64,12 @@ void dump() {
     std::fprintf(f, "keys\t%ld\n", g_keys);
     std::fprintf(f, "key_us\t%lld\n", g_key_us);
     for (auto &[id, w] : g_controls) {
-        std::fprintf(f, "control\t%d\t%d\t%d\t%d\t%d\t[%s]\n", id, w->x(), w->y(), w->w(), w->h(),
-                     w->label() ? w->label() : "");
+        // One dump line per control: a caption's line breaks are written as \n.
+        std::string caption = w->label() ? w->label() : "";
+        for (size_t at = caption.find('\n'); at != std::string::npos; at = caption.find('\n', at + 2))
+            caption.replace(at, 1, "\\n");
+        std::fprintf(f, "control\t%d\t%d\t%d\t%d\t%d\t[%s]\n", id, w->x(), w->y(), w->w(), w->h(), caption.c_str());
+        if (auto *b = dynamic_cast<Fl_Button *>(w)) std::fprintf(f, "state\t%d\t%d\n", id, b->value() ? 1 : 0);
     }
     fltk_side::dump(f);
     std::fclose(f);
@@ -102,12 +109,21 @@ uintptr_t virtual_key(int key) {
     return 0;
 }
 
+// The modifiers held with the key, as the WM_KEYDOWN's lParam carries them.
+intptr_t key_modifiers(int state) {
+    intptr_t flags = 0;
+    if (state & FL_ALT) flags |= KEY_ALT;
+    if (state & FL_CTRL) flags |= KEY_CTRL;
+    if (state & FL_META) flags |= KEY_META;
+    return flags;
+}
+
 // Every key stops here: none may close a window or move a focus.
 int take_key() {
     uintptr_t vk = virtual_key(Fl::event_key());
     if (vk && g_proc) {
         auto start = std::chrono::steady_clock::now();
-        g_proc(MAIN_HANDLE, WM_KEYDOWN, vk, 0);
+        g_proc(MAIN_HANDLE, WM_KEYDOWN, vk, key_modifiers(Fl::event_state()));
         auto took = std::chrono::steady_clock::now() - start;
         g_key_us = std::chrono::duration_cast<std::chrono::microseconds>(took).count();
         ++g_keys;
@@ -211,6 +227,54 @@ int fltk_register(const char *) {
     return 1;
 }
 
+// The window's icon, drawn as packaging/kestrel.svg draws it (a tuning dial over
+// the letter K in Morse), so a dock or a task bar shows it beside the title.
+Fl_RGB_Image *make_icon() {
+    constexpr int S = 64;
+    Fl_Offscreen off = fl_create_offscreen(S, S);
+    if (!off) return nullptr;
+    fl_begin_offscreen(off);
+    fl_color(0, 0, 0);
+    fl_rectf(0, 0, S, S);
+    const Fl_Color face = fl_rgb_color(0x2d, 0x3a, 0x36), dial = fl_rgb_color(0xf2, 0xd4, 0x8a);
+    fl_draw_box(FL_RFLAT_BOX, 2, 4, 60, 56, face);
+    fl_draw_box(FL_RFLAT_BOX, 8, 10, 48, 28, dial);
+    fl_color(0x5a, 0x44, 0x18);
+    fl_line_style(FL_SOLID | FL_CAP_ROUND, 2);
+    fl_arc(12, 14, 40, 40, 0, 180);
+    const int ticks[][4] = {{12, 34, 15, 34}, {15, 24, 17, 25}, {22, 17, 23, 19}, {32, 14, 32, 17},
+                            {42, 17, 41, 19}, {49, 24, 47, 25}, {52, 34, 49, 34}};
+    for (const auto &t : ticks) fl_line(t[0], t[1], t[2], t[3]);
+    fl_color(0xc0, 0x39, 0x2b);
+    fl_line_style(FL_SOLID | FL_CAP_ROUND, 3);
+    fl_line(32, 35, 43, 17);
+    fl_line_style(0);
+    fl_color(0x2b, 0x2b, 0x2b);
+    fl_pie(29, 32, 6, 6, 0, 360);
+    fl_draw_box(FL_RFLAT_BOX, 10, 46, 18, 6, dial);
+    fl_color(dial);
+    fl_pie(32, 46, 6, 6, 0, 360);
+    fl_draw_box(FL_RFLAT_BOX, 42, 46, 14, 6, dial);
+    uchar *rgb = fl_read_image(nullptr, 0, 0, S, S);
+    fl_end_offscreen();
+    fl_delete_offscreen(off);
+    if (!rgb) return nullptr;
+    // Black outside the rounded face becomes transparent.
+    auto *rgba = new uchar[S * S * 4];
+    for (int i = 0; i < S * S; ++i) {
+        const uchar *p = rgb + 3 * i;
+        uchar *q = rgba + 4 * i;
+        q[0] = p[0];
+        q[1] = p[1];
+        q[2] = p[2];
+        q[3] = (p[0] | p[1] | p[2]) ? 255 : 0;
+    }
+    delete[] rgb;
+    auto *image = new Fl_RGB_Image(rgba, S, S, 4);
+    image->alloc_array = 1;  // the image owns the pixels
+    return image;
+}
+
 int fltk_create(const char *class_name, const char *title, int width, int height, WindowProc proc) {
     if (!g_display) return 0;
     try {
@@ -218,6 +282,10 @@ int fltk_create(const char *class_name, const char *title, int width, int height
         g_win = new MainWindow(width, height, title);
         g_win->end();
         g_win->xclass(class_name);
+        if (Fl_RGB_Image *icon = make_icon()) {
+            g_win->icon(icon);  // copied by the window
+            delete icon;
+        }
         g_win->color(FL_BLACK);
         g_win->callback(on_close);
         g_win->show();
@@ -237,10 +305,21 @@ void fltk_control(int, const ControlSpec &c) {
         box->labelfont(FL_HELVETICA_BOLD);
         box->labelsize(12);
         w = box;
+    } else if (c.kind == CONTROL_STATUS) {
+        auto *box = new Fl_Box(FL_THIN_DOWN_BOX, c.x, c.y, c.w, c.h, nullptr);
+        box->align(FL_ALIGN_LEFT | FL_ALIGN_TOP | FL_ALIGN_INSIDE | FL_ALIGN_CLIP);
+        box->labelfont(FL_HELVETICA);
+        box->labelsize(11);
+        box->color(fl_rgb_color(0x20, 0x20, 0x20));
+        box->labelcolor(fl_rgb_color(0xe0, 0xe0, 0xd0));
+        w = box;
     } else {
         auto *button = new Fl_Button(c.x, c.y, c.w, c.h);
         button->labelfont(FL_HELVETICA_BOLD);
         button->labelsize(12);
+        // A switch that is on shows pressed and lit (amber, as a panel lamp).
+        button->down_box(FL_DOWN_BOX);
+        button->selection_color(fl_rgb_color(0xf0, 0xb0, 0x30));
         button->visible_focus(0);
         button->callback(on_button, reinterpret_cast<void *>(static_cast<uintptr_t>(c.id)));
         w = button;
@@ -297,8 +376,23 @@ void fltk_quit(int code) {
 void fltk_set_text(int id, const char *text) {
     for (auto &[cid, w] : g_controls) {
         if (cid != id) continue;
+        const char *now = w->label() ? w->label() : "";
+        if (std::strcmp(now, text ? text : "") == 0) continue;  // the clock sets it every second
         w->copy_label(text ? text : "");
+        // A status field clips what does not fit; the whole text shows under the pointer.
+        if (dynamic_cast<Fl_Box *>(w) && w->box() == FL_THIN_DOWN_BOX) w->copy_tooltip(text ? text : "");
         w->redraw();
+        g_dirty = true;
+    }
+}
+
+void fltk_set_state(int id, int on) {
+    for (auto &[cid, w] : g_controls) {
+        auto *b = cid == id ? dynamic_cast<Fl_Button *>(w) : nullptr;
+        if (!b || (b->value() != 0) == (on != 0)) continue;
+        b->value(on ? 1 : 0);
+        b->labelcolor(on ? FL_BLACK : FL_FOREGROUND_COLOR);
+        b->redraw();
         g_dirty = true;
     }
 }
@@ -319,6 +413,8 @@ void fltk_box(const char *text, const char *caption, int owner) {
         return;
     }
     if (g_signalled) return;
+    // Mended: the boxes have the one button "OK", as a box with only that button has.
+    fl_close = "OK";
     fl_message_title(caption ? caption : "");
     Fl::add_timeout(0.25, close_box_on_signal);
     // Owned boxes inform; the unowned ones are the start-up warnings.
@@ -347,7 +443,8 @@ void fltk_side_close() { fltk_side::close(); }
 
 const WindowBackend g_window = {"fltk",        fltk_claim,    fltk_register, fltk_create, fltk_control,
                                 fltk_def_proc, fltk_timer,    fltk_run,      fltk_quit};
-const UiBackend g_ui = {"fltk", fltk_set_text, fltk_box, fltk_title, fltk_side_show, fltk_side_update, fltk_side_close};
+const UiBackend g_ui = {"fltk",         fltk_set_text,    fltk_box,        fltk_title,
+                        fltk_side_show, fltk_side_update, fltk_side_close, fltk_set_state};
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "app/status.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/media.h"
@@ -29,6 +30,7 @@ void Kestrel::SetUp() {
     media_use(&media_recording);
     media_recorded_clear();
     ui_reset();
+    status_reset();
     receiver_reset();
     random_reset(1);
     debug = 0;

@@ -58,11 +58,23 @@ int main(int argc, char **argv) {
     }
     auto start = std::chrono::steady_clock::now();
     int failed = 0;
+    std::vector<std::string> written;
     for (const auto &n : names) {
         std::string err;
         if (!kestrel::rec::generate(dir, n, err)) {
             std::fprintf(stderr, "kestrel-recordings: %s\n", err.c_str());
             ++failed;
+        } else {
+            written.push_back(n);
+        }
+    }
+    // A whole run leaves the list of what it wrote in OUTDIR/.generated: the
+    // package installs exactly these files, whatever else lies in the folder.
+    if (failed == 0 && only.empty() && clips < 0) {
+        const std::string list = dir + "/.generated";
+        if (std::FILE *f = std::fopen((list + ".tmp").c_str(), "w")) {
+            for (const auto &n : written) std::fprintf(f, "%s\n", n.c_str());
+            if (std::fclose(f) == 0) std::filesystem::rename(list + ".tmp", list, ec);
         }
     }
     kestrel::rec::speech_shutdown();
