@@ -89,8 +89,8 @@ void band_10_prewar() {
         if (at(10929) && day()) { p(23, 740, 3); send_still("VVV VVV DE NBA NBA NBA BALBOA  "); }
 
         // The government network of the war years and the embassies.
-        if (at(10943) && ct(600, 1000)) pol_gov_ldn_net_wrk(3);
-        if (at(10943) && ct(1200, 1600)) pol_gov_ldn_net_wrk(4);
+        if (at(10943) && ct(600, 1000) && ms10(20)) pol_gov_ldn_net_wrk(3);
+        if (at(10943) && ct(1200, 1600) && ms10(30)) pol_gov_ldn_net_wrk(4);
         if (at(10962) && ct(800, 1800)) { p(19, 1000, 4); british_diplo_old(); }
 
         // Flying boats of the ocean routes and their ground stations.

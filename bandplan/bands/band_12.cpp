@@ -21,7 +21,7 @@ void fixed_and_ship_working() {
     if (at(12156)) low_pwr_mil();
     if (at(12166) && eh() && ml(30)) { p(24, 1100, 4); french_navy_coast("VVV VVV VVV DE FUG FUG FUG  ", "FUG"); }
     if (at(12178) && cond(2)) nato_qso();
-    if (at(12191) && ms10(20)) simplex_fix_radiocheck(net_fr_mil, 7, 41);
+    if (at(12191) && ms10(20)) fixed_net(NET_FR_AIR_2, 41);
     if (at(12199) && oh()) { p(22, 940, 3); send_cond("FDE7 FDE7 DE FDC FDC QTC K"); }
     if (at(12213) && ms10(30) && t.wDayOfWeek != 0) { p(21, 870, 3); fig_msg("VVV 215 215 215 00000  ", " 000 000  "); }
     if (at(12222) && cond(3)) { p(24, 1200, 2); send_cond("DE SUA SUA QRV? K"); }
@@ -266,7 +266,7 @@ void ships_and_answers() {
     if (at(12625) && eh() && ml(8)) { p(25, 1300, 4); send_cq_anm("DAM", "QTC FOR NORDDEICH = PSE QRV 12 MHZ K"); }
     if (at(12657) && cond(3)) { p(21, 1310, 3); coast_qsx("GKL"); }
     if (at(12674) && cond(3)) { p(25, 920, 4); coast_qsx("SAG"); }
-    if (at(12681) && ms20(10)) { p(21, 610, 4); tfc_anmt("CQ DE HEB HEB = SWISS SHIPS QTC = "); tfc_list(2, 6, "HEB"); }
+    if (at(12681) && ms20(10)) { p(21, 610, 4); tfc_anmt("CQ DE HEB HEB = SWISS SHIPS QTC = "); national_tfc_list(2, "HEB", "HB"); }
     if (at(12691) && cond(3)) { p(23, 1210, 4); coast_qsx("LGB"); }
     if (at(12699) && oh() && ml(10)) { p(24, 700, 4); nav_wng_anm("GKA"); }
     if (at(12713) && cond(3)) { p(21, 1030, 4); coast_qsx("ICB"); }
@@ -283,7 +283,7 @@ void ships_and_answers() {
 // Stations heard only while the path is in daylight.
 void daylight_block() {
     if (day()) {
-        if (at(12116) && ms10(0)) simplex_fix_radiocheck(net_nato_tac, 8, 10);
+        if (at(12116) && ms10(0)) fixed_net(NET_US_NAVY, 10);
         if (at(12185) && cond(2)) { p(23, 1000, 3); clg_cond("FDG", "FDC", 2); }
         if (at(12247) && cond(2)) { p(22, 880, 3); obs_tfc("DAN", "OBS SEEWETTERAMT HAMBURG"); }
         if (at(12305) && cond(2)) { p(19, 1200, 2); vsl_tfc("OST"); }

@@ -16,7 +16,7 @@ void band_12_history() {
         if (at(12017) && ct(600, 1200) && cond(3)) { p(28, 1150, 3); send_cond("PPA PPA DE DFQ DFQ QRV K"); }
         if (at(12029) && ct(1300, 1900)) { p(33, 900, 4); send_still("VVV VVV VVV DE WQN WQN WQN ROCKY POINT  "); }
         if (at(12038) && ct(800, 1400)) { p(26, 1250, 5); send_still("CQ CQ CQ DE FTO FTO FTO PRESSE  "); }
-        if (at(12038) && ct(800, 1400) && ml(20)) { p(26, 1250, 5); let_msg_latin("CQ DE FTO HAVAS = ", 0x80); }
+        if (at(12038) && ct(800, 1400) && ml(20)) { p(26, 1250, 5); press_px("FTO", PRESS_HAVAS); }
         if (at(12047) && ct(2000, 300)) { p(24, 800, 3); send_still("VVV VVV DE LSI LSI LSI MONTE GRANDE  "); }
         if (at(12055) && ct(1900, 100)) { p(27, 1000, 4); send_still("VVV VVV VVV DE PSK PSK PSK RIO  "); }
         if (at(12055) && ct(1900, 100) && cond(3)) { p(27, 1000, 4); send_cond_bug("DFQ DFQ DE PSK PSK QTC 14 K"); }

@@ -43,7 +43,7 @@ void band_13_day() {
         if (at(13448) && cond(2)) nato_qso();
         if (at(13462) && ml(30)) { p(23, 1000, 4); send_still("VVV VVV VVV DE DHJ51 DHJ51 DHJ51  "); }
         if (at(13462) && mh(29) && cond(2)) { p(23, 1000, 4); send_cond("DHJ59 DHJ59 DE DHJ51 DHJ51 QTC 2 K"); }
-        if (at(13475) && ct(700, 1100)) simplex_fix_radiocheck(net_nato_tac, 8, 10);
+        if (at(13475)) fixed_net(NET_US_ARMY, 10);
         if (at(13477) && cond(3)) { p(19, 2020, 3); send_cond_bug("OSN OSN DE OSN4 OSN4 QRV K"); }
         if (at(13484)) { p(24, 1000, 3); send_still("VVV VVV VVV DE EBC EBC EBC  "); }
         if (at(13491) && ct(800, 1400)) { p(21, 1060, 5); send_still("VVV VVV VVV DE SPW SPW SPW QSX 13 16  "); }
@@ -51,7 +51,7 @@ void band_13_day() {
         if (at(13508) && eh() && ml(30)) { p(20, 1000, 4); fig_msg("CTP CTP DE CTV = ", " AR"); }
         if (at(13515) && cond(2)) { p(24, 1260, 3); send_cond_bug("RIW RIW DE RJD99 RJD99 QTC 1 K"); }
         if (at(13521) && ct(600, 900)) { p(21, 1000, 4); send_still("VVV VVV VVV DE TBA2 TBA2 TBA2 QSX 13  "); }
-        if (at(13532) && ms10(0)) simplex_fix_radiocheck(net_fr_mil, 7, 12);
+        if (at(13532) && ms10(0)) fixed_net(NET_FR_ARMY, 12);
         if (at(13538) && cond(3)) { p(23, 1180, 4); send_cond("GYA GYA DE GYU GYU QRU? K"); }
         if (at(13546)) { p(15, 1000, 3); send_still("VVV VVV VVV DE CFH CFH CFH  "); }
         if (at(13551) && mh(45)) { p(15, 1430, 1); fig_msg("CFH CFH DE CKN CKN QTC ", " K"); }
@@ -62,25 +62,20 @@ void band_13_day() {
         if (at(13576) && ml(30)) { p(22, 1000, 4); send_still("QRV? QRV? DE SUA2 SUA2 SUA2  "); }
         if (at(13576) && mh(29)) { p(22, 1000, 4); fig_msg_ar("SUA DE SUA2 = "); }
         if (at(13588) && cond(3)) { p(12, 1150, 5); send_cond("7TA 7TA DE 7TA33 7TA33 QTC 2 K"); }
-        if (at(13604) && eh()) { p(24, 1100, 5); send_still("VVV VVV VVV DE CNA CNA CNA QSX 13604  "); }
         if (at(13618) && cond(3)) { p(21, 920, 4); send_cond("CNA CNA DE CNA9 CNA9 QRV? K"); }
         if (at(13633) && ct(900, 1200)) { p(23, 1000, 5); let_msg_latin("OLX DE OLZ2 = ", 1); }
         if (at(13649) && ml(20)) { p(24, 2050, 4); send_still("VVV VVV VVV DE HZN HZN HZN  "); }
         if (at(13663) && cond(2)) { p(19, 1000, 3); send_cond_bug("SPW SPW DE SPW41 SPW41 QTC 1 K"); }
-        if (at(13678) && oh()) { p(22, 1090, 3); send_still("VVV VVV DE YIH YIH YIH QSX 13678  "); }
         if (at(13693) && cond(3)) { p(21, 1000, 4); send_cond("YIH YIH DE YIH12 YIH12 QTC 3 K"); }
         if (at(13709) && ct(1000, 1300)) { p(25, 1200, 5); fig_msg("PWZ PWZ DE PWZ33 = ", " AR"); }
         if (at(13724) && eh()) { p(36, 2340, 4); send_still("VVV VVV VVV DE LOL LOL LOL  "); }
         if (at(13738) && cond(3)) { p(22, 1250, 3); send_cond("CLP1 CLP1 DE CLP7 CLP7 QTC 1 K"); }
         if (at(13755) && ml(30)) { p(24, 1260, 4); send_still("QRV? QRV? DE ST2 ST2 ST2  "); }
         if (at(13769) && cond(2)) { p(21, 1480, 3); send_cond_bug("5AL 5AL DE 5AL19 5AL19 QRV? K"); }
-        if (at(13784) && ct(700, 900)) { p(22, 1000, 3); send_still("VVV VVV DE EPD EPD EPD QRU?  "); }
         if (at(13799) && cond(3)) { p(23, 1140, 4); send_cond("JYC JYC DE JYC4 JYC4 QTC 2 K"); }
         if (at(13814) && eh() && mh(30)) { p(20, 1000, 3); fig_msg_ar("9KA DE 9KA2 = "); }
         if (at(13829) && cond(3)) { p(24, 880, 3); send_cond("TAD TAD DE TAD3 TAD3 QSA? K"); }
-        if (at(13843) && ml(40)) { p(21, 1000, 4); send_still("VVV VVV VVV DE AP2 AP2 AP2  "); }
         if (at(13857) && cond(2)) { p(22, 1600, 3); send_cond_bug("HMB HMB DE HMB31 HMB31 QTC 1 K"); }
-        if (at(13869) && oh()) { p(24, 1000, 3); send_still("VVV VVV DE 6VY 6VY 6VY QSX 13869  "); }
 
         // The top of the band: naval broadcasts and their outstations.
         if (at(13875) && cond(3)) { p(22, 1000, 4); send_cond("FUE FUE DE FUE9 FUE9 QRV? K"); }
