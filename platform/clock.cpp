@@ -13,6 +13,7 @@ namespace kestrel {
 
 namespace {
 bool g_test = false;
+std::atomic<int64_t> g_offset{0};
 int64_t g_test_ms = 0;
 uint32_t g_step = 0;
 
@@ -65,10 +66,20 @@ void GetSystemTime(SYSTEMTIME *st) {
         g_test_ms += g_step;
         return;
     }
-    auto now = std::chrono::system_clock::now();
-    int64_t ms = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count();
-    systemtime_of(ms, st);
+    systemtime_of(clock_utc_ms(), st);
 }
+
+void clock_offset_set(int64_t ms) { g_offset.store(ms); }
+int64_t clock_offset_ms() { return g_offset.load(); }
+
+int64_t clock_utc_ms() {
+    auto now = std::chrono::system_clock::now();
+    return std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() + g_offset.load();
+}
+
+void clock_start_at(int64_t utc_ms) { g_offset.store(utc_ms - (clock_utc_ms() - g_offset.load())); }
+
+void clock_fields(int64_t utc_ms, SYSTEMTIME *st) { systemtime_of(utc_ms, st); }
 
 uint32_t GetTickCount() {
     auto now = std::chrono::steady_clock::now();

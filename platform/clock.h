@@ -44,4 +44,19 @@ bool test_clock_parse(const char *iso);
 // Sets the test clock to milliseconds since 1970-01-01 00:00 UTC.
 void test_clock_set_epoch_ms(int64_t ms);
 
+// The receiver's own clock, set apart from the system clock: GetSystemTime
+// (while no test clock is set) and clock_utc_ms read the system clock plus
+// this many milliseconds, so a clock started at another instant runs on in
+// real time from there. 0, the start value, is the system clock itself.
+// Any thread may read it.
+void clock_offset_set(int64_t ms);
+int64_t clock_offset_ms();
+// The offset that makes the clock read `utc_ms` now.
+void clock_start_at(int64_t utc_ms);
+// Milliseconds since 1970-01-01 00:00 UTC of the system clock plus the offset
+// (never the test clock); safe on any thread.
+int64_t clock_utc_ms();
+// The same instant as clock fields.
+void clock_fields(int64_t utc_ms, SYSTEMTIME *st);
+
 }  // namespace kestrel
