@@ -621,11 +621,16 @@ TEST_F(WindowEndToEnd, LiveBandAtAnInstantOf1938ReceivesAfreshAtTheMinuteWithout
     const size_t sent = log.find(" Function: Send Stack", entered);
     ASSERT_NE(sent, std::string::npos);
     EXPECT_NE(log.find("DE LSL LSL LSL MONTE GRANDE", sent), std::string::npos);
-    // Nothing was pressed for it; the display stayed, the S-meter shows the station.
-    const Dump d = r.dump();
+    // Nothing was pressed for it; the display stayed, the S-meter shows the
+    // station. The log line is written while the reception is composed, before
+    // the meter is set and the dump rewritten: wait for the dump to catch up.
+    Dump d;
+    EXPECT_TRUE(wait_for([&] {
+        d = r.dump();
+        return d.captions.count(ID_SMETER) && d.captions.at(ID_SMETER) != "     ";
+    })) << "the S-meter stayed blank after the fresh reception";
     EXPECT_EQ(d.number("keys"), keys);
     EXPECT_EQ(shown_freq(d), 10604);
-    EXPECT_NE(d.captions.at(ID_SMETER), "     ");
 
     click(window_id(), ID_OFF);
     ASSERT_TRUE(wait_for([&] { return r.ended(); })) << "OFF did not end the program";
