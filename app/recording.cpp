@@ -11,7 +11,7 @@
 #include <thread>
 #include <vector>
 
-#include "app/sound_mode.h"
+#include "app/listening.h"
 #include "app/status.h"
 #include "app/window.h"
 #include "platform/audio.h"
@@ -99,7 +99,7 @@ bool update_sizes() {
     return files().overwrite(g_file, 40, b, 4) != 0;
 }
 
-// The title shows [REC name] while recording, beside the sound in force.
+// The title names the file while it records, beside the other marks.
 void show_state() { title_refresh(); }
 
 // Ends the file after a fault or at the size limit: what was written stays a valid WAV.

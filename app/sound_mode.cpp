@@ -2,10 +2,9 @@
 
 #include <sstream>
 
-#include "app/recording.h"
+#include "app/listening.h"
 #include "app/status.h"
 #include "app/window.h"
-#include "platform/ui.h"
 #include "platform/waterfall.h"
 #include "state/clock.h"
 #include "state/receiver.h"
@@ -111,17 +110,6 @@ void sound_cycle() {
 void sound_start() {
     sound_sync();
     if (g_rx.mode != SoundMode::described) title_refresh();
-}
-
-void title_refresh() {
-    // The sound in force is an option flag of the status line too.
-    status_flag_set("sound", g_rx.mode == SoundMode::described ? ""
-                             : g_rx.mode == SoundMode::receiver ? "RX"
-                                                                : "RX steady");
-    std::string title = window_title;
-    if (g_rx.mode != SoundMode::described) title += std::string("  [SOUND ") + sound_mode_name(g_rx.mode) + "]";
-    if (recording()) title += std::string("  [REC ") + record_name() + "]";
-    ui().set_title(title.c_str());
 }
 
 void waterfall_toggle() {

@@ -33,9 +33,8 @@ void sound_cycle();
 void sound_sync();
 // At start-up: a sound chosen on the command line shows in the title.
 void sound_start();
-// The main window's title: the name, the sound when it is not the described
-// one, and the recording while one runs.
-void title_refresh();
+// The title shows the sound when it is not the described one (title_refresh,
+// app/listening.h, composes every mark).
 
 // W: opens the waterfall, or closes it when it is open.
 void waterfall_toggle();

@@ -2,6 +2,7 @@
 
 #include "app/copy_desk.h"
 #include "app/heard.h"
+#include "app/listening.h"
 #include "app/on_air.h"
 #include "app/recording.h"
 #include "app/report.h"
@@ -57,17 +58,7 @@ void quit_sequence() {
     PostQuitMessage(0);
 }
 
-void tune(int id, int window) {
-    scan = 0;
-    freq = tuned_by_button(id, freq);
-    dsp_freq(window);
-}
-
-void set_and_tune(int to, int window) {
-    scan = 0;
-    freq = to;
-    dsp_freq(window);
-}
+void set_and_tune(int to, int window) { tune_to(to, window); }
 
 void command(int id, int window) {
     if (id >= ID_M1 && id < ID_M1 + 12) {
@@ -75,7 +66,7 @@ void command(int id, int window) {
         return;
     }
     if (id >= ID_DOWN_1K && id <= ID_UP_1M) {
-        tune(id, window);
+        tune_step(id, window);
         return;
     }
     switch (id) {
@@ -165,7 +156,8 @@ intptr_t WndProc(int window_handle, uint32_t message, uintptr_t wparam, intptr_t
         return DefWindowProcA(window_handle, message, wparam, lparam);
     }
     case WM_KEYDOWN:
-        if (int id = button_for_key(wparam)) tune(id, window_handle);
+        if (!command_key(lparam) && listening_key(wparam, window_handle)) {
+        } else if (int id = button_for_key(wparam)) tune_step(id, window_handle);
         // Ctrl+C, Alt+R ... belong to the desktop and to the copy check's
         // selection: a letter or digit key is the receiver's only when typed alone.
         else if (command_key(lparam)) {
@@ -178,6 +170,9 @@ intptr_t WndProc(int window_handle, uint32_t message, uintptr_t wparam, intptr_t
         return DefWindowProcA(window_handle, message, wparam, lparam);
     case MM_MCINOTIFY:
         noise_notified();
+        return 0;
+    case WM_MOUSEWHEEL:
+        listening_wheel(wparam, lparam, window_handle);
         return 0;
     default:
         return DefWindowProcA(window_handle, message, wparam, lparam);
@@ -195,8 +190,27 @@ void dsp_freq(int window_handle) {
     stop_all_devs();
     bands();
     status_heard(heard_summary(on_air_commands()));
+    listening_received();
     sound_sync();
     copy_check_refresh();
+}
+
+void tune_step(int id, int window_handle) {
+    scan = 0;
+    freq = tuned_by_button(id, freq);
+    dsp_freq(window_handle);
+}
+
+void tune_to(int khz, int window_handle) {
+    scan = 0;
+    freq = khz;
+    dsp_freq(window_handle);
+}
+
+void show_frequency() {
+    char digits[16];
+    char text[32];
+    show_freq(digits, sizeof digits, text, sizeof text);
 }
 
 void retune_tuned() { dsp_freq(hwnd); }
@@ -236,6 +250,7 @@ void scan_step() {
     // Mended: the step follows each message of the main loop; a box runs a
     // loop of its own, so scanning waits until it is closed.
     if (ui_box_up()) return;
+    if (scan_holds()) return;
     freq += 1;
     if (freq > FREQ_MAX) freq = FREQ_MIN;
     dsp_freq(hwnd);
@@ -340,6 +355,7 @@ int WinMain(int, int, const char *, int) {
     window().start_timer(NOTIFY_PERIOD_MS, notify_step);
     window().start_timer(COPY_TICK_MS, copy_check_tick);
     window().start_timer(STATUS_PERIOD_MS, status_tick);
+    listening_start();
     return window().run();
 }
 

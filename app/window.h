@@ -61,6 +61,13 @@ intptr_t DefWindowProcA(int window, uint32_t message, uintptr_t wparam, intptr_t
 void PostQuitMessage(int code);
 
 void dsp_freq(int window);
+// The tuning path of the buttons and keys: `scan` = 0, the new `freq`, dsp_freq.
+// tune_step takes a tuning button's step (151..158) with its wrap rule,
+// tune_to a frequency of the range.
+void tune_step(int id, int window);
+void tune_to(int khz, int window);
+// The tuned frequency in the display, "   %s.0 kHz".
+void show_frequency();
 // The band noise loop: its start ("open fone/noise.wav alias noise", "play
 // noise notify"), and what a completion notice does while `qrn` is 1 (seek to
 // the start, play again). The command-line mix loops it the same way.

@@ -23,6 +23,9 @@
 
 namespace kestrel {
 
+// Mended: qsa_exchange leaves an unanswered call in the open slot, where the
+// next station's text would be appended to it; the helper closes it, so the
+// call that gets no answer is heard on its own.
 void exchange(const char *called, const char *caller, int form) {
     qsa_exchange(called, caller, form);
     if (send_call < 7 && send_buf[send_call][0]) send_stack("");
@@ -65,32 +68,45 @@ void ship_work(const ShipWork *rows, int count) {
         if (rows[i].freq == freq && cond(rows[i].chance)) vsl_tfc(rows[i].called);
 }
 
+void maritime_row(const TfcListEntry &r) {
+    if (!(r.hours >> t.wHour & 1u) || t.wMinute < r.from_min || t.wMinute >= r.to_min) return;
+    p(r.spd, r.ton, r.qsa);
+    tfc_list(r.style, r.density, r.coast);
+}
+void maritime_row(const AssignedEntry &r) {
+    if (cond(r.chance)) assigned_series(r.slot);
+}
+void maritime_row(const NationalFleetEntry &r) {
+    if (cond(r.chance)) national_fleet(r.called, r.prefix, r.span);
+}
+void maritime_row(const RussianFleetEntry &r) {
+    if (cond(r.chance)) russian_fleet(r.coast, r.ur_block ? "UR" : "UA", r.ur_block ? 19 : 119);
+}
+void maritime_row(const PortRadioEntry &r) {
+    if (cond(r.chance)) port_radio(r.port_call);
+}
+void maritime_row(const SmallCoastEntry &r) { small_coast_station(r.coast_call, r.mode); }
+void maritime_row(const DfEntry &r) {
+    // The forms of the years before 1950 belong to the historical stations.
+    if ((r.kind == 4 || hist) && cond(r.chance)) marine_qte(r.kind, r.station);
+}
+
+namespace {
+template <class Row>
+void rows_here(const Row *rows, int count) {
+    for (int i = 0; i < count; ++i)
+        if (rows[i].freq == freq) maritime_row(rows[i]);
+}
+}  // namespace
+
 void maritime_lists() {
-    for (int i = 0; i < tfc_list_entry_count; ++i) {
-        const TfcListEntry &r = tfc_list_entries[i];
-        if (r.freq != freq || !(r.hours >> t.wHour & 1u) || t.wMinute < r.from_min || t.wMinute >= r.to_min) continue;
-        p(r.spd, r.ton, r.qsa);
-        tfc_list(r.style, r.density, r.coast);
-    }
-    for (int i = 0; i < assigned_entry_count; ++i)
-        if (assigned_entries[i].freq == freq && cond(assigned_entries[i].chance)) assigned_series(assigned_entries[i].slot);
-    for (int i = 0; i < national_fleet_entry_count; ++i) {
-        const NationalFleetEntry &r = national_fleet_entries[i];
-        if (r.freq == freq && cond(r.chance)) national_fleet(r.called, r.prefix, r.span);
-    }
-    for (int i = 0; i < russian_fleet_entry_count; ++i) {
-        const RussianFleetEntry &r = russian_fleet_entries[i];
-        if (r.freq == freq && cond(r.chance)) russian_fleet(r.coast, r.ur_block ? "UR" : "UA", r.ur_block ? 19 : 119);
-    }
-    for (int i = 0; i < port_radio_entry_count; ++i)
-        if (port_radio_entries[i].freq == freq && cond(port_radio_entries[i].chance)) port_radio(port_radio_entries[i].port_call);
-    for (int i = 0; i < small_coast_entry_count; ++i)
-        if (small_coast_entries[i].freq == freq) small_coast_station(small_coast_entries[i].coast_call, small_coast_entries[i].mode);
-    for (int i = 0; i < df_entry_count; ++i) {
-        const DfEntry &r = df_entries[i];
-        // The forms of the years before 1950 belong to the historical stations.
-        if (r.freq == freq && (r.kind == 4 || hist) && cond(r.chance)) marine_qte(r.kind, r.station);
-    }
+    rows_here(tfc_list_entries, tfc_list_entry_count);
+    rows_here(assigned_entries, assigned_entry_count);
+    rows_here(national_fleet_entries, national_fleet_entry_count);
+    rows_here(russian_fleet_entries, russian_fleet_entry_count);
+    rows_here(port_radio_entries, port_radio_entry_count);
+    rows_here(small_coast_entries, small_coast_entry_count);
+    rows_here(df_entries, df_entry_count);
 }
 
 #define KESTREL_GENERATOR_NAME(id, name, ...) #name,
@@ -99,9 +115,13 @@ const char *const diplo_generator_names[DG_COUNT] = {KESTREL_DIPLO_GENERATORS(KE
 #undef KESTREL_GENERATOR_NAME
 
 void weather_broadcasts() {
-    for (int i = 0; i < wx_entry_count; ++i) {
-        const WxEntry &r = wx_entries[i];
-        if (r.freq != freq || !(r.hours >> t.wHour & 1u) || t.wMinute < r.from_min || t.wMinute >= r.to_min) continue;
+    for (int i = 0; i < wx_entry_count; ++i)
+        if (wx_entries[i].freq == freq) weather_row(wx_entries[i]);
+}
+
+void weather_row(const WxEntry &r) {
+    {
+        if (!(r.hours >> t.wHour & 1u) || t.wMinute < r.from_min || t.wMinute >= r.to_min) return;
         p(r.spd, r.ton, r.qsa);
         switch (r.gen) {
 #define KESTREL_WX_RUN(id, name, ...) \
@@ -116,12 +136,15 @@ void weather_broadcasts() {
 }
 
 void diplo_traffic() {
-    for (int i = 0; i < diplo_entry_count; ++i) {
-        const DiploEntry &r = diplo_entries[i];
-        if (r.freq != freq || (r.hist && !hist) || !(r.hours >> t.wHour & 1u) || t.wMinute < r.from_min ||
-            t.wMinute >= r.to_min)
-            continue;
-        if (r.chance > 1 && !cond(r.chance)) continue;
+    for (int i = 0; i < diplo_entry_count; ++i)
+        if (diplo_entries[i].freq == freq) diplo_row(diplo_entries[i]);
+}
+
+void diplo_row(const DiploEntry &r) {
+    {
+        if ((r.hist && !hist) || !(r.hours >> t.wHour & 1u) || t.wMinute < r.from_min || t.wMinute >= r.to_min)
+            return;
+        if (r.chance > 1 && !cond(r.chance)) return;
         if (r.spd) spd = r.spd;
         if (r.ton) ton = r.ton;
         if (r.qsa) qsa = r.qsa;

@@ -26,12 +26,25 @@ void ship_work(const ShipWork *rows, int count);
 // The traffic lists, fleets, port radios, small coast stations and
 // direction-finding exchanges of the tuned frequency, table by table.
 void maritime_lists();
+// One row of those tables, on the tuned frequency: sent when its hours or
+// its chance hold.
+void maritime_row(const TfcListEntry &r);
+void maritime_row(const AssignedEntry &r);
+void maritime_row(const NationalFleetEntry &r);
+void maritime_row(const RussianFleetEntry &r);
+void maritime_row(const PortRadioEntry &r);
+void maritime_row(const SmallCoastEntry &r);
+void maritime_row(const DfEntry &r);
 
 // The weather and navigational-warning broadcasts of the tuned frequency.
 void weather_broadcasts();
+// One row of the weather table, on the tuned frequency, in its hours and minutes.
+void weather_row(const WxEntry &r);
 
 // The telecom circuits, embassies, government network and press of the
 // tuned frequency.
 void diplo_traffic();
+// One row of that table, on the tuned frequency, in its hours, minutes and chance.
+void diplo_row(const DiploEntry &r);
 
 }  // namespace kestrel

@@ -10,6 +10,7 @@
 
 #include "bandplan/census.h"
 #include "cli/commands.h"
+#include "cli/options.h"
 
 namespace kestrel::cli {
 namespace {
@@ -85,7 +86,7 @@ void run(const CensusOptions &o) {
 void add_census(CLI::App &app) {
     auto o = std::make_shared<CensusOptions>();
     CLI::App *c = app.add_subcommand("census", "Size and shape of the band plan: entries, frequencies, blocks, actions, parameters");
-    c->add_option("--band", o->band, "Only this band function (10..29)")->check(CLI::Range(10, 29));
+    c->add_option("--band", o->band, "Only this band function (10..29)")->transform(Whole(10, 29));
     c->add_flag("--entries", o->entries, "List every entry: band, place, block, frequencies, actions, speed, tone, strength");
     c->callback([o]() { run(*o); });
 }

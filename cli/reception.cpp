@@ -24,6 +24,7 @@ ReceptionSetup g_switches;
 // Media commands pass through to the backend underneath and are kept for the report.
 const MediaBackend *g_inner = &media_null;
 std::vector<std::string> g_commands;
+std::vector<Reception::Carrier> g_carriers;
 
 void tee_play(int k, const char *file) {
     g_commands.push_back("play channel " + std::to_string(k) + " " + file);
@@ -36,7 +37,11 @@ void tee_string(const char *command) {
     g_inner->send_string(command);
 }
 void tee_loop(const char *file) {
-    if (file) g_commands.push_back(std::string("loop ") + file);
+    if (file) {
+        // The carrier's file was just written: its rate is the tone times the sampling factor.
+        g_carriers.push_back({g_commands.size(), static_cast<int>(wavehdr.sample_rate) / (sampling ? sampling : 1), qsa});
+        g_commands.push_back(std::string("loop ") + file);
+    }
     g_inner->loop_play(file);
 }
 int tee_devs() { return g_inner->num_devs(); }
@@ -57,20 +62,11 @@ void retune_composed() {
 }
 }  // namespace
 
-bool prepare(const ReceptionSetup &s) {
-    if (s.at.empty()) {
-        // "Now" is read once: every reception of this run starts from it.
-        SYSTEMTIME now;
-        test_clock_off();
-        GetSystemTime(&now);
-        test_clock_set(now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond, now.wMilliseconds);
-    } else if (!test_clock_parse(s.at.c_str())) {
-        return false;
-    }
+void prepare(const ReceptionSetup &s) {
+    test_clock_set_epoch_ms(s.at_ms);
     test_clock_step(0);
     GetSystemTime(&g_at);
     g_switches = s;
-    return true;
 }
 
 namespace {
@@ -100,6 +96,7 @@ Reception receive(const ReceptionSetup &s) {
     g_inner = &media();
     media_use(&tee);
     g_commands.clear();
+    g_carriers.clear();
     if (s.render) {
         set_retune_hook(retune_rendered);
         bands();
@@ -109,6 +106,7 @@ Reception receive(const ReceptionSetup &s) {
     }
     set_retune_hook(nullptr);
     r.commands = g_commands;
+    r.carriers = g_carriers;
     media_use(g_inner);
     r.emissions = slot_reports(s.render);
     return r;

@@ -1,44 +1,33 @@
-// kestrel-cli tune: one complete reception; kestrel-cli guide: what the band holds.
+// kestrel-cli tune: one complete reception, its channel files and its mix.
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
-#include "cli/commands.h"
-#include "cli/outputs.h"
-#include "cli/reception.h"
-#include "cli/subtitles.h"
 #include "app/sound_mode.h"
 #include "app/window.h"
-#include "state/receiver.h"
+#include "cli/commands.h"
+#include "cli/options.h"
+#include "cli/outputs.h"
+#include "cli/reception.h"
+#include "cli/recordings.h"
+#include "cli/scope.h"
+#include "cli/subtitles.h"
 #include "platform/audio.h"
-#include "platform/audio_command.h"
-#include "platform/files.h"
+#include "platform/instant.h"
 #include "platform/media.h"
-#include "platform/temp_files.h"
+#include "state/receiver.h"
 #include "synth/morse.h"
 #include "synth/wave_check.h"
+#include "synth/wave_file.h"
 
 namespace kestrel::cli {
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// The recordings are found relative to the work folder, as the receiver finds
-// them: the starting folder's fone/, else the ones installed with the program.
-void link_recordings(const fs::path &cwd, const std::string &dir) {
-    std::error_code ec;
-    fs::path fone = cwd / "fone";
-    if (!fs::is_directory(fone)) {
-        std::string installed = installed_fone("/proc/self/exe");
-        if (!installed.empty()) fone = installed;
-    }
-    if (!fs::exists(fs::path(dir) / "fone") && fs::is_directory(fone))
-        fs::create_directory_symlink(fone, fs::path(dir) / "fone", ec);
-}
 
 struct TuneOptions {
     int khz = 10000;
@@ -47,290 +36,216 @@ struct TuneOptions {
     bool att = false;
     int filter = 2, sampling = 4, seconds = 30;
     unsigned seed = 1;
+    // Given on the command line, not left at their defaults.
+    bool seconds_given = false, qrn_given = false, clips_given = false, sound_given = false, effects_given = false;
 };
 
-ReceptionSetup setup_from(int khz, const std::string &at, const std::string &hist, const std::string &bkgnd) {
+ReceptionSetup setup_of(const TuneOptions &o, int64_t at_ms) {
     ReceptionSetup s;
-    s.freq = khz;
-    s.at = at;
-    s.hist = hist == "on";
-    s.bkgnd = bkgnd == "on";
-    return s;
-}
-
-// Mended: the recordings a reception asked for that cannot be played, each
-// with the reason, keyed by the command that named them: the listener hears
-// silence there, and the report says so.
-std::map<std::string, std::string> unplayable(const std::vector<std::string> &commands) {
-    std::map<std::string, std::string> out;
-    std::set<std::string> aliases;
-    for (const std::string &c : commands) {
-        std::string file;
-        if (c.rfind("loop ", 0) == 0) {
-            file = c.substr(5);
-        } else if (c.rfind("play channel ", 0) == 0) {
-            continue;  // channel files are checked as they are written
-        } else {
-            audio::MediaCommand mc;
-            std::string why;
-            if (!audio::parse_command(c.c_str(), &mc, &why)) {
-                out[c] = why;
-                continue;
-            }
-            if (mc.verb == audio::Verb::open && !mc.alias.empty()) aliases.insert(mc.alias);
-            if (mc.verb != audio::Verb::open && mc.verb != audio::Verb::play) continue;
-            if (aliases.count(mc.device)) continue;
-            file = mc.device;
-        }
-        std::string why;
-        if (!media_file_playable(file.c_str(), &why)) out[c] = why;
-    }
-    return out;
-}
-
-int run_tune(const TuneOptions &o) {
-    namespace fs = std::filesystem;
-    ReceptionSetup s = setup_from(o.khz, o.at, o.hist, o.bkgnd);
+    s.freq = o.khz;
+    s.at_ms = at_ms;
+    s.hist = o.hist == "on";
+    s.bkgnd = o.bkgnd == "on";
     s.att = o.att;
     s.filter = o.filter == 1 ? 1 : 0;
     s.sampling = o.sampling;
     s.seed = o.seed;
     s.clips = o.clips == "on";
-    if (!prepare(s)) {
-        std::fprintf(stderr, "kestrel-cli: --at must be YYYY-MM-DDTHH:MM:SSZ, got '%s'\n", o.at.c_str());
-        return 2;
+    return s;
+}
+
+// Mended: an option that cannot change this run is named, not silently ignored.
+void warn_idle_options(const TuneOptions &o) {
+    if (o.mix.empty() && o.seconds_given) warn("--seconds has no effect without --mix");
+    if (o.mix.empty() && o.qrn_given) warn("--qrn has no effect without --mix");
+    if (o.mix.empty() && o.sound_given) warn("--sound has no effect without --mix");
+    if (o.effects_given && (o.mix.empty() || o.sound == "described"))
+        warn("--effects has no effect without --mix and --sound receiver or receiver-nofading");
+    if (o.clips_given && o.bkgnd == "off") warn("--clips has no effect with --bkgnd off: clips sound only with the background");
+}
+
+// The folder the channel files end in, made when missing; false after saying why.
+bool make_out_folder(const std::string &out) {
+    if (out.empty()) return true;
+    std::error_code ec;
+    fs::create_directories(out, ec);
+    if (ec || !fs::is_directory(out)) {
+        std::fprintf(stderr, "kestrel-cli: cannot use output folder '%s': %s\n", out.c_str(),
+                     ec ? ec.message().c_str() : "not a folder");
+        return false;
     }
+    return true;
+}
+
+// Mended: the channel files are written in a work folder (inside --out when
+// given, so that only finished files are renamed into place) that goes on
+// every way out.
+bool make_work_folder(WorkDir *work, const std::string &out) {
+    if (!work->make(out, out.empty() ? "kestrel-tune" : ".kestrel-tune")) {
+        std::error_code ec;
+        if (out.empty())
+            std::fprintf(stderr, "kestrel-cli: cannot make a work folder in '%s': %s\n",
+                         fs::temp_directory_path(ec).c_str(), work->why().c_str());
+        else
+            std::fprintf(stderr, "kestrel-cli: cannot use output folder '%s': %s\n", out.c_str(),
+                         work->why().c_str());
+        return false;
+    }
+    for (int k = 0; k <= 9; ++k) work->expect(channel_file_name(k));
+    work->expect("fone");
+    return true;
+}
+
+// What one run heard and whether every file of it was written.
+struct Heard {
+    Reception r;
+    std::map<std::string, std::string> missing;  // media command -> why it cannot be played
+    std::string noise_why;                       // why the band noise is not in the mix; "" when it is
+    std::string failed_file, failed_why;         // the first file not written whole
+};
+
+// The first channel file of the run (the carrier's, 9, included) that was not
+// written whole; it is named where the user asked for it.
+void check_channel_files(const std::string &dir, const std::string &shown_dir, Heard *h) {
+    for (int k = 0; k <= 9 && h->failed_file.empty(); ++k) {
+        const fs::path file = fs::path(dir) / channel_file_name(k);
+        std::string why = reason_of(wave_write_error(k));
+        std::error_code ec;
+        if (why.empty() && fs::exists(file, ec)) why = wave_check(file.string()).error;
+        if (!why.empty()) {
+            h->failed_file = (fs::path(shown_dir) / channel_file_name(k)).string();
+            h->failed_why = why;
+        }
+    }
+}
+
+// Runs the reception in the work folder `dir`, into the mix when one is
+// staged; 0, or the exit status after the failure was told.
+int receive_in(const TuneOptions &o, const ReceptionSetup &s, const std::string &dir, const StagedFile *mix,
+               Heard *h) {
+    ChannelFolder channels(dir);
+    // The media layer, as the receiver's, finds the channel files and fone/ in the working folder.
+    InFolder in(dir);
+    if (!in.ok()) {
+        std::fprintf(stderr, "kestrel-cli: cannot enter '%s': %s\n", dir.c_str(), in.why().c_str());
+        return 1;
+    }
+    if (mix && !media_offline_begin(mix->temp().c_str(), o.seconds)) {
+        report_write_failure(o.mix, media_offline_error());
+        return 1;
+    }
+    if (!mix) media_use(&media_null);
+    std::string mix_why;
+    {
+        QuietStderr quiet;
+        if (mix) {
+            // The band noise as the receiver plays it: started with the reception and looped.
+            qrn = o.qrn == "on";
+            if (qrn && !media_file_playable("fone/noise.wav", &h->noise_why) && h->noise_why.empty())
+                h->noise_why = "cannot be played";
+            media_offline_on_notify(noise_notified);
+            if (qrn) noise_start();
+        }
+        h->r = receive(s);
+        sound_sync();  // the receiver's filter, attenuator and hour, as after a retune
+        if (mix && !media_offline_end()) mix_why = media_offline_error();
+        if (mix) media_offline_on_notify(nullptr);
+        h->missing = unplayable(h->r.commands, dir);
+        check_channel_files(dir, o.out.empty() ? dir : o.out, h);
+    }
+    if (!h->failed_file.empty()) {
+        report_write_failure(h->failed_file, h->failed_why);
+        return 1;
+    }
+    if (mix && !mix_why.empty()) {
+        report_write_failure(o.mix, mix_why);
+        return 1;
+    }
+    return 0;
+}
+
+// Every file is complete: now the channel files take their places in --out.
+bool place_channel_files(const std::string &dir, const std::string &out) {
+    if (out.empty()) return true;
+    for (int k = 0; k <= 9; ++k) {
+        const fs::path from = fs::path(dir) / channel_file_name(k), to = fs::path(out) / channel_file_name(k);
+        std::error_code ec;
+        if (!fs::exists(from, ec)) continue;
+        fs::rename(from, to, ec);
+        if (ec) {
+            report_write_failure(to.string(), ec.message());
+            return false;
+        }
+    }
+    return true;
+}
+
+// What nobody hears, told once on standard error: no recordings at all, or the band noise.
+void warn_silent_recordings(const Recordings &rec, const Heard &h, bool noise) {
+    bool wanted = noise;
+    for (const std::string &c : h.r.commands) wanted = wanted || names_recording(c);
+    if (wanted && rec.folder.empty()) {
+        warn(no_recordings_line(rec));
+        return;
+    }
+    if (!h.noise_why.empty()) warn("the band noise fone/noise.wav is not in the mix: " + h.noise_why);
+}
+
+// What the run was made from, after the frequency: the instant and the seed.
+std::string when_of(int64_t at_ms, unsigned seed) { return format_instant(at_ms) + "  seed " + std::to_string(seed); }
+
+void print_reception(const Heard &h, int64_t at_ms, unsigned seed) {
+    std::printf("%d kHz  %s\n", h.r.freq, when_of(at_ms, seed).c_str());
+    for (const Emission &e : h.r.emissions) std::printf("\n%s\n%s\n", slot_heading(e).c_str(), e.text.c_str());
+    if (!h.r.commands.empty()) std::printf("\n");
+    for (const std::string &c : h.r.commands) {
+        const auto bad = h.missing.find(c);
+        if (bad == h.missing.end())
+            std::printf("media: %s\n", c.c_str());
+        else
+            std::printf("media: %s  (not played: %s)\n", c.c_str(), bad->second.c_str());
+    }
+    if (h.r.emissions.empty() && h.r.commands.empty()) std::printf("nothing on the air\n");
+}
+
+int run_tune(const TuneOptions &o) {
+    int64_t at_ms = 0;
+    if (!instant_of(o.at, &at_ms)) return 2;
     std::string sound_why;
     if (!sound_select(o.sound, o.effects, uint64_t(o.seed) + 1, &sound_why)) {
         std::fprintf(stderr, "kestrel-cli: %s\n", sound_why.c_str());
         return 2;
     }
-    std::error_code ec;
-    const fs::path cwd = fs::current_path(ec);
-    // Mended: the channel files are written in a work folder (inside --out
-    // when given, so that only finished files are renamed into place) that
-    // goes on every way out.
-    if (!o.out.empty()) {
-        fs::create_directories(o.out, ec);
-        if (ec || !fs::is_directory(o.out)) {
-            std::fprintf(stderr, "kestrel-cli: cannot use output folder '%s': %s\n", o.out.c_str(),
-                         ec ? ec.message().c_str() : "not a folder");
-            return 1;
-        }
-    }
+    warn_idle_options(o);
+    const ReceptionSetup s = setup_of(o, at_ms);
+    prepare(s);
+    if (!make_out_folder(o.out)) return 1;
     WorkDir work;
-    if (!work.make(o.out, o.out.empty() ? "kestrel-tune" : ".kestrel-tune")) {
-        if (o.out.empty())
-            std::fprintf(stderr, "kestrel-cli: cannot make a work folder in '%s': %s\n",
-                         fs::temp_directory_path(ec).c_str(), work.why().c_str());
-        else
-            std::fprintf(stderr, "kestrel-cli: cannot use output folder '%s': %s\n", o.out.c_str(),
-                         work.why().c_str());
-        return 1;
-    }
-    const std::string dir = work.path();
-    for (int k = 0; k < CHANNEL_FILES; ++k) work.expect(channel_file_name(k));
-    work.expect("fone");
-    link_recordings(cwd, dir);
+    if (!make_work_folder(&work, o.out)) return 1;
+    std::error_code ec;
+    const Recordings rec = find_recordings(fs::current_path(ec).string());
+    link_recordings(rec, work.path());
     StagedFile mix;
     const bool mixing = !o.mix.empty();
     if (mixing && !mix.stage(fs::absolute(o.mix, ec).string())) {
         report_write_failure(o.mix, mix.why());
         return 1;
     }
-    fs::current_path(dir, ec);
-    if (ec) {
-        std::fprintf(stderr, "kestrel-cli: cannot enter '%s': %s\n", dir.c_str(), ec.message().c_str());
-        return 1;
-    }
-    if (mixing && !media_offline_begin(mix.temp().c_str(), o.seconds)) {
-        fs::current_path(cwd, ec);
-        report_write_failure(o.mix, media_offline_error());
-        return 1;
-    }
-    bool mixed = true;
-    std::string mix_why;
-    if (!mixing) media_use(&media_null);
-    if (mixing) {
-        // The band noise as the receiver plays it: started with the reception and looped.
-        qrn = o.qrn == "on";
-        media_offline_on_notify(noise_notified);
-        if (qrn) noise_start();
-    }
-    // The decoder of damaged MPEG files talks on standard error by itself.
-    quiet_stderr_begin();
-    Reception r = receive(s);
-    sound_sync();  // the receiver's filter, attenuator and hour, as after a retune
-    if (mixing && mixed && !media_offline_end()) {
-        mixed = false;
-        mix_why = media_offline_error();
-    }
-    if (mixing) media_offline_on_notify(nullptr);
-    const std::map<std::string, std::string> missing = unplayable(r.commands);
-    std::string failed_file, failed_why;
-    // Every channel file of this run, the carrier's (9) included.
-    for (int k = 0; k <= 9 && failed_file.empty(); ++k) {
-        const std::string name = channel_file_name(k);
-        // Named where the user asked for it; without --out, in the work folder.
-        const std::string shown = (fs::path(o.out.empty() ? dir : o.out) / name).string();
-        std::string why = reason_of(wave_write_error(k));
-        if (why.empty() && fs::exists(name)) why = wave_check(name).error;
-        if (!why.empty()) {
-            failed_file = shown;
-            failed_why = why;
-        }
-    }
-    quiet_stderr_end();
-    fs::current_path(cwd, ec);
-    if (!failed_file.empty()) {
-        report_write_failure(failed_file, failed_why);
-        return 1;
-    }
-    if (mixing && !mixed) {
-        report_write_failure(o.mix, mix_why);
-        return 1;
-    }
-    // Every file is complete: now they take their places.
-    if (!o.out.empty()) {
-        for (int k = 0; k <= 9; ++k) {
-            const std::string name = channel_file_name(k);
-            if (!fs::exists(fs::path(dir) / name)) continue;
-            fs::rename(fs::path(dir) / name, fs::path(o.out) / name, ec);
-            if (ec) {
-                report_write_failure((fs::path(o.out) / name).string(), ec.message());
-                return 1;
-            }
-        }
-    }
+    // Absolute: the reception runs inside it, where a relative name would mean another folder.
+    const std::string dir = fs::absolute(work.path(), ec).string();
+    Heard h;
+    if (const int status = receive_in(o, s, dir, mixing ? &mix : nullptr, &h)) return status;
+    if (!place_channel_files(work.path(), o.out)) return 1;
     if (mixing && !mix.commit()) {
         report_write_failure(o.mix, mix.why());
         return 1;
     }
     if (!o.subtitles.empty() &&
-        write_reception_subtitles(o.subtitles, r, o.at, mixing ? 1000u * static_cast<uint32_t>(o.seconds) : UINT32_MAX))
+        write_reception_subtitles(o.subtitles, h.r, when_of(at_ms, o.seed),
+                                  mixing ? 1000u * static_cast<uint32_t>(o.seconds) : UINT32_MAX))
         return 1;
-    std::printf("%d kHz  %s\n", r.freq, o.at.empty() ? "now" : o.at.c_str());
-    for (const Emission &e : r.emissions) {
-        std::printf("\n%s\n%s\n", slot_heading(e).c_str(), e.text.c_str());
-    }
-    if (!r.commands.empty()) std::printf("\n");
-    for (const std::string &c : r.commands) {
-        const auto bad = missing.find(c);
-        if (bad == missing.end())
-            std::printf("media: %s\n", c.c_str());
-        else
-            std::printf("media: %s  (not played: %s)\n", c.c_str(), bad->second.c_str());
-    }
-    if (r.emissions.empty() && r.commands.empty()) std::printf("nothing on the air\n");
-    if (std::fflush(stdout) != 0) return 1;
-    return 0;
-}
-
-struct GuideOptions {
-    std::string at, hist = "on", bkgnd = "on";
-    int from = 10000, to = 30000;
-    bool json = false;
-    unsigned seed = 1;
-};
-
-std::string json_escape(const std::string &s) {
-    std::string o;
-    for (char c : s) {
-        if (c == '"' || c == '\\') o += '\\';
-        if (static_cast<unsigned char>(c) < 32) continue;
-        o += c;
-    }
-    return o;
-}
-
-std::string first_words(const std::string &text, size_t n) {
-    std::string t;
-    bool space = true;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '{') {  // codes say nothing to a reader of the guide
-            size_t close = text.find('}', i);
-            if (close != std::string::npos) {
-                i = close;
-                continue;
-            }
-        }
-        if (text[i] == ' ') {
-            if (!space) t += ' ';
-            space = true;
-        } else {
-            t += text[i];
-            space = false;
-        }
-        if (t.size() >= n) break;
-    }
-    while (!t.empty() && t.back() == ' ') t.pop_back();
-    return t;
-}
-
-int run_guide(const GuideOptions &o) {
-    namespace fs = std::filesystem;
-    ReceptionSetup s = setup_from(o.from, o.at, o.hist, o.bkgnd);
-    s.render = false;
-    s.seed = o.seed;
-    if (!prepare(s)) {
-        std::fprintf(stderr, "kestrel-cli: --at must be YYYY-MM-DDTHH:MM:SSZ, got '%s'\n", o.at.c_str());
-        return 2;
-    }
-    if (o.from > o.to) {
-        std::fprintf(stderr, "kestrel-cli: --from must not be above --to\n");
-        return 2;
-    }
-    // Carriers still write their file: keep that out of the caller's folder.
-    std::error_code ec;
-    const fs::path cwd = fs::current_path(ec);
-    WorkDir work;
-    if (!work.make("", "kestrel-guide")) {
-        std::fprintf(stderr, "kestrel-cli: cannot make a work folder in '%s': %s\n",
-                     fs::temp_directory_path(ec).c_str(), work.why().c_str());
-        return 1;
-    }
-    work.expect(channel_file_name(9));
-    work.expect("fone");
-    // The recordings are looked for where tune looks for them.
-    link_recordings(cwd, work.path());
-    fs::current_path(work.path(), ec);
-    if (ec) {
-        std::fprintf(stderr, "kestrel-cli: cannot enter '%s': %s\n", work.path().c_str(), ec.message().c_str());
-        return 1;
-    }
-    media_use(&media_null);
-    bool first = true;
-    if (o.json) std::printf("[");
-    for (int f = o.from; f <= o.to; ++f) {
-        s.freq = f;
-        Reception r = receive(s);
-        std::vector<std::string> heard;
-        for (const Emission &e : r.emissions)
-            if (e.audible)
-                heard.push_back("Morse " + std::to_string(e.spd) + " wpm: " + first_words(e.text, 48));
-        quiet_stderr_begin();
-        const std::map<std::string, std::string> missing = unplayable(r.commands);
-        quiet_stderr_end();
-        for (const std::string &c : r.commands) {
-            std::string item = c.rfind("loop ", 0) == 0 ? "carrier" : c;
-            if (missing.count(c)) item += " (not played)";
-            heard.push_back(item);
-        }
-        if (heard.empty()) continue;
-        if (o.json) {
-            std::printf("%s\n {\"khz\": %d, \"heard\": [", first ? "" : ",", f);
-            for (size_t i = 0; i < heard.size(); ++i)
-                std::printf("%s\"%s\"", i ? ", " : "", json_escape(heard[i]).c_str());
-            std::printf("]}");
-        } else {
-            std::printf("%5d kHz  ", f);
-            for (size_t i = 0; i < heard.size(); ++i) std::printf("%s%s", i ? " | " : "", heard[i].c_str());
-            std::printf("\n");
-        }
-        first = false;
-    }
-    if (o.json) std::printf("\n]\n");
-    fs::current_path(cwd, ec);
+    warn_silent_recordings(rec, h, mixing && o.qrn == "on");
+    print_reception(h, at_ms, o.seed);
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 
@@ -339,44 +254,45 @@ int run_guide(const GuideOptions &o) {
 void add_tune(CLI::App &app) {
     auto o = std::make_shared<TuneOptions>();
     CLI::App *c = app.add_subcommand("tune", "Run one complete reception of a frequency and show what is heard");
-    c->add_option("KHZ", o->khz, "Frequency in kHz")->required()->check(CLI::Range(10000, 30000));
-    c->add_option("--at", o->at, "UTC instant YYYY-MM-DDTHH:MM:SSZ (default: now)");
-    c->add_option("--hist", o->hist, "Historical stations on|off (default on)")->check(CLI::IsMember({"on", "off"}));
-    c->add_option("--bkgnd", o->bkgnd, "Background stations on|off (default on)")->check(CLI::IsMember({"on", "off"}));
+    c->add_option("KHZ", o->khz, "Frequency in kHz, 10000..30000")->required()->transform(Whole(10000, 30000));
+    c->add_option("--at", o->at,
+                  "Instant YYYY-MM-DDTHH:MM:SSZ, or with an offset such as +01:00 instead of Z, converted to UTC "
+                  "(default: now, to the second); the output starts with the instant used");
+    c->add_option("--hist", o->hist, "Historical stations on|off (default on)")->check(OnOff());
+    c->add_option("--bkgnd", o->bkgnd, "Background stations on|off (default on)")->check(OnOff());
     c->add_flag("--att", o->att, "Attenuator on");
-    c->add_option("--filter", o->filter, "Receiver filter: 2 = 2 kHz (default), 1 = 1 kHz")->check(CLI::IsMember({1, 2}));
-    c->add_option("--sampling", o->sampling, "Sample-rate factor 3 or 4 (default 4)")->check(CLI::IsMember({3, 4}));
-    c->add_option("--seed", o->seed, "Seed of both random sources (default 1)");
+    c->add_option("--filter", o->filter, "Receiver filter: 2 = 2 kHz (default), 1 = 1 kHz")->transform(Whole(1, 2));
+    c->add_option("--sampling", o->sampling, "Sample-rate factor 3 or 4 (default 4)")->transform(Whole(3, 4));
+    c->add_option("--seed", o->seed, "Seed of both random sources (default 1)")->transform(Whole(0, 4294967295));
     c->add_option("--out", o->out, "Folder for the channel files (default: a temporary folder, removed afterwards)");
     c->add_option("--mix", o->mix, "Mix everything that would sound into this WAV file");
-    c->add_option("--seconds", o->seconds, "Length of the mix in seconds (default 30)")->check(CLI::Range(1, 3600));
-    c->add_option("--qrn", o->qrn, "Band noise fone/noise.wav in the mix on|off (default on, as the receiver starts)")
-        ->check(CLI::IsMember({"on", "off"}));
-    c->add_option("--clips", o->clips, "Audio clips on|off, as the CLIP switch (default on)")
-        ->check(CLI::IsMember({"on", "off"}));
-    c->add_option("--sound", o->sound,
-                  "The mix's sound: described (the channel files as they are, default), receiver "
-                  "(filter, AGC, fading, noise, crashes) or receiver-nofading")
-        ->check(CLI::IsMember({"described", "receiver", "receiver-nofading"}));
-    c->add_option("--effects", o->effects,
-                  "Parts of the receiver sound: a comma list of filter, agc, fading, flutter, crashes; "
-                  "all (default) or none");
+    CLI::Option *seconds =
+        c->add_option("--seconds", o->seconds, "Length of the mix, 1..3600 seconds (default 30; needs --mix)")
+            ->transform(Whole(1, 3600));
+    CLI::Option *qrn =
+        c->add_option("--qrn", o->qrn, "Band noise fone/noise.wav in the mix on|off (default on, as the receiver "
+                                       "starts; needs --mix)")
+            ->check(OnOff());
+    CLI::Option *clips = c->add_option("--clips", o->clips, "Audio clips on|off, as the CLIP switch (default on)")
+                             ->check(OnOff());
+    CLI::Option *sound =
+        c->add_option("--sound", o->sound,
+                      "The mix's sound: described (the channel files as they are, default), receiver "
+                      "(filter, AGC, fading, noise, crashes) or receiver-nofading")
+            ->check(CLI::IsMember({"described", "receiver", "receiver-nofading"}));
+    CLI::Option *effects = c->add_option("--effects", o->effects,
+                                         "Parts of the receiver sound: a comma list of filter, agc, fading, flutter, "
+                                         "crashes; all (default) or none");
     c->add_option("--subtitles", o->subtitles,
                   "Write the texts as WebVTT subtitles timed to the channels (and to the mix), a cue per word");
-    c->callback([o]() { set_exit_code(run_tune(*o)); });
-}
-
-void add_guide(CLI::App &app) {
-    auto o = std::make_shared<GuideOptions>();
-    CLI::App *c = app.add_subcommand("guide", "List every frequency of a range where something is on the air");
-    c->add_option("--at", o->at, "UTC instant YYYY-MM-DDTHH:MM:SSZ (default: now)");
-    c->add_option("--from", o->from, "First frequency in kHz (default 10000)")->check(CLI::Range(10000, 30000));
-    c->add_option("--to", o->to, "Last frequency in kHz (default 30000)")->check(CLI::Range(10000, 30000));
-    c->add_option("--hist", o->hist, "Historical stations on|off (default on)")->check(CLI::IsMember({"on", "off"}));
-    c->add_option("--bkgnd", o->bkgnd, "Background stations on|off (default on)")->check(CLI::IsMember({"on", "off"}));
-    c->add_option("--seed", o->seed, "Seed of both random sources, as for tune (default 1)");
-    c->add_flag("--json", o->json, "Write JSON instead of lines");
-    c->callback([o]() { set_exit_code(run_guide(*o)); });
+    c->callback([o, seconds, qrn, clips, sound, effects]() {
+        o->seconds_given = seconds->count() > 0;
+        o->qrn_given = qrn->count() > 0;
+        o->clips_given = clips->count() > 0;
+        o->sound_given = sound->count() > 0;
+        o->effects_given = effects->count() > 0;
+        set_exit_code(run_tune(*o));
+    });
 }
 
 }  // namespace kestrel::cli

@@ -5,6 +5,7 @@
 #include "platform/files.h"
 
 #include <SDL2/SDL.h>
+#include <unistd.h>
 #include <sndfile.h>
 
 #include <atomic>
@@ -43,13 +44,20 @@ Decoder *decoder_open(const char *path, int out_rate, const char **why) {
     if (!path || !*path) { *why = "no file name"; return nullptr; }
     // Only plain files: opening a pipe or a device for reading could wait forever.
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) { *why = "cannot open or not a sound file"; return nullptr; }
+    // Mended: a missing file, one that cannot be read and one that holds no
+    // sound are told apart (they used to share one reason).
+    const std::filesystem::file_status st = std::filesystem::status(path, ec);
+    if (!std::filesystem::exists(st)) { *why = "missing"; return nullptr; }
+    if (!std::filesystem::is_regular_file(st)) { *why = "not a plain file"; return nullptr; }
     // Looked up before the file is opened: a write that ends in between is then seen as ended.
     std::shared_ptr<WriteProgress> progress = write_progress_find(path);
     if (progress && progress->state.load() == WriteProgress::failed) { *why = "file could not be written"; return nullptr; }
     SF_INFO info{};
     SNDFILE *sf = sf_open(path, SFM_READ, &info);
-    if (!sf) { *why = "cannot open or not a sound file"; return nullptr; }
+    if (!sf) {
+        *why = access(path, R_OK) != 0 ? "cannot be read" : "not a sound file";
+        return nullptr;
+    }
     if (info.samplerate < kMinSourceRate || info.samplerate > kMaxSourceRate) {
         sf_close(sf);
         *why = "sample rate out of range";

@@ -3,7 +3,7 @@
 #include <atomic>
 
 #include "platform/audio.h"
-#include "platform/spectrum.h"
+#include "platform/waterfall_feed.h"
 
 namespace kestrel {
 

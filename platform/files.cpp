@@ -251,12 +251,20 @@ std::string env(const char *name) {
 
 }  // namespace
 
-std::string installed_fone(const char *exe) {
+std::string installed_fone_place(const char *exe) {
     if (!exe || !*exe) return std::string();
     std::string path = absolute(exe);
     if (path.empty()) return std::string();
     std::string dir = path.substr(0, path.rfind('/'));
-    std::string fone = absolute(dir + "/../share/kestrel/fone");
+    // <prefix>/bin/.. is <prefix>: said without the detour where it can be.
+    const std::string prefix = absolute(dir + "/..");
+    return (prefix.empty() ? dir + "/.." : prefix == "/" ? "" : prefix) + "/share/kestrel/fone";
+}
+
+std::string installed_fone(const char *exe) {
+    const std::string place = installed_fone_place(exe);
+    if (place.empty()) return std::string();
+    std::string fone = absolute(place);
     return !fone.empty() && is_dir(fone) ? fone : std::string();
 }
 

@@ -96,6 +96,8 @@ namespace kestrel {
 
 // <folder of exe>/../share/kestrel/fone, made absolute, if that folder exists; "" otherwise.
 std::string installed_fone(const char *exe);
+// Where installed_fone looks for them, whether or not the folder is there ("" without `exe`).
+std::string installed_fone_place(const char *exe);
 // The per-user folders to try, in order: $XDG_RUNTIME_DIR/kestrel, then
 // $XDG_CACHE_HOME/kestrel or $HOME/.cache/kestrel (unset or empty variables are skipped).
 std::vector<std::string> user_folders();

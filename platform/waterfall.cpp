@@ -1,6 +1,6 @@
 #include "platform/waterfall.h"
 
-#include "platform/spectrum.h"
+#include "platform/waterfall_feed.h"
 
 namespace kestrel {
 

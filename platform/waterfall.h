@@ -1,5 +1,5 @@
 // The waterfall window: the spectrum of what the listener hears (see
-// platform/spectrum.h), scrolling, with an audio-frequency scale in Hz and
+// platform/waterfall_feed.h), scrolling, with an audio-frequency scale in Hz and
 // the edges of the filter in force. Its toolkit backend lives in
 // platform/fltk/; the headless one keeps only whether it is open, so the
 // receiver's logic runs without a display.

@@ -15,6 +15,12 @@ constexpr uint32_t WM_PAINT = 0x000F;
 constexpr uint32_t WM_KEYDOWN = 0x0100;
 constexpr uint32_t WM_COMMAND = 0x0111;
 constexpr uint32_t MM_MCINOTIFY = 0x03B9;
+// The mouse wheel: wParam's high word the signed distance turned, WHEEL_DELTA
+// a notch, positive away from the listener; its low word MK_SHIFT while Shift
+// is held; lParam the pointer in client pixels, x in the low word, y in the high.
+constexpr uint32_t WM_MOUSEWHEEL = 0x020A;
+constexpr int WHEEL_DELTA = 120;
+constexpr uintptr_t MK_SHIFT = 0x0004;
 constexpr uintptr_t MCI_NOTIFY_SUCCESSFUL = 1;
 
 // Virtual-key codes carried by WM_KEYDOWN; letters and digits are their upper-case ASCII codes.
@@ -66,8 +72,9 @@ struct WindowBackend {
     int (*claim_instance)(const char *name);
     // Connects to the window system; 0 on failure.
     int (*register_class)(const char *class_name);
-    // Creates and shows the main window; its key strokes, button clicks and the
-    // close request reach `proc` as WM_KEYDOWN, WM_COMMAND and WM_DESTROY.
+    // Creates and shows the main window; its key strokes, button clicks, wheel
+    // turns and the close request reach `proc` as WM_KEYDOWN, WM_COMMAND,
+    // WM_MOUSEWHEEL and WM_DESTROY.
     // Returns a nonzero handle, or 0 on failure.
     int (*create_window)(const char *class_name, const char *title, int width, int height, WindowProc proc);
     // Adds one control to the main window; controls are kept in creation order.

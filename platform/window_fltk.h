@@ -1,5 +1,6 @@
 // The receiver window drawn by FLTK (library kestrel_window_fltk).
 #pragma once
+#include "platform/ask.h"
 #include "platform/ui.h"
 #include "platform/waterfall.h"
 #include "platform/window.h"
@@ -18,5 +19,7 @@ const WaterfallBackend *waterfall_fltk();
 // window takes it: the other windows pass the keys on, so tuning goes on
 // whichever window has the keyboard.
 int fltk_pass_key();
+// The listener's one-line answers in a modal input box.
+AskLine ask_fltk();
 
 }  // namespace kestrel

@@ -1,6 +1,5 @@
 #include "state/log.h"
 
-#include <chrono>
 #include <mutex>
 
 #include "platform/clock.h"
@@ -45,8 +44,9 @@ void Log_thread(const char *function, const char *info, unsigned long param) {
     std::lock_guard<std::mutex> lock(mutex);
     FILE *f = std::fopen("TOVA_LOG.TXT", "a");
     if (!f) return;
-    using namespace std::chrono;
-    const int64_t ms = duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count() % 86400000;
+    // The receiver's clock, also when it was set to another instant.
+    int64_t ms = clock_utc_ms() % 86400000;
+    if (ms < 0) ms += 86400000;
     std::fprintf(f, "\n Function: %s \n Info: %s \n Time: %02d:%02d:%02d:%02d  Ticks:%d \n additional param: %u\n",
                  function ? function : "", info ? info : "", static_cast<int>(ms / 3600000),
                  static_cast<int>(ms / 60000 % 60), static_cast<int>(ms / 1000 % 60), static_cast<int>(ms % 1000),

@@ -79,11 +79,21 @@ void save_cw_param(int i) {
     spacing_table[i] = spacing;
 }
 
+namespace {
+// Every per-slot record, for the operations that treat them alike.
+int *const k_slot_tables[] = {spd_table, qsa_table, ton_table, rto_table, f1_table, sz_table,
+                              qrh_table, katokana_table, bw_table, hand_table, spark_table, spacing_table};
+}  // namespace
+
 void params_reset() {
     emission_nr = 0;
-    for (int i = 0; i < SLOTS; ++i)
-        spd_table[i] = qsa_table[i] = ton_table[i] = rto_table[i] = f1_table[i] = sz_table[i] = qrh_table[i] =
-            katokana_table[i] = bw_table[i] = hand_table[i] = spark_table[i] = spacing_table[i] = 0;
+    for (int *table : k_slot_tables)
+        for (int i = 0; i < SLOTS; ++i) table[i] = 0;
+}
+
+void copy_cw_param(int to, int from) {
+    if (to < 0 || to >= SLOTS || from < 0 || from >= SLOTS) return;
+    for (int *table : k_slot_tables) table[to] = table[from];
 }
 
 }  // namespace kestrel

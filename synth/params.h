@@ -26,5 +26,7 @@ void load_cw_param();
 void save_cw_param(int i);
 // Every slot's record and emission_nr back to 0.
 void params_reset();
+// Copies slot from's record onto slot to's (a slot taken out of the stack).
+void copy_cw_param(int to, int from);
 
 }  // namespace kestrel

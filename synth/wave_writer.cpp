@@ -283,10 +283,16 @@ void record_error(int nr, const std::string &line) {
     if (!line.empty()) Log("CreateWave", line.c_str(), static_cast<unsigned long>(nr));
 }
 
+// Where the channel files go: set by the caller, else the working folder.
+std::string g_folder;
+
 }  // namespace
 
+void wave_folder_set(const std::string &folder) { g_folder = folder; }
+const std::string &wave_folder() { return g_folder; }
+
 bool wave_file_open(int nr) {
-    const std::string folder = working_folder();
+    const std::string folder = g_folder.empty() ? working_folder() : g_folder;
     g_out.nr = nr;
     g_out.path = (folder.empty() ? std::string(".") : folder) + "/" + channel_file_name(nr);
     if (g_behind.load()) {

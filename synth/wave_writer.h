@@ -20,7 +20,13 @@ struct WaveRun {
 };
 constexpr size_t WAVE_TILE = 2880;  // a multiple of 8, 12 and 20 samples
 
-// Creates channel nr's file (0..9) in the working folder; false, and the
+// The folder the channel files are written into; "" (the default) is the
+// working folder at the time of writing. A setting of the caller's (a scope
+// guard sets and restores it), so the resets leave it alone.
+void wave_folder_set(const std::string &folder);
+const std::string &wave_folder();
+
+// Creates channel nr's file (0..9) in the channel files' folder; false, and the
 // reason booked, when it cannot be created.
 bool wave_file_open(int nr);
 // Closes the file just opened, empty (the attenuator at strength 0).

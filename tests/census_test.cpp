@@ -153,6 +153,9 @@ TEST(Census, TheDialHoldsItsTellingRows) {
     EXPECT_TRUE(has(on(10980), "fax", "bkgnd"));
     EXPECT_TRUE(has(on(13194), "send_cond_par", "reg2_day()"));
     EXPECT_TRUE(has(on(12700), "tfc_list", ""));
+    EXPECT_TRUE(has(on(12700), "coast_station_ex", ""));  // NMR after 15 h
+    EXPECT_TRUE(has(on(12700), "send_still", ""));        // 3DP4 through the night
+    for (int f : {10915, 13825, 15765, 20636}) EXPECT_TRUE(has(on(f), "usarmy_fixed_net", "hist")) << f;
     for (const auto &e : all) EXPECT_TRUE(e.band >= 10 && e.band <= 29) << e.file << ":" << e.line;
 }
 

@@ -266,13 +266,15 @@ TEST_F(Cli, TuneClipsFollowTheClipSwitch) {
 
 TEST_F(Cli, GuideListsWhatIsOnTheAir) {
     ASSERT_EQ(run("guide --at 2026-03-10T12:00:00Z --from 10510 --to 10514"), 0) << err_;
-    // The beacon starts at a random point of its text.
-    EXPECT_EQ(out_.rfind("10512 kHz  Morse 23 wpm: ", 0), 0u) << out_;
+    // The first line says how to make the guide again; the beacon starts at a random point of its text.
+    EXPECT_EQ(out_.rfind("guide 10510..10514 kHz  2026-03-10T12:00:00Z  seed 1  hist on  bkgnd on  clips on\n"
+                         "10512 kHz  Morse 23 wpm: ", 0), 0u) << out_;
     EXPECT_NE(out_.find("VVV VVV VVV AQP2"), std::string::npos) << out_;
     EXPECT_EQ(out_.find("10511 kHz"), std::string::npos);
     ASSERT_EQ(run("guide --at 2026-03-10T12:00:00Z --from 10512 --to 10512 --json"), 0);
-    EXPECT_EQ(out_.front(), '[');
-    EXPECT_NE(out_.find("{\"khz\": 10512, \"heard\": [\"Morse 23 wpm: "), std::string::npos) << out_;
+    EXPECT_EQ(out_.rfind("{\"at\": \"2026-03-10T12:00:00Z\", \"seed\": 1, ", 0), 0u) << out_;
+    EXPECT_NE(out_.find("{\"khz\": 10512, \"kind\": \"morse\", \"channel\": 0, \"wpm\": 23, \"tone\": 1400, "
+                        "\"strength\": 4, \"keying\": {\"rto\": 0, \"f1\": false,"), std::string::npos) << out_;
     EXPECT_NE(run("guide --from 20000 --to 10000"), 0);
     // The guide composes only: it leaves no channel files behind.
     EXPECT_FALSE(file_exists("TOVA0.WAV"));
@@ -429,22 +431,23 @@ TEST_F(Cli, TuneMarksRecordingsItCannotPlayAndKeepsTheDecoderQuiet) {
     for (size_t i = 20; i + 1 < junk.size(); i += 417) junk[i] = 0xFF, junk[i + 1] = 0xFB;
     std::ofstream("fone/ssb-002.wav", std::ios::binary).write(reinterpret_cast<const char *>(junk.data()), junk.size());
     ASSERT_EQ(run("tune 10006 --at 2026-01-01T12:00:00Z --mix m.wav --seconds 2"), 0) << err_;
-    EXPECT_EQ(err_, "");
-    EXPECT_NE(out_.find("media: play fone/ssb-002.wav  (not played: "), std::string::npos) << out_;
+    // Nothing from the decoder; only the noise that this folder lacks is told.
+    EXPECT_EQ(err_, "kestrel-cli: the band noise fone/noise.wav is not in the mix: missing\n");
+    EXPECT_NE(out_.find("media: play fone/ssb-002.wav  (not played: not a sound file)"), std::string::npos) << out_;
     ASSERT_EQ(run("guide --at 2026-01-01T12:00:00Z --from 10006 --to 10006"), 0) << err_;
-    EXPECT_EQ(out_, "10006 kHz  play fone/ssb-002.wav (not played)\n");
+    EXPECT_EQ(out_.substr(out_.find('\n') + 1), "10006 kHz  play fone/ssb-002.wav (not played)\n");
     EXPECT_EQ(err_, "");
-    // A missing recording is marked as well; a playable one is not.
+    // A missing recording is marked as well, and told apart; a playable one is not marked.
     std::filesystem::remove("fone/ssb-002.wav");
     ASSERT_EQ(run("tune 10006 --at 2026-01-01T12:00:00Z"), 0) << err_;
-    EXPECT_NE(out_.find("media: play fone/ssb-002.wav  (not played: "), std::string::npos) << out_;
+    EXPECT_NE(out_.find("media: play fone/ssb-002.wav  (not played: missing)"), std::string::npos) << out_;
     std::vector<uint8_t> tone = wav_header(8000, 16, 1, 16000);
     for (int i = 0; i < 8000; ++i) put_le(tone, uint32_t(int16_t(8000 * std::sin(i * 0.3))) & 0xFFFF, 2);
     std::ofstream("fone/ssb-002.wav", std::ios::binary).write(reinterpret_cast<const char *>(tone.data()), tone.size());
     ASSERT_EQ(run("tune 10006 --at 2026-01-01T12:00:00Z"), 0) << err_;
     EXPECT_NE(out_.find("media: play fone/ssb-002.wav\n"), std::string::npos) << out_;
     ASSERT_EQ(run("guide --at 2026-01-01T12:00:00Z --from 10006 --to 10006"), 0) << err_;
-    EXPECT_EQ(out_, "10006 kHz  play fone/ssb-002.wav\n");
+    EXPECT_EQ(out_.substr(out_.find('\n') + 1), "10006 kHz  play fone/ssb-002.wav\n");
 }
 
 TEST_F(Cli, AnInterruptedTuneLeavesNoWorkFolderAndNoPartOfItsMix) {
@@ -483,6 +486,7 @@ std::map<int, std::vector<std::string>> heard_in_guide(const std::string &out) {
     std::map<int, std::vector<std::string>> m;
     std::istringstream in(out);
     std::string line;
+    std::getline(in, line);  // what the guide was made from
     while (std::getline(in, line)) {
         const int khz = std::atoi(line.c_str());
         std::string rest = line.substr(line.find("kHz  ") + 5);
@@ -502,17 +506,255 @@ std::map<int, std::vector<std::string>> heard_in_guide(const std::string &out) {
 TEST_F(Cli, GuideListsExactlyWhatTuneWouldPlay) {
     // 10006 and 10009 at this instant: the guide used to see the clock of the
     // whole sweep, and listed a clip there that tune does not play.
-    for (const char *at : {"2026-01-01T12:00:00Z", "2026-06-17T20:12:36Z"}) {
-        ASSERT_EQ(run(std::string("guide --at ") + at + " --from 10000 --to 10030 --seed 3"), 0) << err_;
+    // With the clips switched off, the guide lists what tune plays without them.
+    const std::pair<const char *, const char *> runs[] = {
+        {"2026-01-01T12:00:00Z", ""}, {"2026-06-17T20:12:36Z", ""}, {"2026-01-01T12:00:00Z", " --clips off"}};
+    for (const auto &[at, clips] : runs) {
+        ASSERT_EQ(run(std::string("guide --at ") + at + " --from 10000 --to 10030 --seed 3" + clips), 0) << err_;
         const auto guide = heard_in_guide(out_);
         EXPECT_FALSE(guide.empty());
         for (int f = 10000; f <= 10030; ++f) {
-            ASSERT_EQ(run("tune " + std::to_string(f) + " --at " + at + " --seed 3"), 0) << err_;
+            ASSERT_EQ(run("tune " + std::to_string(f) + " --at " + at + " --seed 3" + clips), 0) << err_;
             const auto it = guide.find(f);
             EXPECT_EQ(heard_in_tune(out_), it == guide.end() ? std::vector<std::string>{} : it->second)
-                << f << " kHz at " << at;
+                << f << " kHz at " << at << clips;
         }
     }
+}
+
+
+// Bad input, kind by kind: each bad value with the one line it must give and
+// the exit status 2, and nothing on standard output.
+struct Refusal {
+    const char *args;
+    const char *message;  // the whole of standard error
+};
+
+TEST_F(Cli, EveryCommandRefusesABadInstantSayingWhatIsWrong) {
+    const Refusal table[] = {
+        {"tune 10139 --at 2026-12-09T08:00+05:00",
+         "kestrel-cli: --at '2026-12-09T08:00+05:00': not YYYY-MM-DDTHH:MM:SSZ: ':' and two-digit seconds expected "
+         "after '2026-12-09T08:00', found '+05:00' instead\n"},
+        {"tune 10139 --at '2026-12-09T08:00 PM'",
+         "kestrel-cli: --at '2026-12-09T08:00 PM': not YYYY-MM-DDTHH:MM:SSZ: ':' and two-digit seconds expected "
+         "after '2026-12-09T08:00', found ' PM' instead\n"},
+        {"tune 10139 --at 2026-12-09T08:00:00garbage",
+         "kestrel-cli: --at '2026-12-09T08:00:00garbage': not YYYY-MM-DDTHH:MM:SSZ: Z (for UTC) or an offset such "
+         "as +01:00 expected after '2026-12-09T08:00:00', found 'garbage' instead\n"},
+        {"tune 10139 --at 2026-12-09T08:00:00",
+         "kestrel-cli: --at '2026-12-09T08:00:00': not YYYY-MM-DDTHH:MM:SSZ: Z (for UTC) or an offset such as "
+         "+01:00 expected after '2026-12-09T08:00:00', found nothing\n"},
+        {"tune 10139 --at 2026-12-09T08:00:00Zjunk",
+         "kestrel-cli: --at '2026-12-09T08:00:00Zjunk': not YYYY-MM-DDTHH:MM:SSZ: 'junk' after the end of the "
+         "instant '2026-12-09T08:00:00Z'\n"},
+        {"guide --at 2026-02-29T00:00:00Z",
+         "kestrel-cli: --at '2026-02-29T00:00:00Z': no such date: 2026-02-29 (February 2026 has 28 days)\n"},
+        {"guide --at 2026-13-01T00:00:00Z", "kestrel-cli: --at '2026-13-01T00:00:00Z': no such date: month 13\n"},
+        {"render --text E --out x.wav --at 2026-12-09T24:00:00Z",
+         "kestrel-cli: --at '2026-12-09T24:00:00Z': no such time: 24:00:00\n"},
+        {"render --text E --out x.wav --at 1600-12-31T23:59:59Z",
+         "kestrel-cli: --at '1600-12-31T23:59:59Z': before 1601: the clock starts at 1601-01-01T00:00:00Z\n"},
+        {"render --text E --out x.wav --at yesterday",
+         "kestrel-cli: --at 'yesterday': not YYYY-MM-DDTHH:MM:SSZ: a four-digit year expected at the start, found "
+         "'yesterday' instead\n"},
+    };
+    for (const Refusal &r : table) {
+        EXPECT_EQ(run(r.args), 2) << r.args;
+        EXPECT_EQ(err_, r.message) << r.args;
+        EXPECT_EQ(out_, "") << r.args;
+    }
+    // An offset is honoured: the output shows the instant in UTC, and the same reception as Z gives.
+    ASSERT_EQ(run("tune 10512 --at 2026-03-10T17:30:00+05:30"), 0) << err_;
+    const std::string offset = out_;
+    ASSERT_EQ(run("tune 10512 --at 2026-03-10t12:00:00z"), 0) << err_;
+    EXPECT_EQ(offset.substr(0, offset.find('\n')), "10512 kHz  2026-03-10T12:00:00Z  seed 1");
+    EXPECT_EQ(out_, offset);
+    // Without --at the instant used is printed, and given back it repeats the run.
+    ASSERT_EQ(run("tune 10512"), 0) << err_;
+    const std::string now = out_.substr(11, out_.find("  seed") - 11);
+    ASSERT_EQ(now.size(), 20u) << out_;
+    const std::string first = out_;
+    ASSERT_EQ(run("tune 10512 --at " + now), 0) << err_;
+    EXPECT_EQ(out_, first);
+}
+
+TEST_F(Cli, WholeNumbersAreDecimalAndInTheirRange) {
+    const Refusal table[] = {
+        {"tune 031064", "kestrel-cli: KHZ: '031064' is out of range 10000..30000\n"},
+        {"tune 0x2710", "kestrel-cli: KHZ: '0x2710' is not a whole number\n"},
+        {"tune 12345.5", "kestrel-cli: KHZ: '12345.5' is not a whole number\n"},
+        {"tune abc", "kestrel-cli: KHZ: 'abc' is not a whole number\n"},
+        {"tune 9999", "kestrel-cli: KHZ: '9999' is out of range 10000..30000\n"},
+        {"tune 1e4", "kestrel-cli: KHZ: '1e4' is not a whole number\n"},
+        {"tune 10000 --seconds 0 --mix m.wav", "kestrel-cli: --seconds: '0' is out of range 1..3600\n"},
+        {"tune 10000 --seed -1", "kestrel-cli: --seed: '-1' is out of range 0..4294967295\n"},
+        {"tune 10000 --seed 99999999999999999999", "kestrel-cli: --seed: '99999999999999999999' is out of range "
+                                                   "0..4294967295\n"},
+        {"tune 10000 --filter 3", "kestrel-cli: --filter: '3' is out of range 1..2\n"},
+        {"guide --from 10000.0", "kestrel-cli: --from: '10000.0' is not a whole number\n"},
+        {"render --text E --out x.wav --spd 0", "kestrel-cli: --spd: '0' is out of range 1..600\n"},
+        {"render --text E --out x.wav --ton 100000", "kestrel-cli: --ton: '100000' is out of range 1..4000\n"},
+        {"render --text E --out x.wav --qsa ' 3'", "kestrel-cli: --qsa: ' 3' is not a whole number\n"},
+        {"render --text E --out x.wav --sampling 2", "kestrel-cli: --sampling: '2' is out of range 3..4\n"},
+        {"render --text E --out x.wav --max-bytes 0x100000", "kestrel-cli: --max-bytes: '0x100000' is not a whole "
+                                                              "number\n"},
+    };
+    for (const Refusal &r : table) {
+        EXPECT_EQ(run(r.args), 2) << r.args;
+        EXPECT_EQ(err_, r.message) << r.args;
+    }
+    // Leading zeros are decimal: 012345 is twelve thousand three hundred and forty-five.
+    ASSERT_EQ(run("tune 012345 --at 2026-03-10T12:00:00Z"), 0) << err_;
+    EXPECT_EQ(out_.rfind("12345 kHz  ", 0), 0u) << out_;
+    ASSERT_EQ(run("render --text PARIS --spd 018 --out a.wav"), 0) << err_;
+    ASSERT_EQ(run("render --text PARIS --spd 18 --out b.wav"), 0) << err_;
+    EXPECT_EQ(read_file("a.wav"), read_file("b.wav"));
+}
+
+TEST_F(Cli, CommandsAreNamedOrRefusedWithTheList) {
+    const std::string list = "the commands are render, tune, guide, list, census, help\n";
+    const Refusal table[] = {
+        {"bogus", "kestrel-cli: unknown command 'bogus'; "},
+        {"tun 10000", "kestrel-cli: unknown command 'tun' (did you mean 'tune'?); "},
+        {"TUNE 10000", "kestrel-cli: unknown command 'TUNE' (did you mean 'tune'?); "},
+        {"rendr --text E", "kestrel-cli: unknown command 'rendr' (did you mean 'render'?); "},
+        {"help bogus", "kestrel-cli: unknown command 'bogus'; "},
+        {"", "kestrel-cli: a command is required: render, tune, guide, list, census, help (kestrel-cli help tells "
+             "more)\n"},
+        {"--at X tune 10000", "kestrel-cli: '--at' before the command: options follow their command, as in "
+                              "kestrel-cli tune 10000 --at ...\n"},
+    };
+    for (const Refusal &r : table) {
+        EXPECT_EQ(run(r.args), 2) << r.args;
+        const std::string want = r.message[std::strlen(r.message) - 1] == '\n' ? r.message : r.message + list;
+        EXPECT_EQ(err_, want) << r.args;
+    }
+    ASSERT_EQ(run("--version"), 0);
+    EXPECT_EQ(out_, "kestrel-cli 4.29\n");
+    ASSERT_EQ(run("help"), 0) << err_;
+    for (const char *command : {"render", "tune", "guide", "list", "census", "help"})
+        EXPECT_NE(out_.find("\n  " + std::string(command) + " "), std::string::npos) << command << out_;
+    ASSERT_EQ(run("help tune"), 0) << err_;
+    const std::string help_tune = out_;
+    ASSERT_EQ(run("tune --help"), 0);
+    EXPECT_EQ(help_tune, out_);
+    EXPECT_NE(help_tune.find("--clips"), std::string::npos);
+}
+
+TEST_F(Cli, OptionsThatChangeNothingOrAreClampedAreTold) {
+    struct Told {
+        const char *args;
+        int status;
+        const char *message;  // the whole of standard error
+    };
+    const Told table[] = {
+        {"render --text E --out x.wav --spd 256", 0,
+         "kestrel-cli: --spd 256 keys at 320 wpm: a dot of 3 tone cycles, which every speed 201..300 gives at "
+         "--ton 800 with the 2 kHz filter at --sampling 4\n"},
+        {"render --text E --out x.wav --spd 600 --ton 250", 2,
+         "kestrel-cli: --spd 600 keys nothing at --ton 250 with the 2 kHz filter at --sampling 4: a dot would be "
+         "shorter than one tone cycle; the fastest speed that keys is 300\n"},
+        {"render --text E --out x.wav --ton 3000", 0,
+         "kestrel-cli: --ton 3000 is keyed as 2000: with the 2 kHz filter at --sampling 4 the tone is held to "
+         "250..2000\n"},
+        {"render --text E --out x.wav --ton 400 --filter 1", 0,
+         "kestrel-cli: --ton 400 is keyed as 500: with the 1 kHz filter at --sampling 4 the tone is held to "
+         "500..2000\n"},
+        {"render --text E --out x.wav --seed 7", 0,
+         "kestrel-cli: --seed has no effect without --hand or --rto: nothing else in a render is drawn at random\n"},
+        {"render --text E --out x.wav --att --qsa 0", 0,
+         "kestrel-cli: the attenuator takes away strength 0: 'x.wav' holds silence only\n"},
+        {"tune 10512 --at 2026-03-10T12:00:00Z --seconds 10", 0, "kestrel-cli: --seconds has no effect without --mix\n"},
+        {"tune 10512 --at 2026-03-10T12:00:00Z --qrn off", 0, "kestrel-cli: --qrn has no effect without --mix\n"},
+        {"tune 10512 --at 2026-03-10T12:00:00Z --sound receiver", 0, "kestrel-cli: --sound has no effect without --mix\n"},
+        {"tune 10512 --at 2026-03-10T12:00:00Z --mix m.wav --seconds 1 --qrn off --effects agc", 0,
+         "kestrel-cli: --effects has no effect without --mix and --sound receiver or receiver-nofading\n"},
+        {"guide --at 2026-03-10T12:00:00Z --from 10512 --to 10512 --bkgnd off --clips off", 0,
+         "kestrel-cli: --clips has no effect with --bkgnd off: clips sound only with the background\n"},
+        {"guide --from 20000 --to 10000", 2, "kestrel-cli: --from 20000 is above --to 10000\n"},
+    };
+    for (const Told &t : table) {
+        EXPECT_EQ(run(t.args), t.status) << t.args;
+        EXPECT_EQ(err_, t.message) << t.args;
+    }
+    // The clamps told are the ones that apply: 256 wpm sounds as 300 does, 3000 Hz as 2000.
+    ASSERT_EQ(run("render --text PARIS --spd 256 --out a.wav"), 0);
+    ASSERT_EQ(run("render --text PARIS --spd 300 --out b.wav"), 0);
+    EXPECT_EQ(read_file("a.wav"), read_file("b.wav"));
+    ASSERT_EQ(run("render --text PARIS --spd 301 --out c.wav"), 0);
+    EXPECT_NE(read_file("a.wav"), read_file("c.wav"));
+    ASSERT_EQ(run("render --text PARIS --ton 3000 --out a.wav"), 0);
+    ASSERT_EQ(run("render --text PARIS --ton 2000 --out b.wav"), 0);
+    EXPECT_EQ(read_file("a.wav"), read_file("b.wav"));
+    // Plain defaults say nothing.
+    ASSERT_EQ(run("render --text PARIS --out a.wav"), 0);
+    EXPECT_EQ(err_, "");
+    // Input that is not keyed is counted: in a file it stays for the next reader, from a pipe it is read away.
+    std::ofstream("long.txt") << std::string(10020, 'E');
+    ASSERT_EQ(run("render --text - --out l.wav", std::string(10020, 'E')), 0);
+    EXPECT_EQ(err_, "kestrel-cli: standard input holds more than a slot's 9999 characters: 21 after them are left "
+                    "unread\n");
+    const std::string piped = std::string("cat long.txt | ") + KESTREL_CLI_PATH + " render --text - --out p.wav 2>err.txt";
+    ASSERT_EQ(std::system(piped.c_str()), 0);
+    EXPECT_EQ(read_text("err.txt"), "kestrel-cli: standard input holds more than a slot's 9999 characters: 21 after "
+                                    "them were dropped\n");
+    EXPECT_EQ(read_file("l.wav"), read_file("p.wav"));
+    ASSERT_EQ(run("render --text - --out z.wav", std::string("EE\0TTT", 6)), 0);
+    EXPECT_EQ(err_, "kestrel-cli: a zero byte ends the text after 2 characters: the 4 after it are not keyed\n");
+}
+
+TEST_F(Cli, GuideJsonHasTheFieldsOfEveryEmissionAndFollowsTheClips) {
+    // Every emission of the text form is one object of the JSON, with its kind.
+    const std::string range = "guide --at 2026-12-09T08:15:45Z --from 10000 --to 10150";
+    ASSERT_EQ(run(range), 0) << err_;
+    const std::string lines = out_;
+    ASSERT_EQ(run(range + " --json"), 0) << err_;
+    const std::string json = out_;
+    auto count = [](const std::string &s, const std::string &what) {
+        size_t n = 0;
+        for (size_t at = s.find(what); at != std::string::npos; at = s.find(what, at + 1)) ++n;
+        return n;
+    };
+    EXPECT_EQ(json.rfind("{\"at\": \"2026-12-09T08:15:45Z\", \"seed\": 1, \"hist\": \"on\", \"bkgnd\": \"on\", "
+                         "\"clips\": \"on\", \"from\": 10000, \"to\": 10150,\n \"emissions\": [", 0), 0u) << json;
+    EXPECT_EQ(count(json, "\"kind\": \"morse\""), count(lines, "Morse "));
+    EXPECT_EQ(count(json, "\"kind\": \"carrier\", \"channel\": null, \"wpm\": null, \"tone\": "),
+              count(lines, "carrier"));
+    const size_t clips = count(json, "\"kind\": \"clip\"");
+    EXPECT_GT(clips, 0u);
+    EXPECT_EQ(clips + count(json, "\"kind\": \"recording\""), count(lines, "play fone/"));
+    EXPECT_EQ(count(json, "{\"khz\": "), count(json, "\"not_played_because\": "));
+    EXPECT_EQ(json.substr(json.size() - 5), "\n ]}\n");
+    // With the clips off the clips go, and nothing else.
+    ASSERT_EQ(run(range + " --json --clips off"), 0) << err_;
+    EXPECT_EQ(count(out_, "\"kind\": \"clip\""), 0u);
+    EXPECT_EQ(count(out_, "{\"khz\": "), count(json, "{\"khz\": ") - clips);
+    EXPECT_NE(out_.find("\"clips\": \"off\""), std::string::npos);
+}
+
+TEST_F(Cli, MissingRecordingsAreToldOnceWithTheFolderLookedFor) {
+    // No fone/ here and none installed beside the tool in the build tree.
+    ASSERT_EQ(run("tune 10101 --at 2026-12-09T08:15:45Z --mix m.wav --seconds 2"), 0) << err_;
+    const std::string here = std::filesystem::current_path().string();
+    EXPECT_EQ(err_.rfind("kestrel-cli: no recordings folder: neither " + here + "/fone nor ", 0), 0u) << err_;
+    const std::string end = "/share/kestrel/fone exists; every recording, clip and the band noise stay silent\n";
+    ASSERT_GT(err_.size(), end.size());
+    EXPECT_EQ(err_.substr(err_.size() - end.size()), end) << err_;
+    EXPECT_EQ(lines_of(err_), 1u) << err_;
+    EXPECT_NE(out_.find("media: play fone/rtt-001.mp3  (not played: missing)"), std::string::npos) << out_;
+    // Nothing that plays from fone/, no mix: nothing to tell.
+    ASSERT_EQ(run("tune 10512 --at 2026-03-10T12:00:00Z"), 0);
+    EXPECT_EQ(err_, "");
+    // The guide tells it once for the whole range.
+    ASSERT_EQ(run("guide --at 2026-12-09T08:15:45Z --from 10000 --to 10150"), 0);
+    EXPECT_EQ(lines_of(err_), 1u) << err_;
+    EXPECT_EQ(err_.rfind("kestrel-cli: no recordings folder: ", 0), 0u) << err_;
+    // A folder with a file that is no sound: told apart from a missing one.
+    std::filesystem::create_directory("fone");
+    std::ofstream("fone/rtt-001.mp3") << "not a recording";
+    ASSERT_EQ(run("tune 10101 --at 2026-12-09T08:15:45Z"), 0);
+    EXPECT_EQ(err_, "");
+    EXPECT_NE(out_.find("media: play fone/rtt-001.mp3  (not played: not a sound file)"), std::string::npos) << out_;
 }
 
 }  // namespace

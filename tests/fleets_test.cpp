@@ -2,6 +2,8 @@
 // listener checks against the register and the clock.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <sstream>
 #include <string>
@@ -11,6 +13,7 @@
 #include "procedures/send.h"
 #include "state/receiver.h"
 #include "support/fixture.h"
+#include "bandplan/bands/maritime_lists.h"
 #include "traffic/fleets.h"
 #include "traffic/reset.h"
 #include "traffic/vessels.h"
@@ -81,6 +84,47 @@ TEST_F(Fleets, TrafficListsWalkTheRegisterOnceAndSkipTheirCqAfterAnAnnouncement)
             EXPECT_EQ(british, hour == 10) << hour << " h: " << c;
         }
     }
+}
+
+// The lists of the band plan hold a few dozen ships, more at the big
+// stations than at the small ones; a list announced for one flag lists only
+// ships of that flag.
+TEST_F(Fleets, ListsOfTheBandPlanHoldAFewDozenShipsAndNationalListsTheirFlag) {
+    int longest = 0, shortest = 1 << 30;
+    for (int i = 0; i < tfc_list_entry_count; ++i) {
+        const TfcListEntry &r = tfc_list_entries[i];
+        at(10, r.from_min, 0, 0, static_cast<unsigned>(i + 1));
+        tfc_list(r.style, r.density, r.coast);
+        ASSERT_EQ(send_call, 1);
+        char end[40];
+        std::snprintf(end, sizeof end, " = + DE %s PSE K", r.coast);
+        const auto words = listed(send_buf[0], "QTC FOR ", end);
+        const int ships = static_cast<int>(words.size()) / (r.style == 1 ? 2 : 1);
+        EXPECT_GE(ships, 5) << r.coast << " on " << r.freq;
+        EXPECT_LE(ships, 100) << r.coast << " on " << r.freq;
+        longest = std::max(longest, ships);
+        shortest = std::min(shortest, ships);
+    }
+    // Spread, not one size for every station.
+    EXPECT_GT(longest, 2 * shortest);
+
+    for (unsigned seed = 1; seed <= 12; ++seed) {
+        at(10, 10, 0, 0, seed);
+        tfc_anmt("CQ DE HEB HEB = SWISS SHIPS QTC = ");
+        national_tfc_list(2, "HEB", "HB");
+        ASSERT_EQ(send_call, 1);
+        const auto items = listed(send_buf[0], "QTC FOR ", " = + DE HEB PSE K");
+        ASSERT_FALSE(items.empty()) << send_buf[0];
+        for (const std::string &item : items) {
+            const std::string call = item.substr(item.rfind('/') + 1);
+            EXPECT_EQ(call.rfind("HB", 0), 0u) << item;
+            EXPECT_GE(row_of(call), 0) << item;
+        }
+    }
+    at(10, 10, 0, 0, 1);
+    national_tfc_list(2, "HEB", "Q9");  // no ship of that flag: nothing at all
+    EXPECT_EQ(send_call, 0);
+    EXPECT_EQ(send_buf[0][0], 0);
 }
 
 TEST_F(Fleets, NationalFleetsAndSeriesTakeTheirOwnShipsOrStaySilent) {

@@ -303,7 +303,13 @@ TEST_F(Naval, IsraeliStationNumbersItsMessagesWithDigitsReversed) {
     EXPECT_EQ(serial, 431) << "eleven messages";
 
     // The fleet weather message: day and hour digits reversed, cut zeros.
-    const std::string fm = heard(20, 14, 50, 0);
+    const std::string keyed = heard(20, 14, 50, 0);
+    // The message keys at 28 and the marker after it at 24, each by a speed code.
+    ASSERT_GT(keyed.size(), 7u);
+    EXPECT_EQ(keyed[0], char(CODE_SPD));
+    EXPECT_EQ(keyed[1], char(28));
+    EXPECT_NE(keyed.find(std::string{char(CODE_SPD), char(24)}, 7), std::string::npos);
+    const std::string fm = keyed.substr(7);
     std::smatch m;
     ASSERT_TRUE(std::regex_search(fm, m, std::regex(R"(^  nw qtc 1 nr 840 == nr 840 qm z ([A-Z]{2}[0-8][A-Z]) 0341 02 )"
                                                     R"(([A-Z]{2}[0-8][A-Z]) wnc == 10001 33881 02012 = )")))

@@ -192,13 +192,13 @@ TEST_F(NetCheck, FixedListChecksEveryMemberInTheTurnsOfItsForm) {
 TEST_F(NetCheck, FormsWithoutTurnsAndEmptyNetsCloseSilence) {
     for (int form : {1, 38, 40}) {
         at(static_cast<unsigned>(form));
-        simplex_fix_radiocheck(net_diplo, 5, form);
+        simplex_fix_radiocheck(fixed_nets[NET_CZ_DIPLO].calls, 5, form);
         ASSERT_EQ(send_call, 1);
         EXPECT_EQ(slot0(), blanks(20)) << form;
     }
     for (int count : {0, 1}) {
         at(5);
-        simplex_fix_radiocheck(net_nato_tac, count, 21);
+        simplex_fix_radiocheck(fixed_nets[NET_TAC_1].calls, count, 21);
         ASSERT_EQ(send_call, 1);
         EXPECT_EQ(slot0(), blanks(20));
     }
@@ -208,7 +208,7 @@ TEST_F(NetCheck, FormTwentyFourIsThreeWordsPerMinuteSlowerOnBothSides) {
     auto ranges = [&](int form, std::set<int> &ctl, std::set<int> &mem) {
         for (unsigned seed = 1; seed <= 150; ++seed) {
             at(seed);
-            simplex_fix_radiocheck(net_rus_mil, 6, form);
+            simplex_fix_radiocheck(fixed_nets[NET_RU_NAVY_BLACK_SEA].calls, 6, form);
             std::vector<Turn> ts = turns(slot0());
             ASSERT_EQ(ts.size(), 15u);
             for (size_t i = 0; i < ts.size(); ++i) (i % 3 == 1 ? mem : ctl).insert(ts[i].spd);
@@ -228,15 +228,11 @@ TEST_F(NetCheck, FormTwentyFourIsThreeWordsPerMinuteSlowerOnBothSides) {
 }
 
 TEST_F(NetCheck, ShippedNetsSoundClean) {
-    struct Net {
-        NetList list;
-        int rows;
-    } nets[] = {{net_fr_mil, 7}, {net_rus_mil, 6}, {net_nato_tac, 8}, {net_diplo, 5}};
-    for (const Net &n : nets) {
+    for (const FixedNet &n : fixed_nets) {
         for (int form : {10, 12, 21, 22, 23, 24, 25, 27, 32, 41, 80}) {
-            at(static_cast<unsigned>(form + n.rows));
-            simplex_fix_radiocheck(n.list, n.rows, form);
-            EXPECT_EQ(bad_chars(slot0()), "");
+            at(static_cast<unsigned>(form + n.count));
+            simplex_fix_radiocheck(n.calls, n.count, form);
+            EXPECT_EQ(bad_chars(slot0()), "") << n.name;
             EXPECT_LT(slot0().size(), 9999u);
         }
     }

@@ -20,7 +20,7 @@
 #include "platform/clock.h"
 #include "platform/media.h"
 #include "platform/rx_chain.h"
-#include "platform/spectrum.h"
+#include "platform/waterfall_feed.h"
 #include "platform/ui.h"
 #include "platform/waterfall.h"
 #include "state/clock.h"

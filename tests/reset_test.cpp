@@ -18,6 +18,7 @@
 #include "state/random.h"
 #include "state/receiver.h"
 #include "support/fixture.h"
+#include "support/instants.h"
 #include "synth/channels.h"
 #include "synth/morse.h"
 #include "synth/params.h"
@@ -111,32 +112,44 @@ TEST_F(Reset, EveryLayerGoesBackToWhereTheProcessStartsIt) {
     EXPECT_EQ(clip_entry_visitor, nullptr);
 }
 
-// The slot texts of one composed reception of f at 06:30:45 UTC, HIST and
-// BGND on (as the receiver starts), from the seed of f.
-std::string heard(int f) {
+// The slot texts and their speed-spread (rto) of one composed reception of f
+// at sweep instant i, HIST and BGND on (as the receiver starts), from the seed
+// of f and i.
+std::string heard(int f, int i) {
+    const Instant &at = sweep_instants[i];
+    hist = bkgnd = 1;
     freq = f;
-    test_clock_set(2026, 12, 9, 6, 30, 45, 0);
+    test_clock_set(at.year, at.month, at.day_, at.hour, at.minute, at.second, 0);
     test_clock_step(3);
-    random_reset(unsigned(f * 31 + 4));
+    random_reset(unsigned(f * 31 + i * 2));
     bands_compose();
     std::string text;
-    for (int k = 0; k < send_call; ++k) text += std::string(send_buf[k]) + "|";
+    for (int k = 0; k < send_call; ++k)
+        text += "rto " + std::to_string(rto_table[k]) + " " + std::string(send_buf[k]) + "|";
     return text;
 }
 
 TEST_F(Reset, AFreshReceptionHearsNothingOfTheOneBeforeButARetuneDoes) {
-    // 14012 has an amateur QSO at this instant whose first station stays on
-    // from the QSO before it: what an earlier reception left shows there.
-    program_reset();
-    const std::string fresh = heard(14012);
-    ASSERT_NE(fresh.find("CQ CQ CQ DE"), std::string::npos) << fresh;
-    // The receiver's way: retune after retune, the state carried along.
-    for (int f : {14011, 14044, 14064}) heard(f);
-    const std::string carried = heard(14012);
-    EXPECT_NE(carried, fresh) << "nothing carried from one retune to the next";
-    // A reception after the whole reset is the fresh one again, byte for byte.
-    program_reset();
-    EXPECT_EQ(heard(14012), fresh);
+    // On 16402 kHz at 20:12:36 of 2026-06-17 a ship reports to the coast
+    // station last worked, and on 12342 at 03:17:13 of 2026-12-08 two ships
+    // chat at the speed spread the last emission left: what earlier receptions
+    // of the sweep left shows in both.
+    struct Case {
+        int f, i;
+        const char *fresh_has;
+    };
+    for (const Case c : {Case{16402, 9, "4PB DE JCBL TR K"}, Case{12342, 1, "rto 0 "}}) {
+        program_reset();
+        const std::string fresh = heard(c.f, c.i);
+        ASSERT_NE(fresh.find(c.fresh_has), std::string::npos) << c.f << ": " << fresh;
+        // The receiver's way: retune after retune up the band, the state carried along.
+        for (int g = c.f - 400; g < c.f; ++g) heard(g, c.i);
+        const std::string carried = heard(c.f, c.i);
+        EXPECT_NE(carried, fresh) << c.f << ": nothing carried from one retune to the next";
+        // A reception after the whole reset is the fresh one again, byte for byte.
+        program_reset();
+        EXPECT_EQ(heard(c.f, c.i), fresh) << c.f;
+    }
 }
 
 }  // namespace

@@ -49,6 +49,27 @@ TEST_F(WaveWrite, AWholeFileReportsNoError) {
     EXPECT_EQ(wave_write_error(10), "");
 }
 
+TEST_F(WaveWrite, TheChannelFilesGoIntoTheFolderTheWriterIsGiven) {
+    const std::string elsewhere = dir_ + "/elsewhere";
+    ASSERT_TRUE(fs::create_directory(elsewhere));
+    wave_folder_set(elsewhere);
+    EXPECT_EQ(CreateWave(0, "E"), 360u);
+    EXPECT_GT(emit_sound(1000, 10), 0u);
+    const std::string why = wave_write_error(0);
+    wave_folder_set("");
+    EXPECT_EQ(why, "");
+    EXPECT_EQ(size_of((elsewhere + "/TOVA0.WAV").c_str()), 2352u);
+    EXPECT_EQ(size_of((elsewhere + "/TOVA9.WAV").c_str()), 48u + 20u);
+    EXPECT_FALSE(fs::exists("TOVA0.WAV"));
+    EXPECT_FALSE(fs::exists("TOVA9.WAV"));
+    // Given back, the working folder is the channel files' folder again.
+    plain_params();  // the rendering above doubled the tone in place
+    keying_reset();
+    EXPECT_EQ(CreateWave(1, "E"), 360u);
+    EXPECT_EQ(size_of("TOVA1.WAV"), 2352u);
+    EXPECT_FALSE(fs::exists(elsewhere + "/TOVA1.WAV"));
+}
+
 TEST_F(WaveWrite, AFullDiskLeavesAnEmptyFileThatIsNotPlayedAndSaysWhy) {
     debug = 1;
     files_fake_free_space(1000);  // less than the 2352 bytes of "E"

@@ -587,6 +587,59 @@ TEST_F(WindowEndToEnd, SignalEndsTheReceiverWhileTheStartUpBoxIsUp) {
 #endif
 }
 
+// The live band at the time machine's instant: tuned by typing to a frequency
+// whose historical station opens at 20:00, the receiver hears it at 20:00 of
+// 1938 with no key pressed after the tuning.
+TEST_F(WindowEndToEnd, LiveBandAtAnInstantOf1938ReceivesAfreshAtTheMinuteWithoutAKey) {
+#ifdef KESTREL_BIN
+    Receiver r(dir_, run_, display_, "live");
+    r.start("--live --at 1938-06-01T19:59:50Z", "KESTREL_DEBUG_LOG=1");
+    ASSERT_TRUE(wait_for([&] {
+        dismiss_boxes();
+        return r.drawn();
+    })) << slurp(dir_ + "/live.log");
+    EXPECT_NE(r.dump().values["title"].find("[LIVE]  [SIM 1938-06-01 19:59:"), std::string::npos)
+        << r.dump().values["title"];
+    const std::string log_path = run_ + "/TOVA_LOG.TXT";
+    EXPECT_NE(slurp(log_path).find(" Info: start \n Time: 19:59:5"), std::string::npos) << "no reception at start";
+
+    ASSERT_EQ(sh(x("type --delay 40 10604")), 0);
+    press("Return");
+    ASSERT_TRUE(wait_for([&] { return shown_freq(r.dump()) == 10604; }));
+    const long long keys = r.dump().number("keys");
+    EXPECT_EQ(keys, 6);
+    const std::string before = slurp(log_path);
+    if (before.find(" Time: 20:00:") != std::string::npos)
+        GTEST_SKIP() << "the receiver started too slowly to be tuned before 20:00 of its clock";
+
+    ASSERT_TRUE(wait_for([&] { return slurp(log_path).find(" Info: new minute ") != std::string::npos; }, 30))
+        << "no fresh reception";
+    const std::string log = slurp(log_path);
+    const size_t fresh = log.find(" Function: live reception \n Info: new minute \n Time: 20:00:0");
+    ASSERT_NE(fresh, std::string::npos) << log.substr(log.size() > 3000 ? log.size() - 3000 : 0);
+    EXPECT_EQ(log.find(" freq: 10604 ", fresh), log.find(" freq: ", fresh));
+    const size_t entered = log.find(" Function: band start 10 MHz", fresh);
+    ASSERT_NE(entered, std::string::npos);
+    const size_t sent = log.find(" Function: Send Stack", entered);
+    ASSERT_NE(sent, std::string::npos);
+    EXPECT_NE(log.find("DE LSL LSL LSL MONTE GRANDE", sent), std::string::npos);
+    // Nothing was pressed for it; the display stayed, the S-meter shows the
+    // station. The log line is written while the reception is composed, before
+    // the meter is set and the dump rewritten: wait for the dump to catch up.
+    Dump d;
+    EXPECT_TRUE(wait_for([&] {
+        d = r.dump();
+        return d.captions.count(ID_SMETER) && d.captions.at(ID_SMETER) != "     ";
+    })) << "the S-meter stayed blank after the fresh reception";
+    EXPECT_EQ(d.number("keys"), keys);
+    EXPECT_EQ(shown_freq(d), 10604);
+
+    click(window_id(), ID_OFF);
+    ASSERT_TRUE(wait_for([&] { return r.ended(); })) << "OFF did not end the program";
+    EXPECT_EQ(r.rc(), 0);
+#endif
+}
+
 // The receiver's own command line, which needs no display.
 TEST(ReceiverOptions, HelpVersionDevicesAndRefusals) {
 #ifdef KESTREL_BIN

@@ -85,8 +85,9 @@ TEST_F(WindowPanel, KeysTuneLikeTheirButtonsAndOtherKeysDoNothing) {
             EXPECT_EQ(scan, 0);
         }
     }
-    // Home, End, Escape, Return, space, letters, digits, F1: nothing at all.
-    const uintptr_t others[] = {VK_HOME, VK_END, VK_ESCAPE, VK_RETURN, VK_SPACE, VK_TAB, 'A', 'Q', '5', VK_F1};
+    // Home, End, Escape, Return, space, letters without a use, F1: nothing at all
+    // (digits type a frequency: tests/listening_test.cpp).
+    const uintptr_t others[] = {VK_HOME, VK_END, VK_ESCAPE, VK_RETURN, VK_SPACE, VK_TAB, 'A', 'Q', 'Z', VK_F1};
     freq = 17000;
     scan = 1;
     w_.trace.clear();

@@ -48,16 +48,35 @@ void general_call(int blanks, int times) {
     send_padded(cq, blanks, times);
 }
 
+// The call is heard in this reception already: in a closed slot or in the
+// one being filled (as a whole word, so DL1AB is not found in DL1ABC).
+bool on_the_air(const char *call) {
+    const size_t n = std::strlen(call);
+    if (n == 0) return false;
+    for (int k = 0; k <= send_call && k < 7; ++k) {
+        for (const char *p = std::strstr(send_buf[k], call); p; p = std::strstr(p + 1, call)) {
+            const bool starts = p == send_buf[k] || p[-1] == ' ';
+            const char end = p[n];
+            if (starts && (end == ' ' || end == 0 || end == '/')) return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 void find_2stns() {
     int a, b;
+    // Mended: neither station may already be heard in this reception (one
+    // operator keys one QSO at a time); the database holds many more stations
+    // than a reception's seven slots can name.
     do {
         do {
             a = draw(DRAWN);
             b = draw(DRAWN);
         } while (a == b);
-    } while (!amateur_op[a][0] || !amateur_op[b][0] || !amateur_qth[a][0] || !amateur_qth[b][0]);
+    } while (!amateur_op[a][0] || !amateur_op[b][0] || !amateur_qth[a][0] || !amateur_qth[b][0] ||
+             on_the_air(amateur[a]) || on_the_air(amateur[b]));
     am1_nr = a;
     am2_nr = b;
     take(a, am_1, name_1, qth_1);

@@ -124,6 +124,7 @@ void qtc5l(int number, int groups, int alphabet, int flags) {
     char check[24];
     check_group(check, groups - 1, flags);
     sendf("%s %s", check, flags & 0x80 ? "+" : "K");
+    textf(str, STR_SIZE, "%s ", check);  // the closing group, as after a plain message
 }
 
 void qtc5f(int number, int groups) {
@@ -291,5 +292,14 @@ void fill_fields(char *out, std::size_t size, const char *tmpl, std::initializer
     }
     if (size) out[n] = 0;
 }
+
+int day_of_year() {
+    static const int before[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
+    const int m = (t.wMonth + 11) % 12;
+    const bool leap = (t.wYear % 4 == 0 && t.wYear % 100 != 0) || t.wYear % 400 == 0;
+    return before[m] + t.wDay + (leap && m >= 2 ? 1 : 0);
+}
+
+int serial_of_day(int per_hour) { return 1 + (t.wHour * 60 + t.wMinute) * per_hour / 60; }
 
 }  // namespace kestrel

@@ -43,6 +43,13 @@ char *group_mix_mw();
 void qtc5l(int number, int groups, int alphabet, int flags);
 // Figure-group message with header and check group; appends only.
 void qtc5f(int number, int groups);
+
+// Day of the year of the clock, 1..366.
+int day_of_year();
+// The number of a circuit's message at this time of day, counted from 1 at
+// 0000 UTC with about per_hour messages an hour (a station numbers its
+// messages afresh every day).
+int serial_of_day(int per_hour);
 // A message between two copies of an indicator pair; appends only.
 void indicator_qtc_nosend(int alphabet, int groups, const char *indicator);
 void indicator_qtc(int alphabet, int groups, const char *indicator);

@@ -339,8 +339,8 @@ void pol_gov_ldn_net_wrk(int net) {
     if (net >= 1 && net <= 6) row = net - 1;
     else if (net >= 80 && net <= 84) row = net - 80 + 6;
     else return;
-    // Each net keeps ten minutes of the hour, by its place among the nets.
-    if (!ms10(row % 6 * 10)) return;
+    // The station works in the windows its entry gives it (a schedule of its
+    // own here would leave most of the band plan's windows silent).
     const char (*calls)[6] = plg_nets[row];
     const int size = plg_net_size(calls);
     if (size < 2) return;

@@ -22,6 +22,7 @@ namespace {
 void pause(int a, int b) { wait(draw(a, b)); }
 bool odd_with_draw(int row) { return ((static_cast<unsigned>(row) + myrand()) & 1u) != 0; }
 bool british(const char *call) { return call[0] == 'G' || call[0] == 'M'; }
+bool prefixed(const char *call, const char *prefix) { return call[0] == prefix[0] && call[1] == prefix[1]; }
 
 }  // namespace
 
@@ -46,6 +47,32 @@ void tfc_list(int style, int density, const char *coast_call) {
         else if (style == 2) sendf("%s/%s ", qra[row], vsl[row]);
         else sendf("%s ", vsl[row]);
         if (odd_with_draw(row)) ++row;  // the next one is not on this list
+    }
+    sendf(" = + DE %s PSE K", coast_call);
+    wait(4);
+    send_stack("");
+    anm_sent = 0;
+}
+
+void national_tfc_list(int style, const char *coast_call, const char *prefix) {
+    int first = 1;
+    while (first < VSL_ROWS && !prefixed(vsl[first], prefix)) ++first;
+    if (first >= VSL_ROWS) return;
+    int last = first;
+    while (last + 1 < VSL_ROWS && prefixed(vsl[last + 1], prefix)) ++last;
+    if (!anm_sent) {
+        char cq[80];
+        textf(cq, sizeof cq, "CQ CQ CQ DE %s %s %s TFC LIST *    ", coast_call, coast_call, coast_call);
+        send_times(cq, 3);
+        wait(2);
+    }
+    send("HR TFC LIST = QTC FOR ");
+    const int sure = first + static_cast<int>(myrand() % static_cast<unsigned>(last - first + 1));
+    for (int row = first; row <= last; ++row) {
+        if (row != sure && draw(2) != 0) continue;
+        if (style == 1) sendf("%s %s ", vsl[row], vsl[row]);
+        else if (style == 2) sendf("%s/%s ", qra[row], vsl[row]);
+        else sendf("%s ", vsl[row]);
     }
     sendf(" = + DE %s PSE K", coast_call);
     wait(4);

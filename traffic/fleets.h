@@ -61,6 +61,10 @@ extern const char assigned_calls[61][3][6];
 void tfc_anmt(const char *text);
 void tfc_list(int style, int density, const char *coast_call);
 void gkb_tfc_list();
+// A list for the ships of one flag: as tfc_list, over the register block of
+// the calls beginning with the two-letter `prefix`, each ship with traffic
+// one time in two (one at least). Nothing when no call has the prefix.
+void national_tfc_list(int style, const char *coast_call, const char *prefix);
 void send_cq_anm(const char *call, const char *text);
 void nav_wng_anm(const char *call);
 void national_fleet(const char *called, const char *prefix, int span);

@@ -162,6 +162,10 @@ void red_army_broadcast_qsl(int kind, int flags) {
     take_call(y);
     sendf("%s %s %s ", y, y, y);
     if (kind == 3) {
+        // Mended: the indicator after Z is the caller's to prepare in str2,
+        // which otherwise still holds whatever an earlier station left there
+        // (a greeting); the broadcast gives it two letters of its own.
+        textf(str2, STR_SIZE, "%c%c", rand_lat(), rand_lat());
         qtc5l(nr, draw(20, 69), 3, flags | 0x200);
     } else {
         sz = 1;
@@ -191,7 +195,12 @@ void simplex_qtc(int alphabet, int flags) {
     stn1();
     sendf("%s  ", b);
     qtc5l(nr, rnd(40) + 10, alphabet, flags);
-    send(str);  // its closing group once more, as operators repeat it
+    // Its closing group once more, as operators repeat it. Mended: with flags
+    // the closing group is the check group, which qtc5l leaves in str too
+    // (it used to leave the last letter group there); it follows the "K" or
+    // "+" apart.
+    if (flags) send(" ");
+    send(str);
     wait(2);
     dialog2f("%s R %03u K", a, static_cast<unsigned>(nr));
     wait(1);

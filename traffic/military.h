@@ -48,6 +48,12 @@ constexpr int PELENG_FREQS = 107;
 extern const int peleng_freq_tab[PELENG_FREQS];
 // The one fixed radiogram the American fixed net passes to WVT.
 extern const char *const usarmy_wvt_001;
+// The war years' American fixed nets, net control first: the Pacific net of
+// the San Francisco port of embarkation, the Atlantic net of the War
+// Department station, and the Caribbean net of the Canal Zone.
+extern const char usarmy_net_pacific[5][5];
+extern const char usarmy_net_atlantic[4][5];
+extern const char usarmy_net_caribbean[3][5];
 // The direction-finding code of the last tuning: bearing, day key, frequency code.
 extern char pbuf[6], kbuf[6], cbuf[6];
 // No direction-finding code drawn yet.

@@ -34,4 +34,8 @@ const char *const usarmy_wvt_001 =
     "SCR 284 LOADED FIRST AVAILABLE TRANSPORT SAILING 19 JUNE UNDER NAVY ESCORT = "
     "RECEIVING PARTY AT PIER 2 REQUESTED = ACKNOWLEDGE = HOLLISTER";
 
+const char usarmy_net_pacific[5][5] = {"WVY", "WVT", "WTJ", "WVLN", "WXBR"};
+const char usarmy_net_atlantic[4][5] = {"WAR", "WVNF", "WVQA", "WXRK"};
+const char usarmy_net_caribbean[3][5] = {"WVCZ", "WVPR", "WXTT"};
+
 }  // namespace kestrel

@@ -445,10 +445,15 @@ void fm46_4xz_msg(int serial) {
     char text[1024];
     fill_fields(text, sizeof text, fm46_4xz_text,
                 {{"NR", number}, {"A", a}, {"B", b}, {"DH1", dh1}, {"DH2", dh2}, {"DAY", day_}});
+    // Mended: the message goes at 28 and the marker after it at 24 as speed
+    // codes in the text; set and put back before the close, the 28 never
+    // sounded.
     sz = 1;
+    create_params();
     send(text);
     wait(4);
     spd = 24;
+    create_params();
     send_times(MARKER_4XZ, 10);
     send_stack("");
 }
@@ -479,7 +484,10 @@ void polish_navy(int kind) {
         qtc5f(nr, gr);
         send("+ ");
     }
-    send_stack("");  // the slot keeps the cut zeros; the next station does not
+    // Mended: sz is frozen when the slot closes, so putting it back to 0
+    // before the close would void the cut zeros the broadcast sets for its
+    // figure groups; the slot keeps them and the next station does not.
+    send_stack("");
     sz = 0;
 }
 

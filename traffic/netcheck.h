@@ -19,19 +19,23 @@ void duplex_osn(int count, int form);
 // any other form closes a silent slot.
 void simplex_fix_radiocheck(NetList list, int count, int form);
 
-// Fixed nets for the band plan; the count passed is the number of rows.
-extern const char net_fr_mil[7][NET_CALL_WIDTH];    // French procedure (form 41)
-extern const char net_rus_mil[6][NET_CALL_WIDTH];   // "V" procedure (form 24)
-extern const char net_nato_tac[8][NET_CALL_WIDTH];  // tactical calls (forms 10, 21, 23)
-extern const char net_diplo[5][NET_CALL_WIDTH];     // embassy net (forms 1, 38, 40)
-// Army, air, government and tactical nets of the fixed-service bands.
-extern const char net_air_c[5][NET_CALL_WIDTH];
-extern const char net_army_a[6][NET_CALL_WIDTH];
-extern const char net_army_d[6][NET_CALL_WIDTH];
-extern const char net_army_e[5][NET_CALL_WIDTH];
-extern const char net_gov_b[5][NET_CALL_WIDTH];
-extern const char net_tac_f[6][NET_CALL_WIDTH];
-extern const char net_tac_g[5][NET_CALL_WIDTH];
-extern const char net_tac_h[5][NET_CALL_WIDTH];
+// The fixed nets of the band plan, each with its own members in the calls of
+// its service and country (row 0 the control station); the tactical nets use
+// tactical calls.
+constexpr int NET_MAX_MEMBERS = 7;
+struct FixedNet {
+    const char *name;
+    char calls[NET_MAX_MEMBERS][NET_CALL_WIDTH];
+    int count;
+};
+enum FixedNetId {
+    NET_RU_NAVY_BALTIC, NET_RU_NAVY_BLACK_SEA, NET_RU_NAVY_NORTH, NET_RU_ARMY, NET_RU_AIR,
+    NET_FR_AIR_1, NET_FR_AIR_2, NET_FR_NAVY_1, NET_FR_NAVY_2, NET_FR_ARMY,
+    NET_TAC_1, NET_TAC_2, NET_TAC_3, NET_TAC_4, NET_US_NAVY, NET_US_ARMY, NET_UK_NAVY, NET_IT_NAVY,
+    NET_CZ_DIPLO, NET_HU_DIPLO, NET_RO_DIPLO,
+    NET_AIR_C, NET_ARMY_A, NET_ARMY_D, NET_ARMY_E, NET_GOV_B, NET_TAC_F, NET_TAC_G, NET_TAC_H,
+    FIXED_NETS
+};
+extern const FixedNet fixed_nets[FIXED_NETS];
 
 }  // namespace kestrel

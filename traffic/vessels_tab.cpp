@@ -36,9 +36,9 @@ const char vsl[VSL_ROWS][6] = {
     "4JGS",
     "4KCU",
     "4KEE",
-    "4LUQ",
-    "4LYN",
-    "4LZV",
+    "4KGN",
+    "4KMS",
+    "4KTR",
     "4SJT",
     "4SVH",
     "4SYQ",
@@ -1896,9 +1896,9 @@ const char qra[VSL_ROWS][25] = {
     "GYANDZHA",                  // 4JGS
     "SHEMAKHA",                  // 4KCU
     "SUMGAIT",                   // 4KEE
-    "NEFTCHALA",                 // 4LUQ
-    "LENKORAN",                  // 4LYN
-    "KHACHMAS",                  // 4LZV
+    "NEFTCHALA",                 // 4KGN
+    "LENKORAN",                  // 4KMS
+    "KHACHMAS",                  // 4KTR
     "RUHUNU",                    // 4SJT
     "ANURADHAPURA",              // 4SVH
     "LANKA SIRI",                // 4SYQ

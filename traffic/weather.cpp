@@ -1,6 +1,8 @@
 #include "traffic/weather.h"
 
+#include <cctype>
 #include <cstdarg>
+#include <cstdlib>
 #include <cstdio>
 #include <cstring>
 
@@ -17,6 +19,54 @@ namespace kestrel {
 
 namespace {
 
+// A warning number "NNN/YY" of this year ends at the stroke p: its number, or -1.
+int warning_at(const char *text, const char *p, int yy) {
+    if (p - text < 3) return -1;
+    const char *d = p - 3;
+    auto digit = [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; };
+    if (!digit(d[0]) || !digit(d[1]) || !digit(d[2]) || !digit(p[1]) || !digit(p[2]) || digit(p[3])) return -1;
+    if (d > text && digit(d[-1])) return -1;
+    if ((p[1] - '0') * 10 + (p[2] - '0') != yy) return -1;
+    return (d[0] - '0') * 100 + (d[1] - '0') * 10 + (d[2] - '0');
+}
+
+// The warnings of a NAVAREA bulletin are numbered through the year ("612/26"):
+// the numbers written in a bulletin are those of its area about the first of
+// July, and are moved to where the area's series stands on the clock's day,
+// at the area's own rate. A warning that falls before the first of the year
+// (one being cancelled in January) keeps last year's series and year.
+void renumber_warnings(char *text, size_t size) {
+    const int yy = t.wYear % 100;
+    int highest = 0;
+    for (const char *p = std::strchr(text, '/'); p; p = std::strchr(p + 1, '/'))
+        if (warning_at(text, p, yy) > highest) highest = warning_at(text, p, yy);
+    if (highest <= 0) return;
+    const int per_year = highest * 365 / 182;
+    const int shift = per_year * (day_of_year() - 182) / 365;
+    char out[8192];
+    size_t n = 0;
+    const char *from = text;
+    for (const char *p = std::strchr(text, '/'); p; p = std::strchr(p + 1, '/')) {
+        int nr = warning_at(text, p, yy);
+        if (nr < 0) continue;
+        int year = yy;
+        nr += shift;
+        if (nr < 1) {
+            nr += per_year;
+            year = (yy + 99) % 100;
+        }
+        const size_t keep = static_cast<size_t>(p - 3 - from);
+        if (n + keep + 16 >= sizeof out) break;
+        std::memcpy(out + n, from, keep);
+        n += keep;
+        n += static_cast<size_t>(std::snprintf(out + n, sizeof out - n, "%03d/%02d", nr, year));
+        from = p + 3;
+    }
+    const size_t rest = std::strlen(from);
+    if (n + rest + 1 > sizeof out || n + rest + 1 > size) return;
+    std::memcpy(out + n, from, rest + 1);
+    std::memcpy(text, out, n + rest + 1);
+}
 
 // A fixed bulletin with its date fields filled from the clock, sent as it stands.
 void send_bulletin(const char *text) {
@@ -34,6 +84,7 @@ void send_bulletin(const char *text) {
     fill_fields(out, sizeof out, text ? text : "",
                 {{"DAY", day}, {"HOUR", hour}, {"MIN", min}, {"MONTH", month}, {"MON", mon}, {"YY", yy},
                  {"SYN", syn}, {"NEXTDAY", next}, {"WEEKDAY", weekday}});
+    if (std::strstr(out, "NAVAREA")) renumber_warnings(out, sizeof out);
     send(out);
 }
 

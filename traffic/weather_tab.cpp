@@ -251,7 +251,7 @@ const char *const _xsg_nw =
     "DURING THIS PERIOD. = "
     "ZHOUSHAN ISLANDS. SUNKEN CARGO VESSEL IN 29-58.2N 122-25.5E, DEPTH OVER WRECK 9 METRES, MARKED BY A WRECK "
     "BUOY. = "
-    "NAV WARNING NR 79/{YY} IS CANCELLED. = NNNN";
+    "NAV WARNING NR 79/{YY} IS CANCELLED. = NNNN ";
 
 // ---------------------------------------------------------------------------
 // NSS: the Navy's gale warnings, the analysis in code and the forecast.
@@ -297,7 +297,7 @@ const char *const gfa_wx =
     "03797 41985 31710 10139 20078 40107 52008 70100 81002 = "
     "03808 41660 72520 10132 20110 40061 52022 78180 86800 = "
     "03917 11462 72418 10102 20089 49996 52021 60051 76166 87570 = "
-    "03953 41670 72730 10121 20096 40042 52032 78082 86900 =";
+    "03953 41670 72730 10121 20096 40042 52032 78082 86900 = ";
 
 // ---------------------------------------------------------------------------
 // Plain-language forecasts.

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/listening.h"
 #include "app/sound_mode.h"
 #include "app/window.h"
 #include "platform/audio.h"
@@ -14,6 +15,7 @@
 #include "platform/waterfall.h"
 #include "platform/window_fltk.h"
 #include "state/log.h"
+#include "state/receiver.h"
 
 namespace {
 using namespace kestrel;
@@ -33,6 +35,12 @@ int card_num_devs() { return card().num_devs(); }
 const MediaBackend media_card = {"sound card", card_channel_play, card_channel_close, card_send_string,
                                  card_loop_play, card_num_devs};
 
+// What sounds besides the band noise and the channels, as the live band asks.
+int others_sounding() {
+    const int others = media_sdl_sources() - (qrn ? 1 : 0);
+    return others > 0 ? others : 0;
+}
+
 // Set (not empty, not "0") in the environment, it switches the log on as --debug-log does.
 bool env_debug_log() {
     const char *v = std::getenv("KESTREL_DEBUG_LOG");
@@ -42,6 +50,7 @@ bool env_debug_log() {
 void usage(std::FILE *out) {
     std::fprintf(out,
                  "usage: kestrel [--debug-log] [--device NAME] [--sound MODE] [--effects LIST]\n"
+                 "               [--live] [--at YYYY-MM-DDTHH:MM:SSZ] [--scan-stop]\n"
                  "       kestrel --list-devices | --help | --version\n"
                  "\n"
                  "Kestrel, a shortwave listening simulator: a receiver for 10000 - 30000 kHz on which\n"
@@ -56,12 +65,15 @@ void usage(std::FILE *out) {
                  "                   receiver-nofading; the key F cycles them\n"
                  "  --effects LIST   the parts of the receiver sound, a comma list of filter, agc,\n"
                  "                   fading, flutter, crashes (default: all; none: plain chain)\n"
+                 "%s"
                  "  --list-devices   list the sound outputs and exit\n"
                  "  --help           this text\n"
                  "  --version        the version\n"
                  "\n"
                  "Keys: arrows 1 and 10 kHz, Page Up / Page Down 100 kHz, R record, C copy check,\n"
-                 "F sound, W waterfall (letter keys alone: with Ctrl or Alt they are not the receiver's).\n"
+                 "F sound, W waterfall, L live band, T time machine, S scan stops on signals, digits\n"
+                 "and Enter a frequency, the mouse wheel over the frequency 1 or (Shift) 10 kHz\n"
+                 "(letter keys alone: with Ctrl or Alt they are not the receiver's).\n"
                  "The buttons: INFO lists them all.\n"
                  "\n"
                  "Files: recordings NNNNNkHz_YYYYMMDDHHMM.wav go into the folder the receiver was\n"
@@ -71,7 +83,8 @@ void usage(std::FILE *out) {
                  "$XDG_RUNTIME_DIR/kestrel (else ~/.cache/kestrel).\n"
                  "\n"
                  "No sound? SDL_AUDIODRIVER=pipewire, pulseaudio or alsa picks the sound system;\n"
-                 "SDL_AUDIODRIVER=dummy runs without a sound card. See kestrel(1).\n");
+                 "SDL_AUDIODRIVER=dummy runs without a sound card. See kestrel(1).\n",
+                 listening_usage);
 }
 
 int list_devices() {
@@ -91,6 +104,7 @@ int list_devices() {
 int main(int argc, char **argv) {
     std::string sound = "described", effects = "all";
     for (int i = 1; i < argc; ++i) {
+        std::string error;
         if (std::strcmp(argv[i], "--debug-log") == 0) {
             debug = 1;
         } else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
@@ -106,6 +120,12 @@ int main(int argc, char **argv) {
         } else if ((std::strcmp(argv[i], "--sound") == 0 || std::strcmp(argv[i], "--effects") == 0) && i + 1 < argc) {
             (argv[i][2] == 's' ? sound : effects) = argv[i + 1];
             ++i;
+        } else if (int taken = listening_option(argc, argv, &i, &error)) {
+            if (taken < 0) {
+                std::fprintf(stderr, "kestrel: %s\n\n", error.c_str());
+                usage(stderr);
+                return 2;
+            }
         } else {
             // Mended: an unknown option stops the receiver with status 2.
             const bool bare = std::strcmp(argv[i], "--device") == 0 || std::strcmp(argv[i], "--sound") == 0 ||
@@ -128,6 +148,8 @@ int main(int argc, char **argv) {
     ui_use(ui_fltk());
     waterfall_use(waterfall_fltk());
     media_use(&media_card);
+    ask_use(ask_fltk());
+    live_use_probe(others_sounding);
     int code = WinMain(0, 0, "", 1);
     media_sdl_close();
     return code;

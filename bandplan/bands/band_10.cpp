@@ -5,6 +5,7 @@
 #include "bandplan/background/background.h"
 #include "bandplan/entry.h"
 #include "bandplan/entry_helpers.h"
+#include "bandplan/fixed_nets.h"
 #include "procedures/markers.h"
 #include "procedures/predicates.h"
 #include "procedures/procedures.h"
@@ -68,11 +69,11 @@ void utility_and_amateur() {
     // The French navy at Paris, and the US Navy at Norfolk.
     if (at(10186)) {
         p(26, 1100, 3);
-        french_navy_coast("VVV  VVV  VVV  DE  FUG  FUG  FUG  3/4  3/6  3/8  3/12  3/16", "FUG");
+        french_navy_coast("VVV  VVV  VVV  DE  FUG  FUG  FUG  3/4  3/6  3/8  3/12  3/16    ", "FUG");
     }
     if (at(10258)) {
         p(23, 850, 4);
-        naval_coast("VVV VVV VVV DE NAM NAM NAM", "NAM", us_navy, 37);
+        naval_coast("VVV VVV VVV DE NAM NAM NAM  ", "NAM", us_navy, 37);
     }
     if (at(10980) && ct(930, 1000)) {
         p(19, 1200, 4);
@@ -110,7 +111,7 @@ void fixed_service() {
     if (at(10349)) {
         p(24, 1040, 3);
         if (oh() && ml(5)) tfc_list(1, 5, "KPH");
-        else coast_station_ex("CQ CQ CQ DE KPH KPH QSX 4 6 12 16 MHZ K", "KPH", "SANFRANCISCO");
+        else coast_station_ex("CQ CQ CQ DE KPH KPH QSX 4 6 12 16 MHZ K   ", "KPH", "SANFRANCISCO");
     }
     // The Italian naval weather bulletin of the Cyrenaican stations, in summer
     // at 06:10 and 12:15, in winter at 08:30 and 12:30.
@@ -122,11 +123,9 @@ void fixed_service() {
         }
     }
     // Fixed service.
-    if (at(10152) && ed() && ml(20)) { p(21, 1100, 3); send_still("VVV VVV VVV DE RCV RCV RCV QSX 6 8 10  "); }
     if (at(10155) && t.wMinute % 3 == 0) { p(18, 900, 3); clg_cond("RJE54", "RIT", 200); }
     if (at(10158) && ms10(10)) duplex_radiocheck(6, 1);
     if (at(10167) && oh() && mh(30)) { p(18, 1100, 3); fig_msg("RJD99 RJD99 RJD99 DE RMP RMP QTC ", " + K"); }
-    if (at(10170) && !ms(30)) { p(18, 1100, 3); send_still("VVV VVV VVV DE RMP RMP RMP  "); }
     if (at(10181)) { p(22, 1250, 3); french_navy_coast("VVV VVV VVV DE FUE FUE FUE BREST  ", "FUE"); }
     if (at(10193) && cond(3)) { p(20, 1000, 3); clg_cond("FDI2", "FDC", 2); }
     if (at(10206) && cond(3)) nato_qso();
@@ -146,7 +145,7 @@ void fixed_service() {
     if (at(10335) && ms(15)) { p(22, 1200, 3); nato_msg("A7K DE H4T = ", 'P'); }
     if (at(10362) && cond(2)) { p(21, 1150, 2); send_cond("RIW RIW DE RJD99 RJD99 K"); }
     if (at(10370) && eh()) duplex_radiocheck(4, 2);
-    if (at(10378) && ms10(40)) simplex_fix_radiocheck(net_rus_mil, 6, 24);
+    if (at(10378) && ms10(40)) fixed_net(NET_RU_NAVY_BLACK_SEA, 24);
     if (at(10389)) { p(24, 1000, 4); italian_naval("VVV VVV VVV DE IDR IDR IDR QSX 4 8 12  ", "IDR"); }
     if (at(10395) && cond(3)) { p(22, 1050, 3); clg_cond("IGJ", "IDR", 2); }
     if (at(10407) && ms10(30)) { p(19, 1040, 3); m12(); }
@@ -163,7 +162,7 @@ void fixed_service() {
     if (at(10571) && ms10(50) && ed()) { p(19, 850, 3); m12(); }
     if (at(10588) && cond(2)) nato_qso();
     if (at(10625)) send_vvv("RJE54");
-    if (at(10650) && ms10(0)) simplex_fix_radiocheck(net_nato_tac, 8, 21);
+    if (at(10650) && ms10(0)) fixed_net(NET_TAC_2, 21);
     if (at(10671)) { p(24, 1000, 4); send_still("CQ CQ CQ DE PBC PBC PBC QSX 4 6 8 10  "); }
     if (at(10684) && ms10(10) && oh()) { p(20, 1000, 3); m12(); }
     if (at(10705) && t.wMinute % 3 == 1) duplex_radiocheck(5, 3);
@@ -177,7 +176,7 @@ void fixed_service() {
     if (at(10849)) { p(25, 1200, 3); send_still("VVV VVV VVV DE 4XZ 4XZ 4XZ QSX 6 8 12  "); }
     if (at(10857)) random_vvv();
     if (at(10872) && ms20(20)) { p(18, 1000, 3); fig_msg("RIT RIT DE RCV RCV QTC 12 ", " + K"); }
-    if (at(10884) && ms10(20) && ed()) simplex_fix_radiocheck(net_diplo, 5, 25);
+    if (at(10884) && ms10(20) && ed()) fixed_net(NET_HU_DIPLO, 25);
     if (at(10891) && ms(45)) { p(23, 1450, 3); nato_msg("P4L DE QKD = ", 'R'); }
     if (at(10918) && t.wDayOfWeek >= 1 && t.wDayOfWeek <= 5 && ms10(40)) { p(21, 930, 4); m12(); }
     if (at(10927) && eh() && mh(20)) duplex_radiocheck(7, 1);
@@ -194,10 +193,9 @@ void fixed_service() {
     if (at(10639) && t.wSecond % 4 == 0) tuning();
     if (at(10660) && cond(3)) clg_cond_bug("FDG", "FDC", 2);
     if (at(10717) && cond(4)) { hand = 1; clg_cond("SXA", "SXA24", 2); }
-    if (at(10759) && ms10(50)) simplex_fix_radiocheck(net_fr_mil, 7, 41);
+    if (at(10759) && ms10(50)) fixed_net(NET_FR_NAVY_1, 41);
     if (at(10767) && cond(3)) qsa_exchange("QKD", "X2R", 3);
     if (at(10836) && cond(2)) { send("TBB DE TBA2 QTC 1 "); qtc_qsk("NR 32 GR 6 = 48213 90217 33581 62044 15790 87326 = +"); send_stack(" K"); }
-    if (at(10903)) { p(20, 950, 2); send_still("DE RJD99 RJD99 QRK? K     "); }
 }
 
 // Evening and night nets over the long paths.
@@ -206,7 +204,6 @@ void evening_and_night() {
     if (at(10159) && night() && cond(3)) pass_msg("RJE54", "RCV", "V");
     if (at(10197) && night() && ms10(20)) { p(21, 1020, 3); indicator_bcst("KKKKK KKKKK KKKKK = ", "QKNRT "); }
     if (at(10203) && ct(1800, 0) && cond(2)) pass_msg("FDY4", "FDC", "DE");
-    if (at(10248) && night()) { p(19, 930, 3); send_still("DE RJE54 RJE54 RJE54 QRU? K   "); }
     if (at(10276) && ct(2000, 300) && ms20(0)) { p(24, 980, 3); fig_msg("CQ CQ CQ DE RIW RIW RIW QTC ", " + K"); }
     if (at(10311) && night() && cond(3)) { stn(); bug(); clg_cond("FDX3", "FDC", 102); }
     if (at(10343) && ct(1900, 100)) { p(22, 1100, 3); french_navy_coast("VVV VVV VVV DE FUX FUX FUX  ", "FUX"); }
@@ -216,7 +213,6 @@ void evening_and_night() {
     if (at(10419) && ct(2100, 400) && eh()) { p(26, 1000, 3); fig4_msg("BZG41 BZG41 DE BZR62 = 0318 = ", 36); }
     if (at(10438) && night() && cond(3)) { p(18, 800, 2); hand = 1; send_times("RKS RKS DE RJH77 ", 3); send_stack("QSA? K"); }
     if (at(10459) && night() && t.wMinute % 5 == 2) duplex_radiocheck(8, 1);
-    if (at(10482) && ct(2200, 500)) { p(23, 1150, 3); send_still("VVV VVV VVV DE RMP RMP RMP QSX 8 10 13  "); }
     if (at(10507) && night() && cond(3)) pass_msg("IGJ", "IDR", "DE");
     if (at(10523) && night() && ms10(0)) { p(22, 950, 3); m12(); }
     if (at(10544) && night() && cond(2)) nato_qso();
@@ -225,17 +221,15 @@ void evening_and_night() {
     if (at(10597) && ct(2300, 500)) { p(21, 920, 2); send_still_f1("VVV VVV DE RCV RCV RCV QSX 10 13  "); }
     if (at(10616) && night() && cond(3)) pass_msg("RIT", "RBX2", "V");
     if (at(10646) && night() && ms(30)) { p(24, 1250, 3); nato_msg("X2R DE QKD = ", 'I'); }
-    if (at(10663) && ct(1900, 2300) && ms10(10)) simplex_fix_radiocheck(net_fr_mil, 7, 12);
-    if (at(10679) && night()) { p(20, 1000, 3); send_still("DE 4XZ 4XZ QRU? K   "); }
+    if (at(10663) && ms10(10)) fixed_net(NET_FR_AIR_2, 12);
     if (at(10702) && night() && cond(3)) { ss(); p(19, 880, 3); send_cond("RJD99 RJD99 DE RIW RIW QTC K"); }
     if (at(10722) && ct(2000, 200) && mh(40)) { p(18, 1000, 3); let_msg("RJH77 RJH77 DE RJS RJS = ", 3, 0x80); }
     if (at(10751) && night() && cond(3)) pass_msg("TBB", "TBA2", "DE");
-    if (at(10773) && night()) { p(22, 1050, 3); send_still("VVV VVV VVV DE CKN CKN CKN QSX 6 10 12  "); }
     if (at(10796) && night() && ms10(50)) { p(21, 880, 3); indicator_bcst("ZZZZZ ZZZZZ = ", "UYGLX "); }
     if (at(10822) && ct(2200, 300) && cond(2)) { p(20, 950, 3); send_cond_par("RMP RMP RMP DE RJE54 RJE54 K", 2); }
     if (at(10844) && night() && cond(3)) pass_msg("EBC", "EBA", "DE");
     if (at(10866) && night()) low_pwr_mil();
-    if (at(10897) && ct(1800, 2200) && t.wDayOfWeek == 1) simplex_fix_radiocheck(net_diplo, 5, 27);
+    if (at(10897) && t.wDayOfWeek == 1) fixed_net(NET_RO_DIPLO, 27);
     if (at(10924) && night() && ms20(40)) { p(23, 1000, 3); fig_msg("NSS NSS DE NAM NAM QTC ", " AR K"); }
     if (at(10949) && night() && cond(3)) { p(21, 1100, 3); hs(); send_cond("RCV RCV DE RMP RMP QTC 2 K"); }
     if (at(10969) && ct(2300, 400)) { p(24, 1000, 2); naval_coast("VVV VVV VVV DE NPM NPM NPM  ", "NPM", us_navy, 37); }
@@ -252,19 +246,17 @@ void daylight_block() {
         if (at(10132) && ml(30)) aero_fixed("CMH", "WSY", 1);
         if (at(10132) && mh(29)) aero_fixed("OAL", "WSY", 10);
         if (at(10189) && cond(2)) nato_qso();
-        if (at(10200) && ct(800, 830)) simplex_fix_radiocheck(net_fr_mil, 7, 41);
+        if (at(10200)) fixed_net(NET_FR_AIR_1, 41);
         if (at(10238) && hl(12)) { p(22, 1100, 4); french_navy_coast("VVV VVV VVV DE FUE FUE FUE QSX 6 8 10 12  ", "FUE"); }
         if (at(10309) && ms(50)) { p(24, 1300, 3); nato_msg("M7T DE QKD = ", 'O'); }
         if (at(10355) && cond(3)) { p(24, 1100, 3); clg_cond("IDR", "IGJ", 2); }
-        if (at(10423) && ms10(10)) simplex_fix_radiocheck(net_nato_tac, 8, 23);
+        if (at(10423) && ms10(10)) fixed_net(NET_TAC_1, 23);
         if (at(10469)) { p(23, 1000, 4); send_still("VVV VVV VVV DE DHJ59 DHJ59 DHJ59  "); }
         if (at(10516) && cond(2)) { p(22, 900, 3); send_cond("DHJ59 DHJ59 DE DHM91 DHM91 QSA? K"); }
         if (at(10594) && eh() && ms20(0)) { p(23, 1000, 3); fig_msg("EBC EBC DE EBA EBA QTC ", " K"); }
-        if (at(10642) && ml(40)) { p(21, 1400, 3); send_still("VVV VVV VVV DE CTV CTV CTV  "); }
         if (at(10733)) low_pwr_mil();
-        if (at(10781) && ct(1000, 1200)) { p(22, 1000, 3); send_still("VVV VVV VVV DE 9HD 9HD 9HD  "); }
         if (at(10811) && cond(3)) { p(19, 750, 2); clg_cond("OSN", "ORK", 3); }
-        if (at(10862) && t.wDayOfWeek == 2 && ct(1300, 1345)) simplex_fix_radiocheck(net_diplo, 5, 25);
+        if (at(10862) && t.wDayOfWeek == 2) fixed_net(NET_CZ_DIPLO, 25);
         if (at(10912) && ms(5)) { p(20, 1050, 3); m12(); }
         if (at(10959) && mh(30) && oh()) { p(21, 1000, 3); fig_msg("SXA24 SXA24 DE SXA SXA QTC ", " + K"); }
     }
@@ -287,7 +279,7 @@ void daylight_block() {
         if (at(10914) && ms10(30)) { p(22, 1200, 2); fig_msg("HMB HMB DE HMB22 HMB22 QTC ", " + K"); }
     }
     if (reg1rus_day()) {
-        if (at(10176) && ms10(20)) simplex_fix_radiocheck(net_rus_mil, 6, 24);
+        if (at(10176) && ms10(20)) fixed_net(NET_RU_NAVY_BALTIC, 24);
         if (at(10457) && cond(2)) { p(17, 1000, 3); send_cond("RKS RKS V RBX2 RBX2 QSA? K"); }
         if (at(10696) && ml(30)) { p(19, 1050, 3); let_msg("RIT RIT DE RBX2 = ", 3, 0x80); }
     }

@@ -4,6 +4,7 @@
 // Split from band_10.cpp along its daylight block.
 
 #include "bandplan/entry.h"
+#include "bandplan/fixed_nets.h"
 #include "procedures/predicates.h"
 #include "procedures/procedures.h"
 #include "procedures/send.h"
@@ -30,11 +31,8 @@ void band_10_day_paths() {
         if (at(10157)) { p(14, 900, 4); send_still("VVV VVV VVV DE 5AT 5AT 5AT TRIPOLI  "); }
         if (at(10166) && cond(3)) { p(24, 1220, 4); clg_cond("5AT", "5AB", 2); }
         if (at(10179) && ms20(20)) { p(26, 1000, 4); fig_msg("SUH SUH DE SUA SUA QTC ", " + K"); }
-        if (at(10192) && oh()) { p(21, 1870, 4); send_still("VVV VVV DE YKM YKM YKM DIMASHQ  "); }
         if (at(10205) && cond(2)) send_cond_bug("ODR ODR DE ODR5 ODR5 QTC 2 K");
-        if (at(10212) && ml(30)) { p(24, 860, 4); send_still("VVV VVV VVV DE JYO JYO JYO AMMAN  "); }
         if (at(10221) && eh() && ms10(30)) { p(24, 860, 4); let_msg_latin("JYO DE JYO5 = ", 0); }
-        if (at(10230) && ct(700, 1400)) { p(23, 1060, 3); send_still("VVV VVV VVV DE YIR YIR YIR BAGHDAD  "); }
         if (at(10241)) send_vvv("HZN");
         if (at(10254) && cond(3)) { p(21, 1740, 3); send_cond("HZN HZN DE HZN51 HZN51 QRK? K"); }
         if (at(10261) && ms(10)) { p(25, 1000, 4); nato_msg("TBA2 DE TBB = ", 'R'); }
@@ -42,36 +40,29 @@ void band_10_day_paths() {
 
         // Africa south of the Sahara: the government and police networks of
         // the former French and British territories.
-        if (at(10282) && ml(20)) { p(21, 1300, 4); send_still("VVV VVV VVV DE 6VA 6VA 6VA DAKAR  "); }
         if (at(10282) && mh(19) && cond(3)) { p(21, 1300, 4); french_ptt("TUA", "6VA"); }
-        if (at(10292) && cond(2)) { p(18, 1940, 3); send_cond("TJC TJC DE TJC4 TJC4 QTC 1 K"); }
         if (at(10304) && eh()) { p(24, 1100, 4); send_still("CQ CQ DE TNA TNA TNA BRAZZAVILLE QSX 10 MHZ  "); }
         if (at(10319) && cond(3)) { p(17, 1000, 4); send_cond("9QA 9QA DE 9QM 9QM QTC 4 K"); }
-        if (at(10331)) { p(21, 1640, 4); send_still("VVV VVV VVV DE 5NG 5NG 5NG LAGOS  "); }
         if (at(10338) && ms20(0)) { p(24, 1640, 4); fig_msg("5NK 5NK DE 5NG 5NG QTC ", " + K"); }
-        if (at(10348) && ct(700, 1300)) { p(20, 1000, 4); send_still("VVV VVV DE 9GA 9GA 9GA ACCRA  "); }
         if (at(10359) && cond(2)) send_cond_bug("ST2 ST2 DE STK STK QSA? K");
-        if (at(10367) && oh()) { p(23, 1200, 4); send_still("VVV VVV VVV DE ETA ETA ETA ADDIS ABEBA  "); }
         if (at(10374) && cond(3)) { p(20, 820, 1); clg_cond("5YK", "5YN", 1); }
-        if (at(10386) && ct(900, 1500)) { p(24, 1940, 3); send_still("CQ CQ CQ DE 5ZK 5ZK 5ZK DAR ES SALAAM  "); }
+        if (at(10386) && ct(900, 1500)) { p(24, 1940, 3); send_still("CQ CQ CQ DE 5HA 5HA 5HA DAR ES SALAAM  "); }
         if (at(10393) && cond(2)) { p(21, 1040, 3); send("5HD DE 5HK QTC 2 "); qtc_qsk("NR 41 GR 14 = POLICE DODOMA = ARRIVED TODAY TWO LANDROVERS ONE DEFECTIVE SPARES REQUIRED = +"); send_stack(" K"); }
 
         // The European armies and police: fixed-net markers and calls.
-        if (at(10403) && ml(45)) { p(25, 1000, 4); send_still("VVV VVV VVV DE HBN HBN HBN  "); }
         if (at(10416) && cond(3)) { p(19, 920, 4); clg_cond("OEF", "OEK", 2); }
-        if (at(10424) && ms10(20)) simplex_fix_radiocheck(net_army_a, 6, 21);
+        if (at(10424) && ms10(20)) fixed_net(NET_ARMY_A, 21);
         if (at(10432) && eh()) { p(24, 1340, 4); send_still("CQ CQ CQ DE SAM SAM SAM QSX 10 13  "); }
         if (at(10440) && cond(2)) { p(20, 760, 3); send_cond("LGB LGB DE LGB2 LGB2 QRK? K"); }
         if (at(10447) && ms20(40)) { p(23, 870, 3); fig_msg("OVG OVG DE OVG3 OVG3 QTC ", " AR K"); }
         if (at(10455) && oh()) { p(24, 1100, 4); send_still("VVV VVV VVV DE OHM OHM OHM  "); }
         if (at(10462) && cond(3)) send_cond_bug("EIB EIB DE EIB7 EIB7 QTC K");
-        if (at(10473) && ct(600, 900)) simplex_fix_radiocheck(net_tac_f, 6, 23);
+        if (at(10473)) fixed_net(NET_TAC_F, 23);
         if (at(10481) && ml(30)) { p(21, 940, 4); send_still("VVV VVV DE CTP CTP CTP QSX 10 12 14  "); }
         if (at(10490) && cond(2)) { p(17, 1000, 3); send_cond("CTP CTP DE CTP4 CTP4 QRV K"); }
         if (at(10498) && eh() && mh(30)) { p(24, 1450, 4); nato_msg("CTP DE CTV = ", 'O'); }
-        if (at(10506) && ms10(0)) simplex_fix_radiocheck(net_army_d, 6, 10);
+        if (at(10506) && ms10(0)) fixed_net(NET_ARMY_D, 10);
         if (at(10517)) { p(26, 1180, 4); send_still("VVV VVV VVV DE YZA YZA YZA BEOGRAD  "); }
-        if (at(10526) && cond(3)) { p(20, 980, 3); send_cond("YZA YZA DE YZS YZS SPLIT QTC K"); }
         if (at(10535) && ms(30)) { p(22, 2310, 3); let_msg("ZAD ZAD DE ZAT ZAT = ", 2, 0); }
         if (at(10542) && oh()) { p(24, 1020, 3); send_still("VVV VVV DE LZN LZN LZN SOFIA  "); }
         if (at(10550) && cond(2)) { p(22, 1940, 4); clg_cond("YOA", "YOC", 200); }
@@ -125,13 +116,9 @@ void band_10_day_paths() {
         // Government and police stations answering in daylight.
         if (at(10262) && cond(3)) { p(19, 1270, 3); send_cond("SUH SUH DE SUH4 SUH4 QRU? K"); }
         if (at(10301) && ms20(40)) { p(23, 930, 4); fig_msg("EQN EQN DE EPA EPA QTC ", " + K"); }
-        if (at(10346) && cond(3)) { p(19, 1010, 1); send_cond("APK APK DE APK3 APK3 QSA? K"); }
-        if (at(10381) && ms(45)) { p(21, 1520, 3); send_still("VVV VVV DE ZAT ZAT ZAT TIRANE  "); }
         if (at(10461) && ms10(40)) { p(24, 880, 4); fig_msg("HZN HZN DE HZN51 HZN51 QTC ", " + K"); }
         if (at(10547) && ms(20)) { p(21, 1000, 4); fig_msg("EQP EQP DE EPA EPA QTC ", " AR K"); }
-        if (at(10601) && cond(3)) { p(21, 1180, 3); send_cond("7TF 7TF DE 7TF6 7TF6 QTC 2 K"); }
         if (at(10656) && ms20(0)) { p(23, 1050, 3); let_msg("SOK SOK DE SOM SOM = ", 2, 0); }
-        if (at(10685) && cond(3)) { p(18, 880, 4); send_cond("RWW RWW DE RKU RKU QSA? K"); }
         if (at(10934) && ms20(20)) { p(23, 1230, 3); fig_msg("VTP VTP DE VTG VTG QTC ", " + K"); }
         if (at(10970) && ms10(50)) { p(24, 1130, 3); fig_msg("ZRQ ZRQ DE ZSJ ZSJ QTC ", " AR K"); }
     }

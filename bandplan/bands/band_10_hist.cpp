@@ -20,11 +20,13 @@ namespace kestrel {
 
 void band_10_prewar() {
     if (hist) {
+        // The Army's fixed nets of the war years: San Francisco and the Pacific.
+        if (at(10915) && ct(300, 1100)) usarmy_fixed_net(usarmy_net_pacific, 5);
         // The Post Office beam stations and their far ends.
         if (at(10103) && ct(1900, 2300)) { p(30, 820, 3); send_still("VVV VVV VVV DE GBU GBU GBU  "); }
         if (at(10103) && ct(1900, 2300) && cond(3)) send_cond_bug("GBU GBU DE WQO WQO QRV? K");
         if (at(10121) && day()) { p(28, 760, 4); send_still("VVV VVV VVV DE GBK GBK GBK QRX 5  "); }
-        if (at(10147) && ct(1600, 2000)) { p(26, 900, 4); send_still("VVV VVV DE GBJ GBJ GBJ CAPETOWN  "); }
+        if (at(10147) && ct(1600, 2000)) { p(26, 900, 4); send_still("VVV VVV DE GBJ GBJ GBJ CAPE TOWN  "); }
         if (at(10147) && ct(1600, 2000) && cond(2)) { p(18, 640, 3); send_cond("GBJ GBJ DE ZSV ZSV QRK? K"); }
         if (at(10162) && ct(2300, 500)) { p(32, 1820, 5); send_still("VVV VVV VVV DE GBX GBX GBX  "); }
         if (at(10175) && ct(500, 900)) { p(24, 880, 3); send_still("QST DE GBS GBS GBS RUGBY  "); }
@@ -65,12 +67,12 @@ void band_10_prewar() {
         if (at(10509) && ct(1300, 2100) && cond(3)) { p(30, 880, 4); auto_morse(55); }
         if (at(10532) && night()) { p(29, 1020, 3); send_still("VVV VVV DE KKH KKH KKH KAHUKU  "); }
         if (at(10552) && ct(1500, 2300)) { p(27, 790, 3); send_still("QST QST DE WJS WJS WJS PRESS  "); }
-        if (at(10568) && ct(1200, 1800)) { p(24, 1000, 3); send_still("CQ DE WNU WNU WNU NEWORLEANS  "); }
+        if (at(10568) && ct(1200, 1800)) { p(24, 1000, 3); send_still("CQ DE WNU WNU WNU NEW ORLEANS  "); }
         if (at(10568) && ct(1200, 1800) && cond(3)) send_cond_bug("WNU WNU DE HRP HRP TELA QTC 3 K");
         if (at(10589) && ct(2300, 700)) { p(26, 930, 3); send_still("VVV VVV VVV DE KES KES KES BOLINAS  "); }
 
         // South America, the Far East and the Empire routes.
-        if (at(10604) && ct(2000, 300)) { p(28, 1870, 3); send_still("VVV VVV VVV DE LSL LSL LSL MONTEGRANDE  "); }
+        if (at(10604) && ct(2000, 300)) { p(28, 1870, 3); send_still("VVV VVV VVV DE LSL LSL LSL MONTE GRANDE  "); }
         if (at(10628) && night()) { p(24, 880, 1); send_still("VVV VVV DE PSH PSH PSH RIO  "); }
         if (at(10628) && night() && cond(3)) send_cond_bug("PSH PSH DE LSY LSY QRX? K");
         if (at(10652) && ct(1100, 1500)) { p(25, 900, 3); send_still("VVV VVV VVV DE JYR JYR JYR  "); }
@@ -100,8 +102,8 @@ void band_10_prewar() {
         if (at(10929) && day()) { p(23, 740, 3); send_still("VVV VVV DE NBA NBA NBA BALBOA  "); }
 
         // The government network of the war years and the embassies.
-        if (at(10943) && ct(600, 1000)) pol_gov_ldn_net_wrk(3);
-        if (at(10943) && ct(1200, 1600)) pol_gov_ldn_net_wrk(4);
+        if (at(10943) && ct(600, 1000) && ms10(20)) pol_gov_ldn_net_wrk(3);
+        if (at(10943) && ct(1200, 1600) && ms10(30)) pol_gov_ldn_net_wrk(4);
         if (at(10962) && ct(800, 1800)) { p(19, 1000, 4); british_diplo_old(); }
 
         // Flying boats of the ocean routes and their ground stations.
@@ -115,7 +117,7 @@ void band_10_prewar() {
         if (at(10117) && ct(1800, 600) && cond(2)) { p(18, 700, 3); old_vsl_qtc(); }
         if (at(10142) && ct(1400, 2300)) { p(20, 800, 3); qrh = 1; coast_station_ex("CQ CQ DE WSL WSL WSL QSX 36 M  ", "WSL", "SAYVILLE"); }
         if (at(10171) && ct(800, 1800)) { p(21, 860, 4); coast_station_ex("CQ DE GKT GKT GKT PORTISHEAD  ", "GKT", "PORTISHEAD"); }
-        if (at(10207) && night()) { p(19, 900, 2); coast_station_ex("CQ DE FFL FFL FFL QSX 36 M  ", "FFL", "SAINTELISE"); }
+        if (at(10207) && night()) { p(19, 900, 2); coast_station_ex("CQ DE FFL FFL FFL QSX 36 M  ", "FFL", "SAINTLYS"); }
     }
 }
 

@@ -12,6 +12,7 @@
 #include "state/clock.h"
 #include "traffic/military.h"
 #include "traffic/naval.h"
+#include "traffic/press.h"
 
 namespace kestrel {
 
@@ -30,7 +31,6 @@ void band_10_outstations() {
     if (at(10726) && cond(3)) send_cond_bug("RJD99 RJD99 DE RCV RCV QSA 5 K");
     if (at(10936) && ms20(20)) { p(24, 1000, 3); let_msg("RMP RMP DE RJD99 RJD99 = ", 3, 0); }
     if (at(10995) && cond(4)) { p(23, 1660, 3); send_cond("RJH77 RJH77 DE RIT RIT QSA 3 QRK 4 K"); }
-    if (at(10172) && ms(50)) { p(21, 1210, 3); send_still("DE RDL RDL RDL QRU? K  "); }
     // French forces: the out-stations of Paris.
     if (at(10193) && cond(3)) { p(19, 1300, 5); send_cond("FDC FDC DE FDI2 FDI2 QSA 4 K"); }
     if (at(10951) && cond(3)) send_cond_bug("FDC FDC DE FDY4 FDY4 QRV K");
@@ -41,13 +41,9 @@ void band_10_outstations() {
     if (at(10389) && ms20(0)) { p(24, 1000, 4); fig_msg("IDR IDR DE IGJ42 IGJ42 QTC ", " + K"); }
     if (at(10826) && cond(3)) { p(24, 1500, 3); send_cond("TBA2 TBA2 DE TBB TBB QRV K"); }
     if (at(10297) && ms10(20)) { p(19, 1350, 3); fig_msg("TBB TBB DE TBA2 TBA2 QTC ", " + K"); }
-    if (at(10430) && cond(4)) { p(20, 1700, 3); send_cond("SXA SXA DE SXA3 SXA3 QTC 1 K"); }
     if (at(10264) && ms10(30)) { p(25, 2230, 3); fig_msg("4XZ DE 4XZ9 QTC ", " + K"); }
     if (at(10849) && cond(3)) send_cond_bug("4XZ 4XZ DE 4XZ4 4XZ4 QRK? K");
-    if (at(10283) && cond(3)) { p(20, 880, 4); send_cond("EBA EBA DE EBC6 EBC6 QTC 3 K"); }
     if (at(10211) && cond(4)) send_cond_bug("NSS NSS DE NWPE NWPE QSA? K");
-    if (at(10324) && cond(4)) { p(19, 1240, 3); send_cond("GYA GYA DE GVKS GVKS QTC K"); }
-    if (at(10476) && cond(4)) { p(23, 1430, 3); send_cond("CKN CKN DE CGJT CGJT QSA 4 K"); }
     if (at(10671) && cond(3)) send_cond_bug("PBC PBC DE PAEO PAEO QTC 2 K");
     if (at(10736) && ms10(50)) { p(24, 1180, 3); fig_msg("EBA EBA DE EBC EBC QTC ", " + K"); }
     if (at(10988) && cond(3)) send_cond_bug("RIT RIT DE UKUK UKUK QSA? K");
@@ -56,7 +52,9 @@ void band_10_outstations() {
     // their transmissions.
     if (at(10101) && mh(55)) { p(30, 2310, 4); send("DE DDK9 DDK9 DDK9 PINNEBERG METEO "); wait(2); send_stack("DDK9"); }
     if (at(10153) && ml(2)) { p(28, 1250, 4); send("QRA DE FTN FTN FTN AFP PARIS "); wait(2); send_stack("FTN"); }
+    if (at(10153) && ms20(5)) { p(28, 1250, 4); press_px("FTN", PRESS_AFP); }
     if (at(10178) && ms(0)) { p(26, 820, 4); send("DE RAL RAL RAL TASS MOSKVA "); wait(2); send_stack("RAL"); }
+    if (at(10178) && ms20(5)) { p(26, 820, 4); press_px("RAL", PRESS_TASS); }
     if (at(10202) && ml(3)) { p(25, 1560, 4); send("DE HGP HGP HGP MTI BUDAPEST "); wait(2); send_stack("HGP"); }
     if (at(10233) && ms(30)) { p(24, 1450, 3); send("DE BZR6 BZR6 BZR6 XINHUA "); wait(2); send_stack("BZR6"); }
     if (at(10247) && mh(56)) { p(25, 950, 3); send("DE HMF36 HMF36 HMF36 KCNA "); wait(2); send_stack("HMF36"); }
@@ -80,26 +78,18 @@ void band_10_outstations() {
     if (at(10409) && ms(30)) { p(25, 1080, 3); send("DE 4UB 4UB 4UB UNITED NATIONS "); wait(2); send_stack("4UB"); }
 
     // Teleprinter stations asking for their correspondents in Morse.
-    if (at(10427) && cond(4)) { p(20, 1700, 5); send_cond("BZR62 BZR62 DE BZP57 BZP57 QSA? RTTY K"); }
-    if (at(10529) && cond(4)) { p(18, 1070, 1); send_cond("RBV RBV DE RCC RCC QSA? RTTY K"); }
     if (at(10742) && cond(3)) send_cond_bug("GYA GYA DE GXQ GXQ QRV RTTY K");
-    if (at(10894) && cond(4)) { p(19, 940, 2); send_cond("RIW RIW DE RMP RMP QSA RTTY 3 K"); }
 
     // Police and government nets of the fixed service.
     if (at(10129) && ms20(20)) { p(21, 1330, 3); send_still("VVV VVV VVV DE FSB FSB FSB  "); }
-    if (at(10199) && cond(3)) { p(20, 1100, 3); send_cond("OEK OEK DE OEK4 OEK4 QTC K"); }
     if (at(10219) && cond(3)) send_cond_bug("LZP LZP DE LZP7 LZP7 QSA? K");
     if (at(10240) && ms10(10)) { p(21, 1040, 4); let_msg("UMS UMS DE RWX RWX = ", 3, 0x80); }
-    if (at(10452) && cond(3)) { p(21, 1200, 3); send_cond("PCH PCH DE PCH33 PCH33 QRV K"); }
     if (at(10497) && cond(4)) send_cond_bug("LOL LOL DE LOL2 LOL2 QSA 4 K");
     if (at(10728) && mh(50)) { p(26, 2080, 4); send_still("VVV VVV VVV DE NRV NRV NRV  "); }
-    if (at(10756) && cond(3)) { p(21, 990, 3); send_cond("MKK MKK DE MKD MKD QTC 1 K"); }
     if (at(10769) && ms10(30)) { p(24, 1160, 4); french_navy_coast("VVV VVV VVV DE FUG FUG FUG QSX 8 10  ", "FUG"); }
     if (at(10801) && ms10(10)) { p(21, 1090, 3); fig_msg("PBC PBC DE PBB PBB QTC ", " + K"); }
     if (at(10834) && cond(3)) send_cond_bug("CTP CTP DE CTH CTH QSA 5 K");
     if (at(10868) && ms(10)) { p(14, 1820, 3); nato_msg("AFH DE AFE = ", 'P'); }
-    if (at(10926) && cond(3)) { p(19, 840, 3); send_cond("YUR YUR DE YUR3 YUR3 QRK? K"); }
-    if (at(10942) && cond(4)) { p(20, 1450, 3); send_cond("VHP VHP DE VHP4 VHP4 QSA? K"); }
     if (at(10978) && cond(3)) send_cond_bug("OVG OVG DE OVG2 OVG2 QRU? K");
 
     // The oceanic and regional air route families on their other channels.

@@ -5,6 +5,7 @@
 #include "bandplan/background/background.h"
 #include "bandplan/entry.h"
 #include "bandplan/entry_helpers.h"
+#include "bandplan/fixed_nets.h"
 #include "platform/clock.h"
 #include "procedures/markers.h"
 #include "procedures/predicates.h"
@@ -61,7 +62,7 @@ void clock_fixed_and_aero() {
     if (at(11052) && oh()) duplex_osn(5, 1);
     if (at(11058) && cond(3)) { p(22, 1000, 3); clg_cond("SUA", "SUA20", 2); }
     if (at(11064)) { p(23, 1150, 3); send_still("4XZ 4XZ 4XZ VVV VVV VVV HAIFA  "); }
-    if (at(11071) && ms10(30)) simplex_fix_radiocheck(net_rus_mil, 6, 24);
+    if (at(11071) && ms10(30)) fixed_net(NET_RU_ARMY, 24);
     if (at(11077) && cond(2)) { p(20, 940, 2); send_cond("RMP RMP DE RJD99 RJD99 QTC K"); }
     if (at(11083) && ms(45)) { p(22, 1300, 3); nato_msg("B3N DE QKD = ", 'R'); }
     if (at(11102) && !ms10(0)) { p(21, 1000, 3); italian_naval("VVV VVV VVV DE IDR IDR IDR  ", "IDR"); }
@@ -98,7 +99,7 @@ void clock_fixed_and_aero() {
 // The upper fixed service and the evening and night nets.
 void fixed_and_night_nets() {
     // Fixed service, 11400-11650.
-    if (at(11403) && ms10(20)) simplex_fix_radiocheck(net_nato_tac, 8, 23);
+    if (at(11403) && ms10(20)) fixed_net(NET_TAC_3, 23);
     if (at(11411)) { p(22, 1100, 3); send_still("RIT RIT RIT V RIT RIT QRU? QSX 11  "); }
     if (at(11418) && t.wMinute % 3 == 0) { p(19, 920, 3); clg_cond("RIT", "RBX2", 200); }
     if (at(11426) && ms20(40)) { p(18, 1020, 3); let_msg("RBX2 RBX2 DE RIT RIT = ", 3, 0x80); }
@@ -112,7 +113,7 @@ void fixed_and_night_nets() {
     if (at(11485) && oh() && ms20(0)) { p(21, 950, 3); fig_msg("SXA24 DE SXA QTC ", " + K"); }
     if (at(11491) && cond(3)) qsa_exchange("FDG", "FDC", 2);
     if (at(11498)) send_vvv("RJD99");
-    if (at(11506) && ms10(10)) simplex_fix_radiocheck(net_fr_mil, 7, 41);
+    if (at(11506) && ms10(10)) fixed_net(NET_FR_ARMY, 41);
     if (at(11513) && mh(45)) duplex_osn(6, 2);
     if (at(11521)) { p(24, 1000, 4); send_still("VVV VVV DE PBC PBC PBC GOEREE QRU?  "); }
     if (at(11528) && cond(3)) { p(20, 880, 3); hand = 1; clg_cond("RKS", "RJE54", 200); }
@@ -122,13 +123,12 @@ void fixed_and_night_nets() {
     if (at(11558) && t.wDayOfWeek >= 1 && t.wDayOfWeek <= 5 && ms10(20)) { p(22, 930, 3); m12(); }
     if (at(11566)) { p(22, 800, 3); naval_coast("VVV VVV VVV DE GYA GYA GYA  ", "GYA", rn_vsl, 38); }
     if (at(11574) && cond(3)) random_vvv();
-    if (at(11582) && ms10(40) && ed()) simplex_fix_radiocheck(net_diplo, 5, 25);
+    if (at(11582) && ms10(40) && ed()) fixed_net(NET_RO_DIPLO, 25);
     if (at(11589) && cond(2)) { p(21, 1100, 3); send_cond("RMP RMP RMP DE RIW RIW QTC 3 K"); }
     if (at(11597) && eh() && ml(30)) { p(20, 1000, 3); fig_msg("RJD99 RJD99 DE RMP RMP QTC ", " + K"); }
     if (at(11604) && night()) qsl("RMP ");
     if (at(11612) && t.wMinute % 4 == 0) duplex_radiocheck(5, 1);
     if (at(11619)) { p(23, 1000, 3); naval_coast("VVV VVV VVV DE NAM NAM NAM  ", "NAM", us_navy, 37); }
-    if (at(11627) && cond(2)) { p(20, 1050, 3); send_cond("DE 4XZ 4XZ QRU? K"); }
     if (at(11634) && cond(3)) { send("RJE54 DE RKS QTC 1 "); qtc_qsk("NR 214 = 1630 = 27431 58806 11493 70215 38342 = +"); send_stack(" K"); }
     if (at(11643) && ms(40)) { p(24, 900, 3); send_still("VVV VVV VVV DE RCV RCV RCV QSX 11 13  "); }
 
@@ -146,7 +146,6 @@ void fixed_and_night_nets() {
     if (at(11404) && ct(2100, 400) && oh()) { p(24, 1000, 3); fig_msg("BZG41 BZG41 DE BZR62 QTC ", " + "); }
     if (at(11422) && night() && cond(3)) { p(18, 800, 2); hand = 1; send_times("RIW RIW DE RBX2 ", 3); send_stack("QSA? K"); }
     if (at(11439) && night() && t.wMinute % 5 == 3) duplex_radiocheck(8, 2);
-    if (at(11453) && ct(2200, 500)) { p(23, 1150, 3); send_still("VVV VVV VVV DE RIW RIW RIW QSX 8 11 13  "); }
     if (at(11466) && night() && cond(3)) pass_msg("IDQ", "IDR", "DE");
     if (at(11487) && night() && ms10(20)) { p(22, 950, 3); m12(); }
     if (at(11502) && night() && cond(2)) nato_qso();
@@ -155,7 +154,7 @@ void fixed_and_night_nets() {
     if (at(11553) && ct(2300, 500)) { p(21, 920, 2); send_still_f1("VVV VVV DE RMP RMP RMP QSX 11 13  "); }
     if (at(11569) && night() && cond(3)) pass_msg("RKS", "RBX2", "V");
     if (at(11584) && night() && ms(30)) { p(24, 1250, 3); nato_msg("M7T DE QKD = ", 'I'); }
-    if (at(11601) && ct(1900, 2300) && ms10(20)) simplex_fix_radiocheck(net_fr_mil, 7, 12);
+    if (at(11601) && ms10(20)) fixed_net(NET_FR_AIR_1, 12);
     if (at(11617) && night() && cond(3)) { ss(); p(19, 880, 3); send_cond("RJD99 RJD99 DE RIT RIT QTC K"); }
     if (at(11631) && ct(2000, 200) && mh(40)) { p(18, 1000, 3); let_msg("RJH77 RJH77 DE RKS RKS = ", 3, 0x80); }
     if (at(11646) && night() && ms10(50)) { p(21, 880, 3); indicator_bcst("ZZZZZ ZZZZZ = ", "HXMOP "); }
@@ -167,15 +166,14 @@ void fixed_and_night_nets() {
 void daylight_block() {
     if (day()) {
         if (at(11011) && cond(2)) { p(22, 1000, 3); clg_cond("FDC", "FDY4", 1); }
-        if (at(11042) && ct(900, 930)) simplex_fix_radiocheck(net_fr_mil, 7, 41);
+        if (at(11042)) fixed_net(NET_FR_NAVY_2, 41);
         if (at(11089) && cond(2)) nato_qso();
-        if (at(11127) && ml(30)) { p(22, 1100, 3); send_still("VVV VVV DE DHJ59 DHJ59 QSX 11 MHZ  "); }
         if (at(11143) && cond(3)) { p(21, 950, 3); send_cond("DHM91 DHM91 DE DHJ59 DHJ59 QTC K"); }
-        if (at(11415) && ms10(0)) simplex_fix_radiocheck(net_nato_tac, 8, 10);
+        if (at(11415) && ms10(0)) fixed_net(NET_TAC_4, 10);
         if (at(11437) && mh(20)) { p(23, 1000, 3); send_still("VVV VVV VVV DE 9HD 9HD 9HD  "); }
         if (at(11493)) low_pwr_mil();
         if (at(11517) && cond(3)) { p(20, 900, 3); clg_cond("ORK", "OSN", 3); }
-        if (at(11548) && eh()) { p(24, 1000, 3); send_still("CTV CTV CTV DE CTV QSX 11 MHZ QRV  "); }
+        if (at(11548) && eh()) { p(24, 1000, 3); send_still("CQ CQ CQ DE CTV QSX 11 MHZ QRV  "); }
         if (at(11572) && cond(3)) { p(22, 1050, 3); clg_cond("IDR", "IGJ42", 2); }
         if (at(11608) && ms20(20)) { p(21, 1000, 3); fig_msg("EBA EBA DE EBC EBC NR ", " AR K"); }
     }
@@ -200,7 +198,7 @@ void daylight_block() {
         if (at(11614)) { p(22, 1000, 2); naval_coast("VVV VVV VVV DE NPN NPN NPN  ", "NPN", us_navy, 37); }
     }
     if (reg1rus_day()) {
-        if (at(11049) && ms10(20)) simplex_fix_radiocheck(net_rus_mil, 6, 24);
+        if (at(11049) && ms10(20)) fixed_net(NET_RU_NAVY_NORTH, 24);
         if (at(11444) && cond(2)) { p(17, 1000, 3); send_cond("RBX2 RBX2 V RKS RKS QRV K"); }
         if (at(11587) && ml(30)) { p(19, 1050, 3); let_msg("RBX2 RBX2 V RIT = ", 3, 0); }
     }

@@ -4,6 +4,7 @@
 // their day frequencies. Split from band_11.cpp along its daylight block.
 
 #include "bandplan/entry.h"
+#include "bandplan/fixed_nets.h"
 #include "procedures/predicates.h"
 #include "procedures/procedures.h"
 #include "procedures/send.h"
@@ -31,35 +32,27 @@ void band_11_day_paths() {
         if (at(11067) && cond(3)) { p(20, 1000, 3); clg_cond("J2A", "J2A6", 2); }
 
         // East, Central and West Africa.
-        if (at(11075) && ml(40)) { p(24, 1320, 4); send_still("VVV VVV VVV DE 5XA 5XA 5XA KAMPALA  "); }
         if (at(11082) && cond(3)) { p(19, 2310, 3); send_cond("5XA 5XA DE 5XG 5XG GULU QTC 2 K"); }
         if (at(11094) && eh()) { p(23, 1820, 5); send_still("VVV VVV DE 9XA 9XA 9XA KIGALI  "); }
         if (at(11101) && ms(30)) { p(21, 1200, 3); french_ptt("9UA", "TTA"); }
-        if (at(11111) && oh()) { p(14, 2230, 3); send_still("VVV VVV VVV DE TTA TTA TTA NDJAMENA  "); }
         if (at(11121) && cond(2)) send_cond_bug("TZB TZB DE TZA TZA QTC 3 K");
-        if (at(11129) && ct(900, 1300)) { p(23, 1150, 3); send_still("VVV VVV DE 5UA 5UA 5UA NIAMEY  "); }
         if (at(11140) && cond(3)) { p(21, 1300, 3); clg_cond("XTA", "XTK", 200); }
-        if (at(11147) && ml(20)) { p(24, 1870, 4); send_still("VVV VVV VVV DE TUA TUA TUA ABIDJAN  "); }
         if (at(11156) && ms10(40)) { p(24, 990, 4); fig_msg("TUK TUK DE TUA TUA QTC ", " AR K"); }
         if (at(11162) && cond(3)) send_cond_bug("TYA TYA DE TYA4 TYA4 QRV K");
-        if (at(11167) && eh()) { p(24, 1870, 3); send_still("VVV VVV DE 5VA 5VA 5VA LOME  "); }
         if (at(11173) && cond(2)) { p(20, 2010, 3); send("9LA DE 9LY QTC 1 "); qtc_qsk("NR 19 CK 12 = POLICE HQ FREETOWN = PATROL RETURNED KENEMA NO INCIDENT REPORT FOLLOWS = +"); send_stack(" K"); }
 
         // The Iberian, Balkan and Alpine nets.
-        if (at(11405) && ml(50)) { p(25, 1000, 4); send_still("VVV VVV VVV DE EBC EBC EBC QSX 11 13 16  "); }
         if (at(11416) && cond(3)) { p(21, 1180, 3); send_cond("EBA EBA DE EBA7 EBA7 QTC 2 K"); }
         if (at(11423) && ms20(0)) { p(23, 2150, 3); fig_msg("CTV CTV DE CTP CTP QTC ", " + K"); }
-        if (at(11432) && oh()) { p(24, 1410, 3); send_still("VVV VVV DE HBN4 HBN4 HBN4  "); }
         if (at(11440) && cond(3)) send_cond_bug("OEK OEK DE OEF OEF QSA? K");
         if (at(11449) && eh()) { p(24, 1060, 1); send_still("VVV VVV VVV DE YZS YZS YZS SPLIT  "); }
         if (at(11457) && ms(10)) { p(21, 1160, 1); let_msg("YZA YZA DE YZS YZS = ", 2, 0); }
         if (at(11467) && cond(3)) { p(21, 840, 3); clg_cond("LZN", "LZN3", 2); }
         if (at(11476) && ml(30)) { p(23, 1520, 4); send_still("VVV VVV DE YOC YOC YOC BUCURESTI  "); }
         if (at(11484) && ms10(20)) { p(21, 1000, 3); let_msg("HGK HGK DE HGA HGA = ", 3, 0); }
-        if (at(11495) && cond(2)) { p(19, 1040, 3); send_cond("OLK OLK DE OLK8 OLK8 QRK? K"); }
-        if (at(11503) && ct(600, 900)) simplex_fix_radiocheck(net_army_e, 5, 21);
-        if (at(11512) && ct(1300, 1400)) simplex_fix_radiocheck(net_gov_b, 5, 22);
-        if (at(11520) && ms(40)) simplex_fix_radiocheck(net_tac_g, 5, 23);
+        if (at(11503)) fixed_net(NET_ARMY_E, 21);
+        if (at(11512)) fixed_net(NET_GOV_B, 22);
+        if (at(11520) && ms(40)) fixed_net(NET_TAC_G, 23);
 
         // Embassy stations on their day schedules.
         if (at(11526) && ms20(20)) { p(24, 1070, 3); italian_diplo(); }
@@ -91,22 +84,16 @@ void band_11_day_paths() {
         if (at(11267) && cond(3)) aeroflot("RFNA", "RKML");
 
         // Government and police stations answering in daylight.
-        if (at(11003) && cond(3)) { p(21, 1150, 4); send_cond("HZN HZN DE HZN6 HZN6 QSA? K"); }
         if (at(11018) && ms20(40)) { p(24, 980, 1); fig_msg("A4M A4M DE A4M2 A4M2 QTC ", " AR K"); }
         if (at(11048) && cond(3)) send_cond_bug("4WA 4WA DE 4WA3 4WA3 QRU? K");
-        if (at(11061) && cond(3)) { p(18, 1000, 3); send_cond("6OD 6OD DE 6OH 6OH QTC 1 K"); }
         if (at(11094) && ms10(20)) { p(23, 1870, 4); fig_msg("9XA9 9XA9 DE 9XA 9XA QTC ", " + K"); }
-        if (at(11111) && cond(3)) { p(20, 910, 4); send_cond("TTA TTA DE TTK TTK QRV K"); }
         if (at(11129) && cond(3)) send_cond_bug("5UA 5UA DE 5UZ 5UZ QSA? K");
         if (at(11147) && cond(3)) send_cond_bug("TUA TUA DE TUK TUK QTC 2 K");
         if (at(11167) && ms20(0)) { p(24, 1650, 4); let_msg_latin("5VA DE 5VK = ", 0); }
-        if (at(11432) && cond(3)) { p(20, 1410, 3); send_cond("HBN4 HBN4 DE HBN HBN QRV K"); }
         if (at(11449) && cond(3)) send_cond_bug("YZS YZS DE YZS2 YZS2 QSA 4 K");
         if (at(11476) && ms10(40)) { p(23, 1520, 4); let_msg("YOA YOA DE YOC YOC = ", 2, 0x80); }
         if (at(11525) && cond(3)) send_cond_bug("HMB22 HMB22 DE HMB HMB QRK? K");
-        if (at(11574) && ms(20)) { p(24, 870, 3); send_still("VVV VVV VVV DE 3VX 3VX 3VX TUNIS  "); }
         if (at(11612) && cond(3)) send_cond_bug("9KK 9KK DE 9KK2 9KK2 QTC 3 K");
-        if (at(11646) && ml(5)) { p(21, 1470, 3); send_still("VVV VVV DE YIR YIR YIR  "); }
     }
 }
 

@@ -14,6 +14,7 @@
 #include "traffic/fleets.h"
 #include "traffic/military.h"
 #include "traffic/naval.h"
+#include "traffic/press.h"
 #include "traffic/ship_coast.h"
 
 namespace kestrel {
@@ -30,7 +31,7 @@ void band_11_prewar() {
 
         // Nauen and Transradio on the overseas press and traffic circuits.
         if (at(11050) && ct(1500, 1900)) { p(31, 820, 4); send_still("CQ CQ CQ DE DFE DFE DFE PRESS  "); }
-        if (at(11050) && ct(1500, 1900) && ms10(30)) { p(31, 1870, 4); fig_msg_count("CQ PX DE DFE = ", 20); }
+        if (at(11050) && ct(1500, 1900) && ms10(30)) { p(31, 1870, 4); press_px("DFE", PRESS_TRANSOCEAN); }
         if (at(11063) && ct(1000, 1400)) { p(27, 900, 3); send_still("VVV VVV VVV DE DGT DGT DGT  "); }
         if (at(11063) && ct(1000, 1400) && cond(3)) send_cond_bug("DGT DGT DE JUP JUP QRV K");
         if (at(11078) && night()) { p(25, 960, 3); send_still("VVV VVV DE DHE DHE DHE NAUEN  "); }
@@ -61,7 +62,7 @@ void band_11_prewar() {
         if (at(11454) && ct(1100, 1700)) { p(25, 890, 3); telecom_opchat_dx("GBC", "WKN", ""); }
 
         // South America, the Near and the Far East.
-        if (at(11464) && ct(2100, 200)) { p(27, 1000, 3); send_still("VVV VVV VVV DE LQB LQB LQB BUENOSAIRES  "); }
+        if (at(11464) && ct(2100, 200)) { p(27, 1000, 3); send_still("VVV VVV VVV DE LQB LQB LQB BUENOS AIRES  "); }
         if (at(11474) && night()) { p(23, 900, 3); send_still("VVV VVV DE PPQ PPQ PPQ RIO  "); }
         if (at(11474) && night() && cond(3)) { p(17, 680, 2); qrh = 2; send_cond("PPQ PPQ DE CEF CEF SANTIAGO QTC K"); }
         if (at(11486) && ct(1000, 1300)) { p(24, 900, 3); send_still("VVV VVV DE JVM JVM JVM NAZAKI  "); }
@@ -89,8 +90,8 @@ void band_11_prewar() {
         if (at(11647) && night()) { p(24, 900, 3); send_still("VVV VVV DE NPM NPM NPM HONOLULU  "); }
 
         // The government network of the war years and the embassy circuits.
-        if (at(11652) && ct(800, 1100) && eh()) pol_gov_ldn_net_wrk(5);
-        if (at(11652) && ct(1700, 2000) && oh()) pol_gov_ldn_net_wrk(6);
+        if (at(11652) && ct(800, 1100) && eh() && ms10(40)) pol_gov_ldn_net_wrk(5);
+        if (at(11652) && ct(1700, 2000) && oh() && ms10(50)) pol_gov_ldn_net_wrk(6);
         if (at(11658) && ct(1200, 1800)) { p(18, 760, 3); british_diplo_old(); }
         if (at(11664) && ct(1300, 1500)) { p(20, 880, 3); fig_msg_ar("GBXZ DE VPW = "); }
 

@@ -25,7 +25,6 @@ void band_11_outstations() {
     if (at(11617) && cond(4)) send_cond_bug("RIT RIT DE RJD99 RJD99 QRU? K");
     if (at(11631) && cond(3)) { p(18, 900, 4); send_cond("RKS RKS DE RJH77 RJH77 QRV K"); }
     if (at(11498) && ms(25)) { p(23, 1060, 3); let_msg("RJE54 RJE54 DE RJD99 RJD99 = ", 3, 0); }
-    if (at(11553) && cond(3)) { p(20, 1190, 3); send_cond("RMP RMP DE UMS UMS QSA? K"); }
     // French forces, NATO and the Mediterranean navies answering.
     if (at(11041) && cond(3)) { p(20, 1380, 3); send_cond("FDC FDC DE FDI2 FDI2 QRV K"); }
     if (at(11157) && cond(3)) send_cond_bug("FDC FDC DE FDX3 FDX3 QSA 4 K");
@@ -35,16 +34,11 @@ void band_11_outstations() {
     if (at(11109) && ms20(20)) { p(21, 990, 3); fig_msg("SXA24 SXA24 DE SXA SXA QTC ", " + K"); }
     if (at(11455) && ms10(0)) { p(24, 1080, 4); fig_msg("TBA2 TBA2 DE TBB TBB QTC ", " + K"); }
     if (at(11517) && ms20(40)) { p(21, 1010, 3); fig_msg("ORK ORK DE OSN OSN QTC ", " AR K"); }
-    if (at(11548) && cond(3)) { p(24, 1630, 3); send_cond("CTV CTV DE CTV3 CTV3 QSA? K"); }
     if (at(11563) && ms10(10)) { p(25, 1000, 3); fig_msg("VTG VTG DE VTP VTP QTC ", " + K"); }
     if (at(11614) && cond(3)) send_cond_bug("NPN NPN DE NRTF NRTF QTC K");
     if (at(11532) && ms(50)) { p(19, 1110, 2); send_still("VVV VVV DE LPD LPD LPD  "); }
-    if (at(11591) && cond(3)) { p(21, 1350, 4); send_cond("CBV CBV DE CCS CCS QTC 2 K"); }
-    if (at(11458) && cond(3)) { p(14, 1420, 3); send_cond("PWZ33 PWZ33 DE PWL PWL QRK? K"); }
-    if (at(11062) && cond(3)) { p(21, 1170, 3); send_cond("VHP VHP DE VHW VHW QTC 1 K"); }
     if (at(11437) && cond(3)) send_cond_bug("9HD 9HD DE 9HD2 9HD2 QTC 1 K");
     if (at(11143) && ms10(30)) { p(21, 950, 3); fig_msg("DHM91 DHM91 DE DHJ59 DHJ59 QTC ", " + K"); }
-    if (at(11540) && ms(35)) { p(24, 1000, 3); send_still("VVV VVV VVV DE DHJ51 DHJ51 DHJ51  "); }
 
     // Morse identifications of the teleprinter stations, keyed once between
     // their transmissions.
@@ -72,7 +66,6 @@ void band_11_outstations() {
     if (at(11624) && ms(30)) { p(24, 1600, 4); send("DE HBC88 HBC88 HBC88 GENEVE "); wait(2); send_stack("HBC88"); }
 
     // Teleprinter stations arranging their circuits in Morse.
-    if (at(11567) && cond(4)) { p(19, 980, 3); send_cond("RCV RCV DE RJS RJS QSA RTTY? K"); }
     if (at(11599) && cond(4)) send_cond_bug("CKN CKN DE CFH CFH QSA RTTY 5 K");
     if (at(11438) && cond(4)) send_cond_bug("JMG JMG DE JMJ JMJ QRV RTTY K");
 

@@ -10,6 +10,7 @@
 #include "bandplan/bands/ship_work.h"
 #include "bandplan/entry.h"
 #include "bandplan/entry_helpers.h"
+#include "bandplan/fixed_nets.h"
 #include "procedures/markers.h"
 #include "procedures/predicates.h"
 #include "procedures/procedures.h"
@@ -41,10 +42,10 @@ void fixed_and_ship_working() {
     if (at(12156)) low_pwr_mil();
     if (at(12166) && eh() && ml(30)) { p(24, 1100, 4); french_navy_coast("VVV VVV VVV DE FUG FUG FUG  ", "FUG"); }
     if (at(12178) && cond(2)) nato_qso();
-    if (at(12191) && ms10(20)) simplex_fix_radiocheck(net_fr_mil, 7, 41);
+    if (at(12191) && ms10(20)) fixed_net(NET_FR_AIR_2, 41);
     if (at(12199) && oh()) { p(22, 940, 3); send_cond("FDE7 FDE7 DE FDC FDC QTC K"); }
-    if (at(12213) && ms10(30) && t.wDayOfWeek != 0) { p(21, 870, 3); fig_msg("VVV 215 215 215 00000  ", " 000 000  "); }
     if (at(12222) && cond(3)) { p(24, 1200, 2); send_cond("DE SUA SUA QRV? K"); }
+    if (at(12213) && ms10(30) && t.wDayOfWeek != 0) { p(21, 870, 3); fig_msg("VVV 215 215 215 00000  ", " 000 000  "); }
 
     // Ship working telegraphy: observations, position reports and telegrams.
     if (at(12232) && cond(3)) { p(20, 700, 3); obs_tfc("DAN", "OBS SEEWETTERAMT HAMBURG"); }
@@ -93,17 +94,6 @@ void fixed_and_ship_working() {
     if (at({12243, 12318}) && cond(3)) qsa_exchange("UUBN", "UTFW", 2);
     if (at(12329) && cond(4)) qsa_exchange("SQFC", "SPKW", 3);
     if (at(12385) && cond(3)) qsa_exchange("DCJK", "DHQE", 0);
-    if (at(12424) && cond(2)) { p(21, 640, 2); send_cond("QRL? QRL? DE UHQS K"); }
-    if (at(12428) && cond(3)) { p(18, 880, 3); send_cond("CQ CQ DE UTFW UTFW UTFW QSX 12428 K"); }
-    if (at(12433) && cond(3)) { p(20, 760, 2); hand = 1; send_cond("SPKW SPKW DE SQFC SQFC QRV? K"); }
-    if (at(12437) && cond(3)) send_vvv("ELBT5");
-    if (at(12442) && t.wSecond % 3 == 0) tuning();
-    if (at(12446) && cond(2)) { p(23, 970, 3); send_cond("DHQE DE DIDV QRU? 73 ] EE"); }
-    if (at(12451) && cond(3)) random_vvv();
-    if (at(12456) && cond(3)) { p(19, 1030, 2); send_cond("UUBN UUBN DE UHQS UHQS QTC K"); }
-    if (at(12462) && cond(2)) { p(22, 830, 3); send_cond_bug("CQ CQ DE 3FXC4 3FXC4 QSX 12 K"); }
-    if (at(12469) && cond(3)) { p(16, 700, 2); send_cond("JKBW JKBW DE JGRS JGRS K"); }
-    if (at(12474) && cond(3)) { p(21, 920, 3); send_cond("SWZG SWZG DE SYDL SYDL QRK? K"); }
 }
 
 // Ship calling channels and coast telegraphy.
@@ -132,8 +122,17 @@ void ship_calling_and_coast() {
     if (at(12575) && cond(2)) vsl_clg_coast();
     if (at(12576) && cond(3)) vsl_clg_coast();
     if (at(12577) && cond(3)) vsl_clg_coast();
-    if (at({12556, 12562, 12568, 12574}) && cond(4)) { p(17, 820, 2); send_cond("QRL? DE ZSBD K"); }
-    if (at({12559, 12565, 12571}) && cond(4)) send_cond_bug("DAN DAN DAN DE DGNB DGNB K");
+    if (at(12555) && mh(20) && cond(2)) { p(13, 860, 3); send_cond("SPE SPE DE SQHC SQHC QTC 4 QRU? K"); }
+    if (at(12557) && cond(4)) { p(17, 1230, 4); send_cond_bug("9HD 9HD DE 9HPQ 9HPQ QSA? K"); }
+    if (at(12559) && cond(3)) { p(21, 1300, 3); send_cond("CUL CUL DE CSBA CSBA QTC 2 QSL? K"); }
+    if (at(12561) && cond(3)) { p(25, 700, 4); send_cond_bug("TAH TAH TAH DE TCVK TCVK AS K"); }
+    if (at(12563) && cond(2)) { p(22, 1900, 3); send_cond("UAT UAT DE UMKQ UMKQ RPT QTC K"); }
+    if (at(12565) && cond(4)) { p(20, 980, 5); send_cond("CNP CNP DE CNHA CNHA TR? K"); }
+    if (at(12567) && cond(2)) { p(21, 1250, 3); send_cond("XSQ XSQ DE BOAK BOAK QTC 2 K"); }
+    if (at(12569) && cond(3)) { p(24, 1070, 4); send_cond("YUR YUR DE YTQB YTQB QTC 1 TR K"); }
+    if (at(12571) && cond(4)) { p(18, 1460, 3); send_cond_bug("4PB 4PB DE 4PCN 4PCN QSA? QRV K"); }
+    if (at(12573) && cond(3)) { p(22, 1000, 4); send_cond("ZSD ZSD DE ZSRC ZSRC QTC 3 PSE QRV K"); }
+    if (at(12575) && cond(3)) { p(20, 1480, 3); send_cond_bug("LFN LFN DE LMBH LMBH QTC 2 K"); }
     if (at({12557, 12563, 12569, 12575}) && cond(4)) { p(22, 960, 3); clg_cond("SAG", "SKUZ", 3); }
 
     // Coast telegraphy: markers with their watch, answers, working channels.
@@ -159,7 +158,6 @@ void ship_calling_and_coast() {
     if (at(12695)) { p(25, 900, 3); coast_station_ex("CQ DE WCC WCC WCC QSX 4 6 8 12 16 22 MHZ = TFC LIST ODD HRS + K   ", "WCC", "CHATHAM"); }
     if (at(12706) && od()) { p(21, 1100, 3); coast_station_ex("CQ DE CUL CUL CUL QSX 8 12 MHZ K   ", "CUL", "LISBOA"); }
     if (at(12712)) { p(23, 1000, 3); coast_station_ex("DE 9HD 9HD 9HD QRU? QSX 8 12 16 MHZ K   ", "9HD", "MALTA"); }
-    if (at(12718) && cond(2)) { p(19, 1300, 2); send_cond("UUBN DE UDH QSA3 QSW 12670 K"); }
     if (at(12724)) { p(22, 900, 3); coast_station_ex("CQ DE Y5M Y5M Y5M RUEGEN RADIO QSX 8 12 16 MHZ K   ", "Y5M", "RUEGEN"); }
     if (at(12731) && eh()) { p(20, 1040, 3); coast_station_ex("CQ CQ DE LZW LZW LZW QSX 12 MHZ K   ", "LZW", "VARNA"); }
     if (at(12738)) { p(21, 860, 3); coast_station_ex("DE YQI YQI YQI QSX 8 12 16 MHZ K   ", "YQI", "CONSTANTA"); }
@@ -175,13 +173,11 @@ void ship_calling_and_coast() {
     if (at(12820)) { p(23, 960, 3); coast_station_ex("CQ DE WLO WLO WLO QSX 4 6 8 12 16 22 MHZ QRU? K   ", "WLO", "MOBILE"); }
     if (at(12832) && eh()) { p(20, 1150, 3); coast_station_ex("CQ DE VCS VCS VCS QSX 8 12 MHZ K   ", "VCS", "HALIFAX"); }
     if (at(12841)) { p(25, 900, 3); naval_coast("VVV VVV VVV DE NMN NMN NMN  ", "NMN", us_navy, 37); }
-    if (at(12848) && cond(2)) { p(22, 1000, 3); send_cond("KGXJ DE WNU QRX 15 ] "); }
     if (at(12855)) { p(21, 1000, 3); send_still("DE 6VA 6VA 6VA QRU? QSX 8 12 MHZ K   "); }
     if (at(12867) && od()) { p(20, 880, 3); send_still("CQ DE 7TA 7TA 7TA QSX 12 MHZ K   "); }
     if (at(12876)) { p(24, 1000, 3); send_still("CQ DE 3VX 3VX 3VX TUNIS RADIO QSX 8 12 MHZ K   "); }
     if (at(12889) && ml(40)) { p(22, 1100, 3); send_still("DE EHY EHY EHY QRU? QSX 8 12 16 MHZ K   "); }
     if (at(12902)) { p(20, 900, 3); send_still("UKA UKA UKA QRU? QSX 12 MHZ K   "); }
-    if (at(12916) && cond(2)) { p(21, 940, 3); send_cond("UHQS UHQS DE UKA QSA3 QRV K"); }
     if (at(12923)) { p(23, 1000, 3); coast_station_ex("CQ DE A9M A9M A9M BAHRAIN RADIO QSX 8 12 16 MHZ K   ", "A9M", "BAHRAIN"); }
     if (at(12935) && eh()) { p(22, 900, 3); coast_station_ex("CQ DE 9KK 9KK 9KK QSX 8 12 MHZ K   ", "9KK", "KUWAIT"); }
     if (at(12947)) { p(24, 1000, 3); coast_station_ex("CQ DE VWB VWB VWB QSX 8 12 16 MHZ = TFC LIST ON THE HOUR + K   ", "VWB", "BOMBAY"); }
@@ -286,7 +282,7 @@ void ships_and_answers() {
     if (at(12625) && eh() && ml(8)) { p(25, 1300, 4); send_cq_anm("DAM", "QTC FOR NORDDEICH = PSE QRV 12 MHZ K"); }
     if (at(12657) && cond(3)) { p(21, 1310, 3); coast_qsx("GKL"); }
     if (at(12674) && cond(3)) { p(25, 920, 4); coast_qsx("SAG"); }
-    if (at(12681) && ms20(10)) { p(21, 610, 4); tfc_anmt("CQ DE HEB HEB = SWISS SHIPS QTC = "); tfc_list(2, 6, "HEB"); }
+    if (at(12681) && ms20(10)) { p(21, 610, 4); tfc_anmt("CQ DE HEB HEB = SWISS SHIPS QTC = "); national_tfc_list(2, "HEB", "HB"); }
     if (at(12691) && cond(3)) { p(23, 1210, 4); coast_qsx("LGB"); }
     if (at(12699) && oh() && ml(10)) { p(24, 700, 4); nav_wng_anm("GKA"); }
     if (at(12713) && cond(3)) { p(21, 1030, 4); coast_qsx("ICB"); }
@@ -303,7 +299,7 @@ void ships_and_answers() {
 // Stations heard only while the path is in daylight.
 void daylight_block() {
     if (day()) {
-        if (at(12116) && ms10(0)) simplex_fix_radiocheck(net_nato_tac, 8, 10);
+        if (at(12116) && ms10(0)) fixed_net(NET_US_NAVY, 10);
         if (at(12185) && cond(2)) { p(23, 1000, 3); clg_cond("FDG", "FDC", 2); }
         if (at(12247) && cond(2)) { p(22, 880, 3); obs_tfc("DAN", "OBS SEEWETTERAMT HAMBURG"); }
         if (at(12305) && cond(2)) { p(19, 1200, 2); vsl_tfc("OST"); }
@@ -451,10 +447,13 @@ void band_12() {
     if (at(12433)) rcn("CFH");
     if (at(12398)) fn("FUE");
     if (at(12220) && oh()) russian_navy_qsx("RCV", rus_navy_rcv, 26);
-    if (at(12135)) { p(22, 900, 3); usn_pg("VVV VVV VVV DE NPG NPG NPG", "NPG", us_navy, 37); }
+    if (at(12135)) { p(22, 900, 3); usn_pg("VVV VVV VVV DE NPG NPG NPG  ", "NPG", us_navy, 37); }
 
     if (at(12700) && ml(5)) { qsa = 1; qrh = 2; send_cond_bug("CQ CQ CQ DE H4H H4H H4H QRU QRU? QSX 12 MHZ KK"); }
     if (at(12700) && reg1rus_day()) aeroflot("UUF", "RBYO");
+    // The Coast Guard at San Juan after 15 UTC, Suva through the Pacific night.
+    if (at(12700) && t.wHour >= 15) { p(22, 1180, 2); coast_station_ex("CQ CQ CQ DE NMR NMR NMR QSX 4 8 12 MHZ K   ", "NMR", "SANJUAN"); }
+    if (at(12700) && ct(2000, 400)) { p(19, 650, 1); send_still("CQ DE 3DP4 3DP4 3DP4 SUVA RADIO QSX 8 12 MHZ AR   "); }
     // Guangzhou on the common channel: its traffic list at 02, 08, 14 and 20,
     // on watch otherwise.
     if (at(12700)) {
@@ -476,7 +475,7 @@ void band_12() {
     if (at(12307) && (ct(200, 230) || ct(1100, 1130) || ct(1600, 1630) || ct(2100, 2130))) {
         p(19, 600, 1);
         qrh = 1;
-        send_times("CQ CQ CQ DE OBC3 OBC3 OBC3 WX/NAV WRNG/NAVAREA XVI  *", 2);
+        send_times("CQ CQ CQ DE OBC3 OBC3 OBC3 WX/NAV WRNG/NAVAREA XVI  *    ", 2);
     }
     fixed_and_ship_working();
     ship_calling_and_coast();

@@ -6,6 +6,7 @@
 #include "bandplan/entry.h"
 #include "procedures/predicates.h"
 #include "procedures/send.h"
+#include "procedures/sendf.h"
 #include "state/clock.h"
 #include "state/receiver.h"
 #include "traffic/blocks.h"
@@ -19,18 +20,18 @@ void band_12_history() {
     if (hist) {
         // Fixed service: the beam and commercial offices and their press.
         if (at(12004) && ct(1100, 1700)) { p(30, 1000, 5); send_still("VVV VVV VVV DE GCS GCS GCS RUGBY  "); }
-        if (at(12004) && ct(1100, 1700) && ms20(7)) { p(30, 1000, 5); send("WQN DE GCS NR 41 = "); qtc5f(41, 32); send_stack(" AR"); }
+        if (at(12004) && ct(1100, 1700) && ms20(7)) { p(30, 1000, 5); sendf("WQN DE GCS NR %d = ", serial_of_day(3)); qtc5f(serial_of_day(3), 32); send_stack(" AR"); }
         if (at(12017) && ct(600, 1200)) { p(28, 1150, 5); send_still("VVV VVV DE DFQ DFQ DFQ NAUEN  "); }
         if (at(12017) && ct(600, 1200) && cond(3)) { p(28, 1150, 3); send_cond("PPA PPA DE DFQ DFQ QRV K"); }
         if (at(12029) && ct(1300, 1900)) { p(33, 900, 4); send_still("VVV VVV VVV DE WQN WQN WQN ROCKY POINT  "); }
         if (at(12038) && ct(800, 1400)) { p(26, 1250, 5); send_still("CQ CQ CQ DE FTO FTO FTO PRESSE  "); }
-        if (at(12038) && ct(800, 1400) && ml(20)) { p(26, 1250, 5); let_msg_latin("CQ DE FTO HAVAS = ", 0x80); }
+        if (at(12038) && ct(800, 1400) && ml(20)) { p(26, 1250, 5); press_px("FTO", PRESS_HAVAS); }
         if (at(12047) && ct(2000, 300)) { p(24, 800, 3); send_still("VVV VVV DE LSI LSI LSI MONTE GRANDE  "); }
         if (at(12055) && ct(1900, 100)) { p(27, 1000, 4); send_still("VVV VVV VVV DE PSK PSK PSK RIO  "); }
         if (at(12055) && ct(1900, 100) && cond(3)) { p(27, 1000, 4); send_cond_bug("DFQ DFQ DE PSK PSK QTC 14 K"); }
         if (at(12068) && ct(900, 1500)) { p(30, 1300, 3); send_still("VVV VVV DE IBK IBK IBK ROMA  "); }
         if (at(12075) && ct(400, 900)) { p(25, 1100, 1); send_still("VVV VVV VVV DE JNX JNX JNX TOKIO  "); }
-        if (at(12075) && ct(400, 900) && ms10(50)) { p(25, 1100, 2); fig4_msg("JNX DE JNX KOKUSAI = ", 40); }
+        if (at(12075) && ct(400, 900) && ms10(50)) { p(25, 1100, 2); fig4_msg("CQ DE JNX KOKUSAI = ", 40); }
         if (at(12088) && ct(1500, 2200)) { p(32, 950, 4); send_still("VVV VVV DE KEL KEL KEL BOLINAS  "); }
         if (at(12093) && ct(700, 1300)) { p(24, 1000, 2); send_still("VVV VVV VVV DE VIY VIY VIY  "); }
         if (at(12104) && ct(1000, 1600)) { p(28, 1200, 4); send_still("VVV VVV DE SUW SUW SUW  "); }

@@ -7,6 +7,7 @@
 #include "bandplan/bands/coast_watch.h"
 #include "bandplan/entry.h"
 #include "bandplan/entry_helpers.h"
+#include "bandplan/fixed_nets.h"
 #include "procedures/markers.h"
 #include "procedures/predicates.h"
 #include "procedures/procedures.h"
@@ -91,8 +92,7 @@ void fixed_service_and_nets() {
     if (at(13476) && ms(15)) { p(22, 1300, 3); nato_msg("K9W DE QKD = ", 'P'); }
     if (at(13482) && oh()) duplex_osn(5, 2);
     if (at(13488)) { p(23, 1200, 3); send_still("VVV VVV VVV DE TBA2 TBA2 TBA2  "); }
-    if (at(13494) && ms10(40)) simplex_fix_radiocheck(net_rus_mil, 6, 24);
-    if (at(13501) && cond(2)) { p(19, 1100, 2); send_cond("RKS RKS DE RJD99 RJD99 QSA? K"); }
+    if (at(13494) && ms10(40)) fixed_net(NET_RU_NAVY_BALTIC, 24);
     if (at(13517) && ml(30)) { p(21, 1000, 4); send_still("VVV VVV VVV DE EBA EBA EBA QSX 11 13  "); }
     if (at(13523)) qsl("RIW ");
     if (at(13529) && t.wMinute % 3 == 1) duplex_radiocheck(4, 3);
@@ -102,7 +102,7 @@ void fixed_service_and_nets() {
     if (at(13572) && cond(3)) { p(22, 1150, 2); send_cond_f1("RMP RMP DE RIT RIT QTC K"); }
 
     // Fixed service, 13870-14000.
-    if (at(13873) && ms10(20)) simplex_fix_radiocheck(net_nato_tac, 8, 21);
+    if (at(13873) && ms10(20)) fixed_net(NET_UK_NAVY, 21);
     if (at(13878)) { p(22, 1100, 3); send_still("VVV VVV VVV DE RMP RMP RMP  "); }
     if (at(13884) && t.wMinute % 3 == 0) { p(19, 900, 3); clg_cond("RMP", "RJH77", 200); }
     if (at(13890) && ms20(40)) { p(18, 1050, 3); fig_msg("RJH77 RJH77 DE RMP RMP QTC ", " + K"); }
@@ -111,22 +111,20 @@ void fixed_service_and_nets() {
     if (at(13909)) { p(25, 1000, 4); send_still("VVV VVV VVV DE 4XZ 4XZ 4XZ QSX 8 13  "); }
     if (at(13916) && ms10(50) && t.wDayOfWeek != 0) { p(20, 1000, 3); m12(); }
     if (at(13922) && cond(3)) qsa_exchange("X2R", "QKD", 2);
-    if (at(13929) && ms10(10)) simplex_fix_radiocheck(net_fr_mil, 7, 41);
+    if (at(13929) && ms10(10)) fixed_net(NET_FR_AIR_1, 41);
     if (at(13935)) { p(21, 950, 3); send_still("VVV VVV VVV DE SXA SXA SXA  "); }
     if (at(13942) && cond(2)) { p(20, 1000, 3); hand = 1; send_cond("RCV RCV DE RBX2 RBX2 QTC K"); }
     if (at(13948)) send_vvv("RKS");
     if (at(13955) && mh(40)) duplex_osn(6, 1);
-    if (at(13961) && ms10(20) && ed()) simplex_fix_radiocheck(net_diplo, 5, 25);
+    if (at(13961) && ms10(20) && ed()) fixed_net(NET_HU_DIPLO, 25);
     if (at(13968)) { p(24, 1000, 3); naval_coast("VVV VVV VVV DE NSS NSS NSS  ", "NSS", us_navy, 37); }
     if (at(13974) && od() && ms(45)) { p(22, 1200, 3); nato_msg("H5F DE QKD = ", 'R'); }
-    if (at(13981) && cond(2)) { p(19, 900, 2); send_cond("RIT RIT DE RJD99 RJD99 QRK? K"); }
     if (at(13995)) qsl("RMP ");
 
     // Nets through the day and evening on the 13 MHz fixed channels.
     if (at(13414) && hh(7) && hl(22) && cond(3)) pass_msg("RJE54", "RIW", "V");
     if (at(13425) && ct(1600, 2200) && ms10(30)) { p(21, 1020, 3); indicator_bcst("KKKKK KKKKK KKKKK = ", "PTLVD "); }
     if (at(13446) && hh(8) && hl(20) && cond(2)) pass_msg("FDG", "FDC", "DE");
-    if (at(13457) && ct(500, 1100)) { p(19, 930, 3); send_still("DE RBX2 RBX2 RBX2 QRU? K   "); }
     if (at(13479) && ct(1500, 2100) && ms20(0)) { p(24, 980, 3); fig_msg("CQ CQ CQ DE RIW RIW RIW QTC ", " + K"); }
     if (at(13491) && cond(3)) { stn(); bug(); clg_cond("FDE7", "FDC", 102); }
     if (at(13505) && ct(1200, 1800)) { p(22, 1100, 3); french_navy_coast("VVV VVV VVV DE FUF FUF FUF  ", "FUF"); }
@@ -136,7 +134,6 @@ void fixed_service_and_nets() {
     if (at(13876) && ct(300, 1000) && eh()) { p(24, 1000, 3); fig_msg("BZG41 BZG41 DE BZR62 QTC ", " + "); }
     if (at(13882) && cond(3)) { p(18, 800, 2); hand = 1; send_times("RMP RMP DE RJH77 ", 3); send_stack("QSA? K"); }
     if (at(13895) && t.wMinute % 5 == 4) duplex_radiocheck(8, 1);
-    if (at(13912) && ct(600, 1400)) { p(23, 1150, 3); send_still("VVV VVV VVV DE RCV RCV RCV QSX 11 13 16  "); }
     if (at(13926) && hl(18) && cond(3)) pass_msg("IGJ", "IDR", "DE");
     if (at(13933) && ms10(40) && od()) { p(22, 950, 3); m12(); }
     if (at(13946) && cond(2)) nato_qso();
@@ -145,7 +142,7 @@ void fixed_service_and_nets() {
     if (at(13977) && ct(1000, 1600)) { p(21, 920, 2); send_still_f1("VVV VVV DE RIT RIT RIT QSX 13 16  "); }
     if (at(13984) && cond(3)) pass_msg("RCV", "RBX2", "V");
     if (at(13992) && ms(30)) { p(24, 1250, 3); nato_msg("B3N DE QKD = ", 'I'); }
-    if (at(13421) && ct(1400, 1800) && ms10(10)) simplex_fix_radiocheck(net_fr_mil, 7, 12);
+    if (at(13421) && ms10(10)) fixed_net(NET_FR_NAVY_2, 12);
     if (at(13437) && cond(3)) { ss(); p(19, 880, 3); send_cond("RJD99 RJD99 DE RMP RMP QTC K"); }
     if (at(13553) && ct(1200, 1600) && mh(40)) { p(18, 1000, 3); let_msg("RJH77 RJH77 DE RIT RIT = ", 3, 0x80); }
     if (at(13899) && ms10(50)) { p(21, 880, 3); indicator_bcst("ZZZZZ ZZZZZ = ", "RBKQE "); }
@@ -163,13 +160,13 @@ void daylight_block() {
         if (at(13011) && ml(30)) { p(24, 950, 4); coast_station_ex("CQ DE PCH PCH PCH QSX 12 16 MHZ K   ", "PCH", "SCHEVENINGEN"); }
         if (at(13033) && cond(2)) { p(22, 900, 3); coast_qsx("PCH"); }
         if (at(13056)) { p(22, 1000, 3); coast_station_ex("CQ DE SAG SAG SAG GOTEBORG RADIO QSX 12 MHZ K   ", "SAG", "GOTEBORG"); }
-        if (at(13418) && ct(1000, 1030)) simplex_fix_radiocheck(net_fr_mil, 7, 41);
+        if (at(13418)) fixed_net(NET_FR_NAVY_1, 41);
         if (at(13445) && cond(2)) nato_qso();
         if (at(13467) && ml(30)) { p(22, 1100, 3); send_still("VVV VVV VVV DE DHJ59 DHJ59 DHJ59  "); }
         if (at(13493) && cond(3)) { p(21, 950, 3); send_cond("DHM91 DHM91 DE DHJ59 DHJ59 QSA? K"); }
         if (at(13521)) low_pwr_mil();
         if (at(13534) && mh(20)) { p(23, 1000, 3); coast_station_ex("VVV VVV VVV DE 9HD 9HD 9HD  ", "9HD", "MALTA"); }
-        if (at(13887) && ms10(0)) simplex_fix_radiocheck(net_nato_tac, 8, 23);
+        if (at(13887) && ms10(0)) fixed_net(NET_IT_NAVY, 23);
         if (at(13920) && eh()) { p(24, 1000, 3); send_still("VVV VVV VVV DE CTV CTV CTV  "); }
         if (at(13958) && cond(3)) { p(22, 1050, 3); clg_cond("IGJ", "IDR", 2); }
         if (at(13986) && ms20(20)) { p(21, 1000, 3); fig_msg("EBC EBC DE EBA EBA QTC ", " K"); }
@@ -196,7 +193,7 @@ void daylight_block() {
     }
     if (reg1rus_day()) {
         if (at(13016) && ml(30)) { p(22, 900, 3); send_still("CQ DE UDK2 UDK2 UDK2 MURMANSK RADIO QSX 12 MHZ K   "); }
-        if (at(13451) && ms10(20)) simplex_fix_radiocheck(net_rus_mil, 6, 24);
+        if (at(13451) && ms10(20)) fixed_net(NET_RU_AIR, 24);
         if (at(13893) && cond(2)) { p(17, 1000, 3); send_cond("RKS RKS V RBX2 RBX2 QSA? K"); }
         if (at(13964) && ml(30)) { p(19, 1050, 3); let_msg("RIT RIT DE RBX2 = ", 3, 0x80); }
     }
@@ -209,7 +206,6 @@ void historical_block() {
     if (hist) {
         if (at(13030) && night()) { p(24, 760, 3); send_still("CQ DE GKU GKU GKU  "); }
         if (at(13050) && ct(1400, 2200)) { p(25, 850, 3); coast_station_ex("CQ DE WCC WCC WCC  ", "WCC", "CHATHAM"); }
-        if (at(13070) && cond(3)) { p(18, 660, 2); hand = 1; send_cond("DAN DAN DE DIDQ DIDQ QTC 1 K"); }
         if (at(13415) && night()) { p(32, 900, 3); send_still("VVV VVV VVV DE DFB DFB DFB PX  "); }
         if (at(13440) && ct(1100, 1700)) { p(34, 1000, 3); send_still("VVV VVV VVV DE WQP WQP WQP  "); }
         if (at(13470) && day()) { p(30, 820, 4); send_still("VVV VVV VVV DE GBW GBW GBW  "); }
@@ -260,7 +256,7 @@ void band_13() {
     if (at(13563) && night() && ms10(10)) vietnam_intel();
     if (at(13528)) _4xz();
     if (at(13498)) { p(22, 1000, 3); taiwan_navy(); }
-    if (at(13147) && cond(3)) { p(20, 900, 3); jap_coast_guard("JNL"); }
+    if (at(13052) && cond(3)) { p(20, 900, 3); jap_coast_guard("JNL"); }
     if (at(13614) && cond(4)) { p(18, 800, 3); bangladesh_navy(); }
     if (at(13377)) german_navy();
     if (at(13618) && ms(10)) venezuelian_navy();

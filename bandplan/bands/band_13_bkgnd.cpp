@@ -28,11 +28,6 @@ void band_13_bkgnd() {
         if (at(13048) && ct(1530, 130)) sitor_marker(1500, 21, "KFS");
         if (at(13054)) sitor_marker(1200, 19, "SVA");
         if (at(13067)) sitor_marker(1020, 23, "OXZ SITOR");
-        if (at(13093)) sitor_marker(820, 24, "OXZ");
-        if (at(13110)) sitor_marker(1250, 20, "OHG");
-        if (at(13140) && ct(1200, 330)) sitor_marker(1310, 24, "WSC");
-        if (at(13168)) sitor_marker(900, 22, "WCC");
-        if (at(13172)) sitor_marker(1450, 18, "UAT");
         if (at({13074, 13128, 13181})) sitor();
 
         // Press agencies on the old fixed allocation.

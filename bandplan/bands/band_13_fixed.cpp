@@ -22,29 +22,8 @@ namespace {
 
 // Ships working the coast stations whose watch channels are in band_13.
 void ships_answering() {
-    if (at(13018) && cond(3)) { p(20, 760, 3); send_cond("LGB LGB LGB DE LDQT LDQT QTC 1 K"); }
-    if (at(13029) && cond(3)) { p(22, 1150, 4); send_cond_bug("DAN DAN DE DCLW DCLW QRV? K"); }
     if (at(13004) && ml(30) && cond(2)) vsl_tfc("DAN");
-    if (at(13034) && cond(4)) { p(19, 690, 3); send_cond("Y5M Y5M DE Y3DW Y3DW QSA? QTC 2 K"); }
-    if (at(13043) && ct(1600, 2200) && cond(3)) { p(23, 940, 2); send_cond_bug("UFL UFL DE UBHT UBHT QTC 3 AS? K"); }
-    if (at(13068) && cond(3)) { p(18, 1420, 3); send_cond("SUH SUH SUH DE SSBQ SSBQ QRV? K"); }
-    if (at(13094) && cond(4)) { p(32, 1010, 4); send_cond("LZW DE LZRB LZRB QTC 1 OBS K"); }
-    if (at(13110) && cond(3)) vsl_tfc("OHG");
-    if (at(13139) && mh(20) && cond(2)) { p(13, 860, 3); send_cond("SPE SPE DE SQHC SQHC QTC 4 QRU? K"); }
-    if (at(13157) && cond(4)) { p(17, 1230, 4); send_cond_bug("9HD 9HD DE 9HPQ 9HPQ QSA? K"); }
-    if (at(13159) && cond(3)) { p(21, 1300, 3); send_cond("CUL CUL DE CSBA CSBA QTC 2 QSL? K"); }
-    if (at(13167) && cond(3)) { p(25, 700, 4); send_cond_bug("TAH TAH TAH DE TCVK TCVK AS K"); }
-    if (at(13172) && cond(2)) { p(22, 1900, 3); send_cond("UAT UAT DE UMKQ UMKQ RPT QTC K"); }
-    if (at(13186) && cond(4)) { p(20, 980, 5); send_cond("CNP CNP DE CNHA CNHA TR? K"); }
-    if (at(13140) && ct(1200, 330) && cond(3)) vsl_tfc("WSC");
-    if (at(13066) && ct(1930, 630) && cond(3)) { p(23, 1340, 4); send_cond("CWA CWA DE CXBD CXBD QTC 1 K"); }
-    if (at(13091) && cond(4)) { p(19, 880, 3); send_cond_bug("5AT 5AT DE 5ADW 5ADW QRV K"); }
-    if (at(13121) && ct(600, 1030) && cond(2)) { p(21, 1250, 3); send_cond("XSQ XSQ DE BOAK BOAK QTC 2 K"); }
-    if (at(13183) && cond(3)) { p(24, 1070, 4); send_cond("YUR YUR DE YTQB YTQB QTC 1 TR K"); }
     if (at(13055) && ct(1030, 200) && cond(3)) vsl_tfc("VCS");
-    if (at(13133) && ct(1300, 2130) && cond(4)) { p(18, 1460, 3); send_cond_bug("4PB 4PB DE 4PCN 4PCN QSA? QRV K"); }
-    if (at(13169) && cond(3)) { p(22, 1000, 4); send_cond("ZSD ZSD DE ZSRC ZSRC QTC 3 PSE QRV K"); }
-    if (at(13008) && cond(3)) { p(20, 1320, 5); send_cond("SVF SVF DE SXCP SXCP QTC 1 K"); }
 }
 
 // The aeronautical band: route and VOLMET voice, military families in
@@ -63,45 +42,33 @@ void aero_band() {
 
 // Naval, military and government stations of 13410-13570.
 void fixed_low() {
-    if (at(13412) && cond(2)) { p(24, 1000, 4); send_cond("RCV RCV DE RKA78 RKA78 QSA? QRK? K"); }
     if (at(13413)) { p(22, 1740, 4); send_still("VVV VVV VVV DE RIT RIT RIT QSX 8 11 13  "); }
     if (at(13413) && ms10(40)) { p(22, 1740, 4); fig_msg("RJD38 RJD38 DE RIT RIT QTC ", " + K"); }
     if (at(13420) && eh()) { p(21, 1340, 3); send_still("VVV VVV VVV DE FUM FUM FUM  "); }
-    if (at(13420) && eh() && mh(44)) { p(21, 1340, 3); let_msg_latin("FUM DE FUM = ", 0x80); }
+    if (at(13420) && eh() && mh(44)) { p(21, 1340, 3); let_msg_latin("CQ DE FUM = ", 0x80); }
     if (at(13423)) send_vvv("RIW");
-    if (at(13429) && t.wHour % 4 == 1) { p(25, 1650, 1); send_still("ZKR ZKR ZKR DE GYU GYU GYU  "); }
     if (at(13432) && cond(3)) qsa_exchange("OVG", "OVG4", 3);
-    if (at(13437) && ct(600, 1800)) { p(20, 800, 4); send_still("VVV VVV VVV DE PBC PBC PBC QSX 8 13 16  "); }
     if (at(13441) && cond(2)) { p(23, 940, 3); send_cond_bug("PBC PBC DE PBC3 PBC3 QRV? K"); }
     if (at(13445) && mh(30) && ml(40)) { p(21, 1000, 4); nato_msg("F3N DE PBC = ", 'R'); }
-    if (at(13446)) { p(24, 1000, 3); send_still("KKK KKK KKK DE OST OST OST  "); }
     if (at(13451) && oh() && ml(20)) { p(20, 1120, 4); let_msg("VKT VKT DE VHP VHP = ", 3, 0x80); }
     if (at(13455)) send_vvv("RJE54");
-    if (at(13460) && ct(800, 1700)) { p(16, 1060, 3); send_still("VVV VVV VVV DE SXA2 SXA2 SXA2  "); }
-    if (at(13465) && cond(3)) { p(19, 1520, 3); send_cond("TBB TBB DE TBA2 TBA2 QSA? K"); }
     if (at(13468) && ms10(10)) { p(26, 2180, 4); indicator_bcst("VVV VVV VVV DE FUE = ", "ZBO 1 "); }
     if (at(13471) && cond(2)) { p(33, 1660, 3); hand = 1; send_cond("EBC EBC DE EBA EBA QTC 2 K"); }
     if (at(13474) && ct(2000, 400)) { p(24, 1000, 4); send_still("VVV VVV VVV DE CUB CUB CUB  "); }
     if (at(13477) && t.wMinute % 6 == 2) { p(23, 1180, 4); clg_cond("DHJ51", "DHJ59", 3); }
-    if (at(13482)) { p(25, 1900, 3); send_still("VVV VVV VVV DE 4XZ 4XZ 4XZ QSX 6 8 13  "); }
     if (at(13486) && cond(3)) { p(36, 760, 3); pass_msg("RKA78", "RCV", "V"); }
     if (at(13491) && ms20(20) && ed()) { p(24, 1180, 5); fig_msg_count("RKA78 RKA78 DE RCV = ", 25); }
     if (at(13498) && cond(3)) { p(40, 1000, 3); send_cond_bug("YUA YUA DE YUD7 YUD7 QTC 3 K"); }
     if (at(13503)) { p(21, 1000, 4); send_still("VVV VVV VVV DE SVA SVA SVA  "); }
     if (at(13508) && ct(700, 1500)) { p(22, 950, 3); send_still("OSN OSN OSN  VVV VVV VVV  "); }
-    if (at(13512) && cond(3)) { p(23, 2020, 4); send_cond("SPW SPW DE SPW2 SPW2 QSA? K"); }
     if (at(13515) && ml(20)) { p(20, 1200, 3); fig_msg_ar("RJH45 RJH45 DE RMP RMP QTC "); }
-    if (at(13519) && eh()) { p(24, 1000, 3); send_still("VVV VVV VVV DE VTP VTP VTP QSX 13  "); }
     if (at(13526) && cond(2)) nato_qso();
     if (at(13531)) { p(22, 1050, 4); send_still("CQ CQ CQ DE NRV NRV NRV QSX 8 12 13 16  "); }
     if (at(13535) && ms(50)) { p(14, 1000, 3); qtc5f(nr, 25); }
-    if (at(13538) && cond(3)) { p(26, 1600, 3); send_cond("CTP CTP DE CTV CTV QTC K"); }
     if (at(13543) && od() && ml(30)) { p(19, 1060, 3); let_msg_count("OLX OLX DE OLZ5 = ", 40, 1); }
     if (at(13547) && cond(2)) { p(24, 940, 4); send_cond_bug("SUA SUA DE SUA3 SUA3 QTC 1 K"); }
     if (at(13554)) { p(20, 1000, 4); send_still("VVV VVV VVV DE 7TA 7TA 7TA QSX 9 13  "); }
     if (at(13554) && ms10(30)) { p(20, 1000, 4); fig_msg("7TA18 7TA18 DE 7TA = ", " AR"); }
-    if (at(13558) && cond(3)) { p(32, 2100, 3); send_cond("HZN HZN DE HZN4 HZN4 QRV? K"); }
-    if (at(13565) && ct(1100, 1300)) { p(13, 1000, 3); send_still("VVV VVV DE YIH YIH YIH QRV?  "); }
 }
 
 // Government, press and naval stations of the old fixed allocation
@@ -109,25 +76,15 @@ void fixed_low() {
 void fixed_high() {
     if (at(13583) && ct(900, 1500)) { p(24, 1000, 4); send_still("VVV VVV VVV DE CLP1 CLP1 CLP1  "); }
     if (at(13583) && ct(1500, 1600)) { p(24, 1000, 4); fig_msg("CLP9 CLP9 DE CLP1 = ", " AR"); }
-    if (at(13597) && cond(3)) { p(22, 880, 3); send_cond("OLX OLX OLX DE OLZ8 OLZ8 QTC 2 K"); }
     if (at(13611) && mh(40)) { p(21, 1160, 4); let_msg_latin("LZO LZO DE LZO55 = ", 1); }
     if (at(13628) && eh()) { p(25, 1000, 3); send_still("VVV VVV VVV DE 5AL 5AL 5AL  "); }
     if (at(13644) && cond(2)) { p(20, 1260, 5); send_cond_bug("YKA YKA DE YKA22 YKA22 QRV? K"); }
-    if (at(13657) && ml(20)) { p(23, 990, 4); send_still("QRV? QRV? DE 9KA 9KA 9KA  "); }
-    if (at(13672) && od()) { p(24, 1000, 3); send_still("VVV VVV VVV DE EPB EPB EPB QSX 13 16  "); }
-    if (at(13687) && cond(3)) { p(19, 1660, 3); send_cond("STK STK DE STK6 STK6 QTC 1 K"); }
-    if (at(13702) && ct(700, 1000)) { p(13, 1000, 4); send_still("VVV VVV DE 3VX 3VX 3VX QSX 13702  "); }
-    if (at(13719) && cond(2)) { p(22, 780, 3); send_cond("HMB HMB DE HMB14 HMB14 QSA? K"); }
     if (at(13733) && t.wMinute % 10 == 3) { p(30, 1040, 5); fig_msg("XVN XVN DE XVN4 XVN4 = ", " AR"); }
     if (at(13748)) { p(20, 1000, 3); send_still("VVV VVV VVV DE JTA JTA JTA  "); }
     if (at(13762) && cond(3)) { p(23, 1700, 4); send_cond_bug("YZJ YZJ DE YZJ9 YZJ9 QTC K"); }
     if (at(13777) && eh() && ml(30)) { p(21, 1000, 4); let_msg_latin("TAD TAD DE TAD7 = ", 0x81); }
-    if (at(13796) && cond(2)) { p(18, 920, 5); send_cond("D3A D3A DE D3A11 D3A11 QRV? K"); }
-    if (at(13811) && ct(1200, 1500)) { p(15, 1000, 3); send_still("VVV VVV DE ETA ETA ETA QRU?  "); }
-    if (at(13826) && cond(3)) { p(22, 1150, 4); send_cond("5NA 5NA DE 5NA8 5NA8 QTC 1 K"); }
     if (at(13839) && mh(50)) { p(21, 1000, 3); fig_msg("9GA 9GA DE 9GA3 = ", " +"); }
     if (at(13853)) { p(24, 1180, 4); send_still("VVV VVV VVV DE FUX FUX FUX  "); }
-    if (at(13862) && cond(3)) { p(25, 1000, 5); send_cond("C9A C9A DE C9A5 C9A5 QSA? K"); }
     if (at(13871) && cond(2)) { p(21, 1080, 3); send_cond_bug("RMP RMP DE RJH45 RJH45 QTC 5 K"); }
     if (at(13886)) send_vvv("RCV");
     if (at(13892) && ct(400, 1600)) { p(23, 1000, 4); send_still("VVV VVV VVV DE GXH GXH GXH  "); }
@@ -135,17 +92,11 @@ void fixed_high() {
     if (at(13907) && cond(3)) nato_qso();
     if (at(13914) && ms20(10)) { p(22, 1240, 1); nato_msg("VVV DE NAM = ", 'O'); }
     if (at(13924)) { p(21, 1000, 4); send_still("VVV VVV VVV DE IGJ IGJ IGJ QSX 8 13  "); }
-    if (at(13931) && cond(3)) { p(20, 1320, 3); send_cond("IDR IDR DE IGJ IGJ QTC 2 K"); }
-    if (at(13939) && oh() && ml(30)) { p(24, 1500, 4); send_still("VVV VVV VVV DE TBA TBA TBA  "); }
     if (at(13944) && cond(3)) { p(19, 1000, 3); send_cond_bug("SXA SXA DE SXA24 SXA24 QRU? K"); }
-    if (at(13950) && ml(25)) { p(22, 850, 1); send_still("VVV VVV VVV DE FUB FUB FUB  "); }
     if (at(13957) && ct(1300, 1700)) { p(21, 1210, 4); french_navy_coast("VVV VVV VVV DE FUO FUO FUO  ", "FUO"); }
-    if (at(13963) && cond(2)) { p(24, 1000, 3); send_cond("EBA EBA DE EBB EBB QTC 1 K"); }
     if (at(13970) && mh(20) && ml(30)) { p(23, 940, 4); fig_msg("RCV RCV DE RIR RIR QTC ", " + K"); }
-    if (at(13979) && cond(3)) { p(36, 2100, 3); send_cond("CUB CUB DE CTP CTP QSA? K"); }
     if (at(13990) && eh()) { p(21, 2180, 5); send_still("VVV VVV VVV DE NPN NPN NPN  "); }
     if (at(13993) && cond(3)) { p(16, 1090, 3); send_cond_bug("NPN NPN DE NRV NRV QTC K"); }
-    if (at(13998) && t.wMinute % 15 == 7) { p(20, 1000, 4); send_still("VVV VVV VVV DE 4XZ 4XZ 4XZ  "); }
 }
 
 
@@ -170,7 +121,7 @@ void reports_and_exchanges() {
     if (at(13628) && cond(4)) { p(21, 1980, 3); send("5AL 5AL DE 5AL30 5AL30 "); wait(10); send_stack("QRV? QTC 2 K"); }
     if (at(13748) && ct(1000, 1200)) { p(19, 1000, 1); send("JTA JTA DE JTA7 JTA7 "); wait(7); send_stack("QSA? K"); }
     if (at(13853) && cond(3)) { p(24, 1180, 4); send("FUX FUX DE FUX2 FUX2 "); wait(6); send_stack("QTC 3 QRV? K"); }
-    if (at(13990) && eh() && mh(45)) { p(22, 2180, 5); send("NPN NPN DE NPN NPN "); wait(3); send_stack("QRT QRT SK"); }
+    if (at(13990) && eh() && mh(45)) { p(22, 2180, 5); send("CQ CQ DE NPN NPN "); wait(3); send_stack("QRT QRT SK"); }
     if (at(13474) && ct(2000, 2100)) { p(25, 2080, 4); send("CTV CTV DE CUB CUB "); wait(6); send_stack("QSL QTC 1 K"); }
     if (at(13565) && ct(1300, 1400)) { p(13, 1000, 1); send("YIH YIH DE YIH3 YIH3 "); wait(9); send_stack("QTC 1 QRV? K"); }
 }

@@ -12,11 +12,14 @@
 #include "traffic/fleets.h"
 #include "traffic/military.h"
 #include "traffic/naval.h"
+#include "traffic/press.h"
 
 namespace kestrel {
 
 void band_13_hist() {
     if (hist) {
+        // The War Department's net across the Atlantic.
+        if (at(13825) && ct(1100, 2100)) usarmy_fixed_net(usarmy_net_atlantic, 4);
         // Beam and commercial circuits between the capitals and the empires.
         if (at(13005) && ct(600, 1200)) { p(22, 1340, 3); qrh = 1; send_still("VVV VVV VVV DE PCV PCV PCV QSX PLV  "); }
         if (at(13005) && ct(1200, 1300)) { p(24, 1340, 3); fig_msg("PLV PLV DE PCV PCV = ", " AR"); }
@@ -56,9 +59,9 @@ void band_13_hist() {
 
         // Press transmitters: the news sent blind at fixed hours.
         if (at(13585) && ct(1800, 2000)) { p(13, 1000, 4); send_still("CQ CQ CQ DE GAA GAA GAA PX  "); }
-        if (at(13585) && ct(2000, 2100)) { p(13, 1000, 4); let_msg_latin("CQ CQ CQ DE GAA GAA PX = ", 0x80); }
+        if (at(13585) && ct(2000, 2100)) { p(13, 1000, 4); press_px("GAA", PRESS_REUTER); }
         if (at(13620) && ct(1000, 1200)) { p(32, 840, 3); send_still("CQ CQ DE DHO DHO DHO PX  "); }
-        if (at(13620) && ct(1200, 1300)) { p(28, 840, 3); let_msg_latin("CQ DE DHO DHO PX = ", 1); }
+        if (at(13620) && ct(1200, 1300)) { p(28, 840, 3); press_px("DHO", PRESS_DNB); }
         if (at(13657) && ct(1500, 1700)) { p(27, 900, 5); send_still("CQ CQ CQ DE FTK FTK FTK PRESSE  "); }
         if (at(13687) && ct(2100, 2300)) { p(26, 760, 3); send_still("CQ CQ DE WCX WCX WCX PX  "); }
         if (at(13719) && ct(1300, 1500)) { p(30, 1000, 0); send_still("CQ CQ CQ DE IBN IBN IBN STAMPA  "); }
@@ -82,7 +85,7 @@ void band_13_hist() {
 
         // The war years: Allied and Axis networks.
         if (at(13441) && ct(900, 1300)) { p(20, 800, 3); brusa("WAR", "GBZ"); }
-        if (at(13508) && ct(1000, 1100)) pol_gov_ldn_net_wrk(3);
+        if (at(13508) && ct(1000, 1100) && ms10(20)) pol_gov_ldn_net_wrk(3);
         if (at(13576) && t.wMinute % 5 == 0) { p(21, 720, 5); nkvd_2(3); }
         if (at(13600) && night() && cond(2)) { p(19, 680, 2); uboot(); }
         if (at(13640) && ct(600, 1800)) { p(23, 900, 3); send_still("VVV VVV VVV DE NAA NAA NAA  "); }

@@ -6,10 +6,12 @@
 #include "bandplan/background/background.h"
 #include "bandplan/entry.h"
 #include "bandplan/entry_helpers.h"
+#include "bandplan/fixed_nets.h"
 #include "procedures/markers.h"
 #include "procedures/predicates.h"
 #include "procedures/procedures.h"
 #include "procedures/send.h"
+#include "procedures/sendf.h"
 #include "procedures/voice.h"
 #include "state/clock.h"
 #include "state/emission.h"
@@ -71,8 +73,8 @@ void amateur_band() {
     }
     if (at(14048) && (ct(100, 120) || ct(400, 420) || ct(2200, 2220))) {
         p(18, 750, 3);
-        send_stack("QST QST QST DE W1AW W1AW W1AW  ARRL BULLETIN NR 12 = "
-                   "THE SOLAR FLUX THIS WEEK AVERAGED 142 AND THE PLANETARY A INDEX 9 = "
+        sendf("QST QST QST DE W1AW W1AW W1AW  ARRL BULLETIN NR %d = ", day_of_year() / 7 + 1);
+        send_stack("THE SOLAR FLUX THIS WEEK AVERAGED 142 AND THE PLANETARY A INDEX 9 = "
                    "CONDITIONS ON 20 AND 17 METERS WERE GOOD TO ALL CONTINENTS DURING DAYLIGHT = "
                    "NEXT BULLETIN AT 0400 UTC = QST DE W1AW  AR  SK");
     }
@@ -108,7 +110,7 @@ void fixed_service() {
     if (at(14382) && ml(10)) { p(24, 1000, 4); fig_msg_ar("RJD99 RJD99 DE RCV RCV QTC "); }
     if (at(14405) && !(t.wMinute % 5 == 0)) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE RMKB RMKB QSA? K", 3); }
     if (at(14405) && t.wMinute % 5 == 0) { p(21, 950, 3); fig_msg_ar("RMKB DE RIW "); }
-    if (at(14428) && eh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
+    if (at(14428) && eh()) fixed_net(NET_RU_NAVY_BLACK_SEA, 24);
     if (at(14467)) { p(22, 1200, 3); send_still("VVV VVV VVV RMP RMP RMP  "); }
     if (at(14467) && mh(49)) { p(22, 1200, 3); fig_msg_ar("RJD38 RJD38 DE RMP "); }
     if (at(14521) && ed()) { p(19, 820, 2); send_cond_par("RIT RIT RIT DE RHFE RHFE  ZZU 14521/14521 K", 4); }
@@ -117,32 +119,29 @@ void fixed_service() {
 
     // Western naval and military stations.
     if (at(14416)) { p(25, 1100, 3); send_still("VVV VVV VVV FUE FUE FUE  "); }
-    if (at(14416) && (ml(5) || (mh(29) && ml(35)))) { p(25, 1100, 3); let_msg_latin("FUE FUE DE FUE = QTC ", 0x80); }
-    if (at(14446) && oh()) simplex_fix_radiocheck(net_fr_mil, 7, 41);
+    if (at(14416) && (ml(5) || (mh(29) && ml(35)))) { p(25, 1100, 3); let_msg_latin("CQ CQ DE FUE = QTC ", 0x80); }
+    if (at(14446) && oh()) fixed_net(NET_FR_AIR_2, 41);
     if (at(14453)) { p(24, 960, 3); italian_naval("VVV VVV VVV DE IDR IDR IDR  ", "IDR"); }
-    if (at(14474) && ct(600, 1800)) simplex_fix_radiocheck(net_nato_tac, 8, 21);
+    if (at(14474)) fixed_net(NET_TAC_1, 21);
     if (at(14474) && night() && cond(3)) nato_qso();
     if (at(14511) && eh()) { p(22, 1300, 4); send_still("ZKR ZKR ZKR  VVV VVV VVV DE 4XZ 4XZ 4XZ  "); }
     if (at(14537) && ct(900, 1500)) { p(26, 880, 3); send_still("EBA EBA EBA  VVV VVV VVV  "); }
     if (at(14562) && ml(30)) { p(23, 750, 3); send("AIJ1 AIJ1 DE NWP NWP ZBO 1 R  "); nato_qtc(nr, 'R'); }
-    if (at(14579)) { p(21, 1150, 2); send_still("VVV VVV DE TBA2 TBA2 QSX 12 MHZ  "); }
     if (at(14612) && cond(3)) nato_qso();
     if (at(14647) && ml(45)) { p(20, 900, 3); send_still("VVV VVV VVV DE SXA SXA SXA K  "); }
-    if (at(14688) && ct(1200, 1600)) simplex_fix_radiocheck(net_nato_tac, 8, 10);
+    if (at(14688)) fixed_net(NET_TAC_4, 10);
     if (at(14712) && mh(14) && ml(20)) { p(23, 940, 3); send("CTP CTP DE CTP2 QTC  "); nato_qtc(nr, 'P'); }
 
     // Diplomatic and government stations.
     if (at(14439) && cond(3)) { p(20, 1000, 3); send_cond("SUA SUA SUA DE SUA7 SUA7 QTC 1 K"); }
     if (at(14439) && ms(20)) { p(20, 1000, 3); fig_msg_ar("SUA DE SUA7 = "); }
-    if (at(14492) && ct(900, 1100)) simplex_fix_radiocheck(net_diplo, 5, 25);
+    if (at(14492)) fixed_net(NET_CZ_DIPLO, 25);
     if (at(14492) && ct(1100, 1200)) { p(22, 870, 3); let_msg_latin("OLX DE OLZ7 = ", 1); }
-    if (at(14555) && oh()) { p(21, 1020, 3); send_still("QRV? QRV? DE YIH YIH  "); }
     if (at(14631) && eh() && ml(30)) { p(24, 1240, 4); send_cond_par("7TA 7TA 7TA DE 7TA21 7TA21 K", 2); }
     if (at(14674) && cond(2)) { p(19, 740, 2); send_cond("CNA CNA DE CNA4 CNA4 QSA? K"); }
     if (at(14674) && ms(40)) { p(19, 740, 2); fig_msg_ar("CNA DE CNA4 "); }
     if (at(14730)) { p(24, 1000, 3); send_still("VVV VVV VVV DE 5AL 5AL 5AL QSX 14730  "); }
     if (at(14766) && ct(700, 900)) { p(26, 1180, 3); let_msg_latin("HZN HZN DE HZN6 = ", 0x81); }
-    if (at(14781) && ed() && cond(2)) { p(21, 850, 3); send_cond("YKA YKA DE YKA14 YKA14 QTC? K"); }
     if (at(14829) && mh(44)) { p(22, 920, 3); fig_msg_ar("PWZ DE PWZ33 QTC "); }
     if (at(14856) && ct(1300, 1500)) { p(20, 990, 2); send_still("VVV VVV DE 3VX 3VX QRV?  "); }
     if (at(14893) && eh()) { p(24, 1050, 4); send_still("VVV VVV VVV DE 4XZ 4XZ 4XZ  "); }
@@ -159,9 +158,7 @@ void fixed_service() {
 // Stations heard only while the path is in daylight.
 void daylight_block() {
     if (day()) {
-        if (at(14398)) { p(26, 1150, 3); send_still("VVV VVV DE OXZ OXZ OXZ QRU  "); }
         if (at(14581) && ml(20)) { p(24, 880, 3); send_cond_par("FUG FUG DE FUG2 FUG2 QTC K", 2); }
-        if (at(14703) && oh()) { p(22, 1000, 3); send_still("VVV VVV DE SUA8 SUA8 QSX 14703 18235  "); }
         if (at(14817)) { p(20, 700, 2); send_still("7TA21 7TA21 7TA21  VVV VVV VVV  "); }
     }
     if (reg2_day()) {

@@ -3,6 +3,7 @@
 // stations of the fixed service above it.
 
 #include "bandplan/entry.h"
+#include "bandplan/fixed_nets.h"
 #include "procedures/predicates.h"
 #include "procedures/procedures.h"
 #include "procedures/send.h"
@@ -23,20 +24,20 @@ namespace {
 void amateurs() {
     if (at(14002) && cond(2)) amateur_dx();
     if (at(14005) && ct(2200, 600)) dx_pileup();
-    if (at(14008) && cond(3)) amateur_qso();
-    if (at(14012) && eh()) amateur_qso();
-    if (at(14016) && cond(2)) find_2stns();
+    if (at(14008) && cond(3)) { find_2stns(); amateur_qso(); }
+    if (at(14012) && eh()) { find_2stns(); amateur_qso(); }
+    if (at(14016) && cond(2)) qsa_qra_qso("PA0WJV", "ON4KRS", "JAN", "MARCEL");
     if (at(14021) && ct(600, 1000)) amateur_dx();
     if (at(14028) && weekend() && cond(2)) contest_qso();
     if (at(14033) && cond(3)) qrp_qso();
     if (at(14038) && ct(1800, 2300)) german_qso();
-    if (at(14044) && cond(2)) amateur_qso();
+    if (at(14044) && cond(2)) { find_2stns(); amateur_qso(); }
     if (at(14052) && night()) amateur_tfc();
     if (at(14055) && cond(3)) spe_event();
     if (at(14057) && ct(1300, 1700)) cluster_beacon();
     if (at(14062) && od()) propagation_info();
-    if (at(14064) && cond(2)) amateur_qso();
-    if (at(14067) && cond(3)) find_2stns();
+    if (at(14064) && cond(2)) { find_2stns(); amateur_qso(); }
+    if (at(14067) && cond(3)) qsa_qra_qso("EA4BT", "CT1PQ", "JOSE", "ARMANDO");
     // Club stations on the air at fixed times.
     if (at(14026) && ct(1400, 1600) && t.wDayOfWeek == 0) { p(22, 700, 5); send_still("CQ CQ CQ DE W1AW W1AW W1AW  QRV  "); }
     if (at(14045) && ct(1900, 2000) && t.wDayOfWeek == 3) { p(30, 640, 5); send_still("QST QST DE GB2CW GB2CW  RSGB SLOW MORSE PRACTICE  "); }
@@ -54,11 +55,9 @@ void russian_navy() {
     if (at(14393) && ms20(20)) { p(24, 1000, 4); fig_msg("RJH69 RJH69 DE RIT RIT QTC ", " + K"); }
     if (at(14405) && cond(4)) { p(19, 760, 3); send_cond("RMKB RMKB DE RIW RIW QSA? K"); }
     if (at(14425) && mh(30)) { p(22, 1180, 3); clg_cond("RIR", "RJE41", 200); }
-    if (at(14438) && ml(15)) { p(24, 1000, 4); send_still("VVV VVV VVV DE RCB RCB RCB  "); }
     if (at(14467) && cond(3)) { p(15, 900, 3); send_cond_bug("RMP RMP DE RJD38 RJD38 QTC 1 K"); }
     if (at(14501)) send_vvv("RIW");
     if (at(14521) && cond(3)) { p(21, 1100, 4); send_cond("RHFE RHFE DE RIT RIT QRV K"); }
-    if (at(14563) && ct(200, 800)) { p(14, 1000, 3); send_still("VVV VVV VVV DE RJS RJS RJS  "); }
     if (at(14598) && ms10(40)) { p(24, 1000, 4); fig_msg_count("RJD69 RJD69 DE RIW = ", 20); }
     if (at(14627)) send_vvv("RCV");
     if (at(14692) && cond(2)) { p(16, 1320, 3); send_cond("RCV RCV V RJH74 RJH74 QSA? K"); }
@@ -68,23 +67,18 @@ void russian_navy() {
 
 // Western naval and military stations.
 void western_military() {
-    if (at(14416) && cond(3)) { p(40, 1050, 3); send_cond("FUE FUE DE FUE7 FUE7 QRV? K"); }
     if (at(14429) && eh()) { p(24, 1000, 4); send_still("VVV VVV VVV DE FUM FUM FUM  "); }
-    if (at(14429) && eh() && ms(30)) { p(24, 1000, 4); let_msg_latin("FUM DE FUM = ", 0x80); }
-    if (at(14443) && oh()) { p(22, 1240, 1); send_still("VVV VVV VVV DE FUJ FUJ FUJ QSX 8 14  "); }
+    if (at(14429) && eh() && ms(30)) { p(24, 1000, 4); let_msg_latin("CQ DE FUM = ", 0x80); }
     if (at(14453) && cond(3)) { p(36, 1000, 3); send_cond_bug("IDR IDR DE IGJ IGJ QTC 1 K"); }
     if (at(14461) && ct(600, 1800)) { p(15, 1380, 4); send_still("VVV VVV VVV DE GYU GYU GYU  "); }
-    if (at(14474) && cond(3)) { p(21, 1000, 5); send_cond("K9W K9W DE QKD QKD QTC P K"); }
     if (at(14486) && mh(40)) { p(35, 1000, 4); nato_msg("B7F DE NAM = ", 'R'); }
     if (at(14511) && eh() && ms20(20)) { p(22, 1300, 4); fig_msg("4XZ4 4XZ4 DE 4XZ = ", " AR"); }
     if (at(14517) && cond(2)) nato_qso();
     if (at(14532)) { p(24, 1000, 4); send_still("VVV VVV VVV DE NSS NSS NSS QSX 8 14 18  "); }
     if (at(14532) && ms(10)) { p(24, 1000, 4); naval_coast("VVV VVV VVV DE NSS NSS NSS  ", "NSS", us_navy, 37); }
-    if (at(14537) && cond(3)) { p(20, 2100, 3); send_cond("EBA EBA DE EBC EBC QTC 3 K"); }
-    if (at(14551) && ms10(10)) simplex_fix_radiocheck(net_nato_tac, 8, 23);
+    if (at(14551) && ms10(10)) fixed_net(NET_TAC_3, 23);
     if (at(14562) && cond(3)) { p(23, 1160, 3); send_cond_bug("NWP NWP DE AIJ1 AIJ1 R K"); }
     if (at(14576) && ct(900, 2100)) { p(21, 1000, 4); send_still("VVV VVV VVV DE CTV CTV CTV  "); }
-    if (at(14579) && cond(3)) { p(19, 1150, 1); send_cond("TBA2 TBA2 DE TBB TBB QSA? K"); }
     if (at(14593) && eh()) { p(25, 1000, 3); send_still("VVV VVV VVV DE SXA SXA SXA QSX 13 14  "); }
     if (at(14608) && oh() && ml(30)) { p(22, 1600, 4); send_still("VVV VVV VVV DE PBC PBC PBC  "); }
     if (at(14647) && cond(3)) { p(36, 900, 3); send_cond_bug("SXA SXA DE SXA5 SXA5 QTC K"); }
@@ -94,50 +88,31 @@ void western_military() {
     if (at(14725) && mh(50)) { p(23, 1000, 4); nato_msg("VVV DE NPM = ", 'O'); }
     if (at(14737) && cond(2)) { p(22, 1450, 3); send_cond_bug("NPM NPM DE NRV NRV QTC 2 K"); }
     if (at(14759) && ml(20)) { p(24, 1000, 3); send_still("VVV VVV VVV DE VHP VHP VHP  "); }
-    if (at(14774) && cond(3)) { p(20, 1000, 5); send_cond("VHP VHP DE VHP4 VHP4 QTC 1 K"); }
     if (at(14786) && eh()) { p(21, 1220, 3); send_still("VVV VVV VVV DE FUX FUX FUX  "); }
     if (at(14798) && cond(2)) nato_qso();
-    if (at(14811) && ms10(50)) simplex_fix_radiocheck(net_fr_mil, 7, 41);
+    if (at(14811) && ms10(50)) fixed_net(NET_FR_NAVY_1, 41);
     if (at(14835) && oh()) { p(16, 1000, 4); send_still("VVV VVV VVV DE FUV FUV FUV QSX 6 8 14  "); }
-    if (at(14847) && cond(3)) { p(22, 980, 3); send_cond("FUV FUV DE FUV3 FUV3 QSA? K"); }
 }
 
 // Government circuits: embassies calling their ministries.
 void government() {
     if (at(14439) && cond(4)) { p(21, 1000, 4); send_cond("SUA7 SUA7 DE SUA SUA QRV K"); }
-    if (at(14455) && ct(800, 1200)) { p(24, 1000, 1); send_still("QRV? QRV? DE 5AL 5AL 5AL  "); }
     if (at(14479) && cond(3)) { p(12, 1250, 4); send_cond_bug("LZO LZO DE LZO32 LZO32 QTC 1 K"); }
     if (at(14492) && ms(40)) { p(22, 870, 3); let_msg_latin("OLX DE OLZ4 = ", 1); }
-    if (at(14503) && cond(3)) { p(21, 2340, 3); send_cond("HMB HMB DE HMB27 HMB27 QRV? K"); }
-    if (at(14527) && oh()) { p(24, 1500, 4); send_still("VVV VVV VVV DE XVN XVN XVN  "); }
     if (at(14543) && cond(2)) { p(19, 1000, 1); send_cond_bug("XVN XVN DE XVN9 XVN9 QTC 2 K"); }
-    if (at(14555) && cond(3)) { p(21, 2340, 3); send_cond("YIH YIH DE YIH6 YIH6 QTC 1 K"); }
-    if (at(14584) && ct(1000, 1400)) { p(23, 1340, 4); send_still("VVV VVV DE 9KA 9KA 9KA QRV?  "); }
-    if (at(14618) && cond(3)) { p(22, 1180, 0); send_cond("EPB EPB DE EPB21 EPB21 QTC 1 K"); }
     if (at(14631) && mh(30) && eh()) { p(40, 1240, 4); fig_msg("7TA 7TA DE 7TA21 = ", " AR"); }
-    if (at(14644) && ct(900, 1300)) { p(20, 1000, 5); send_still("VVV VVV DE ST2 ST2 ST2 QSX 14644  "); }
     if (at(14674) && ms(50)) { p(19, 740, 3); let_msg_latin("CNA DE CNA4 = ", 1); }
     if (at(14683) && cond(3)) { p(24, 1000, 4); send_cond_bug("STK STK DE STK9 STK9 QRV? K"); }
-    if (at(14706) && eh()) { p(21, 1360, 3); send_still("VVV VVV VVV DE JYC JYC JYC  "); }
-    if (at(14720) && cond(3)) { p(22, 1000, 3); send_cond("OD5 OD5 DE OD5A OD5A QTC 1 K"); }
-    if (at(14730) && cond(2)) { p(24, 1000, 3); send_cond("5AL 5AL DE 5AL14 5AL14 QRV? K"); }
-    if (at(14748) && ct(1100, 1500)) { p(20, 1100, 4); send_still("VVV VVV VVV DE AP2 AP2 AP2  "); }
-    if (at(14766) && cond(3)) { p(36, 1180, 3); send_cond("HZN HZN DE HZN9 HZN9 QTC 2 K"); }
-    if (at(14781) && od()) { p(15, 850, 0); send_still("VVV VVV DE YKA YKA YKA QSX 14781  "); }
     if (at(14793) && cond(3)) { p(20, 1000, 3); send_cond_bug("YOE YOE DE YOE7 YOE7 QTC 1 K"); }
     if (at(14822) && oh()) { p(24, 1000, 4); send_still("VVV VVV VVV DE CLP1 CLP1 CLP1 QSX 14822  "); }
     if (at(14822) && oh() && ms(40)) { p(24, 1000, 4); fig_msg("CLP15 CLP15 DE CLP1 = ", " AR"); }
     if (at(14829) && cond(3)) { p(22, 920, 3); send_cond("PWZ PWZ DE PWZ33 PWZ33 QRV? K"); }
     if (at(14856) && cond(2)) { p(40, 1260, 3); send_cond_bug("3VX 3VX DE 3VX7 3VX7 QTC 1 K"); }
-    if (at(14874) && ct(700, 1000)) { p(24, 1000, 4); send_still("QRV? QRV? DE 6WW 6WW 6WW  "); }
-    if (at(14889) && cond(3)) { p(21, 1280, 3); send_cond("TUA TUA DE TUA3 TUA3 QTC 2 K"); }
-    if (at(14909) && eh()) { p(22, 1960, 4); send_still("VVV VVV VVV DE 9GA 9GA 9GA  "); }
     if (at(14926) && cond(3)) { p(24, 1150, 3); send_cond_bug("5NA 5NA DE 5NA12 5NA12 QRV? K"); }
     if (at(14943) && ms20(0)) { p(20, 1000, 3); fig_msg_ar("TJA DE TJA6 = "); }
     if (at(14955) && cond(4)) { p(20, 1150, 3); send_cond("SPW23 SPW23 DE SPW SPW QRV K"); }
     if (at(14966) && oh()) { p(23, 1420, 4); send_still("VVV VVV DE D3A D3A D3A QSX 14966  "); }
     if (at(14974) && cond(3)) { p(14, 700, 3); send_cond_bug("GYU GYU DE GYA GYA QTC 1 K"); }
-    if (at(14985) && ct(1300, 1600)) { p(24, 1000, 3); send_still("VVV VVV VVV DE 9QA 9QA 9QA  "); }
 }
 
 

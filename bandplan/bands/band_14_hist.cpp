@@ -12,6 +12,7 @@
 #include "traffic/diplomatic.h"
 #include "traffic/military.h"
 #include "traffic/naval.h"
+#include "traffic/press.h"
 
 namespace kestrel {
 
@@ -64,10 +65,10 @@ void band_14_hist() {
 
         // Press transmitters of the decades before the war.
         if (at(14783) && ct(1600, 1800)) { p(32, 2100, 4); send_still("CQ CQ CQ DE GBL GBL GBL PX  "); }
-        if (at(14783) && ct(1800, 1900)) { p(30, 2100, 4); let_msg_latin("CQ CQ DE GBL GBL PX = ", 0x80); }
+        if (at(14783) && ct(1800, 1900)) { p(30, 2100, 4); press_px("GBL", PRESS_REUTER); }
         if (at(14805) && ct(1400, 1500)) { p(18, 650, 2); send_still("CQ CQ DE JYK JYK PX  "); }
         if (at(14827) && ct(900, 1100)) { p(15, 900, 3); send_still("CQ CQ CQ DE DGK DGK DGK PX  "); }
-        if (at(14827) && ct(1100, 1200)) { p(15, 900, 3); let_msg_latin("CQ DE DGK DGK PX = ", 1); }
+        if (at(14827) && ct(1100, 1200)) { p(15, 900, 3); press_px("DGK", PRESS_TRANSOCEAN); }
         if (at(14849) && ct(1300, 1500)) { p(29, 820, 3); send_still("CQ CQ DE FYA FYA FYA PRESSE  "); }
         if (at(14868) && ct(2200, 100)) { p(27, 760, 3); send_still("CQ CQ CQ DE WJS WJS WJS PX  "); }
         if (at(14884) && ct(800, 1000)) { p(26, 1000, 3); send_still("CQ CQ DE IRJ IRJ IRJ STAMPA  "); }
@@ -75,8 +76,8 @@ void band_14_hist() {
 
         // The war years.
         if (at(14376) && ct(1000, 1400)) { p(21, 760, 3); brusa("WAR", "GBR"); }
-        if (at(14398) && ct(1300, 1400)) pol_gov_ldn_net_wrk(4);
-        if (at(14417) && ct(1800, 1900)) pol_gov_ldn_net_wrk(81);
+        if (at(14398) && ct(1300, 1400) && ms10(30)) pol_gov_ldn_net_wrk(4);
+        if (at(14417) && ct(1800, 1900) && ms10(10)) pol_gov_ldn_net_wrk(81);
         if (at(14446) && t.wMinute % 5 == 0) { p(20, 700, 5); nkvd_2(1); }
         if (at(14475) && night() && cond(2)) { p(18, 640, 2); uboot(); }
         if (at(14509) && ct(800, 1600)) { p(24, 880, 3); send_still("VVV VVV VVV DE NBA NBA NBA  "); }

@@ -6,10 +6,12 @@
 #include "bandplan/background/background.h"
 #include "bandplan/entry.h"
 #include "bandplan/entry_helpers.h"
+#include "bandplan/fixed_nets.h"
 #include "procedures/markers.h"
 #include "procedures/predicates.h"
 #include "procedures/procedures.h"
 #include "procedures/send.h"
+#include "procedures/sendf.h"
 #include "procedures/voice.h"
 #include "state/clock.h"
 #include "state/emission.h"
@@ -43,59 +45,44 @@ void band_15() {
 
     // Off-route aeronautical: military ground stations.
     if (at(15016)) fone_cond(3);
-    if (at(15022) && cond(3)) { p(20, 1100, 2); send_cond("MKL MKL DE MKD MKD QSA? K"); }
     if (at(15031)) fone_cond(5);
     if (at(15035) && eh()) { p(22, 850, 3); send_cond_par("RFH RFH RFH DE 9TN2 9TN2 QSA? K", 2); }
     if (at(15041) && oh()) fone_cond(4);
     if (at(15048) && ml(30)) { p(18, 780, 2); clg_cond("RCH", "ZH4L", 3); }
     if (at(15048) && mh(29) && cond(2)) { p(18, 780, 2); fig_msg_ar("RCH DE ZH4L = "); }
     if (at(15055) && cond(4)) nato_qso();
-    if (at(15062)) { p(25, 1000, 3); send_still("VVV VVV VVV DE RFH RFH RFH QSX 11 15 MHZ  "); }
-    if (at(15070) && ct(600, 1800)) simplex_fix_radiocheck(net_nato_tac, 8, 23);
-    if (at(15084) && cond(3)) { p(21, 1250, 2); send_cond("VVV VVV DE FDY4 FDY4 QSA? K"); }
-    if (at(15091) && ed()) { p(19, 720, 2); send_cond("AH1A AH1A DE 7QL 7QL QTC? K"); }
+    if (at(15070)) fixed_net(NET_US_NAVY, 23);
 
     // Broadcasters' transmitters are heard keying their call on a test now and then.
-    if (at(15120) && ct(545, 600)) { p(20, 900, 4); send_still("VVV VVV VVV DE RSA RSA RSA TEST  "); }
-    if (at(15345) && ct(1155, 1200)) { p(18, 1000, 5); send_still("VVV VVV DE CSB CSB TEST TEST  "); }
 
     // Fixed service above the broadcast band.
     if (at(15809)) { p(24, 1000, 4); send_still("VVV VVV VVV DE RCV RCV RCV  "); }
     if (at(15809) && ml(6)) { p(24, 1000, 4); fig_msg_ar("RJD99 RJD99 DE RCV QTC "); }
     if (at(15821) && cond(3)) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE RMCB RMCB QSA? K", 2); }
     if (at(15821) && ct(1000, 1030)) { p(21, 1000, 3); clg_cond("RIW", "RMCB", 200); }
-    if (at(15828) && oh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
+    if (at(15828) && oh()) fixed_net(NET_RU_NAVY_NORTH, 24);
     if (at(15840)) { p(25, 1080, 3); french_navy_coast("VVV VVV VVV DE FUE FUE FUE K  ", "FUE"); }
-    if (at(15840) && ms10(30)) { p(25, 1080, 3); let_msg_latin("FUE FUE DE FUE = ", 0x80); }
-    if (at(15842) && eh()) simplex_fix_radiocheck(net_fr_mil, 7, 41);
+    if (at(15840) && ms10(30)) { p(25, 1080, 3); let_msg_latin("CQ CQ DE FUE = ", 0x80); }
+    if (at(15842) && eh()) fixed_net(NET_FR_NAVY_2, 41);
     if (at(15857) && day()) { p(22, 1400, 3); send_still("4XZ 4XZ 4XZ  VVV VVV VVV  "); }
     if (at(15861) && cond(2)) { p(21, 1000, 3); send_cond("SUA SUA DE SUA3 SUA3 QTC 2 K"); }
     if (at(15861) && ms(15)) { p(21, 1000, 3); fig_msg_ar("SUA DE SUA3 = "); }
-    if (at(15871) && ct(800, 1000)) simplex_fix_radiocheck(net_diplo, 5, 21);
+    if (at(15871)) fixed_net(NET_CZ_DIPLO, 21);
     if (at(15871) && ct(1000, 1100)) { p(23, 900, 3); let_msg_latin("OLX DE OLT44 = ", 1); }
     if (at(15876)) { p(23, 950, 3); italian_naval("VVV VVV VVV DE IDR IDR IDR  ", "IDR"); }
-    if (at(15888) && ml(40)) { p(20, 1150, 2); send_still("VVV VVV DE CNM CNM QSX 15888  "); }
     if (at(15894) && cond(3)) nato_qso();
-    if (at(15900) && eh()) { p(24, 760, 3); send_still("VVV VVV VVV DE SXA SXA SXA  "); }
-    if (at(15914) && ct(1300, 1700)) simplex_fix_radiocheck(net_nato_tac, 8, 10);
+    if (at(15914)) fixed_net(NET_US_ARMY, 10);
     if (at(15916) && od()) { p(22, 880, 2); send_cond_par("YIH YIH DE YIH5 YIH5 QTC K", 2); }
     if (at(15929)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RIW RIW RIW K  "); }
     if (at(15929) && t.wMinute % 15 == 2) { p(24, 1000, 3); fig_msg_ar("RJD69 RJD69 DE RIW QTC "); }
-    if (at(15932) && oh()) { p(22, 1200, 3); send_still("VVV VVV DE 7TA23 7TA23 7TA23  "); }
     if (at(15938) && cond(2)) { p(20, 800, 2); clg_cond("SPW", "SPW17", 2); }
-    if (at(15946) && ct(600, 1200)) { p(26, 1050, 4); send_still("VVV VVV DE OXZ OXZ OXZ QRU  "); }
     if (at(15957) && mh(39)) { p(21, 950, 3); send("AIJ1 DE NWP ZBO 1 P  "); nato_qtc(nr, 'P'); }
-    if (at(15967) && eh() && cond(2)) { p(20, 1000, 2); send_cond("5AL 5AL 5AL DE 5AL14 5AL14 QRU? K"); }
-    if (at(15975)) { p(24, 1300, 3); send_still("VVV VVV DE TBA TBA TBA QRU  "); }
     if (at(15976) && ms20(0)) { p(22, 900, 3); fig_msg_ar("HZN DE HZN2 QTC "); }
-    if (at(15991) && ed()) { p(19, 700, 2); send_still("VVV VVV DE YKA YKA QRV?  "); }
-    if (at(15992) && cond(3)) { p(20, 840, 2); send_cond("EPJ EPJ EPJ DE EPJ7 EPJ7 K"); }
 
     // Off-route aeronautical: ground stations of air forces keeping their
     // transport flights and their outstations.
     if (at(15019) && oh()) { p(24, 1000, 4); send_still("VVV VVV DE FDY FDY FDY QSX 11 15 MHZ  "); }
     if (at(15019) && eh() && cond(2)) { p(24, 1000, 4); send_cond("FDY4 FDY4 DE FDY QSA? QRK? K"); }
-    if (at(15027) && ct(700, 1900)) { p(21, 1350, 3); send_still("QRA QRA DE OFW OFW OFW  "); }
     if (at(15038) && ml(20)) { p(26, 880, 4); send_cond_bug("MKD MKD MKD DE MKL MKL QRV 15038 K"); }
     if (at(15044) && cond(3)) { p(18, 1620, 3); clg_cond("YZC", "YZC3", 2); }
     if (at(15052) && ct(500, 1300)) { p(22, 760, 3); send_still("VVV VVV VVV DE RCH58 RCH58 RCH58 QRU?  "); }
@@ -103,8 +90,6 @@ void band_15() {
     if (at(15059) && ed()) { p(20, 1150, 3); send_cond_par("SXA SXA DE SXA74 SXA74 QTC 1 K", 2); }
     if (at(15076) && cond(2)) { p(23, 930, 4); qsa_exchange("CTP6", "CTP", 2); }
     if (at(15081) && ct(1200, 1800)) { p(25, 1000, 5); send_vvv("HBD9"); }
-    if (at(15095) && oh()) { p(21, 1480, 3); send_cond("7TA4 7TA4 DE 7TA QTC 2 = QSK? K"); }
-    if (at(15097) && cond(3)) { p(19, 1000, 4); send_cond("OGA OGA DE OGA9 OGA9 QRU? K"); }
 
     // Fixed service: navies, foreign ministries and telegraph offices above
     // the broadcast band, some with their outstations answering.
@@ -113,29 +98,15 @@ void band_15() {
     if (at(15810) && eh()) { p(21, 1300, 3); send_cond_bug("TBA TBA DE TBA6 TBA6 QRK? K"); }
     if (at(15813) && ct(800, 1700)) { p(23, 880, 4); send_still("CQ CQ DE YZO YZO YZO QTC?  "); }
     if (at(15813) && ct(800, 1700) && cond(3)) { p(22, 880, 3); clg_cond_bug("YZO", "YZO7", 3); }
-    if (at(15819) && ml(30)) { p(20, 1100, 3); send_still("VVV DE ST2 ST2 ST2 KHARTOUM  "); }
-    if (at(15824) && oh()) { p(22, 1900, 3); send_cond("HZN HZN HZN DE HZN4 HZN4 QSA? K"); }
-    if (at(15833) && ct(900, 1500)) { p(24, 1000, 4); send_still("VVV VVV VVV DE 5YE 5YE 5YE QRU  "); }
     if (at(15836) && cond(2)) { p(19, 700, 3); send_cond_bug("LZC LZC DE LZC4 LZC4 QTC 3 K"); }
-    if (at(15847) && ct(1000, 1600)) { p(26, 1020, 4); send_still("CQ DE TAH TAH TAH ANKARA  "); }
     if (at(15849) && ms20(15)) { p(25, 1020, 3); send("TAH7 TAH7 DE TAH = "); qtc5l(2, 25, 2, 0); send_stack(" AR K"); }
-    if (at(15855) && t.wDayOfWeek >= 1 && t.wDayOfWeek <= 5) { p(21, 1000, 3); send_still("VVV VVV DE OLZ7 OLZ7 OLZ7 QRV?  "); }
-    if (at(15859) && ed()) { p(23, 760, 3); send_cond("IRM IRM DE IRM3 IRM3 QTC 2 K"); }
     if (at(15866) && ct(700, 1400)) { p(24, 1600, 5); send_still("VVV VVV VVV DE HEC3 HEC3 HEC3  "); }
     if (at(15866) && ct(700, 1400) && ms(10)) { p(24, 1600, 5); send("HEC HEC DE HEC3 = "); qtc5l(3, 40, 2, 0x80); send_stack(" K"); }
     if (at(15880) && cond(3)) { p(28, 950, 3); send_cond_bug("SPW SPW DE SPW22 SPW22 QSA? K"); }
-    if (at(15884) && ct(500, 1100)) { p(20, 1200, 4); send_still("VVV VVV DE 6VU 6VU 6VU DAKAR  "); }
-    if (at(15891) && oh()) { p(22, 1040, 3); send_still("QRA QRA DE OLX OLX QSX 15891  "); }
-    if (at(15898) && cond(2)) { p(24, 1000, 3); send_cond("FUE FUE DE FUE6 FUE6 QSA? QRV K"); }
-    if (at(15905) && ct(800, 1500)) { p(21, 1250, 4); send_still("VVV VVV VVV DE 9KL3 9KL3 9KL3  "); }
     if (at(15920) && eh()) { p(23, 1800, 3); send_cond_bug("CNA CNA DE CNA5 CNA5 QTC K"); }
-    if (at(15925) && ct(1200, 2000)) { p(22, 1000, 2); send_still("CQ CQ DE XVN XVN XVN HANOI QRU?  "); }
-    if (at(15942) && cond(3)) { p(20, 1350, 3); send_cond("3VX 3VX DE 3VX7 3VX7 QSA? K"); }
     if (at(15948) && ml(30)) { p(25, 900, 4); send_still("VVV VVV VVV DE EBA2 EBA2 EBA2  "); }
     if (at(15948) && mh(29) && cond(2)) { p(25, 900, 4); send("EBA EBA DE EBA2 = "); qtc5f(4, 28); send_stack(" AR"); }
     if (at(15956) && od()) { p(19, 1000, 3); send_cond_bug("YOX YOX DE YOX2 YOX2 QRU? K"); }
-    if (at(15969) && ct(600, 1300)) { p(24, 700, 5); send_still("VVV VVV DE PBC PBC PBC QSX 15969  "); }
-    if (at(15979) && cond(2)) { p(21, 1140, 3); send_cond("ODR ODR DE ODR2 ODR2 QTC? K"); }
     if (at(15987) && ct(900, 1700)) { p(22, 1000, 3); send_still("VVV VVV DE 4XZ 4XZ 4XZ QSX 15987  "); }
     if (at(15996) && cond(3)) { p(20, 1700, 3); send_cond_bug("JYK JYK DE JYK3 JYK3 QRV? K"); }
 
@@ -155,7 +126,7 @@ void band_15() {
     if (at(15970) && ct(1000, 1200)) { p(21, 1200, 5); red_cross("HBD"); }
     if (at(15978) && ed() && ct(800, 1100)) { p(24, 1100, 3); albanian_diplo("ZAA"); }
     if (at(15984) && ct(1300, 1500)) { p(23, 950, 4); thai_mfa(); }
-    if (at(15988) && oh()) simplex_fix_radiocheck(net_army_d, 6, 21);
+    if (at(15988) && oh()) fixed_net(NET_ARMY_D, 21);
     if (at(15999) && ct(900, 1600)) duplex_radiocheck(4, 2);
     if (at(15820) && ct(1700, 1900)) { p(24, 1000, 3); vietnamese_diplo(); }
     if (at(15853) && ct(1900, 2100) && cond(2)) { p(22, 850, 4); brussels_mfa(); }
@@ -240,6 +211,7 @@ void band_15() {
 
     if (hist) {
         // Short-wave circuits of the 1930s and 1940s, before broadcasting took the band.
+        if (at(15765) && ct(1200, 2300)) usarmy_fixed_net(usarmy_net_caribbean, 3);
         if (at(15000) && ml(5)) { p(20, 1000, 3); send_still("JJY JJY JJY  "); }
         if (at(15355) && ct(900, 1700)) { p(22, 900, 3); qrh = 1; send_still("VVV VVV VVV DE GBU GBU GBU  "); }
         if (at(15415) && ct(1200, 2000)) { p(20, 1100, 3); qrh = 2; send_still("VVV VVV VVV DE WQP WQP WQP  "); }
@@ -256,29 +228,29 @@ void band_15() {
         if (at(15360) && ct(1100, 1700) && cond(3)) { p(30, 1000, 5); send_cond("LSL LSL DE GAU GAU QRV 20 WPM K"); }
         if (at(15370) && oh()) { p(32, 800, 3); send_still("VVV VVV DE PCV PCV PCV KOOTWIJK  "); }
         if (at(15380) && ct(300, 900)) { p(28, 1200, 2); send_still("VVV VVV VVV DE PLE PLE PLE BANDOENG  "); }
-        if (at(15380) && ct(300, 900) && ms20(5)) { p(28, 1200, 2); send("PCV DE PLE NR 14 = "); qtc5l(14, 24, 2, 0); send_stack(" AR"); }
+        if (at(15380) && ct(300, 900) && ms20(5)) { p(28, 1200, 2); sendf("PCV DE PLE NR %d = ", serial_of_day(2)); qtc5l(serial_of_day(2), 24, 2, 0); send_stack(" AR"); }
         if (at(15395) && ct(1300, 2000)) { p(35, 900, 3); send_still("VVV VVV VVV DE WKF WKF WKF ROCKY POINT  "); }
         if (at(15405) && ct(1900, 2300)) { p(24, 1000, 4); send_still("CQ CQ CQ DE LSY LSY LSY PRESS  "); }
-        if (at(15405) && ct(1900, 2300) && ml(20)) { p(24, 1000, 4); let_msg_latin("CQ DE LSY PRESS = ", 0x80); }
+        if (at(15405) && ct(1900, 2300) && ml(20)) { p(24, 1000, 4); press_px("LSY", PRESS_TELAM); }
         if (at(15425) && ct(700, 1300)) { p(30, 1100, 5); send_still("VVV VVV DE FTK FTK FTK SAINTE ASSISE  "); }
         if (at(15440) && cond(2)) { p(22, 760, 5); send_cond("FTK FTK DE FZR FZR SAIGON QTC 5 K"); }
         if (at(15450) && ct(1000, 1600)) { p(26, 1250, 4); send_still("VVV VVV VVV DE SUZ SUZ SUZ ABU ZABAL  "); }
         if (at(15470) && ct(500, 1100)) { p(28, 900, 1); send_still("VVV VVV DE JVH JVH JVH NAZAKI  "); }
-        if (at(15470) && ct(500, 1100) && ms10(30)) { p(28, 900, 2); fig4_msg("JVH DE JVH KOKUSAI = ", 30); }
+        if (at(15470) && ct(500, 1100) && ms10(30)) { p(28, 900, 2); fig4_msg("CQ DE JVH KOKUSAI = ", 30); }
         if (at(15490) && eh()) { p(33, 1000, 5); send_still("VVV VVV VVV DE DFB DFB DFB NAUEN  "); }
         if (at(15500) && ct(1400, 2000)) { p(25, 1400, 3); send_still("VVV VVV DE PSE PSE PSE RIO  "); }
         if (at(15500) && ct(1400, 2000) && cond(3)) { p(25, 1400, 5); send_cond_bug("DFB DFB DE PSE PSE QRU? K"); }
         if (at(15530) && ct(1200, 1800)) { p(28, 1000, 4); send_still("VVV VVV VVV DE WQV WQV WQV  "); }
         if (at(15545) && oh()) { p(22, 850, 3); send_still("CQ CQ CQ DE IRM IRM IRM STEFANI  "); }
-        if (at(15545) && oh() && ml(30)) { p(22, 850, 3); let_msg_latin("CQ DE IRM STEFANI PRESS = ", 0x80); }
+        if (at(15545) && oh() && ml(30)) { p(22, 850, 3); press_px("IRM", PRESS_STEFANI); }
         if (at(15565) && ct(600, 1200)) { p(30, 1150, 2); send_still("VVV VVV DE VIY VIY VIY BALLAN  "); }
         if (at(15595) && ct(1500, 2100)) { p(24, 700, 1); send_still("VVV VVV VVV DE KKP KKP KKP KAHUKU  "); }
         if (at(15610) && cond(2)) { p(26, 950, 2); send_cond("KKP KKP DE KAZ KAZ MANILA QRV K"); }
         if (at(15625) && ct(900, 1500)) { p(28, 1050, 3); send_still("VVV VVV DE EHY EHY EHY MADRID  "); }
         if (at(15640) && ct(1300, 1900)) { p(32, 1000, 5); send_still("VVV VVV VVV DE GBW GBW GBW RUGBY  "); }
-        if (at(15640) && ct(1300, 1900) && ms20(10)) { p(32, 1000, 5); send("WKN DE GBW MSG NR 27 = "); qtc5f(27, 35); send_stack(" AR"); }
+        if (at(15640) && ct(1300, 1900) && ms20(10)) { p(32, 1000, 5); sendf("WKN DE GBW MSG NR %d = ", serial_of_day(3)); qtc5f(serial_of_day(3), 35); send_stack(" AR"); }
         if (at(15660) && ct(600, 1000)) { p(25, 800, 3); send_still("VVV VVV DE VWZ VWZ VWZ POONA  "); }
-        if (at(15670) && eh()) { p(22, 1300, 2); send_cond_bug("XGM XGM DE XGM XGM SHANGHAI QTC K"); }
+        if (at(15670) && eh()) { p(22, 1300, 2); send_cond_bug("CQ CQ DE XGM XGM SHANGHAI QTC K"); }
         if (at(15710) && ct(1000, 1500)) { p(27, 1000, 4); send_still("VVV VVV VVV DE CTA CTA CTA  "); }
         if (at(15720) && cond(3)) { p(20, 900, 3); send_cond("FYA FYA DE FZE FZE QTC 2 K"); }
         if (at(15750) && ct(1100, 1600)) { p(30, 900, 4); send_still("VVV VVV DE OPL OPL OPL LEOPOLDVILLE  "); }
@@ -287,7 +259,7 @@ void band_15() {
         if (at(15780) && ct(800, 1400)) { p(26, 1600, 3); send_still("VVV VVV DE RIM RIM RIM TASHKENT  "); }
         if (at(15790) && ct(1800, 2200)) { p(25, 1000, 4); send_still("CQ CQ DE KES KES KES BOLINAS PRESS  "); }
         // The same channels in the war years.
-        if (at(15425) && ct(1300, 1500)) { p(24, 1100, 5); let_msg_latin("FTK DE FTK = ", 0x80); }
+        if (at(15425) && ct(1300, 1500)) { p(24, 1100, 5); let_msg_latin("CQ DE FTK = ", 0x80); }
         if (at(15360) && ct(1800, 2000)) { p(20, 900, 5); send_still("VVV VVV VVV DE GAU GAU GAU QSX 15360 19820  "); }
         if (at(15490) && ct(2000, 2200)) { p(26, 1000, 5); send("DFB DFB = "); qtc5l(41, 45, 2, 0); send_stack(" AR"); }
         if (at(15830) && ct(900, 1600)) { p(30, 1300, 3); send_still("VVV VVV DE GAA GAA GAA  "); }

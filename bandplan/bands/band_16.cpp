@@ -8,10 +8,12 @@
 #include "bandplan/bands/ship_work.h"
 #include "bandplan/entry.h"
 #include "bandplan/entry_helpers.h"
+#include "bandplan/fixed_nets.h"
 #include "procedures/markers.h"
 #include "procedures/predicates.h"
 #include "procedures/procedures.h"
 #include "procedures/send.h"
+#include "procedures/sendf.h"
 #include "procedures/voice.h"
 #include "state/clock.h"
 #include "state/emission.h"
@@ -26,6 +28,7 @@
 #include "traffic/military.h"
 #include "traffic/naval.h"
 #include "traffic/netcheck.h"
+#include "traffic/press.h"
 #include "traffic/ship_coast.h"
 
 namespace kestrel {
@@ -39,32 +42,29 @@ void fixed_and_ship_telephony() {
     if (at(16013) && t.wMinute % 20 == 4) { p(24, 1000, 4); fig_msg_ar("RJD99 RJD99 DE RCV QTC "); }
     if (at(16018) && cond(3)) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE RMGE RMGE QSA? K", 2); }
     if (at(16018) && ct(1130, 1200)) { p(20, 950, 3); clg_cond("RIW", "RMGE", 200); }
-    if (at(16025) && eh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
+    if (at(16025) && eh()) fixed_net(NET_RU_ARMY, 24);
     if (at(16032)) { p(22, 1150, 3); send_still("VVV VVV VVV DE RMP RMP RMP  "); }
     if (at(16032) && ms(45)) { p(22, 1150, 3); fig_msg_ar("RJD38 DE RMP "); }
-    if (at(16040) && oh()) simplex_fix_radiocheck(net_fr_mil, 7, 41);
+    if (at(16040) && oh()) fixed_net(NET_FR_ARMY, 41);
     if (at(16050)) { p(25, 1100, 3); french_navy_coast("VVV VVV VVV DE FUE FUE FUE  ", "FUE"); }
-    if (at(16050) && ms10(0)) { p(25, 1100, 3); let_msg_latin("FUE FUE DE FUE = ", 0x80); }
+    if (at(16050) && ms10(0)) { p(25, 1100, 3); let_msg_latin("CQ CQ DE FUE = ", 0x80); }
     if (at(16055) && cond(2)) { p(21, 1000, 3); send_cond("SUA SUA SUA DE SUA9 SUA9 QTC 1 K"); }
     if (at(16055) && ms(35)) { p(21, 1000, 3); fig_msg_ar("SUA DE SUA9 = "); }
-    if (at(16064) && ct(900, 1000)) simplex_fix_radiocheck(net_diplo, 5, 25);
+    if (at(16064)) fixed_net(NET_HU_DIPLO, 25);
     if (at(16064) && ct(1000, 1040)) { p(22, 880, 3); let_msg_latin("OLX DE OLY2 = ", 1); }
     if (at(16076)) { p(24, 960, 3); send_still("VVV VVV VVV IDR IDR IDR  "); }
-    if (at(16079) && ct(600, 1800)) simplex_fix_radiocheck(net_nato_tac, 8, 21);
+    if (at(16079)) fixed_net(NET_UK_NAVY, 21);
     if (at(16085) && ct(700, 1500)) { p(24, 1000, 5); send_still("VVV VVV VVV DE HEC4 HEC4 HEC4 QSX 16085  "); }
     if (at(16085) && ct(700, 1500) && ms20(4)) { p(24, 1000, 5); send("HBD HBD DE HEC4 QTC 2 = "); qtc5l(2, 34, 2, 0x80); send_stack(" K"); }
     if (at(16103) && oh()) { p(21, 1550, 3); send_cond_bug("TBA TBA DE TBA2 TBA2 QSA? K"); }
     if (at(16124) && ct(900, 1600)) { p(23, 880, 4); send_still("CQ CQ CQ DE YZO YZO BEOGRAD QRV  "); }
-    if (at(16147) && cond(3)) { p(22, 1000, 3); send_cond("7TA 7TA DE 7TA23 7TA23 QRV? K"); }
     if (at(16158) && ct(800, 1500)) { p(25, 950, 3); send_still("VVV VVV DE OLX OLX OLX PRAHA  "); }
     if (at(16178) && eh()) { p(21, 1700, 3); send_cond_bug("HZN HZN DE HZN9 HZN9 QTC 2 K"); }
-    if (at(16203) && ct(1000, 1700)) { p(24, 1000, 4); send_still("VVV VVV VVV DE 9KL 9KL 9KL  "); }
-    if (at(16218) && od()) { p(20, 1200, 3); send_cond("SPW SPW DE SPW44 SPW44 QSA? K"); }
     if (at(16236) && ct(1300, 1500)) { p(24, 1000, 4); italian_diplo(); }
     if (at(16249) && ct(1000, 1200)) telecom_opchat_dx("OLX", "SUA", "");
     if (at(16257) && ct(800, 1000)) { p(22, 1100, 3); polish_diplo("SPW62"); }
     if (at(16279) && ct(1600, 1800)) { p(23, 900, 4); german_diplo(); }
-    if (at(16305) && ed()) simplex_fix_radiocheck(net_army_a, 6, 21);
+    if (at(16305) && ed()) fixed_net(NET_ARMY_A, 21);
     if (at(16321) && ct(1100, 1300)) auto_morse(55);
     if (at(16339) && cond(2)) nato_qso();
     if (at(16352) && ct(600, 1400)) { p(24, 1300, 3); send_still("VVV VVV DE CNM CNM CNM RABAT  "); }
@@ -79,27 +79,18 @@ void fixed_and_ship_telephony() {
     if (at(16094) && ml(30)) { p(23, 780, 3); send("AIJ1 AIJ1 DE NWP ZBO 1 O  "); nato_qtc(nr, 'O'); }
     if (at(16101) && eh()) { p(22, 1300, 4); send_still("VVV VVV VVV 4XZ 4XZ 4XZ  "); }
     if (at(16113) && od()) { p(20, 850, 2); send_cond_par("YIH YIH DE YIH2 YIH2 QTC K", 2); }
-    if (at(16119)) { p(20, 1150, 2); send_still("VVV VVV DE CNM CNM QSX 16119  "); }
     if (at(16119) && ms(50)) { p(20, 1150, 2); fig_msg_ar("CNA DE CNM "); }
     if (at(16122) && ed()) { p(24, 1240, 4); send_cond_par("7TA 7TA 7TA DE 7TA31 7TA31 K", 2); }
-    if (at(16144)) { p(21, 1150, 2); send_still("VVV VVV DE TBA2 TBA2 QSX 16144  "); }
-    if (at(16154) && ct(1200, 1600)) simplex_fix_radiocheck(net_nato_tac, 8, 23);
+    if (at(16154)) fixed_net(NET_IT_NAVY, 23);
     if (at(16161) && cond(2)) { p(20, 800, 2); clg_cond("SPW", "SPW31", 2); }
     if (at(16167)) { p(24, 760, 3); send_still("VVV VVV VVV SXA SXA SXA  "); }
     if (at(16172) && ms20(20)) { p(22, 900, 3); fig_msg_ar("HZN DE HZN4 QTC "); }
-    if (at(16183) && cond(3)) { p(20, 1000, 2); send_cond("5AL 5AL DE 5AL22 5AL22 QRU? K"); }
     if (at(16199)) { p(23, 800, 3); send_still("VVV VVV VVV DE RIW RIW RIW  "); }
     if (at(16199) && t.wMinute % 30 == 17) { p(23, 800, 3); fig_msg_ar("RJD69 RJD69 DE RIW QTC "); }
-    if (at(16207) && oh()) { p(26, 880, 3); send_still("VVV VVV VVV DE EBA EBA EBA  "); }
-    if (at(16212) && cond(3)) { p(20, 840, 2); send_cond("EPJ EPJ EPJ DE EPJ2 EPJ2 K"); }
-    if (at(16215) && ed()) { p(19, 700, 2); send_still("VVV VVV DE YKA YKA QRV?  "); }
     if (at(16230) && mh(39)) { p(21, 950, 3); send("CTP DE CTP4 ZBO 2 R  "); nato_qtc(nr, 'R'); }
-    if (at(16245)) { p(24, 1300, 3); send_still("VVV VVV VVV DE PBC PBC PBC  "); }
     if (at(16252) && eh() && cond(2)) { p(20, 1000, 3); clg_cond("3VX", "3VX8", 3); }
     if (at(16271)) { p(25, 1000, 4); naval_coast("VVV VVV VVV DE GYA GYA GYA  ", "GYA", rn_vsl, 38); }
-    if (at(16271) && t.wMinute % 15 == 6) { p(25, 1000, 4); let_msg_latin("GYA GYA DE GYA = ", 0x80); }
-    if (at(16287) && cond(2)) { p(22, 900, 2); send_cond("GYU GYU GYU DE GYA GYA QSA? K"); }
-    if (at(16298) && ml(40)) { p(23, 1120, 3); send_still("VVV VVV DE DHJ59 DHJ59 DHJ59  "); }
+    if (at(16271) && t.wMinute % 15 == 6) { p(25, 1000, 4); let_msg_latin("CQ CQ DE GYA = ", 0x80); }
     if (at(16308) && cond(3)) nato_qso();
     if (at(16327)) { p(22, 950, 3); send_still("VVV VVV VVV DE 5AL 5AL 5AL QSX 16327  "); }
     if (at(16336) && ms(25)) { p(20, 1000, 3); fig_msg_ar("SUA DE SUA4 = "); }
@@ -115,42 +106,42 @@ void ships_and_coast() {
     // Ships calling coast stations on the calling channels.
     if (at(16684) && cond(2)) vsl_clg_coast();
     if (at(16685) && cond(2)) vsl_clg_coast();
-    if (at(16685) && oh()) exchange("GKA", "GBTT", 2);
+    if (at(16685) && oh()) post_call("GKA", "GBTT", "QTC K");
     if (at(16686) && cond(2)) vsl_clg_coast();
     if (at(16687) && cond(2)) vsl_clg_coast();
-    if (at(16687) && eh()) exchange("SPH", "SQKE", 2);
+    if (at(16687) && eh()) post_call("SPH", "SQKE", "QRV? K");
     if (at(16688) && cond(2)) vsl_clg_coast();
     if (at(16689) && cond(2)) vsl_clg_coast();
-    if (at(16689) && ed()) exchange("UAT", "UPYM", 2);
+    if (at(16689) && ed()) post_call("UAT", "UPYM", "QTC 1 K");
     if (at(16690) && cond(2)) vsl_clg_coast();
     if (at(16691) && cond(2)) vsl_clg_coast();
-    if (at(16691) && od()) exchange("SVA", "SWJQ", 4);
+    if (at(16691) && od()) post_call("SVA", "SWJQ", "QSA? K");
     if (at(16692) && cond(2)) vsl_clg_coast();
     if (at(16693) && cond(2)) vsl_clg_coast();
     if (at(16694) && cond(2)) vsl_clg_coast();
 
     // Ship working channels: the exchange after a call.
-    if (at(16698) && ml(30)) exchange("UAT", "UFLS", 2);
+    if (at(16698) && ml(30)) post_call("UAT", "UFLS", "QTC 2 K");
     if (at(16702) && cond(3)) { p(22, 900, 3); send_cond("DAN DE DGUS QTC 2 K"); }
-    if (at(16707) && mh(29)) exchange("PCH", "PEXR", 2);
+    if (at(16707) && mh(29)) post_call("PCH", "PEXR", "QTC K");
     if (at(16713) && cond(3)) { p(20, 780, 2); send_cond("SVA DE SVBK QRV K"); }
-    if (at(16718) && eh()) exchange("GKA", "MQXY5", 2);
+    if (at(16718) && eh()) post_call("GKA", "MQXY5", "QRV? K");
     if (at(16724) && cond(3)) { p(24, 1000, 3); send_cond("UFB DE URBK QTC 1 QTC? K"); }
-    if (at(16731) && oh()) exchange("LGB", "LNCK3", 2);
+    if (at(16731) && oh()) post_call("LGB", "LNCK3", "QTC 1 K");
     if (at(16737) && cond(3)) { p(21, 1150, 2); send_cond("SPH DE SPKB QRU K"); }
-    if (at(16744) && ed()) exchange("IAR", "IBKL", 2);
+    if (at(16744) && ed()) post_call("IAR", "IBKL", "QSA? K");
     if (at(16752) && cond(3)) { p(19, 870, 2); send_cond("OXZ DE OXKE2 QTC 3 K"); }
-    if (at(16758) && od()) exchange("SAG", "SKRN", 2);
+    if (at(16758) && od()) post_call("SAG", "SKRN", "QTC 2 K");
     if (at(16766) && cond(3)) { p(22, 700, 3); send_cond("UAT DE UWEB QTC 1 K"); }
-    if (at(16773) && ml(20)) exchange("A9M", "3EHV7", 4);
+    if (at(16773) && ml(20)) post_call("A9M", "3EHV7", "QTC K");
     if (at(16779) && cond(3)) { p(20, 1050, 2); send_cond("FFL DE FNQD QTC 2 K"); }
-    if (at(16786) && eh()) exchange("YUR", "YUQS", 2);
+    if (at(16786) && eh()) post_call("YUR", "YUQS", "QRV? K");
     if (at(16793) && cond(3)) { p(23, 950, 3); send_cond("SUH DE SUBL QRV K"); }
-    if (at(16800) && oh()) exchange("UFB", "UIPQ", 2);
+    if (at(16800) && oh()) post_call("UFB", "UIPQ", "QTC 1 K");
 
     // Coast stations: call markers and general calls.
     if (at(16807)) { p(22, 1000, 4); coast_station_ex("CQ CQ CQ DE UAT UAT UAT QSX 12 16 MHZ K  ", "UAT", "MOSKVA"); }
-    if (at(16810) && cond(2)) { p(24, 900, 3); send_cond("UAT UAT DE UAT QRU K"); }
+    if (at(16810) && cond(2)) { p(24, 900, 3); send_cond("CQ CQ DE UAT QRU K"); }
     if (at(16813)) { p(25, 1150, 4); coast_station_ex("CQ DE DAN DAN DAN QSX 12 16 MHZ K  ", "DAN", "NORDDEICH"); }
     if (at(16816) && ct(600, 2200)) { p(24, 850, 4); send_still("CQ CQ CQ DE GKB6 GKB6 GKB6 QSX 16 MHZ K  "); }
     if (at(16819)) { p(22, 1300, 3); coast_station_ex("CQ DE PCH PCH PCH QSX 16 MHZ K  ", "PCH", "SCHEVENINGEN"); }
@@ -212,16 +203,11 @@ void daylight_block() {
         if (at(16868) && eh()) { p(22, 950, 2); send_still("CQ DE 5YC 5YC 5YC QSX 16 MHZ K  "); }
         if (at(16887) && oh()) { p(24, 900, 3); send_still("CQ DE HZG HZG HZG QSX 16 MHZ K  "); }
         if (at(16106)) { p(23, 1000, 3); send_still("VVV VVV VVV DE VTG VTG VTG K  "); }
-        if (at(16093) && ml(30)) { p(24, 1000, 4); send_still("VVV VVV DE 5YE 5YE 5YE QSX 16093  "); }
-        if (at(16117)) { p(21, 1200, 3); send_still("QRA QRA DE 6VU 6VU 6VU  "); }
         if (at(16141) && oh()) { p(23, 900, 3); send_cond("9GA 9GA DE 9GA3 9GA3 QTC 4 = QRQ? K"); }
-        if (at(16164)) { p(22, 1000, 4); send_still("VVV VVV DE ETD ETD ETD  "); }
         if (at(16188) && cond(2)) { p(20, 1450, 3); send_cond_bug("ST2 ST2 DE ST24 ST24 QSA? K"); }
-        if (at(16210)) { p(25, 1000, 4); send_still("QRA QRA DE TUM TUM ABIDJAN QRU  "); }
         if (at(16226) && eh()) { p(21, 1000, 3); send_still("VVV VVV DE D2A D2A D2A LUANDA  "); }
         if (at(16244) && cond(3)) { p(24, 1250, 3); clg_cond("9QL", "9QL2", 3); }
         if (at(16264)) { p(23, 1000, 3); send_still("VVV VVV VVV DE 5NN 5NN 5NN  "); }
-        if (at(16286) && ml(20)) { p(22, 850, 1); send_still("CQ CQ DE C9M C9M C9M  "); }
         if (at(16310) && cond(2)) { p(20, 1000, 2); send_cond_bug("5HA 5HA DE 5HA3 5HA3 QTC? K"); }
         if (at(16330)) { p(24, 1100, 2); send_still("VVV VVV DE ZRH ZRH ZRH PRETORIA  "); }
         if (at(16822) && cond(3)) { p(22, 900, 4); send_cond("5YC 5YC DE 5YUK 5YUK QTC 1 K"); }
@@ -288,11 +274,11 @@ void historical_block() {
         if (at(16114) && cond(2)) { p(18, 800, 2); send_cond("CQ CQ DE IRW IRW QRU? K"); }
         // Beam and press circuits of the 1930s above the coast band.
         if (at(16030) && ct(1200, 1800)) { p(30, 1000, 4); send_still("VVV VVV VVV DE GBA GBA GBA  "); }
-        if (at(16030) && ct(1200, 1800) && ms20(6)) { p(30, 1000, 4); send("LSL DE GBA NR 22 = "); qtc5f(22, 36); send_stack(" AR"); }
+        if (at(16030) && ct(1200, 1800) && ms20(6)) { p(30, 1000, 4); sendf("LSL DE GBA NR %d = ", serial_of_day(2)); qtc5f(serial_of_day(2), 36); send_stack(" AR"); }
         if (at(16070) && ct(700, 1300)) { p(28, 1200, 3); send_still("VVV VVV DE DGK DGK DGK  "); }
         if (at(16110) && ct(1300, 1900)) { p(32, 900, 4); send_still("VVV VVV VVV DE WKK WKK WKK LAWRENCEVILLE  "); }
         if (at(16150) && ct(900, 1400)) { p(26, 1100, 3); send_still("CQ CQ DE FTN FTN FTN PRESSE  "); }
-        if (at(16150) && ct(900, 1400) && ml(15)) { p(26, 1100, 3); let_msg_latin("CQ DE FTN HAVAS = ", 0x80); }
+        if (at(16150) && ct(900, 1400) && ml(15)) { p(26, 1100, 3); press_px("FTN", PRESS_HAVAS); }
         if (at(16200) && ct(500, 1100)) { p(27, 1300, 3); send_still("VVV VVV DE JVE JVE JVE NAZAKI QRU  "); }
         if (at(16250) && ct(1000, 1600)) { p(30, 1000, 4); send_still("VVV VVV VVV DE PPQ PPQ PPQ RIO  "); }
         if (at(16270) && ct(600, 1200)) { p(25, 800, 3); send_still("VVV VVV DE VWY VWY VWY QSX 16270 19060  "); }

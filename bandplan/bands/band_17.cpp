@@ -8,6 +8,7 @@
 #include "bandplan/bands/coast_watch.h"
 #include "bandplan/entry.h"
 #include "bandplan/entry_helpers.h"
+#include "bandplan/fixed_nets.h"
 #include "procedures/markers.h"
 #include "procedures/predicates.h"
 #include "procedures/procedures.h"
@@ -24,6 +25,7 @@
 #include "traffic/military.h"
 #include "traffic/naval.h"
 #include "traffic/netcheck.h"
+#include "traffic/press.h"
 #include "traffic/ship_coast.h"
 
 namespace kestrel {
@@ -62,7 +64,7 @@ void coast_and_fixed_more() {
     if (at(17147) && cond(3)) send_cond_bug("SUP SUP DE SSBR SSBR QTC 1 K");
     if (at(17154) && od()) { p(23, 1000, 4); coast_station_ex("CQ DE OHG OHG OHG HELSINKI RADIO QSX 16 MHZ K  ", "OHG", "HELSINKI"); }
     if (at(17158) && ml(30)) { p(21, 900, 2); send_still("CQ DE UFB UFB UFB ODESSA RADIO QSX 16 MHZ K  "); }
-    if (at(17158) && mh(29)) exchange("UFB", "UUAK", 2);
+    if (at(17158) && mh(29)) post_call("UUAK", "UFB", "QRV K");
     if (at(17160) && ct(600, 2200)) { p(24, 1000, 4); send_still("CQ CQ CQ DE DAN DAN DAN QSX 4 6 8 12 16 22 MHZ K  "); }
     if (at(17160) && cond(4)) send_cond_bug("DAN DAN DE DLMQ DLMQ QTC 2 K");
     if (at(17167) && eh()) { p(22, 1100, 2); send_still("CQ DE HEB HEB HEB BERNE RADIO QSX 16 MHZ K  "); }
@@ -80,10 +82,8 @@ void coast_and_fixed_more() {
     if (at(17444) && ct(1000, 1800)) { p(24, 1000, 4); send_still("VVV VVV DE CLP1 CLP1 CLP1 QTC  "); }
     if (at(17444) && ms(40)) { p(24, 1000, 4); send("CLP18 CLP18 DE CLP1 = "); qtc5f(nr, 40); send_stack(" + K"); }
     if (at(17461) && ct(800, 1400)) { p(24, 1000, 4); polish_diplo("SPW"); }
-    if (at(17470) && oh()) { p(20, 1500, 3); send_still("VVV VVV DE XVN XVN XVN QSX 17470  "); }
     if (at(17484) && ct(700, 1500)) { p(24, 1000, 5); send_still("VVV VVV VVV DE RIW RIW RIW QSX 12 17 MHZ  "); }
     if (at(17484) && h_4(6)) { p(24, 1000, 5); fig_msg_ar("RJD41 RJD41 DE RIW QTC "); }
-    if (at(17497) && eh()) { p(22, 950, 3); send_still("VVV VVV DE 4XZ 4XZ 4XZ QSX 17497  "); }
     if (at(17526) && ct(900, 1600)) { p(14, 1000, 4); send_still("VVV VVV VVV DE NAW NAW NAW QSX 12 17 MHZ  "); }
     // Aeronautical route service and military aeronautical stations.
     if (at({17907, 17916, 17955}) && eh() && cond(2)) fone_cond(4);
@@ -122,11 +122,8 @@ void daylight_more() {
         if (at(17429) && ct(800, 1400)) { p(21, 900, 3); send_still("VVV VVV DE ETD ETD ETD QSX 17429  "); }
         if (at(17446) && cond(3)) { p(22, 1600, 4); send_cond("ZRH ZRH DE ZRH4 ZRH4 QTC K"); }
         if (at(17459) && eh()) { p(23, 1200, 2); send_still("VVV VVV VVV DE TUA TUA TUA ABIDJAN  "); }
-        if (at(17471) && ct(900, 1500)) { p(20, 1000, 3); send_still("VVV VVV DE 9QL 9QL 9QL QRU  "); }
         if (at(17530) && cond(3)) send_cond_bug("STK STK DE STK7 STK7 QRV K");
         if (at(17543) && ct(700, 1500)) { p(24, 1000, 4); send_still("VVV VVV VVV DE CTP CTP CTP QSX 12 17 MHZ  "); }
-        if (at(17556) && ed()) { p(22, 1300, 2); send_still("VVV VVV DE 5NR 5NR 5NR QRU  "); }
-        if (at(17572) && cond(2)) { p(24, 1000, 4); send_cond("LOR LOR DE LOR7 LOR7 QTC 1 K"); }
         if (at(17588) && ct(1200, 1700)) { p(25, 1000, 3); send_still("VVV VVV VVV DE PWZ PWZ PWZ QSX 12 17 MHZ  "); }
         if (at(17416) && cond(3)) send_vvv("5YE");
         if (at(17543) && ml(20)) send_vvv("CTP");
@@ -174,7 +171,7 @@ void historical_more() {
         if (at(17482) && ml(10)) { p(32, 900, 4); send("GBU DE WQP = "); let_msg_count("", 30, 0x80); }
         if (at(17495) && oh()) { p(26, 1000, 3); send_still("VVV VVV DE DGK DGK DGK NAUEN  "); }
         if (at(17508) && ct(700, 1300)) { p(28, 1000, 5); send_still("CQ CQ DE DGK DGK PRESS  "); }
-        if (at(17508) && ms20(20)) { p(28, 1000, 5); send("CQ PX DE DGK = TRANSOCEAN BERLIN = "); let_msg_count("", 40, 0x80); }
+        if (at(17508) && ms20(20)) { p(28, 1000, 5); press_px("DGK", PRESS_TRANSOCEAN); }
         if (at(17516) && cond(3)) { p(22, 900, 3); send_cond("DGK DGK DE LSL LSL QRV K"); }
         if (at(17533) && ct(1000, 1800)) { p(24, 1000, 4); send_still("VVV VVV VVV DE LSL LSL LSL HURLINGHAM  "); }
         if (at(17547) && eh()) { p(26, 1200, 3); send_still("VVV VVV DE FTA FTA FTA STE ASSISE  "); }
@@ -190,7 +187,7 @@ void historical_more() {
         if (at(17663) && ct(900, 1500)) { p(30, 1000, 4); send_still("VVV VVV DE GBB GBB GBB RUGBY QRU  "); }
         if (at(17678) && cond(3)) { p(22, 1000, 3); send_cond("GBB GBB DE VIZ VIZ QRV K"); }
         if (at(17694) && ct(1400, 2000)) { p(26, 900, 5); send_still("CQ CQ DE WJQ WJQ WJQ PRESS  "); }
-        if (at(17694) && ml(15)) { p(26, 900, 5); send("CQ PX DE WJQ = UNITED PRESS = "); let_msg_count("", 35, 0x80); }
+        if (at(17694) && ml(15)) { p(26, 900, 5); press_px("WJQ", PRESS_UP); }
         if (at(17707) && od()) { p(24, 1000, 2); send_still("VVV VVV VVV DE SPW SPW SPW WARSZAWA  "); }
         if (at(17722) && ct(800, 1400)) { p(22, 1200, 3); send_still("VVV VVV DE OKI OKI OKI PODEBRADY  "); }
         if (at(17735) && eh()) { p(26, 1000, 4); send_still("VVV VVV VVV DE SUZ SUZ SUZ ABU ZABAL  "); }
@@ -313,7 +310,7 @@ void band_17() {
     if (at(17028)) { p(24, 950, 4); naval_coast("VVV VVV VVV DE NMC NMC NMC K  ", "NMC", us_navy, 37); }
     if (at(17032) && day()) { p(23, 1000, 3); send_still("CQ DE FFT6 FFT6 FFT6 QSX 16 MHZ K  "); }
     if (at(17036)) { p(21, 880, 3); send_still("CQ CQ DE IAR36 IAR36 IAR36 QSX 16 MHZ K  "); }
-    if (at(17040) && cond(2)) { p(22, 1150, 3); send_cond("LGB LGB DE LGB QRU K"); }
+    if (at(17040) && cond(2)) { p(22, 1150, 3); send_cond("CQ CQ DE LGB QRU K"); }
     if (at(17044)) { p(22, 700, 3); coast_station_ex("CQ CQ CQ DE UFN UFN UFN QSX 16 MHZ K  ", "UFN", "NOVOROSSIYSK"); }
     if (at(17048) && ct(600, 2000)) { p(21, 1200, 3); send_still("CQ DE SPA SPA SPA QSX 16 MHZ K  "); }
     if (at(17052) && eh()) { p(25, 900, 3); send_still("CQ DE OXZ6 OXZ6 OXZ6 QSX 16 MHZ K  "); }
@@ -330,7 +327,7 @@ void band_17() {
     if (at(17096) && ml(30)) { p(21, 1000, 3); coast_station_ex("CQ DE CUL CUL CUL QSX 16 MHZ K  ", "CUL", "LISBOA"); }
     if (at(17100) && od()) { p(23, 920, 3); coast_station_ex("CQ DE WLO WLO WLO QSX 4 8 12 16 22 MHZ K  ", "WLO", "MOBILE"); }
     if (at(17104)) { p(24, 1050, 4); send_still("VVV VVV VVV GYA GYA GYA  "); }
-    if (at(17104) && t.wMinute % 20 == 13) { p(24, 1050, 4); let_msg_latin("GYA GYA DE GYA = ", 0x80); }
+    if (at(17104) && t.wMinute % 20 == 13) { p(24, 1050, 4); let_msg_latin("CQ CQ DE GYA = ", 0x80); }
     if (at(17108) && cond(2)) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE RMKE RMKE QSA? K", 2); }
     if (at(17112)) { p(22, 1000, 3); send_still("VVV VVV VVV RIW RIW RIW  "); }
     if (at(17112) && t.wMinute % 15 == 11) { p(22, 1000, 3); fig_msg_ar("RJD99 RJD99 DE RIW QTC "); }
@@ -352,8 +349,8 @@ void band_17() {
     if (at(17009) && cond(4)) { p(20, 780, 2); send_cond("DAF DE DGXR QRV K"); }
     if (at(17020) && cond(4)) { p(23, 1000, 2); send_cond("PCH DE PEXR QTC 2 K"); }
     if (at(17056) && cond(4)) { p(19, 1200, 2); send_cond("SVA DE SXPG QRV K"); }
-    if (at(17044) && ml(20)) exchange("UFN", "UPYM", 2);
-    if (at(17092) && mh(39)) exchange("UJQ", "UWEB", 4);
+    if (at(17044) && ml(20)) post_call("UPYM", "UFN", "QSA4 QRV K");
+    if (at(17092) && mh(39)) post_call("UWEB", "UJQ", "GA K");
 
     // Coast NBDP.
     if (at(17198)) { qsa = 3; sitor_marker(900, 18, "DCF"); }
@@ -371,27 +368,24 @@ void band_17() {
     // Fixed service below the broadcast band.
     if (at(17413)) { p(24, 1000, 4); send_still("RCV RCV RCV  VVV VVV VVV  "); }
     if (at(17413) && ms(25)) { p(24, 1000, 4); fig_msg_ar("RJD99 RJD99 DE RCV QTC "); }
-    if (at(17422) && eh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
-    if (at(17426) && oh()) simplex_fix_radiocheck(net_fr_mil, 7, 41);
+    if (at(17422) && eh()) fixed_net(NET_RU_AIR, 24);
+    if (at(17426) && oh()) fixed_net(NET_FR_AIR_1, 41);
     if (at(17439)) { p(25, 1100, 3); french_navy_coast("VVV VVV VVV DE FUE FUE FUE  ", "FUE"); }
     if (at(17442) && cond(2)) { p(21, 1000, 3); send_cond("SUA SUA DE SUA5 SUA5 QTC 3 K"); }
     if (at(17442) && ms(5)) { p(21, 1000, 3); fig_msg_ar("SUA DE SUA5 = "); }
-    if (at(17449) && ct(700, 1700)) simplex_fix_radiocheck(net_nato_tac, 8, 21);
+    if (at(17449)) fixed_net(NET_TAC_1, 21);
     if (at(17458) && cond(3)) nato_qso();
-    if (at(17465) && ct(1000, 1100)) simplex_fix_radiocheck(net_diplo, 5, 25);
-    if (at(17468) && ml(30)) { p(20, 1150, 2); send_still("VVV VVV DE CNM CNM QSX 17468  "); }
+    if (at(17465)) fixed_net(NET_RO_DIPLO, 25);
     if (at(17479) && ed()) { p(22, 880, 3); send_cond_par("YIH YIH DE YIH9 YIH9 QTC K", 2); }
 
     // Broadcast transmitters keying their call on test.
-    if (at(17560) && ct(755, 800)) { p(20, 1000, 5); send_still("VVV VVV VVV DE RSB RSB RSB TEST  "); }
-    if (at(17715) && ct(1355, 1400)) { p(18, 900, 4); send_still("VVV VVV DE CSC CSC TEST TEST  "); }
 
     // Aeronautical telephony and military aeronautical ground stations.
     if (at({17904, 17946, 17961}) && cond(2)) fone_cond(4);
     if (at(17925) && day()) fone_cond(3);
     if (at(17975) && cond(3)) { p(20, 1100, 2); send_cond("RFH RFH DE 9TN7 9TN7 QSA? K"); }
     if (at(17982) && eh()) { p(24, 1000, 3); send_still("VVV VVV VVV DE MKL MKL MKL K  "); }
-    if (at(17994) && ct(800, 1600)) simplex_fix_radiocheck(net_nato_tac, 8, 23);
+    if (at(17994)) fixed_net(NET_TAC_2, 23);
 
     coast_and_fixed_more();
 

@@ -8,10 +8,12 @@
 #include "bandplan/bands/ship_work.h"
 #include "bandplan/entry.h"
 #include "bandplan/entry_helpers.h"
+#include "bandplan/fixed_nets.h"
 #include "procedures/markers.h"
 #include "procedures/predicates.h"
 #include "procedures/procedures.h"
 #include "procedures/send.h"
+#include "procedures/sendf.h"
 #include "procedures/voice.h"
 #include "state/clock.h"
 #include "state/emission.h"
@@ -24,6 +26,7 @@
 #include "traffic/military.h"
 #include "traffic/naval.h"
 #include "traffic/netcheck.h"
+#include "traffic/press.h"
 
 namespace kestrel {
 
@@ -34,20 +37,19 @@ void aero_and_amateur() {
     // Military aeronautical and fixed stations below the amateur band.
     if (at(18013) && cond(3)) { p(20, 1100, 2); send_cond("RFH RFH DE 9TN4 9TN4 QSA? K"); }
     if (at(18021)) fone_cond(4);
-    if (at(18024) && ct(700, 1700)) simplex_fix_radiocheck(net_nato_tac, 8, 10);
+    if (at(18024)) fixed_net(NET_TAC_3, 10);
     if (at(18032)) { p(24, 1000, 4); send_still("VVV VVV VVV DE RCV RCV RCV  "); }
     if (at(18032) && t.wMinute % 20 == 8) { p(24, 1000, 4); fig_msg_ar("RJD99 RJD99 DE RCV QTC "); }
     if (at(18046) && oh()) { p(25, 1100, 3); french_navy_coast("VVV VVV VVV DE FUE FUE FUE  ", "FUE"); }
-    if (at(18054) && cond(2)) { p(21, 1000, 3); send_cond("SUA SUA DE SUA6 SUA6 QTC 1 K"); }
-    if (at(18064) && eh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
+    if (at(18064) && eh()) fixed_net(NET_RU_NAVY_BALTIC, 24);
 
     // Amateur telegraphy.
 
     // W1AW bulletins, as on 14 MHz.
     if (at(18097) && (ct(100, 120) || ct(400, 420) || ct(2200, 2220))) {
         p(18, 750, 3);
-        send_stack("QST QST QST DE W1AW W1AW W1AW  ARRL DX BULLETIN NR 31 = "
-                   "STATIONS IN THE SOUTH PACIFIC ARE ACTIVE ON 17 METERS IN THE LATE EVENING = "
+        sendf("QST QST QST DE W1AW W1AW W1AW  ARRL DX BULLETIN NR %d = ", day_of_year() / 7 + 1);
+        send_stack("STATIONS IN THE SOUTH PACIFIC ARE ACTIVE ON 17 METERS IN THE LATE EVENING = "
                    "PLEASE LISTEN FOR THE OPERATORS INSTRUCTIONS AND CALL ONLY WHEN ASKED = "
                    "QST DE W1AW  AR  SK");
     }
@@ -67,67 +69,57 @@ void fixed_and_ships() {
     if (at(18177)) { p(24, 1000, 3); send_still("VVV VVV DE RIW RIW RIW QRU  "); }
     if (at(18177) && t.wMinute % 15 == 4) { p(24, 1000, 3); fig_msg_ar("RJD69 RJD69 DE RIW QTC "); }
     if (at(18182) && cond(3)) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE RKXX RKXX QSA? K", 2); }
-    if (at(18191) && oh()) simplex_fix_radiocheck(net_fr_mil, 7, 41);
+    if (at(18191) && oh()) fixed_net(NET_FR_AIR_2, 41);
     if (at(18198)) { p(22, 1150, 3); send_still("VVV VVV VVV DE RMP RMP RMP K  "); }
     if (at(18198) && ms(40)) { p(22, 1150, 3); fig_msg_ar("RJD38 DE RMP "); }
-    if (at(18205) && ct(900, 1000)) simplex_fix_radiocheck(net_diplo, 5, 21);
+    if (at(18205)) fixed_net(NET_CZ_DIPLO, 21);
     if (at(18205) && ct(1000, 1040)) { p(22, 880, 3); let_msg_latin("OLX DE OLV = ", 1); }
     if (at(18215)) { p(24, 960, 3); italian_naval("VVV VVV VVV DE IDR IDR IDR K  ", "IDR"); }
     if (at(18225) && cond(3)) nato_qso();
-    if (at(18235) && oh()) { p(22, 1000, 3); send_still("VVV VVV DE SUA8 SUA8 QSX 14703 18235  "); }
     if (at(18235) && ms(0)) { p(22, 1000, 3); fig_msg_ar("SUA DE SUA8 = "); }
     if (at(18248) && eh()) { p(22, 1300, 4); send_still("VVV VVV VVV DE 4XZ 4XZ 4XZ  "); }
-    if (at(18253) && ct(600, 1800)) simplex_fix_radiocheck(net_nato_tac, 8, 21);
+    if (at(18253)) fixed_net(NET_TAC_4, 21);
     if (at(18271) && ml(30)) { p(23, 780, 3); send("AIJ1 AIJ1 DE NWP ZBO 1 R  "); nato_qtc(nr, 'R'); }
     if (at(18278) && od()) { p(20, 850, 2); send_cond_par("YIH YIH DE YIH3 YIH3 QTC K", 2); }
-    if (at(18284)) { p(20, 1150, 2); send_still("VVV VVV DE CNM CNM QSX 18284  "); }
     if (at(18290) && ed()) { p(24, 1240, 4); send_cond_par("7TA 7TA 7TA DE 7TA33 7TA33 K", 2); }
     if (at(18301)) { p(21, 1150, 2); send_still("VVV VVV DE TBA3 TBA3 QSX 18301  "); }
     if (at(18311) && cond(2)) { p(20, 800, 2); clg_cond("SPW", "SPW44", 2); }
     if (at(18317)) { p(24, 760, 3); send_still("VVV VVV VVV DE SXA SXA SXA  "); }
     if (at(18332) && ms20(40)) { p(22, 900, 3); fig_msg_ar("HZN DE HZN7 QTC "); }
-    if (at(18335) && cond(3)) { p(20, 1000, 2); send_cond("5AL 5AL DE 5AL18 5AL18 QRU? K"); }
     if (at(18346) && oh()) { p(26, 880, 3); send_still("VVV VVV VVV DE EBA EBA EBA K  "); }
-    if (at(18357) && cond(3)) { p(20, 840, 2); send_cond("EPJ EPJ EPJ DE EPJ5 EPJ5 K"); }
     if (at(18369) && mh(39)) { p(21, 950, 3); send("CTP DE CTP2 ZBO 1 P  "); nato_qtc(nr, 'P'); }
     if (at(18375)) { p(24, 1300, 3); send_still("VVV VVV VVV DE PBC PBC PBC  "); }
     if (at(18379)) { p(25, 1000, 4); naval_coast("VVV VVV VVV DE GYA GYA GYA  ", "GYA", rn_vsl, 38); }
-    if (at(18379) && t.wMinute % 15 == 9) { p(25, 1000, 4); let_msg_latin("GYA GYA DE GYA = ", 0x80); }
+    if (at(18379) && t.wMinute % 15 == 9) { p(25, 1000, 4); let_msg_latin("CQ CQ DE GYA = ", 0x80); }
     if (at(18393) && ml(40)) { p(23, 1120, 3); send_still("VVV VVV DE DHJ59 DHJ59 DHJ59  "); }
     if (at(18406) && cond(3)) nato_qso();
-    if (at(18414) && eh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
+    if (at(18414) && eh()) fixed_net(NET_RU_NAVY_BLACK_SEA, 24);
     if (at(18428)) { p(22, 1000, 3); send_still("RJE RJE RJE  VVV VVV VVV  "); }
-    if (at(18444) && od()) { p(19, 700, 2); send_still("VVV VVV DE YKA YKA QRV?  "); }
     if (at(18460)) { p(24, 1050, 3); send_still("VVV VVV DE 5AL 5AL 5AL QRU  "); }
-    if (at(18471) && ct(1200, 1600)) simplex_fix_radiocheck(net_nato_tac, 8, 23);
-    if (at(18488) && cond(2)) { p(22, 900, 2); send_cond("GYU GYU GYU DE GYA GYA QSA? K"); }
+    if (at(18471)) fixed_net(NET_US_NAVY, 23);
     if (at(18504)) { p(24, 850, 3); send_still("FUX FUX FUX  VVV VVV VVV  "); }
     if (at(18517) && eh() && cond(2)) { p(20, 1000, 3); clg_cond("3VX", "3VX5", 2); }
     if (at(18533) && ms(30)) { p(20, 1000, 3); fig_msg_ar("SUA DE SUA2 = "); }
     if (at(18546)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RCV RCV RCV QSX 16 18 MHZ  "); }
     if (at(18560) && cond(3)) { p(20, 900, 2); send_cond_par("RCV RCV RCV DE RHFE RHFE K", 2); }
     if (at(18583) && oh()) { p(24, 1000, 3); send_still("VVV VVV VVV IGJ42 IGJ42 IGJ42  "); }
-    if (at(18596) && ed()) { p(21, 1050, 3); send_still("VVV VVV DE 7TA21 7TA21 7TA21  "); }
-    if (at(18612) && ct(800, 1000)) simplex_fix_radiocheck(net_diplo, 5, 25);
+    if (at(18612)) fixed_net(NET_HU_DIPLO, 25);
     if (at(18624)) { p(24, 900, 3); send_still("VVV VVV VVV FUM FUM FUM  "); }
-    if (at(18645) && cond(2)) { p(21, 1000, 3); send_cond("SUA SUA DE SUA2 SUA2 QTC 2 K"); }
     if (at(18660) && mh(44)) { p(22, 920, 3); fig_msg_ar("PWZ DE PWZ33 QTC "); }
     if (at(18681)) { p(23, 800, 3); send_still("VVV VVV VVV DE RIW RIW RIW QSX 14 16 18 MHZ  "); }
     if (at(18693) && cond(3)) nato_qso();
-    if (at(18718) && eh()) { p(24, 1050, 4); send_still("VVV VVV VVV DE 4XZ 4XZ 4XZ  "); }
     if (at(18730) && ml(30)) { p(22, 1100, 3); naval_coast("VVV VVV DE GYU GYU QSX 18730  ", "GYU", rn_vsl, 38); }
-    if (at(18753) && oh()) simplex_fix_radiocheck(net_fr_mil, 7, 41);
-    if (at(18766) && cond(2)) { p(20, 1150, 2); send_cond("CNA CNA DE CNA7 CNA7 QSA? K"); }
+    if (at(18753) && oh()) fixed_net(NET_FR_NAVY_1, 41);
 
     // Ship stations of the 18/19 MHz band: telephony, then telegraphy calling the coast.
     if (at({18792, 18810, 18822}) && cond(2)) fone_cond(3);
     if (at(18872) && cond(2)) { p(21, 900, 3); clg_cond("UAT", "UHQS", 2); }
     if (at(18874) && cond(2)) { p(23, 1100, 2); clg_cond("DAN", "DHMP", 2); }
     if (at(18876) && cond(2)) { p(19, 760, 2); clg_cond("SVA", "SVBK", 4); }
-    if (at(18878) && eh()) exchange("PCH", "PDKY", 2);
+    if (at(18878) && eh()) post_call("PCH", "PDKY", "QSA? K");
     if (at(18880) && cond(2)) { p(22, 1200, 3); clg_cond("LGB", "LAVK2", 2); }
     if (at(18882) && cond(3)) { p(20, 880, 2); clg_cond("A9M", "ELQY8", 4); }
-    if (at(18884) && oh()) exchange("UFB", "UFLS", 4);
+    if (at(18884) && oh()) post_call("UFB", "UFLS", "QTC 2 K");
     if (at(18886) && cond(2)) { p(24, 1000, 3); clg_cond("GKA", "MQXY5", 2); }
     if (at(18888) && cond(3)) { p(18, 700, 2); clg_cond("SUH", "SSBE", 2); }
     if (at(18890) && cond(2)) { p(21, 1050, 3); send_cond("SPH DE SQKE QTC 1 K"); }
@@ -138,7 +130,7 @@ void fixed_and_ships() {
     if (at(18908)) { p(24, 1000, 3); send_still("RCV RCV RCV  VVV VVV VVV  "); }
     if (at(18938) && cond(3)) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE RMCB RMCB QSA? K", 2); }
     if (at(18954) && eh()) { p(22, 1150, 3); french_navy_coast("VVV VVV DE FUG FUG FUG  ", "FUG"); }
-    if (at(18980) && ct(900, 1500)) simplex_fix_radiocheck(net_nato_tac, 8, 21);
+    if (at(18980)) fixed_net(NET_US_ARMY, 21);
 }
 
 // Stations heard only while the path is in daylight.
@@ -200,68 +192,42 @@ void fixed_more() {
     if (at(18174) && ct(700, 1900)) { p(24, 1000, 5); send_still("VVV VVV DE 7TA 7TA 7TA QRU QSX 14 18 MHZ  "); }
     if (at(18174) && ms10(30)) { p(24, 1000, 5); send("7TA28 DE 7TA = "); qtc5f(nr, 45); send_stack(" AR"); }
     if (at(18186) && cond(3)) send_cond_bug("OLX OLX DE OLX9 QRV? K");
-    if (at(18194) && ed()) { p(21, 1250, 3); send_still("VVV VVV DE HZN HZN HZN QRU? K  "); }
     if (at(18202) && eh()) { p(23, 1700, 4); send_still("VVV VVV VVV DE YZO YZO YZO ZAN  "); }
     if (at(18202) && ms(10)) { p(23, 1700, 4); send("YZO14 YZO14 DE YZO QTC NR "); fig_msg_count("", 30); }
     if (at(18209) && cond(2)) send_vvv("SPW");
     if (at(18238) && ct(800, 1600)) { p(26, 1000, 4); send_still("CQ CQ DE CLP1 CLP1 CLP1 QTC  "); }
     if (at(18238) && ms20(20)) { p(26, 1000, 4); send("CLP33 CLP33 DE CLP1 = "); qtc5f(nr, 60); send_stack(" + K"); }
     if (at(18244) && ct(900, 1500)) { p(24, 960, 3); telecom_opchat_dx("SUA", "SUA7", ""); }
-    if (at(18257) && od()) { p(21, 800, 2); send_still("VVV VVV VVV DE LOR LOR LOR QSX 12 18 MHZ  "); }
     if (at(18262) && cond(3)) send_cond_bug("TBA TBA DE TBA5 TBA5 QTC 2 K");
     if (at(18268) && ct(1300, 1900)) { p(23, 1400, 4); send_still("PWZ33 PWZ33 PWZ33  VVV VVV VVV  RIO  "); }
     if (at(18274) && oh()) { p(16, 1900, 3); send_still("XSS XSS XSS  VVV VVV VVV  "); }
     if (at(18281) && ct(600, 1400)) { p(24, 1000, 4); send_still("VVV VVV VVV DE DHJ51 DHJ51 DHJ51 QRU  "); }
     if (at(18281) && ms(35)) { p(24, 1000, 4); nato_msg("DHJ59 DE DHJ51 ZBO 1 P  ", 'P'); }
     if (at(18287) && cond(4)) send_cond_bug("HMF HMF DE HMF27 HMF27 QTC K");
-    if (at(18293) && ct(500, 1700)) { p(21, 1000, 3); send_still("VVV VVV DE CTP CTP CTP QSX 8 12 18 MHZ  "); }
     if (at(18306) && ml(20)) { p(14, 1100, 3); send("4XZ DE 4XZ2 = "); qtc5f(nr, 35); send_stack(" K"); }
-    if (at(18314) && cond(2)) { p(22, 930, 4); send_cond("YIH YIH YIH DE YIH7 YIH7 QRV K"); }
     if (at(18322) && eh()) { p(24, 1000, 3); send_still("VVV VVV VVV DE 5AF 5AF 5AF TRIPOLI  "); }
     if (at(18322) && h_3(7)) { p(24, 1000, 3); fig_msg_ar("5AF7 5AF7 DE 5AF QTC "); }
     if (at(18339) && cond(3)) send_cond_bug("CNM CNM CNM DE CNM4 QSA? K");
     if (at(18343) && ct(1000, 1600)) { p(40, 820, 1); send_cond_par("EPJ EPJ DE EPJ7 EPJ7 QTC 1 K", 3); }
-    if (at(18349) && od()) { p(23, 1050, 5); send_still("VVV VVV VVV DE 3VX 3VX 3VX QRU  "); }
-    if (at(18364) && cond(2)) { p(21, 1000, 3); send_cond("VVV VVV DE BZR BZR BZR QRV? K"); }
-    if (at(18382) && ct(700, 1500)) { p(24, 900, 4); send_still("VVV VVV VVV DE SUA SUA SUA QSX 18382 20900  "); }
     if (at(18382) && ms(15)) { p(24, 900, 4); send("SUA31 SUA31 DE SUA = "); qtc5l(nr, 40, 2, 1); send_stack(""); }
-    if (at(18388) && oh()) { p(26, 1250, 3); send_still("VVV VVV VVV DE IDR IDR IDR QSX 12 18 MHZ  "); }
     if (at(18399) && cond(3)) send_cond_bug("EBA EBA DE EBA7 EBA7 QRU? K");
-    if (at(18417) && ct(900, 1800)) { p(20, 700, 3); send_still("VVV VVV DE XVN XVN XVN HANOI  "); }
     if (at(18417) && ms10(20)) { p(20, 700, 3); send("XVN4 XVN4 DE XVN = "); qtc5f(nr, 50); send_stack(" + K"); }
-    if (at(18434) && ed()) { p(22, 1000, 4); send_still("VVV VVV VVV DE SXA SXA SXA QSX 18434  "); }
     if (at(18438) && cond(2)) send_cond_bug("LZW LZW DE LZA2 LZA2 QTC K");
-    if (at(18449) && ct(600, 1300)) { p(24, 1300, 1); send_still("VVV VVV DE AQP AQP AQP KARACHI  "); }
-    if (at(18466) && cond(2)) { p(24, 1000, 4); send_cond("VTP VTP DE VTP5 VTP5 QTC 1 K"); }
-    if (at(18477) && oh()) { p(21, 750, 3); send_still("VVV VVV VVV DE HSW HSW HSW  "); }
     if (at(18491) && ct(800, 1400) && eh()) { p(23, 1000, 3); polish_diplo("SPW"); }
     if (at(18498) && cond(3)) send_cond_bug("Y7A Y7A DE Y7A36 Y7A36 QRV? K");
-    if (at(18508) && eh()) { p(27, 2100, 4); send_still("VVV VVV VVV DE OXZ OXZ OXZ LYNGBY  "); }
-    if (at(18513) && ct(1100, 1700)) { p(24, 1150, 3); send_still("VVV VVV DE ZSJ ZSJ ZSJ SIMONSTOWN  "); }
     if (at(18528) && cond(2)) send_vvv("TBA");
-    if (at(18537) && od()) { p(21, 760, 4); send_still("VVV VVV VVV DE CFH CFH CFH QSX 12 18 MHZ  "); }
     if (at(18552) && ct(500, 1500)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RMP RMP RMP  "); }
     if (at(18552) && ms(55)) { p(24, 1000, 3); fig_msg_ar("RJD87 RJD87 DE RMP QTC "); }
     if (at(18571) && cond(3)) { p(20, 1000, 3); clg_cond("JJC", "JJC5", 2); }
-    if (at(18578) && ct(900, 1500)) { p(17, 1400, 4); send_still("VVV VVV DE 9VF 9VF 9VF QSX 18578  "); }
-    if (at(18603) && ed()) { p(25, 1000, 3); send_still("VVV VVV VVV DE PBC PBC PBC GOEREE  "); }
     if (at(18635) && cond(2)) send_cond_bug("RCV RCV DE RAL45 RAL45 QSA? K");
-    if (at(18641) && ct(700, 1300)) { p(24, 1050, 4); send_still("VVV VVV VVV DE VHP VHP VHP  "); }
-    if (at(18668) && oh()) { p(22, 880, 3); send_still("VVV VVV DE SAB2 SAB2 SAB2 QRU  "); }
     if (at(18676) && cond(3)) send_cond_bug("ZLO ZLO DE ZLO3 QTC 1 K");
     if (at(18699) && ct(1000, 2000)) { p(24, 550, 4); send_still("VVV VVV VVV DE NSS NSS NSS  "); }
     if (at(18699) && ms(5)) { p(24, 550, 4); send("NSS DE NSS ZBO 2 R  "); nato_qtc(nr, 'R'); }
     if (at(18709) && cond(2)) send_vvv("4XZ");
-    if (at(18726) && ed()) { p(21, 1100, 3); send_still("VVV VVV DE OST2 OST2 OST2 QRU  "); }
-    if (at(18748) && ct(800, 1800)) { p(23, 1000, 4); send_still("VVV VVV VVV DE FUJ FUJ FUJ NOUMEA  "); }
     if (at(18759) && cond(3)) send_cond_bug("FUJ FUJ DE FUJ3 FUJ3 QRK? K");
-    if (at(18774) && oh()) { p(19, 950, 3); send_still("VVV VVV DE A9M A9M A9M  "); }
     if (at(18917) && ct(600, 1400)) { p(24, 1000, 5); send_still("RIW RIW RIW  VVV VVV VVV  QSX 12 18 MHZ  "); }
     if (at(18926) && cond(2)) send_cond_bug("UMS UMS DE RDL RDL QTC K");
-    if (at(18945) && eh()) { p(22, 750, 3); send_still("VVV VVV DE GYA GYA GYA NORTHWOOD  "); }
-    if (at(18962) && ct(900, 1700)) { p(21, 1000, 3); send_still("VVV VVV VVV DE NPN NPN NPN GUAM  "); }
     if (at(18971) && cond(3)) send_cond_bug("NPN NPN DE NRV NRV QRK? K");
-    if (at(18990) && od()) { p(24, 1000, 4); send_still("VVV VVV DE FUE FUE FUE BREST  "); }
 }
 
 // More stations whose path is open by day: the far fixed stations, the
@@ -345,7 +311,7 @@ void historical_more() {
         if (at(18184) && cond(3)) { p(22, 850, 3); send_cond("PMC PMC DE PCV PCV QRV? K"); }
         if (at(18184) && ct(700, 1500)) { p(24, 1100, 4); send_still("VVV VVV VVV DE PMC PMC PMC BANDOENG  "); }
         if (at(18207) && oh()) { p(30, 1000, 2); send_still("CQ CQ DE FTO FTO FTO PRESS  "); }
-        if (at(18207) && ms20(5)) { p(30, 1000, 2); send("CQ PX DE FTO = AGENCE HAVAS = "); let_msg_count("", 40, 0x80); }
+        if (at(18207) && ms20(5)) { p(30, 1000, 2); press_px("FTO", PRESS_HAVAS); }
         if (at(18222) && ct(1000, 1800)) { p(25, 800, 4); send_still("VVV VVV DE LSN LSN LSN MONTE GRANDE  "); }
         if (at(18236) && cond(2)) { p(22, 1000, 2); send_cond("LSN LSN DE PPU PPU QRV K"); }
         if (at(18241) && eh()) { p(28, 950, 3); send_still("VVV VVV VVV DE JVH JVH JVH NAZAKI  "); }
@@ -355,10 +321,10 @@ void historical_more() {
         if (at(18286) && ct(1100, 1700)) { p(20, 800, 2); send_still("VVV VVV VVV DE SUV SUV SUV ABU ZABAL  "); }
         if (at(18303) && cond(3)) { p(24, 1000, 4); send_cond("SUV SUV DE GBK GBK QRU? K"); }
         if (at(18319) && ct(600, 1000)) { p(26, 1000, 3); send_still("VVV VVV DE IRW IRW IRW ROMA  "); }
-        if (at(18319) && ms(5)) { p(26, 1000, 3); send("CQ PX DE IRW = STEFANI = "); let_msg_count("", 30, 0x80); }
+        if (at(18319) && ms(5)) { p(26, 1000, 3); press_px("IRW", PRESS_STEFANI); }
         if (at(18337) && eh()) { p(32, 900, 4); send_still("VVV VVV VVV DE WKN WKN WKN QRU  "); }
         if (at(18358) && ct(1300, 1900)) { p(28, 1000, 3); send_still("VVV VVV DE WJS WJS WJS PRESS WIRELESS  "); }
-        if (at(18358) && ml(10)) { p(28, 1000, 3); send("CQ PX DE WJS = ASSOCIATED PRESS = "); let_msg_count("", 36, 0x80); }
+        if (at(18358) && ml(10)) { p(28, 1000, 3); press_px("WJS", PRESS_AP); }
         if (at(18376) && oh()) { p(24, 1200, 3); send_still("VVV VVV DE OPL OPL OPL LEOPOLDVILLE  "); }
         if (at(18376) && cond(4)) { p(22, 900, 2); send_cond("OPL OPL DE ORK ORK QTC 4 K"); }
         if (at(18392) && ct(700, 1300)) { p(26, 1000, 4); send_still("VVV VVV VVV DE ORK ORK ORK RUYSSELEDE  "); }
@@ -376,7 +342,7 @@ void historical_more() {
         if (at(18574) && oh()) { p(29, 1100, 3); send_still("VVV VVV DE OKP OKP OKP PRAHA  "); }
         if (at(18601) && ct(800, 1400)) { p(22, 800, 3); send_still("VVV VVV VVV DE TAQ TAQ TAQ ANKARA  "); }
         if (at(18627) && eh()) { p(24, 1000, 4); send_still("VVV VVV DE RKI RKI RKI MOSKVA  "); }
-        if (at(18627) && ms(30)) { p(24, 1000, 4); send("CQ PX DE RKI = TASS = "); let_msg_count("", 35, 0x80); }
+        if (at(18627) && ms(30)) { p(24, 1000, 4); press_px("RKI", PRESS_TASS); }
         if (at(18652) && ct(1200, 1800)) { p(25, 1000, 3); send_still("VVV VVV DE PSA PSA PSA RIO  "); }
         if (at(18674) && cond(2)) { p(20, 900, 3); send_cond("CQ DE WSC WSC WSC QSX 17 MHZ K"); }
         if (at(18702) && ct(1300, 2100)) { p(21, 1000, 5); send_still("CQ CQ CQ DE WSC WSC WSC TUCKERTON  "); }

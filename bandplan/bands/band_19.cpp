@@ -6,10 +6,12 @@
 #include "bandplan/bands/coast_watch.h"
 #include "bandplan/entry.h"
 #include "bandplan/entry_helpers.h"
+#include "bandplan/fixed_nets.h"
 #include "procedures/markers.h"
 #include "procedures/predicates.h"
 #include "procedures/procedures.h"
 #include "procedures/send.h"
+#include "procedures/sendf.h"
 #include "procedures/voice.h"
 #include "state/clock.h"
 #include "state/emission.h"
@@ -21,6 +23,7 @@
 #include "traffic/military.h"
 #include "traffic/naval.h"
 #include "traffic/netcheck.h"
+#include "traffic/press.h"
 #include "traffic/ship_coast.h"
 
 namespace kestrel {
@@ -39,52 +42,40 @@ void band_19() {
     if (at(19008)) { p(24, 1000, 4); send_still("VVV VVV VVV DE RCV RCV RCV QSX 14 19 MHZ  "); }
     if (at(19008) && t.wMinute % 20 == 12) { p(24, 1000, 4); fig_msg_ar("RJD99 RJD99 DE RCV QTC "); }
     if (at(19024) && cond(3)) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE RMGE RMGE QSA? K", 2); }
-    if (at(19038) && eh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
+    if (at(19038) && eh()) fixed_net(NET_RU_NAVY_NORTH, 24);
     if (at(19054)) { p(25, 1100, 3); send_still("FUE FUE FUE  VVV VVV VVV  "); }
-    if (at(19054) && ms10(20)) { p(25, 1100, 3); let_msg_latin("FUE FUE DE FUE = ", 0x80); }
-    if (at(19067) && oh()) simplex_fix_radiocheck(net_fr_mil, 7, 41);
+    if (at(19054) && ms10(20)) { p(25, 1100, 3); let_msg_latin("CQ CQ DE FUE = ", 0x80); }
+    if (at(19067) && oh()) fixed_net(NET_FR_NAVY_2, 41);
     if (at(19081) && cond(2)) { p(21, 1000, 3); send_cond("SUA SUA SUA DE SUA4 SUA4 QTC 2 K"); }
     if (at(19081) && ms(45)) { p(21, 1000, 3); fig_msg_ar("SUA DE SUA4 = "); }
     if (at(19087)) { p(24, 960, 3); send_still("IDR IDR IDR  VVV VVV VVV  "); }
-    if (at(19104) && ct(700, 1700)) simplex_fix_radiocheck(net_nato_tac, 8, 23);
+    if (at(19104)) fixed_net(NET_UK_NAVY, 23);
     if (at(19120) && cond(3)) nato_qso();
     if (at(19129) && eh()) { p(22, 1300, 4); send_still("4XZ 4XZ 4XZ  VVV VVV VVV  "); }
-    if (at(19143) && ct(900, 1000)) simplex_fix_radiocheck(net_diplo, 5, 25);
+    if (at(19143)) fixed_net(NET_RO_DIPLO, 25);
     if (at(19143) && ct(1000, 1030)) { p(22, 880, 3); let_msg_latin("OLX DE OLZ7 = ", 1); }
-    if (at(19158)) { p(20, 1150, 2); send_still("VVV VVV DE CNM CNM QSX 19158  "); }
     if (at(19166) && od()) { p(20, 850, 2); send_cond_par("YIH YIH DE YIH7 YIH7 QTC K", 2); }
     if (at(19185)) { p(22, 800, 3); send_still("VVV VVV VVV DE RIW RIW RIW  "); }
     if (at(19185) && t.wMinute % 15 == 7) { p(22, 800, 3); fig_msg_ar("RJD69 RJD69 DE RIW QTC "); }
     if (at(19194) && ed()) { p(24, 1240, 4); send_cond_par("7TA 7TA 7TA DE 7TA35 7TA35 K", 2); }
-    if (at(19214)) { p(21, 1150, 2); send_still("VVV VVV DE TBA4 TBA4 QSX 19214  "); }
     if (at(19226) && ml(30)) { p(23, 780, 3); send("AIJ1 AIJ1 DE NWP ZBO 1 O  "); nato_qtc(nr, 'O'); }
     if (at(19245) && cond(2)) { p(20, 800, 2); clg_cond("SPW", "SPW52", 2); }
     if (at(19261)) { p(24, 760, 3); send_still("SXA SXA SXA  VVV VVV VVV  "); }
     if (at(19282) && ms20(0)) { p(22, 900, 3); fig_msg_ar("HZN DE HZN3 QTC "); }
-    if (at(19297) && oh()) { p(26, 880, 3); send_still("VVV VVV DE EBA EBA EBA QRU  "); }
-    if (at(19308) && cond(3)) { p(20, 840, 2); send_cond("EPJ EPJ EPJ DE EPJ3 EPJ3 K"); }
     if (at(19330)) { p(24, 1300, 3); send_still("PBC PBC PBC  VVV VVV VVV  "); }
     if (at(19347) && mh(39)) { p(21, 950, 3); send("CTP DE CTP3 ZBO 1 R  "); nato_qtc(nr, 'R'); }
     if (at(19363)) { p(25, 1000, 4); naval_coast("VVV VVV VVV DE GYA GYA GYA K  ", "GYA", rn_vsl, 38); }
-    if (at(19363) && t.wMinute % 20 == 15) { p(25, 1000, 4); let_msg_latin("GYA GYA DE GYA = ", 0x80); }
+    if (at(19363) && t.wMinute % 20 == 15) { p(25, 1000, 4); let_msg_latin("CQ CQ DE GYA = ", 0x80); }
     if (at(19376) && cond(3)) nato_qso();
-    if (at(19397) && ml(40)) { p(23, 1120, 3); send_still("VVV VVV DE DHJ59 DHJ59 DHJ59  "); }
     if (at(19411)) { p(22, 1150, 3); send_still("RMP RMP RMP  VVV VVV VVV  "); }
     if (at(19411) && ms(55)) { p(22, 1150, 3); fig_msg_ar("RJD38 DE RMP "); }
-    if (at(19428) && cond(3)) { p(20, 1000, 2); send_cond("5AL 5AL DE 5AL19 5AL19 QRU? K"); }
-    if (at(19450) && ct(1200, 1600)) simplex_fix_radiocheck(net_nato_tac, 8, 10);
-    if (at(19467) && od()) { p(19, 700, 2); send_still("VVV VVV DE YKA YKA QRV?  "); }
+    if (at(19450)) fixed_net(NET_IT_NAVY, 10);
     if (at(19483)) { p(24, 850, 3); french_navy_coast("VVV VVV VVV DE FUM FUM FUM  ", "FUM"); }
     if (at(19509) && eh() && cond(2)) { p(20, 1000, 3); clg_cond("3VX", "3VX2", 2); }
-    if (at(19524)) { p(22, 1000, 3); send_still("VVV VVV VVV DE 5AL 5AL 5AL QSX 19524  "); }
-    if (at(19540) && cond(2)) { p(22, 900, 2); send_cond("GYU GYU GYU DE GYA GYA QSA? K"); }
     if (at(19560) && ms(35)) { p(20, 1000, 3); fig_msg_ar("SUA DE SUA6 = "); }
-    if (at(19583) && oh()) { p(24, 1000, 3); send_still("VVV VVV DE IGJ42 IGJ42 IGJ42 QRU  "); }
     if (at(19594) && cond(3)) { p(20, 900, 2); send_cond_par("RCV RCV RCV DE RKXX RKXX K", 2); }
-    if (at(19618) && eh()) simplex_fix_radiocheck(net_rus_mil, 6, 24);
-    if (at(19634)) { p(24, 1050, 4); send_still("VVV VVV DE 4XZ 4XZ 4XZ QRU  "); }
-    if (at(19656) && ct(800, 1000)) simplex_fix_radiocheck(net_diplo, 5, 21);
-    if (at(19668) && cond(2)) { p(20, 1150, 2); send_cond("CNA CNA DE CNA9 CNA9 QSA? K"); }
+    if (at(19618) && eh()) fixed_net(NET_RU_ARMY, 24);
+    if (at(19656)) fixed_net(NET_CZ_DIPLO, 21);
 
     // Coast telegraphy: call markers and general calls.
     if (at(19681)) { p(22, 1000, 4); coast_station_ex("CQ CQ CQ DE UAT UAT UAT QSX 16 19 22 MHZ K  ", "UAT", "MOSKVA"); }
@@ -115,8 +106,7 @@ void band_19() {
     if (at(19808) && t.wMinute % 30 == 21) { p(24, 1000, 3); fig_msg_ar("RJD99 RJD99 DE RIW QTC "); }
     if (at(19826) && cond(3)) nato_qso();
     if (at(19844) && oh()) { p(25, 1100, 3); send_still("FUF FUF FUF  VVV VVV VVV  "); }
-    if (at(19861) && cond(2)) { p(21, 1000, 3); send_cond("SUA SUA DE SUA1 SUA1 QTC 1 K"); }
-    if (at(19876) && ct(600, 1800)) simplex_fix_radiocheck(net_nato_tac, 8, 21);
+    if (at(19876)) fixed_net(NET_TAC_1, 21);
     if (at(19894)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RJE RJE RJE K  "); }
     if (at(19917) && ed()) { p(22, 880, 3); send_cond_par("YIH YIH DE YIH4 YIH4 QTC K", 2); }
     if (at(19933) && eh()) { p(24, 760, 3); send_still("VVV VVV VVV SXA SXA SXA  "); }
@@ -127,23 +117,19 @@ void band_19() {
     // More of the fixed service: ministries and forces of the Middle East,
     // Europe and Africa, with the traffic of their outstations.
     if (at(19012) && ct(700, 1500)) { p(24, 1000, 5); send_still("VVV VVV VVV DE HEC2 HEC2 HEC2 BERN  "); }
-    if (at(19012) && ct(700, 1500) && ms20(12)) { p(24, 1000, 5); send("HEC HEC HEC DE HEC2 NR 12 = "); qtc5l(4, 30, 2, 0); send_stack(" AR K"); }
+    if (at(19012) && ct(700, 1500) && ms20(12)) { p(24, 1000, 5); sendf("HEC HEC HEC DE HEC2 NR %d = ", serial_of_day(1)); qtc5l(serial_of_day(1), 30, 2, 0); send_stack(" AR K"); }
     if (at(19029) && oh()) { p(21, 1300, 3); send_cond_bug("TBA TBA DE TBA8 TBA8 QTC 1 K"); }
-    if (at(19049) && ct(900, 1600)) { p(23, 900, 4); send_still("CQ CQ DE YZO YZO YZO BEOGRAD QRU?  "); }
-    if (at(19073) && cond(3)) { p(20, 1100, 3); send_cond("7TA 7TA DE 7TA11 7TA11 QSA? K"); }
     if (at(19095) && ct(800, 1400)) { p(25, 1000, 3); send_still("VVV VVV DE OLX OLX OLX QSX 19095  "); }
     if (at(19095) && ct(800, 1400) && cond(3)) { p(25, 1000, 3); clg_cond_bug("OLX", "OLX33", 2); }
     if (at(19137) && eh()) { p(22, 1600, 3); send_cond_bug("9KL 9KL DE 9KL6 9KL6 QRV? K"); }
     if (at(19151) && ct(1000, 1700)) { p(24, 1050, 5); send_still("VVV VVV VVV DE CTV CTV CTV QRU?  "); }
-    if (at(19178) && od()) { p(21, 940, 3); send_cond("IRM IRM DE IRM5 IRM5 QSA? QTC K"); }
-    if (at(19207) && ct(600, 1300)) { p(23, 1000, 3); send_still("VVV VVV DE ODR ODR ODR QRU  "); }
     if (at(19238) && cond(2)) { p(24, 1200, 4); send_cond_bug("SUA SUA DE SUA27 SUA27 QTC K"); }
     if (at(19268) && ct(800, 1500)) { p(22, 800, 3); send_still("VVV VVV VVV DE HZN HZN HZN JEDDAH  "); }
     if (at(19289) && ct(1200, 1400)) { p(24, 1000, 4); italian_diplo(); }
     if (at(19322) && ct(900, 1100)) { p(22, 1100, 3); polish_diplo("SPW35"); }
     if (at(19341) && ct(1300, 1600)) telecom_opchat_dx("SUA", "YKA", "");
     if (at(19369) && ct(700, 900) && ed()) { p(25, 900, 4); german_diplo(); }
-    if (at(19384) && oh()) simplex_fix_radiocheck(net_tac_f, 6, 21);
+    if (at(19384) && oh()) fixed_net(NET_TAC_F, 21);
     if (at(19403) && ct(1500, 1700)) { p(23, 1000, 3); cuban_diplo("CLP1"); }
     if (at(19436) && ct(1000, 1200)) auto_morse(50);
     if (at(19457) && cond(2)) nato_qso();
@@ -160,21 +146,13 @@ void band_19() {
         if (at(19686)) { p(22, 1000, 3); coast_station_ex("CQ DE ZSC ZSC ZSC QSX 18 MHZ K  ", "ZSC", "CAPETOWN"); }
         if (at(19694) && eh()) { p(21, 900, 2); coast_station_ex("CQ CQ DE VWB VWB VWB QSX 18 MHZ K  ", "VWB", "BOMBAY"); }
         if (at(19698) && oh()) { p(22, 1100, 3); coast_station_ex("CQ DE A9M A9M A9M QSX 18 MHZ K  ", "A9M", "BAHRAIN"); }
-        if (at(19200)) { p(23, 1000, 3); send_still("VVV VVV VVV DE VTG VTG VTG K  "); }
         if (at(19474) && cond(2)) { p(21, 760, 2); clg_cond("FUG", "FUG5", 2); }
-        if (at(19019) && ml(30)) { p(24, 1000, 4); send_still("VVV VVV VVV DE 5YE 5YE 5YE  "); }
         if (at(19043)) { p(21, 1150, 3); send_still("QRA QRA DE TUM TUM TUM ABIDJAN  "); }
         if (at(19063) && oh()) { p(23, 900, 3); send_cond("QRA QRA DE 9GA7 9GA7 ACCRA K"); }
-        if (at(19091)) { p(22, 1000, 4); send_still("VVV VVV DE 6VU 6VU 6VU  "); }
         if (at(19117) && cond(2)) { p(20, 1400, 3); send_cond_bug("ETD ETD DE ETD4 ETD4 QSA? K"); }
-        if (at(19148)) { p(25, 1000, 4); send_still("VVV VVV VVV DE 5NN 5NN 5NN QSX 19148  "); }
-        if (at(19172) && eh()) { p(21, 1000, 3); send_still("VVV VVV DE TJP TJP TJP DOUALA  "); }
         if (at(19197) && cond(3)) { p(24, 1250, 3); send_cond("9QL 9QL DE 9QL7 9QL7 QRK? QRV KINSHASA K"); }
-        if (at(19219)) { p(23, 1000, 3); send_still("VVV VVV VVV DE D2A D2A D2A  "); }
         if (at(19252) && ml(20)) { p(22, 850, 1); send_still("CQ CQ DE C9M C9M C9M MAPUTO  "); }
         if (at(19276) && cond(2)) { p(20, 1000, 2); send_cond_bug("ZRH ZRH DE ZRH3 ZRH3 QTC? K"); }
-        if (at(19303)) { p(24, 1100, 2); send_still("VVV VVV DE 5HA 5HA 5HA  "); }
-        if (at(19335) && oh()) { p(21, 1000, 1); send_still("VVV VVV DE 9JA 9JA 9JA LUSAKA  "); }
         if (at(19359)) { p(23, 1300, 3); send_still("VVV VVV VVV DE 5XA 5XA 5XA  "); }
         if (at(19388) && cond(3)) { p(22, 900, 2); send_cond("5RS 5RS DE 5RS8 5RS8 QRV K"); }
         if (at(19418)) { p(24, 1000, 4); send_still("VVV VVV DE ST2 ST2 ST2 QSX 19418  "); }
@@ -221,16 +199,16 @@ void band_19() {
         if (at(19950) && ct(600, 1000)) { p(19, 800, 2); qrh = 2; send_still("VVV VVV DE VIZ VIZ VIZ  "); }
         // Beam stations of the Empire and the long-haul offices of the 1930s.
         if (at(19020) && ct(1200, 1800)) { p(30, 1000, 4); send_still("VVV VVV VVV DE GBK GBK GBK RUGBY  "); }
-        if (at(19020) && ct(1200, 1800) && ms20(2)) { p(30, 1000, 4); send("WKF DE GBK NR 18 = "); qtc5f(18, 38); send_stack(" AR"); }
+        if (at(19020) && ct(1200, 1800) && ms20(2)) { p(30, 1000, 4); sendf("WKF DE GBK NR %d = ", serial_of_day(2)); qtc5f(serial_of_day(2), 38); send_stack(" AR"); }
         if (at(19060) && ct(600, 1100)) { p(28, 1100, 3); send_still("VVV VVV DE VWY VWY VWY KIRKEE  "); }
         if (at(19100) && ct(1300, 1900)) { p(32, 900, 4); send_still("VVV VVV VVV DE WQA WQA WQA  "); }
         if (at(19100) && ct(1300, 1900) && cond(3)) { p(32, 900, 4); send_cond("PPU PPU DE WQA WQA QTC 9 K"); }
         if (at(19180) && ct(1000, 1600)) { p(27, 1250, 3); send_still("VVV VVV DE PPU PPU PPU  "); }
         if (at(19260) && ct(700, 1300)) { p(30, 1000, 5); send_still("VVV VVV VVV DE DFE DFE DFE NAUEN  "); }
-        if (at(19260) && ct(700, 1300) && ml(15)) { p(30, 1000, 4); let_msg_latin("DFE DE DFE TRANSRADIO = ", 0x80); }
+        if (at(19260) && ct(700, 1300) && ml(15)) { p(30, 1000, 4); let_msg_latin("CQ DE DFE TRANSRADIO = ", 0x80); }
         if (at(19310) && ct(500, 1000)) { p(26, 900, 2); send_still("VVV VVV DE JVF JVF JVF  "); }
         if (at(19350) && ct(1100, 1700)) { p(28, 1050, 4); send_still("CQ CQ CQ DE FTM FTM FTM PRESSE  "); }
-        if (at(19350) && ct(1100, 1700) && mh(39)) { p(28, 1050, 4); let_msg_latin("CQ DE FTM HAVAS = ", 0x80); }
+        if (at(19350) && ct(1100, 1700) && mh(39)) { p(28, 1050, 4); press_px("FTM", PRESS_HAVAS); }
         if (at(19400) && ct(900, 1500)) { p(25, 1300, 3); send_still("VVV VVV DE PCJ PCJ PCJ  "); }
         if (at(19480) && ct(1400, 2000)) { p(30, 1000, 4); send_still("VVV VVV VVV DE LSY LSY LSY  "); }
         if (at(19550) && ct(800, 1400)) { p(24, 800, 3); send_still("VVV VVV DE CTA CTA CTA LISBOA  "); }

@@ -5,10 +5,12 @@
 #include "bandplan/background/background.h"
 #include "bandplan/entry.h"
 #include "bandplan/entry_helpers.h"
+#include "bandplan/fixed_nets.h"
 #include "procedures/markers.h"
 #include "procedures/predicates.h"
 #include "procedures/procedures.h"
 #include "procedures/send.h"
+#include "procedures/sendf.h"
 #include "procedures/voice.h"
 #include "state/clock.h"
 #include "state/emission.h"
@@ -41,47 +43,23 @@ void fixed_service() {
     // Naval broadcast markers and channel markers of the fixed service.
     if (at(20004) && ct(600, 1800)) { p(26, 1100, 3); french_navy_coast("VVV  VVV  VVV  DE  FUE  FUE  FUE  3/8  3/12  3/16  3/20       ", "FUE"); }
     if (at(20034) && ct(800, 2000)) { p(24, 850, 4); naval_coast("VVV VVV VVV DE NSS NSS NSS      ", "NSS", us_navy, 37); }
-    if (at(20062) && ct(500, 1500)) { p(20, 900, 3); send_still("VVV VVV VVV DE RCV RCV RCV      "); }
-    if (at(20066) && ct(400, 1400) && om()) { p(21, 760, 2); send_still("VVV VVV VVV DE RMP RMP RMP      "); }
     if (at(20101) && ct(700, 1700)) { p(22, 1250, 3); naval_coast("VVV VVV VVV DE GYA GYA GYA      ", "GYA", rn_vsl, 38); }
-    if (at(20113) && ct(1200, 2200)) { p(18, 700, 2); send_still("VVV VVV VVV DE PWZ33 PWZ33 PWZ33 QSX 4 6 8 12 16 22 MHZ      "); }
-    if (at(20140) && ct(900, 1500)) { p(25, 980, 3); send_still("VVV VVV DE SXA35 SXA35 SXA35      "); }
     if (at(20162) && ct(600, 1700) && ed()) { p(22, 1040, 3); italian_naval("VVV VVV VVV DE IDR IDR IDR      ", "IDR"); }
     if (at(20183) && ct(1100, 2000)) { p(24, 880, 4); naval_coast("VVV VVV VVV DE NAM NAM NAM      ", "NAM", us_navy, 37); }
-    if (at(20198) && ct(500, 1300)) { p(17, 1550, 2); send_still("VVV VVV VVV DE 4XZ 4XZ 4XZ      "); }
-    if (at(20225) && ct(700, 1600)) { p(22, 1000, 3); send_still("VVV VVV VVV DE CTP CTP CTP      "); }
-    if (at(20232) && reg3m_day()) { p(20, 1300, 2); send_still("VVV VVV VVV DE 9VF59 9VF59 9VF59 QRU      "); }
-    if (at(20262) && ct(800, 1600) && t.wDayOfWeek != 0) { p(19, 1200, 3); send_still("VVV VVV VVV DE CTH/72 CTH/72 CTH/72      "); }
     if (at(20270) && ct(600, 1400)) { p(28, 920, 3); send_still("CQ CQ CQ DE RIW RIW RIW QSX 13 16 20 K      "); }
-    if (at(20307) && eh() && ct(600, 1800)) { p(23, 1400, 4); send_still("VVV VVV VVV DE AQP2/4/5/6/7/8      "); }
-    if (at(20341) && ct(1000, 1900)) { p(20, 1060, 2); send_still("DE EBA EBA EBA QRU?      "); }
-    if (at(20387) && ct(700, 1500)) { p(16, 1777, 2); send_still("VVV VVV VVV DE ICB ICB ICB      "); }
     if (at(20412) && ct(1300, 2200)) { p(24, 960, 3); naval_coast("VVV VVV VVV DE NAU NAU NAU      ", "NAU", us_navy, 37); }
-    if (at(20445) && ct(800, 1700)) { p(21, 1180, 3); send_still("VVV VVV DE TBA3 TBA3 TBA3      "); }
-    if (at(20491) && ct(500, 1300)) { p(26, 840, 3); send_still("VVV VVV VVV DE 9KL 9KL 9KL      "); }
-    if (at(20518) && ct(600, 1500) && od()) { p(20, 700, 2); send_still("VVV VVV DE SUU SUU SUU      "); }
     if (at(20548) && ct(700, 1800)) { p(24, 1000, 4); send_still("VVV VVV VVV DE HEC HEC HEC      "); }
-    if (at(20596) && ct(900, 1700)) { p(18, 1420, 2); send_still("VVV VVV VVV DE OLX OLX OLX      "); }
-    if (at(20626) && ct(1200, 2100)) { p(22, 1100, 3); send_still("VVV VVV VVV DE CLN CLN CLN      "); }
-    if (at(20661) && ct(600, 1600)) { p(25, 1000, 3); send_still("VVV VVV VVV DE YIL YIL YIL      "); }
-    if (at(20727) && ct(800, 1400)) { p(19, 850, 2); send_still("VVV VVV VVV DE 7TA7 7TA7 7TA7      "); }
-    if (at(20768) && ct(500, 1200)) { p(23, 1320, 3); send_still("VVV VVV VVV DE BZR62 BZR62 BZR62      "); }
-    if (at(20832) && ct(700, 1700) && t.wDayOfWeek >= 1 && t.wDayOfWeek <= 5) { p(21, 1000, 3); send_still("VVV VVV VVV DE SNN SNN SNN      "); }
-    if (at(20893) && ct(600, 1600)) { p(24, 760, 3); send_still("VVV VVV VVV DE RAL23 RAL23 RAL23      "); }
-    if (at(20930) && ct(1100, 1900)) { p(20, 1200, 3); send_still("VVV VVV DE 5AF 5AF 5AF QRU      "); }
-    if (at(20962) && ct(800, 1600)) { p(27, 1000, 2); send_still("VVV VVV VVV DE DHJ58 DHJ58 DHJ58      "); }
 
     // Russian naval units calling Moscow, and the answer.
     if (at(20270) && ct(600, 1400)) { p(20, 900, 2); send_cond_par("RIW RIW RIW DE RJD83 RJD83 QSA? K", 3); }
     if (at({20076, 20095}) && ct(500, 1500) && t.wMinute % 5 != 0) { p(20, 900, 2); riw("QTC K"); }
     if (at(20095) && ct(500, 1500) && t.wMinute % 5 == 0) { p(22, 1000, 3); fig_msg_count("RMX72 RMX72 DE RIW RIW QTC 1 = ", 20 + static_cast<int>(myrand() % 30)); }
     if (at(20152) && ct(400, 1300)) { p(19, 820, 1); riw("ZZU K"); }
-    if (at(20153) && ct(400, 1300) && cond(3)) { p(24, 1100, 4); send_cond("RKLM DE RIW QSA4 QRV K"); }
     if (at(20206) && ct(700, 1500) && ml(30)) { p(23, 880, 3); fig_msg_count("XXX XXX DE RCV RCV RCV QTC = ", 30 + static_cast<int>(myrand() % 40)); }
 
     // US and NATO fleet traffic.
-    if (at(20034) && ct(800, 2000) && mh(44)) { p(24, 850, 4); nato_msg("NSS NSS DE NSS NSS ", 'R'); }
-    if (at(20183) && ct(1100, 2000) && ml(10)) { p(24, 880, 4); nato_msg("NAM NAM NAM DE NAM ", 'P'); }
+    if (at(20034) && ct(800, 2000) && mh(44)) { p(24, 850, 4); nato_msg("CQ CQ DE NSS NSS ", 'R'); }
+    if (at(20183) && ct(1100, 2000) && ml(10)) { p(24, 880, 4); nato_msg("CQ CQ CQ DE NAM ", 'P'); }
     if (at(20214) && ct(900, 1800)) { nato_qso(); }
     if (at(20286) && ct(1000, 1800) && cond(2)) { nato_qso(); }
     if (at(20308) && ct(800, 1600) && oh()) { p(22, 1100, 3); nato_msg("VVV VVV DE MKL MKL ", 'O'); }
@@ -94,15 +72,15 @@ void fixed_service() {
     if (at(20168) && ct(800, 1400)) { p(24, 1000, 3); qsa_exchange("SUA38", "SUA", 2); }
     if (at(20247) && ct(600, 1700)) { p(20, 1200, 2); clg_cond("CNA2", "CNA", 2); }
     if (at(20247) && ct(600, 1700) && ms(40)) { p(20, 1200, 2); let_msg_count("CNA2 DE CNA QTC = ", 45, 0x80 | 2); }
-    if (at(20301) && ct(700, 1600)) { simplex_fix_radiocheck(net_gov_b, 5, 22); }
-    if (at(20367) && ct(800, 1300) && t.wDayOfWeek >= 1 && t.wDayOfWeek <= 5) { simplex_fix_radiocheck(net_fr_mil, 7, 41); }
-    if (at(20394) && ct(600, 1200)) { simplex_fix_radiocheck(net_rus_mil, 6, 24); }
-    if (at(20462) && ct(800, 1700) && oh()) { simplex_fix_radiocheck(net_army_a, 6, 21); }
+    if (at(20301)) fixed_net(NET_GOV_B, 22);
+    if (at(20367) && t.wDayOfWeek >= 1 && t.wDayOfWeek <= 5) fixed_net(NET_FR_ARMY, 41);
+    if (at(20394)) fixed_net(NET_RU_AIR, 24);
+    if (at(20462) && oh()) fixed_net(NET_ARMY_A, 21);
     if (at(20462) && ct(800, 1700) && eh()) { duplex_radiocheck(4, 1); }
     if (at(20508) && ct(500, 1400)) { duplex_radiocheck(6, 2); }
     if (at(20509) && ct(500, 1400)) { duplex_osn(4, 2); }
-    if (at(20536) && ct(900, 1600)) { simplex_fix_radiocheck(net_nato_tac, 8, 23); }
-    if (at(20572) && ct(1000, 1700) && ed()) { simplex_fix_radiocheck(net_nato_tac, 8, 10); }
+    if (at(20536)) fixed_net(NET_TAC_2, 23);
+    if (at(20572) && ed()) fixed_net(NET_TAC_3, 10);
     if (at(20621) && ct(600, 1700)) { p(24, 1300, 3); clg_cond("YZO5", "YZO", 3); }
     if (at(20680) && ct(700, 1500)) { p(20, 900, 2); clg_cond_bug("OLX27", "OLX", 1); }
     if (at(20684) && ct(700, 1500) && ms10(0)) { p(20, 900, 2); fig_msg_count("OLX27 DE OLX NR 4 = ", 80); }
@@ -132,30 +110,16 @@ void fixed_service() {
     if (at(20009) && ct(700, 1600) && ms20(8)) { p(24, 1000, 5); send("HBD22 HBD22 DE HBD = "); qtc5l(3, 36, 2, 0x80); send_stack(" K"); }
     if (at(20016) && eh()) { p(21, 1450, 3); send_cond_bug("TAH TAH DE TAH9 TAH9 QTC 2 K"); }
     if (at(20029) && ct(900, 1500)) { p(22, 860, 4); send_still("CQ CQ DE OLZ OLZ OLZ PRAHA  "); }
-    if (at(20037) && cond(3)) { p(25, 1100, 3); send_cond("YZO YZO DE YZO4 YZO4 QRU? K"); }
     if (at(20047) && ct(1000, 1700)) { p(23, 1000, 3); send_still("VVV VVV DE 3VX 3VX 3VX TUNIS  "); }
     if (at(20047) && ct(1000, 1700) && cond(3)) { p(23, 1000, 3); clg_cond_bug("3VX", "3VX9", 2); }
     if (at(20069) && od()) { p(20, 1250, 3); send_cond_bug("IRM IRM DE IRM8 IRM8 QSA? K"); }
     if (at(20073) && ct(800, 1500)) { p(26, 930, 4); send_still("VVV VVV VVV DE 7RA 7RA 7RA ALGER  "); }
-    if (at(20086) && oh()) { p(24, 1700, 3); send_cond("5AL 5AL DE 5AL7 5AL7 QTC 1 K"); }
-    if (at(20098) && ct(600, 1300)) { p(21, 1000, 4); send_still("VVV VVV DE JYK JYK JYK AMMAN  "); }
     if (at(20109) && cond(2)) { p(22, 800, 3); send_cond_bug("SUA SUA DE SUA41 SUA41 QRV? K"); }
     if (at(20120) && ct(900, 1600)) { p(24, 1050, 4); send_still("CQ CQ CQ DE 9KL 9KL 9KL KUWAIT QRU?  "); }
-    if (at(20133) && eh()) { p(23, 1900, 3); send_cond("HZN HZN DE HZN7 HZN7 QSA? K"); }
-    if (at(20158) && ct(1100, 1800)) { p(20, 1000, 3); send_still("VVV VVV DE ODR ODR ODR BEYROUTH  "); }
     if (at(20158) && ct(1100, 1800) && ml(10)) { p(20, 1000, 3); send("ODR5 DE ODR = "); qtc5f(2, 26); send_stack(" AR"); }
     if (at(20179) && cond(3)) { p(21, 1300, 4); send_cond_bug("YKA YKA DE YKA5 YKA5 QTC 3 K"); }
-    if (at(20191) && ct(700, 1400)) { p(25, 900, 3); send_still("VVV VVV VVV DE EQK EQK EQK TEHRAN  "); }
-    if (at(20209) && oh()) { p(22, 1150, 3); send_cond("AQP AQP DE AQP5 AQP5 QRV? K"); }
-    if (at(20221) && ct(800, 1500)) { p(24, 1000, 4); send_still("VVV VVV DE ATA ATA ATA NEW DELHI  "); }
     if (at(20244) && cond(2)) { p(20, 760, 3); send_cond_bug("S2B S2B DE S2B3 S2B3 QTC K"); }
-    if (at(20253) && ct(600, 1200)) { p(23, 1000, 3); send_still("VVV VVV VVV DE 4SB 4SB 4SB COLOMBO  "); }
-    if (at(20276) && ed()) { p(21, 1600, 3); send_cond("XYR XYR DE XYR2 XYR2 QSA? K"); }
-    if (at(20291) && ct(1000, 1700)) { p(26, 1000, 5); send_still("VVV VVV DE PBC3 PBC3 PBC3 QSX 20291  "); }
     if (at(20318) && cond(3)) { p(22, 900, 3); send_cond_bug("OXZ OXZ DE OXZ9 OXZ9 QTC? K"); }
-    if (at(20328) && ct(800, 1600)) { p(24, 1200, 4); send_still("CQ CQ DE SAM SAM SAM STOCKHOLM  "); }
-    if (at(20345) && eh()) { p(21, 1000, 3); send_cond("OFW OFW DE OFW3 OFW3 QRV K"); }
-    if (at(20358) && ct(900, 1500)) { p(23, 840, 5); send_still("VVV VVV VVV DE OEY OEY OEY WIEN  "); }
     if (at(20372) && oh()) { p(24, 1000, 3); send_cond_bug("EBA EBA DE EBA9 EBA9 QSA? K"); }
     if (at(20383) && ct(700, 1300)) { p(22, 1350, 5); send_still("VVV VVV DE CTV CTV CTV LISBOA  "); }
     if (at(20399) && cond(2)) { p(20, 1000, 4); qsa_exchange("ZAA5", "ZAA", 2); }
@@ -168,7 +132,7 @@ void fixed_service() {
     if (at(20531) && ct(600, 900)) { p(24, 950, 4); cuban_diplo("CLP1"); }
     if (at(20566) && oh() && ct(800, 1400)) { p(21, 1000, 3); iranian_diplo(); }
     if (at(20605) && ct(1200, 1400)) auto_morse(40);
-    if (at(20634) && ct(1000, 1600)) simplex_fix_radiocheck(net_army_e, 5, 21);
+    if (at(20634)) fixed_net(NET_ARMY_E, 21);
     if (at(20650) && cond(2)) nato_qso();
     // Outstations tuning up on their net controls' channels.
     if (at(20009) && ct(600, 700)) send_vvv("HBD22");
@@ -192,7 +156,7 @@ void daylight_block() {
         if (at(20019) && ml(30)) { p(24, 1000, 3); naval_coast("VVV VVV VVV DE CFH CFH CFH      ", "CFH", canadian_navy, 24); }
         if (at(20019) && mh(29)) { p(24, 1000, 3); naval_coast("C13L   C13L   VVV   VVV   DE   CFH   CFH      ", "CFH", canadian_navy, 24); }
         if (at(20027)) { p(21, 1000, 3); clg_cond("CKN", "CFH", 2); }
-        if (at(20102) && ml(20)) { p(22, 1250, 3); let_msg_count("GYA GYA GYA DE GYA = ", 50, 0); }
+        if (at(20102) && ml(20)) { p(22, 1250, 3); let_msg_count("CQ CQ CQ DE GYA = ", 50, 0); }
         if (at(20175) && ct(900, 1700)) { p(21, 650, 2); send_still("VVV VVV VVV DE GXQ GXQ GXQ      "); }
         if (at(20256) && eh()) { p(20, 1000, 3); fig_msg_count("ZZZZ DE OXZ1 = ", 25); }
         if (at(20333) && cond(4)) { p(23, 1280, 3); send_cond("QRA? QRA? DE SPW SPW K"); }
@@ -256,7 +220,7 @@ void daylight_block() {
         if (at(20081) && ml(45)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RIW RIW RIW      "); }
         if (at(20124) && t.wMinute % 10 < 5) { p(20, 880, 3); riw("QSA? K"); }
         if (at(20266)) { p(22, 1100, 3); send_still("VVV VVV DE RJH74 RJH74 RJH74      "); }
-        if (at(20266) && ms(30)) { p(22, 1100, 3); fig_msg_count("RJH74 RJH74 DE RJH74 QTC = ", 40); }
+        if (at(20266) && ms(30)) { p(22, 1100, 3); fig_msg_count("CQ CQ DE RJH74 QTC = ", 40); }
         if (at(20471)) { p(18, 1500, 2); riw("QSB K"); }
         if (at(20611)) { p(25, 900, 4); send_still("VVV VVV VVV DE RKA RKA RKA      "); }
         if (at(20701)) { qsa_exchange("RCF43", "RCV", 3); }
@@ -292,6 +256,7 @@ void daylight_block() {
 void historical_block() {
     if (hist) {
         // Transoceanic beam and press circuits of the 1930s and the war years.
+        if (at(20636) && ct(1800, 300)) usarmy_fixed_net(usarmy_net_pacific, 5);
         if (at(20020) && ct(1200, 1800)) { p(35, 1100, 4); send_still("VVV VVV VVV DE WQA WQA WQA      "); }
         if (at(20060) && ct(900, 1600)) { p(40, 900, 3); send_still("VVV VVV VVV DE GBB GBB GBB      "); }
         if (at(20105) && ct(700, 1500)) { p(38, 1300, 3); send_still("VVV VVV DE DFA DFA DFA      "); }
@@ -309,27 +274,27 @@ void historical_block() {
         if (at(20870) && ct(800, 1500)) { p(36, 1150, 3); send_still("VVV VVV VVV DE IAC IAC IAC      "); }
         if (at(20920) && ct(900, 1800)) { p(30, 1000, 3); send_still("VVV VVV DE GBJ GBJ GBJ      "); }
         // Wartime fleet broadcasts, four-letter and five-letter groups.
-        if (at(20126) && ct(600, 1800) && ml(30)) { p(22, 1000, 4); let_msg_count("NSS NSS NSS DE NSS = ", 60, 0); }
+        if (at(20126) && ct(600, 1800) && ml(30)) { p(22, 1000, 4); let_msg_count("CQ CQ CQ DE NSS = ", 60, 0); }
         if (at(20670) && ct(800, 1600)) {
             p(24, 800, 3);
             send("DHO DHO DHO = ");
             for (int i = 0; i < 40; ++i) send(group4l());
             send_stack(" + ");
         }
-        if (at(20850) && ct(500, 1300) && eh()) { p(20, 1100, 2); let_msg_count("GBR GBR DE GBR = ", 45, 0x80); }
+        if (at(20850) && ct(500, 1300) && eh()) { p(20, 1100, 2); let_msg_count("CQ CQ DE GBR = ", 45, 0x80); }
         if (at(20988) && cond(3)) { p(18, 1200, 3); send_cond("WCC WCC DE KFZO KFZO QRU? K"); }
         // More of the long-haul circuits: day paths across the Atlantic,
         // to South America, Africa and the Far East.
         if (at(20015) && ct(1300, 1900)) { p(32, 1000, 4); send_still("VVV VVV VVV DE WEL WEL WEL  "); }
-        if (at(20015) && ct(1300, 1900) && ms20(3)) { p(32, 1000, 4); send("GBB DE WEL NR 33 = "); qtc5f(33, 40); send_stack(" AR"); }
+        if (at(20015) && ct(1300, 1900) && ms20(3)) { p(32, 1000, 4); sendf("GBB DE WEL NR %d = ", serial_of_day(3)); qtc5f(serial_of_day(3), 40); send_stack(" AR"); }
         if (at(20040) && ct(1000, 1500)) { p(28, 1200, 5); send_still("VVV VVV DE GBC GBC GBC RUGBY  "); }
         if (at(20080) && ct(700, 1300)) { p(30, 900, 5); send_still("VVV VVV VVV DE DGU DGU DGU NAUEN  "); }
         if (at(20080) && ct(700, 1300) && cond(3)) { p(30, 900, 4); send_cond("LSN LSN DE DGU DGU QRV K"); }
         if (at(20130) && ct(1100, 1700)) { p(25, 1050, 3); send_still("CQ CQ CQ DE PPW PPW PPW PRESS  "); }
-        if (at(20130) && ct(1100, 1700) && ml(20)) { p(25, 1050, 3); let_msg_latin("CQ DE PPW PRESS = ", 0x80); }
+        if (at(20130) && ct(1100, 1700) && ml(20)) { p(25, 1050, 3); press_px("PPW", PRESS_AGENCIA_NACIONAL); }
         if (at(20170) && ct(800, 1400)) { p(34, 1100, 5); send_still("VVV VVV DE FTA FTA FTA SAINTE ASSISE  "); }
         if (at(20200) && ct(500, 1000)) { p(27, 1300, 1); send_still("VVV VVV VVV DE JYR JYR JYR TOKIO  "); }
-        if (at(20200) && ct(500, 1000) && ms10(40)) { p(27, 1300, 2); fig4_msg("JYR DE JYR = ", 36); }
+        if (at(20200) && ct(500, 1000) && ms10(40)) { p(27, 1300, 2); fig4_msg("CQ DE JYR = ", 36); }
         if (at(20250) && ct(900, 1500)) { p(30, 1000, 4); send_still("VVV VVV DE ZSR ZSR ZSR KLIPHEUVEL  "); }
         if (at(20290) && ct(1200, 1800)) { p(26, 800, 3); send_still("VVV VVV VVV DE LSL LSL LSL  "); }
         if (at(20335) && ct(700, 1200)) { p(28, 1150, 2); send_still("VVV VVV DE VLK VLK VLK SYDNEY  "); }
@@ -338,13 +303,13 @@ void historical_block() {
         if (at(20420) && ct(1300, 1800)) { p(33, 1000, 2); send_still("VVV VVV VVV DE KKQ KKQ KKQ  "); }
         if (at(20475) && ct(800, 1300)) { p(25, 1400, 2); send_still("VVV VVV DE PMN PMN PMN BANDOENG  "); }
         if (at(20530) && eh()) { p(28, 1000, 4); send_still("VVV VVV DE IBC IBC IBC ROMA  "); }
-        if (at(20530) && eh() && ml(15)) { p(28, 1000, 4); let_msg_latin("IBC DE IBC ITALCABLE = ", 0); }
+        if (at(20530) && eh() && ml(15)) { p(28, 1000, 4); let_msg_latin("CQ DE IBC ITALCABLE = ", 0); }
         if (at(20580) && ct(1100, 1500)) { p(29, 900, 1); send_still("VVV VVV DE XGOY XGOY XGOY  "); }
         if (at(20640) && ct(600, 1100)) { p(31, 1100, 4); send_still("VVV VVV VVV DE OPM OPM OPM LEOPOLDVILLE  "); }
         if (at(20710) && ct(1200, 1700)) { p(24, 1000, 3); send_still("VVV VVV DE CTA CTA CTA  "); }
         if (at(20760) && ct(900, 1500) && cond(2)) { p(22, 750, 5); send_cond("FTA FTA DE FZS FZS QTC 4 K"); }
         if (at(20780) && ct(1000, 1600)) { p(35, 1000, 4); send_still("VVV VVV VVV DE WQV WQV WQV RCA  "); }
-        if (at(20830) && ct(700, 1300)) { p(27, 1200, 2); send_still("VVV VVV DE ZBW ZBW ZBW HONGKONG  "); }
+        if (at(20830) && ct(700, 1300)) { p(27, 1200, 2); send_still("VVV VVV DE ZBW ZBW ZBW HONG KONG  "); }
         if (at(20890) && ct(1300, 1900)) { p(30, 850, 4); send_still("CQ CQ CQ DE GIC GIC GIC PRESS  "); }
         if (at(20950) && ct(800, 1400)) { p(26, 1000, 3); send_still("VVV VVV DE SUZ SUZ SUZ  "); }
         if (at(20975) && ct(1100, 1600)) { p(25, 1050, 4); send_still("VVV VVV VVV DE EAJ EAJ EAJ MADRID  "); }

@@ -7,6 +7,7 @@
 #include "bandplan/background/background.h"
 #include "bandplan/entry.h"
 #include "bandplan/entry_helpers.h"
+#include "bandplan/fixed_nets.h"
 #include "procedures/markers.h"
 #include "procedures/predicates.h"
 #include "procedures/procedures.h"
@@ -23,6 +24,7 @@
 #include "traffic/military.h"
 #include "traffic/naval.h"
 #include "traffic/netcheck.h"
+#include "traffic/press.h"
 
 namespace kestrel {
 
@@ -45,16 +47,15 @@ void band_21() {
     if (at(21856) && ct(800, 1600) && eh()) { p(22, 1250, 3); naval_coast("VVV VVV VVV DE GYU GYU GYU      ", "GYU", rn_vsl, 38); }
     if (at(21863) && ct(1200, 1900)) { p(20, 1100, 2); clg_cond("CLP9", "CLP1", 2); }
     if (at(21868) && ct(600, 1500)) { p(21, 900, 3); send_cond_par("RIW RIW RIW DE RMDX RMDX QTC K", 3); }
-    if (at(21873) && ct(800, 1600)) { p(24, 1000, 3); send_still("VVV VVV DE SUA SUA SUA QRU      "); }
     if (at(21878) && ct(900, 1500)) { qsa_exchange("YZO8", "YZO", 2); }
     if (at(21889) && ct(600, 1400)) { duplex_radiocheck(5, 1); }
     if (at(21894) && ct(700, 1700) && od()) { p(26, 1100, 3); french_navy_coast("VVV  VVV  VVV  DE  FUV  FUV  FUV  3/12  3/16  3/20       ", "FUV"); }
     if (at(21899) && ct(900, 1600)) { p(19, 820, 2); send_cond_par("OLX OLX DE OLX14 OLX14 QTC K", 2); }
     if (at(21908) && ct(1000, 1800)) { p(24, 900, 4); naval_coast("VVV VVV VVV DE NAW NAW NAW      ", "NAW", us_navy, 37); }
-    if (at(21913) && ct(700, 1300)) { simplex_fix_radiocheck(net_fr_mil, 7, 41); }
+    if (at(21913)) fixed_net(NET_FR_AIR_1, 41);
     if (at(21858) && ct(900, 1500) && ms10(40)) { p(24, 1000, 3); send("SUA63 SUA63 DE SUA QTC = "); qtc5l(nr, 60, 2, 1); send_stack(""); }
     if (at(21895) && ct(700, 1500)) { p(21, 1280, 3); clg_cond("SNN4", "SNN", 3); }
-    if (at(21906) && ct(900, 1700)) { simplex_fix_radiocheck(net_nato_tac, 8, 21); }
+    if (at(21906)) fixed_net(NET_TAC_4, 21);
     if (at(21922) && ct(500, 1400)) { duplex_osn(3, 1); }
     if (at(21919) && ct(500, 1300)) { p(23, 1000, 3); send_still("VVV VVV VVV DE 4XZ 4XZ 4XZ      "); }
 
@@ -149,7 +150,7 @@ void band_21() {
         if (at(21210) && ct(700, 1300)) { p(26, 1200, 3); send_still("VVV VVV DE PCM PCM PCM KOOTWIJK  "); }
         if (at(21240) && cond(3)) { p(22, 900, 3); send_cond("PCM PCM DE PMB PMB QRV K"); }
         if (at(21300) && ct(1100, 1700)) { p(28, 1000, 4); send_still("CQ CQ DE IRX IRX PRESS  "); }
-        if (at(21300) && ml(15)) { p(28, 1000, 4); send("CQ PX DE IRX = STEFANI ROMA = "); let_msg_count("", 30, 0x80); }
+        if (at(21300) && ml(15)) { p(28, 1000, 4); press_px("IRX", PRESS_STEFANI); }
         if (at(21340) && oh()) { p(24, 1000, 3); send_still("VVV VVV DE LSM LSM LSM BUENOS AIRES  "); }
         if (at(21390) && ct(800, 1400)) { p(25, 900, 3); send_still("VVV VVV VVV DE JVE JVE JVE NAZAKI  "); }
         if (at(21440) && ct(1200, 1800)) { p(28, 1600, 4); send_still("VVV VVV DE WQN WQN WQN  "); }

@@ -8,6 +8,7 @@
 #include "bandplan/bands/ship_work.h"
 #include "bandplan/entry.h"
 #include "bandplan/entry_helpers.h"
+#include "bandplan/fixed_nets.h"
 #include "procedures/markers.h"
 #include "procedures/predicates.h"
 #include "procedures/procedures.h"
@@ -23,6 +24,7 @@
 #include "traffic/military.h"
 #include "traffic/naval.h"
 #include "traffic/netcheck.h"
+#include "traffic/press.h"
 #include "traffic/ship_coast.h"
 
 namespace kestrel {
@@ -123,9 +125,9 @@ void naval_shore() {
     if (at(22449) && ct(600, 1700)) { p(26, 1100, 3); french_navy_coast("VVV  VVV  VVV  DE  FUG  FUG  FUG  3/8  3/12  3/16  3/22       ", "FUG"); }
     if (at(22455) && ct(700, 1600)) { p(22, 1250, 3); naval_coast("VVV VVV VVV DE GYA GYA GYA      ", "GYA", rn_vsl, 38); }
     if (at(22460) && ct(500, 1500) && cond(3)) { p(20, 900, 2); send_cond("RIW RIW RIW DE RJD83 RJD83 QTC K"); }
-    if (at(22466) && ct(600, 1600)) { simplex_fix_radiocheck(net_rus_mil, 6, 24); }
+    if (at(22466)) fixed_net(NET_RU_NAVY_BALTIC, 24);
     if (at(22471) && ct(900, 1700)) { p(22, 1000, 3); italian_naval("VVV VVV DE IDQ IDQ IDQ      ", "IDQ"); }
-    if (at(22477) && ct(1100, 2100) && ml(15)) { p(24, 850, 4); send("NAM NAM DE NAM "); nato_qtc(nr, 'R'); }
+    if (at(22477) && ct(1100, 2100) && ml(15)) { p(24, 850, 4); send("CQ CQ DE NAM "); nato_qtc(nr, 'R'); }
 
     stn();
 
@@ -217,8 +219,7 @@ void fixed_above_band() {
     if (at(22903) && ct(700, 1700)) { p(25, 1100, 3); send_still("VVV VVV VVV DE 7TA7 7TA7 7TA7      "); }
     if (at(22918) && ct(900, 1500)) { qsa_exchange("OLX22", "OLX", 3); }
     if (at(22931) && ct(800, 1600) && ms10(10)) { p(21, 1000, 3); send("OLX22 DE OLX QTC = "); qtc5f(nr, 70); send_stack(" K"); }
-    if (at(22942) && ct(600, 1500)) { simplex_fix_radiocheck(net_nato_tac, 8, 23); }
-    if (at(22955) && ct(700, 1400)) { p(24, 1250, 3); send_still("VVV VVV DE YIL YIL YIL      "); }
+    if (at(22942)) fixed_net(NET_US_NAVY, 23);
     if (at(22963) && ct(1300, 2100)) { p(22, 1000, 4); send_still("VVV VVV VVV DE CLN CLN CLN      "); }
     if (at(22979) && ct(800, 1400) && cond(2)) { low_pwr_mil(); }
     if (at(22993) && ct(600, 1300)) { p(22, 1000, 3); send("XXXX DE RCV RCV = "); qtc5f(nr, 40); send_stack(" K"); }
@@ -231,7 +232,6 @@ void fixed_above_band() {
     if (at(22896) && od()) { p(24, 900, 5); send_still("VVV VVV VVV DE TBA TBA TBA QSX 18 22 MHZ  "); }
     if (at(22909) && ms20(0)) { p(22, 1000, 3); send("HZN4 HZN4 DE HZN = "); qtc5f(nr, 35); send_stack(" AR"); }
     if (at(22925) && cond(3)) send_cond_bug("EBA EBA DE EBA4 EBA4 QRK? K");
-    if (at(22946) && oh()) { p(23, 1100, 4); send_still("VVV VVV DE CNM CNM CNM QSX 22946  "); }
     if (at(22971) && ct(1000, 1800)) { p(24, 1000, 3); send_still("VVV VVV VVV DE NAU NAU NAU  "); }
     if (at(22986) && cond(3)) send_cond_bug("GYA GYA DE MTN MTN QTC K");
 
@@ -258,7 +258,7 @@ void historical_block() {
         if (at(22270) && cond(4)) { p(18, 800, 3); send_cond("GKU GKU GKU DE GBTT GBTT QTC 3 K"); }
         if (at(22170) && cond(4)) { p(20, 1300, 2); send_cond("WCC WCC DE KFZO KFZO QRU? K"); }
         if (at(22899) && ct(800, 1500)) { p(22, 1000, 4); send("DHO DHO DHO = "); for (int i = 0; i < 35; ++i) send(group4l()); send_stack(" + "); }
-        if (at(22600) && cond(4)) { p(26, 1000, 4); send("CQ PX DE WSL = UNITED PRESS = "); let_msg_count("", 30, 0x80); }
+        if (at(22600) && cond(4)) { p(26, 1000, 4); press_px("WSL", PRESS_UP); }
         if (at(22300) && cond(4)) { p(18, 900, 3); send_cond("DAN DAN DE DDLB DDLB QTC 1 K"); }
         if (at(22392) && cond(4)) { p(20, 1100, 3); send_cond("PCH PCH DE PDGH PDGH QRV K"); }
         if (at(22900) && ct(900, 1500)) { p(30, 1000, 4); send_still("VVV VVV VVV DE GBW GBW GBW RUGBY  "); }

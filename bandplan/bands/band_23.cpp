@@ -5,6 +5,7 @@
 #include "bandplan/background/background.h"
 #include "bandplan/entry.h"
 #include "bandplan/entry_helpers.h"
+#include "bandplan/fixed_nets.h"
 #include "procedures/markers.h"
 #include "procedures/predicates.h"
 #include "procedures/procedures.h"
@@ -43,44 +44,39 @@ void band_23() {
     // Naval shore stations and army headquarters.
     if (at(23008) && ct(600, 1600)) { p(22, 900, 3); send_still("VVV VVV VVV DE RIW RIW RIW      "); }
     if (at(23010) && ct(600, 1600) && t.wMinute % 5 != 0) { p(20, 900, 2); call_hq("RIW", "QSA? K"); }
-    if (at(23010) && ct(600, 1600) && t.wMinute % 5 == 0) { p(24, 1000, 3); fig_msg_count("RIW RIW DE RIW QTC = ", 30); }
+    if (at(23010) && ct(600, 1600) && t.wMinute % 5 == 0) { p(24, 1000, 3); fig_msg_count("CQ CQ DE RIW QTC = ", 30); }
     if (at(23044) && ct(1000, 2100)) { p(24, 850, 4); naval_coast("VVV VVV VVV DE NSS NSS NSS      ", "NSS", us_navy, 37); }
-    if (at(23044) && ct(1000, 2100) && mh(49)) { p(24, 850, 4); send("NSS NSS DE NSS "); nato_qtc(nr, 'O'); }
+    if (at(23044) && ct(1000, 2100) && mh(49)) { p(24, 850, 4); send("CQ CQ DE NSS "); nato_qtc(nr, 'O'); }
     if (at(23057) && ct(700, 1700)) { p(26, 1100, 3); french_navy_coast("VVV  VVV  VVV  DE  FUE  FUE  FUE  3/12  3/16  3/20  3/23       ", "FUE"); }
-    if (at(23086) && ct(500, 1400)) { p(20, 760, 3); send_still("VVV VVV VVV DE RMP RMP RMP      "); }
     if (at(23088) && ct(500, 1400)) { p(19, 880, 2); call_hq("RMP", "QTC 1 K"); }
     if (at(23108) && ct(800, 1600) && ed()) { p(22, 1250, 3); naval_coast("VVV VVV VVV DE GYA GYA GYA      ", "GYA", rn_vsl, 38); }
     if (at(23121) && ct(700, 1500)) { p(23, 1400, 3); send_still("VVV VVV VVV DE AQP2/4/5/6/7/8      "); }
     if (at(23136) && ct(900, 1700)) { p(22, 1040, 3); italian_naval("VVV VVV VVV DE IDR IDR IDR      ", "IDR"); }
-    if (at(23158) && ct(600, 1500)) { simplex_fix_radiocheck(net_rus_mil, 6, 24); }
-    if (at(23177) && ct(800, 1500)) { simplex_fix_radiocheck(net_army_d, 6, 27); }
+    if (at(23158)) fixed_net(NET_RU_NAVY_BLACK_SEA, 24);
+    if (at(23177)) fixed_net(NET_ARMY_D, 27);
     if (at(23194) && ct(700, 1600)) { duplex_radiocheck(5, 2); }
     if (at(23195) && ct(700, 1600)) { duplex_osn(3, 2); }
 
     // A military flight net.
-    if (at(23260) && ct(800, 1600)) { simplex_fix_radiocheck(net_air_c, 5, 32); }
+    if (at(23260)) fixed_net(NET_AIR_C, 32);
     if (at(23337) && ct(900, 1500) && cond(3)) { p(22, 1200, 2); send_cond("A9N DE R3K QSA? K"); }
 
     // Government and embassy nets.
     if (at(23360) && ct(1200, 2100)) { p(22, 1150, 3); clg_cond("CLP8", "CLP1", 3); }
     if (at(23362) && ct(1200, 2100) && ms20(20)) { p(22, 1150, 3); let_msg_count("CLP8 DE CLP1 QTC = ", 60, 0x80); }
-    if (at(23384) && ct(700, 1500)) { p(24, 1000, 3); send_still("VVV VVV VVV DE SUA SUA SUA QRU      "); }
     if (at(23391) && ct(700, 1500)) { qsa_exchange("SUA41", "SUA", 3); }
     if (at(23417) && ct(800, 1400)) { p(21, 980, 3); clg_cond("SNN9", "SNN", 2); }
     if (at(23419) && ct(800, 1400) && ms(30)) { p(21, 980, 3); let_msg_count("SNN9 DE SNN = ", 45, 3); }
-    if (at(23444) && ct(600, 1500)) { p(20, 1300, 3); send_still("VVV VVV DE YZO YZO YZO QRU      "); }
-    if (at(23451) && ct(600, 1500)) { simplex_fix_radiocheck(net_nato_tac, 8, 21); }
+    if (at(23451)) fixed_net(NET_US_ARMY, 21);
     if (at(23479) && ct(900, 1700)) { p(18, 1420, 2); clg_cond_bug("OLX31", "OLX", 1); }
     if (at(23497) && ct(500, 1200)) { p(25, 1020, 3); send_still("VVV VVV VVV DE BZR BZR BZR      "); }
     if (at(23498) && ct(500, 1200) && ml(20)) { p(25, 1020, 3); indicator_qtc(2, 60, "BZR62 "); }
-    if (at(23517) && ct(800, 1600)) { p(24, 1000, 3); send_still("VVV VVV VVV DE 7RA20 7RA20 7RA20      "); }
     if (at(23538) && ct(700, 1500)) { p(20, 1200, 2); clg_cond("CNA2", "CNA", 2); }
-    if (at(23553) && ct(600, 1400)) { p(25, 1000, 3); send_still("VVV VVV VVV DE YIL YIL YIL      "); }
     if (at(23578) && ct(800, 1400) && cond(2)) { low_pwr_mil(); }
     if (at(23603) && ct(700, 1600)) { p(23, 1100, 3); send_cond_par("5AF 5AF DE 5AF3 5AF3 QTC K", 2); }
     if (at(23646) && ct(600, 1700)) { p(24, 760, 3); send_still("VVV VVV VVV DE RAL23 RAL23 RAL23      "); }
     if (at(23648) && ct(600, 1700) && ms10(0)) { p(24, 760, 3); fig_msg_count("RAL5 RAL5 DE RAL23 = ", 50); }
-    if (at(23662) && ct(800, 1600)) { simplex_fix_radiocheck(net_fr_mil, 7, 41); }
+    if (at(23662)) fixed_net(NET_FR_AIR_2, 41);
     if (at(23675) && ct(1000, 1800)) { p(22, 1100, 3); send_still("VVV VVV VVV DE CLN CLN CLN      "); }
     if (at(23697) && ct(900, 1600)) send_vvv("9KL");
     if (at(23723) && ct(800, 1700)) { p(24, 1000, 4); send_still("VVV VVV VVV DE HEC HEC HEC      "); }
@@ -91,7 +87,7 @@ void band_23() {
     if (at(23845) && ct(700, 1600)) random_vvv();
     if (at(23884) && ct(600, 1500)) { p(26, 840, 3); send_still("VVV VVV DE 9KL 9KL 9KL      "); }
     if (at(23912) && ct(900, 1500)) { p(16, 1550, 2); qtc_qsk("YIL4 DE YIL = NR 17 = QSL UR 9 AND 12 = QRU "); send_stack(" K"); }
-    if (at(23948) && ct(800, 1600)) { simplex_fix_radiocheck(net_nato_tac, 8, 10); }
+    if (at(23948)) fixed_net(NET_UK_NAVY, 10);
     if (at(23972) && ct(600, 1500)) { p(21, 1180, 3); send_still("VVV VVV DE TBA3 TBA3 TBA3      "); }
     if (at(23027) && ct(700, 1500)) { p(24, 1000, 4); send_still("VVV VVV VVV DE 7TA 7TA 7TA QSX 18 23 MHZ  "); }
     if (at(23074) && cond(3)) send_cond_bug("SUA SUA DE SUA12 SUA12 QTC 1 K");

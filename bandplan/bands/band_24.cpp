@@ -5,6 +5,7 @@
 #include "bandplan/background/background.h"
 #include "bandplan/entry.h"
 #include "bandplan/entry_helpers.h"
+#include "bandplan/fixed_nets.h"
 #include "procedures/predicates.h"
 #include "procedures/procedures.h"
 #include "procedures/send.h"
@@ -35,24 +36,22 @@ void band_24() {
     if (at(24018) && ct(700, 1600) && cond(3)) { p(20, 900, 2); send_cond("RCV RCV RCV DE RKLM RKLM QTC K"); }
     if (at(24052) && ct(1000, 2000)) { p(24, 850, 4); naval_coast("VVV VVV VVV DE NAM NAM NAM      ", "NAM", us_navy, 37); }
     if (at(24087) && ct(800, 1500)) { p(26, 1100, 3); french_navy_coast("VVV  VVV  VVV  DE  FUG  FUG  FUG  3/16  3/20  3/24       ", "FUG"); }
-    if (at(24128) && ct(700, 1500)) { simplex_fix_radiocheck(net_rus_mil, 6, 24); }
-    if (at(24165) && ct(900, 1600)) { p(24, 1000, 3); send_still("VVV VVV DE SUA SUA SUA QRU      "); }
+    if (at(24128)) fixed_net(NET_RU_NAVY_NORTH, 24);
     if (at(24169) && ct(900, 1600) && ms10(30)) { p(24, 1000, 3); send("SUA22 DE SUA = "); qtc5l(nr, 50, 2, 1); send_stack(""); }
     if (at(24196) && ct(1200, 2000)) { p(22, 1150, 3); clg_cond("CLP9", "CLP1", 2); }
     if (at(24249) && ct(800, 1500)) { duplex_radiocheck(3, 1); }
     if (at(24266) && ct(700, 1400)) { p(22, 1250, 3); naval_coast("VVV VVV VVV DE GYU GYU GYU      ", "GYU", rn_vsl, 38); }
     if (at(24308) && ct(900, 1500)) { qsa_exchange("YZO11", "YZO", 2); }
     if (at(24351) && ct(600, 1300)) { p(25, 1020, 3); send_cond_par("BZR62 BZR62 DE BZR BZR QTC? K", 2); }
-    if (at(24373) && ct(800, 1600)) { simplex_fix_radiocheck(net_nato_tac, 8, 23); }
+    if (at(24373)) fixed_net(NET_IT_NAVY, 23);
     if (at(24418) && ct(700, 1500)) { p(20, 1200, 2); send_still("VVV VVV DE 5AF 5AF 5AF QRU      "); }
     if (at(24455) && ct(800, 1400) && cond(2)) { low_pwr_mil(); }
     if (at(24503) && ct(600, 1400)) { p(24, 760, 3); send("RAL5 RAL5 DE RAL23 = "); qtc5f(nr, 40); send_stack(" K"); }
     if (at(24542) && ct(900, 1700)) { p(18, 1420, 2); clg_cond("OLX14", "OLX", 3); }
-    if (at(24617) && ct(800, 1600)) { p(24, 1000, 4); send_still("VVV VVV VVV DE HEC HEC HEC      "); }
     if (at(24662) && ct(1100, 1900)) { nato_qso(); }
     if (at(24715) && ct(700, 1500)) { p(23, 1400, 3); send_still("VVV VVV VVV DE AQP2/4/5/6/7/8      "); }
     if (at(24772) && ct(800, 1600)) random_vvv();
-    if (at(24838) && ct(900, 1600)) { simplex_fix_radiocheck(net_fr_mil, 7, 41); }
+    if (at(24838)) fixed_net(NET_FR_NAVY_1, 41);
     if (at(24023) && ct(800, 1600)) { p(24, 1000, 5); send_still("7TA 7TA 7TA  VVV VVV VVV  QSX 24023  "); }
     if (at(24023) && ms(50)) { p(24, 1000, 5); send("7TA17 DE 7TA = "); qtc5f(nr, 30); send_stack(" AR"); }
     if (at(24074) && cond(3)) send_cond_bug("SUA14 DE SUA QTC 2 K");
@@ -64,7 +63,6 @@ void band_24() {
     if (at(24397) && cond(3)) send_cond_bug("RAL59 RAL59 DE RCV QRV? K");
     if (at(24478) && ct(700, 1500)) { p(23, 1100, 5); send_still("VVV VVV VVV DE SXA SXA SXA  "); }
     if (at(24597) && cond(3)) send_cond_bug("YZO YZO DE YZO17 YZO17 QRV K");
-    if (at(24643) && od()) { p(22, 1000, 1); send_still("VVV VVV DE HZN HZN HZN QSX 24643  "); }
     if (at(24726) && cond(3)) { p(20, 900, 4); send_cond("EPJ EPJ DE EPJ12 EPJ12 QTC 1 K"); }
     if (at(24866) && ct(800, 1400)) { p(24, 1000, 3); send_still("VVV VVV VVV DE IDR IDR IDR  "); }
 

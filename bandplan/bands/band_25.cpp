@@ -7,6 +7,7 @@
 #include "bandplan/bands/ship_work.h"
 #include "bandplan/entry.h"
 #include "bandplan/entry_helpers.h"
+#include "bandplan/fixed_nets.h"
 #include "procedures/markers.h"
 #include "procedures/predicates.h"
 #include "procedures/procedures.h"
@@ -36,7 +37,7 @@ void band_25() {
     // Fixed service below the maritime band.
     if (at(25022) && ct(800, 1500)) { p(24, 1000, 3); send_still("VVV VVV VVV DE RCV RCV RCV      "); }
     if (at(25033) && ct(1100, 1900)) { p(24, 850, 4); naval_coast("VVV VVV VVV DE NSS NSS NSS      ", "NSS", us_navy, 37); }
-    if (at(25047) && ct(800, 1500)) { simplex_fix_radiocheck(net_army_e, 5, 22); }
+    if (at(25047)) fixed_net(NET_ARMY_E, 22);
     if (at(25061) && ct(900, 1500) && cond(3)) { p(20, 900, 2); send_cond("RIW RIW RIW DE RMGB RMGB QSA? K"); }
 
     // The maritime band: ships calling and working, coast markers, SITOR.
@@ -66,13 +67,13 @@ void band_25() {
     if (at(25256) && ct(900, 1600)) { duplex_radiocheck(4, 1); }
     if (at(25288) && ct(700, 1400)) { p(22, 1250, 3); naval_coast("VVV VVV VVV DE GYA GYA GYA      ", "GYA", rn_vsl, 38); }
     if (at(25305) && ct(800, 1500)) { qsa_exchange("YZO5", "YZO", 3); }
-    if (at(25341) && ct(600, 1300)) { simplex_fix_radiocheck(net_rus_mil, 6, 24); }
+    if (at(25341)) fixed_net(NET_RU_ARMY, 24);
     if (at(25368) && ct(900, 1600)) { nato_qso(); }
     if (at(25393) && ct(700, 1500)) { p(20, 1200, 2); send_still("VVV VVV DE 5AF 5AF 5AF QRU      "); }
     if (at(25417) && ct(800, 1400) && cond(2)) { low_pwr_mil(); }
     if (at(25446) && ct(600, 1400)) { p(24, 760, 3); send_still("VVV VVV VVV DE RAL23 RAL23 RAL23      "); }
     if (at(25448) && ct(600, 1400) && ms10(10)) { p(24, 760, 3); send("RAL5 DE RAL23 = "); qtc5f(nr, 45); send_stack(" K"); }
-    if (at(25472) && ct(900, 1600)) { simplex_fix_radiocheck(net_nato_tac, 8, 21); }
+    if (at(25472)) fixed_net(NET_TAC_1, 21);
     if (at(25497) && ct(1000, 1700)) random_vvv();
     if (at(25515) && ct(700, 1500)) { p(18, 1420, 2); clg_cond("OLX22", "OLX", 2); }
     if (at(25534) && ct(800, 1500)) { p(24, 1000, 4); send_still("VVV VVV VVV DE HEC HEC HEC      "); }

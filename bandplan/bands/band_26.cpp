@@ -7,6 +7,7 @@
 #include "bandplan/bands/coast_watch.h"
 #include "bandplan/entry.h"
 #include "bandplan/entry_helpers.h"
+#include "bandplan/fixed_nets.h"
 #include "procedures/markers.h"
 #include "procedures/predicates.h"
 #include "procedures/procedures.h"
@@ -47,16 +48,16 @@ void band_26() {
 
     // Fixed and mobile services.
     if (at(26184) && ct(800, 1500)) { p(22, 1000, 3); send_still("VVV VVV VVV DE RCV RCV RCV      "); }
-    if (at(26222) && ct(900, 1600)) { simplex_fix_radiocheck(net_tac_f, 6, 10); }
+    if (at(26222)) fixed_net(NET_TAC_F, 10);
     if (at(26268) && ct(800, 1500) && cond(2)) { low_pwr_mil(); }
     if (at(26305) && ct(1000, 1700)) { nato_qso(); }
     if (at(26342) && ct(800, 1500)) { duplex_radiocheck(3, 3); }
     if (at(26386) && ct(700, 1400)) { p(24, 760, 3); fig_msg_count("RAL5 DE RAL23 = ", 30); }
-    if (at(26412) && ct(900, 1500)) { simplex_fix_radiocheck(net_rus_mil, 6, 24); }
+    if (at(26412)) fixed_net(NET_RU_AIR, 24);
     if (at(26478) && ct(800, 1600)) { p(20, 1200, 2); send_still("VVV VVV DE 4XZ 4XZ 4XZ      "); }
     if (at(26531) && ct(900, 1500) && cond(3)) { p(18, 1300, 2); send_cond("A7K DE F2Q QSA? K"); }
     if (at(26593) && ct(1000, 1600)) random_vvv();
-    if (at(26644) && ct(800, 1500)) { simplex_fix_radiocheck(net_nato_tac, 8, 21); }
+    if (at(26644)) fixed_net(NET_TAC_2, 21);
     if (at(26715) && ct(900, 1600)) send_vvv("RKA");
 
     stn();

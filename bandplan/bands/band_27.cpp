@@ -6,6 +6,7 @@
 #include "bandplan/background/background.h"
 #include "bandplan/entry.h"
 #include "bandplan/entry_helpers.h"
+#include "bandplan/fixed_nets.h"
 #include "procedures/markers.h"
 #include "procedures/predicates.h"
 #include "procedures/procedures.h"
@@ -37,20 +38,19 @@ void band_27() {
 
     // Fixed and mobile services above the citizens' band.
     if (at(27567) && ct(800, 1500)) { p(22, 1000, 3); send_still("VVV VVV VVV DE RCV RCV RCV      "); }
-    if (at(27583) && ct(900, 1600)) { simplex_fix_radiocheck(net_tac_g, 5, 23); }
+    if (at(27583)) fixed_net(NET_TAC_G, 23);
     if (at(27596) && ct(800, 1500) && cond(2)) { low_pwr_mil(); }
     if (at(27628) && ct(1000, 1700)) { nato_qso(); }
     if (at(27645) && ct(800, 1500)) { duplex_radiocheck(4, 1); }
     if (at(27666) && ct(700, 1400)) { p(24, 760, 3); fig_msg_count("RAL7 DE RAL23 = ", 25); }
-    if (at(27691) && ct(900, 1500)) { simplex_fix_radiocheck(net_rus_mil, 6, 24); }
+    if (at(27691)) fixed_net(NET_RU_NAVY_BALTIC, 24);
     if (at(27712) && ct(800, 1600)) { p(20, 1200, 2); send_still("VVV VVV DE 4XZ 4XZ 4XZ      "); }
     if (at(27738) && ct(900, 1500) && cond(3)) { p(18, 1300, 2); send_cond("H3X DE L8M QSA? K"); }
     if (at(27770) && ct(1000, 1600)) random_vvv();
-    if (at(27794) && ct(800, 1500)) { simplex_fix_radiocheck(net_nato_tac, 8, 10); }
+    if (at(27794)) fixed_net(NET_TAC_3, 10);
     if (at(27830) && ct(900, 1600)) send_vvv("RKA");
     if (at(27861) && ct(700, 1500)) { p(22, 1040, 3); italian_naval("VVV VVV DE IDR IDR IDR      ", "IDR"); }
     if (at(27890) && ct(800, 1600)) { duplex_osn(3, 1); }
-    if (at(27935) && ct(900, 1500)) { p(24, 1000, 3); send_still("VVV VVV DE SUA SUA SUA QRU      "); }
     if (at(27958) && ct(1100, 1800)) { p(24, 850, 4); naval_coast("VVV VVV VVV DE NAM NAM NAM      ", "NAM", us_navy, 37); }
     // Outstations answering their control stations, and more of the short-range nets.
     if (at(27567) && ms(15)) { p(22, 1000, 3); fig_msg_count("RJD64 DE RCV QTC = ", 20); }

@@ -5,6 +5,7 @@
 
 #include "bandplan/entry.h"
 #include "bandplan/entry_helpers.h"
+#include "bandplan/fixed_nets.h"
 #include "procedures/markers.h"
 #include "procedures/predicates.h"
 #include "procedures/procedures.h"
@@ -64,11 +65,11 @@ void band_29() {
 
     // Fixed and mobile services above the amateur band.
     if (at(29712) && ct(800, 1500)) { p(22, 1000, 3); send_still("VVV VVV VVV DE RCV RCV RCV      "); }
-    if (at(29738) && ct(900, 1600)) { simplex_fix_radiocheck(net_tac_h, 5, 21); }
+    if (at(29738)) fixed_net(NET_TAC_H, 21);
     if (at(29755) && ct(800, 1500) && cond(2)) { low_pwr_mil(); }
     if (at(29783) && ct(1000, 1700)) { nato_qso(); }
     if (at(29810) && ct(800, 1500)) { duplex_radiocheck(3, 1); }
-    if (at(29846) && ct(900, 1500)) { simplex_fix_radiocheck(net_rus_mil, 6, 24); }
+    if (at(29846)) fixed_net(NET_RU_NAVY_BLACK_SEA, 24);
     if (at(29872) && ct(900, 1600)) send_vvv("RKA");
     if (at(29905) && ct(700, 1500)) { p(24, 760, 3); send("RAL7 DE RAL23 = "); qtc5f(nr, 20); send_stack(" K"); }
     if (at(29935) && ct(1000, 1600)) random_vvv();

@@ -57,7 +57,14 @@ struct DiploEntry {
     int from_min, to_min;
     int chance;        // cond(chance); 1 always
     int hist;          // 1: only with HIST on (the stations of the war years)
-    int spd, ton, qsa; // 0: as in force
+    // The keying in force when the generator starts (0: as it stands). Most
+    // generators begin with a station reset and draw their own speed, tone and
+    // strength as their procedure has it, so these count only where the
+    // generator keeps what is in force: all three for algerian_diplo and
+    // managua_msg, tone and strength for telecom_opchat_dx, french_ptt,
+    // radiophoto_opchat, auto_morse, kcna and us_diplo_qtc; for the others the
+    // station's own draw wins.
+    int spd, ton, qsa;
 };
 extern const DiploEntry diplo_entries[];
 extern const int diplo_entry_count;

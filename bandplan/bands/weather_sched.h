@@ -59,6 +59,10 @@ struct WxEntry {
     const char *header;  // wx_code's bulletin header, or the other station
     uint32_t hours;      // bit (1 << hour) set: on in that hour
     int from_min, to_min;
+    // The keying in force when the generator starts. A broadcast whose own
+    // procedure fixes its keying keeps it: all three for nss_wx, gfa, uswb and
+    // rcv_bcst and for wx_code's kinds that set them, the speed for the NAVAREA
+    // bulletins (18) and xsg_nw (24); for those the columns do not count.
     int spd, ton, qsa;
 };
 extern const WxEntry wx_entries[];

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "platform/rx_chain.h"
-#include "platform/spectrum.h"
+#include "platform/waterfall_feed.h"
 #include "platform/window_fltk.h"
 
 namespace kestrel {

@@ -100,6 +100,9 @@ uintptr_t virtual_key(int key) {
     case ' ': return VK_SPACE;
     default: break;
     }
+    // The keypad's digits and Enter type a frequency as the main keys do.
+    if (key >= FL_KP + '0' && key <= FL_KP + '9') return static_cast<uintptr_t>(key - FL_KP);
+    if (key == FL_KP_Enter) return VK_RETURN;
     if (key >= 'a' && key <= 'z') return static_cast<uintptr_t>(key - 'a' + 'A');
     if (key >= '0' && key <= '9') return static_cast<uintptr_t>(key);
     if (key >= FL_F + 1 && key <= FL_F + 12) return VK_F1 + static_cast<uintptr_t>(key - FL_F - 1);
@@ -130,6 +133,20 @@ int take_key() {
     return 1;
 }
 
+// A wheel turn as the receiver counts it: notches away from the listener are
+// positive (FLTK counts them negative), sideways turns as well.
+int take_wheel() {
+    const int notches = -(Fl::event_dy() != 0 ? Fl::event_dy() : Fl::event_dx());
+    if (notches == 0 || !g_proc) return 1;
+    const uintptr_t flags = Fl::event_state(FL_SHIFT) ? MK_SHIFT : 0;
+    const uintptr_t wparam = (static_cast<uintptr_t>(static_cast<uint16_t>(notches * WHEEL_DELTA)) << 16) | flags;
+    const intptr_t lparam = static_cast<intptr_t>((static_cast<uint32_t>(Fl::event_y() & 0xFFFF) << 16) |
+                                                  static_cast<uint32_t>(Fl::event_x() & 0xFFFF));
+    g_proc(MAIN_HANDLE, WM_MOUSEWHEEL, wparam, lparam);
+    dump_if_dirty();
+    return 1;
+}
+
 // The side window (platform/fltk/copy_window_fltk.cpp) passes the keys it
 // does not take on to the receiver, so tuning goes on whichever of the two
 // has the keyboard.
@@ -147,6 +164,8 @@ public:
         case FL_KEYBOARD:
         case FL_SHORTCUT:
             return take_key();
+        case FL_MOUSEWHEEL:
+            return take_wheel();
         default:
             return Fl_Double_Window::handle(event);
         }

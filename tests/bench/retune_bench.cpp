@@ -5,7 +5,10 @@
 // 200 times, a key press every 40 ms, and reports the median, the 99th
 // percentile and the worst press; the second argument 1 runs the receiver
 // sound's chain in the mixer meanwhile (underruns must stay 0). Also
-// stop_all_devs while ten voices play, over 300 calls.
+// stop_all_devs while ten voices play, over 300 calls. And the live band's
+// fresh reception of the same frequencies once their channels have ended,
+// with the band noise looping through it: the underruns say whether the sound
+// stuttered.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -15,6 +18,7 @@
 #include <thread>
 #include <vector>
 
+#include "app/listening.h"
 #include "app/window.h"
 #include "platform/audio.h"
 #include "platform/clock.h"
@@ -126,6 +130,90 @@ void BM_RetuneKey(benchmark::State &state) {
 BENCHMARK(BM_RetuneKey)
     ->ArgsProduct({{0, 1, 2, 3, 4, 5}, {0, 1}})
     ->Iterations(200)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+// The live band receiving the tuned frequency afresh, 100 times: each time the
+// channels of the last reception end first (through their watchdog, as at the
+// end of their emissions), or, when it put nothing on a channel, the clock
+// moves to the next minute; the noise loop plays on throughout (the second
+// argument 1: through the receiver sound's chain).
+void BM_LiveFreshReception(benchmark::State &state) {
+    const Case &c = cases[state.range(0)];
+    Scratch scratch;
+    kestrel::RxSettings sound;
+    if (state.range(1) == 1) {
+        sound.mode = kestrel::SoundMode::receiver;
+        sound.night = c.hour >= 18 || c.hour <= 5;
+        sound.month = c.month;
+        sound.hour = c.hour;
+        sound.seed = 3;
+    }
+    rx_set(sound);
+    fs::create_directories("fone");
+    test::write_tone_u8("fone/noise.wav", 11025, 60, 20);
+    media_sdl_driver("dummy");
+    media_use(media_sdl_open());
+    ui_use(nullptr);
+    window_use(nullptr);
+    wave_write_behind(true);
+    hwnd = 1;
+    qrn = 1;
+    noise_start();
+    test_clock_set(c.year, c.month, c.day, c.hour, c.minute, c.second, 0);
+    test_clock_step(3);
+    random_reset(static_cast<unsigned>(c.khz));
+    freq = c.khz;
+    dsp_freq(hwnd);
+    live_set(true);
+    const uint64_t underruns_before = media_sdl_underruns();
+    const int fresh_before = live_receptions();
+    std::vector<double> us;
+    for (auto _ : state) {
+        bool any = false;
+        for (int k = 0; k <= 8; ++k)
+            if (channel_busy(k)) {
+                timer_start(k, 1);
+                any = true;
+            }
+        // A reception that put nothing on a channel (the numbers station keys
+        // only in every fourth second) is received again at the next minute.
+        if (!any) test_clock_set(c.year, c.month, c.day, c.hour, c.minute + 1, c.second, 0);
+        const auto until = Clock::now() + std::chrono::seconds(2);
+        bool idle = false;
+        while (!idle && Clock::now() < until) {
+            idle = true;
+            for (int k = 0; k <= 8; ++k) idle = idle && !channel_busy(k);
+            if (!idle) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        const auto t0 = Clock::now();
+        const bool fresh = live_step_at(GetTickCount() + LIVE_MIN_GAP_MS);
+        const double took = std::chrono::duration<double, std::micro>(Clock::now() - t0).count();
+        if (!idle || !fresh) {
+            state.SkipWithError(idle ? "no fresh reception came" : "the channels did not end");
+            break;
+        }
+        state.SetIterationTime(took / 1e6);
+        us.push_back(took);
+        std::this_thread::sleep_for(std::chrono::milliseconds(40));
+        test_clock_set(c.year, c.month, c.day, c.hour, c.minute, c.second, 0);
+    }
+    report(state, us);
+    state.counters["underruns"] = static_cast<double>(media_sdl_underruns() - underruns_before);
+    state.counters["fresh"] = static_cast<double>(live_receptions() - fresh_before);
+    live_set(false);
+    stop_all_devs();
+    media().send_string("close fone/noise.wav");
+    wave_writes_wait();
+    wave_write_behind(false);
+    media_use(&media_null);
+    media_sdl_close();
+    test_clock_off();
+    rx_set(kestrel::RxSettings{});
+}
+BENCHMARK(BM_LiveFreshReception)
+    ->ArgsProduct({{0, 1, 2, 3, 4, 5}, {0, 1}})
+    ->Iterations(100)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 

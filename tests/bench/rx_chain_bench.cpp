@@ -16,7 +16,7 @@
 #include "platform/audio_tap.h"
 #include "platform/files.h"
 #include "platform/rx_chain.h"
-#include "platform/spectrum.h"
+#include "platform/waterfall_feed.h"
 #include "platform/temp_files.h"
 #include "tests/support/wav_file.h"
 

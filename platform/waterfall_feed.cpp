@@ -1,4 +1,4 @@
-#include "platform/spectrum.h"
+#include "platform/waterfall_feed.h"
 
 #include <complex>
 #include <liquid/liquid.h>
