@@ -1,6 +1,9 @@
 # Entry points; see README.md.
 BUILD ?= build
 JOBS ?= $(shell nproc)
+# WERROR=ON makes every compiler warning an error (CI sets it, .ci/run).
+WERROR ?= OFF
+CONFIGURE = -DKESTREL_WERROR=$(WERROR)
 
 .PHONY: deps build test run clean sanitize tsan golden deb
 
@@ -8,21 +11,21 @@ deps:
 	@./scripts/install-deps.sh
 
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CONFIGURE)
 	cmake --build $(BUILD) -j $(JOBS)
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 sanitize: deps
-	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKESTREL_SANITIZE=ON -DKESTREL_BENCHMARKS=OFF
+	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKESTREL_SANITIZE=ON -DKESTREL_BENCHMARKS=OFF $(CONFIGURE)
 	cmake --build build-asan -j $(JOBS)
 	cd build-asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
 # The threaded tests under ThreadSanitizer.
 TSAN_TESTS = write_behind_test playback_channels_test playback_sdl_test receiver_sound_test
 tsan: deps
-	cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESTREL_TSAN=ON -DKESTREL_BENCHMARKS=OFF -DKESTREL_GUI=OFF
+	cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESTREL_TSAN=ON -DKESTREL_BENCHMARKS=OFF -DKESTREL_GUI=OFF $(CONFIGURE)
 	cmake --build build-tsan -j $(JOBS) --target $(TSAN_TESTS)
 	for t in $(TSAN_TESTS); do TSAN_OPTIONS=halt_on_error=1 build-tsan/tests/$$t || exit 1; done
 
@@ -39,7 +42,7 @@ RECORDINGS_TARGET ?= recordings
 RECORDINGS_DIR ?= $(BUILD)/fone
 
 run: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CONFIGURE)
 	cmake --build $(BUILD) -j $(JOBS) --target kestrel
 	mkdir -p $(RUN_DIR)
 	@if [ ! -d $(RUN_DIR)/fone ]; then \
@@ -56,7 +59,7 @@ run: deps
 #   sudo apt-get install ./$(BUILD)/kestrel_*.deb
 deb: deps
 	@./scripts/install-deps.sh dpkg-dev file lintian appstream desktop-file-utils
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CONFIGURE)
 	cmake --build $(BUILD) -j $(JOBS) --target kestrel kestrel-cli manpages $(RECORDINGS_TARGET)
 	@test -f $(RECORDINGS_DIR)/noise.wav || { echo "No recordings in $(RECORDINGS_DIR)"; exit 1; }
 	rm -f $(BUILD)/kestrel_*.deb

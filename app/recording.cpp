@@ -19,6 +19,7 @@
 #include "platform/ui.h"
 #include "state/log.h"
 #include "state/receiver.h"
+#include "synth/wave_file.h"
 
 namespace kestrel {
 
@@ -36,7 +37,7 @@ std::atomic<bool> g_armed{false};
 std::atomic<int> g_in_tap{0};
 bool g_tap_installed = false;
 
-constexpr uint32_t kHeaderBytes = 44;
+constexpr uint32_t kHeaderBytes = WAVE_CANONICAL_SIZE;
 // A WAV's sizes are 32-bit: stop short of 4 GiB.
 constexpr uint64_t kMaxData = 0xFFFFFFFFull - kHeaderBytes;
 
@@ -79,29 +80,14 @@ void disarm() {
     while (g_in_tap.load(std::memory_order_acquire) != 0) std::this_thread::yield();
 }
 
-void put16(uint8_t *p, uint16_t v) {
-    p[0] = static_cast<uint8_t>(v);
-    p[1] = static_cast<uint8_t>(v >> 8);
-}
-void put32(uint8_t *p, uint32_t v) {
-    for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(v >> (8 * i));
-}
+void put16(uint8_t *p, uint16_t v) { wave_put16(p, v); }
+void put32(uint8_t *p, uint32_t v) { wave_put32(p, v); }
 
-// The 44-byte header, field by field, for `data` bytes of 16-bit mono samples.
+// The 44-byte header for `data` bytes of 16-bit mono samples.
 void header(uint8_t *h, int rate, uint32_t data) {
-    std::memcpy(h, "RIFF", 4);
-    put32(h + 4, 36 + data);
-    std::memcpy(h + 8, "WAVE", 4);
-    std::memcpy(h + 12, "fmt ", 4);
-    put32(h + 16, 16);
-    put16(h + 20, 1);  // PCM
-    put16(h + 22, 1);  // mono
-    put32(h + 24, static_cast<uint32_t>(rate));
-    put32(h + 28, static_cast<uint32_t>(rate) * 2);
-    put16(h + 32, 2);
-    put16(h + 34, 16);
-    std::memcpy(h + 36, "data", 4);
-    put32(h + 40, data);
+    uint8_t full[WAVE_HEADER_SIZE];
+    wavehdr_bytes(wave_header(static_cast<uint32_t>(rate), 16, data), full);
+    std::memcpy(h, full, kHeaderBytes);
 }
 
 // The two sizes, brought up to what is in the file.

@@ -48,9 +48,7 @@ bool audible(const char *text) {
 }
 
 uint32_t channel_file_ms(int k) {
-    char name[16];
-    std::snprintf(name, sizeof name, "TOVA%d.WAV", k);
-    FILE *f = std::fopen(name, "rb");
+    FILE *f = std::fopen(channel_file_name(k).c_str(), "rb");
     if (!f) return 0;
     uint8_t h[48];
     size_t n = std::fread(h, 1, sizeof h, f);

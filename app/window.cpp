@@ -237,11 +237,7 @@ void info(int window_handle) {
 void close_files() {
     stop_all_devs();
     wave_writes_wait();  // the writer lets go of the files before they are deleted
-    char name[16];
-    for (int k = 0; k <= 9; ++k) {
-        std::snprintf(name, sizeof name, "TOVA%d.WAV", k);
-        DeleteFileA(name);
-    }
+    for (int k = 0; k < CHANNEL_FILES; ++k) DeleteFileA(channel_file_name(k).c_str());
 }
 
 int first_frequency() {

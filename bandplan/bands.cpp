@@ -1,9 +1,13 @@
 #include "bandplan/bands.h"
+#include "bandplan/entry.h"
+#include "bandplan/one_signal.h"
+#include "procedures/procedures.h"
+#include "procedures/send.h"
+#include "state/log.h"
+#include "synth/morse.h"
 
 #include <cstdio>
 
-#include "bandplan/entry.h"
-#include "bandplan/one_signal.h"
 
 namespace kestrel {
 

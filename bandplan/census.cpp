@@ -409,19 +409,11 @@ void keyed(CensusEntry &e, int spd, int ton, int qsa) {
 }
 
 const char *weather_action(const WxEntry &r) {
-    static const char *const names[] = {"wx_code", "wx_plain", "nss_wx", "gfa", "uswb", "brasil_wx", "bmb_wx", "japan_wx",
-                                        "gka_wx", "navarea", "metarea_xx", "xsg_nw", "rcv_bcst", "wx_collect", "wx_transmit"};
-    return r.gen >= 0 && r.gen < static_cast<int>(sizeof names / sizeof *names) ? names[r.gen] : "weather";
+    return r.gen >= 0 && r.gen < WXG_COUNT ? wx_generator_names[r.gen] : "weather";
 }
 
 const char *diplo_action(const DiploEntry &r) {
-    static const char *const names[] = {
-        "telecom_opchat_dx", "french_ptt", "auto_morse", "russian_ptt", "radiophoto_opchat", "ufc", "kcna", "us_diplo_qtc",
-        "pol_gov_ldn_net_wrk", "italian_diplo", "german_diplo", "diplo_simplex", "polish_diplo", "polish_diplo2",
-        "morrocan_diplo", "iranian_diplo", "portuguese_diplo", "british_diplo_old", "vietnamese_diplo", "albanian_diplo",
-        "snn299", "cuban_diplo", "nor_diplo", "bul_emba", "managua_msg", "algerian_diplo", "brussels_mfa", "thai_mfa",
-        "red_cross"};
-    return r.gen >= 0 && r.gen < static_cast<int>(sizeof names / sizeof *names) ? names[r.gen] : "diplomatic";
+    return r.gen >= 0 && r.gen < DG_COUNT ? diplo_generator_names[r.gen] : "diplomatic";
 }
 
 struct CoastTable {

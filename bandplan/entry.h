@@ -1,35 +1,10 @@
-// Helpers that keep a station entry to a line or two: a frequency test, the
-// parameters, and the action.
+// Helpers that keep a station entry to a line or two: a frequency test and
+// the parameters. Each band file includes the actions it calls itself.
 #pragma once
 #include <initializer_list>
 
-#include "bandplan/background/background.h"
-#include "bandplan/entry_helpers.h"
-#include "bandplan/fixed_nets.h"
-#include "procedures/markers.h"
-#include "procedures/predicates.h"
-#include "procedures/procedures.h"
-#include "procedures/send.h"
-#include "procedures/sendf.h"
-#include "procedures/voice.h"
-#include "state/log.h"
+#include "state/emission.h"
 #include "state/receiver.h"
-#include "synth/machine.h"
-#include "synth/morse.h"
-#include "synth/params.h"
-#include "traffic/aero.h"
-#include "traffic/amateur.h"
-#include "traffic/blocks.h"
-#include "traffic/diplomatic.h"
-#include "traffic/fleets.h"
-#include "traffic/military.h"
-#include "traffic/naval.h"
-#include "traffic/netcheck.h"
-#include "traffic/press.h"
-#include "traffic/ship_coast.h"
-#include "traffic/vessel_texts.h"
-#include "traffic/vessels.h"
-#include "traffic/weather.h"
 
 namespace kestrel {
 

@@ -2,7 +2,24 @@
 
 #include <cstring>
 
+#include "bandplan/bands/coast_watch.h"
+#include "bandplan/bands/diplo_sched.h"
+#include "bandplan/bands/maritime_lists.h"
+#include "bandplan/bands/ship_work.h"
+#include "bandplan/bands/weather_sched.h"
 #include "bandplan/entry.h"
+#include "procedures/predicates.h"
+#include "procedures/procedures.h"
+#include "procedures/send.h"
+#include "procedures/sendf.h"
+#include "state/clock.h"
+#include "state/emission.h"
+#include "state/receiver.h"
+#include "traffic/diplomatic.h"
+#include "traffic/fleets.h"
+#include "traffic/ship_coast.h"
+#include "traffic/vessel_texts.h"
+#include "traffic/weather.h"
 
 namespace kestrel {
 
@@ -92,6 +109,11 @@ void maritime_lists() {
     rows_here(df_entries, df_entry_count);
 }
 
+#define KESTREL_GENERATOR_NAME(id, name, ...) #name,
+const char *const wx_generator_names[WXG_COUNT] = {KESTREL_WX_GENERATORS(KESTREL_GENERATOR_NAME)};
+const char *const diplo_generator_names[DG_COUNT] = {KESTREL_DIPLO_GENERATORS(KESTREL_GENERATOR_NAME)};
+#undef KESTREL_GENERATOR_NAME
+
 void weather_broadcasts() {
     for (int i = 0; i < wx_entry_count; ++i)
         if (wx_entries[i].freq == freq) weather_row(wx_entries[i]);
@@ -102,40 +124,12 @@ void weather_row(const WxEntry &r) {
         if (!(r.hours >> t.wHour & 1u) || t.wMinute < r.from_min || t.wMinute >= r.to_min) return;
         p(r.spd, r.ton, r.qsa);
         switch (r.gen) {
-        case WXG_CODE:
-            if (r.list >= 0 && r.list < WX_LIST_COUNT)
-                wx_code(r.call, r.header, r.arg, wx_lists[r.list].rows, wx_lists[r.list].count);
-            break;
-        case WXG_PLAIN:
-            if (r.list >= 0 && r.list < WX_PLACES_COUNT) wx_plain(r.call, wx_places[r.list].rows, wx_places[r.list].count);
-            break;
-        case WXG_NSS: nss_wx(); break;
-        case WXG_GFA: gfa(); break;
-        case WXG_USWB: uswb(r.arg); break;
-        case WXG_BRASIL: brasil_wx(); break;
-        case WXG_BMB: bmb_wx(); break;
-        case WXG_JAPAN: japan_wx(); break;
-        case WXG_GKA: gka_wx(); break;
-        case WXG_NAVAREA:
-            switch (r.arg) {
-            case 1: navarea_i(); break;
-            case 2: navarea_ii(); break;
-            case 3: navarea_iii(); break;
-            case 4: navarea_iv(r.call); break;
-            case 5: navarea_v(r.call); break;
-            case 7: navarea_vii(r.call); break;
-            case 8: navarea_viii(r.call); break;
-            case 9: navarea_ix(r.call); break;
-            case 11: navarea_xi(r.call); break;
-            case 13: navarea_xiii(r.call); break;
-            default: break;
-            }
-            break;
-        case WXG_METAREA: metarea_xx(); break;
-        case WXG_XSG: xsg_nw(); break;
-        case WXG_RCV: rcv_bcst(); break;
-        case WXG_COLLECT: wx_collect(r.call, r.header, 0); break;
-        case WXG_TRANSMIT: wx_transmit(r.call, r.header, 0); break;
+#define KESTREL_WX_RUN(id, name, ...) \
+    case id: {                        \
+        __VA_ARGS__                   \
+    } break;
+            KESTREL_WX_GENERATORS(KESTREL_WX_RUN)
+#undef KESTREL_WX_RUN
         default: break;
         }
     }
@@ -155,35 +149,12 @@ void diplo_row(const DiploEntry &r) {
         if (r.ton) ton = r.ton;
         if (r.qsa) qsa = r.qsa;
         switch (r.gen) {
-        case DG_TELECOM: telecom_opchat_dx(r.a, r.b, ""); break;
-        case DG_FRENCH_PTT: french_ptt(r.a, r.b); break;
-        case DG_AUTO_MORSE: auto_morse(r.n); break;
-        case DG_RUSSIAN_PTT: russian_ptt(r.a, r.b, r.n); break;
-        case DG_RADIOPHOTO: radiophoto_opchat(r.a, r.b); break;
-        case DG_UFC: ufc(r.a, r.b); break;
-        case DG_KCNA: kcna(); break;
-        case DG_US_DIPLO: us_diplo_qtc(); break;
-        case DG_POL_WRK: pol_gov_ldn_net_wrk(r.n); break;
-        case DG_ITALIAN: italian_diplo(); break;
-        case DG_GERMAN: german_diplo(); break;
-        case DG_SIMPLEX: diplo_simplex(r.a, r.b, r.c); break;
-        case DG_POLISH: polish_diplo(r.a); break;
-        case DG_POLISH2: polish_diplo2(r.a, r.b); break;
-        case DG_MOROCCAN: morrocan_diplo(r.a, r.b); break;
-        case DG_IRANIAN: iranian_diplo(); break;
-        case DG_PORTUGUESE: portuguese_diplo(); break;
-        case DG_BRITISH_OLD: british_diplo_old(); break;
-        case DG_VIETNAMESE: vietnamese_diplo(); break;
-        case DG_ALBANIAN: albanian_diplo(r.a); break;
-        case DG_SNN299: snn299(); break;
-        case DG_CUBAN: cuban_diplo(r.a); break;
-        case DG_NORWEGIAN: nor_diplo(r.a); break;
-        case DG_BULGARIAN: bul_emba(r.a); break;
-        case DG_MANAGUA: managua_msg(); break;
-        case DG_ALGERIAN: algerian_diplo(r.a); break;
-        case DG_BRUSSELS: brussels_mfa(); break;
-        case DG_THAI: thai_mfa(); break;
-        case DG_RED_CROSS: red_cross(r.a); break;
+#define KESTREL_DIPLO_RUN(id, name, ...) \
+    case id: {                           \
+        __VA_ARGS__                      \
+    } break;
+            KESTREL_DIPLO_GENERATORS(KESTREL_DIPLO_RUN)
+#undef KESTREL_DIPLO_RUN
         default: break;
         }
     }

@@ -13,6 +13,7 @@
 #include "cli/scope.h"
 #include "platform/instant.h"
 #include "platform/media.h"
+#include "synth/wave_file.h"
 
 namespace kestrel::cli {
 
@@ -85,7 +86,7 @@ std::vector<Item> items_of(const Reception &r, const std::map<std::string, std::
         Item it;
         it.kind = "morse";
         it.morse = &e;
-        it.file = "TOVA" + std::to_string(e.channel) + ".WAV";
+        it.file = channel_file_name(e.channel);
         items.push_back(it);
     }
     for (size_t i = 0; i < r.commands.size(); ++i) {
@@ -163,7 +164,7 @@ int run_guide(const GuideOptions &o) {
                      fs::temp_directory_path(ec).c_str(), work.why().c_str());
         return 1;
     }
-    work.expect("TOVA9.WAV");
+    work.expect(channel_file_name(9));
     work.expect("fone");
     // The recordings are looked for where tune looks for them.
     const Recordings rec = find_recordings(fs::current_path(ec).string());

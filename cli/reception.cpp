@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "bandplan/bands.h"
+#include "bandplan/reset.h"
 #include "platform/clock.h"
 #include "platform/media.h"
 #include "procedures/procedures.h"
@@ -74,9 +75,9 @@ namespace {
 // on every run), the receiver's switches as asked. A sweep of the dial thus
 // hears on each frequency exactly what a single tune there hears.
 void start_reception() {
+    program_reset();
     test_clock_set(g_at.wYear, g_at.wMonth, g_at.wDay, g_at.wHour, g_at.wMinute, g_at.wSecond, g_at.wMilliseconds);
     test_clock_step(7);
-    receiver_reset();
     hist = g_switches.hist;
     bkgnd = g_switches.bkgnd;
     att = g_switches.att;
@@ -91,12 +92,9 @@ Reception receive(const ReceptionSetup &s) {
     r.freq = s.freq;
     start_reception();
     random_reset(s.seed);
-    synth_reset();
     freq = s.freq;
     g_inner = &media();
     media_use(&tee);
-    stop_all_devs();
-    fbuf[0] = 0;
     g_commands.clear();
     g_carriers.clear();
     if (s.render) {

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "bandplan/reset.h"
 #include "cli/commands.h"
 #include "cli/options.h"
 #include "cli/outputs.h"
@@ -85,16 +86,14 @@ std::string read_slot_from_stdin() {
 // Puts everything a rendering depends on where a fresh run has it, with the
 // slot closed: the measuring pass and the rendering start from the same state.
 void set_up(const RenderOptions &o, const SYSTEMTIME &at, const std::string &body) {
+    program_reset();
     test_clock_set(at.wYear, at.wMonth, at.wDay, at.wHour, at.wMinute, at.wSecond, at.wMilliseconds);
     test_clock_step(7);  // every clock read moves 7 ms on, so repeated runs match exactly
     random_reset(o.seed);
-    receiver_reset();
-    synth_reset();
     freq = o.freq_;
     att = o.att_ ? 1 : 0;
     filter = o.filter_ == 1 ? 1 : 0;
     sampling = o.sampling_;
-    send_stack_reset();
     stn();
     spd = o.spd_;
     ton = o.ton_;
@@ -132,7 +131,7 @@ Timing timing_at(RenderOptions o, const SYSTEMTIME &at, int speed) {
     // A dot is dot_size cycles of 8 samples; PARIS is 50 dots.
     t.wpm = t.dot > 0 ? 1.2 * rate / (8.0 * t.dot) : 0;
     t.tone = filter ? ton : ton / 2;
-    synth_reset();
+    keying_reset();
     return t;
 }
 
@@ -246,7 +245,7 @@ int run_render(const RenderOptions &o) {
         report_write_failure(dest, work.why());
         return 1;
     }
-    work.expect("TOVA0.WAV");
+    work.expect(channel_file_name(0));
     uint32_t ms = 0;
     std::string written_error;
     {
@@ -256,7 +255,7 @@ int run_render(const RenderOptions &o) {
         written_error = wave_write_error(0);
     }
     std::error_code ec;
-    const std::string produced = work.path() + "/TOVA0.WAV";
+    const std::string produced = work.path() + "/" + channel_file_name(0);
     if (!written_error.empty()) {
         report_write_failure(dest, reason_of(written_error));
         return 1;

@@ -21,6 +21,7 @@
 #include "state/receiver.h"
 #include "synth/morse.h"
 #include "synth/wave_check.h"
+#include "synth/wave_file.h"
 
 namespace kestrel::cli {
 
@@ -38,8 +39,6 @@ struct TuneOptions {
     // Given on the command line, not left at their defaults.
     bool seconds_given = false, qrn_given = false, clips_given = false, sound_given = false, effects_given = false;
 };
-
-std::string channel_name(int k) { return "TOVA" + std::to_string(k) + ".WAV"; }
 
 ReceptionSetup setup_of(const TuneOptions &o, int64_t at_ms) {
     ReceptionSetup s;
@@ -92,7 +91,7 @@ bool make_work_folder(WorkDir *work, const std::string &out) {
                          work->why().c_str());
         return false;
     }
-    for (int k = 0; k <= 9; ++k) work->expect(channel_name(k));
+    for (int k = 0; k <= 9; ++k) work->expect(channel_file_name(k));
     work->expect("fone");
     return true;
 }
@@ -109,12 +108,12 @@ struct Heard {
 // written whole; it is named where the user asked for it.
 void check_channel_files(const std::string &dir, const std::string &shown_dir, Heard *h) {
     for (int k = 0; k <= 9 && h->failed_file.empty(); ++k) {
-        const fs::path file = fs::path(dir) / channel_name(k);
+        const fs::path file = fs::path(dir) / channel_file_name(k);
         std::string why = reason_of(wave_write_error(k));
         std::error_code ec;
         if (why.empty() && fs::exists(file, ec)) why = wave_check(file.string()).error;
         if (!why.empty()) {
-            h->failed_file = (fs::path(shown_dir) / channel_name(k)).string();
+            h->failed_file = (fs::path(shown_dir) / channel_file_name(k)).string();
             h->failed_why = why;
         }
     }
@@ -169,7 +168,7 @@ int receive_in(const TuneOptions &o, const ReceptionSetup &s, const std::string 
 bool place_channel_files(const std::string &dir, const std::string &out) {
     if (out.empty()) return true;
     for (int k = 0; k <= 9; ++k) {
-        const fs::path from = fs::path(dir) / channel_name(k), to = fs::path(out) / channel_name(k);
+        const fs::path from = fs::path(dir) / channel_file_name(k), to = fs::path(out) / channel_file_name(k);
         std::error_code ec;
         if (!fs::exists(from, ec)) continue;
         fs::rename(from, to, ec);

@@ -9,6 +9,7 @@
 namespace kestrel {
 
 // Deletes a file; nonzero on success, 0 on failure (which callers ignore).
+// The receiver's name for file_remove below.
 int DeleteFileA(const char *path);
 
 }  // namespace kestrel
@@ -40,9 +41,6 @@ const FileBackend &files();
 // The standard streams (the default).
 extern const FileBackend files_stdio;
 
-// Creates a fresh, empty folder under the system's temporary folder; "" on failure.
-std::string make_temp_dir(const char *prefix);
-
 // The folder the receiver runs in, as an absolute path ("" if it cannot be read).
 std::string working_folder();
 
@@ -62,8 +60,9 @@ int out_file_close(OutFile *f);
 int file_rename(const char *from, const char *to);
 int file_remove(const char *path);
 
-// Test doubles for the output files above. A disk with `bytes` left: writes
-// and reservations past it fail with ENOSPC (a negative value lifts it).
+// Test doubles for the output files above and the files_stdio backend. A disk
+// with `bytes` left: writes and reservations past it fail with ENOSPC, an
+// append comes up short (a negative value lifts it).
 void files_fake_free_space(int64_t bytes);
 // Reservations only set the size, as on file systems that cannot claim space
 // ahead, so a full disk shows while writing.

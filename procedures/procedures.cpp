@@ -189,6 +189,8 @@ void set_retune_hook(RetuneHook hook) { g_retune = hook; }
 
 bool retune_nested() { return g_nested; }
 
+void retune_reset() { g_nested = false; }
+
 void tuning2(int tone, int n) {
     n0n(tone);
     smetr(hwnd);

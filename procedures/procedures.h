@@ -49,5 +49,7 @@ using RetuneHook = void (*)();
 void set_retune_hook(RetuneHook hook);
 // True while a retune requested by tuning2 is running.
 bool retune_nested();
+// No retune under way. The hook, which the program chose, stays.
+void retune_reset();
 
 }  // namespace kestrel

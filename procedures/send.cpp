@@ -13,12 +13,6 @@
 
 namespace kestrel {
 
-char send_buf[7][SLOT_SIZE];
-int send_call = 0;
-uint32_t emission_time = 0;
-int nr = 0;
-int gr = 0;
-int coast_opchat = 0;
 void create_params() {
     char codes[8];
     encode_params(codes, spd, ton, qsa);
@@ -233,6 +227,13 @@ void send_stack_reset() {
     send_call = 0;
     send_buf[0][0] = 0;
     for (bool &b : g_overflow_logged) b = false;
+}
+
+void send_reset() {
+    send_stack_reset();
+    for (auto &slot : send_buf) slot[0] = 0;
+    nr = gr = 0;
+    g_dropped = 0;
 }
 
 }  // namespace kestrel

@@ -4,17 +4,10 @@
 #include <cstdint>
 
 #include "state/random.h"
+#include "state/send_stack.h"
 #include "synth/params.h"
 
 namespace kestrel {
-
-constexpr int SLOT_SIZE = 10000;  // 9999 characters and the terminator
-extern char send_buf[7][SLOT_SIZE];
-extern int send_call;        // the open slot = number of closed slots
-extern uint32_t emission_time;
-extern int nr;               // message number
-extern int gr;               // group count
-extern int coast_opchat;
 
 void stn();
 void stn_ext();
@@ -58,5 +51,8 @@ uint32_t send_dropped();
 
 // Empties the stack for a new tuning: send_call 0, slot 0 empty, emission_time 0.
 void send_stack_reset();
+// Everything above as at start-up: every slot empty, nr and gr 0, no
+// characters dropped.
+void send_reset();
 
 }  // namespace kestrel

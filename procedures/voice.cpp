@@ -1,15 +1,15 @@
 #include "procedures/voice.h"
 
-#include "platform/media.h"
 #include "procedures/send.h"
+#include "synth/channels.h"
 
 namespace kestrel {
 
 void fone_cond(int n) {
     if (n != 0 && t.wSecond % n != 0) return;
-    media().send_string("play fone/ssb-002.wav");
+    play_fixed(SSB_002_WAV);
 }
 
-void radar() { media().send_string("play fone/othr-001.wav"); }
+void radar() { play_fixed(OTHR_001_WAV); }
 
 }  // namespace kestrel

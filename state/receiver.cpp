@@ -19,6 +19,8 @@ int mem[12] = {};
 int hwnd = 0;
 int marine_band = 0;
 
+char fbuf[FBUF_SIZE];
+
 char str[STR_SIZE];
 char str2[STR_SIZE];
 char str3[STR_SIZE];

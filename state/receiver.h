@@ -19,6 +19,11 @@ extern int mem[12];   // memories M1..M12, 0 = empty
 extern int hwnd;      // the main window (nonzero once created)
 extern int marine_band;  // the maritime band label the band function in progress set
 
+// The command that closes the playing audio clip: left by the clip choice
+// (bandplan/), sent by stop_all_devs (synth/).
+constexpr int FBUF_SIZE = 256;
+extern char fbuf[FBUF_SIZE];
+
 // Scratch text buffers shared by procedures and building blocks.
 constexpr int STR_SIZE = 4096;
 extern char str[STR_SIZE];

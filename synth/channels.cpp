@@ -10,15 +10,25 @@
 #include "platform/clock.h"
 #include "platform/media.h"
 #include "state/log.h"
-#include "synth/morse.h"
+#include "synth/wave_file.h"
+#include "synth/wave_writer.h"
 
 namespace kestrel {
 
-std::atomic<uint32_t> timer0{0}, timer1{0}, timer2{0}, timer3{0}, timer4{0}, timer5{0}, timer6{0}, timer7{0},
-    timer8{0};
-char fbuf[FBUF_SIZE];
+const char *const fixed_recordings[FIXED_RECORDINGS] = {"fone/rtt-001.wav", "fone/rtt-001.mp3", "fone/rtt-002.wav",
+                                                        "fone/ssb-002.wav", "fone/sitorb.wav",  "fone/fax-001.wav",
+                                                        "fone/othr-001.wav"};
+
+void play_fixed(FixedRecording r) {
+    char cmd[64];
+    std::snprintf(cmd, sizeof cmd, "play %s", fixed_recordings[r]);
+    media().send_string(cmd);
+}
 
 namespace {
+
+std::atomic<uint32_t> timer0{0}, timer1{0}, timer2{0}, timer3{0}, timer4{0}, timer5{0}, timer6{0}, timer7{0},
+    timer8{0};
 
 std::atomic<uint32_t> *const timers[9] = {&timer0, &timer1, &timer2, &timer3, &timer4,
                                           &timer5, &timer6, &timer7, &timer8};
@@ -114,9 +124,7 @@ void unwatch(int k) {
 void sound(int k) {
     if (k < 0 || k > 8) return;
     unwatch(k);  // a release of the channel's old emission must not land on the new one
-    char name[16];
-    std::snprintf(name, sizeof name, "TOVA%d.WAV", k);
-    media().channel_play(k, name);
+    media().channel_play(k, channel_file_name(k).c_str());
 }
 
 void timer_start(int k, uint32_t ms) {
@@ -184,14 +192,17 @@ void stop_all_devs() {
     // 5. the playing audio clip
     if (fbuf[0]) media().send_string(fbuf);
     // 6. the fixed recordings
-    static const char *const fixed[] = {"fone/rtt-001.wav", "fone/rtt-001.mp3", "fone/rtt-002.wav",
-                                        "fone/ssb-002.wav", "fone/sitorb.wav",  "fone/fax-001.wav",
-                                        "fone/othr-001.wav"};
     char cmd[64];
-    for (const char *path : fixed) {
+    for (const char *path : fixed_recordings) {
         std::snprintf(cmd, sizeof cmd, "close %s", path);
         media().send_string(cmd);
     }
+}
+
+void channels_reset() {
+    unwatch(-1);
+    for (auto *tm : timers) tm->store(0);
+    fbuf[0] = 0;
 }
 
 void carrier_loop_start(const char *file) { media().loop_play(file); }

@@ -3,14 +3,13 @@
 #include <atomic>
 #include <cstdint>
 
+#include "state/receiver.h"
+
 namespace kestrel {
 
-// Deadlines in GetTickCount() milliseconds; 0 = channel idle.
-extern std::atomic<uint32_t> timer0, timer1, timer2, timer3, timer4, timer5, timer6, timer7, timer8;
+// Each channel's deadline (GetTickCount() milliseconds, 0 = idle) is kept
+// here, read through channel_deadline().
 
-// The command that closes the playing audio clip, sent by stop_all_devs.
-constexpr int FBUF_SIZE = 256;
-extern char fbuf[FBUF_SIZE];
 
 void sound(int k);
 void timer0_start(uint32_t ms);
@@ -30,7 +29,18 @@ bool channel_busy(int k);
 // Channels whose deadline the watchdog is watching.
 int watchdogs_running();
 
+// The recordings played whole by a command of their own (the machine modes,
+// the voice, the radar); stop_all_devs closes each of them, in this order.
+enum FixedRecording { RTT_001_WAV, RTT_001_MP3, RTT_002_WAV, SSB_002_WAV, SITORB_WAV, FAX_001_WAV, OTHR_001_WAV,
+                      FIXED_RECORDINGS };
+extern const char *const fixed_recordings[FIXED_RECORDINGS];  // "fone/rtt-001.wav", ...
+// Sends "play <path>" for the recording.
+void play_fixed(FixedRecording r);
+
 void stop_all_devs();
+// Every deadline 0, nothing watched, no clip to close: the channels as at
+// start-up. Sends nothing to the media (stop_all_devs does that).
+void channels_reset();
 
 // Starts the carrier file looping on the system sound player.
 void carrier_loop_start(const char *file);

@@ -1,28 +1,23 @@
 #include "synth/machine.h"
 
-#include "platform/media.h"
 #include "state/emission.h"
 #include "state/random.h"
 #include "state/receiver.h"
+#include "synth/channels.h"
 
 namespace kestrel {
 
 namespace {
 
-constexpr const char *PLAY_RTT1 = "play fone/rtt-001.wav";
-constexpr const char *PLAY_RTT1_MP3 = "play fone/rtt-001.mp3";
-constexpr const char *PLAY_RTT2 = "play fone/rtt-002.wav";
-constexpr const char *PLAY_SITOR = "play fone/sitorb.wav";
-constexpr const char *PLAY_FAX = "play fone/fax-001.wav";
 
 // The minute test of the teleprinter senders: m = 0 means every minute.
 bool minute_fits(int m) { return m == 0 || t.wMinute % m == 0; }
 
-void teleprinter(const char *command, int m) {
+void teleprinter(FixedRecording recording, int m) {
     if (!bkgnd) return;
     if (!minute_fits(m)) return;
     smetr(hwnd);
-    media().send_string(command);
+    play_fixed(recording);
 }
 
 // 125/170 -> 170, 425/500 -> 425, 850/1000 -> 850, anything else 0.
@@ -40,15 +35,15 @@ int shift_class(int shift) {
 
 }  // namespace
 
-void rtlx_cond_50_170(const char *, int m) { teleprinter(PLAY_RTT1, m); }
-void rtlx_cond_50_425(const char *, int m) { teleprinter(PLAY_RTT1_MP3, m); }
-void rtlx_cond_50_850(const char *, int m) { teleprinter(PLAY_RTT1, m); }
-void rtlx_cond_75_170(const char *, int m) { teleprinter(PLAY_RTT2, m); }
-void rtlx_cond_75_425(const char *, int m) { teleprinter(PLAY_RTT2, m); }
-void rtlx_cond_75_850(const char *, int m) { teleprinter(PLAY_RTT2, m); }
-void rtlx_cond_100_425(const char *, int m) { teleprinter(PLAY_RTT2, m); }
-void rtlx_cond_100_850(const char *, int m) { teleprinter(PLAY_RTT2, m); }
-void rtlx_cond_arqe_96(const char *, int m) { teleprinter(PLAY_RTT2, m); }
+void rtlx_cond_50_170(const char *, int m) { teleprinter(RTT_001_WAV, m); }
+void rtlx_cond_50_425(const char *, int m) { teleprinter(RTT_001_MP3, m); }
+void rtlx_cond_50_850(const char *, int m) { teleprinter(RTT_001_WAV, m); }
+void rtlx_cond_75_170(const char *, int m) { teleprinter(RTT_002_WAV, m); }
+void rtlx_cond_75_425(const char *, int m) { teleprinter(RTT_002_WAV, m); }
+void rtlx_cond_75_850(const char *, int m) { teleprinter(RTT_002_WAV, m); }
+void rtlx_cond_100_425(const char *, int m) { teleprinter(RTT_002_WAV, m); }
+void rtlx_cond_100_850(const char *, int m) { teleprinter(RTT_002_WAV, m); }
+void rtlx_cond_arqe_96(const char *, int m) { teleprinter(RTT_002_WAV, m); }
 
 void rtlx_cond(const char *name, int shift, int baud, int m) {
     int cls = shift_class(shift);
@@ -71,11 +66,11 @@ void rtlx(const char *name, int shift, int baud) {
 void sitor() {
     if (t.wSecond % 3 != 0 || !bkgnd) return;
     smetr(hwnd);
-    media().send_string(PLAY_SITOR);
+    play_fixed(SITORB_WAV);
 }
 
 void fax(int, int) {
-    if (bkgnd) media().send_string(PLAY_FAX);
+    if (bkgnd) play_fixed(FAX_001_WAV);
 }
 
 }  // namespace kestrel

@@ -3,14 +3,7 @@
 #include "state/clock.h"
 #include "state/receiver.h"
 
-
 namespace kestrel {
-
-int emission_nr = 0;
-
-int spd_table[SLOTS], qsa_table[SLOTS], ton_table[SLOTS], rto_table[SLOTS], f1_table[SLOTS], sz_table[SLOTS],
-    qrh_table[SLOTS], katokana_table[SLOTS], bw_table[SLOTS], hand_table[SLOTS], spark_table[SLOTS],
-    spacing_table[SLOTS];
 
 // Mended: the codes travel in zero-terminated text, so a zero byte would end
 // the slot. Non-zero values keep the plain layout 1,spd 2,lo,hi 3,qsa; zeros
@@ -86,11 +79,21 @@ void save_cw_param(int i) {
     spacing_table[i] = spacing;
 }
 
+namespace {
+// Every per-slot record, for the operations that treat them alike.
+int *const k_slot_tables[] = {spd_table, qsa_table, ton_table, rto_table, f1_table, sz_table,
+                              qrh_table, katokana_table, bw_table, hand_table, spark_table, spacing_table};
+}  // namespace
+
+void params_reset() {
+    emission_nr = 0;
+    for (int *table : k_slot_tables)
+        for (int i = 0; i < SLOTS; ++i) table[i] = 0;
+}
+
 void copy_cw_param(int to, int from) {
     if (to < 0 || to >= SLOTS || from < 0 || from >= SLOTS) return;
-    int *const tables[] = {spd_table, qsa_table, ton_table, rto_table, f1_table, sz_table,
-                           qrh_table, katokana_table, bw_table, hand_table, spark_table, spacing_table};
-    for (int *table : tables) table[to] = table[from];
+    for (int *table : k_slot_tables) table[to] = table[from];
 }
 
 }  // namespace kestrel

@@ -6,13 +6,6 @@
 
 namespace kestrel {
 
-extern int emission_nr;  // slot whose record load_cw_param restores
-
-constexpr int SLOTS = 7;
-extern int spd_table[SLOTS], qsa_table[SLOTS], ton_table[SLOTS], rto_table[SLOTS], f1_table[SLOTS],
-    sz_table[SLOTS], qrh_table[SLOTS], katokana_table[SLOTS], bw_table[SLOTS], hand_table[SLOTS],
-    spark_table[SLOTS], spacing_table[SLOTS];
-
 // Parameter codes inside slot text.
 constexpr unsigned char CODE_SPD = 1;
 constexpr unsigned char CODE_TON = 2;
@@ -31,6 +24,8 @@ void prop();
 void load_cw_param();
 // Freezes the current parameters into slot i's record.
 void save_cw_param(int i);
+// Every slot's record and emission_nr back to 0.
+void params_reset();
 // Copies slot from's record onto slot to's (a slot taken out of the stack).
 void copy_cw_param(int to, int from);
 

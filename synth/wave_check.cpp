@@ -99,21 +99,7 @@ WaveMeasure wave_measure(const char *text, uint64_t max_data) {
 }
 
 std::string wave_write_empty(const std::string &path, uint32_t sample_rate) {
-    WaveHeader h{};
-    std::memcpy(h.riff, "RIFF", 4);
-    std::memcpy(h.wave, "WAVE", 4);
-    std::memcpy(h.fmt, "fmt ", 4);
-    std::memcpy(h.data, "data", 4);
-    std::memset(h.first_samples, 0x80, 4);
-    h.fmt_length = 16;
-    h.format_tag = 1;
-    h.channels = 1;
-    h.sample_rate = sample_rate;
-    h.byte_rate = sample_rate;
-    h.block_align = 1;
-    h.bits_per_sample = 8;
-    h.data_length = 4;
-    h.riff_length = 4 + 36;
+    const WaveHeader h = wave_header(sample_rate, 8, 4);  // the four silent samples alone
     uint8_t bytes[WAVE_HEADER_SIZE];
     wavehdr_bytes(h, bytes);
     FILE *f = std::fopen(path.c_str(), "wb");

@@ -5,14 +5,19 @@
 #include <cstring>
 
 #include "bandplan/bands.h"
+#include "bandplan/bands/coast_watch.h"
+#include "bandplan/bands/maritime_lists.h"
 #include "bandplan/entry.h"
+#include "platform/clock.h"
 #include "platform/media.h"
+#include "procedures/predicates.h"
 #include "procedures/send.h"
 #include "state/log.h"
 #include "state/receiver.h"
 #include "support/fixture.h"
 #include "synth/channels.h"
 #include "synth/params.h"
+#include "traffic/vessel_texts.h"
 
 namespace kestrel::test {
 namespace {

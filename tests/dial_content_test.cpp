@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "bandplan/bands.h"
+#include "bandplan/reset.h"
 #include "platform/clock.h"
 #include "platform/media.h"
 #include "procedures/procedures.h"
@@ -42,16 +43,13 @@ class DialContent : public Kestrel {};
 // one station's slots that the reception adds, so that the generators are
 // seen as they compose.
 void compose_band(const Instant &at, int f, unsigned seed) {
-    receiver_reset();
+    program_reset();
     hist = bkgnd = 1;
     freq = f;
     test_clock_set(at.year, at.month, at.day_, at.hour, at.minute, at.second, 0);
     test_clock_step(7);
     random_reset(seed);
-    synth_reset();
-    stop_all_devs();
     stn();
-    send_stack_reset();
     band = f / 1000;
     if (BandFunction fn = band_function(band)) fn();
 }

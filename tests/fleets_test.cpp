@@ -15,6 +15,7 @@
 #include "support/fixture.h"
 #include "bandplan/bands/maritime_lists.h"
 #include "traffic/fleets.h"
+#include "traffic/reset.h"
 #include "traffic/vessels.h"
 
 namespace kestrel::test {
@@ -24,8 +25,7 @@ class Fleets : public Kestrel {
 protected:
     void at(int hour, int minute, int second, int ms, unsigned seed) {
         reception_at(2026, 3, 10, hour, minute, second, ms, seed);
-        anm_sent = 0;
-        national_fleet_flag = 0;
+        traffic_reset();
     }
 };
 

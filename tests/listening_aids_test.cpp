@@ -21,6 +21,7 @@
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/media.h"
+#include "platform/temp_files.h"
 #include "platform/ui.h"
 #include "procedures/send.h"
 #include "state/log.h"
@@ -40,19 +41,6 @@ constexpr int kRate = 22050;  // the offline mix's rate
 constexpr Instant kAt = {2026, 12, 9, 6, 30, 45};
 constexpr unsigned kSeed = 3;
 
-// A disk that holds `budget` more bytes: writes beyond it come up short.
-size_t g_budget = 0;
-void *limited_open(const char *path) { return files_stdio.open_write(path); }
-size_t limited_append(void *f, const void *data, size_t bytes) {
-    const size_t n = bytes < g_budget ? bytes : g_budget;
-    g_budget -= n;
-    return n ? files_stdio.append(f, data, n) : 0;
-}
-int limited_overwrite(void *f, uint32_t at, const void *data, size_t bytes) {
-    return files_stdio.overwrite(f, at, data, bytes);
-}
-int limited_close(void *f) { return files_stdio.close(f); }
-const FileBackend limited_disk = {"full disk", limited_open, limited_append, limited_overwrite, limited_close};
 
 // The file as a strict reader sees it: both sizes agree with the bytes on disk.
 struct Recorded {
@@ -106,13 +94,11 @@ protected:
         Kestrel::SetUp();
         bkgnd = 0;  // one Morse station alone on the frequency: nothing else in the mix
         hwnd = 1;
-        g_budget = 0;
     }
     void TearDown() override {
         record_stop();
         if (copy_check_open()) copy_check_toggle();
         copy_check_set_mode(CopyMode::as_keyed);
-        files_use(nullptr);
         media_offline_on_notify(nullptr);
         media_offline_end();
         hwnd = 0;
@@ -222,8 +208,7 @@ TEST_F(ListeningAids, RecordingNeedsAMixAndStopsCleanlyWhenTheDiskFills) {
     EXPECT_FALSE(recording());
 
     ASSERT_TRUE(media_offline_begin("mix.wav", 20, kRate));
-    files_use(&limited_disk);
-    g_budget = 44 + 2 * kRate + 1000;  // the header, a second of sound and a bit
+    files_fake_free_space(44 + 2 * kRate + 1000);  // the header, a second of sound and a bit
     freq = 14000;
     ASSERT_TRUE(record_start());
     const std::string name = record_name();
@@ -237,7 +222,7 @@ TEST_F(ListeningAids, RecordingNeedsAMixAndStopsCleanlyWhenTheDiskFills) {
     EXPECT_TRUE(r.valid);
     EXPECT_EQ(r.samples.size(), static_cast<size_t>(kRate + 500));
     // The next start takes a fresh file once there is room again; the cut one stays.
-    files_use(nullptr);
+    files_fake_free_space(-1);
     ASSERT_TRUE(record_start());
     const std::string again = record_name();
     EXPECT_NE(again, name);
@@ -249,8 +234,7 @@ TEST_F(ListeningAids, RecordingNeedsAMixAndStopsCleanlyWhenTheDiskFills) {
     EXPECT_EQ(load_recording(name).samples.size(), static_cast<size_t>(kRate + 500));
 
     // A disk too full for even the header: no recording, no file left half made.
-    files_use(&limited_disk);
-    g_budget = 10;
+    files_fake_free_space(10);
     EXPECT_FALSE(record_start());
     EXPECT_FALSE(recording());
     EXPECT_EQ(fs::directory_iterator(dir_) == fs::directory_iterator(), false);
@@ -307,7 +291,7 @@ const FileBackend refusing_disk = {"read-only folder", refusing_open, files_stdi
 
 TEST_F(ListeningAids, AFolderThatCannotBeWrittenSendsTheRecordingHomeAndSaysSo) {
     ASSERT_TRUE(media_offline_begin("mix.wav", 10, kRate));
-    const std::string home = make_temp_dir("kestrel-home");  // outside the refused folder
+    const std::string home = make_temp_dir_in("", "kestrel-home", nullptr);  // outside the refused folder
     ASSERT_FALSE(home.empty());
     const char *old_home = std::getenv("HOME");
     const std::string kept = old_home ? old_home : "";

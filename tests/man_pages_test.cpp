@@ -16,6 +16,7 @@
 #include "app/listening.h"
 #include "app/window.h"
 #include "platform/files.h"
+#include "platform/temp_files.h"
 
 namespace kestrel::test {
 namespace {
@@ -176,7 +177,7 @@ TEST(ManPages, EveryExamplePastedIntoAShellRuns) {
     if (cli.empty()) GTEST_SKIP() << "groff is not installed";
     const std::vector<std::string> examples = commands_in(cli, "EXAMPLES", "kestrel-cli");
     ASSERT_GE(examples.size(), 3u) << cli;
-    const std::string dir = make_temp_dir("kestrel-man");
+    const std::string dir = make_temp_dir_in("", "kestrel-man", nullptr);
     ASSERT_FALSE(dir.empty());
     for (const std::string &example : examples) {
         // The line as pasted, with the tool of this build in place of the installed one.

@@ -19,6 +19,7 @@
 #include "synth/params.h"
 #include "traffic/fleets.h"
 #include "traffic/military.h"
+#include "traffic/reset.h"
 #include "traffic/vessels.h"
 
 namespace kestrel::test {
@@ -29,7 +30,7 @@ protected:
     void at(int hour, int minute, int second, int ms, unsigned seed, int day = 10) {
         reception_at(2026, 3, day, hour, minute, second, ms, seed);
         plain_params();
-        anm_sent = 0;
+        traffic_reset();
     }
     static bool silent() { return send_call == 0 && send_buf[0][0] == 0; }
 };

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "bandplan/bands.h"
+#include "bandplan/reset.h"
 #include "bandplan/one_signal.h"
 #include "platform/clock.h"
 #include "platform/media.h"
@@ -139,15 +140,12 @@ TEST_F(OneSignal, NoCallIsKeyedOnTwoChannelsAtOnce) {
     for (int i = 0; i < int(std::size(sweep_instants)); ++i) {
         const Instant &at = sweep_instants[i];
         for (int f = 10000; f <= 30000; ++f) {
-            receiver_reset();
+            program_reset();
             hist = bkgnd = 1;
             freq = f;
             test_clock_set(at.year, at.month, at.day_, at.hour, at.minute, at.second, 0);
             test_clock_step(7);
             random_reset(unsigned(f) * 2654435761u + unsigned(i) * 40503u);
-            synth_reset();
-            stop_all_devs();
-            fbuf[0] = 0;
             bands_compose();
             ++receptions;
             if (send_call < 2) continue;

@@ -28,7 +28,7 @@ protected:
         test_clock_set(2026, 1, 1, 12, 0, 0, 0);
         test_clock_step(7);
         random_reset(seed);
-        synth_reset();
+        keying_reset();
         plain_params();
     }
 };

@@ -109,7 +109,7 @@ protected:
         ton = tone;
         qsa = level;
         filter = flt;
-        synth_reset();
+        keying_reset();
         ASSERT_GT(CreateWave(0, text.c_str()), 0u);
     }
 

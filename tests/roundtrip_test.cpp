@@ -18,7 +18,7 @@ namespace {
 class RoundTrip : public Kestrel {
 protected:
     std::vector<uint8_t> render(const std::string &text) {
-        synth_reset();
+        keying_reset();
         CreateWave(0, text.c_str());
         return wav_samples(read_file("TOVA0.WAV"));
     }

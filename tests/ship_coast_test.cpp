@@ -14,6 +14,7 @@
 #include "synth/params.h"
 #include "traffic/ship_coast.h"
 #include "traffic/vessel_texts.h"
+#include "traffic/reset.h"
 #include "traffic/vessels.h"
 
 namespace kestrel::test {
@@ -23,7 +24,7 @@ class ShipCoast : public Kestrel {
 protected:
     void at(int month, int day, int hour, int minute, int second = 0, int ms = 0, unsigned seed = 1) {
         reception_at(2026, month, day, hour, minute, second, ms, seed);
-        national_fleet_flag = 0;
+        traffic_reset();
     }
     static std::string all_slots() {
         std::string s;

@@ -106,7 +106,7 @@ TEST_F(Synth, TimingFollowsSpeedToneFilterAndSampling) {
         ton = c.ton;
         filter = c.filter;
         sampling = c.sampling;
-        synth_reset();  // a file ending in a space makes the next one start with a long space
+        keying_reset();  // a file ending in a space makes the next one start with a long space
         CreateWave(0, "");
         Bytes got = read_file("TOVA0.WAV");
         ASSERT_GE(got.size(), 48u);
@@ -123,7 +123,7 @@ TEST_F(Synth, TimingFollowsSpeedToneFilterAndSampling) {
 TEST_F(Synth, SpacesFoldingCutZeroAndKana) {
     auto body = [](const char *text) {
         plain_params();
-        synth_reset();
+        keying_reset();
         CreateWave(0, text);
         return wav_samples(read_file("TOVA0.WAV"));
     };

@@ -64,7 +64,7 @@ TEST_F(WaveWrite, TheChannelFilesGoIntoTheFolderTheWriterIsGiven) {
     EXPECT_FALSE(fs::exists("TOVA9.WAV"));
     // Given back, the working folder is the channel files' folder again.
     plain_params();  // the rendering above doubled the tone in place
-    synth_reset();
+    keying_reset();
     EXPECT_EQ(CreateWave(1, "E"), 360u);
     EXPECT_EQ(size_of("TOVA1.WAV"), 2352u);
     EXPECT_FALSE(fs::exists(elsewhere + "/TOVA1.WAV"));
@@ -84,7 +84,7 @@ TEST_F(WaveWrite, AFullDiskLeavesAnEmptyFileThatIsNotPlayedAndSaysWhy) {
     EXPECT_EQ(wave_write_error(2), "");
     // Room again: the next file is whole and the error is gone.
     files_fake_free_space(-1);
-    synth_reset();   // the failed rendering's word space carries over otherwise
+    keying_reset();   // the failed rendering's word space carries over otherwise
     plain_params();  // and so does its doubled tone
     EXPECT_EQ(CreateWave(3, "E"), 360u);
     EXPECT_EQ(wave_write_error(3), "");
@@ -146,7 +146,7 @@ TEST_F(WriteBehind, FilesAreByteIdenticalToTheOnesWrittenAtOnce) {
     const std::string text = long_text();
     for (int variant = 0; variant < 3; ++variant) {
         random_reset(11 + variant);
-        synth_reset();
+        keying_reset();
         plain_params();
         hand = variant == 1;
         _f1 = variant == 2;
@@ -155,7 +155,7 @@ TEST_F(WriteBehind, FilesAreByteIdenticalToTheOnesWrittenAtOnce) {
         const auto whole = read_file("TOVA0.WAV");
 
         random_reset(11 + variant);
-        synth_reset();
+        keying_reset();
         plain_params();
         hand = variant == 1;
         _f1 = variant == 2;
@@ -172,12 +172,12 @@ TEST_F(WriteBehind, FilesAreByteIdenticalToTheOnesWrittenAtOnce) {
 TEST_F(WriteBehind, ARenderingOfTheChannelGivesUpTheUnfinishedWriteFirst) {
     const std::string text = long_text();
     for (int i = 0; i < 20; ++i) CreateWave(2, text.c_str());
-    synth_reset();
+    keying_reset();
     plain_params();
     wave_write_behind(false);
     const uint32_t ms = CreateWave(3, "E");
     wave_write_behind(true);
-    synth_reset();
+    keying_reset();
     plain_params();
     EXPECT_EQ(CreateWave(2, "E"), ms);
     EXPECT_EQ(wave_write_error(2), "");

@@ -22,9 +22,11 @@
 #include "app/status.h"
 #include "app/window.h"
 #include "bandplan/bands.h"
+#include "bandplan/reset.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/media.h"
+#include "platform/temp_files.h"
 #include "procedures/send.h"
 #include "state/random.h"
 #include "state/receiver.h"
@@ -158,7 +160,7 @@ protected:
             GTEST_SKIP() << "Xvfb is not installed: end-to-end window test skipped (scripts/install-deps.sh installs it)";
         if (sh("command -v xdotool >/dev/null 2>&1 && command -v import >/dev/null 2>&1") != 0)
             GTEST_SKIP() << "xdotool or ImageMagick import missing: end-to-end window test skipped";
-        dir_ = make_temp_dir("kestrel-e2e");
+        dir_ = make_temp_dir_in("", "kestrel-e2e", nullptr);
         ASSERT_FALSE(dir_.empty());
         run_ = dir_ + "/run";
         fs::create_directories(run_ + "/fone");
@@ -387,7 +389,7 @@ std::pair<int, std::string> fixed_station(const std::string &dir) {
         std::string text;
         bool same = true;
         for (unsigned seed = 1; seed <= 6 && same; ++seed) {
-            receiver_reset();
+            program_reset();  // each composition as the receiver's first after start-up
             random_reset(seed);
             freq = f;
             bands_compose();
@@ -398,7 +400,7 @@ std::pair<int, std::string> fixed_station(const std::string &dir) {
         }
         if (same) found = {f, text};
     }
-    receiver_reset();
+    program_reset();
     fs::current_path(cwd);
     return found;
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/files.h"
+#include "platform/temp_files.h"
 
 namespace kestrel::test {
 namespace {
@@ -18,7 +19,7 @@ class WorkingFolder : public ::testing::Test {
 protected:
     void SetUp() override {
         start_ = fs::current_path();
-        root_ = fs::canonical(make_temp_dir("kestrel-wf"));
+        root_ = fs::canonical(make_temp_dir_in("", "kestrel-wf", nullptr));
         saved("XDG_RUNTIME_DIR");
         saved("XDG_CACHE_HOME");
         saved("HOME");

@@ -17,6 +17,11 @@ namespace kestrel {
 char am_1[10], am_2[10], name_1[16], name_2[16], qth_1[25], qth_2[25];
 int am1_nr = 0, am2_nr = 0, am_nr = 0;
 
+void amateur_reset() {
+    am_1[0] = am_2[0] = name_1[0] = name_2[0] = qth_1[0] = qth_2[0] = 0;
+    am1_nr = am2_nr = am_nr = 0;
+}
+
 namespace {
 
 constexpr int DRAWN = 591;  // rows 0..590 of the database are drawn

@@ -30,6 +30,8 @@ extern const char *const propagation_even_day;
 // The QSO in progress.
 extern char am_1[10], am_2[10], name_1[16], name_2[16], qth_1[25], qth_2[25];
 extern int am1_nr, am2_nr, am_nr;
+// No QSO in progress: the calls, names and places above empty, the rows 0.
+void amateur_reset();
 
 void find_2stns();
 void amateur_tfc();

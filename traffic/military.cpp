@@ -120,6 +120,8 @@ void fixed_net_message(const char *n, const char *m) {
 
 char pbuf[6], kbuf[6], cbuf[6];
 
+void military_reset() { pbuf[0] = kbuf[0] = cbuf[0] = 0; }
+
 void red_army_broadcast(int kind, int flags) {
     stn();
     if (qsa < 3) qsa = 3;

@@ -56,6 +56,8 @@ extern const char usarmy_net_atlantic[4][5];
 extern const char usarmy_net_caribbean[3][5];
 // The direction-finding code of the last tuning: bearing, day key, frequency code.
 extern char pbuf[6], kbuf[6], cbuf[6];
+// No direction-finding code drawn yet.
+void military_reset();
 
 // A net broadcast after a call given three times: letter groups for kind 3, else figures.
 void red_army_broadcast(int kind, int flags);

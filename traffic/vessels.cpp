@@ -23,6 +23,16 @@ int qrc_nr = 0;
 int anm_sent = 0;
 int opchat_nr = 0;
 
+void vessels_reset() {
+    __vsl[0] = 0;
+    __qra[0] = 0;
+    vsl_nr = coast_nr = vsl_nr1 = vsl_nr2 = 0;
+    national_fleet_flag = 0;
+    qrc_nr = 0;
+    anm_sent = 0;
+    opchat_nr = 0;
+}
+
 namespace {
 
 

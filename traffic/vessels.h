@@ -42,6 +42,8 @@ extern int national_fleet_flag;  // 1 after national_fleet, 2 after assigned_ser
 extern int qrc_nr;
 extern int anm_sent;
 extern int opchat_nr;
+// The ship now speaking, the rows last drawn and the flags above back to 0.
+void vessels_reset();
 
 // Register row `row` becomes the ship now speaking (__vsl, __qra, vsl_nr).
 void set_vsl(int row);

@@ -20,6 +20,11 @@ namespace kestrel {
 int clip_ind = CLIP_NONE;
 ClipEntryVisitor clip_entry_visitor = nullptr;
 
+void background_reset() {
+    clip_ind = CLIP_NONE;
+    clip_entry_visitor = nullptr;
+}
+
 BackgroundTable background_table(int band_nr) {
     switch (band_nr) {
     case 10: return {243, background_tab_10, prob_tab_10};

@@ -82,4 +82,7 @@ void clip_at_any(std::initializer_list<int> fs, int index);
 using ClipEntryVisitor = void (*)(int f, int index);
 extern ClipEntryVisitor clip_entry_visitor;
 
+// No clip chosen, no listing visitor.
+void background_reset();
+
 }  // namespace kestrel

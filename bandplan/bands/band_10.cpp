@@ -2,7 +2,32 @@
 // 10000 standard frequency, 10005-10100 aeronautical, 10100-10150 amateur
 // (telegraphy only), the rest fixed service: navies, armies, government nets.
 
+#include "bandplan/background/background.h"
 #include "bandplan/entry.h"
+#include "bandplan/entry_helpers.h"
+#include "bandplan/fixed_nets.h"
+#include "procedures/markers.h"
+#include "procedures/predicates.h"
+#include "procedures/procedures.h"
+#include "procedures/send.h"
+#include "procedures/sendf.h"
+#include "procedures/voice.h"
+#include "state/clock.h"
+#include "state/emission.h"
+#include "state/receiver.h"
+#include "synth/machine.h"
+#include "synth/morse.h"
+#include "traffic/aero.h"
+#include "traffic/amateur.h"
+#include "traffic/blocks.h"
+#include "traffic/diplomatic.h"
+#include "traffic/fleets.h"
+#include "traffic/military.h"
+#include "traffic/naval.h"
+#include "traffic/netcheck.h"
+#include "traffic/press.h"
+#include "traffic/ship_coast.h"
+#include "traffic/weather.h"
 
 namespace kestrel {
 

@@ -4,6 +4,14 @@
 // background block.
 
 #include "bandplan/entry.h"
+#include "procedures/markers.h"
+#include "procedures/predicates.h"
+#include "procedures/procedures.h"
+#include "state/clock.h"
+#include "state/emission.h"
+#include "state/receiver.h"
+#include "synth/machine.h"
+#include "synth/morse.h"
 
 namespace kestrel {
 

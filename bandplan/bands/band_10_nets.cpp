@@ -5,6 +5,14 @@
 // unconditional run.
 
 #include "bandplan/entry.h"
+#include "procedures/predicates.h"
+#include "procedures/procedures.h"
+#include "procedures/send.h"
+#include "procedures/voice.h"
+#include "state/clock.h"
+#include "traffic/military.h"
+#include "traffic/naval.h"
+#include "traffic/press.h"
 
 namespace kestrel {
 

@@ -2,7 +2,28 @@
 // 11000-11175 fixed, 11175-11400 aeronautical (military, then the route
 // families), 11400-11650 fixed, then the broadcasters whose carriers end the list.
 
+#include "bandplan/background/background.h"
 #include "bandplan/entry.h"
+#include "bandplan/entry_helpers.h"
+#include "bandplan/fixed_nets.h"
+#include "platform/clock.h"
+#include "procedures/markers.h"
+#include "procedures/predicates.h"
+#include "procedures/procedures.h"
+#include "procedures/send.h"
+#include "procedures/sendf.h"
+#include "procedures/voice.h"
+#include "state/clock.h"
+#include "state/emission.h"
+#include "state/random.h"
+#include "state/receiver.h"
+#include "synth/machine.h"
+#include "synth/morse.h"
+#include "traffic/aero.h"
+#include "traffic/blocks.h"
+#include "traffic/military.h"
+#include "traffic/naval.h"
+#include "traffic/netcheck.h"
 
 namespace kestrel {
 

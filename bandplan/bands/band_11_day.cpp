@@ -4,6 +4,16 @@
 // their day frequencies. Split from band_11.cpp along its daylight block.
 
 #include "bandplan/entry.h"
+#include "bandplan/fixed_nets.h"
+#include "procedures/predicates.h"
+#include "procedures/procedures.h"
+#include "procedures/send.h"
+#include "procedures/voice.h"
+#include "state/clock.h"
+#include "traffic/aero.h"
+#include "traffic/diplomatic.h"
+#include "traffic/military.h"
+#include "traffic/netcheck.h"
 
 namespace kestrel {
 

@@ -4,6 +4,18 @@
 // Split from band_11.cpp along its historical block.
 
 #include "bandplan/entry.h"
+#include "procedures/predicates.h"
+#include "procedures/send.h"
+#include "state/clock.h"
+#include "state/emission.h"
+#include "state/receiver.h"
+#include "traffic/aero.h"
+#include "traffic/diplomatic.h"
+#include "traffic/fleets.h"
+#include "traffic/military.h"
+#include "traffic/naval.h"
+#include "traffic/press.h"
+#include "traffic/ship_coast.h"
 
 namespace kestrel {
 

@@ -5,6 +5,11 @@
 // its unconditional run.
 
 #include "bandplan/entry.h"
+#include "procedures/predicates.h"
+#include "procedures/procedures.h"
+#include "procedures/send.h"
+#include "state/clock.h"
+#include "traffic/military.h"
 
 namespace kestrel {
 

@@ -4,8 +4,29 @@
 // channels 12555-12577, coast printing channels from 12579 and coast
 // telegraphy above them.
 
+#include "bandplan/background/background.h"
 #include "bandplan/bands/band_12_blocks.h"
+#include "bandplan/bands/coast_watch.h"
+#include "bandplan/bands/ship_work.h"
 #include "bandplan/entry.h"
+#include "bandplan/entry_helpers.h"
+#include "bandplan/fixed_nets.h"
+#include "procedures/markers.h"
+#include "procedures/predicates.h"
+#include "procedures/procedures.h"
+#include "procedures/send.h"
+#include "state/clock.h"
+#include "state/emission.h"
+#include "state/receiver.h"
+#include "synth/machine.h"
+#include "synth/morse.h"
+#include "traffic/aero.h"
+#include "traffic/blocks.h"
+#include "traffic/fleets.h"
+#include "traffic/military.h"
+#include "traffic/naval.h"
+#include "traffic/netcheck.h"
+#include "traffic/ship_coast.h"
 
 namespace kestrel {
 

@@ -4,6 +4,15 @@
 
 #include "bandplan/bands/band_12_blocks.h"
 #include "bandplan/entry.h"
+#include "procedures/predicates.h"
+#include "procedures/send.h"
+#include "procedures/sendf.h"
+#include "state/clock.h"
+#include "state/receiver.h"
+#include "traffic/blocks.h"
+#include "traffic/military.h"
+#include "traffic/press.h"
+#include "traffic/ship_coast.h"
 
 namespace kestrel {
 

@@ -3,7 +3,28 @@
 // from 13077), 13200-13360 aeronautical, 13410-13570 fixed, the broadcasters
 // of 13570-13870 and fixed service to 14000.
 
+#include "bandplan/background/background.h"
+#include "bandplan/bands/coast_watch.h"
 #include "bandplan/entry.h"
+#include "bandplan/entry_helpers.h"
+#include "bandplan/fixed_nets.h"
+#include "procedures/markers.h"
+#include "procedures/predicates.h"
+#include "procedures/procedures.h"
+#include "procedures/send.h"
+#include "procedures/voice.h"
+#include "state/clock.h"
+#include "state/emission.h"
+#include "state/random.h"
+#include "state/receiver.h"
+#include "synth/machine.h"
+#include "synth/morse.h"
+#include "traffic/aero.h"
+#include "traffic/blocks.h"
+#include "traffic/military.h"
+#include "traffic/naval.h"
+#include "traffic/netcheck.h"
+#include "traffic/ship_coast.h"
 
 namespace kestrel {
 

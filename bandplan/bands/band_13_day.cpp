@@ -3,6 +3,15 @@
 // circuits are on the dial from morning to late afternoon only.
 
 #include "bandplan/entry.h"
+#include "bandplan/fixed_nets.h"
+#include "procedures/predicates.h"
+#include "procedures/procedures.h"
+#include "procedures/send.h"
+#include "state/clock.h"
+#include "traffic/blocks.h"
+#include "traffic/military.h"
+#include "traffic/netcheck.h"
+#include "traffic/ship_coast.h"
 
 namespace kestrel {
 

@@ -4,6 +4,17 @@
 // of the fixed service.
 
 #include "bandplan/entry.h"
+#include "procedures/predicates.h"
+#include "procedures/procedures.h"
+#include "procedures/send.h"
+#include "procedures/voice.h"
+#include "state/clock.h"
+#include "state/emission.h"
+#include "traffic/aero.h"
+#include "traffic/blocks.h"
+#include "traffic/military.h"
+#include "traffic/naval.h"
+#include "traffic/ship_coast.h"
 
 namespace kestrel {
 

@@ -3,6 +3,16 @@
 // stations' high-frequency channels and the war years' networks.
 
 #include "bandplan/entry.h"
+#include "procedures/predicates.h"
+#include "procedures/send.h"
+#include "state/clock.h"
+#include "state/emission.h"
+#include "state/receiver.h"
+#include "traffic/diplomatic.h"
+#include "traffic/fleets.h"
+#include "traffic/military.h"
+#include "traffic/naval.h"
+#include "traffic/press.h"
 
 namespace kestrel {
 

@@ -3,7 +3,26 @@
 // the beacon chain on 14100, 14112-14350 amateur telephony, 14350-14990 fixed
 // service (naval, military, diplomatic), 14996 the Moscow time signal.
 
+#include "bandplan/background/background.h"
 #include "bandplan/entry.h"
+#include "bandplan/entry_helpers.h"
+#include "bandplan/fixed_nets.h"
+#include "procedures/markers.h"
+#include "procedures/predicates.h"
+#include "procedures/procedures.h"
+#include "procedures/send.h"
+#include "procedures/sendf.h"
+#include "procedures/voice.h"
+#include "state/clock.h"
+#include "state/emission.h"
+#include "state/receiver.h"
+#include "synth/machine.h"
+#include "synth/morse.h"
+#include "traffic/amateur.h"
+#include "traffic/blocks.h"
+#include "traffic/military.h"
+#include "traffic/naval.h"
+#include "traffic/netcheck.h"
 
 namespace kestrel {
 

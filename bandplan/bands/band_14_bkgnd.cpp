@@ -4,6 +4,15 @@
 // bursts and carriers.
 
 #include "bandplan/entry.h"
+#include "procedures/markers.h"
+#include "procedures/predicates.h"
+#include "procedures/procedures.h"
+#include "procedures/send.h"
+#include "state/clock.h"
+#include "state/emission.h"
+#include "state/receiver.h"
+#include "synth/machine.h"
+#include "synth/morse.h"
 
 namespace kestrel {
 

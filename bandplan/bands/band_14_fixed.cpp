@@ -3,6 +3,17 @@
 // stations of the fixed service above it.
 
 #include "bandplan/entry.h"
+#include "bandplan/fixed_nets.h"
+#include "procedures/predicates.h"
+#include "procedures/procedures.h"
+#include "procedures/send.h"
+#include "procedures/voice.h"
+#include "state/clock.h"
+#include "traffic/amateur.h"
+#include "traffic/blocks.h"
+#include "traffic/military.h"
+#include "traffic/naval.h"
+#include "traffic/netcheck.h"
 
 namespace kestrel {
 

@@ -3,7 +3,28 @@
 // (military), 15100-15800 broadcasting, 15800-16000 fixed service. Before the
 // 1950s the fixed service also held most of 15350-15800.
 
+#include "bandplan/background/background.h"
 #include "bandplan/entry.h"
+#include "bandplan/entry_helpers.h"
+#include "bandplan/fixed_nets.h"
+#include "procedures/markers.h"
+#include "procedures/predicates.h"
+#include "procedures/procedures.h"
+#include "procedures/send.h"
+#include "procedures/sendf.h"
+#include "procedures/voice.h"
+#include "state/clock.h"
+#include "state/emission.h"
+#include "state/receiver.h"
+#include "synth/machine.h"
+#include "synth/morse.h"
+#include "traffic/aero.h"
+#include "traffic/blocks.h"
+#include "traffic/diplomatic.h"
+#include "traffic/military.h"
+#include "traffic/naval.h"
+#include "traffic/netcheck.h"
+#include "traffic/press.h"
 
 namespace kestrel {
 

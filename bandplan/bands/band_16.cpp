@@ -3,7 +3,33 @@
 // telephony 16360-16528, ship teleprinter and data, ship calling 16683-16695,
 // ship working 16695-16806, coast telegraphy 16806-16903, coast NBDP above.
 
+#include "bandplan/background/background.h"
+#include "bandplan/bands/coast_watch.h"
+#include "bandplan/bands/ship_work.h"
 #include "bandplan/entry.h"
+#include "bandplan/entry_helpers.h"
+#include "bandplan/fixed_nets.h"
+#include "procedures/markers.h"
+#include "procedures/predicates.h"
+#include "procedures/procedures.h"
+#include "procedures/send.h"
+#include "procedures/sendf.h"
+#include "procedures/voice.h"
+#include "state/clock.h"
+#include "state/emission.h"
+#include "state/random.h"
+#include "state/receiver.h"
+#include "synth/machine.h"
+#include "synth/morse.h"
+#include "traffic/aero.h"
+#include "traffic/blocks.h"
+#include "traffic/diplomatic.h"
+#include "traffic/fleets.h"
+#include "traffic/military.h"
+#include "traffic/naval.h"
+#include "traffic/netcheck.h"
+#include "traffic/press.h"
+#include "traffic/ship_coast.h"
 
 namespace kestrel {
 

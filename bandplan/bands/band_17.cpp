@@ -4,7 +4,29 @@
 // broadcasting, 17900-17970 aeronautical route service, 17970-18000 military
 // aeronautical. Before the 1950s fixed circuits held most of 17400-17750.
 
+#include "bandplan/background/background.h"
+#include "bandplan/bands/coast_watch.h"
 #include "bandplan/entry.h"
+#include "bandplan/entry_helpers.h"
+#include "bandplan/fixed_nets.h"
+#include "procedures/markers.h"
+#include "procedures/predicates.h"
+#include "procedures/procedures.h"
+#include "procedures/send.h"
+#include "procedures/voice.h"
+#include "state/clock.h"
+#include "state/emission.h"
+#include "state/receiver.h"
+#include "synth/machine.h"
+#include "synth/morse.h"
+#include "traffic/aero.h"
+#include "traffic/blocks.h"
+#include "traffic/diplomatic.h"
+#include "traffic/military.h"
+#include "traffic/naval.h"
+#include "traffic/netcheck.h"
+#include "traffic/press.h"
+#include "traffic/ship_coast.h"
 
 namespace kestrel {
 

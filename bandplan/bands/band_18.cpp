@@ -4,7 +4,29 @@
 // service, 18780-18900 maritime ship stations of the 18/19 MHz band,
 // 18900-19000 broadcasting and fixed.
 
+#include "bandplan/background/background.h"
+#include "bandplan/bands/ship_work.h"
 #include "bandplan/entry.h"
+#include "bandplan/entry_helpers.h"
+#include "bandplan/fixed_nets.h"
+#include "procedures/markers.h"
+#include "procedures/predicates.h"
+#include "procedures/procedures.h"
+#include "procedures/send.h"
+#include "procedures/sendf.h"
+#include "procedures/voice.h"
+#include "state/clock.h"
+#include "state/emission.h"
+#include "state/receiver.h"
+#include "synth/machine.h"
+#include "synth/morse.h"
+#include "traffic/amateur.h"
+#include "traffic/blocks.h"
+#include "traffic/diplomatic.h"
+#include "traffic/military.h"
+#include "traffic/naval.h"
+#include "traffic/netcheck.h"
+#include "traffic/press.h"
 
 namespace kestrel {
 

@@ -2,7 +2,29 @@
 // 19000-19680 fixed service, 19680-19800 coast stations of the 18/19 MHz
 // maritime band (telegraphy, NBDP, telephony), 19800-19990 fixed service.
 
+#include "bandplan/background/background.h"
+#include "bandplan/bands/coast_watch.h"
 #include "bandplan/entry.h"
+#include "bandplan/entry_helpers.h"
+#include "bandplan/fixed_nets.h"
+#include "procedures/markers.h"
+#include "procedures/predicates.h"
+#include "procedures/procedures.h"
+#include "procedures/send.h"
+#include "procedures/sendf.h"
+#include "procedures/voice.h"
+#include "state/clock.h"
+#include "state/emission.h"
+#include "state/receiver.h"
+#include "synth/machine.h"
+#include "synth/morse.h"
+#include "traffic/blocks.h"
+#include "traffic/diplomatic.h"
+#include "traffic/military.h"
+#include "traffic/naval.h"
+#include "traffic/netcheck.h"
+#include "traffic/press.h"
+#include "traffic/ship_coast.h"
 
 namespace kestrel {
 

@@ -3,7 +3,29 @@
 // telegraphy markers above it (each region heard while the path is in daylight),
 // SITOR coast stations, naval broadcasts, and the fixed service above 22855.
 
+#include "bandplan/background/background.h"
+#include "bandplan/bands/coast_watch.h"
+#include "bandplan/bands/ship_work.h"
 #include "bandplan/entry.h"
+#include "bandplan/entry_helpers.h"
+#include "bandplan/fixed_nets.h"
+#include "procedures/markers.h"
+#include "procedures/predicates.h"
+#include "procedures/procedures.h"
+#include "procedures/send.h"
+#include "procedures/voice.h"
+#include "state/clock.h"
+#include "state/emission.h"
+#include "state/receiver.h"
+#include "synth/machine.h"
+#include "synth/morse.h"
+#include "traffic/blocks.h"
+#include "traffic/fleets.h"
+#include "traffic/military.h"
+#include "traffic/naval.h"
+#include "traffic/netcheck.h"
+#include "traffic/press.h"
+#include "traffic/ship_coast.h"
 
 namespace kestrel {
 

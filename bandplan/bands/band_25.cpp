@@ -2,7 +2,27 @@
 // Standard frequency on 25000, the fixed service, the 25 MHz maritime band
 // (25070-25210), and broadcasters from 25670. Heard by day, on a good day.
 
+#include "bandplan/background/background.h"
+#include "bandplan/bands/coast_watch.h"
+#include "bandplan/bands/ship_work.h"
 #include "bandplan/entry.h"
+#include "bandplan/entry_helpers.h"
+#include "bandplan/fixed_nets.h"
+#include "procedures/markers.h"
+#include "procedures/predicates.h"
+#include "procedures/procedures.h"
+#include "procedures/send.h"
+#include "procedures/voice.h"
+#include "state/clock.h"
+#include "state/emission.h"
+#include "state/receiver.h"
+#include "synth/machine.h"
+#include "synth/morse.h"
+#include "traffic/blocks.h"
+#include "traffic/military.h"
+#include "traffic/naval.h"
+#include "traffic/netcheck.h"
+#include "traffic/ship_coast.h"
 
 namespace kestrel {
 

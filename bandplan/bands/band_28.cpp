@@ -3,7 +3,18 @@
 // beacon chain on 28200 and single beacons around it. Open by day only, wider
 // in winter and with sporadic openings in summer.
 
+#include "bandplan/background/background.h"
 #include "bandplan/entry.h"
+#include "bandplan/entry_helpers.h"
+#include "procedures/markers.h"
+#include "procedures/predicates.h"
+#include "procedures/procedures.h"
+#include "procedures/send.h"
+#include "state/clock.h"
+#include "state/emission.h"
+#include "state/receiver.h"
+#include "synth/machine.h"
+#include "traffic/amateur.h"
 
 namespace kestrel {
 

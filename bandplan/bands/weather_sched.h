@@ -6,23 +6,49 @@
 
 namespace kestrel {
 
+// Every generator a row can name, once: its id, its name in the census and
+// what it runs for the row `r` (the band plan's dispatch expands the last).
+#define KESTREL_WX_GENERATORS(X)                                                                               \
+    X(WXG_CODE, wx_code, /* arg = code kind 11/13/111/253/255, list = WxListId */                            \
+      if (r.list >= 0 && r.list < WX_LIST_COUNT)                                                               \
+          wx_code(r.call, r.header, r.arg, wx_lists[r.list].rows, wx_lists[r.list].count);)                    \
+    X(WXG_PLAIN, wx_plain, /* list = WxPlaceId */                                                              \
+      if (r.list >= 0 && r.list < WX_PLACES_COUNT) wx_plain(r.call, wx_places[r.list].rows, wx_places[r.list].count);) \
+    X(WXG_NSS, nss_wx, nss_wx();)                                                                              \
+    X(WXG_GFA, gfa, gfa();)                                                                                    \
+    X(WXG_USWB, uswb, uswb(r.arg); /* arg = mode */)                                                           \
+    X(WXG_BRASIL, brasil_wx, brasil_wx();)                                                                     \
+    X(WXG_BMB, bmb_wx, bmb_wx();)                                                                              \
+    X(WXG_JAPAN, japan_wx, japan_wx();)                                                                        \
+    X(WXG_GKA, gka_wx, gka_wx();)                                                                              \
+    X(WXG_NAVAREA, navarea, /* navarea_<arg>(call): arg 1, 2, 3, 4, 5, 7, 8, 9, 11 or 13 */                   \
+      switch (r.arg) {                                                                                         \
+      case 1: navarea_i(); break;                                                                              \
+      case 2: navarea_ii(); break;                                                                             \
+      case 3: navarea_iii(); break;                                                                            \
+      case 4: navarea_iv(r.call); break;                                                                       \
+      case 5: navarea_v(r.call); break;                                                                        \
+      case 7: navarea_vii(r.call); break;                                                                      \
+      case 8: navarea_viii(r.call); break;                                                                     \
+      case 9: navarea_ix(r.call); break;                                                                       \
+      case 11: navarea_xi(r.call); break;                                                                      \
+      case 13: navarea_xiii(r.call); break;                                                                    \
+      default: break;                                                                                          \
+      })                                                                                                       \
+    X(WXG_METAREA, metarea_xx, metarea_xx();)                                                                  \
+    X(WXG_XSG, xsg_nw, xsg_nw();)                                                                              \
+    X(WXG_RCV, rcv_bcst, rcv_bcst();)                                                                          \
+    X(WXG_COLLECT, wx_collect, wx_collect(r.call, r.header, 0); /* header = the calling station */)           \
+    X(WXG_TRANSMIT, wx_transmit, wx_transmit(r.call, r.header, 0); /* header = the calling station */)
+
 enum WxGenerator {
-    WXG_CODE,      // wx_code(call, header, arg = code kind 11/13/111/253/255, list = WxListId)
-    WXG_PLAIN,     // wx_plain(call, list = WxPlaceId)
-    WXG_NSS,       // nss_wx()
-    WXG_GFA,       // gfa()
-    WXG_USWB,      // uswb(arg = mode)
-    WXG_BRASIL,    // brasil_wx()
-    WXG_BMB,       // bmb_wx()
-    WXG_JAPAN,     // japan_wx()
-    WXG_GKA,       // gka_wx()
-    WXG_NAVAREA,   // navarea_<arg>(call): arg 1, 2, 3, 4, 5, 7, 8, 9, 11 or 13
-    WXG_METAREA,   // metarea_xx()
-    WXG_XSG,       // xsg_nw()
-    WXG_RCV,       // rcv_bcst()
-    WXG_COLLECT,   // wx_collect(call, header = the calling station)
-    WXG_TRANSMIT,  // wx_transmit(call, header = the calling station)
+#define KESTREL_WX_ID(id, name, ...) id,
+    KESTREL_WX_GENERATORS(KESTREL_WX_ID)
+#undef KESTREL_WX_ID
+    WXG_COUNT
 };
+// The generators' names, by id.
+extern const char *const wx_generator_names[WXG_COUNT];
 
 struct WxEntry {
     int32_t freq;

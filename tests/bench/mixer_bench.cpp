@@ -12,6 +12,7 @@
 #include "platform/audio_mixer.h"
 #include "platform/files.h"
 #include "platform/media.h"
+#include "platform/temp_files.h"
 #include "synth/channels.h"
 #include "synth/morse.h"
 #include "tests/support/wav_file.h"
@@ -27,7 +28,7 @@ struct Scratch {
     fs::path old;
     Scratch() {
         old = fs::current_path();
-        dir = kestrel::make_temp_dir("kestrel-bench");
+        dir = kestrel::make_temp_dir_in("", "kestrel-bench", nullptr);
         fs::current_path(dir);
     }
     ~Scratch() {

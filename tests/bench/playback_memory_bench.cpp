@@ -13,6 +13,7 @@
 #include "platform/audio.h"
 #include "platform/files.h"
 #include "platform/media.h"
+#include "platform/temp_files.h"
 #include "synth/channels.h"
 #include "tests/support/wav_file.h"
 
@@ -30,7 +31,7 @@ double vm_hwm_mb() {
 
 void BM_SevenHalfHourChannels(benchmark::State &state) {
     const fs::path old = fs::current_path();
-    const std::string dir = kestrel::make_temp_dir("kestrel-mem");
+    const std::string dir = kestrel::make_temp_dir_in("", "kestrel-mem", nullptr);
     fs::current_path(dir);
     // 30 minutes at the channel rates of tones from 400 to 4000 Hz: 8.6 to 28.8 MB each.
     const uint32_t rates[7] = {4800, 6400, 8000, 9600, 12000, 14400, 16000};
@@ -69,7 +70,7 @@ BENCHMARK(BM_SevenHalfHourChannels)->Arg(20)->Iterations(1)->Unit(benchmark::kSe
 // memory stays flat over whole files, not only over their first seconds.
 void BM_SevenHalfHourChannelsOfflineWhole(benchmark::State &state) {
     const fs::path old = fs::current_path();
-    const std::string dir = kestrel::make_temp_dir("kestrel-mem");
+    const std::string dir = kestrel::make_temp_dir_in("", "kestrel-mem", nullptr);
     fs::current_path(dir);
     const uint32_t rates[7] = {4800, 6400, 8000, 9600, 12000, 14400, 16000};
     for (int k = 0; k < 7; ++k) kestrel::test::write_tone_u8("TOVA" + std::to_string(k) + ".WAV", rates[k], 1800, 20, 2);

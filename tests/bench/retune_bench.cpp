@@ -25,6 +25,7 @@
 #include "platform/files.h"
 #include "platform/media.h"
 #include "platform/rx_chain.h"
+#include "platform/temp_files.h"
 #include "platform/ui.h"
 #include "platform/window.h"
 #include "state/random.h"
@@ -45,7 +46,7 @@ struct Scratch {
     fs::path old;
     Scratch() {
         old = fs::current_path();
-        dir = make_temp_dir("kestrel-bench");
+        dir = make_temp_dir_in("", "kestrel-bench", nullptr);
         fs::current_path(dir);
     }
     ~Scratch() {

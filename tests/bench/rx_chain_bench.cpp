@@ -17,6 +17,7 @@
 #include "platform/files.h"
 #include "platform/rx_chain.h"
 #include "platform/waterfall_feed.h"
+#include "platform/temp_files.h"
 #include "tests/support/wav_file.h"
 
 namespace {
@@ -29,7 +30,7 @@ struct Scratch {
     fs::path old;
     Scratch() {
         old = fs::current_path();
-        dir = kestrel::make_temp_dir("kestrel-bench");
+        dir = kestrel::make_temp_dir_in("", "kestrel-bench", nullptr);
         fs::current_path(dir);
     }
     ~Scratch() {

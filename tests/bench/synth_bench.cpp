@@ -8,6 +8,7 @@
 
 #include "platform/clock.h"
 #include "platform/files.h"
+#include "platform/temp_files.h"
 #include "procedures/send.h"
 #include "state/receiver.h"
 #include "synth/morse.h"
@@ -34,7 +35,7 @@ std::string groups_text() {
 
 struct Workdir {
     std::filesystem::path old = std::filesystem::current_path();
-    std::string dir = make_temp_dir("kestrel-bench");
+    std::string dir = make_temp_dir_in("", "kestrel-bench", nullptr);
     Workdir() { std::filesystem::current_path(dir); }
     ~Workdir() {
         std::filesystem::current_path(old);
@@ -61,7 +62,7 @@ void BM_CreateWave(benchmark::State &state) {
     uint64_t bytes = 0;
     for (auto _ : state) {
         setup_params();
-        synth_reset();
+        keying_reset();
         CreateWave(0, text.c_str());
         bytes = std::filesystem::file_size("TOVA0.WAV");
     }
@@ -74,7 +75,7 @@ void BM_OneFwriteFloor(benchmark::State &state) {
     Workdir w;
     test_clock_set(2026, 1, 1, 12, 0);
     setup_params();
-    synth_reset();
+    keying_reset();
     CreateWave(0, groups_text().c_str());
     const size_t n = std::filesystem::file_size("TOVA0.WAV");
     std::vector<char> data(n, char(0x80));

@@ -6,8 +6,10 @@
 #include <iterator>
 
 #include "app/status.h"
+#include "bandplan/reset.h"
 #include "platform/clock.h"
 #include "platform/files.h"
+#include "platform/temp_files.h"
 #include "platform/media.h"
 #include "platform/ui.h"
 #include "procedures/send.h"
@@ -22,26 +24,18 @@ namespace kestrel::test {
 void Kestrel::SetUp() {
     namespace fs = std::filesystem;
     old_cwd_ = fs::current_path().string();
-    dir_ = make_temp_dir("kestrel-test");
+    dir_ = make_temp_dir_in("", "kestrel-test", nullptr);
     ASSERT_FALSE(dir_.empty());
     fs::current_path(dir_);
     test_clock_set(2026, 3, 10, 12, 0, 0, 0);
     test_clock_step(0);
     media_use(&media_recording);
-    media_recorded_clear();
     ui_reset();
     status_reset();
-    receiver_reset();
-    random_reset(1);
     debug = 0;
-    synth_reset();
-    stop_all_devs();
+    program_reset();
     media_recorded_clear();
-    fbuf[0] = 0;
-    send_stack_reset();
-    for (auto &slot : send_buf) slot[0] = 0;
     GetSystemTime(&t);
-    plain_params();
 }
 
 void Kestrel::TearDown() {
