@@ -13,12 +13,16 @@ int spd_table[SLOTS], qsa_table[SLOTS], ton_table[SLOTS], rto_table[SLOTS], f1_t
     qrh_table[SLOTS], katokana_table[SLOTS], bw_table[SLOTS], hand_table[SLOTS], spark_table[SLOTS],
     spacing_table[SLOTS];
 
-void emission_reset() {
+void emission_plain() {
     spd = 20;
     ton = 800;
     qsa = 3;
     rto = _f1 = sz = katokana = qrh = bw = hand = spark = 0;
     spacing = 2;
+}
+
+void emission_reset() {
+    emission_plain();
     spd1 = spd2 = spd3 = spd4 = spd5 = 0;
     ton1 = ton2 = ton3 = ton4 = ton5 = 0;
     qsa1 = qsa2 = qsa3 = qsa4 = qsa5 = 0;

@@ -30,7 +30,9 @@ extern int spd_table[SLOTS], qsa_table[SLOTS], ton_table[SLOTS], rto_table[SLOTS
     spark_table[SLOTS], spacing_table[SLOTS];
 
 // The current parameters back to spd 20, ton 800, qsa 3, spacing 2 and every
-// keying flag off; the dialog sets back to 0.
+// keying flag off, as the process starts them.
+void emission_plain();
+// The same, and the dialog sets back to 0.
 void emission_reset();
 
 }  // namespace kestrel

@@ -24,6 +24,24 @@ bool odd_with_draw(int row) { return ((static_cast<unsigned>(row) + myrand()) & 
 bool british(const char *call) { return call[0] == 'G' || call[0] == 'M'; }
 bool prefixed(const char *call, const char *prefix) { return call[0] == prefix[0] && call[1] == prefix[1]; }
 
+// A coast station's traffic list opens with its call three times, unless the
+// announcement already went out, and ends handing over to the ships.
+void list_head(const char *coast_call) {
+    if (!anm_sent) {
+        char cq[80];
+        textf(cq, sizeof cq, "CQ CQ CQ DE %s %s %s TFC LIST *    ", coast_call, coast_call, coast_call);
+        send_times(cq, 3);
+        wait(2);
+    }
+    send("HR TFC LIST = QTC FOR ");
+}
+void list_end(const char *coast_call) {
+    sendf(" = + DE %s PSE K", coast_call);
+    wait(4);
+    send_stack("");
+    anm_sent = 0;
+}
+
 }  // namespace
 
 void tfc_anmt(const char *text) {
@@ -33,13 +51,7 @@ void tfc_anmt(const char *text) {
 }
 
 void tfc_list(int style, int density, const char *coast_call) {
-    if (!anm_sent) {
-        char cq[80];
-        textf(cq, sizeof cq, "CQ CQ CQ DE %s %s %s TFC LIST *    ", coast_call, coast_call, coast_call);
-        send_times(cq, 3);
-        wait(2);
-    }
-    send("HR TFC LIST = QTC FOR ");
+    list_head(coast_call);
     const int one_in = 4 * (density < 1 ? 1 : density);
     for (int row = 0; row < VSL_ROWS - 1; ++row) {
         if (draw(one_in) != 0) continue;
@@ -48,10 +60,7 @@ void tfc_list(int style, int density, const char *coast_call) {
         else sendf("%s ", vsl[row]);
         if (odd_with_draw(row)) ++row;  // the next one is not on this list
     }
-    sendf(" = + DE %s PSE K", coast_call);
-    wait(4);
-    send_stack("");
-    anm_sent = 0;
+    list_end(coast_call);
 }
 
 void national_tfc_list(int style, const char *coast_call, const char *prefix) {
@@ -60,13 +69,7 @@ void national_tfc_list(int style, const char *coast_call, const char *prefix) {
     if (first >= VSL_ROWS) return;
     int last = first;
     while (last + 1 < VSL_ROWS && prefixed(vsl[last + 1], prefix)) ++last;
-    if (!anm_sent) {
-        char cq[80];
-        textf(cq, sizeof cq, "CQ CQ CQ DE %s %s %s TFC LIST *    ", coast_call, coast_call, coast_call);
-        send_times(cq, 3);
-        wait(2);
-    }
-    send("HR TFC LIST = QTC FOR ");
+    list_head(coast_call);
     const int sure = first + static_cast<int>(myrand() % static_cast<unsigned>(last - first + 1));
     for (int row = first; row <= last; ++row) {
         if (row != sure && draw(2) != 0) continue;
@@ -74,10 +77,7 @@ void national_tfc_list(int style, const char *coast_call, const char *prefix) {
         else if (style == 2) sendf("%s/%s ", qra[row], vsl[row]);
         else sendf("%s ", vsl[row]);
     }
-    sendf(" = + DE %s PSE K", coast_call);
-    wait(4);
-    send_stack("");
-    anm_sent = 0;
+    list_end(coast_call);
 }
 
 void gkb_tfc_list() {

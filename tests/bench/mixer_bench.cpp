@@ -15,6 +15,7 @@
 #include "platform/temp_files.h"
 #include "synth/channels.h"
 #include "synth/morse.h"
+#include "tests/support/scratch.h"
 #include "tests/support/wav_file.h"
 
 namespace {
@@ -22,21 +23,7 @@ namespace {
 namespace fs = std::filesystem;
 using kestrel::test::write_tone_u8;
 
-// A scratch working folder for the channel files, removed at exit.
-struct Scratch {
-    std::string dir;
-    fs::path old;
-    Scratch() {
-        old = fs::current_path();
-        dir = kestrel::make_temp_dir_in("", "kestrel-bench", nullptr);
-        fs::current_path(dir);
-    }
-    ~Scratch() {
-        fs::current_path(old);
-        std::error_code ec;
-        fs::remove_all(dir, ec);
-    }
-};
+using Scratch = kestrel::test::ScratchFolder;
 
 // Ten sources as the receiver has them: seven channel files at channel rates,
 // a carrier and two recordings.

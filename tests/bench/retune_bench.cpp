@@ -32,6 +32,7 @@
 #include "state/receiver.h"
 #include "synth/channels.h"
 #include "synth/morse.h"
+#include "tests/support/scratch.h"
 #include "tests/support/wav_file.h"
 
 namespace {
@@ -40,21 +41,9 @@ namespace fs = std::filesystem;
 using namespace kestrel;
 using Clock = std::chrono::steady_clock;
 
-// A scratch working folder for the channel files, removed at exit.
-struct Scratch {
-    std::string dir;
-    fs::path old;
-    Scratch() {
-        old = fs::current_path();
-        dir = make_temp_dir_in("", "kestrel-bench", nullptr);
-        fs::current_path(dir);
-    }
-    ~Scratch() {
-        wave_writes_wait();
-        fs::current_path(old);
-        std::error_code ec;
-        fs::remove_all(dir, ec);
-    }
+// The channel files' folder; the writer thread ends before it goes.
+struct Scratch : kestrel::test::ScratchFolder {
+    ~Scratch() { wave_writes_wait(); }
 };
 
 void report(benchmark::State &state, std::vector<double> us) {

@@ -18,6 +18,7 @@
 #include "platform/rx_chain.h"
 #include "platform/waterfall_feed.h"
 #include "platform/temp_files.h"
+#include "tests/support/scratch.h"
 #include "tests/support/wav_file.h"
 
 namespace {
@@ -25,20 +26,7 @@ namespace {
 namespace fs = std::filesystem;
 using kestrel::test::write_tone_u8;
 
-struct Scratch {
-    std::string dir;
-    fs::path old;
-    Scratch() {
-        old = fs::current_path();
-        dir = kestrel::make_temp_dir_in("", "kestrel-bench", nullptr);
-        fs::current_path(dir);
-    }
-    ~Scratch() {
-        fs::current_path(old);
-        std::error_code ec;
-        fs::remove_all(dir, ec);
-    }
-};
+using Scratch = kestrel::test::ScratchFolder;
 
 constexpr int kRate = 48000;
 

@@ -10,6 +10,7 @@
 #include "platform/files.h"
 #include "platform/temp_files.h"
 #include "procedures/send.h"
+#include "state/emission.h"
 #include "state/receiver.h"
 #include "synth/morse.h"
 #include "synth/params.h"
@@ -44,11 +45,7 @@ struct Workdir {
 };
 
 void setup_params() {
-    spd = 20;
-    ton = 800;
-    qsa = 3;
-    rto = _f1 = sz = katokana = qrh = bw = hand = spark = 0;
-    spacing = 2;
+    emission_plain();
     filter = 0;
     sampling = 4;
     att = 0;

@@ -13,6 +13,7 @@
 #include "platform/media.h"
 #include "platform/ui.h"
 #include "procedures/send.h"
+#include "state/emission.h"
 #include "state/log.h"
 #include "state/receiver.h"
 #include "synth/channels.h"
@@ -73,12 +74,6 @@ void reception_at(int year, int month, int day, int hour, int minute, int second
     for (auto &slot : send_buf) slot[0] = 0;
 }
 
-void plain_params() {
-    spd = 20;
-    ton = 800;
-    qsa = 3;
-    rto = _f1 = sz = katokana = qrh = bw = hand = spark = 0;
-    spacing = 2;
-}
+void plain_params() { emission_plain(); }
 
 }  // namespace kestrel::test
