@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/copy_window.h"
+#include "platform/fltk/place_fltk.h"
 #include "platform/window.h"
 
 namespace kestrel::fltk_side {
@@ -172,7 +173,10 @@ void init(int (*take_key)(), void (*on_dirty)()) {
 }
 
 void show(const char *title, const char *text) {
-    if (!g_win) make();
+    if (!g_win) {
+        make();
+        fltk_place::beside_main(g_win);  // once: where the listener moves it, it stays
+    }
     g_win->copy_label(title ? title : "");
     g_buf->text(text ? text : "");
     controls_changed();

@@ -12,6 +12,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/fltk/place_fltk.h"
 #include "platform/rx_chain.h"
 #include "platform/waterfall_feed.h"
 #include "platform/window_fltk.h"
@@ -152,6 +153,7 @@ void fall_show() {
         g_fall = new WaterfallWindow();
         g_fall->end();
         g_fall->callback(on_close);
+        fltk_place::beside_main(g_fall);  // once: where the listener moves it, it stays
     }
     spectrum_arm(true);
     g_fall->show();

@@ -4,6 +4,8 @@
 #include "platform/window_fltk.h"
 
 #include "platform/fltk/copy_window_fltk.h"
+#include "platform/fltk/place_fltk.h"
+#include "platform/side_placement.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
@@ -451,5 +453,23 @@ const UiBackend g_ui = {"fltk",         fltk_set_text,    fltk_box,        fltk_
 int fltk_pass_key() { return take_key(); }
 const WindowBackend *window_fltk() { return &g_window; }
 const UiBackend *ui_fltk() { return &g_ui; }
+
+namespace fltk_place {
+
+void beside_main(Fl_Window *w) {
+    if (!g_win || !g_win->shown() || !w) return;
+    int sx, sy, sw, sh;
+    Fl::screen_work_area(sx, sy, sw, sh, g_win->x(), g_win->y());
+    const Box main{g_win->x(), g_win->y(), g_win->w(), g_win->h()};
+    std::vector<Box> taken;
+    for (Fl_Window *o = Fl::first_window(); o; o = Fl::next_window(o))
+        if (o != g_win && o != w && o->shown() && o->visible()) taken.push_back(Box{o->x(), o->y(), o->w(), o->h()});
+    // The title bar: what the window manager put above the panel, else a common height.
+    const int title = g_win->decorated_h() > g_win->h() ? g_win->decorated_h() - g_win->h() : 28;
+    int x = 0, y = 0;
+    if (side_position(main, Box{sx, sy, sw, sh}, taken, w->w(), w->h(), title, &x, &y)) w->position(x, y);
+}
+
+}  // namespace fltk_place
 
 }  // namespace kestrel
