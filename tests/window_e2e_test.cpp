@@ -511,6 +511,9 @@ TEST_F(WindowEndToEnd, CopyCheckRecordingAndTheDiagnosticLog) {
     press("c");
     ASSERT_TRUE(wait_for([&] { return a.dump().number("side_shown") == 0; }));
     EXPECT_EQ(shown_freq(a.dump()), target + 1);
+    // The copy check opened beside the panel; with no window manager to hand
+    // the focus back, the keys follow the pointer: back onto the panel.
+    ASSERT_EQ(sh(x("mousemove --window " + window_id() + " 400 20 windowfocus --sync " + window_id())), 0);
 
     // Ctrl and Alt make a letter someone else's: no recording, no copy check.
     for (const char *chord : {"ctrl+r", "alt+r", "ctrl+c", "alt+c"}) {
