@@ -122,18 +122,28 @@ void show_controls() {
 // at every tick (the headings read the channel files, the media lines open
 // the recordings).
 struct Heard {
+    std::string when;  // the minute of the reception, for the heading
     std::vector<SlotReport> slots;
     std::vector<std::string> media;
     size_t commands = 0;
 };
 Heard g_reception;
+// The minute the window first showed this reception: the heading holds still
+// (and a selection in it stays) while the text plays. Taken when first shown,
+// not in the retune, which reads the clock no more often than before.
+std::string g_received;
+bool g_received_stale = true;
 
 Heard reception_now() {
-    return {slot_reports(true), on_air_lines(on_air_commands()), on_air_commands().size()};
+    if (g_received_stale) {
+        g_received = utc_now(false);
+        g_received_stale = false;
+    }
+    return {g_received, slot_reports(true), on_air_lines(on_air_commands()), on_air_commands().size()};
 }
 
 std::string view_of(CopyMode mode, const uint32_t played_ms[9], const Heard &r) {
-    std::string text = std::to_string(freq) + " kHz  " + utc_now(false) + "\n";
+    std::string text = std::to_string(freq) + " kHz  " + r.when + "\n";
     const std::vector<SlotReport> &slots = r.slots;
     for (const SlotReport &e : slots) {
         text += "\n" + slot_heading(e) + "\n";
@@ -234,6 +244,7 @@ void copy_check_tick() {
 }
 
 void copy_check_retuning() {
+    g_received_stale = true;
     on_air_clear();
     if (g_practice.channel >= 0) copy_check_practise(-1);
 }

@@ -375,12 +375,17 @@ TEST_F(ListeningAids, CopyCheckShowsNothingUntilAskedThenFollowsEveryRetune) {
     std::snprintf(head, sizeof head, "channel 0  spd %d  ton %d  qsa %d  ", slots[0].spd, slots[0].ton, slots[0].qsa);
     EXPECT_NE(shown.find(head), std::string::npos);
     EXPECT_GT(slots[0].ms, 0u);
+    // The heading names the reception's minute: the clock moving on leaves it
+    // (and a selection in it) alone.
+    test_clock_advance(90 * 1000);  // 06:30:45 to 06:32:15
+    copy_check_tick();
+    EXPECT_EQ(std::string(ui_side_text()), shown);
 
-    // A retune shows the new reception.
+    // A retune shows the new reception, at its own minute.
     freq = 30000;
     dsp_freq(hwnd);
     shown = ui_side_text();
-    EXPECT_EQ(shown.rfind("30000 kHz", 0), 0u) << shown;
+    EXPECT_EQ(shown.rfind("30000 kHz  2026-12-09 06:32 UTC\n", 0), 0u) << shown;
     EXPECT_NE(shown.find("nothing on the air"), std::string::npos);
 
     // C again closes it; later retunes leave it closed.
